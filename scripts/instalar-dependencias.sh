@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Debian 12 packages for building, testing and running the program.
+set -euo pipefail
+paquetes=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
+    libqt6webenginecore6-bin libgl-dev libsqlite3-dev sqlite3 googletest libgtest-dev
+    xvfb xauth fonts-dejavu-core
+)
+faltan=()
+for p in "${paquetes[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
+done
+if [ ${#faltan[@]} -gt 0 ]; then
+    sudo_=""
+    [ "$(id -u)" -eq 0 ] || sudo_="sudo"
+    $sudo_ apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y --no-install-recommends "${faltan[@]}"
+fi

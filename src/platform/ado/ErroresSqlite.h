@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/ado/Errors.h"
+
+namespace ado {
+
+// The provider message for an SQLite failure: the server's error number, state and a Spanish
+// description that names what went wrong, so callers and users read it as they would the
+// server's own.
+Error ErrorDeSqlite(int codigo, const QString& mensaje);
+
+// A provider message of our own (translation, opening, transactions).
+Error ErrorDelProveedor(long numero, long nativo, const QString& estado,
+                        const QString& descripcion);
+
+} // namespace ado

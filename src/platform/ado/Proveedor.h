@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/ado/Errors.h"
+#include "platform/ado/Resultado.h"
+
+#include <QString>
+#include <QVariantList>
+#include <memory>
+
+namespace ado {
+
+// What a connection needs of a database engine. Failures are reported in the Errors list
+// passed in and by the false result; nothing here throws for a database error.
+class Proveedor {
+public:
+    virtual ~Proveedor() = default;
+
+    virtual bool Ejecutar(const QString& sql, long* afectados, Errors& errores) = 0;
+    virtual bool Consultar(const QString& sql, Resultado& resultado, Errors& errores) = 0;
+    // A statement already in the engine's own dialect, with its values bound to "?" marks
+    // (never spliced into the text); used to write back rows of updatable recordsets.
+    virtual bool EjecutarNativo(const QString& sql, const QVariantList& valores, long* afectados,
+                                Errors& errores) = 0;
+    virtual bool IniciarTransaccion(Errors& errores) = 0;
+    virtual bool ConfirmarTransaccion(Errors& errores) = 0;
+    virtual bool DeshacerTransaccion(Errors& errores) = 0;
+    virtual bool Esquema(int tipo, const QVariantList& restricciones, Resultado& resultado,
+                         Errors& errores) = 0;
+    // The primary-key columns of a table; empty when it has none.
+    virtual QStringList ClavePrimaria(const QString& tabla) = 0;
+};
+
+// Picks the provider named by a connection string; on failure returns null and leaves the
+// reason in errores.
+std::unique_ptr<Proveedor> AbrirProveedor(const QString& cadenaConexion, int tiempoEspera,
+                                          Errors& errores);
+
+} // namespace ado

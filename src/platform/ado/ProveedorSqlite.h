@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/ado/EsquemaSqlite.h"
+#include "platform/ado/Proveedor.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace ado {
+
+// The embedded database: one SQLite file, spoken to in the program's SQL Server dialect
+// through the translator. Transactions nest as on the server: only the outermost BEGIN
+// and COMMIT reach SQLite, and a ROLLBACK undoes them all.
+class ProveedorSqlite : public Proveedor {
+public:
+    // Opens an existing file; never creates one.
+    static std::unique_ptr<ProveedorSqlite> Abrir(const QString& archivo, int tiempoEspera,
+                                                  Errors& errores);
+    ~ProveedorSqlite() override;
+
+    bool Ejecutar(const QString& sql, long* afectados, Errors& errores) override;
+    bool Consultar(const QString& sql, Resultado& resultado, Errors& errores) override;
+    bool EjecutarNativo(const QString& sql, const QVariantList& valores, long* afectados,
+                        Errors& errores) override;
+    bool IniciarTransaccion(Errors& errores) override;
+    bool ConfirmarTransaccion(Errors& errores) override;
+    bool DeshacerTransaccion(Errors& errores) override;
+    bool Esquema(int tipo, const QVariantList& restricciones, Resultado& resultado,
+                 Errors& errores) override;
+    QStringList ClavePrimaria(const QString& tabla) override;
+
+    const EsquemaSqlite& EsquemaActual() const { return esquema_; }
+
+private:
+    explicit ProveedorSqlite(sqlite3* db) : db_(db) {}
+    bool CargarEsquema(Errors& errores);
+    bool EjecutarLote(const QString& sql, Resultado* resultado, long* afectados, Errors& errores);
+    bool EjecutarUna(const QString& sql, const QVariantList& valores, Resultado* resultado,
+                     long* afectados, Errors& errores);
+    bool Paso(sqlite3_stmt* stmt, Resultado* resultado, Errors& errores, const QString& sql);
+    bool Simple(const char* sql, Errors& errores);
+    void AgregarError(int codigo, const QString& sql, Errors& errores);
+
+    sqlite3* db_;
+    EsquemaSqlite esquema_;
+    int nivelTransaccion_ = 0;
+};
+
+} // namespace ado

@@ -1,0 +1,336 @@
+#include "platform/ado/Recordset.h"
+
+#include "platform/ado/Connection.h"
+#include "platform/ado/TSqlToSqlite.h"
+#include "platform/errors/ErrorEjecucion.h"
+
+namespace ado {
+namespace {
+
+[[noreturn]] void NoActualizable() {
+    throw ErrorEjecucion(errNoActualizable,
+                         QStringLiteral("El Recordset actual no admite actualizaciones. Puede "
+                                        "deberse a una limitación del proveedor o del tipo de "
+                                        "bloqueo seleccionado."));
+}
+
+QString Corchetes(const QString& nombre) {
+    return QLatin1Char('[') + nombre + QLatin1Char(']');
+}
+
+// A value in the form the column stores: dates as ISO text, whatever form they came in.
+QVariant Almacenable(const QVariant& valor, const Columna& columna) {
+    if (valor.isNull() || !valor.isValid())
+        return {};
+    const bool fecha = columna.tipo == adDBTimeStamp || columna.tipo == adDBDate;
+    const auto clase = columna.tipo == adDBDate ? EsquemaSqlite::Fecha : EsquemaSqlite::FechaHora;
+    if (fecha && valor.typeId() == QMetaType::QDate)
+        return Almacenable(QDateTime(valor.toDate(), QTime(0, 0)), columna);
+    if (fecha && valor.typeId() == QMetaType::QDateTime)
+        return valor.toDateTime().toString(clase == EsquemaSqlite::Fecha
+                                               ? QStringLiteral("yyyy-MM-dd")
+                                               : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (fecha) {
+        const QString texto = FechaAlmacenada(valor.toString(), clase);
+        if (texto.isEmpty())
+            throw ErrorEjecucion(-2147217913, QStringLiteral("El valor '%1' no es una fecha "
+                                                             "válida para el campo %2.")
+                                                  .arg(valor.toString(), columna.nombre));
+        return texto;
+    }
+    return valor;
+}
+
+// The value as a read from the database would give it back.
+QVariant ComoSeLee(const QVariant& valor, const Columna& columna) {
+    if (valor.isNull() || !valor.isValid())
+        return {};
+    switch (columna.tipo) {
+    case adDBTimeStamp:
+        return QDateTime::fromString(valor.toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    case adDBDate:
+        return QDate::fromString(valor.toString(), QStringLiteral("yyyy-MM-dd"));
+    case adChar:
+    case adWChar:
+        return valor.toString().leftJustified(int(columna.tamano), ' ');
+    case adBoolean:
+        return valor.toBool();
+    default:
+        return valor;
+    }
+}
+
+} // namespace
+
+void Recordset::Open(const QString& source, Connection& conexion, int cursorType, int lockType,
+                     int options) {
+    Q_UNUSED(options);
+    if (abierto_)
+        throw ErrorEjecucion(errObjetoAbierto,
+                             QStringLiteral("No se permite realizar la operación si el objeto "
+                                            "está abierto."));
+    Resultado resultado;
+    conexion.Consultar(source, resultado);
+    conexion_ = &conexion;
+    sql_ = source;
+    tipoCursor_ = cursorType;
+    tipoBloqueo_ = lockType;
+    Abrir(std::move(resultado));
+}
+
+void Recordset::Abrir(Resultado resultado) {
+    datos_ = std::move(resultado);
+    indicePorNombre_.clear();
+    for (int i = datos_.columnas.size() - 1; i >= 0; --i)
+        indicePorNombre_.insert(datos_.columnas[i].nombre.toLower(), i);
+    abierto_ = true;
+    editando_ = false;
+    fila_ = 0;
+}
+
+void Recordset::Close() {
+    ExigirAbierto();
+    abierto_ = false;
+    editando_ = false;
+    datos_ = Resultado();
+    indicePorNombre_.clear();
+    fila_ = -1;
+}
+
+void Recordset::ExigirAbierto() const {
+    if (!abierto_)
+        throw ErrorEjecucion(errObjetoCerrado,
+                             QStringLiteral("No se permite realizar la operación si el objeto "
+                                            "está cerrado."));
+}
+
+void Recordset::ExigirFilaActual() const {
+    ExigirAbierto();
+    if (Bof() || Eof())
+        throw ErrorEjecucion(errSinRegistroActual,
+                             QStringLiteral("BOF o EOF es True, o el registro actual se eliminó. "
+                                            "La operación solicitada requiere un registro "
+                                            "actual."));
+}
+
+bool Recordset::Bof() const {
+    return abierto_ && (datos_.filas.isEmpty() || fila_ < 0);
+}
+
+bool Recordset::Eof() const {
+    return abierto_ && (datos_.filas.isEmpty() || fila_ >= datos_.filas.size());
+}
+
+long Recordset::RecordCount() const {
+    ExigirAbierto();
+    return datos_.filas.size();
+}
+
+void Recordset::MoveFirst() {
+    ExigirAbierto();
+    Update();
+    if (datos_.filas.isEmpty())
+        ExigirFilaActual();
+    fila_ = 0;
+}
+
+void Recordset::MoveLast() {
+    ExigirAbierto();
+    Update();
+    if (datos_.filas.isEmpty())
+        ExigirFilaActual();
+    fila_ = datos_.filas.size() - 1;
+}
+
+void Recordset::MoveNext() {
+    ExigirAbierto();
+    Update();
+    if (Eof())
+        ExigirFilaActual();
+    ++fila_;
+}
+
+void Recordset::MovePrevious() {
+    ExigirAbierto();
+    Update();
+    if (Bof())
+        ExigirFilaActual();
+    --fila_;
+}
+
+int Recordset::IndiceCampo(const QString& nombre) const {
+    return indicePorNombre_.value(nombre.toLower(), -1);
+}
+
+Field Recordset::Fields(int indice) {
+    ColumnaEn(indice);
+    return Field(this, indice);
+}
+
+Field Recordset::Fields(const QString& nombre) {
+    ExigirAbierto();
+    const int indice = IndiceCampo(nombre);
+    if (indice < 0)
+        throw ErrorEjecucion(errElementoNoEncontrado,
+                             QStringLiteral("No se encontró el elemento '%1' en la colección que "
+                                            "corresponde al nombre o el ordinal solicitado.")
+                                 .arg(nombre));
+    return Field(this, indice);
+}
+
+const Columna& Recordset::ColumnaEn(int indice) const {
+    ExigirAbierto();
+    if (indice < 0 || indice >= datos_.columnas.size())
+        throw ErrorEjecucion(errElementoNoEncontrado,
+                             QStringLiteral("No se encontró el elemento en la colección que "
+                                            "corresponde al nombre o el ordinal solicitado."));
+    return datos_.columnas[indice];
+}
+
+QVariant Recordset::ValorEn(int indice) const {
+    ColumnaEn(indice);
+    if (editando_)
+        return ComoSeLee(edicion_[indice], datos_.columnas[indice]);
+    ExigirFilaActual();
+    return datos_.filas[fila_][indice];
+}
+
+void Recordset::CambiarValor(int indice, const QVariant& valor) {
+    const Columna& columna = ColumnaEn(indice);
+    if (tipoBloqueo_ == adLockReadOnly)
+        NoActualizable();
+    if (!editando_) {
+        ExigirFilaActual();
+        edicion_ = datos_.filas[fila_];
+        cambiados_ = QVector<bool>(datos_.columnas.size(), false);
+        editando_ = true;
+        nueva_ = false;
+    }
+    edicion_[indice] = Almacenable(valor, columna);
+    cambiados_[indice] = true;
+}
+
+void Recordset::AddNew() {
+    ExigirAbierto();
+    if (tipoBloqueo_ == adLockReadOnly)
+        NoActualizable();
+    Update();
+    edicion_ = QVector<QVariant>(datos_.columnas.size());
+    cambiados_ = QVector<bool>(datos_.columnas.size(), false);
+    editando_ = true;
+    nueva_ = true;
+}
+
+void Recordset::CancelUpdate() {
+    editando_ = false;
+}
+
+void Recordset::Update() {
+    if (!editando_)
+        return;
+    if (nueva_)
+        GuardarNueva();
+    else
+        GuardarCambios();
+    editando_ = false;
+}
+
+QString Recordset::TablaBase() const {
+    QString tabla;
+    for (const Columna& c : datos_.columnas) {
+        if (c.tabla.isEmpty() || (!tabla.isEmpty() && c.tabla.compare(tabla, Qt::CaseInsensitive)))
+            NoActualizable();
+        tabla = c.tabla;
+    }
+    if (tabla.isEmpty() || !conexion_)
+        NoActualizable();
+    return tabla;
+}
+
+QString Recordset::NombreBase(int indice) const {
+    const Columna& c = datos_.columnas[indice];
+    return c.columnaBase.isEmpty() ? c.nombre : c.columnaBase;
+}
+
+void Recordset::GuardarNueva() {
+    const QString tabla = TablaBase();
+    QStringList columnas, marcas;
+    QVariantList valores;
+    for (int i = 0; i < edicion_.size(); ++i)
+        if (cambiados_[i]) {
+            columnas.append(Corchetes(NombreBase(i)));
+            marcas.append(QStringLiteral("?"));
+            valores.append(edicion_[i]);
+        }
+    const QString sql = columnas.isEmpty()
+                            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(Corchetes(tabla))
+                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                  .arg(Corchetes(tabla), columnas.join(", "), marcas.join(", "));
+    conexion_->EjecutarNativo(sql, valores, nullptr);
+    QVector<QVariant> fila(edicion_.size());
+    for (int i = 0; i < fila.size(); ++i)
+        fila[i] = ComoSeLee(edicion_[i], datos_.columnas[i]);
+    datos_.filas.append(fila);
+    fila_ = datos_.filas.size() - 1;
+}
+
+// The row is found again by its primary key when the recordset holds it, otherwise by all
+// the values it was read with.
+QString Recordset::CondicionDeFila(QVariantList& valores) const {
+    QVector<int> clave;
+    for (const QString& nombre : conexion_->ClavePrimaria(TablaBase())) {
+        int encontrada = -1;
+        for (int i = 0; i < datos_.columnas.size() && encontrada < 0; ++i)
+            if (NombreBase(i).compare(nombre, Qt::CaseInsensitive) == 0)
+                encontrada = i;
+        if (encontrada < 0) {
+            clave.clear();
+            break;
+        }
+        clave.append(encontrada);
+    }
+    if (clave.isEmpty())
+        for (int i = 0; i < datos_.columnas.size(); ++i)
+            clave.append(i);
+    QStringList partes;
+    for (int i : clave) {
+        partes.append(Corchetes(NombreBase(i)) + QStringLiteral(" IS ?"));
+        valores.append(Almacenable(datos_.filas[fila_][i], datos_.columnas[i]));
+    }
+    return partes.join(QStringLiteral(" AND "));
+}
+
+void Recordset::GuardarCambios() {
+    QStringList asignaciones;
+    QVariantList valores;
+    for (int i = 0; i < edicion_.size(); ++i)
+        if (cambiados_[i]) {
+            asignaciones.append(Corchetes(NombreBase(i)) + QStringLiteral(" = ?"));
+            valores.append(edicion_[i]);
+        }
+    if (asignaciones.isEmpty())
+        return;
+    const QString condicion = CondicionDeFila(valores);
+    // Exactly one row must change; a savepoint undoes an update that matched several.
+    long afectados = 0;
+    conexion_->EjecutarNativo(QStringLiteral("SAVEPOINT fila_recordset"), {}, nullptr);
+    try {
+        conexion_->EjecutarNativo(
+            QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                .arg(Corchetes(TablaBase()), asignaciones.join(", "), condicion),
+            valores, &afectados);
+    } catch (...) {
+        afectados = -1;
+    }
+    if (afectados != 1)
+        conexion_->EjecutarNativo(QStringLiteral("ROLLBACK TO fila_recordset"), {}, nullptr);
+    conexion_->EjecutarNativo(QStringLiteral("RELEASE fila_recordset"), {}, nullptr);
+    if (afectados != 1)
+        throw ErrorEjecucion(-2147217864,
+                             QStringLiteral("No se encuentra la fila para actualizarla: algunos "
+                                            "valores cambiaron desde que se leyó."));
+    for (int i = 0; i < edicion_.size(); ++i)
+        datos_.filas[fila_][i] = ComoSeLee(edicion_[i], datos_.columnas[i]);
+}
+
+} // namespace ado

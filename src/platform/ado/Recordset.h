@@ -1,0 +1,89 @@
+#pragma once
+
+#include "platform/ado/AdoTipos.h"
+#include "platform/ado/Field.h"
+#include "platform/ado/Resultado.h"
+
+#include <QMap>
+#include <QString>
+
+namespace ado {
+
+class Connection;
+
+// A result read whole into memory. Opening runs the query at once; moving is free.
+// Recordsets opened with a lock type other than read-only can add and change rows of the
+// table they were read from (AddNew / Update), written back as INSERT or UPDATE statements.
+class Recordset {
+public:
+    Recordset() = default;
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+    Recordset(Recordset&&) = default;
+    Recordset& operator=(Recordset&&) = default;
+
+    // Throws ErrorEjecucion on failure, after the provider's messages were put in the
+    // connection's Errors.
+    void Open(const QString& source, Connection& conexion, int cursorType = adOpenForwardOnly,
+              int lockType = adLockReadOnly, int options = -1);
+    void Close();
+    // Takes a result produced elsewhere (schema rowsets, tests).
+    void Abrir(Resultado resultado);
+
+    int State() const { return abierto_ ? adStateOpen : adStateClosed; }
+    bool Bof() const;
+    bool Eof() const; // EOF itself is a C macro
+    void MoveFirst();
+    void MoveNext();
+    void MovePrevious();
+    void MoveLast();
+    long RecordCount() const;
+    long AbsolutePosition() const { return fila_ + 1; }
+    const QString& Source() const { return sql_; }
+
+    int CursorType() const { return tipoCursor_; }
+    void SetCursorType(int tipo) { tipoCursor_ = tipo; }
+    int LockType() const { return tipoBloqueo_; }
+    void SetLockType(int tipo) { tipoBloqueo_ = tipo; }
+
+    int FieldCount() const { return datos_.columnas.size(); }
+    // By position or by name, compared without regard to case; the first of duplicate
+    // names wins. An unknown name raises error 3265.
+    Field Fields(int indice);
+    Field Fields(const QString& nombre);
+    Field operator[](const QString& nombre) { return Fields(nombre); }
+    int IndiceCampo(const QString& nombre) const;
+
+    void AddNew();
+    void Update();
+    void CancelUpdate();
+    bool EditMode() const { return editando_; }
+
+private:
+    friend class Field;
+    const Columna& ColumnaEn(int indice) const;
+    QVariant ValorEn(int indice) const;
+    void CambiarValor(int indice, const QVariant& valor);
+    void ExigirAbierto() const;
+    void ExigirFilaActual() const;
+    void GuardarNueva();
+    void GuardarCambios();
+    QString TablaBase() const;
+    QString NombreBase(int indice) const;
+    QString CondicionDeFila(QVariantList& valores) const;
+
+    Connection* conexion_ = nullptr;
+    Resultado datos_;
+    QMap<QString, int> indicePorNombre_;
+    QString sql_;
+    bool abierto_ = false;
+    int fila_ = -1;
+    int tipoCursor_ = adOpenForwardOnly;
+    int tipoBloqueo_ = adLockReadOnly;
+    bool editando_ = false;
+    bool nueva_ = false;
+    QVector<QVariant> edicion_;
+    QVector<bool> cambiados_;
+};
+
+} // namespace ado

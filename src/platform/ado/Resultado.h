@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+namespace ado {
+
+// Description of one column of a result, as the provider reports it.
+struct Columna {
+    QString nombre;
+    int tipo = 0;        // data-type code (AdoTipos.h)
+    long tamano = 0;     // declared size of text columns, else the type's size
+    QString tabla;       // base table of the column, empty for expressions
+    QString columnaBase; // name of the column in that table
+};
+
+// A whole result read into memory: the layer uses client cursors only, so moving around
+// a recordset never goes back to the database.
+struct Resultado {
+    QVector<Columna> columnas;
+    QVector<QVector<QVariant>> filas;
+};
+
+} // namespace ado

@@ -1,0 +1,596 @@
+#include "platform/ado/TSqlToSqlite.h"
+
+#include "platform/ado/AdoTipos.h"
+#include "platform/ado/TokenSql.h"
+#include "platform/errors/ErrorEjecucion.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace ado {
+namespace {
+
+using Clase = EsquemaSqlite::ClaseColumna;
+
+[[noreturn]] void NoAdmitida(const QString& detalle) {
+    throw ErrorEjecucion(DB_E_ERRORSINCOMMAND_,
+                         QStringLiteral("La base de datos incorporada no admite %1.").arg(detalle),
+                         QStringLiteral("Proveedor de datos"));
+}
+
+bool EsUnaDe(const TokenSql& t, std::initializer_list<const char*> palabras) {
+    for (const char* p : palabras)
+        if (t.EsPalabra(p))
+            return true;
+    return false;
+}
+
+bool EsNombre(const TokenSql& t) {
+    static const QSet<QString> reservadas = {
+        "select",   "from",    "where", "and",   "or",     "not",    "on",    "set",
+        "case",     "when",    "then",  "else",  "end",    "is",     "null",  "in",
+        "like",     "between", "as",    "by",    "values", "exists", "union", "all",
+        "distinct", "top",     "join",  "inner", "left",   "right",  "outer", "having"};
+    if (t.tipo == TokenSql::Corchete || t.tipo == TokenSql::Identificador)
+        return true;
+    return t.tipo == TokenSql::Palabra && !reservadas.contains(t.texto.toLower());
+}
+
+bool EsComparacion(const TokenSql& t) {
+    static const QSet<QString> ops = {"=", "<>", "!=", "<", ">", "<=", ">=", "!<", "!>"};
+    return t.tipo == TokenSql::Simbolo && ops.contains(t.texto);
+}
+
+void Borrar(TokenSql& t) {
+    t.tipo = TokenSql::Espacio;
+    t.texto.clear();
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// Dates
+
+QString FechaAlmacenada(const QString& texto, Clase clase) {
+    static const QRegularExpression diaPrimero(
+        R"(^\s*(\d{1,2})([/.-])(\d{1,2})\2(\d{4}|\d{2})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)");
+    static const QRegularExpression iso(
+        R"(^\s*(\d{4})-?(\d{2})-?(\d{2})(?:[ T](\d{2}):(\d{2})(?::(\d{2})(?:\.\d+)?)?)?\s*$)");
+    int dia, mes, anio, hora = 0, minuto = 0, segundo = 0;
+    if (auto m = diaPrimero.match(texto); m.hasMatch()) {
+        dia = m.captured(1).toInt();
+        mes = m.captured(3).toInt();
+        anio = m.captured(4).toInt();
+        if (m.captured(4).size() == 2)
+            anio += anio < 50 ? 2000 : 1900; // the database's two-digit year cut-off
+        hora = m.captured(5).toInt();
+        minuto = m.captured(6).toInt();
+        segundo = m.captured(7).toInt();
+    } else if (auto m = iso.match(texto); m.hasMatch()) {
+        anio = m.captured(1).toInt();
+        mes = m.captured(2).toInt();
+        dia = m.captured(3).toInt();
+        hora = m.captured(4).toInt();
+        minuto = m.captured(5).toInt();
+        segundo = m.captured(6).toInt();
+    } else if (texto.trimmed().isEmpty()) {
+        // An empty text stored into a date column is the database's zero date.
+        anio = 1900, mes = 1, dia = 1;
+    } else {
+        return {};
+    }
+    const QDate fecha(anio, mes, dia);
+    const QTime tiempo(hora, minuto, segundo);
+    if (!fecha.isValid() || !tiempo.isValid())
+        return {};
+    if (clase == EsquemaSqlite::Fecha)
+        return fecha.toString(QStringLiteral("yyyy-MM-dd"));
+    return QDateTime(fecha, tiempo).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+namespace {
+
+// ---------------------------------------------------------------------------------------
+// Splitting a batch
+
+bool EmpiezaConPalabra(const TokensSql& t, const char* palabra) {
+    const int i = Siguiente(t, -1);
+    return i >= 0 && t[i].EsPalabra(palabra);
+}
+
+bool TieneFuenteDeInsert(const TokensSql& actual) {
+    int profundidad = 0;
+    for (const TokenSql& t : actual) {
+        profundidad += t.EsSimbolo("(") ? 1 : t.EsSimbolo(")") ? -1 : 0;
+        if (profundidad == 0 && EsUnaDe(t, {"SELECT", "VALUES"}))
+            return true;
+    }
+    return false;
+}
+
+bool AbreSelect(const TokensSql& actual, int anterior) {
+    if (anterior >= 0 &&
+        (EsUnaDe(actual[anterior], {"UNION", "ALL", "EXCEPT", "INTERSECT", "AS"}) ||
+         actual[anterior].EsSimbolo("(")))
+        return false;
+    if (EmpiezaConPalabra(actual, "WITH"))
+        return false;
+    return !EmpiezaConPalabra(actual, "INSERT") || TieneFuenteDeInsert(actual);
+}
+
+// Whether the word starts a new statement of the batch being collected in `actual`.
+bool EmpiezaSentencia(const TokensSql& actual, const TokenSql& palabra) {
+    const int anterior = Anterior(actual, actual.size());
+    if (anterior < 0)
+        return false;
+    if (EsUnaDe(actual[anterior], {"OF", "INSTEAD", "AFTER", "BEFORE", "FOR"}) ||
+        (actual[anterior].EsPalabra("ON") && EsUnaDe(palabra, {"UPDATE", "DELETE"})))
+        return false;
+    if (EsUnaDe(palabra, {"INSERT", "UPDATE", "DELETE", "BEGIN", "COMMIT", "ROLLBACK", "CREATE",
+                          "DROP", "ALTER", "GO"}))
+        return true;
+    if (palabra.EsPalabra("SET"))
+        return !EmpiezaConPalabra(actual, "UPDATE");
+    if (palabra.EsPalabra("SELECT"))
+        return AbreSelect(actual, anterior);
+    return false;
+}
+
+QVector<TokensSql> DividirLote(const TokensSql& tokens) {
+    QVector<TokensSql> sentencias;
+    TokensSql actual;
+    int profundidad = 0;
+    auto cerrar = [&] {
+        if (Siguiente(actual, -1) >= 0)
+            sentencias.append(actual);
+        actual.clear();
+    };
+    for (const TokenSql& t : tokens) {
+        profundidad += t.EsSimbolo("(") ? 1 : t.EsSimbolo(")") ? -1 : 0;
+        if (profundidad == 0 && t.EsSimbolo(";")) {
+            cerrar();
+            continue;
+        }
+        if (profundidad == 0 && t.tipo == TokenSql::Palabra && EmpiezaSentencia(actual, t))
+            cerrar();
+        actual.append(t);
+    }
+    cerrar();
+    return sentencias;
+}
+
+} // namespace
+
+namespace {
+
+// ---------------------------------------------------------------------------------------
+// Small rewrites
+
+void QuitarPropietario(TokensSql& t) {
+    for (int i = 0; i + 1 < t.size(); ++i)
+        if (t[i].EsPalabra("dbo") && t[i + 1].EsSimbolo(".")) {
+            Borrar(t[i]);
+            Borrar(t[i + 1]);
+        }
+}
+
+void QuitarPrefijoNacional(TokensSql& t) {
+    for (int i = 0; i + 1 < t.size(); ++i)
+        if (t[i].EsPalabra("N") && t[i + 1].tipo == TokenSql::Cadena)
+            Borrar(t[i]);
+}
+
+void CompletarDelete(TokensSql& t) {
+    const int del = Siguiente(t, -1);
+    if (del < 0 || !t[del].EsPalabra("DELETE"))
+        return;
+    const int tabla = Siguiente(t, del);
+    if (tabla < 0 || t[tabla].EsPalabra("FROM"))
+        return;
+    for (int i = tabla + 1; i < t.size(); ++i)
+        if (t[i].EsPalabra("FROM"))
+            NoAdmitida(QStringLiteral("DELETE con FROM adicional"));
+    t[tabla].texto.prepend(QLatin1String("FROM "));
+}
+
+void RenombrarFunciones(TokensSql& t) {
+    static const QHash<QString, QString> nombres = {{"isnull", "IFNULL"}, {"substring", "SUBSTR"}};
+    static const QSet<QString> ausentes = {"convert", "getdate", "dateadd", "datediff", "datepart"};
+    for (int i = 0; i < t.size(); ++i) {
+        const int sig = Siguiente(t, i);
+        if (t[i].tipo != TokenSql::Palabra || sig < 0 || !t[sig].EsSimbolo("("))
+            continue;
+        const QString nombre = t[i].texto.toLower();
+        if (ausentes.contains(nombre))
+            NoAdmitida(QStringLiteral("la función %1").arg(t[i].texto.toUpper()));
+        if (nombres.contains(nombre))
+            t[i].texto = nombres.value(nombre);
+    }
+}
+
+// '+' joins texts on the server but adds numbers here: refuse rather than compute wrongly.
+void RechazarConcatenacion(const TokensSql& t) {
+    for (int i = 0; i < t.size(); ++i) {
+        if (!t[i].EsSimbolo("+"))
+            continue;
+        const int a = Anterior(t, i), s = Siguiente(t, i);
+        if ((a >= 0 && t[a].tipo == TokenSql::Cadena) || (s >= 0 && t[s].tipo == TokenSql::Cadena))
+            NoAdmitida(QStringLiteral("la concatenación de textos con '+'"));
+    }
+}
+
+} // namespace
+
+namespace {
+
+// ---------------------------------------------------------------------------------------
+// String literals: the comparison collation, and day-first dates where they meet a date
+// column (compared with it, assigned to it, or inserted into it).
+
+QString ColumnaQueTermina(const TokensSql& t, int j) {
+    return j >= 0 && EsNombre(t[j]) ? t[j].Nombre() : QString();
+}
+
+QString ColumnaQueEmpieza(const TokensSql& t, int j) {
+    if (j < 0 || !EsNombre(t[j]))
+        return {};
+    QString nombre = t[j].Nombre();
+    for (int k = Siguiente(t, j); k >= 0 && t[k].EsSimbolo(".");) {
+        j = Siguiente(t, k);
+        if (j < 0 || !EsNombre(t[j]))
+            return {};
+        nombre = t[j].Nombre();
+        k = Siguiente(t, j);
+    }
+    // A name followed by '(' is a function, not a column.
+    const int s = Siguiente(t, j);
+    return s >= 0 && t[s].EsSimbolo("(") ? QString() : nombre;
+}
+
+QString ColumnaAntesDe(const TokensSql& t, int k) {
+    int j = Anterior(t, k);
+    if (j >= 0 && t[j].EsPalabra("NOT"))
+        j = Anterior(t, j);
+    return ColumnaQueTermina(t, j);
+}
+
+bool EnListaIn(const TokensSql& t, int i, QString* columna) {
+    int j = Anterior(t, i);
+    while (j >= 0 && t[j].EsSimbolo(",")) {
+        j = Anterior(t, j);
+        if (j < 0 || (t[j].tipo != TokenSql::Cadena && t[j].tipo != TokenSql::Numero))
+            return false;
+        j = Anterior(t, j);
+    }
+    if (j < 0 || !t[j].EsSimbolo("("))
+        return false;
+    const int in = Anterior(t, j);
+    if (in < 0 || !t[in].EsPalabra("IN"))
+        return false;
+    *columna = ColumnaAntesDe(t, in);
+    return true;
+}
+
+bool OperandoDeComparacion(const TokensSql& t, int i, QString* columna) {
+    const int a = Anterior(t, i);
+    const int s = Siguiente(t, i);
+    if (a >= 0 && EsComparacion(t[a])) {
+        *columna = ColumnaQueTermina(t, Anterior(t, a));
+        return true;
+    }
+    if (s >= 0 && EsComparacion(t[s])) {
+        *columna = ColumnaQueEmpieza(t, Siguiente(t, s));
+        return true;
+    }
+    if (a >= 0 && t[a].EsPalabra("BETWEEN")) {
+        *columna = ColumnaAntesDe(t, a);
+        return true;
+    }
+    if (a >= 0 && t[a].EsPalabra("AND")) {
+        const int q = Anterior(t, a);
+        const int r = q >= 0 ? Anterior(t, q) : -1;
+        if (r >= 0 && t[r].EsPalabra("BETWEEN")) {
+            *columna = ColumnaAntesDe(t, r);
+            return true;
+        }
+    }
+    return EnListaIn(t, i, columna);
+}
+
+// Which column each literal of an INSERT's value list or select list goes into.
+class DestinosDeInsert {
+public:
+    DestinosDeInsert(const TokensSql& t, const EsquemaSqlite& esquema);
+    QString Tabla() const { return tabla_; }
+    QString ColumnaDe(int literal) const { return destino_.value(literal); }
+
+private:
+    int LeerColumnas(int i, const EsquemaSqlite& esquema);
+    void LeerValores(int i);
+    void LeerSelect(int i);
+    void Asignar(int desde, int hasta, int posicion);
+
+    const TokensSql& t_;
+    QString tabla_;
+    QStringList columnas_;
+    QHash<int, QString> destino_;
+};
+
+DestinosDeInsert::DestinosDeInsert(const TokensSql& t, const EsquemaSqlite& esquema) : t_(t) {
+    int i = Siguiente(t, -1);
+    if (i < 0 || !t[i].EsPalabra("INSERT"))
+        return;
+    i = Siguiente(t, i);
+    if (i >= 0 && t[i].EsPalabra("INTO"))
+        i = Siguiente(t, i);
+    if (i < 0 || !EsNombre(t[i]))
+        return;
+    tabla_ = t[i].Nombre();
+    i = LeerColumnas(Siguiente(t, i), esquema);
+    if (i >= 0 && t[i].EsPalabra("VALUES"))
+        LeerValores(Siguiente(t, i));
+    else if (i >= 0 && t[i].EsPalabra("SELECT"))
+        LeerSelect(Siguiente(t, i));
+}
+
+int DestinosDeInsert::LeerColumnas(int i, const EsquemaSqlite& esquema) {
+    if (i < 0 || !t_[i].EsSimbolo("(")) {
+        for (const auto& c : esquema.Columnas(tabla_))
+            columnas_.append(c.nombre);
+        return i;
+    }
+    for (i = Siguiente(t_, i); i >= 0 && !t_[i].EsSimbolo(")"); i = Siguiente(t_, i))
+        if (EsNombre(t_[i]))
+            columnas_.append(t_[i].Nombre());
+    return i < 0 ? -1 : Siguiente(t_, i);
+}
+
+// A value counts when it is one literal alone between its separators.
+void DestinosDeInsert::Asignar(int desde, int hasta, int posicion) {
+    int unico = -1;
+    for (int j = desde + 1; j < hasta; ++j) {
+        if (!t_[j].Significativo())
+            continue;
+        if (unico >= 0)
+            return;
+        unico = j;
+    }
+    if (unico >= 0 && t_[unico].tipo == TokenSql::Cadena && posicion < columnas_.size())
+        destino_.insert(unico, columnas_[posicion]);
+}
+
+void DestinosDeInsert::LeerValores(int i) {
+    while (i >= 0 && t_[i].EsSimbolo("(")) {
+        int profundidad = 0, posicion = 0, inicio = i, j = i + 1;
+        for (; j < t_.size(); ++j) {
+            const TokenSql& k = t_[j];
+            if (profundidad == 0 && (k.EsSimbolo(",") || k.EsSimbolo(")"))) {
+                Asignar(inicio, j, posicion++);
+                inicio = j;
+                if (k.EsSimbolo(")"))
+                    break;
+            }
+            profundidad += k.EsSimbolo("(") ? 1 : k.EsSimbolo(")") ? -1 : 0;
+        }
+        i = Siguiente(t_, j);
+        if (i < 0 || !t_[i].EsSimbolo(","))
+            return;
+        i = Siguiente(t_, i);
+    }
+}
+
+void DestinosDeInsert::LeerSelect(int i) {
+    int profundidad = 0, posicion = 0, inicio = Anterior(t_, i), j = i;
+    for (; j >= 0 && j < t_.size(); ++j) {
+        const TokenSql& k = t_[j];
+        if (profundidad == 0 && k.EsPalabra("FROM"))
+            break;
+        if (profundidad == 0 && k.EsSimbolo(",")) {
+            Asignar(inicio, j, posicion++);
+            inicio = j;
+        }
+        profundidad += k.EsSimbolo("(") ? 1 : k.EsSimbolo(")") ? -1 : 0;
+    }
+    if (j >= 0)
+        Asignar(inicio, j, posicion);
+}
+
+} // namespace
+
+namespace {
+
+QStringList TablasReferidas(const TokensSql& t, const EsquemaSqlite& esquema) {
+    QStringList tablas;
+    for (const TokenSql& k : t)
+        if (EsNombre(k) && esquema.Existe(k.Nombre()) &&
+            !tablas.contains(k.Nombre(), Qt::CaseInsensitive))
+            tablas.append(k.Nombre());
+    return tablas;
+}
+
+Clase ClaseDeColumna(const QString& columna, const QStringList& tablas,
+                     const EsquemaSqlite& esquema) {
+    for (const QString& tabla : tablas)
+        if (Clase c = esquema.ClaseDe(tabla, columna); c != EsquemaSqlite::Otra)
+            return c;
+    return EsquemaSqlite::Otra;
+}
+
+[[noreturn]] void FechaInvalida(const QString& texto) {
+    throw ErrorEjecucion(DB_E_ERRORSINCOMMAND_,
+                         QStringLiteral("Error de conversión al convertir el texto '%1' en una "
+                                        "fecha: no es una fecha válida.")
+                             .arg(texto),
+                         QStringLiteral("Proveedor de datos"));
+}
+
+void TratarLiterales(TokensSql& t, const EsquemaSqlite& esquema) {
+    const QStringList tablas = TablasReferidas(t, esquema);
+    const DestinosDeInsert insert(t, esquema);
+    const QString colacion = QStringLiteral(" COLLATE ") + QLatin1String(kColacion);
+    for (int i = 0; i < t.size(); ++i) {
+        if (t[i].tipo != TokenSql::Cadena)
+            continue;
+        QString columna;
+        const bool comparado = OperandoDeComparacion(t, i, &columna);
+        Clase clase = EsquemaSqlite::Otra;
+        if (comparado && !columna.isEmpty())
+            clase = ClaseDeColumna(columna, tablas, esquema);
+        else if (!comparado && !insert.ColumnaDe(i).isEmpty())
+            clase = esquema.ClaseDe(insert.Tabla(), insert.ColumnaDe(i));
+        if (clase != EsquemaSqlite::Otra) {
+            const QString fecha = FechaAlmacenada(t[i].ValorCadena(), clase);
+            if (fecha.isEmpty())
+                FechaInvalida(t[i].ValorCadena());
+            t[i].texto = QLatin1Char('\'') + fecha + QLatin1Char('\'');
+        }
+        if (comparado)
+            t[i].texto += colacion;
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// TOP n: the row limit goes to the end of the SELECT it belongs to.
+
+int FinDeSelect(const TokensSql& t, int select) {
+    int profundidad = 0;
+    int ultimo = select;
+    for (int j = select + 1; j < t.size(); ++j) {
+        profundidad += t[j].EsSimbolo("(") ? 1 : t[j].EsSimbolo(")") ? -1 : 0;
+        if (profundidad < 0)
+            break;
+        if (profundidad == 0 && EsUnaDe(t[j], {"UNION", "EXCEPT", "INTERSECT"}))
+            NoAdmitida(QStringLiteral("TOP en una consulta con UNION"));
+        if (t[j].Significativo())
+            ultimo = j;
+    }
+    return ultimo;
+}
+
+// Removes "TOP n" or "TOP (n)" after position `top` and gives n.
+QString QuitarTop(TokensSql& t, int top) {
+    int n = Siguiente(t, top);
+    const bool parentesis = n >= 0 && t[n].EsSimbolo("(");
+    if (parentesis)
+        n = Siguiente(t, n);
+    if (n < 0 || t[n].tipo != TokenSql::Numero)
+        NoAdmitida(QStringLiteral("TOP sin un número de filas"));
+    const QString filas = t[n].texto;
+    int fin = parentesis ? Siguiente(t, n) : n;
+    const int sig = Siguiente(t, fin);
+    if (sig >= 0 && EsUnaDe(t[sig], {"PERCENT", "WITH"}))
+        NoAdmitida(QStringLiteral("TOP %1").arg(t[sig].texto.toUpper()));
+    for (int j = top; j <= fin; ++j)
+        Borrar(t[j]);
+    return filas;
+}
+
+void TraducirTop(TokensSql& t) {
+    // Limits are added once every SELECT was measured, so nested ones see the plain tokens.
+    QHash<int, QString> limites;
+    for (int i = 0; i < t.size(); ++i) {
+        if (!t[i].EsPalabra("SELECT"))
+            continue;
+        int top = Siguiente(t, i);
+        if (top >= 0 && EsUnaDe(t[top], {"DISTINCT", "ALL"}))
+            top = Siguiente(t, top);
+        if (top < 0 || !t[top].EsPalabra("TOP"))
+            continue;
+        const QString filas = QuitarTop(t, top);
+        limites[FinDeSelect(t, i)] += QStringLiteral(" LIMIT ") + filas;
+    }
+    for (auto it = limites.cbegin(); it != limites.cend(); ++it)
+        t[it.key()].texto += it.value();
+    for (int i = 0; i < t.size(); ++i)
+        if (EsUnaDe(t[i], {"UPDATE", "DELETE"}) && Siguiente(t, i) >= 0 &&
+            t[Siguiente(t, i)].EsPalabra("TOP"))
+            NoAdmitida(QStringLiteral("TOP en %1").arg(t[i].texto.toUpper()));
+}
+
+// Text columns added later compare like the others.
+void ColacionEnColumnaNueva(TokensSql& t) {
+    static const QSet<QString> textos = {"char", "varchar", "nchar", "nvarchar", "text", "ntext"};
+    if (!EmpiezaConPalabra(t, "ALTER"))
+        return;
+    for (int i = 0; i < t.size(); ++i) {
+        if (!t[i].EsPalabra("ADD"))
+            continue;
+        int tipo = Siguiente(t, Siguiente(t, i));
+        if (tipo < 0 || !textos.contains(t[tipo].texto.toLower()))
+            return;
+        int fin = tipo;
+        if (int p = Siguiente(t, tipo); p >= 0 && t[p].EsSimbolo("("))
+            while (fin < t.size() - 1 && !t[fin].EsSimbolo(")"))
+                ++fin;
+        t[fin].texto += QStringLiteral(" COLLATE ") + QLatin1String(kColacion);
+        return;
+    }
+}
+
+} // namespace
+
+namespace {
+
+using ClaseSentencia = SentenciaTraducida::Clase;
+
+// Transaction statements may name the transaction; the name changes nothing here.
+ClaseSentencia ClaseDeTransaccion(const TokensSql& t, int primera) {
+    const int sig = Siguiente(t, primera);
+    const bool conPalabra = sig >= 0 && EsUnaDe(t[sig], {"TRAN", "TRANSACTION", "WORK"});
+    if (t[primera].EsPalabra("BEGIN")) {
+        if (!conPalabra || t[sig].EsPalabra("WORK"))
+            NoAdmitida(QStringLiteral("bloques BEGIN ... END"));
+        return SentenciaTraducida::IniciarTransaccion;
+    }
+    if (t[primera].EsPalabra("COMMIT"))
+        return SentenciaTraducida::ConfirmarTransaccion;
+    return SentenciaTraducida::DeshacerTransaccion;
+}
+
+ClaseSentencia Clasificar(const TokensSql& t, bool* cambiaEsquema) {
+    const int primera = Siguiente(t, -1);
+    const TokenSql& p = t[primera];
+    *cambiaEsquema = EsUnaDe(p, {"CREATE", "ALTER", "DROP"});
+    if (EsUnaDe(p, {"BEGIN", "COMMIT", "ROLLBACK"}))
+        return ClaseDeTransaccion(t, primera);
+    if (p.EsPalabra("GO"))
+        return SentenciaTraducida::Ninguna;
+    if (p.EsPalabra("SET")) {
+        const int sig = Siguiente(t, primera);
+        if (sig >= 0 && t[sig].EsPalabra("NOCOUNT"))
+            return SentenciaTraducida::Ninguna;
+    }
+    if (!EsUnaDe(p, {"SELECT", "INSERT", "UPDATE", "DELETE", "WITH", "CREATE", "ALTER", "DROP"}))
+        NoAdmitida(QStringLiteral("la sentencia %1").arg(p.texto.toUpper()));
+    return SentenciaTraducida::Normal;
+}
+
+QString Traducir(TokensSql t, const EsquemaSqlite& esquema) {
+    QuitarPropietario(t);
+    QuitarPrefijoNacional(t);
+    CompletarDelete(t);
+    RenombrarFunciones(t);
+    RechazarConcatenacion(t);
+    TratarLiterales(t, esquema);
+    TraducirTop(t);
+    ColacionEnColumnaNueva(t);
+    return Unir(t).trimmed();
+}
+
+} // namespace
+
+QVector<SentenciaTraducida> TraducirLote(const QString& sql, const EsquemaSqlite& esquema) {
+    QVector<SentenciaTraducida> lote;
+    for (const TokensSql& tokens : DividirLote(Tokenizar(sql))) {
+        SentenciaTraducida s;
+        s.clase = Clasificar(tokens, &s.cambiaEsquema);
+        if (s.clase == SentenciaTraducida::Normal)
+            s.sql = Traducir(tokens, esquema);
+        lote.append(s);
+    }
+    return lote;
+}
+
+} // namespace ado

@@ -1,0 +1,181 @@
+#include "platform/ado/TiposSqlite.h"
+
+#include "platform/ado/AdoTipos.h"
+#include "platform/runtime/Currency.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QRegularExpression>
+#include <sqlite3.h>
+
+namespace ado {
+namespace {
+
+struct TipoConocido {
+    int tipo;
+    long tamano;
+};
+
+const QHash<QString, TipoConocido>& Tipos() {
+    static const QHash<QString, TipoConocido> tipos = {
+        {"CHAR", {adChar, 1}},
+        {"NCHAR", {adWChar, 1}},
+        {"VARCHAR", {adVarChar, 1}},
+        {"NVARCHAR", {adVarWChar, 1}},
+        {"TEXT", {adLongVarChar, 2147483647}},
+        {"NTEXT", {adLongVarWChar, 1073741823}},
+        {"INT", {adInteger, 4}},
+        {"INTEGER", {adInteger, 4}},
+        {"SMALLINT", {adSmallInt, 2}},
+        {"TINYINT", {adUnsignedTinyInt, 1}},
+        {"BIGINT", {adBigInt, 8}},
+        {"BIT", {adBoolean, 2}},
+        {"FLOAT", {adDouble, 8}},
+        {"REAL", {adSingle, 4}},
+        {"DOUBLE", {adDouble, 8}},
+        {"MONEY", {adCurrency, 8}},
+        {"SMALLMONEY", {adCurrency, 8}},
+        {"DECIMAL", {adNumeric, 19}},
+        {"NUMERIC", {adNumeric, 19}},
+        {"DATETIME", {adDBTimeStamp, 16}},
+        {"SMALLDATETIME", {adDBTimeStamp, 16}},
+        {"DATE", {adDBDate, 3}},
+    };
+    return tipos;
+}
+
+QVariant Texto(sqlite3_stmt* stmt, int columna) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, columna)),
+                             sqlite3_column_bytes(stmt, columna));
+}
+
+QVariant Fecha(const QString& texto, int tipo) {
+    if (tipo == adDBDate) {
+        const QDate d = QDate::fromString(texto.left(10), Qt::ISODate);
+        return d.isValid() ? QVariant(d) : QVariant(texto);
+    }
+    QDateTime dt = QDateTime::fromString(texto, Qt::ISODate);
+    if (!dt.isValid())
+        dt = QDateTime::fromString(texto, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!dt.isValid())
+        dt = QDateTime(QDate::fromString(texto.left(10), Qt::ISODate), QTime(0, 0));
+    return dt.isValid() ? QVariant(dt) : QVariant(texto);
+}
+
+QVariant Entero(sqlite3_stmt* stmt, int columna) {
+    const qint64 n = sqlite3_column_int64(stmt, columna);
+    if (n >= std::numeric_limits<int>::min() && n <= std::numeric_limits<int>::max())
+        return int(n);
+    return n;
+}
+
+// A value read from an expression: dates come back as ISO text and are recognised here.
+QVariant SinTipo(sqlite3_stmt* stmt, int columna) {
+    static const QRegularExpression iso(R"(^\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}$)");
+    switch (sqlite3_column_type(stmt, columna)) {
+    case SQLITE_INTEGER:
+        return Entero(stmt, columna);
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(stmt, columna);
+    default: {
+        const QVariant v = Texto(stmt, columna);
+        return iso.match(v.toString()).hasMatch() ? Fecha(v.toString(), adDBTimeStamp) : v;
+    }
+    }
+}
+
+} // namespace
+
+int TipoAdo(const QString& declarado, long* tamano) {
+    static const QRegularExpression forma(
+        R"(^\s*([A-Za-z ]+?)\s*(?:\(\s*(\d+)\s*(?:,\s*\d+\s*)?\))?\s*$)");
+    const auto m = forma.match(declarado);
+    const QString base = m.captured(1).toUpper();
+    const auto it = Tipos().constFind(base);
+    if (!m.hasMatch() || it == Tipos().constEnd()) {
+        *tamano = 0;
+        return adEmpty;
+    }
+    const bool texto = it->tipo == adChar || it->tipo == adWChar || it->tipo == adVarChar ||
+                       it->tipo == adVarWChar;
+    *tamano = texto && !m.captured(2).isEmpty() ? m.captured(2).toLong() : it->tamano;
+    return it->tipo;
+}
+
+QVariant LeerValor(sqlite3_stmt* stmt, int columna, int tipo, long tamano) {
+    if (sqlite3_column_type(stmt, columna) == SQLITE_NULL)
+        return {};
+    switch (tipo) {
+    case adEmpty:
+        return SinTipo(stmt, columna);
+    case adChar:
+    case adWChar:
+        return Texto(stmt, columna).toString().leftJustified(int(tamano), ' ');
+    case adVarChar:
+    case adVarWChar:
+    case adLongVarChar:
+    case adLongVarWChar:
+        return Texto(stmt, columna);
+    case adBoolean:
+        return sqlite3_column_int64(stmt, columna) != 0;
+    case adDBTimeStamp:
+    case adDBDate:
+        return Fecha(Texto(stmt, columna).toString(), tipo);
+    case adCurrency:
+    case adNumeric:
+    case adDouble:
+    case adSingle:
+        return sqlite3_column_double(stmt, columna);
+    default:
+        return Entero(stmt, columna);
+    }
+}
+
+int TipoDeValor(const QVariant& valor) {
+    switch (valor.typeId()) {
+    case QMetaType::Int:
+        return adInteger;
+    case QMetaType::LongLong:
+        return adBigInt;
+    case QMetaType::Double:
+        return adDouble;
+    case QMetaType::QDateTime:
+        return adDBTimeStamp;
+    case QMetaType::QDate:
+        return adDBDate;
+    case QMetaType::Bool:
+        return adBoolean;
+    default:
+        return adVarChar;
+    }
+}
+
+int Vincular(sqlite3_stmt* stmt, int indice, const QVariant& valor) {
+    if (valor.isNull() || !valor.isValid())
+        return sqlite3_bind_null(stmt, indice);
+    if (valor.metaType() == QMetaType::fromType<Currency>())
+        return sqlite3_bind_double(stmt, indice, valor.value<Currency>().ADouble());
+    switch (valor.typeId()) {
+    case QMetaType::Bool:
+        return sqlite3_bind_int(stmt, indice, valor.toBool() ? 1 : 0);
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return sqlite3_bind_int64(stmt, indice, valor.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return sqlite3_bind_double(stmt, indice, valor.toDouble());
+    case QMetaType::QDate:
+        return Vincular(stmt, indice, valor.toDate().toString(QStringLiteral("yyyy-MM-dd")));
+    case QMetaType::QDateTime:
+        return Vincular(stmt, indice,
+                        valor.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    default: {
+        const QByteArray u = valor.toString().toUtf8();
+        return sqlite3_bind_text(stmt, indice, u.constData(), u.size(), SQLITE_TRANSIENT);
+    }
+    }
+}
+
+} // namespace ado

@@ -1,0 +1,147 @@
+#include "platform/ado/TokenSql.h"
+
+#include "platform/errors/ErrorEjecucion.h"
+
+namespace ado {
+namespace {
+
+bool EsLetraDePalabra(QChar c) {
+    return c.isLetterOrNumber() || c == '_' || c == '@' || c == '#' || c == '$';
+}
+
+[[noreturn]] void SinCerrar(const QString& que, const QString& sql, int desde) {
+    throw ErrorEjecucion(-2147217900,
+                         QStringLiteral("Falta cerrar %1 en la sentencia SQL, cerca de: %2")
+                             .arg(que, sql.mid(desde, 40)),
+                         QStringLiteral("Proveedor de datos"));
+}
+
+// End (exclusive) of a run closed by `cierre`, where a doubled `cierre` stands for itself.
+int FinDelimitado(const QString& sql, int inicio, QChar cierre, const QString& que) {
+    int i = inicio + 1;
+    while (i < sql.size()) {
+        if (sql[i] == cierre) {
+            if (i + 1 < sql.size() && sql[i + 1] == cierre) {
+                i += 2;
+                continue;
+            }
+            return i + 1;
+        }
+        ++i;
+    }
+    SinCerrar(que, sql, inicio);
+}
+
+int FinEspacio(const QString& sql, int i) {
+    while (i < sql.size() && sql[i].isSpace())
+        ++i;
+    return i;
+}
+
+int FinComentario(const QString& sql, int i) {
+    if (sql[i] == '-') {
+        int fin = sql.indexOf('\n', i);
+        int finCr = sql.indexOf('\r', i);
+        if (finCr >= 0 && (fin < 0 || finCr < fin))
+            fin = finCr;
+        return fin < 0 ? sql.size() : fin;
+    }
+    int fin = sql.indexOf(QLatin1String("*/"), i + 2);
+    if (fin < 0)
+        SinCerrar(QStringLiteral("un comentario"), sql, i);
+    return fin + 2;
+}
+
+int FinNumero(const QString& sql, int i) {
+    while (i < sql.size() && (sql[i].isDigit() || sql[i] == '.'))
+        ++i;
+    return i;
+}
+
+int FinPalabra(const QString& sql, int i) {
+    while (i < sql.size() && EsLetraDePalabra(sql[i]))
+        ++i;
+    return i;
+}
+
+int FinSimbolo(const QString& sql, int i) {
+    static const QStringList dobles = {"<=", ">=", "<>", "!=", "!<", "!>", "||"};
+    for (const QString& d : dobles)
+        if (sql.mid(i, 2) == d)
+            return i + 2;
+    return i + 1;
+}
+
+TokenSql Leer(const QString& sql, int i, int& fin) {
+    const QChar c = sql[i];
+    const QChar s = i + 1 < sql.size() ? sql[i + 1] : QChar();
+    if (c.isSpace())
+        return {TokenSql::Espacio, sql.mid(i, (fin = FinEspacio(sql, i)) - i)};
+    if ((c == '-' && s == '-') || (c == '/' && s == '*'))
+        return {TokenSql::Comentario, sql.mid(i, (fin = FinComentario(sql, i)) - i)};
+    if (c == '\'')
+        return {TokenSql::Cadena,
+                sql.mid(i, (fin = FinDelimitado(sql, i, '\'', QStringLiteral("una comilla"))) - i)};
+    if (c == '[')
+        return {TokenSql::Corchete,
+                sql.mid(i, (fin = FinDelimitado(sql, i, ']', QStringLiteral("un corchete"))) - i)};
+    if (c == '"')
+        return {
+            TokenSql::Identificador,
+            sql.mid(i, (fin = FinDelimitado(sql, i, '"', QStringLiteral("unas comillas"))) - i)};
+    if (c.isDigit() || (c == '.' && s.isDigit()))
+        return {TokenSql::Numero, sql.mid(i, (fin = FinNumero(sql, i)) - i)};
+    if (EsLetraDePalabra(c))
+        return {TokenSql::Palabra, sql.mid(i, (fin = FinPalabra(sql, i)) - i)};
+    return {TokenSql::Simbolo, sql.mid(i, (fin = FinSimbolo(sql, i)) - i)};
+}
+
+} // namespace
+
+QString TokenSql::ValorCadena() const {
+    QString valor = texto.mid(1, texto.size() - 2);
+    valor.replace(QLatin1String("''"), QLatin1String("'"));
+    return valor;
+}
+
+QString TokenSql::Nombre() const {
+    if (tipo == Corchete)
+        return texto.mid(1, texto.size() - 2).replace(QLatin1String("]]"), QLatin1String("]"));
+    if (tipo == Identificador)
+        return texto.mid(1, texto.size() - 2).replace(QLatin1String("\"\""), QLatin1String("\""));
+    return texto;
+}
+
+TokensSql Tokenizar(const QString& sql) {
+    TokensSql tokens;
+    int i = 0;
+    while (i < sql.size()) {
+        int fin = i;
+        tokens.append(Leer(sql, i, fin));
+        i = fin;
+    }
+    return tokens;
+}
+
+QString Unir(const TokensSql& tokens) {
+    QString texto;
+    for (const TokenSql& t : tokens)
+        texto += t.texto;
+    return texto;
+}
+
+int Siguiente(const TokensSql& tokens, int i) {
+    for (int j = i + 1; j < tokens.size(); ++j)
+        if (tokens[j].Significativo())
+            return j;
+    return -1;
+}
+
+int Anterior(const TokensSql& tokens, int i) {
+    for (int j = i - 1; j >= 0; --j)
+        if (tokens[j].Significativo())
+            return j;
+    return -1;
+}
+
+} // namespace ado

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+namespace ado {
+
+// A piece of SQL text as the translator sees it. Rewrites work on tokens, so the letters
+// inside a literal or a bracketed name are never mistaken for SQL.
+struct TokenSql {
+    enum Tipo { Palabra, Numero, Cadena, Corchete, Identificador, Espacio, Comentario, Simbolo };
+    Tipo tipo;
+    QString texto;
+
+    bool EsPalabra(const char* palabra) const {
+        return tipo == Palabra &&
+               texto.compare(QLatin1StringView(palabra), Qt::CaseInsensitive) == 0;
+    }
+    bool EsSimbolo(const char* simbolo) const {
+        return tipo == Simbolo && texto == QLatin1StringView(simbolo);
+    }
+    bool Significativo() const { return tipo != Espacio && tipo != Comentario; }
+    bool TieneSaltoDeLinea() const {
+        return tipo == Espacio && (texto.contains('\r') || texto.contains('\n'));
+    }
+    // The value of a string literal, with doubled apostrophes undone.
+    QString ValorCadena() const;
+    // The bare name of a word, bracketed or double-quoted identifier.
+    QString Nombre() const;
+};
+
+using TokensSql = QVector<TokenSql>;
+
+// Splits SQL Server text into tokens. Throws ErrorEjecucion for an unclosed literal,
+// bracketed name or comment.
+TokensSql Tokenizar(const QString& sql);
+
+QString Unir(const TokensSql& tokens);
+
+// Index of the next (or previous) significant token from i (exclusive), or -1.
+int Siguiente(const TokensSql& tokens, int i);
+int Anterior(const TokensSql& tokens, int i);
+
+} // namespace ado

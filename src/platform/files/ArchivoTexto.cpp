@@ -1,0 +1,106 @@
+#include "platform/files/ArchivoTexto.h"
+
+#include "platform/files/Carpetas.h"
+#include "platform/files/ErroresArchivo.h"
+#include "platform/files/Windows1252.h"
+
+namespace archivos {
+
+ArchivoTexto::~ArchivoTexto() {
+    archivo_.close();
+}
+
+void ArchivoTexto::Abrir(const QString& ruta, Modo modo) {
+    if (archivo_.isOpen()) {
+        LanzarErrorArchivo(ArchivoYaAbierto, archivo_.fileName());
+    }
+    const QString local = RutaPlataforma(ruta);
+    if (local.trimmed().isEmpty()) {
+        LanzarErrorArchivo(NombreArchivoIncorrecto, local);
+    }
+    archivo_.setFileName(local);
+    const auto apertura = modo == Modo::Salida ? QIODevice::WriteOnly | QIODevice::Truncate
+                                               : QIODevice::WriteOnly | QIODevice::Append;
+    if (!archivo_.open(apertura)) {
+        LanzarErrorArchivo(CausaFalloApertura(local, true), local);
+    }
+}
+
+void ArchivoTexto::EscribirLinea(const QString& texto) {
+    if (!archivo_.isOpen()) {
+        LanzarErrorArchivo(NombreArchivoIncorrecto, archivo_.fileName());
+    }
+    EscribirBytes(CodificarWindows1252(texto) + "\r\n");
+}
+
+void ArchivoTexto::EscribirBytes(const QByteArray& bytes) {
+    if (archivo_.write(bytes) != bytes.size()) {
+        const QString ruta = archivo_.fileName();
+        archivo_.close();
+        LanzarErrorArchivo(ErrorDispositivo, ruta);
+    }
+}
+
+void ArchivoTexto::Cerrar() {
+    if (!archivo_.isOpen()) {
+        return;
+    }
+    const bool escrito = archivo_.flush();
+    archivo_.close();
+    if (!escrito) {
+        LanzarErrorArchivo(ErrorDispositivo, archivo_.fileName());
+    }
+}
+
+void ArchivoTexto::EscribirLineas(const QString& ruta, const QStringList& lineas) {
+    ArchivoTexto archivo;
+    archivo.Abrir(ruta, Modo::Salida);
+    for (const QString& linea : lineas) {
+        archivo.EscribirLinea(linea);
+    }
+    archivo.Cerrar();
+}
+
+void ArchivoTexto::AgregarLineas(const QString& ruta, const QStringList& lineas) {
+    ArchivoTexto archivo;
+    archivo.Abrir(ruta, Modo::Agregar);
+    for (const QString& linea : lineas) {
+        archivo.EscribirLinea(linea);
+    }
+    archivo.Cerrar();
+}
+
+QStringList ArchivoTexto::LeerLineas(const QString& ruta) {
+    const QString local = RutaPlataforma(ruta);
+    QFile archivo(local);
+    if (local.trimmed().isEmpty() || !archivo.open(QIODevice::ReadOnly)) {
+        LanzarErrorArchivo(CausaFalloApertura(local, false), local);
+    }
+    const QByteArray contenido = archivo.readAll();
+    if (archivo.error() != QFileDevice::NoError) {
+        LanzarErrorArchivo(ErrorDispositivo, local);
+    }
+    return PartirLineas(contenido);
+}
+
+QStringList ArchivoTexto::PartirLineas(const QByteArray& contenido) {
+    QStringList lineas;
+    qsizetype inicio = 0;
+    for (qsizetype i = 0; i < contenido.size(); ++i) {
+        const char c = contenido[i];
+        if (c != '\r' && c != '\n') {
+            continue;
+        }
+        lineas.append(DecodificarWindows1252(contenido.mid(inicio, i - inicio)));
+        if (c == '\r' && i + 1 < contenido.size() && contenido[i + 1] == '\n') {
+            ++i;
+        }
+        inicio = i + 1;
+    }
+    if (inicio < contenido.size()) {
+        lineas.append(DecodificarWindows1252(contenido.mid(inicio)));
+    }
+    return lineas;
+}
+
+} // namespace archivos

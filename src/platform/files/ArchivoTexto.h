@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+
+namespace archivos {
+
+// A sequential text file in Windows-1252 with CR LF line ends. Writers that emit a page line
+// by line keep one open so that, when a step fails, what was written so far stays in the file.
+class ArchivoTexto {
+public:
+    enum class Modo { Salida, Agregar };
+
+    ArchivoTexto() = default;
+    ~ArchivoTexto();
+    ArchivoTexto(const ArchivoTexto&) = delete;
+    ArchivoTexto& operator=(const ArchivoTexto&) = delete;
+
+    // Salida creates the file or empties it; Agregar creates it or writes after its end.
+    void Abrir(const QString& ruta, Modo modo);
+    void EscribirLinea(const QString& texto);
+    void Cerrar();
+    bool Abierto() const { return archivo_.isOpen(); }
+
+    static void EscribirLineas(const QString& ruta, const QStringList& lineas);
+    static void AgregarLineas(const QString& ruta, const QStringList& lineas);
+    // Lines ended by CR LF, LF or CR; a last line without its end counts too.
+    static QStringList LeerLineas(const QString& ruta);
+    static QStringList PartirLineas(const QByteArray& contenido);
+
+private:
+    void EscribirBytes(const QByteArray& bytes);
+
+    QFile archivo_;
+};
+
+} // namespace archivos

@@ -1,0 +1,50 @@
+#include "platform/files/Windows1252.h"
+
+#include <QList>
+#include <array>
+
+namespace archivos {
+namespace {
+
+// Bytes 0x80-0x9F are the only ones that differ from Latin-1. The five codes that
+// Windows-1252 leaves undefined map to the C1 control of the same number, so every byte
+// survives a read and a write unchanged.
+constexpr std::array<char16_t, 32> kTabla80 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char ByteDe(char32_t codigo) {
+    if (codigo < 0x80 || (codigo >= 0xA0 && codigo <= 0xFF)) {
+        return static_cast<char>(codigo);
+    }
+    for (std::size_t i = 0; i < kTabla80.size(); ++i) {
+        if (kTabla80[i] == codigo) {
+            return static_cast<char>(0x80 + i);
+        }
+    }
+    return '?';
+}
+
+} // namespace
+
+QByteArray CodificarWindows1252(const QString& texto) {
+    QByteArray bytes;
+    bytes.reserve(texto.size());
+    for (char32_t codigo : texto.toUcs4()) {
+        bytes.append(ByteDe(codigo));
+    }
+    return bytes;
+}
+
+QString DecodificarWindows1252(const QByteArray& bytes) {
+    QString texto(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        const bool alto = byte >= 0x80 && byte < 0xA0;
+        texto[i] = QChar(alto ? kTabla80[byte - 0x80] : char16_t(byte));
+    }
+    return texto;
+}
+
+} // namespace archivos

@@ -1,0 +1,175 @@
+#include "platform/runtime/Currency.h"
+
+#include "platform/runtime/Decimal.h"
+#include "platform/runtime/ErrorVb.h"
+#include "platform/runtime/Locale.h"
+#include "platform/runtime/Variantes.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+// Products and quotients of two amounts need more than 64 bits before they are scaled back.
+using Ancho = __int128;
+constexpr Ancho Maximo = std::numeric_limits<qint64>::max();
+constexpr Ancho Minimo = std::numeric_limits<qint64>::min();
+
+Currency Ajustar(Ancho escalado) {
+    if (escalado > Maximo || escalado < Minimo)
+        vb::Raise(6);
+    return Currency::DesdeEscalado(qint64(escalado));
+}
+
+Ancho Absoluto(Ancho valor) {
+    return valor < 0 ? -valor : valor;
+}
+
+Ancho DividirRedondeando(Ancho dividendo, Ancho divisor) {
+    Ancho cociente = dividendo / divisor;
+    const Ancho dobleResto = 2 * Absoluto(dividendo % divisor);
+    const Ancho absDivisor = Absoluto(divisor);
+    if (dobleResto > absDivisor || (dobleResto == absDivisor && cociente % 2 != 0))
+        cociente += (dividendo < 0) != (divisor < 0) ? -1 : 1;
+    return cociente;
+}
+
+// Whether the digits dropped from `corte` on carry the kept value up (halves go to even).
+bool RedondeaArriba(const QByteArray& digitos, qsizetype corte, Ancho conservado) {
+    const char primero = digitos.at(corte);
+    if (primero != '5')
+        return primero > '5';
+    for (qsizetype i = corte + 1; i < digitos.size(); ++i)
+        if (digitos.at(i) != '0')
+            return true;
+    return conservado % 2 != 0;
+}
+
+std::optional<Ancho> Escalar(const vb::Decimal& numero) {
+    const qsizetype corte = qsizetype(numero.punto) + 4;
+    Ancho valor = 0;
+    for (qsizetype i = 0; i < corte; ++i) {
+        valor = valor * 10 + (i < numero.digitos.size() ? numero.digitos.at(i) - '0' : 0);
+        if (valor > Maximo + 1)
+            return std::nullopt;
+    }
+    if (corte >= 0 && corte < numero.digitos.size() && RedondeaArriba(numero.digitos, corte, valor))
+        ++valor;
+    return numero.negativo ? -valor : valor;
+}
+
+Currency DesdeDecimal(const std::optional<vb::Decimal>& numero) {
+    if (!numero)
+        vb::Raise(13);
+    const auto escalado = Escalar(*numero);
+    if (!escalado)
+        vb::Raise(6);
+    return Ajustar(*escalado);
+}
+
+} // namespace
+
+Currency Currency::DesdeEntero(qint64 entero) {
+    return Ajustar(Ancho(entero) * Escala);
+}
+
+Currency Currency::DesdeDouble(double valor) {
+    if (!std::isfinite(valor))
+        vb::Raise(6);
+    // The shortest text that reads back as the same double is the value the user meant, so
+    // 0.125 rounds as the decimal it shows and not as its binary neighbour.
+    char texto[64];
+    const auto fin = std::to_chars(texto, texto + sizeof texto, valor).ptr;
+    const QString decimal = QString::fromLatin1(texto, fin - texto);
+    return DesdeDecimal(vb::LeerDecimal(decimal, QChar(u'.'), QChar()));
+}
+
+Currency Currency::DesdeTexto(const QString& texto) {
+    return DesdeDecimal(
+        vb::LeerDecimal(texto, Locale::SeparadorDecimal(), Locale::SeparadorMiles()));
+}
+
+Currency Currency::DesdeVariant(const QVariant& valor) {
+    if (vb::IsNull(valor))
+        vb::Raise(94);
+    if (valor.metaType() == QMetaType::fromType<Currency>())
+        return valor.value<Currency>();
+    if (valor.metaType().id() == QMetaType::Bool)
+        return DesdeEntero(valor.toBool() ? -1 : 0);
+    if (valor.metaType().id() == QMetaType::ULongLong)
+        return Ajustar(Ancho(valor.toULongLong()) * Escala);
+    if (vb::EsEntero(valor))
+        return DesdeEntero(valor.toLongLong());
+    if (vb::EsReal(valor))
+        return DesdeDouble(valor.toDouble());
+    if (valor.metaType().id() == QMetaType::QString)
+        return DesdeTexto(valor.toString());
+    vb::Raise(13);
+}
+
+double Currency::ADouble() const {
+    return double(escalado_ / Escala) + double(escalado_ % Escala) / Escala;
+}
+
+QString Currency::ATexto() const {
+    QString texto = ATexto(4);
+    while (texto.endsWith(u'0'))
+        texto.chop(1);
+    if (texto.endsWith(Locale::SeparadorDecimal()))
+        texto.chop(1);
+    return texto;
+}
+
+QString Currency::ATexto(int decimales) const {
+    if (decimales < 0)
+        vb::Raise(5);
+    const qint64 redondeado = Redondear(std::min(decimales, 4)).escalado_;
+    const quint64 absoluto = redondeado < 0 ? 0 - quint64(redondeado) : quint64(redondeado);
+    QString texto = QString::number(absoluto / Escala);
+    if (redondeado < 0)
+        texto.prepend(u'-');
+    if (decimales == 0)
+        return texto;
+    QString fraccion = QString::number(absoluto % Escala).rightJustified(4, u'0');
+    fraccion = decimales <= 4 ? fraccion.left(decimales) : fraccion + QString(decimales - 4, u'0');
+    return texto + Locale::SeparadorDecimal() + fraccion;
+}
+
+QVariant Currency::AVariant() const {
+    return QVariant::fromValue(*this);
+}
+
+Currency Currency::Redondear(int decimales) const {
+    if (decimales < 0)
+        vb::Raise(5);
+    if (decimales >= 4)
+        return *this;
+    qint64 factor = 1;
+    for (int i = decimales; i < 4; ++i)
+        factor *= 10;
+    return Ajustar(DividirRedondeando(escalado_, factor) * factor);
+}
+
+Currency Currency::operator-() const {
+    return Ajustar(-Ancho(escalado_));
+}
+
+Currency& Currency::operator+=(const Currency& otro) {
+    return *this = Ajustar(Ancho(escalado_) + otro.escalado_);
+}
+
+Currency& Currency::operator-=(const Currency& otro) {
+    return *this = Ajustar(Ancho(escalado_) - otro.escalado_);
+}
+
+Currency operator*(const Currency& a, const Currency& b) {
+    return Ajustar(DividirRedondeando(Ancho(a.escalado_) * b.escalado_, Currency::Escala));
+}
+
+Currency operator/(const Currency& a, const Currency& b) {
+    if (b.escalado_ == 0)
+        vb::Raise(11);
+    return Ajustar(DividirRedondeando(Ancho(a.escalado_) * Currency::Escala, b.escalado_));
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+#include <QVariant>
+#include <compare>
+
+// Amounts: a 64-bit integer of ten-thousandths, as the classic runtime's Currency. Every
+// conversion into it rounds halves to even, arithmetic stays exact or rounds the same way, and
+// leaving the range is error 6. Doubles appear only at the edges (`DesdeDouble`, `ADouble`).
+class Currency {
+public:
+    static constexpr qint64 Escala = 10000;
+
+    constexpr Currency() = default;
+    static constexpr Currency DesdeEscalado(qint64 escalado) { return Currency(escalado); }
+    static Currency DesdeEntero(qint64 entero);
+    static Currency DesdeDouble(double valor);
+    // Text in the locale (decimal comma); error 13 when it is no number.
+    static Currency DesdeTexto(const QString& texto);
+    // Whole numbers, doubles, text, booleans (True is -1) and amounts; Null is error 94.
+    static Currency DesdeVariant(const QVariant& valor);
+
+    constexpr qint64 Escalado() const { return escalado_; }
+    double ADouble() const;
+    // Shortest form in the locale: "1234,5", "-0,25", "7".
+    QString ATexto() const;
+    // Exactly `decimales` decimals (rounded when fewer than four), no grouping.
+    QString ATexto(int decimales) const;
+    QVariant AVariant() const;
+    // Rounded to `decimales` (0 to 4) decimals, halves to even.
+    Currency Redondear(int decimales) const;
+
+    Currency operator-() const;
+    Currency& operator+=(const Currency& otro);
+    Currency& operator-=(const Currency& otro);
+    friend Currency operator+(Currency a, const Currency& b) { return a += b; }
+    friend Currency operator-(Currency a, const Currency& b) { return a -= b; }
+    friend Currency operator*(const Currency& a, const Currency& b);
+    // Error 11 when `b` is zero.
+    friend Currency operator/(const Currency& a, const Currency& b);
+    friend constexpr auto operator<=>(const Currency&, const Currency&) = default;
+
+private:
+    constexpr explicit Currency(qint64 escalado) : escalado_(escalado) {}
+
+    qint64 escalado_ = 0;
+};
+
+Q_DECLARE_METATYPE(Currency)

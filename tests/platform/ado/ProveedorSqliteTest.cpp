@@ -1,0 +1,269 @@
+#include "BaseDePrueba.h"
+#include "platform/ado/FuncionesSqlite.h"
+#include "platform/ado/Recordset.h"
+#include "platform/errors/ErrorEjecucion.h"
+#include "platform/runtime/Currency.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+using namespace ado;
+
+namespace {
+
+const char* kEsquema = R"(
+CREATE TABLE MV_ASIENTOS (
+    TC CHAR(4) COLLATE SQLSRV_CI NOT NULL,
+    IDCOMPROBANTE CHAR(13) COLLATE SQLSRV_CI NOT NULL,
+    SECUENCIA INT NOT NULL,
+    FECHA DATETIME,
+    [NUMERO ASIENTO] INT,
+    [DEBE-HABER] CHAR(1) COLLATE SQLSRV_CI,
+    IMPORTE MONEY,
+    CONCILIADO BIT,
+    DETALLE VARCHAR(60) COLLATE SQLSRV_CI,
+    PRIMARY KEY (TC, IDCOMPROBANTE, SECUENCIA));
+CREATE TABLE TA_CONFIGURACION (CLAVE VARCHAR(50) COLLATE SQLSRV_CI, VALOR VARCHAR(255) COLLATE SQLSRV_CI,
+    ValorAux VARCHAR(255) COLLATE SQLSRV_CI DEFAULT '', Grupo VARCHAR(50) COLLATE SQLSRV_CI,
+    PoliticaNegocio BIT);
+CREATE VIEW SS_MV_ASIENTOS AS SELECT * FROM MV_ASIENTOS;
+INSERT INTO MV_ASIENTOS VALUES ('NCPE', '0001000001230', 1, '2026-12-01 00:00:00', 15, 'D', 1234.56, 0, 'D''Angelo Hnos.');
+INSERT INTO MV_ASIENTOS VALUES ('NCPE', '0001000001230', 2, '2026-12-01 00:00:00', 15, 'H', 1234.56, 0, 'Ñandú S.A.');
+INSERT INTO MV_ASIENTOS VALUES ('FCC', '0001000000077', 1, '2026-11-20 10:30:00', 9, 'D', 99.9, 1, NULL);
+)";
+
+class Proveedor : public BaseDePrueba {
+protected:
+    void SetUp() override { Crear(kEsquema); }
+    long Contar(const QString& condicion) {
+        Recordset rs;
+        rs.Open("SELECT COUNT(*) AS N FROM MV_ASIENTOS WHERE " + condicion, cnn);
+        return rs.Fields("N").Value().toLongLong();
+    }
+};
+
+TEST_F(Proveedor, CamposPorNombreSinMayusculasConSusTiposYTamanos) {
+    Recordset rs;
+    rs.Open("SELECT * FROM MV_ASIENTOS WHERE TC = 'fcc'", cnn);
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.Fields("numero asiento").Value().toInt(), 9);
+    EXPECT_EQ(rs.Fields("Debe-Haber").Value().toString(), "D");
+    EXPECT_EQ(rs.Fields("TC").Value().toString(), "FCC ");
+    EXPECT_EQ(rs.Fields("TC").DefinedSize(), 4);
+    EXPECT_EQ(rs.Fields("FECHA").Type(), adDBTimeStamp);
+    EXPECT_EQ(rs.Fields("FECHA").Value().toDateTime(),
+              QDateTime(QDate(2026, 11, 20), QTime(10, 30)));
+    EXPECT_EQ(rs.Fields("CONCILIADO").Type(), adBoolean);
+    EXPECT_EQ(rs.Fields("CONCILIADO").Value(), QVariant(true));
+    EXPECT_EQ(rs.Fields("IMPORTE").Type(), adCurrency);
+    EXPECT_TRUE(rs.Fields("DETALLE").IsNull());
+    EXPECT_THROW(rs.Fields("NO EXISTE"), ErrorEjecucion);
+}
+
+TEST_F(Proveedor, NavegacionYRegistroActual) {
+    Recordset rs;
+    rs.Open("SELECT SECUENCIA FROM MV_ASIENTOS WHERE TC = 'NCPE' ORDER BY SECUENCIA", cnn);
+    EXPECT_EQ(rs.RecordCount(), 2);
+    rs.MoveNext();
+    rs.MoveNext();
+    EXPECT_TRUE(rs.Eof());
+    EXPECT_THROW(rs.Fields(0).Value(), ErrorEjecucion);
+    rs.MoveFirst();
+    EXPECT_EQ(rs.Fields(0).Value().toInt(), 1);
+    rs.Close();
+    EXPECT_EQ(rs.State(), adStateClosed);
+    rs.Open("SELECT * FROM MV_ASIENTOS WHERE 1 = 0", cnn);
+    EXPECT_TRUE(rs.Bof() && rs.Eof());
+}
+
+TEST_F(Proveedor, TextoSinMayusculasNiBlancosFinalesComoEnElServidor) {
+    EXPECT_EQ(Contar("TC = 'ncpe    '"), 2);
+    EXPECT_EQ(Contar("IDCOMPROBANTE = '0001000001230   '"), 2); // 16 characters
+    EXPECT_EQ(Contar("DETALLE = 'ñANDÚ s.a.'"), 1);
+    EXPECT_EQ(Contar("DETALLE = 'Nandu S.A.'"), 0); // accents count
+    EXPECT_EQ(Contar("LTRIM(RTRIM(DETALLE)) = 'd''angelo hnos.'"), 1);
+    EXPECT_EQ(Contar("DETALLE LIKE 'ñan%'"), 1);
+    EXPECT_EQ(Contar("DETALLE LIKE '[a-e]''%'"), 1);
+    EXPECT_EQ(Contar("TC IN ('fcc', 'xx')"), 1);
+}
+
+TEST_F(Proveedor, FuncionesConElSentidoDelServidor) {
+    Recordset rs;
+    rs.Open("SELECT CHARINDEX('', 'abc') AS A, CHARINDEX('B', 'abcb') AS B, "
+            "CHARINDEX('b', 'abcb', 3) AS C, LEN('ab  ') AS D, ISNULL(NULL, 'x') AS E, "
+            "SUBSTRING('0001000001230', 5, 8) AS F, MAX(IDCOMPROBANTE) AS G, "
+            "MAX(FECHA) AS H FROM MV_ASIENTOS",
+            cnn);
+    EXPECT_EQ(rs.Fields("A").Value().toInt(), 0);
+    EXPECT_EQ(rs.Fields("B").Value().toInt(), 2);
+    EXPECT_EQ(rs.Fields("C").Value().toInt(), 4);
+    EXPECT_EQ(rs.Fields("D").Value().toInt(), 2);
+    EXPECT_EQ(rs.Fields("E").Value().toString(), "x");
+    EXPECT_EQ(rs.Fields("F").Value().toString(), "00000123");
+    EXPECT_EQ(rs.Fields("G").Value().toString(), "0001000001230");
+    EXPECT_EQ(rs.Fields("H").Value().toDateTime(), QDateTime(QDate(2026, 12, 1), QTime(0, 0)));
+}
+
+TEST_F(Proveedor, FechasDiaPrimeroContraColumnasDeFecha) {
+    EXPECT_EQ(Contar("FECHA >= '01/12/26'"), 2);
+    EXPECT_EQ(Contar("FECHA BETWEEN '01/11/2026' AND '30/11/2026 23:59:59'"), 1);
+    Ejecutar("UPDATE MV_ASIENTOS SET FECHA = '05/12/26' WHERE TC = 'FCC'");
+    EXPECT_EQ(Contar("FECHA = '05/12/2026'"), 1);
+}
+
+TEST_F(Proveedor, LoteQueFallaAMitadSeDeshaceEntero) {
+    cnn.Execute(
+        "BEGIN TRANSACTION\r\nDELETE MV_ASIENTOS WHERE TC = 'NCPE'\r\n"
+        "INSERT INTO MV_ASIENTOS (TC, IDCOMPROBANTE, SECUENCIA) VALUES ('N''CPE', 'x', 1)\r\n"
+        "INSERT INTO MV_ASIENTOS (TC, IDCOMPROBANTE, SECUENCIA) VALUES ('FCC', "
+        "'0001000000077', 1)\r\nCOMMIT TRANSACTION");
+    ASSERT_EQ(cnn.Errors().Count(), 1);
+    EXPECT_EQ(cnn.Errors().Item(0).NativeError, 2627);
+    EXPECT_EQ(cnn.Errors().Item(0).Number, DB_E_INTEGRITYVIOLATION_);
+    Ejecutar("ROLLBACK TRANSACTION");
+    EXPECT_EQ(Contar("TC = 'NCPE'"), 2);
+    EXPECT_EQ(Contar("TC = 'N''CPE'"), 0);
+}
+
+TEST_F(Proveedor, TransaccionesAnidadasComoEnElServidor) {
+    cnn.BeginTrans();
+    Ejecutar("BEGIN TRAN\nDELETE MV_ASIENTOS WHERE TC = 'FCC'\nCOMMIT TRAN");
+    cnn.RollbackTrans();
+    EXPECT_EQ(Contar("TC = 'FCC'"), 1);
+    cnn.Execute("COMMIT TRANSACTION");
+    ASSERT_EQ(cnn.Errors().Count(), 1);
+    EXPECT_EQ(cnn.Errors().Item(0).NativeError, 3902);
+}
+
+TEST_F(Proveedor, ErroresEnErrorsSinExcepcion) {
+    long afectados = -1;
+    cnn.Execute("DELETE NO_EXISTE WHERE A = 1", &afectados);
+    ASSERT_EQ(cnn.Errors().Count(), 1);
+    EXPECT_EQ(cnn.Errors().Item(0).Number, DB_E_NOTABLE_);
+    EXPECT_EQ(cnn.Errors().Item(0).Description, "El nombre de objeto 'NO_EXISTE' no es válido.");
+    EXPECT_EQ(afectados, 0);
+    cnn.Execute("UPDATE MV_ASIENTOS SET IMPORTE = 0 WHERE TC = 'NCPE'", &afectados);
+    EXPECT_EQ(cnn.Errors().Count(), 0);
+    EXPECT_EQ(afectados, 2);
+    Recordset rs;
+    EXPECT_THROW(rs.Open("SELECT NADA FROM MV_ASIENTOS", cnn), ErrorEjecucion);
+    EXPECT_EQ(cnn.Errors().Item(0).NativeError, 207);
+}
+
+TEST_F(Proveedor, AddNewYUpdateEscribenLaFila) {
+    Recordset rs;
+    rs.Open("SELECT * FROM TA_CONFIGURACION WHERE CLAVE = 'PERIODO'", cnn, adOpenDynamic,
+            adLockOptimistic);
+    ASSERT_TRUE(rs.Bof());
+    rs.AddNew();
+    rs.Fields("Clave") = "PERIODO";
+    rs.Fields("Valor") = "2026's";
+    rs.Fields("PoliticaNegocio") = false;
+    rs.Update();
+    rs.Close();
+    rs.Open("SELECT * FROM TA_CONFIGURACION WHERE CLAVE = 'periodo'", cnn, adOpenDynamic,
+            adLockOptimistic);
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.Fields("VALOR").Value().toString(), "2026's");
+    EXPECT_EQ(rs.Fields("ValorAux").Value().toString(), "");
+    rs.Fields("Valor") = "2027";
+    rs.Update();
+    rs.Close();
+    rs.Open("SELECT VALOR FROM TA_CONFIGURACION", cnn);
+    EXPECT_EQ(rs.RecordCount(), 1);
+    EXPECT_EQ(rs.Fields("VALOR").Value().toString(), "2027");
+    EXPECT_THROW(rs.Fields("VALOR") = "x", ErrorEjecucion); // read-only
+}
+
+TEST_F(Proveedor, UpdatePorClavePrimariaConFechas) {
+    Recordset rs;
+    rs.Open("SELECT * FROM MV_ASIENTOS WHERE TC = 'NCPE' ORDER BY SECUENCIA", cnn, adOpenKeyset,
+            adLockOptimistic);
+    rs.MoveNext();
+    rs.Fields("FECHA") = QDate(2026, 12, 24);
+    rs.Fields("IMPORTE") = Currency::DesdeTexto("10,05").AVariant();
+    rs.Update();
+    EXPECT_EQ(Contar("FECHA = '24/12/2026' AND SECUENCIA = 2 AND IMPORTE = 10.05"), 1);
+    EXPECT_THROW(rs.Fields("FECHA") = "31/02/2026", ErrorEjecucion);
+}
+
+TEST_F(Proveedor, EsquemaDeTablasYColumnas) {
+    Recordset rs;
+    cnn.OpenSchema(adSchemaTables, rs);
+    QStringList nombres;
+    for (; !rs.Eof(); rs.MoveNext())
+        nombres << rs.Fields("TABLE_NAME").Value().toString() + ":" +
+                       rs.Fields("TABLE_TYPE").Value().toString();
+    EXPECT_EQ(nombres,
+              QStringList({"MV_ASIENTOS:TABLE", "SS_MV_ASIENTOS:VIEW", "TA_CONFIGURACION:TABLE"}));
+    rs.Close();
+    cnn.OpenSchema(adSchemaColumns, rs, {QVariant(), QVariant(), "ta_configuracion", "VALORAUX"});
+    ASSERT_EQ(rs.RecordCount(), 1);
+    EXPECT_EQ(rs.Fields("COLUMN_NAME").Value().toString(), "ValorAux");
+}
+
+class Apertura : public BaseDePrueba {};
+
+TEST_F(Apertura, ArchivoInexistenteNoSeCrea) {
+    Connection c;
+    const QString archivo = dir.filePath("no-existe.db");
+    EXPECT_THROW(c.Open("PROVIDER=SQLOLEDB;Server=sqlite;Database =" + archivo + ";"),
+                 ErrorEjecucion);
+    ASSERT_EQ(c.Errors().Count(), 1);
+    EXPECT_TRUE(c.Errors().Item(0).Description.contains("No se encuentra"));
+    EXPECT_FALSE(QFileInfo::exists(archivo));
+    EXPECT_EQ(c.State(), adStateClosed);
+}
+
+TEST_F(Apertura, ArchivoBasuraNoSeToca) {
+    const QString archivo = dir.filePath("basura.db");
+    QFile f(archivo);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    const QByteArray basura(4096, 'x');
+    f.write(basura);
+    f.close();
+    Connection c;
+    EXPECT_THROW(c.Open("PROVIDER=SQLOLEDB;Server=SQLITE;Database =" + archivo + ";"),
+                 ErrorEjecucion);
+    EXPECT_TRUE(c.Errors().Item(0).Description.contains("no es una base de datos válida"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), basura);
+}
+
+TEST_F(Apertura, BaseBloqueadaPorOtroProceso) {
+    Crear("CREATE TABLE T (A INT);");
+    Ejecutar("BEGIN TRANSACTION\nINSERT INTO T VALUES (1)");
+    Connection otra;
+    otra.SetConnectionTimeout(1);
+    otra.Open(Cadena());
+    otra.Execute("INSERT INTO T VALUES (2)");
+    ASSERT_EQ(otra.Errors().Count(), 1);
+    EXPECT_TRUE(otra.Errors().Item(0).Description.contains("bloqueada"));
+}
+
+TEST_F(Apertura, OtroServidorUOracleNoDisponibles) {
+    Connection c;
+    EXPECT_THROW(c.Open("PROVIDER=SQLOLEDB;Server=SERVIDOR1;Database =X;"), ErrorEjecucion);
+    EXPECT_TRUE(c.Errors().Item(0).Description.contains("SERVIDOR1"));
+    EXPECT_THROW(c.Open("Provider=OraOLEDB.Oracle.1;Data Source=X;User Id=a;Password=b;"),
+                 ErrorEjecucion);
+    EXPECT_EQ(c.Errors().Count(), 1);
+}
+
+TEST(Colacion, OrdenTotalSinMayusculasNiBlancosFinales) {
+    auto cmp = [](const char* a, const char* b) {
+        return CompararTexto(a, int(strlen(a)), b, int(strlen(b)));
+    };
+    EXPECT_EQ(cmp("abc", "ABC   "), 0);
+    EXPECT_LT(cmp("ab", "abc"), 0);
+    EXPECT_GT(cmp("b", "A"), 0);
+    EXPECT_EQ(cmp("ÑANDÚ", "ñandú"), 0);
+    EXPECT_NE(cmp("nandu", "ñandú"), 0);
+    EXPECT_TRUE(CumpleLike("Año 2026", "a_o%"));
+    EXPECT_TRUE(CumpleLike("50%", "50!%", '!'));
+    EXPECT_FALSE(CumpleLike("500", "50!%", '!'));
+    EXPECT_TRUE(CumpleLike("b", "[^a]"));
+    EXPECT_FALSE(CumpleLike("a", "[^a]"));
+}
+
+} // namespace
