@@ -10,6 +10,14 @@ QVector<EsquemaSqlite::ColumnaEsquema> EsquemaSqlite::Columnas(const QString& ta
     return tablas_.value(tabla.toLower());
 }
 
+QStringList EsquemaSqlite::ColumnasInsertables(const QString& tabla) const {
+    QStringList nombres;
+    for (const ColumnaEsquema& c : tablas_.value(tabla.toLower()))
+        if (!c.generada)
+            nombres.append(c.nombre);
+    return nombres;
+}
+
 EsquemaSqlite::ClaseColumna EsquemaSqlite::ClaseDe(const QString& tabla,
                                                    const QString& columna) const {
     const auto it = tablas_.constFind(tabla.toLower());

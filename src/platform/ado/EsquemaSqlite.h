@@ -14,12 +14,15 @@ public:
     struct ColumnaEsquema {
         QString nombre;
         QString tipoDeclarado;
+        bool generada = false; // computed from others; an INSERT never names it
     };
 
     void AgregarTabla(const QString& tabla, QVector<ColumnaEsquema> columnas);
     bool Existe(const QString& tabla) const { return tablas_.contains(tabla.toLower()); }
     // Columns of a table or view in their declared order; empty for an unknown name.
     QVector<ColumnaEsquema> Columnas(const QString& tabla) const;
+    // The columns an INSERT without a column list fills, in order.
+    QStringList ColumnasInsertables(const QString& tabla) const;
     ClaseColumna ClaseDe(const QString& tabla, const QString& columna) const;
 
     static ClaseColumna ClaseDeTipo(const QString& tipoDeclarado);

@@ -77,12 +77,12 @@ bool ProveedorSqlite::CargarEsquema(Errors& errores) {
     for (const auto& fila : tablas.filas) {
         const QString tabla = fila[0].toString();
         Resultado columnas;
-        if (!EjecutarUna(QStringLiteral("PRAGMA table_info(\"%1\")").arg(tabla), {}, &columnas,
+        if (!EjecutarUna(QStringLiteral("PRAGMA table_xinfo(\"%1\")").arg(tabla), {}, &columnas,
                          nullptr, errores))
             return false;
         QVector<EsquemaSqlite::ColumnaEsquema> lista;
         for (const auto& c : columnas.filas)
-            lista.append({c[1].toString(), c[2].toString()});
+            lista.append({c[1].toString(), c[2].toString(), c[6].toInt() != 0});
         nuevo.AgregarTabla(tabla, lista);
     }
     esquema_ = std::move(nuevo);
@@ -303,8 +303,8 @@ bool ProveedorSqlite::Esquema(int tipo, const QVariantList& restricciones, Resul
         if (!Cumple(restricciones, 2, tabla))
             continue;
         Resultado info;
-        if (!EjecutarUna(QStringLiteral("PRAGMA table_info(\"%1\")").arg(tabla), {}, &info, nullptr,
-                         errores))
+        if (!EjecutarUna(QStringLiteral("PRAGMA table_xinfo(\"%1\")").arg(tabla), {}, &info,
+                         nullptr, errores))
             return false;
         for (const auto& c : info.filas) {
             if (!Cumple(restricciones, 3, c[1].toString()))

@@ -337,8 +337,7 @@ DestinosDeInsert::DestinosDeInsert(const TokensSql& t, const EsquemaSqlite& esqu
 
 int DestinosDeInsert::LeerColumnas(int i, const EsquemaSqlite& esquema) {
     if (i < 0 || !t_[i].EsSimbolo("(")) {
-        for (const auto& c : esquema.Columnas(tabla_))
-            columnas_.append(c.nombre);
+        columnas_ = esquema.ColumnasInsertables(tabla_);
         return i;
     }
     for (i = Siguiente(t_, i); i >= 0 && !t_[i].EsSimbolo(")"); i = Siguiente(t_, i))
@@ -448,6 +447,9 @@ void TratarLiterales(TokensSql& t, const EsquemaSqlite& esquema) {
         }
         if (comparado)
             t[i].texto += colacion;
+        // Written as "'X'and": the words must not run together.
+        if (comparado && i + 1 < t.size() && t[i + 1].tipo == TokenSql::Palabra)
+            t[i].texto += QLatin1Char(' ');
     }
 }
 

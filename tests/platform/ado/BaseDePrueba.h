@@ -22,6 +22,14 @@ protected:
         ASSERT_TRUE(ado::CrearBaseSqlite(Archivo(), {sql}, &error)) << error.toStdString();
         cnn.Open(Cadena());
     }
+    // The demo company the program ships with.
+    void CrearDemo() {
+        QString error;
+        ASSERT_TRUE(ado::CrearBaseSqlite(
+            Archivo(), {AUDITORIA_DATA_DIR "/schema.sql", AUDITORIA_DATA_DIR "/demo.sql"}, &error))
+            << error.toStdString();
+        cnn.Open(Cadena());
+    }
     QString Archivo() const { return dir.filePath("prueba.db"); }
     QString Cadena() const {
         return "PROVIDER=SQLOLEDB;Server=SQLITE;Database =" + Archivo() + ";UId=demo;Pwd=;";

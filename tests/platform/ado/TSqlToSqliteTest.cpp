@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TraduccionDeLotes, SeparaSentenciasPorSaltoDeLineaYReconoceTransacciones) {
     const auto lote = TraducirLote(
         "BEGIN TRANSACTION\r\nDELETE MV_ASIENTOS WHERE TC = 'NCPE'\r\nINSERT INTO MV_ASIENTOS "
-        "(TC) VALUES ('NCPE')\rUPDATE T SET A = 1\r\nCOMMIT TRAN",
+        "(TC) VALUES ('NCPE')\r\n\r\rUPDATE T SET A = 1\r\nCOMMIT TRAN",
         Esquema());
     ASSERT_EQ(lote.size(), 5);
     EXPECT_EQ(lote[0].clase, SentenciaTraducida::IniciarTransaccion);

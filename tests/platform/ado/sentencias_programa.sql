@@ -23,27 +23,21 @@ UPDATE CONTROL_ACCESO  SET EGRESO = '17/03/25 18:05' WHERE EGRESO IS NULL AND  I
 ALTER TABLE dbo.MV_ASIENTOS ADD ESTADO int Null  CONSTRAINT DF_MV_ASIENTOS_ESTADO DEFAULT (0)
 
 -- DB_Dll.BuscaMaximo: largest value of a column under a condition
-SELECT MAX(NUMERO)
-AS MAYOR FROM MV_ASIENTOS WHERE TC = 'NCPE'
+SELECT MAX(NUMERO) AS MAYOR FROM MV_ASIENTOS WHERE TC = 'NCPE'
 
-                                     --DB_Dll.BuscaMinimo : smallest value of a column SELECT
-                                                            MIN(FECHA)
-AS MENOR FROM MV_ASIENTOS
+-- DB_Dll.BuscaMinimo: smallest value of a column
+SELECT MIN(FECHA) AS MENOR FROM MV_ASIENTOS
 
-        -- ModGlobal.ObtenerPeriodo
-    : fiscal period that holds a date Select* from MV_EJERCICIOS where[FECHA DESDE] <=
-        '14/03/2025' and
-    [FECHA HASTA] >= '14/03/2025'
+-- ModGlobal.ObtenerPeriodo: fiscal period that holds a date
+Select * from MV_EJERCICIOS where [FECHA DESDE] <= '14/03/2025' and [FECHA HASTA] >= '14/03/2025'
 
-                     --ModGlobal.BuscarCuenta
-    : account by its
-      code(two blanks after =) SELECT* FROM MA_CUENTAS WHERE Codigo = '2.1.01.001'
+-- ModGlobal.BuscarCuenta: account by its code (two blanks after =)
+SELECT * FROM MA_CUENTAS WHERE Codigo =  '2.1.01.001'
 
-                                                                      --ModGlobal.BuscarCuenta
-    : account by its alternative code SELECT* FROM MA_CUENTAS WHERE
-      CodigoOpcional = '210101001'
+-- ModGlobal.BuscarCuenta: account by its alternative code
+SELECT * FROM MA_CUENTAS WHERE CodigoOpcional =  '210101001'
 
-                       --ModGlobal.CuentaHabilitada : group of the user(DatosTabla)
+-- ModGlobal.CuentaHabilitada: group of the user (DatosTabla)
 SELECT TOP 1 * FROM TA_USUARIOS WHERE LTRIM(RTRIM(NOMBRE)) ='mgarcia' 
 
 -- ModGlobal.CuentaHabilitada: account assigned to the user's group (ExisteEnTabla with condition)
@@ -192,7 +186,7 @@ SELECT TC, IDCOMPROBANTE, FECHA,CUENTAPROVEEDOR,IDCOMPLEMENTO, CONTROLADOPOR, UN
 -- FrmAuditoriaTCSTOCK.Generar: article lines of a stock voucher
 SELECT IDARTICULO,DESCRIPCION,IDUNIDAD,CANTIDAD,COSTO,PRECIOVENTA from V_MV_STOCK WHERE TC='IR  ' and idcomprobante='000100000321X'
 
--- FrmAuditoriaTCSTOCK.Generar: vouchers applied by this one (each key part padded)
+-- FrmAuditoriaTCSTOCK.Generar: vouchers applied by this one (branch, number and letter each padded)
 SELECT TCO_ORIGEN,SUCURSAL_ORIGEN,NUMERO_ORIGEN,LETRA_ORIGEN,IDCOMPROBANTE_ORIGEN, IMPORTE from MV_APLICACION WHERE TC='IR  ' and SUCURSAL='0001' and NUMERO='00000321' and LETRA='X   '
 
 -- FrmAuditoriaTCSTOCK.Generar: vouchers applying to this one
@@ -439,11 +433,9 @@ select top 1 * from ma_cuentas
  SELECT TOP 1000 USACCOSTOS,CC_DIST,TIPOVISTA,MEDIODEPAGO,TITULO,CODIGOOPCIONAL,DESCRIPCION,CODIGO FROM ma_cuentas WHERE (( tipovista = '' or tipovista  is null) and titulo = 0)  ORDER BY DESCRIPCION
 
 -- FrmAsientoNDPRoNCPE.GenerarNDPRoNCPE: supplier name (DatosTabla)
-SELECT TOP 1 *
-    FROM VT_PROVEEDORES WHERE LTRIM(RTRIM(CODIGO)) = '2.1.01.001'
+SELECT TOP 1 * FROM VT_PROVEEDORES WHERE LTRIM(RTRIM(CODIGO)) ='2.1.01.001' 
 
-                                                     --FrmAsientoNDPRoNCPE.GenerarNDPRoNCPE
-    : description of the VAT account(DatosTabla)
+-- FrmAsientoNDPRoNCPE.GenerarNDPRoNCPE: description of the VAT account (DatosTabla)
 SELECT TOP 1 * FROM MA_CUENTAS WHERE LTRIM(RTRIM(CODIGO)) ='1.1.05.001' 
 
 -- FrmAsientoNDPRoNCPE.ActualizarDatos: fiscal period of the entry date
@@ -486,49 +478,33 @@ SELECT * FROM MV_ASIENTOS WHERE TC = 'NCPE' AND SUCURSAL = '0001' AND NUMERO = '
 SELECT * FROM MV_ASIENTOS WHERE TC = 'FC  ' AND SUCURSAL = '0001' AND NUMERO = '00001234' AND LETRA = 'A' AND CUENTA = '1.3.01.042'
 
 -- Obtener_Nro_Comprobante: highest booked number of a journal-entry voucher (text MAX)
-SELECT MAX(NUMERO)
-AS ULTIMO From MV_ASIENTOS WHERE TC = 'NCPE' AND SUCURSAL = '0001' AND LETRA = 'X'
+SELECT MAX(NUMERO) AS ULTIMO From MV_ASIENTOS WHERE TC = 'NCPE' AND SUCURSAL= '0001' AND LETRA = 'X'
 
-    --Obtener_Nro_Comprobante : control row of the proposed
-                                key(DELETE without FROM) DELETE V_MV_CTROL_CPTE WHERE TC =
-                                    'NCPE' AND SUCURSAL = '0001' AND NUMERO = '00000124' AND LETRA =
-                                        'X'
+-- Obtener_Nro_Comprobante: control row of the proposed key (DELETE without FROM)
+DELETE V_MV_CTROL_CPTE WHERE TC = 'NCPE' AND SUCURSAL = '0001' AND NUMERO = '00000124' AND LETRA = 'X'
 
-                                --Obtener_Nro_Comprobante
-    : proposed trip voucher stored SELECT* From MV_VIAJES WHERE TC = 'VJ' AND IDCOMPROBANTE =
-          '000100000010X'
+-- Obtener_Nro_Comprobante: proposed trip voucher stored
+SELECT * From MV_VIAJES WHERE TC = 'VJ' AND IDCOMPROBANTE = '000100000010X'
 
-          --Obtener_Nro_Comprobante : highest stored trip voucher of a branch and
-                                      letter(SUBSTRING) SELECT MAX(idcomprobante)
-AS ULTIMO From MV_VIAJES WHERE TC = 'VJ' AND SUBSTRING(IDCOMPROBANTE, 1, 4) =
-    '0001' AND SUBSTRING(IDCOMPROBANTE, 13, 1) = 'X'
+-- Obtener_Nro_Comprobante: highest stored trip voucher of a branch and letter (SUBSTRING)
+SELECT MAX(idcomprobante) AS ULTIMO From MV_VIAJES WHERE TC = 'VJ' AND SUBSTRING(IDCOMPROBANTE,1,4)= '0001' AND SUBSTRING(IDCOMPROBANTE,13,1) = 'X'
 
-    --Obtener_Nro_Comprobante : proposed stock voucher stored SELECT* From V_MV_STOCK WHERE TC =
-                                    'IR' AND IDCOMPROBANTE = '000100000321X'
+-- Obtener_Nro_Comprobante: proposed stock voucher stored
+SELECT * From V_MV_STOCK WHERE TC = 'IR' AND IDCOMPROBANTE = '000100000321X'
 
-                                                             --Obtener_Nro_Comprobante
-    : highest stored stock voucher of a branch and
-      letter SELECT MAX(idcomprobante)
-AS ULTIMO From V_MV_STOCK WHERE TC = 'IR' AND SUBSTRING(IDCOMPROBANTE, 1, 4) =
-    '0001' AND SUBSTRING(IDCOMPROBANTE, 13, 1) =
-        'X'
+-- Obtener_Nro_Comprobante: highest stored stock voucher of a branch and letter
+SELECT MAX(idcomprobante) AS ULTIMO From V_MV_STOCK WHERE TC = 'IR' AND SUBSTRING(IDCOMPROBANTE,1,4)= '0001' AND SUBSTRING(IDCOMPROBANTE,13,1) = 'X'
 
-        --Obtener_Nro_Comprobante : highest stored CBFP voucher of a branch and
-                                    letter in the sales view SELECT MAX(idcomprobante)
-AS ULTIMO From V_MV_CPTE WHERE TC = 'CBFP' AND SUBSTRING(IDCOMPROBANTE, 1, 4) =
-    '0001' AND SUBSTRING(IDCOMPROBANTE, 13, 1) = 'X'
+-- Obtener_Nro_Comprobante: highest stored CBFP voucher of a branch and letter in the sales view
+SELECT MAX(idcomprobante) AS ULTIMO From V_MV_CPTE WHERE TC = 'CBFP' AND SUBSTRING(IDCOMPROBANTE,1,4)= '0001' AND SUBSTRING(IDCOMPROBANTE,13,1) = 'X'
 
-    --Obtener_Nro_Comprobante : proposed purchase order stored SELECT* From C_MV_CPTE WHERE TC =
-                                    'OC' AND IDCOMPROBANTE = '000100000077A'
+-- Obtener_Nro_Comprobante: proposed purchase order stored
+SELECT * From C_MV_CPTE WHERE TC = 'OC' AND IDCOMPROBANTE = '000100000077A'
 
-                                                             --Obtener_Nro_Comprobante
-    : highest purchase -
-      order number below the fixed bound(text comparison, trailing blank) SELECT MAX(NUMERO)
-AS ULTIMO From C_MV_CPTE WHERE TC = 'OC' AND SUCURSAL = '0001' AND NUMERO < '99999999' AND LETRA =
-                                                            'A'
+-- Obtener_Nro_Comprobante: highest purchase-order number below the fixed bound (text comparison, trailing blank)
+SELECT MAX(NUMERO) AS ULTIMO From C_MV_CPTE WHERE TC = 'OC' AND SUCURSAL = '0001' AND NUMERO < '99999999' AND LETRA = 'A' 
 
-    --ValidaNumeracionComprobante : external numbering flag of the
-                                    type(DatosTabla)
+-- ValidaNumeracionComprobante: external numbering flag of the type (DatosTabla)
 SELECT TOP 1 * FROM V_TA_CPTE WHERE LTRIM(RTRIM(CODIGO)) ='NCPE' 
 
 -- ValidaNumeracionComprobante: ranges of the branch for the letter (column name built from the letter)
@@ -553,70 +529,36 @@ SELECT TOP 1 * FROM MA_CUENTAS WHERE CODIGO='5.1.03.002' AND (NOT CC_DIST IS NUL
 SELECT * FROM MA_CUENTASCCOSTO WHERE CODIGO ='5.1.03.002'
 
 -- ClsCCosto.HayCuentasCC2: account has a distribution table (ExisteEnTablaST)
-SELECT* FROM MA_CUENTAS WHERE CODIGO = '5.1.03.002' AND(NOT CC_DIST IS NULL OR CC_DIST<>'')
+SELECT * FROM MA_CUENTAS WHERE CODIGO='5.1.03.002' AND (NOT CC_DIST IS NULL OR CC_DIST<>'')
 
-                                           -- ClsCCosto.HayCuentasCC2 : subdiary of the voucher
-                                                                        type(DatosTabla)
-SELECT TOP 1 *
-    FROM MA_SUBDIARIOSCOMPROBANTES WHERE LTRIM(RTRIM(
-        TC)) = 'NCPE'
+-- ClsCCosto.HayCuentasCC2: subdiary of the voucher type (DatosTabla)
+SELECT TOP 1 * FROM MA_SUBDIARIOSCOMPROBANTES WHERE LTRIM(RTRIM(TC)) ='NCPE' 
 
-               --ClsCCosto.LeeCCosto : stored cost
-               - centre rows of one journal
-               line(double blanks where pieces meet) Select* from MV_ASIENTOSCCOSTO WHERE PERIODO =
-                   '2025' AND MES_OPERATIVO = 3 AND[NUMERO ASIENTO] = 44 AND CUENTA =
-                       '5.1.03.002' AND TIPO_REG = 'COMP' and Secuencia = 2
+-- ClsCCosto.LeeCCosto: stored cost-centre rows of one journal line (double blanks where the fragments join)
+Select * from MV_ASIENTOSCCOSTO WHERE  PERIODO = '2025' AND  MES_OPERATIVO = 3 AND  [NUMERO ASIENTO] = 44 AND  CUENTA = '5.1.03.002' AND  TIPO_REG = 'COMP' and Secuencia = 2
 
-                                                                          --ClsCCosto.LeeCCosto
-    : stored cost - centre rows of one journal line,
- any
- sequence(trailing blank) Select* from MV_ASIENTOSCCOSTO WHERE PERIODO = '2025' AND MES_OPERATIVO =
-     3 AND[NUMERO ASIENTO] = 44 AND CUENTA = '5.1.03.002' AND TIPO_REG = 'COMP'
+-- ClsCCosto.LeeCCosto: stored cost-centre rows of one journal line, any sequence (trailing blank)
+Select * from MV_ASIENTOSCCOSTO WHERE  PERIODO = '2025' AND  MES_OPERATIVO = 3 AND  [NUMERO ASIENTO] = 44 AND  CUENTA = '5.1.03.002' AND  TIPO_REG = 'COMP' 
 
-                                                                         --ClsCCosto.SCriptCCosto
-    : cost - centre rows of one line confirmed in the dialog,
- placeholders put in by ActualizaHayCuentasCC2--(lote)INSERT INTO
-     MV_ASIENTOSCCOSTO(PERIODO, [NUMERO ASIENTO], [DEBE - HABER], Tipo_Reg, Moneda, Fecha,
-                       MES_OPERATIVO, CUENTA, SECUENCIA, CCosto, Porcentaje, Importe)
-         VALUES('2025', 44, 'H', 'COMP', '   1', '14/03/2025', 3, '5.1.03.002', 2, '0102', 33.33,
-                69.99) INSERT INTO
-     MV_ASIENTOSCCOSTO(PERIODO, [NUMERO ASIENTO], [DEBE - HABER], Tipo_Reg, Moneda, Fecha,
-                       MES_OPERATIVO, CUENTA, SECUENCIA, CCosto, Porcentaje, Importe)
-         VALUES('2025', 44, 'H', 'COMP', '   1', '14/03/2025', 3, '5.1.03.002', 2, '0101', 66.67,
-                140.01)
+-- ClsCCosto.SCriptCCosto: cost-centre rows of one line confirmed in the dialog, placeholders put in by ActualizaHayCuentasCC2 -- (lote)
+INSERT INTO MV_ASIENTOSCCOSTO (PERIODO,[NUMERO ASIENTO],[DEBE-HABER],Tipo_Reg,Moneda,Fecha,MES_OPERATIVO,CUENTA,SECUENCIA,CCosto,Porcentaje,Importe) VALUES ('2025',44,'H','COMP','   1','14/03/2025',3,'5.1.03.002',2,'0102',33.33,69.99)
+INSERT INTO MV_ASIENTOSCCOSTO (PERIODO,[NUMERO ASIENTO],[DEBE-HABER],Tipo_Reg,Moneda,Fecha,MES_OPERATIVO,CUENTA,SECUENCIA,CCosto,Porcentaje,Importe) VALUES ('2025',44,'H','COMP','   1','14/03/2025',3,'5.1.03.002',2,'0101',66.67,140.01)
 
-             -- ClsCCosto.SCriptCCosto2 : cost
-     -
-     centre rows written from the pending lines--(lote)INSERT INTO
-     MV_ASIENTOSCCOSTO(PERIODO, [NUMERO ASIENTO], [DEBE - HABER], Tipo_Reg, Moneda, Fecha,
-                       MES_OPERATIVO, CUENTA, SECUENCIA, CCosto, Porcentaje, Importe)
-         VALUES('2025', 45, 'H', 'COMP', '   1', '14/03/2025', 3, '5.1.03.002', 2, '0102', 50,
-                105) INSERT INTO
-     MV_ASIENTOSCCOSTO(PERIODO, [NUMERO ASIENTO], [DEBE - HABER], Tipo_Reg, Moneda, Fecha,
-                       MES_OPERATIVO, CUENTA, SECUENCIA, CCosto, Porcentaje, Importe)
-         VALUES('2025', 45, 'H', 'COMP', '   1', '14/03/2025', 3, '5.1.03.002', 1, '0101', 50, 105)
+-- ClsCCosto.SCriptCCosto2: cost-centre rows written from the pending lines -- (lote)
+INSERT INTO MV_ASIENTOSCCOSTO (PERIODO,[NUMERO ASIENTO],[DEBE-HABER],Tipo_Reg,Moneda,Fecha,MES_OPERATIVO,CUENTA,SECUENCIA,CCosto,Porcentaje,Importe) VALUES ('2025',45,'H','COMP','   1','14/03/2025',3,'5.1.03.002',2,'0102',50,105)
+INSERT INTO MV_ASIENTOSCCOSTO (PERIODO,[NUMERO ASIENTO],[DEBE-HABER],Tipo_Reg,Moneda,Fecha,MES_OPERATIVO,CUENTA,SECUENCIA,CCosto,Porcentaje,Importe) VALUES ('2025',45,'H','COMP','   1','14/03/2025',3,'5.1.03.002',1,'0101',50,105)
 
-             -- ClsCCosto.LeeCCosto : copy of stored cost
-     -
-     centre rows under a new entry number--(lote)INSERT INTO
-     MV_ASIENTOSCCOSTO(PERIODO, [NUMERO ASIENTO], [DEBE - HABER], Tipo_Reg, Moneda, Fecha,
-                       MES_OPERATIVO, CUENTA, SECUENCIA, CCosto, Porcentaje, Importe)
-         VALUES('2025', 45, 'H', 'COMP', '   1', '14/03/2025', 3, '5.1.03.002', 2, '0101', 50,
-                105) INSERT INTO
-     MV_ASIENTOSCCOSTO(PERIODO, [NUMERO ASIENTO], [DEBE - HABER], Tipo_Reg, Moneda, Fecha,
-                       MES_OPERATIVO, CUENTA, SECUENCIA, CCosto, Porcentaje, Importe)
-         VALUES('2025', 45, 'H', 'COMP', '   1', '14/03/2025', 3, '5.1.03.002', 2, '0102', 50, 105)
+-- ClsCCosto.LeeCCosto: copy of stored cost-centre rows under a new entry number -- (lote)
+INSERT INTO MV_ASIENTOSCCOSTO (PERIODO,[NUMERO ASIENTO],[DEBE-HABER],Tipo_Reg,Moneda,Fecha,MES_OPERATIVO,CUENTA,SECUENCIA,CCosto,Porcentaje,Importe) VALUES ('2025',45,'H','COMP','   1','14/03/2025',3,'5.1.03.002',2,'0101',50,105)
+INSERT INTO MV_ASIENTOSCCOSTO (PERIODO,[NUMERO ASIENTO],[DEBE-HABER],Tipo_Reg,Moneda,Fecha,MES_OPERATIVO,CUENTA,SECUENCIA,CCosto,Porcentaje,Importe) VALUES ('2025',45,'H','COMP','   1','14/03/2025',3,'5.1.03.002',2,'0102',50,105)
 
-             -- FrmConfirmaCCosto.CargarTablasDist : named distribution
-                                                     tables(GROUP BY) SELECT CODIGO,
- NOMBRE, CONCEPTO FROM MA_CUENTAS_CCDIST GROUP BY CODIGO, NOMBRE,
- CONCEPTO ORDER BY CODIGO
+-- FrmConfirmaCCosto.CargarTablasDist: named distribution tables (GROUP BY)
+SELECT CODIGO,NOMBRE,CONCEPTO FROM MA_CUENTAS_CCDIST GROUP BY CODIGO,NOMBRE,CONCEPTO ORDER BY CODIGO
 
- -- FrmConfirmaCCosto.cboTablasDist_Click
-    : rows of the chosen distribution table SELECT* FROM MA_CUENTAS_CCDIST WHERE CODIGO =
-     'D001'
+-- FrmConfirmaCCosto.cboTablasDist_Click: rows of the chosen distribution table
+SELECT * FROM MA_CUENTAS_CCDIST WHERE CODIGO='D001'
 
-     --FrmConfirmaCCosto.cboTablasDist_Click : description of a cost centre(DatosTabla)
+-- FrmConfirmaCCosto.cboTablasDist_Click: description of a cost centre (DatosTabla)
 SELECT TOP 1 * FROM TA_CCOSTO WHERE LTRIM(RTRIM(Codigo)) ='0101' 
 
 -- FrmConfirmaCCosto.CargarCcostos: distribution table of the account
@@ -632,19 +574,16 @@ SELECT * FROM MA_CUENTASCCOSTO WHERE CODIGO = '5.1.03.002'
 SELECT * FROM MA_CUENTASCCOSTO_UNEG WHERE CODIGO = '5.1.03.002' AND UNEGOCIO = '   1'
 
 -- FrmConfirmaCCosto.CargarCcostos: account description for the heading (DatosTabla)
-SELECT TOP 1 * FROM MA_CUENTAS WHERE LTRIM(RTRIM(Codigo)) = '5.1.03.002'
+SELECT TOP 1 * FROM MA_CUENTAS WHERE LTRIM(RTRIM(Codigo)) ='5.1.03.002' 
 
-                                                            --FrmConfirmaCCosto.CargarCcostos
-    : account uses cost centres without any split(ExisteEnTabla with condition) SELECT TOP 1 * FROM
-      MA_CUENTAS WHERE CODIGO = '5.1.03.002' AND USACCOSTOS = 1
+-- FrmConfirmaCCosto.CargarCcostos: account uses cost centres without any split (ExisteEnTabla with condition)
+SELECT TOP 1 * FROM MA_CUENTAS WHERE CODIGO='5.1.03.002' AND USACCOSTOS=1
 
-                                                              --FrmConfirmaCCosto.Pideconfirmacion
-    : confirmation flag of the distribution table SELECT PIDECONFIRMACION FROM
-      MA_CUENTAS_CCDIST WHERE CODIGO = 'D001'
+-- FrmConfirmaCCosto.Pideconfirmacion: confirmation flag of the distribution table
+SELECT PIDECONFIRMACION FROM MA_CUENTAS_CCDIST WHERE CODIGO='D001'
 
-                                       --FrmConfirmaCCosto.CampoValida : cost centre
-                                                                         exists(ExisteEnTabla)
-SELECT TOP 1 * FROM TA_CCOSTO WHERE LTRIM(RTRIM(CODIGO)) = '0102'
+-- FrmConfirmaCCosto.CampoValida: cost centre exists (ExisteEnTabla)
+SELECT TOP 1  * FROM TA_CCOSTO WHERE LTRIM(RTRIM(CODIGO)) ='0102'
 
-                                                           --FrmConfirmaCCosto.AbrirRecordset
-    : one - row probe of a table SELECT TOP 1 * FROM TA_CCOSTO
+-- FrmConfirmaCCosto.AbrirRecordset: one-row probe of a table
+SELECT TOP 1 * FROM TA_CCOSTO
