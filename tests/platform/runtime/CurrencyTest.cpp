@@ -1,6 +1,6 @@
 #include "platform/runtime/Currency.h"
 
-#include "Apoyo.h"
+#include "support/Apoyo.h"
 
 #include <QDate>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "platform/runtime/Fechas.h"
 
-#include "Apoyo.h"
+#include "support/Apoyo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "platform/runtime/Locale.h"
 
-#include "Apoyo.h"
+#include "support/Apoyo.h"
 #include "platform/runtime/Currency.h"
 #include "platform/runtime/Numeros.h"
 #include "platform/runtime/ValorTexto.h"

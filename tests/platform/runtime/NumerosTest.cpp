@@ -1,6 +1,6 @@
 #include "platform/runtime/Numeros.h"
 
-#include "Apoyo.h"
+#include "support/Apoyo.h"
 #include "platform/runtime/Currency.h"
 
 #include <QDate>

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// The embedded browser as the windows use it. Every navigation, the program's own included,
+// is first offered to BeforeNavigate2 with the address as the user would read it
+// (percent-decoded); a handler that sets Cancel keeps the browser where it is.
+class Navegador {
+public:
+    using EventoBeforeNavigate2 = std::function<void(const QString& URL, bool& Cancel)>;
+    using Fabrica = std::function<Navegador*(QWidget* padre)>;
+
+    virtual ~Navegador() = default;
+
+    virtual void Navigate(const QString& url) = 0;
+    void Navigate2(const QString& url) { Navigate(url); }
+    // The address of the page shown, decoded like the one handed to BeforeNavigate2.
+    virtual QString LocationURL() const = 0;
+    // The widget the window places and sizes.
+    virtual QWidget* Control() = 0;
+
+    // Accepted for the windows' sake; an embedded view has no full-screen or theatre mode.
+    bool FullScreen() const { return pantallaCompleta_; }
+    void SetFullScreen(bool valor) { pantallaCompleta_ = valor; }
+    bool TheaterMode() const { return modoTeatro_; }
+    void SetTheaterMode(bool valor) { modoTeatro_ = valor; }
+
+    EventoBeforeNavigate2 BeforeNavigate2;
+
+    // Windows get their browser here: the application installs the one over the web engine;
+    // without it (as in the tests) every window gets a recording browser.
+    static Navegador* Crear(QWidget* padre);
+    static void EstablecerFabrica(Fabrica fabrica);
+
+protected:
+    // Raises BeforeNavigate2 with `url` decoded; true when the handler cancelled.
+    bool Cancelada(const QString& url);
+
+private:
+    bool pantallaCompleta_ = false;
+    bool modoTeatro_ = false;
+};

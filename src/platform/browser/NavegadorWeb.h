@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/browser/Navegador.h"
+
+#include <QWebEngineView>
+
+// The browser the application shows: a web engine view whose page raises BeforeNavigate2
+// before every navigation. Only the application creates it; tests use NavegadorGrabador.
+class NavegadorWeb : public QWebEngineView, public Navegador {
+public:
+    explicit NavegadorWeb(QWidget* padre = nullptr);
+
+    void Navigate(const QString& url) override;
+    QString LocationURL() const override;
+    QWidget* Control() override { return this; }
+
+    // Makes Navegador::Crear give windows this browser.
+    static void Instalar();
+};

@@ -1,0 +1,296 @@
+#include "platform/controls/FlexGrid.h"
+
+#include "platform/controls/ColorVb.h"
+#include "platform/controls/ErroresControles.h"
+#include "platform/controls/TeclasVb.h"
+#include "platform/controls/Twips.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace controles {
+
+namespace {
+
+void Lanzar(const std::function<void()>& evento) {
+    if (evento)
+        evento();
+}
+
+// Structural changes move Qt's current cell on their own; the windows hear nothing of it.
+class Silencio {
+public:
+    explicit Silencio(bool& bandera) : bandera_(bandera), antes_(bandera) { bandera_ = true; }
+    ~Silencio() { bandera_ = antes_; }
+
+private:
+    bool& bandera_;
+    bool antes_;
+};
+
+} // namespace
+
+FlexGrid::FlexGrid(QWidget* padre) : QTableWidget(padre) {
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(0); // a width of 0 hides a column
+    verticalHeader()->setMinimumSectionSize(0);
+    setEditTriggers(NoEditTriggers);
+    setSelectionMode(SingleSelection);
+    setSelectionBehavior(SelectItems);
+    setTabKeyNavigation(false); // Tab leaves the grid, as in the windows' other controls
+    SetCols(2);
+    SetRows(2);
+}
+
+void FlexGrid::SetRows(int filas) {
+    if (filas < filasFijas_)
+        LanzarErrorControl(errValorPropiedad);
+    Silencio silencio(silencio_);
+    const int antes = rowCount();
+    setRowCount(filas);
+    PrepararCeldas(antes, columnCount());
+    AjustarCeldaActual();
+}
+
+void FlexGrid::SetCols(int columnas) {
+    if (columnas < columnasFijas_)
+        LanzarErrorControl(errValorPropiedad);
+    Silencio silencio(silencio_);
+    const int antes = columnCount();
+    setColumnCount(columnas);
+    PrepararCeldas(rowCount(), antes);
+    AjustarCeldaActual();
+}
+
+void FlexGrid::SetFixedRows(int filas) {
+    if (filas < 0 || filas > rowCount())
+        LanzarErrorControl(errValorPropiedad);
+    Silencio silencio(silencio_);
+    filasFijas_ = filas;
+    PrepararCeldas(0, 0);
+    AjustarCeldaActual();
+}
+
+void FlexGrid::SetFixedCols(int columnas) {
+    if (columnas < 0 || columnas > columnCount())
+        LanzarErrorControl(errValorPropiedad);
+    Silencio silencio(silencio_);
+    columnasFijas_ = columnas;
+    PrepararCeldas(0, 0);
+    AjustarCeldaActual();
+}
+
+QString FlexGrid::TextMatrix(int fila, int columna) const {
+    ValidarFila(fila);
+    ValidarColumna(columna);
+    return item(fila, columna)->text();
+}
+
+void FlexGrid::SetTextMatrix(int fila, int columna, const QString& texto) {
+    ValidarFila(fila);
+    ValidarColumna(columna);
+    item(fila, columna)->setText(texto);
+}
+
+void FlexGrid::SetRow(int fila) {
+    ValidarFila(fila);
+    setCurrentCell(fila, columna_);
+}
+
+void FlexGrid::SetCol(int columna) {
+    ValidarColumna(columna);
+    setCurrentCell(fila_, columna);
+}
+
+int FlexGrid::TopRow() const {
+    return qMax(rowAt(0), filasFijas_);
+}
+
+void FlexGrid::SetTopRow(int fila) {
+    ValidarFila(fila);
+    scrollTo(model()->index(fila, qMax(columna_, 0)), PositionAtTop);
+}
+
+int FlexGrid::ColWidth(int columna) const {
+    ValidarColumna(columna);
+    return PixelesATwips(columnWidth(columna));
+}
+
+void FlexGrid::SetColWidth(int columna, int twips) {
+    ValidarColumna(columna);
+    setColumnWidth(columna, TwipsAPixeles(twips));
+}
+
+int FlexGrid::RowHeight(int fila) const {
+    ValidarFila(fila);
+    return PixelesATwips(rowHeight(fila));
+}
+
+void FlexGrid::SetRowHeight(int fila, int twips) {
+    ValidarFila(fila);
+    setRowHeight(fila, TwipsAPixeles(twips));
+}
+
+int FlexGrid::CellLeft() const {
+    return PixelesATwips(RectanguloActual().left());
+}
+int FlexGrid::CellTop() const {
+    return PixelesATwips(RectanguloActual().top());
+}
+int FlexGrid::CellWidth() const {
+    return PixelesATwips(RectanguloActual().width());
+}
+int FlexGrid::CellHeight() const {
+    return PixelesATwips(RectanguloActual().height());
+}
+
+long FlexGrid::CellBackColor() const {
+    ValidarFila(fila_);
+    ValidarColumna(columna_);
+    const QBrush fondo = item(fila_, columna_)->background();
+    return fondo.style() == Qt::NoBrush ? 0 : ColorAVb(fondo.color());
+}
+
+void FlexGrid::SetCellBackColor(long bgr) {
+    ValidarFila(fila_);
+    ValidarColumna(columna_);
+    item(fila_, columna_)->setBackground(ColorDesdeVb(bgr));
+}
+
+void FlexGrid::RemoveItem(int fila) {
+    ValidarFila(fila);
+    Silencio silencio(silencio_);
+    removeRow(fila);
+    AjustarCeldaActual();
+}
+
+void FlexGrid::Clear() {
+    for (int fila = 0; fila < rowCount(); ++fila)
+        for (int columna = 0; columna < columnCount(); ++columna)
+            item(fila, columna)->setText(QString());
+}
+
+void FlexGrid::currentChanged(const QModelIndex& actual, const QModelIndex& anterior) {
+    QTableWidget::currentChanged(actual, anterior);
+    if (!actual.isValid() || (actual.row() == fila_ && actual.column() == columna_))
+        return;
+    if (!silencio_)
+        Lanzar(LeaveCell);
+    fila_ = actual.row();
+    columna_ = actual.column();
+    if (!silencio_)
+        Lanzar(EnterCell);
+}
+
+QModelIndex FlexGrid::moveCursor(CursorAction accion, Qt::KeyboardModifiers modificadores) {
+    const QModelIndex destino = QTableWidget::moveCursor(accion, modificadores);
+    if (destino.isValid() && EsFija(destino.row(), destino.column()))
+        return currentIndex();
+    return destino;
+}
+
+void FlexGrid::mousePressEvent(QMouseEvent* evento) {
+    const QModelIndex celda = indexAt(evento->position().toPoint());
+    if (celda.isValid() && EsFija(celda.row(), celda.column())) {
+        evento->accept();
+        return;
+    }
+    QTableWidget::mousePressEvent(evento);
+}
+
+void FlexGrid::mouseReleaseEvent(QMouseEvent* evento) {
+    QTableWidget::mouseReleaseEvent(evento);
+    Lanzar(Click);
+}
+
+void FlexGrid::mouseDoubleClickEvent(QMouseEvent* evento) {
+    QTableWidget::mouseDoubleClickEvent(evento);
+    Lanzar(DblClick);
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* evento) {
+    if (TeclaTomada(*evento, KeyDown)) {
+        evento->accept();
+        return;
+    }
+    int caracter = CodigoCaracter(*evento);
+    if (caracter != 0) {
+        // A typed key belongs to the window (it opens the edit box); the grid neither
+        // searches nor edits with it.
+        if (KeyPress)
+            KeyPress(caracter);
+        evento->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(evento);
+}
+
+void FlexGrid::focusInEvent(QFocusEvent* evento) {
+    QTableWidget::focusInEvent(evento);
+    Lanzar(GotFocus);
+}
+
+bool FlexGrid::EsFija(int fila, int columna) const {
+    return fila < filasFijas_ || columna < columnasFijas_;
+}
+
+void FlexGrid::ValidarFila(int fila) const {
+    if (fila < 0 || fila >= rowCount())
+        LanzarErrorControl(errIndicePropiedad);
+}
+
+void FlexGrid::ValidarColumna(int columna) const {
+    if (columna < 0 || columna >= columnCount())
+        LanzarErrorControl(errIndicePropiedad);
+}
+
+// Gives every cell from the given row (all columns) or column (earlier rows) an item, with
+// the look and flags its fixity asks for.
+void FlexGrid::PrepararCeldas(int filaDesde, int columnaDesde) {
+    for (int fila = 0; fila < rowCount(); ++fila)
+        for (int columna = fila >= filaDesde ? 0 : columnaDesde; columna < columnCount(); ++columna)
+            PrepararCelda(fila, columna);
+}
+
+void FlexGrid::PrepararCelda(int fila, int columna) {
+    QTableWidgetItem* celda = item(fila, columna);
+    if (!celda) {
+        celda = new QTableWidgetItem;
+        setItem(fila, columna, celda);
+    }
+    const QColor colorFijo = palette().color(QPalette::Button);
+    const bool fija = EsFija(fila, columna);
+    celda->setFlags(fija ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    const QBrush fondo = celda->background();
+    if (fija && fondo.style() == Qt::NoBrush)
+        celda->setBackground(colorFijo);
+    else if (!fija && fondo.style() != Qt::NoBrush && fondo.color() == colorFijo)
+        celda->setBackground(QBrush());
+}
+
+// After rows or columns change, the current cell stays inside the grid and, while there
+// are scrollable cells, out of the fixed ones.
+void FlexGrid::AjustarCeldaActual() {
+    if (rowCount() == 0 || columnCount() == 0) {
+        fila_ = columna_ = 0;
+        return;
+    }
+    int fila = qBound(0, currentRow() >= 0 ? currentRow() : fila_, rowCount() - 1);
+    int columna = qBound(0, currentColumn() >= 0 ? currentColumn() : columna_, columnCount() - 1);
+    if (EsFija(fila, columna) && rowCount() > filasFijas_ && columnCount() > columnasFijas_) {
+        fila = qMax(fila, filasFijas_);
+        columna = qMax(columna, columnasFijas_);
+    }
+    setCurrentCell(fila, columna);
+    fila_ = fila;
+    columna_ = columna;
+}
+
+QRect FlexGrid::RectanguloActual() const {
+    const QRect celda = visualRect(model()->index(fila_, columna_));
+    return celda.translated(viewport()->pos());
+}
+
+} // namespace controles

@@ -1,0 +1,78 @@
+#include "platform/browser/NavegadorGrabador.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A window's link handler in miniature: command links (marker words) are cancelled.
+class NavegadorGrabadorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        navegador.BeforeNavigate2 = [this](const QString& url, bool& cancelar) {
+            recibidas << url;
+            cancelar = url.contains(QStringLiteral("_TC_"), Qt::CaseInsensitive);
+        };
+    }
+
+    NavegadorGrabador navegador;
+    QStringList recibidas;
+};
+
+TEST_F(NavegadorGrabadorTest, LaNavegacionDelProgramaPasaPorElEventoYSeMuestra) {
+    navegador.Navigate2(QStringLiteral("about:blank"));
+    navegador.Navigate(QStringLiteral("file:///tmp/Auditoria.htm"));
+
+    EXPECT_EQ(recibidas, QStringList({"about:blank", "file:///tmp/Auditoria.htm"}));
+    EXPECT_EQ(navegador.PaginasMostradas(), recibidas);
+    EXPECT_EQ(navegador.LocationURL(), QStringLiteral("file:///tmp/Auditoria.htm"));
+}
+
+TEST_F(NavegadorGrabadorTest, UnaNavegacionCanceladaNoCambiaLaPagina) {
+    navegador.Navigate(QStringLiteral("file:///tmp/Auditoria.htm"));
+    EXPECT_TRUE(navegador.Clic(QStringLiteral("_TC_FC_SUCURSAL_0001")));
+
+    EXPECT_EQ(navegador.PaginasMostradas(), QStringList({"file:///tmp/Auditoria.htm"}));
+    EXPECT_EQ(navegador.LocationURL(), QStringLiteral("file:///tmp/Auditoria.htm"));
+    ASSERT_EQ(navegador.Historial().size(), 2);
+    EXPECT_TRUE(navegador.Historial().at(1).Cancelada);
+    EXPECT_TRUE(navegador.Historial().at(1).Clic);
+    EXPECT_FALSE(navegador.Historial().at(0).Clic);
+}
+
+TEST_F(NavegadorGrabadorTest, UnEnlaceRelativoSeResuelveContraLaCarpetaDeLaPagina) {
+    navegador.Navigate(QStringLiteral("file:///tmp/Auditoria.htm"));
+    navegador.Clic(QStringLiteral("_TC_FC_SUCURSAL_0001_CABNOMBRE_PEREZ Y CIA"));
+
+    EXPECT_EQ(recibidas.last(),
+              QStringLiteral("file:///tmp/_TC_FC_SUCURSAL_0001_CABNOMBRE_PEREZ Y CIA"));
+}
+
+TEST_F(NavegadorGrabadorTest, LasBarrasInvertidasDeUnEnlaceSeLeenComoBarras) {
+    navegador.Navigate(QStringLiteral("file:///tmp/AuditoriaRECIBOdetalles.htm"));
+    navegador.Clic(QStringLiteral("\\ARTICULO_0001"));
+
+    EXPECT_EQ(recibidas.last(), QStringLiteral("file:///ARTICULO_0001"));
+    EXPECT_EQ(navegador.LocationURL(), QStringLiteral("file:///ARTICULO_0001"));
+}
+
+TEST_F(NavegadorGrabadorTest, UnaDireccionCompletaLlegaDecodificada) {
+    navegador.Navigate(QStringLiteral("about:blank"));
+    navegador.Clic(QStringLiteral("file:///tmp/_TC_NC_CABNOMBRE_Pe%C3%B1a%20Hnos"));
+
+    EXPECT_EQ(recibidas.last(), QStringLiteral("file:///tmp/_TC_NC_CABNOMBRE_Peña Hnos"));
+}
+
+TEST_F(NavegadorGrabadorTest, SinManejadorTodaNavegacionSigue) {
+    NavegadorGrabador sinManejador;
+    EXPECT_FALSE(sinManejador.Clic(QStringLiteral("file:///tmp/_TC_FC")));
+    EXPECT_EQ(sinManejador.LocationURL(), QStringLiteral("file:///tmp/_TC_FC"));
+}
+
+TEST(FabricaNavegador, SinFabricaInstaladaLasVentanasRecibenUnNavegadorGrabador) {
+    QWidget ventana;
+    Navegador* navegador = Navegador::Crear(&ventana);
+    EXPECT_NE(dynamic_cast<NavegadorGrabador*>(navegador), nullptr);
+    EXPECT_EQ(navegador->Control()->parentWidget(), &ventana);
+}
+
+} // namespace

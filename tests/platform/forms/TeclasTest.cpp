@@ -1,0 +1,200 @@
+#include "platform/errors/GuardiaEventos.h"
+#include "platform/forms/ArregloCajasTexto.h"
+#include "platform/forms/CodigosTecla.h"
+#include "platform/forms/Formulario.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Unir(const QStringList& lista) {
+    return lista.join(QLatin1Char(' ')).toStdString();
+}
+
+struct CasoTecla {
+    int teclaQt;
+    Qt::KeyboardModifiers modificadores;
+    int codigo;
+};
+
+class CodigosDeTecla : public ::testing::TestWithParam<CasoTecla> {};
+
+TEST_P(CodigosDeTecla, ComoLosLeenLosManejadores) {
+    const CasoTecla& caso = GetParam();
+    EXPECT_EQ(CodigoTecla(caso.teclaQt, caso.modificadores), caso.codigo);
+}
+
+INSTANTIATE_TEST_SUITE_P(Teclas, CodigosDeTecla,
+                         ::testing::Values(CasoTecla{Qt::Key_F2, Qt::NoModifier, 113},
+                                           CasoTecla{Qt::Key_F5, Qt::NoModifier, 116},
+                                           CasoTecla{Qt::Key_F9, Qt::ShiftModifier, 120},
+                                           CasoTecla{Qt::Key_F12, Qt::NoModifier, 123},
+                                           CasoTecla{Qt::Key_Escape, Qt::NoModifier, 27},
+                                           CasoTecla{Qt::Key_Return, Qt::NoModifier, 13},
+                                           CasoTecla{Qt::Key_Enter, Qt::KeypadModifier, 13},
+                                           CasoTecla{Qt::Key_Pause, Qt::ControlModifier, 3},
+                                           CasoTecla{Qt::Key_Pause, Qt::NoModifier, 19},
+                                           CasoTecla{Qt::Key_A, Qt::ShiftModifier, 65},
+                                           CasoTecla{Qt::Key_Z, Qt::NoModifier, 90},
+                                           CasoTecla{Qt::Key_7, Qt::NoModifier, 55},
+                                           CasoTecla{Qt::Key_7, Qt::KeypadModifier, 103},
+                                           CasoTecla{Qt::Key_Minus, Qt::KeypadModifier, 109},
+                                           CasoTecla{Qt::Key_Minus, Qt::NoModifier, 189},
+                                           CasoTecla{Qt::Key_Down, Qt::NoModifier, 40},
+                                           CasoTecla{Qt::Key_Insert, Qt::NoModifier, 45},
+                                           CasoTecla{Qt::Key_VolumeUp, Qt::NoModifier, 0}));
+
+TEST(CodigosTecla, EstadoShiftSumaLasTeclasSostenidas) {
+    EXPECT_EQ(EstadoShift(Qt::NoModifier), 0);
+    EXPECT_EQ(EstadoShift(Qt::ShiftModifier), 1);
+    EXPECT_EQ(EstadoShift(Qt::ControlModifier | Qt::AltModifier), 6);
+    EXPECT_EQ(EstadoShift(Qt::ShiftModifier | Qt::KeypadModifier), 1);
+}
+
+TEST(CodigosTecla, CaracterDeUnaPulsacion) {
+    auto ascii = [](int tecla, Qt::KeyboardModifiers modificadores, const QString& texto) {
+        return CodigoAscii(QKeyEvent(QEvent::KeyPress, tecla, modificadores, texto));
+    };
+    EXPECT_EQ(ascii(Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")), 13);
+    EXPECT_EQ(ascii(Qt::Key_Escape, Qt::NoModifier, QString()), 27);
+    EXPECT_EQ(ascii(Qt::Key_Backspace, Qt::NoModifier, QString()), 8);
+    EXPECT_EQ(ascii(Qt::Key_C, Qt::ControlModifier, QStringLiteral("c")), 3);
+    EXPECT_EQ(ascii(Qt::Key_Ntilde, Qt::NoModifier, QStringLiteral("ñ")), 0xF1);
+    EXPECT_EQ(ascii(Qt::Key_A, Qt::AltModifier, QStringLiteral("a")), 0);
+    EXPECT_EQ(ascii(Qt::Key_F9, Qt::NoModifier, QString()), 0);
+    EXPECT_EQ(ascii(Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t")), 0);
+}
+
+// A window with key preview and two fields, recording every key event in order.
+class FrmTeclas : public Formulario {
+    Q_OBJECT
+public:
+    FrmTeclas() {
+        SetKeyPreview(true);
+        for (int i = 0; i < 2; ++i)
+            txtFields.Agregar(i, *this).setGeometry(0, 30 * i, 100, 25);
+        txtFields.KeyDown = [this](int index, int& keyCode, int shift) {
+            eventos
+                << QStringLiteral("txtFields_KeyDown(%1,%2,%3)").arg(index).arg(keyCode).arg(shift);
+        };
+        txtFields.KeyPress = [this](int index, int& keyAscii) {
+            eventos << QStringLiteral("txtFields_KeyPress(%1,%2)").arg(index).arg(keyAscii);
+            if (keyAscii == 13)
+                keyAscii = 0;
+        };
+    }
+
+    ArregloCajasTexto txtFields;
+    QStringList eventos;
+    int consumirCodigo = -1;
+    bool mayusculas = false;
+    bool fallar = false;
+
+protected:
+    void Form_KeyDown(int& keyCode, int shift) override {
+        eventos << QStringLiteral("Form_KeyDown(%1,%2)").arg(keyCode).arg(shift);
+        if (fallar)
+            throw ErrorEjecucion(13, QStringLiteral("No coinciden los tipos"));
+        if (keyCode == consumirCodigo)
+            keyCode = 0;
+    }
+    void Form_KeyPress(int& keyAscii) override {
+        eventos << QStringLiteral("Form_KeyPress(%1)").arg(keyAscii);
+        if (mayusculas && keyAscii >= 'a' && keyAscii <= 'z')
+            keyAscii -= 32;
+    }
+};
+
+class VistaPreviaDeTeclas : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ventana.Show();
+        ventana.activateWindow();
+        ventana.txtFields[1].setFocus();
+    }
+    CajaTexto& campo() { return ventana.txtFields[1]; }
+    FrmTeclas ventana;
+};
+
+TEST_F(VistaPreviaDeTeclas, LaVentanaVeLaTeclaAntesQueElCampo) {
+    QTest::keyClick(&campo(), Qt::Key_F9);
+    QTest::keyClick(&campo(), 'x');
+    EXPECT_EQ(Unir(ventana.eventos), "Form_KeyDown(120,0) txtFields_KeyDown(1,120,0) "
+                                     "Form_KeyDown(88,0) txtFields_KeyDown(1,88,0) "
+                                     "Form_KeyPress(120) txtFields_KeyPress(1,120)");
+    EXPECT_EQ(campo().Text(), QStringLiteral("x"));
+}
+
+TEST_F(VistaPreviaDeTeclas, LaVentanaPuedeConsumirLaTecla) {
+    ventana.consumirCodigo = 27;
+    QTest::keyClick(&campo(), Qt::Key_Escape);
+    ventana.consumirCodigo = 'A';
+    QTest::keyClick(&campo(), 'a');
+    EXPECT_EQ(Unir(ventana.eventos), "Form_KeyDown(27,0) Form_KeyDown(65,0)");
+    EXPECT_TRUE(campo().Text().isEmpty());
+}
+
+TEST_F(VistaPreviaDeTeclas, UnKeyPressCambiaElCaracterOLoAnula) {
+    ventana.mayusculas = true;
+    QTest::keyClicks(&campo(), QStringLiteral("ab"));
+    QTest::keyClick(&campo(), Qt::Key_Return);
+    EXPECT_EQ(campo().Text(), QStringLiteral("AB"));
+    EXPECT_TRUE(ventana.eventos.contains(QStringLiteral("txtFields_KeyPress(1,65)")));
+    EXPECT_TRUE(ventana.eventos.contains(QStringLiteral("txtFields_KeyDown(1,13,0)")));
+}
+
+TEST_F(VistaPreviaDeTeclas, SinKeyPreviewSoloElCampoVeLaTecla) {
+    ventana.SetKeyPreview(false);
+    QTest::keyClick(&campo(), Qt::Key_F5);
+    EXPECT_EQ(Unir(ventana.eventos), "txtFields_KeyDown(1,116,0)");
+}
+
+TEST_F(VistaPreviaDeTeclas, TeclasConShiftYCtrl) {
+    QTest::keyClick(&campo(), Qt::Key_F9, Qt::ShiftModifier);
+    QTest::keyClick(&campo(), Qt::Key_Pause, Qt::ControlModifier);
+    // The modifier keys arrive first as keys of their own.
+    EXPECT_TRUE(ventana.eventos.contains(QStringLiteral("Form_KeyDown(120,1)")));
+    EXPECT_TRUE(ventana.eventos.contains(QStringLiteral("Form_KeyDown(3,2)")));
+}
+
+TEST_F(VistaPreviaDeTeclas, UnErrorEnElManejadorSeInformaYLaTeclaSigue) {
+    QStringList informes;
+    InstalarInformeErrores([&](const ErrorEjecucion& error, const QString& evento) {
+        informes << QStringLiteral("%1 %2").arg(evento).arg(error.Number());
+    });
+    ventana.fallar = true;
+    QTest::keyClick(&campo(), Qt::Key_Q);
+    InstalarInformeErrores({});
+    EXPECT_EQ(Unir(informes), "FrmTeclas.Form_KeyDown 13");
+    EXPECT_EQ(campo().Text(), QStringLiteral("q"));
+}
+
+TEST_F(VistaPreviaDeTeclas, EnterYEscPulsanLosBotonesPredeterminadoYCancelar) {
+    auto* aceptar = new QPushButton(&ventana);
+    auto* cancelar = new QPushButton(&ventana);
+    aceptar->show();
+    cancelar->show();
+    QStringList pulsados;
+    QObject::connect(aceptar, &QPushButton::clicked,
+                     [&] { pulsados << QStringLiteral("Aceptar"); });
+    QObject::connect(cancelar, &QPushButton::clicked,
+                     [&] { pulsados << QStringLiteral("Cancelar"); });
+    ventana.SetBotonPredeterminado(aceptar);
+    ventana.SetBotonCancelar(cancelar);
+    QTest::keyClick(&campo(), Qt::Key_Return);
+    QTest::keyClick(&campo(), Qt::Key_Escape);
+    EXPECT_EQ(Unir(pulsados), "Aceptar Cancelar");
+    EXPECT_TRUE(ventana.eventos.isEmpty());
+    cancelar->setEnabled(false);
+    QTest::keyClick(&campo(), Qt::Key_Escape);
+    EXPECT_EQ(Unir(ventana.eventos),
+              "Form_KeyDown(27,0) txtFields_KeyDown(1,27,0) Form_KeyPress(27) "
+              "txtFields_KeyPress(1,27)");
+}
+
+} // namespace
+
+#include "TeclasTest.moc"
