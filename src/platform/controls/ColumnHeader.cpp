@@ -1,7 +1,7 @@
 #include "platform/controls/ColumnHeader.h"
 
 #include "platform/controls/ListView.h"
-#include "platform/controls/Twips.h"
+#include "platform/forms/Twips.h"
 
 #include <QHeaderView>
 
@@ -19,15 +19,15 @@ void ColumnHeader::SetText(const QString& texto) {
 }
 
 int ColumnHeader::Width() const {
-    return PixelesATwips(lista_.header()->sectionSize(posicion_));
+    return ATwips(lista_.header()->sectionSize(posicion_));
 }
 
 void ColumnHeader::SetWidth(int twips) {
-    lista_.header()->resizeSection(posicion_, TwipsAPixeles(twips));
+    lista_.header()->resizeSection(posicion_, APixeles(twips));
 }
 
 int ColumnHeader::Left() const {
-    return PixelesATwips(lista_.header()->sectionPosition(posicion_));
+    return ATwips(lista_.header()->sectionPosition(posicion_));
 }
 
 void ColumnHeader::SetAlignment(int alineacion) {

@@ -1,9 +1,10 @@
 #include "platform/controls/FlexGrid.h"
 
-#include "platform/controls/ColorVb.h"
 #include "platform/controls/ErroresControles.h"
-#include "platform/controls/TeclasVb.h"
-#include "platform/controls/Twips.h"
+#include "platform/controls/TeclaTomada.h"
+#include "platform/forms/CodigosTecla.h"
+#include "platform/forms/Colores.h"
+#include "platform/forms/Twips.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -115,48 +116,48 @@ void FlexGrid::SetTopRow(int fila) {
 
 int FlexGrid::ColWidth(int columna) const {
     ValidarColumna(columna);
-    return PixelesATwips(columnWidth(columna));
+    return ATwips(columnWidth(columna));
 }
 
 void FlexGrid::SetColWidth(int columna, int twips) {
     ValidarColumna(columna);
-    setColumnWidth(columna, TwipsAPixeles(twips));
+    setColumnWidth(columna, APixeles(twips));
 }
 
 int FlexGrid::RowHeight(int fila) const {
     ValidarFila(fila);
-    return PixelesATwips(rowHeight(fila));
+    return ATwips(rowHeight(fila));
 }
 
 void FlexGrid::SetRowHeight(int fila, int twips) {
     ValidarFila(fila);
-    setRowHeight(fila, TwipsAPixeles(twips));
+    setRowHeight(fila, APixeles(twips));
 }
 
 int FlexGrid::CellLeft() const {
-    return PixelesATwips(RectanguloActual().left());
+    return ATwips(RectanguloActual().left());
 }
 int FlexGrid::CellTop() const {
-    return PixelesATwips(RectanguloActual().top());
+    return ATwips(RectanguloActual().top());
 }
 int FlexGrid::CellWidth() const {
-    return PixelesATwips(RectanguloActual().width());
+    return ATwips(RectanguloActual().width());
 }
 int FlexGrid::CellHeight() const {
-    return PixelesATwips(RectanguloActual().height());
+    return ATwips(RectanguloActual().height());
 }
 
 long FlexGrid::CellBackColor() const {
     ValidarFila(fila_);
     ValidarColumna(columna_);
     const QBrush fondo = item(fila_, columna_)->background();
-    return fondo.style() == Qt::NoBrush ? 0 : ColorAVb(fondo.color());
+    return fondo.style() == Qt::NoBrush ? 0 : BGRDesdeColor(fondo.color());
 }
 
 void FlexGrid::SetCellBackColor(long bgr) {
     ValidarFila(fila_);
     ValidarColumna(columna_);
-    item(fila_, columna_)->setBackground(ColorDesdeVb(bgr));
+    item(fila_, columna_)->setBackground(ColorDesdeBGR(bgr));
 }
 
 void FlexGrid::RemoveItem(int fila) {
@@ -215,7 +216,7 @@ void FlexGrid::keyPressEvent(QKeyEvent* evento) {
         evento->accept();
         return;
     }
-    int caracter = CodigoCaracter(*evento);
+    int caracter = CodigoAscii(*evento);
     if (caracter != 0) {
         // A typed key belongs to the window (it opens the edit box); the grid neither
         // searches nor edits with it.

@@ -1,9 +1,9 @@
 #include "platform/controls/ListItem.h"
 
-#include "platform/controls/ColorVb.h"
 #include "platform/controls/ErroresControles.h"
 #include "platform/controls/ImageList.h"
 #include "platform/controls/ListView.h"
+#include "platform/forms/Colores.h"
 
 #include <QCollator>
 
@@ -74,7 +74,7 @@ void ListItem::EnsureVisible() {
 
 long ListItem::ForeColor() const {
     const QBrush color = foreground(0);
-    return color.style() == Qt::NoBrush ? 0 : ColorAVb(color.color());
+    return color.style() == Qt::NoBrush ? 0 : BGRDesdeColor(color.color());
 }
 
 void ListItem::SetSubItemBold(int indice, bool negrita) {
@@ -87,7 +87,7 @@ void ListItem::SetSubItemBold(int indice, bool negrita) {
 
 void ListItem::SetSubItemForeColor(int indice, long bgr) {
     ValidarColumna(indice);
-    setForeground(indice, ColorDesdeVb(bgr));
+    setForeground(indice, ColorDesdeBGR(bgr));
 }
 
 void ListItem::SetSmallIcon(int indice) {

@@ -1,7 +1,7 @@
 #include "platform/controls/ListView.h"
 
 #include "platform/controls/ListItem.h"
-#include "platform/controls/TeclasVb.h"
+#include "platform/controls/TeclaTomada.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "platform/controls/Panel.h"
 
-#include "platform/controls/Twips.h"
+#include "platform/forms/Twips.h"
 
 namespace controles {
 
@@ -13,12 +13,12 @@ Panel::Panel(QWidget* padre) : QLabel(padre) {
 }
 
 int Panel::Width() const {
-    return PixelesATwips(width());
+    return ATwips(width());
 }
 
 // A negative width (a window narrower than its margins) leaves the panel empty.
 void Panel::SetWidth(int twips) {
-    setFixedWidth(qMax(0, TwipsAPixeles(twips)));
+    setFixedWidth(qMax(0, APixeles(twips)));
 }
 
 } // namespace controles

@@ -1,7 +1,7 @@
 #include "platform/controls/TreeView.h"
 
 #include "platform/controls/Node.h"
-#include "platform/controls/TeclasVb.h"
+#include "platform/controls/TeclaTomada.h"
 
 #include <QKeyEvent>
 

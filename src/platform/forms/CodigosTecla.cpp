@@ -43,6 +43,14 @@ int Buscar(const Equivalencia* primera, const Equivalencia* fin, int teclaQt) {
     return 0;
 }
 
+// Control characters and Delete (127) come with keys that type nothing.
+int CaracterTecleado(const QString& texto) {
+    if (texto.isEmpty())
+        return 0;
+    const int caracter = texto.at(0).unicode();
+    return (caracter < 32 || caracter == 127) ? 0 : caracter;
+}
+
 } // namespace
 
 int CodigoTecla(int teclaQt, Qt::KeyboardModifiers modificadores) {
@@ -88,6 +96,5 @@ int CodigoAscii(const QKeyEvent& tecla) {
     if (modificadores & Qt::ControlModifier)
         return (tecla.key() >= Qt::Key_A && tecla.key() <= Qt::Key_Z) ? tecla.key() - Qt::Key_A + 1
                                                                       : 0;
-    QString texto = tecla.text();
-    return (!texto.isEmpty() && texto.at(0).unicode() >= 32) ? texto.at(0).unicode() : 0;
+    return CaracterTecleado(tecla.text());
 }

@@ -43,5 +43,5 @@ int CodigoTecla(int teclaQt, Qt::KeyboardModifiers modificadores);
 int EstadoShift(Qt::KeyboardModifiers modificadores);
 // The character a key press types, as the key-press handlers see it: 13 Enter, 27 Esc,
 // 8 Backspace, 1 to 26 for Ctrl with a letter, else the character's code; 0 when the key
-// types nothing (arrows, function keys, Tab, anything with Alt).
+// types nothing (arrows, function keys, Tab, Delete, anything with Alt).
 int CodigoAscii(const QKeyEvent& tecla);

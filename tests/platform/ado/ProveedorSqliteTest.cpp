@@ -1,4 +1,4 @@
-#include "BaseDePrueba.h"
+#include "support/BaseDePrueba.h"
 #include "platform/ado/FuncionesSqlite.h"
 #include "platform/ado/Recordset.h"
 #include "platform/errors/ErrorEjecucion.h"

@@ -118,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CasoColor{0xFF, QColor(255, 0, 0)}, CasoColor{0xFF0000, QColor(0, 0, 255)},
                       CasoColor{0x8000, QColor(0, 128, 0)}, CasoColor{0x800000, QColor(0, 0, 128)},
                       CasoColor{0x80, QColor(128, 0, 0)}, CasoColor{0xFFFF00, QColor(0, 255, 255)},
-                      CasoColor{0xE0E0E0, QColor(224, 224, 224)}, CasoColor{0, QColor(0, 0, 0)}));
+                      CasoColor{0xE0E0E0, QColor(224, 224, 224)}, CasoColor{0, QColor(0, 0, 0)},
+                      CasoColor{0x123456, QColor(0x56, 0x34, 0x12)}));
 
 TEST(Colores, LosColoresDeSistemaSalenDeLaPaleta) {
     QPalette paleta = QGuiApplication::palette();
@@ -132,6 +133,13 @@ TEST(Twips, QuincePorPixelRedondeando) {
     EXPECT_EQ(APixeles(1035), 69);
     EXPECT_EQ(APixeles(1452), 97);
     EXPECT_EQ(APixeles(-15), -1);
+    // Half a pixel is 7.5 twips: 7 falls to the pixel below, 8 to the one above.
+    EXPECT_EQ(APixeles(7), 0);
+    EXPECT_EQ(APixeles(8), 1);
+    EXPECT_EQ(APixeles(-7), 0);
+    EXPECT_EQ(APixeles(-8), -1);
+    EXPECT_EQ(ATwips(96), 1440);
+    static_assert(APixeles(1440) == 96, "usable where a constant is needed");
     QWidget control;
     Colocar(control, 1920, 240, 3735, 345);
     EXPECT_EQ(control.geometry(), QRect(128, 16, 249, 23));

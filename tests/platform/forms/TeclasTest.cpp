@@ -27,30 +27,28 @@ TEST_P(CodigosDeTecla, ComoLosLeenLosManejadores) {
     EXPECT_EQ(CodigoTecla(caso.teclaQt, caso.modificadores), caso.codigo);
 }
 
-INSTANTIATE_TEST_SUITE_P(Teclas, CodigosDeTecla,
-                         ::testing::Values(CasoTecla{Qt::Key_F2, Qt::NoModifier, 113},
-                                           CasoTecla{Qt::Key_F5, Qt::NoModifier, 116},
-                                           CasoTecla{Qt::Key_F9, Qt::ShiftModifier, 120},
-                                           CasoTecla{Qt::Key_F12, Qt::NoModifier, 123},
-                                           CasoTecla{Qt::Key_Escape, Qt::NoModifier, 27},
-                                           CasoTecla{Qt::Key_Return, Qt::NoModifier, 13},
-                                           CasoTecla{Qt::Key_Enter, Qt::KeypadModifier, 13},
-                                           CasoTecla{Qt::Key_Pause, Qt::ControlModifier, 3},
-                                           CasoTecla{Qt::Key_Pause, Qt::NoModifier, 19},
-                                           CasoTecla{Qt::Key_A, Qt::ShiftModifier, 65},
-                                           CasoTecla{Qt::Key_Z, Qt::NoModifier, 90},
-                                           CasoTecla{Qt::Key_7, Qt::NoModifier, 55},
-                                           CasoTecla{Qt::Key_7, Qt::KeypadModifier, 103},
-                                           CasoTecla{Qt::Key_Minus, Qt::KeypadModifier, 109},
-                                           CasoTecla{Qt::Key_Minus, Qt::NoModifier, 189},
-                                           CasoTecla{Qt::Key_Down, Qt::NoModifier, 40},
-                                           CasoTecla{Qt::Key_Insert, Qt::NoModifier, 45},
-                                           CasoTecla{Qt::Key_VolumeUp, Qt::NoModifier, 0}));
+const CasoTecla CasosTecla[] = {
+    {Qt::Key_F1, Qt::NoModifier, 112},        {Qt::Key_F2, Qt::NoModifier, 113},
+    {Qt::Key_F5, Qt::NoModifier, 116},        {Qt::Key_F9, Qt::ShiftModifier, 120},
+    {Qt::Key_F12, Qt::NoModifier, 123},       {Qt::Key_Escape, Qt::NoModifier, 27},
+    {Qt::Key_Return, Qt::NoModifier, 13},     {Qt::Key_Enter, Qt::KeypadModifier, 13},
+    {Qt::Key_Pause, Qt::ControlModifier, 3},  {Qt::Key_Pause, Qt::NoModifier, 19},
+    {Qt::Key_A, Qt::ShiftModifier, 65},       {Qt::Key_Z, Qt::NoModifier, 90},
+    {Qt::Key_7, Qt::NoModifier, 55},          {Qt::Key_7, Qt::KeypadModifier, 103},
+    {Qt::Key_Minus, Qt::KeypadModifier, 109}, {Qt::Key_Minus, Qt::NoModifier, 189},
+    {Qt::Key_Down, Qt::NoModifier, 40},       {Qt::Key_Insert, Qt::NoModifier, 45},
+    {Qt::Key_Delete, Qt::NoModifier, 46},     {Qt::Key_Tab, Qt::NoModifier, 9},
+    {Qt::Key_Comma, Qt::NoModifier, 188},     {Qt::Key_Period, Qt::KeypadModifier, 110},
+    {Qt::Key_VolumeUp, Qt::NoModifier, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Teclas, CodigosDeTecla, ::testing::ValuesIn(CasosTecla));
 
 TEST(CodigosTecla, EstadoShiftSumaLasTeclasSostenidas) {
     EXPECT_EQ(EstadoShift(Qt::NoModifier), 0);
     EXPECT_EQ(EstadoShift(Qt::ShiftModifier), 1);
     EXPECT_EQ(EstadoShift(Qt::ControlModifier | Qt::AltModifier), 6);
+    EXPECT_EQ(EstadoShift(Qt::ShiftModifier | Qt::AltModifier), 5);
     EXPECT_EQ(EstadoShift(Qt::ShiftModifier | Qt::KeypadModifier), 1);
 }
 
@@ -66,6 +64,16 @@ TEST(CodigosTecla, CaracterDeUnaPulsacion) {
     EXPECT_EQ(ascii(Qt::Key_A, Qt::AltModifier, QStringLiteral("a")), 0);
     EXPECT_EQ(ascii(Qt::Key_F9, Qt::NoModifier, QString()), 0);
     EXPECT_EQ(ascii(Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t")), 0);
+    EXPECT_EQ(ascii(Qt::Key_Enter, Qt::KeypadModifier, QStringLiteral("\r")), 13);
+    EXPECT_EQ(ascii(Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b")), 27);
+    EXPECT_EQ(ascii(Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f")), 0);
+    EXPECT_EQ(ascii(Qt::Key_Down, Qt::NoModifier, QString()), 0);
+    EXPECT_EQ(ascii(Qt::Key_A, Qt::NoModifier, QStringLiteral("a")), 97);
+    EXPECT_EQ(ascii(Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A")), 65);
+    // The numeric pad types its digits and signs like the main keyboard.
+    EXPECT_EQ(ascii(Qt::Key_5, Qt::KeypadModifier, QStringLiteral("5")), 53);
+    EXPECT_EQ(ascii(Qt::Key_Period, Qt::KeypadModifier, QStringLiteral(".")), 46);
+    EXPECT_EQ(ascii(Qt::Key_Comma, Qt::NoModifier, QStringLiteral(",")), 44);
 }
 
 // A window with key preview and two fields, recording every key event in order.
