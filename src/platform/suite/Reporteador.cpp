@@ -1,0 +1,121 @@
+#include "platform/suite/Reporteador.h"
+
+#include "platform/errors/ErrorEjecucion.h"
+#include "platform/files/Carpetas.h"
+#include "platform/files/ErroresArchivo.h"
+#include "platform/suite/DialogoComun.h"
+#include "platform/suite/ObjetosSuite.h"
+#include "platform/suite/ReporteAsientos.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+#include <QTextDocument>
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr long ArgumentoNoValido = 5;
+constexpr long SinFuente = 91;
+constexpr long ErrorImpresora = 482;
+
+FuenteReporte*& Fuente() {
+    static FuenteReporte* fuente = nullptr;
+    return fuente;
+}
+
+[[noreturn]] void Fallar(long numero, const QString& descripcion) {
+    throw ErrorEjecucion(numero, descripcion, QStringLiteral("Reporteador"));
+}
+
+QString SinComillas(QString valor) {
+    const bool entre = valor.size() >= 2 && (valor.front() == u'\'' || valor.front() == u'"') &&
+                       valor.back() == valor.front();
+    return entre ? valor.mid(1, valor.size() - 2) : valor;
+}
+
+void Configurar(QPrinter& impresora, const AjustesImpresora& ajustes) {
+    if (!ajustes.ArchivoSalida.isEmpty()) {
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(archivos::RutaPlataforma(ajustes.ArchivoSalida));
+    } else if (!ajustes.Impresora.isEmpty()) {
+        impresora.setPrinterName(ajustes.Impresora);
+    }
+    impresora.setCopyCount(std::max(1, ajustes.Copias));
+    if (ajustes.DesdePagina > 0 && ajustes.HastaPagina >= ajustes.DesdePagina) {
+        impresora.setPrintRange(QPrinter::PageRange);
+        impresora.setFromTo(ajustes.DesdePagina, ajustes.HastaPagina);
+    }
+    impresora.setPageOrientation(ajustes.Horizontal ? QPageLayout::Landscape
+                                                    : QPageLayout::Portrait);
+}
+
+void Imprimir(const QString& html, const AjustesImpresora& ajustes) {
+    QPrinter impresora(QPrinter::HighResolution);
+    Configurar(impresora, ajustes);
+    if (!impresora.isValid())
+        Fallar(
+            ErrorImpresora,
+            QStringLiteral("No se puede imprimir en la impresora \"%1\"").arg(ajustes.Impresora));
+    QTextDocument documento;
+    documento.setHtml(html);
+    documento.print(&impresora);
+    const QString pdf = impresora.outputFileName();
+    if (!pdf.isEmpty() && QFileInfo(pdf).size() == 0)
+        archivos::LanzarErrorArchivo(archivos::ErrorAccesoRuta, pdf);
+}
+
+} // namespace
+
+Reporteador& Reporteador::Instancia() {
+    return suite::ObjetoCompartido<Reporteador>();
+}
+
+FuenteReporte* Reporteador::EstablecerFuente(FuenteReporte* fuente) {
+    return std::exchange(Fuente(), fuente);
+}
+
+AjustesImpresora Reporteador::LeerOpcion() const {
+    if (fijada_)
+        return *fijada_;
+    return DialogoComun::ImpresoraEnUso().value_or(AjustesImpresora{});
+}
+
+void Reporteador::SetEstadoReporte(int estado) {
+    if (estado == EstadoTerminado)
+        fijada_.reset();
+}
+
+void Reporteador::ImprimirReporte(const QString& reporte, const QStringList& formulas,
+                                  const QString& seleccion, const QString& conexion,
+                                  const QStringList& textosFormula) {
+    Comprobar(reporte);
+    const PedidoReporte pedido{reporte, seleccion, conexion,
+                               LeerFormulas(formulas + textosFormula)};
+    const std::vector<FilaAsiento> filas = Fuente()->FilasAsiento(pedido);
+    Imprimir(
+        ReporteAsientos::Html(pedido.Formulas.value(QStringLiteral("EMPRESA")), seleccion, filas),
+        LeerOpcion());
+}
+
+void Reporteador::Comprobar(const QString& reporte) const {
+    if (reporte.trimmed().compare(QStringLiteral("Asientos"), Qt::CaseInsensitive) != 0)
+        Fallar(ArgumentoNoValido, QStringLiteral("El reporte \"%1\" no existe").arg(reporte));
+    if (destino_ != DestinoImpresora)
+        Fallar(ArgumentoNoValido,
+               QStringLiteral("El destino de reporte %1 no está disponible").arg(destino_));
+    if (!Fuente())
+        Fallar(SinFuente,
+               QStringLiteral("El reporte \"%1\" no tiene de dónde leer sus datos").arg(reporte));
+}
+
+QMap<QString, QString> Reporteador::LeerFormulas(const QStringList& textos) {
+    QMap<QString, QString> formulas;
+    for (const QString& texto : textos) {
+        const qsizetype igual = texto.indexOf(u'=');
+        if (igual > 0)
+            formulas.insert(texto.left(igual).trimmed().toUpper(),
+                            SinComillas(texto.mid(igual + 1).trimmed()));
+    }
+    return formulas;
+}

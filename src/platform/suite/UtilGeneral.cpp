@@ -1,0 +1,205 @@
+#include "platform/suite/UtilGeneral.h"
+
+#include "platform/dialogs/Dialogos.h"
+#include "platform/errors/ErrorEjecucion.h"
+#include "platform/errors/Procedimiento.h"
+#include "platform/files/ArchivoTexto.h"
+#include "platform/files/Carpetas.h"
+#include "platform/runtime/Currency.h"
+#include "platform/runtime/ErrorVb.h"
+#include "platform/runtime/Fechas.h"
+#include "platform/runtime/Locale.h"
+#include "platform/runtime/Numeros.h"
+#include "platform/runtime/Texto.h"
+#include "platform/runtime/ValorTexto.h"
+#include "platform/suite/LecturaNumero.h"
+#include "platform/suite/NumerosEnLetras.h"
+#include "platform/suite/ObjetosSuite.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QWidget>
+
+namespace {
+
+bool SoloDigitos(const QString& texto) {
+    if (texto.isEmpty())
+        return false;
+    for (QChar c : texto)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+// The byte that scrambles the byte at `posicion`; it changes along the text so that equal
+// characters do not show as equal digits.
+char Mascara(qsizetype posicion) {
+    return char((0xA5 + 31 * posicion) & 0xFF);
+}
+
+QByteArray Mezclar(QByteArray bytes) {
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(bytes[i] ^ Mascara(i));
+    return bytes;
+}
+
+bool EsHexadecimal(const QString& texto) {
+    static const QRegularExpression hexadecimal(QStringLiteral("^(?:[0-9A-Fa-f]{2})+$"));
+    return hexadecimal.match(texto).hasMatch();
+}
+
+QString MensajeError(const ErrorEjecucion& error) {
+    return QStringLiteral("Ha ocurrido el Siguiente Error (") + QString::number(error.Number()) +
+           QStringLiteral(") ") + error.Description().trimmed();
+}
+
+QString PalabraRespuesta(int respuesta) {
+    switch (respuesta) {
+    case vbAbort:
+        return QStringLiteral("Abortar");
+    case vbRetry:
+        return QStringLiteral("Reintentar");
+    case vbIgnore:
+        return QStringLiteral("Ignorar");
+    default:
+        return QString();
+    }
+}
+
+// One line per report, shaped as the program's own error log so both read alike.
+void AnotarEnRegistro(const QString& procedimiento, const QString& mensaje, int respuesta) {
+    const QDateTime ahora = QDateTime::currentDateTime();
+    const QString rutina = procedimiento.trimmed().isEmpty()
+                               ? QString()
+                               : QStringLiteral("- ") + procedimiento.trimmed();
+    const QString linea = ahora.toString(QStringLiteral("MM-dd-yyyy")) + u' ' +
+                          ahora.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" Rutina: ") +
+                          rutina + QStringLiteral(" Mensaje ") + mensaje +
+                          QStringLiteral(" Respondió : ") + PalabraRespuesta(respuesta);
+    const QString registro =
+        archivos::UnirRuta(archivos::CarpetaPrograma(), QStringLiteral("SVERR.LOG"));
+    IgnorarErrores({[&] { archivos::ArchivoTexto::AgregarLineas(registro, {linea}); }});
+}
+
+} // namespace
+
+UtilGeneral& UtilGeneral::Instancia() {
+    return suite::ObjetoCompartido<UtilGeneral>();
+}
+
+Currency UtilGeneral::ValorMoneda(const QString& texto) const {
+    const suite::NumeroLeido leido = suite::LeerNumero(texto);
+    if (leido.Cifra.isEmpty())
+        return Currency();
+    QString enLocale = leido.Cifra;
+    return Currency::DesdeTexto(enLocale.replace(u'.', Locale::SeparadorDecimal()));
+}
+
+int UtilGeneral::ValorEntero(const QString& texto) const {
+    return vb::CLng(ValorMoneda(texto));
+}
+
+bool UtilGeneral::EsNumerico(const QString& texto) const {
+    const suite::NumeroLeido leido = suite::LeerNumero(texto);
+    return !leido.Cifra.isEmpty() && leido.Completo;
+}
+
+QString UtilGeneral::ValorCampo(const QVariant& valor) const {
+    return vb::ValorTexto(valor);
+}
+
+QString UtilGeneral::Rellenar(const QString& texto, std::optional<int> ancho) const {
+    if (!ancho)
+        return texto;
+    if (*ancho < 0)
+        vb::Raise(5);
+    const QString codigo = texto.trimmed();
+    if (SoloDigitos(codigo))
+        return codigo.size() > *ancho ? codigo.right(*ancho) : codigo.rightJustified(*ancho);
+    return texto.leftJustified(*ancho, u' ', true);
+}
+
+QString UtilGeneral::LimpiarTexto(const QString& texto, const QStringList& caracteres) const {
+    QString limpio = texto;
+    for (const QString& quitar : caracteres)
+        for (QChar c : quitar)
+            limpio.remove(c);
+    return limpio;
+}
+
+QString UtilGeneral::Reemplazar(const QString& texto, const QString& buscado,
+                                const QString& reemplazo) const {
+    return vb::Replace(texto, buscado, reemplazo);
+}
+
+QString UtilGeneral::SustituirNombre(const QString& texto, const QString& nombre,
+                                     const QString& nuevo) const {
+    return Reemplazar(texto, nombre, nuevo);
+}
+
+int UtilGeneral::ContarPalabras(const QString& texto) const {
+    static const QRegularExpression blancos(QStringLiteral("\\s+"));
+    return int(texto.split(blancos, Qt::SkipEmptyParts).size());
+}
+
+bool UtilGeneral::EstaEnLista(const QString& texto, const QStringList& lista) const {
+    for (const QString& elemento : lista)
+        if (vb::Iguales(vb::RTrim(texto), vb::RTrim(elemento)))
+            return true;
+    return false;
+}
+
+bool UtilGeneral::PruebaValor(const QString& cuenta) const {
+    return cuenta.trimmed().isEmpty();
+}
+
+QString UtilGeneral::NormalizarRuta(const QString& ruta) const {
+    QString normal = archivos::RutaPlataforma(ruta);
+    if (normal.isEmpty())
+        return normal;
+    const QChar separador = QDir::separator();
+    while (normal.endsWith(separador))
+        normal.chop(1);
+    return normal + separador;
+}
+
+QString UtilGeneral::ImporteEnLetras(const QString& importe) const {
+    return suite::EnLetras(ValorMoneda(importe));
+}
+
+QString UtilGeneral::Codificar(const QString& texto) const {
+    return QString::fromLatin1(Mezclar(texto.toUtf8()).toHex().toUpper());
+}
+
+QString UtilGeneral::Decodificar(const QString& texto) const {
+    if (!EsHexadecimal(texto))
+        return texto;
+    const QByteArray bytes = Mezclar(QByteArray::fromHex(texto.toLatin1()));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decodificado = utf8.decode(bytes);
+    return utf8.hasError() ? texto : decodificado;
+}
+
+AccionError UtilGeneral::TratarError(const ErrorEjecucion& error,
+                                     const QString& procedimiento) const {
+    const QString mensaje = MensajeError(error);
+    QString texto = mensaje;
+    if (!procedimiento.trimmed().isEmpty())
+        texto += QStringLiteral("\r\n\r\nProcedimiento: ") + procedimiento.trimmed();
+    const int respuesta = MsgBox(texto, vbAbortRetryIgnore + vbCritical,
+                                 error.Source() + QStringLiteral(" - Aviso al operador"));
+    AnotarEnRegistro(procedimiento, mensaje, respuesta);
+    return ComoAccionError(respuesta);
+}
+
+void UtilGeneral::ElegirFecha(QString& fecha) const {
+    const QDate inicial = vb::IsDate(fecha) ? vb::CDate(fecha).date() : QDate::currentDate();
+    if (const std::optional<QDate> elegida = Dialogos::Actual().ElegirFecha(inicial))
+        fecha = elegida->toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+void UtilGeneral::IniciarFormulario(QWidget& ventana) const {
+    ventana.setLocale(Locale::Actual());
+}
