@@ -1,0 +1,669 @@
+#include "session/ModGlobal.h"
+
+#include "lookup/Lib_ClsCons3.h"
+#include "platform/ado/Recordset.h"
+#include "platform/dialogs/CodigosMsgBox.h"
+#include "platform/dialogs/Dialogos.h"
+#include "platform/errors/Procedimiento.h"
+#include "platform/files/ArchivoRegistros.h"
+#include "platform/files/Carpetas.h"
+#include "platform/files/Programas.h"
+#include "platform/runtime/Fechas.h"
+#include "platform/runtime/Numeros.h"
+#include "platform/runtime/Texto.h"
+#include "platform/runtime/ValorTexto.h"
+#include "platform/runtime/Variantes.h"
+#include "platform/suite/ArchivoIni.h"
+#include "platform/suite/ObjetosSuite.h"
+#include "platform/suite/Reporteador.h"
+#include "platform/suite/UtilGeneral.h"
+#include "platform/suite/UtilSistema.h"
+#include "session/DB_Dll.h"
+#include "session/ModGlobalUtilidades.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <cstdlib>
+#include <vector>
+
+namespace ModGlobal {
+namespace {
+
+const QString ArchivoIniSesion = QStringLiteral("DA000re.INI");
+
+// ---- Shared pieces ------------------------------------------------------------------------
+
+AccionError TratarErrorSuite(const ErrorEjecucion& error, const QString& procedimiento) {
+    return UtilGeneral::Instancia().TratarError(error, procedimiento);
+}
+
+AccionTerminar& Terminacion() {
+    static AccionTerminar accion;
+    return accion;
+}
+
+void TerminarPrograma() {
+    if (Terminacion())
+        Terminacion()();
+    else
+        std::exit(0);
+}
+
+// Start-up skips invalid-argument errors without a word. Any other failure is told to the
+// operator and logged, so that a session that did not get its settings never goes unnoticed;
+// the answer says whether start-up retries, goes on or stops there.
+AccionError RutinaInicio(const ErrorEjecucion& error, const QString& procedimiento) {
+    if (error.Number() == 5)
+        return AccionError::Ignorar;
+    const ErrorEjecucion informado(error.Number(),
+                                   QStringLiteral("No se pudo completar el inicio de la sesión. ") +
+                                       error.Description(),
+                                   error.Source());
+    return ComoAccionError(DB_Dll::Instancia().TratamientoErrores(informado, {}, procedimiento));
+}
+
+QString LineaComandoProceso() {
+    if (!QCoreApplication::instance())
+        return {};
+    return QCoreApplication::arguments().mid(1).join(u' ');
+}
+
+// ---- Start-up -----------------------------------------------------------------------------
+
+// Working values of one start-up call.
+struct Inicio {
+    bool AllowIni = false;
+    QString CmdLine;
+    QString* ConnString = nullptr;
+    long CursorLocation = 3;
+    QString RutaPrograma;
+    QString ComandoSesion;
+    bool Conectar = false;
+    ComandoArranque Comando;
+};
+
+QString ComandoDesdeIni() {
+    const UtilGeneral& util = UtilGeneral::Instancia();
+    const UtilSistema& sistema = UtilSistema::Instancia();
+    const QString seccion = vb::UCase(sistema.IdentidadEquipo()) + u'|' +
+                            vb::UCase(sistema.IdentidadUsuario()) + QStringLiteral("BaseDeDatos");
+    const auto leer = [&](const char* clave, const QString& porDefecto) {
+        return ArchivoIni::Instancia().LeerIni(ArchivoIniSesion, seccion,
+                                               QString::fromLatin1(clave), porDefecto);
+    };
+    const QStringList barra{QStringLiteral("|")};
+    const QString servidor = util.LimpiarTexto(leer("Servidor", {}), barra);
+    const QString base = util.LimpiarTexto(leer("DbName", {}), barra);
+    const QString usuario = util.LimpiarTexto(
+        util.Decodificar(leer("Usuario", util.Codificar(QStringLiteral("Sorvane")))), barra);
+    const QString clave = util.LimpiarTexto(
+        util.Decodificar(leer("UserPassWord", util.Codificar(QStringLiteral("tarumba")))), barra);
+    return QStringLiteral("@server=") + servidor + QStringLiteral("; @dbname= ") + base +
+           QStringLiteral("; @usuario= ") + usuario + QStringLiteral("; @Password= ") + clave +
+           QStringLiteral("; @ParametroAdicional=; @Caja=1;zeta@");
+}
+
+QString SeccionDelEquipo() {
+    const QString texto = vb::UCase(UtilSistema::Instancia().IdentidadEquipo()) + u'|' +
+                          vb::UCase(UtilSistema::Instancia().IdentidadUsuario());
+    return vb::Trim(texto).size() > 50 ? texto.left(50) : texto;
+}
+
+void AgregarPreparacion(std::vector<Paso>& pasos, Inicio& in) {
+    pasos.insert(
+        pasos.end(),
+        {
+            [&] {
+                in.RutaPrograma =
+                    UtilGeneral::Instancia().NormalizarRuta(archivos::CarpetaPrograma());
+            },
+            [&] {
+                if (QCoreApplication::instance())
+                    QCoreApplication::instance()->setProperty(
+                        "ArchivoAyuda",
+                        archivos::RutaPlataforma(in.RutaPrograma +
+                                                 QStringLiteral("htmlhelp\\zovurivivav.chm")));
+            },
+            [] {
+                ColorLetra = 0;
+                ColorFondo = 0xFFFFFF;
+            },
+            [&] { in.ComandoSesion = !in.CmdLine.isEmpty() ? in.CmdLine : LineaComandoProceso(); },
+            [&] {
+                if (in.AllowIni && vb::Trim(in.ComandoSesion).isEmpty())
+                    in.ComandoSesion = ComandoDesdeIni();
+            },
+            [] { SeccionEquipoUsuario = SeccionDelEquipo(); },
+            [] {
+                EstiloBarras = vb::Val(ArchivoIni::Instancia().LeerIni(
+                    ArchivoIniSesion, SeccionEquipoUsuario, QStringLiteral("FlatToolbars"),
+                    QStringLiteral("1")));
+            },
+        });
+}
+
+void LeerEtiquetas(Inicio& in) {
+    in.Comando = LeerComandoArranque(in.ComandoSesion);
+    ParametroAdicional = in.Comando.ParametroAdicional;
+    MenuOrigen = in.Comando.Menu;
+    UsuarioLogeado = in.Comando.UsuarioLogeado;
+    Caja = in.Comando.Caja;
+}
+
+void ServidorOracle(Inicio& in) {
+    ComandoArranque& c = in.Comando;
+    if (vb::Trim(c.Servidor).isEmpty() || !c.Servidor.startsWith(u'#'))
+        return;
+    c.Servidor = c.Servidor.mid(1);
+    if (in.ConnString->isEmpty())
+        *in.ConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + c.BaseDatos +
+                         QStringLiteral(";User Id=") + c.Usuario + QStringLiteral(";Password=") +
+                         c.Password + u';';
+}
+
+void AgregarConexion(std::vector<Paso>& pasos, Inicio& in) {
+    DB_Dll& db = DB_Dll::Instancia();
+    const auto siConecta = [&in](std::function<void()> paso) -> Paso {
+        return [&in, paso] {
+            if (in.Conectar)
+                paso();
+        };
+    };
+    pasos.push_back([&in, &db] { in.Conectar = !db.gOpenFlag; });
+    pasos.insert(pasos.end(), {
+                                  siConecta([&in] { LeerEtiquetas(in); }),
+                                  siConecta([&in] { ServidorOracle(in); }),
+                                  siConecta([&in, &db] {
+                                      db.gUsuario = in.Comando.Usuario;
+                                      db.gDBName = in.Comando.BaseDatos;
+                                      db.gUserPassWord = in.Comando.Password;
+                                      db.gServidor = NombreServidor(in.Comando.Servidor);
+                                  }),
+                                  siConecta([&in, &db] {
+                                      db.OpenServerADODB(vb::Trim(in.Comando.Servidor).isEmpty(),
+                                                         in.CursorLocation, *in.ConnString, true,
+                                                         true);
+                                  }),
+                                  siConecta([&db] {
+                                      if (db.gOpenFlag)
+                                          return;
+                                      TerminarPrograma();
+                                      SalirDelProcedimiento();
+                                  }),
+                                  siConecta([&db] { UsuarioLogeado = db.gUsuario; }),
+                                  siConecta([&db] {
+                                      db.gCnn.SetCommandTimeout(360);
+                                      db.gCnn.SetIsolationLevel(256);
+                                  }),
+                              });
+}
+
+void AgregarSesionAbierta(std::vector<Paso>& pasos, Inicio& in) {
+    DB_Dll& db = DB_Dll::Instancia();
+    const auto conBase = [&db](std::function<void()> paso) -> Paso {
+        return [&db, paso] {
+            if (!db.gDBName.isEmpty())
+                paso();
+        };
+    };
+    Lib_ClsCons3& consultas = Lib_ClsCons3::Instancia();
+    pasos.insert(
+        pasos.end(),
+        {
+            conBase([&db] {
+                CadenaODBC = QStringLiteral("DSN=") + db.gDBName + QStringLiteral("; UID=") +
+                             db.gUsuario + QStringLiteral("; PWD=") + db.gUserPassWord;
+            }),
+            conBase([&in] { Reporteador::Instancia().SetConexionReporte(in.RutaPrograma); }),
+            conBase([&db] { db.gCnn.SetDefaultDatabase(db.gDBName); }),
+            conBase([&db, &consultas] { consultas.gConnString = db.gConnString; }),
+            conBase([&consultas] { consultas.gUsarMascarasConsultas = true; }),
+            conBase([&in, &consultas] {
+                consultas.gRutaMascaraConsultas = in.RutaPrograma + QStringLiteral("consultas.sve");
+            }),
+            conBase([&consultas] {
+                if (!archivos::ExisteArchivo(consultas.gRutaMascaraConsultas))
+                    CrearMascarasConsultas();
+            }),
+            conBase([&db] { db.gCnn.SetDefaultDatabase(db.gDBName); }),
+            conBase([&in] { CargarConfiguracion(in.RutaPrograma); }),
+        });
+}
+
+// ---- Sibling programs and shutdown --------------------------------------------------------
+
+bool NombraCarpeta(const QString& texto) {
+    return texto.contains(u'\\') || texto.contains(u'/');
+}
+
+} // namespace
+
+// ---- The launch command -------------------------------------------------------------------
+
+QString ValorEtiqueta(const QString& comando, const QString& etiqueta, const QString& porDefecto) {
+    for (qsizetype p = comando.indexOf(etiqueta, 0, Qt::CaseInsensitive); p >= 0;
+         p = comando.indexOf(etiqueta, p + 1, Qt::CaseInsensitive)) {
+        qsizetype igual = p + etiqueta.size();
+        while (igual < comando.size() && comando.at(igual) == u' ')
+            ++igual;
+        if (igual >= comando.size() || comando.at(igual) != u'=')
+            continue;
+        const qsizetype fin = comando.indexOf(u';', igual + 1);
+        return vb::Trim(comando.mid(igual + 1, fin < 0 ? -1 : fin - igual - 1));
+    }
+    return porDefecto;
+}
+
+ComandoArranque LeerComandoArranque(const QString& comando) {
+    ComandoArranque c;
+    c.ParametroAdicional = ValorEtiqueta(comando, QStringLiteral("@ParametroAdicional"));
+    c.Menu = ValorEtiqueta(comando, QStringLiteral("@Menu"));
+    c.Servidor = ValorEtiqueta(comando, QStringLiteral("@Server"));
+    c.BaseDatos = ValorEtiqueta(comando, QStringLiteral("@DbName"));
+    c.Usuario = ValorEtiqueta(comando, QStringLiteral("@Usuario"));
+    c.Password = ValorEtiqueta(comando, QStringLiteral("@Password"));
+    c.UsuarioLogeado = ValorEtiqueta(comando, QStringLiteral("@UsuarioLogeado"));
+    c.Caja = ValorEtiqueta(comando, QStringLiteral("@Caja"), QStringLiteral("1"));
+    return c;
+}
+
+QString NombreServidor(const QString& Servidor) {
+    QString servidor = Servidor;
+    const qsizetype barra = servidor.indexOf(u'/');
+    if (barra >= 0)
+        servidor = servidor.mid(barra + 1);
+    const qsizetype dosPuntos = servidor.indexOf(u':');
+    if (dosPuntos >= 0)
+        servidor = servidor.left(dosPuntos);
+    return servidor;
+}
+
+AccionTerminar FijarTerminarPrograma(AccionTerminar accion) {
+    AccionTerminar anterior = std::move(Terminacion());
+    Terminacion() = std::move(accion);
+    return anterior;
+}
+
+// ---- Start-up -----------------------------------------------------------------------------
+
+void IniciarSesion(bool AllowIni, const QString& CmdLine, QString& ConnString,
+                   long CursorLocation) {
+    Inicio in;
+    in.AllowIni = AllowIni;
+    in.CmdLine = CmdLine;
+    in.ConnString = &ConnString;
+    in.CursorLocation = CursorLocation;
+    std::vector<Paso> pasos;
+    AgregarPreparacion(pasos, in);
+    AgregarConexion(pasos, in);
+    AgregarSesionAbierta(pasos, in);
+    EjecutarPasos(QStringLiteral("IniciarSesion"), RutinaInicio, pasos);
+}
+
+void IniciarSesion(bool AllowIni, const QString& CmdLine, const QString& ConnString,
+                   long CursorLocation) {
+    QString cadena = ConnString;
+    IniciarSesion(AllowIni, CmdLine, cadena, CursorLocation);
+}
+
+// ---- Query-mask file ----------------------------------------------------------------------
+
+void AgregarMascaraConsulta(archivos::ArchivoRegistros& archivo, const QString& Titulo,
+                            const QString& Tabla, const QString& Campos) {
+    RegistroMascara.Titulo = vb::Trim(Titulo);
+    RegistroMascara.Tabla = Tabla;
+    RegistroMascara.Campos = vb::Trim(Campos);
+    RegistroMascara.Filtro = QString();
+    RegistroMascara.FinRegistro = QStringLiteral("\r\n");
+    archivo.Put(archivo.CantidadRegistros() + 1, RegistroMascara.Empaquetar());
+}
+
+void CrearMascarasConsultas() {
+    static const char* const mascaras[][3] = {
+        {"ARTICULOS", "V_MA_ARTICULOS", "|DESCRIPCION|IDARTICULO|"},
+        {"CLIENTES", "VT_CLIENTES", "|RAZON_SOCIAL|CODIGO|CONTACTO|"},
+        {"PROVEEDORES", "VT_PROVEEDORES", "|RAZON_SOCIAL|CODIGO|"},
+        {"CONTACTOS", "MA_CONTACTOS", "|Nombre_y_Apellido|Domicilio|Localidad|Telefono|"},
+        {"VENDEDORES", "V_TA_VENDEDORES", "|NOMBRE|IDVENDEDOR|"},
+        {"TECNICOS", "V_TA_TECNICOS", "|NOMBRE|IDTECNICO|"},
+        {"TECNICOS", "V_TA_TECNICOS", "|NOMBRE|IDTECNICO|"},
+        {"MANTENIMIENTOS", "V_MA_MANTENIMIENTOS", "|DESCRIPCION|CODIGO|"},
+    };
+    archivos::ArchivoRegistros archivo;
+    archivo.Abrir(Lib_ClsCons3::Instancia().gRutaMascaraConsultas, MascaraConsulta::Longitud);
+    for (const auto& mascara : mascaras)
+        AgregarMascaraConsulta(archivo, QString::fromLatin1(mascara[0]),
+                               QString::fromLatin1(mascara[1]), QString::fromLatin1(mascara[2]));
+    archivo.Cerrar();
+}
+
+// ---- Configuration values -----------------------------------------------------------------
+
+namespace {
+
+bool EsClaveDeFecha(const QString& clave) {
+    return vb::Iguales(clave, QStringLiteral("[FECHA HASTA]")) ||
+           vb::Iguales(clave, QStringLiteral("[FECHA DESDE]"));
+}
+
+// Cfg acts only on "go on"; retrying is not offered by its error block.
+AccionError RutinaCfg(const ErrorEjecucion& error, const QString& procedimiento) {
+    const AccionError accion = TratarErrorSuite(error, procedimiento);
+    return accion == AccionError::Ignorar ? accion : AccionError::Abortar;
+}
+
+QVariant ValorGuardado(const QVariant& Valor) {
+    return vb::IsNull(Valor) ? QVariant() : QVariant(vb::Trim(vb::ValorTexto(Valor)));
+}
+
+} // namespace
+
+QString Cfg(const QString& Clave, QString& ValorAux) {
+    DB_Dll& db = DB_Dll::Instancia();
+    const QString clave = vb::Trim(Clave);
+    ado::Recordset rs;
+    QString sql;
+    QString valor;
+    const ResultadoPasos resultado = EjecutarPasos(
+        QStringLiteral("Cfg"), RutinaCfg,
+        {
+            [] {
+                if (vb::Trim(TablaConfiguracion).isEmpty())
+                    TablaConfiguracion = QStringLiteral("TA_CONFIGURACION");
+            },
+            [&] {
+                sql = QStringLiteral("SELECT VALOR, valoraux FROM ") + TablaConfiguracion +
+                      QStringLiteral(" WHERE CLAVE = ") + DB_Dll::Instancia().SQLValue(clave);
+            },
+            [&] {
+                if (EsClaveDeFecha(clave))
+                    sql = sql.toUpper();
+            },
+            [&] { db.AbrirRecordset(sql, rs, nullptr, 0, 1, -1, true); },
+            [&] {
+                const UtilGeneral& util = UtilGeneral::Instancia();
+                const bool hayFila = !rs.Eof();
+                valor = hayFila ? util.ValorCampo(rs.Fields(QStringLiteral("VALOR")).Value())
+                                : QStringLiteral(" ");
+                ValorAux = hayFila ? util.ValorCampo(rs.Fields(QStringLiteral("ValorAux")).Value())
+                                   : QString();
+            },
+            [&] { db.CierraRecordset(rs); },
+        });
+    if (resultado.SalioAntes) {
+        db.CierraRecordset(rs);
+        return {};
+    }
+    return valor;
+}
+
+QString Cfg(const QString& Clave) {
+    QString ignorado;
+    return Cfg(Clave, ignorado);
+}
+
+void GrabaDfg(const QString& Clave, const QVariant& Valor, const QString& ValorAux,
+              bool PoliticaNegocio, const QString& Grupo) {
+    DB_Dll& db = DB_Dll::Instancia();
+    ado::Recordset rs;
+    QString sql;
+    const ResultadoPasos resultado = EjecutarPasos(
+        QStringLiteral("GrabaDfg"), TratarErrorSuite,
+        {
+            [&] {
+                sql = QStringLiteral("SELECT * FROM ") + TablaConfiguracion +
+                      QStringLiteral(" WHERE CLAVE = ") +
+                      DB_Dll::Instancia().SQLValue(vb::Trim(Clave));
+            },
+            [&] { db.AbrirRecordset(sql, rs, &db.gCnn, 2, 3, -1, true); },
+            [&] {
+                if (rs.Eof())
+                    rs.AddNew();
+            },
+            [&] { rs.Fields(QStringLiteral("Grupo")).SetValue(Grupo); },
+            [&] { rs.Fields(QStringLiteral("Clave")).SetValue(vb::UCase(vb::Trim(Clave))); },
+            [&] { rs.Fields(QStringLiteral("Valor")).SetValue(ValorGuardado(Valor)); },
+            [&] { rs.Fields(QStringLiteral("PoliticaNegocio")).SetValue(PoliticaNegocio); },
+            [&] {
+                if (!ValorAux.isEmpty())
+                    rs.Fields(QStringLiteral("ValorAux")).SetValue(vb::Trim(ValorAux));
+            },
+            [&] { rs.Update(); },
+            [&] { db.CierraRecordset(rs); },
+        });
+    if (resultado.SalioAntes)
+        db.CierraRecordset(rs);
+}
+
+// ---- Session settings ---------------------------------------------------------------------
+
+namespace {
+
+// The nine sibling programs of the suite whose amounts take "CantidadDecimalesVentas"; this
+// program is not one of them, and none of them runs this code.
+const QStringList ProgramasDecimalesVentas;
+
+// How the settings read their configuration values (see CargarConfiguracion).
+bool InterruptorSi(const QString& valor) {
+    return vb::Iguales(valor, QStringLiteral("SI"));
+}
+bool NoEsNo(const QString& valor) {
+    return !vb::Iguales(vb::Trim(valor), QStringLiteral("NO"));
+}
+bool TresVias(const QString& valor) {
+    return !vb::Trim(valor).isEmpty() && !vb::Iguales(valor, QStringLiteral("NO"));
+}
+bool SiRecortado(const QString& valor) {
+    return vb::Iguales(vb::Trim(valor), QStringLiteral("SI"));
+}
+int Entero(const QString& valor) {
+    return vb::CInt(vb::Val(valor));
+}
+
+QString Valor(const char* clave) {
+    return Cfg(QString::fromLatin1(clave));
+}
+
+Paso Logico(const char* clave, bool& destino, bool (*interpretar)(const QString&)) {
+    return [clave, &destino, interpretar] { destino = interpretar(Valor(clave)); };
+}
+Paso Texto(const char* clave, QString& destino) {
+    return [clave, &destino] { destino = vb::Trim(Valor(clave)); };
+}
+Paso Importe(const char* clave, Currency& destino) {
+    return [clave, &destino] {
+        destino = UtilGeneral::Instancia().ValorMoneda(vb::Trim(Valor(clave)));
+    };
+}
+Paso Color(const char* clave, long& destino) {
+    return [clave, &destino] {
+        destino = vb::CLng(UtilGeneral::Instancia().ValorMoneda(Valor(clave)));
+    };
+}
+
+QString NombreEjecutable() {
+    if (!QCoreApplication::instance())
+        return {};
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+// The logged-in user's row may switch proforma invoices off, never on.
+void AgregarFilaUsuario(std::vector<Paso>& pasos, ado::Recordset& rs, QString& sql) {
+    DB_Dll& db = DB_Dll::Instancia();
+    pasos.insert(pasos.end(),
+                 {
+                     [&sql] {
+                         sql = QStringLiteral("Select * from ta_usuarios where Nombre = ") +
+                               DB_Dll::Instancia().SQLValue(UsuarioLogeado);
+                     },
+                     [&db, &sql, &rs] { db.AbrirRecordset(sql, rs, nullptr, 0, 1, -1, true); },
+                     [&rs] {
+                         if (!rs.Eof())
+                             UNegocio = UtilGeneral::Instancia().ValorCampo(
+                                 rs.Fields(QStringLiteral("UNegocio")).Value());
+                     },
+                     [&rs] {
+                         if (!rs.Eof() && UsaFacturaProforma)
+                             UsaFacturaProforma =
+                                 vb::CDbl(rs.Fields(QStringLiteral("VerProforma")).Value()) != 0;
+                     },
+                     [&db, &rs] { db.CierraRecordset(rs); },
+                     [] {
+                         if (UNegocio.isEmpty())
+                             UNegocio = QStringLiteral("   1");
+                     },
+                 });
+}
+
+void AgregarHastaUsuario(std::vector<Paso>& pasos, const QString& RutaPrograma,
+                         QString& ejecutable) {
+    pasos.insert(
+        pasos.end(),
+        {
+            [] { TablaConfiguracion = QStringLiteral("ta_configuracion"); },
+            [] {
+                MostrarStockenConsultas = InterruptorSi(
+                    UtilGeneral::Instancia().ValorCampo(Valor("MostrarStockenConsultas")));
+            },
+            Texto("TituloClientes", TituloClientes),
+            Texto("TituloProveedores", TituloProveedores),
+            [&RutaPrograma] { ArchivoTareas = RutaPrograma + QStringLiteral("SVDOCTareas.sve"); },
+            Logico("EXIGECLAVECONSULTALIKEARTICULOS", ExigeClaveConsultaLikeArticulos,
+                   InterruptorSi),
+            Logico("UsaConsultaLike", UsaConsultaLike, InterruptorSi),
+            [] { CantidadDecimales = Valor("CantidadDecimales"); },
+            [&ejecutable] { ejecutable = NombreEjecutable(); },
+            [&ejecutable] {
+                if (UtilGeneral::Instancia().EstaEnLista(ejecutable, ProgramasDecimalesVentas) &&
+                    vb::Val(Valor("CantidadDecimalesVentas")) > 0)
+                    CantidadDecimales = Valor("CantidadDecimalesVentas");
+            },
+            Logico("UsaMultilesMonedas", UsaMultilesMonedas, InterruptorSi),
+            Logico("UsaFacturaProforma", UsaFacturaProforma, InterruptorSi),
+            Logico("USACCOSTO", UsaCCosto, InterruptorSi),
+            Logico("USA_STK_STOCK_UDKG", UsaStkStockUdKg, InterruptorSi),
+        });
+}
+
+void AgregarRestantes(std::vector<Paso>& pasos) {
+    pasos.insert(pasos.end(),
+                 {
+                     Texto("UNIDADDEMEDIDA_M3", UnidadMedidaM3),
+                     Texto("UNIDADDEMEDIDA_BL", UnidadMedidaBL),
+                     Texto("UNIDADDEMEDIDA_KG", UnidadMedidaKG),
+                     [] { PeriodoActual = Entero(Valor("PERIODO")); },
+                     Logico("VALIDACODIGOBARRA", ValidaCodigoBarra, SiRecortado),
+                     Color("CFondo", ColorFondo),
+                     Color("CLetra", ColorLetra),
+                     [] {
+                         if (ColorFondo == 0)
+                             ColorFondo = 0xFFFF00;
+                     },
+                     Logico("ModuloOrdenDeTrabajo", ModuloOrdenDeTrabajo, NoEsNo),
+                     Logico("V_ModificaCPrecio", VModificaCPrecio, TresVias),
+                     Logico("C_ModificaCPrecio", CModificaCPrecio, TresVias),
+                     Logico("MADERERA", Maderera, TresVias),
+                     Texto("MAD_TIRAS", MadTiras),
+                     Texto("MAD_P2", MadP2),
+                     Texto("MAD_ML", MadML),
+                     Texto("MAD_M2", MadM2),
+                     Texto("MAD_HOJAS", MadHojas),
+                     Texto("MAD_ML_P2", MadMLP2),
+                     Texto("MAD_M2_P2", MadM2P2),
+                     Texto("MAD_ML_M2", MadMLM2),
+                     Texto("CuentaCtroDist", CuentaCtroDist),
+                     Importe("MaxDto", MaxDto),
+                     Importe("MaxDtoProforma", MaxDtoProforma),
+                     Logico("PideClave_StockNeg", PideClaveStockNeg, TresVias),
+                     Logico("PideClave_MarkUpBase", PideClaveMarkUpBase, TresVias),
+                     Logico("PideClave_LimiteCredito", PideClaveLimiteCredito, TresVias),
+                     Logico("SS_BloqueoActivo", BloqueoActivo, InterruptorSi),
+                     Logico("UTILIZARFECHADIA", UtilizarFechaDia, InterruptorSi),
+                     [] {
+                         int condicion = Entero(Valor("CONDIVAEMPRESA"));
+                         if (condicion == 0)
+                             condicion = Entero(Valor("CONDIVA"));
+                         CondIvaEmpresa = condicion == 0 ? 1 : condicion;
+                     },
+                     [] {
+                         TopDefault = Valor("Top_Default");
+                         if (vb::Trim(TopDefault).isEmpty())
+                             TopDefault = QStringLiteral("1000");
+                     },
+                 });
+}
+
+} // namespace
+
+void CargarConfiguracion(const QString& RutaPrograma) {
+    QString ejecutable;
+    QString sql;
+    ado::Recordset rs;
+    std::vector<Paso> pasos;
+    AgregarHastaUsuario(pasos, RutaPrograma, ejecutable);
+    AgregarFilaUsuario(pasos, rs, sql);
+    AgregarRestantes(pasos);
+    EjecutarPasos(QStringLiteral("CargarConfiguracion"), ContinuarSiempre, pasos);
+}
+
+// ---- Sibling programs and shutdown --------------------------------------------------------
+
+QString ColaComando(const QString& ParametroAdicional) {
+    const DB_Dll& db = DB_Dll::Instancia();
+    return QStringLiteral(" ; @server=") + db.gServidor + QStringLiteral("; @dbname=") +
+           db.gDBName + QStringLiteral("; @usuario=") + db.gUsuario +
+           QStringLiteral("; @Password=") + db.gUserPassWord +
+           QStringLiteral("; @ParametroAdicional=") + ParametroAdicional +
+           QStringLiteral("; zeta@ ; @UsuarioLogeado = ") + UsuarioLogeado +
+           QStringLiteral("; @Caja=") + Caja + u';';
+}
+
+QString LineaComandoMenu(const QString& Link, const QString& ParametroAdicional) {
+    const QString cola = ColaComando(ParametroAdicional);
+    if (NombraCarpeta(Link))
+        return Link.mid(6) + cola;
+    return UtilGeneral::Instancia().NormalizarRuta(archivos::CarpetaPrograma()) + Link.mid(6) +
+           cola;
+}
+
+void MenuExes(const QString& Link, const QString& ParametroAdicional, long& ProcessId) {
+    QString linea;
+    EjecutarPasos(
+        QStringLiteral("MenuExes"), TratarErrorSuite,
+        {
+            [&] { linea = LineaComandoMenu(Link, ParametroAdicional); },
+            [&] { ProcessId = long(archivos::LanzarPrograma(linea)); },
+            [&] {
+                if (ProcessId == 0)
+                    MsgBox(QStringLiteral(
+                               "Opcion no Implementada!\rComuniquese con su proveedor de sistemas"),
+                           vbCritical + vbOKOnly, QStringLiteral("Atención"));
+            },
+        });
+}
+
+void CerrarControlAcceso() {
+    const ResultadoPasos resultado =
+        EjecutarPasos(QStringLiteral("CerrarControlAcceso"),
+                      [](const ErrorEjecucion& error, const QString&) {
+                          MsgBox(error.Description(), vbOKOnly);
+                          return AccionError::Abortar;
+                      },
+                      {[] {
+                          QString sql = QStringLiteral("UPDATE CONTROL_ACCESO ") +
+                                        QStringLiteral(" SET EGRESO = '") +
+                                        vb::Format(vb::Now(), FmtFecha() + u' ' + FmtHora()) +
+                                        u'\'' + QStringLiteral(" WHERE EGRESO IS NULL AND ") +
+                                        QStringLiteral(" ID = ") + QString::number(IdControlAcceso);
+                          DB_Dll::Instancia().EjecutaConsultaSQL(sql);
+                      }});
+    (void)resultado;
+}
+
+void FinalizarSesion() {
+    CerrarControlAcceso();
+    DB_Dll::Liberar();
+    suite::LiberarObjetos();
+}
+
+} // namespace ModGlobal

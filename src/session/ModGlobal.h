@@ -1,0 +1,144 @@
+#pragma once
+
+#include "platform/files/MascaraConsulta.h"
+#include "platform/runtime/Currency.h"
+
+#include <QString>
+#include <QVariant>
+#include <functional>
+
+namespace archivos {
+class ArchivoRegistros;
+}
+
+// The session: values filled at start-up from the launch command and the configuration
+// table, alive until shutdown, and the session services (start-up, settings, sibling
+// programs, shutdown, the query-mask file and configuration values).
+namespace ModGlobal {
+
+// ---- Launch command and start-up --------------------------------------------------------
+inline QString ParametroAdicional;
+inline QString MenuOrigen;
+inline QString UsuarioLogeado;
+inline QString Caja;
+inline QString SeccionEquipoUsuario;
+inline QVariant EstiloBarras;
+inline long ColorFondo = 0xFFFFFF;
+inline long ColorLetra = 0;
+inline QString CadenaODBC;
+
+// ---- Session settings (configuration table and the user's row) --------------------------
+inline QString TablaConfiguracion;
+inline bool MostrarStockenConsultas = false;
+inline QString TituloClientes;
+inline QString TituloProveedores;
+inline QString ArchivoTareas;
+inline bool ExigeClaveConsultaLikeArticulos = false;
+inline bool UsaConsultaLike = false;
+inline QString CantidadDecimales;
+inline bool UsaMultilesMonedas = false;
+inline bool UsaFacturaProforma = false;
+inline bool UsaCCosto = false;
+inline bool UsaStkStockUdKg = false;
+inline QString UNegocio;
+inline QString UnidadMedidaM3;
+inline QString UnidadMedidaBL;
+inline QString UnidadMedidaKG;
+inline int PeriodoActual = 0;
+inline bool ValidaCodigoBarra = false;
+inline bool ModuloOrdenDeTrabajo = false;
+inline bool VModificaCPrecio = false;
+inline bool CModificaCPrecio = false;
+inline bool Maderera = false;
+inline QString MadTiras;
+inline QString MadP2;
+inline QString MadML;
+inline QString MadM2;
+inline QString MadHojas;
+inline QString MadMLP2;
+inline QString MadM2P2;
+inline QString MadMLM2;
+inline QString CuentaCtroDist;
+inline Currency MaxDto;
+inline Currency MaxDtoProforma;
+inline bool PideClaveStockNeg = false;
+inline bool PideClaveMarkUpBase = false;
+inline bool PideClaveLimiteCredito = false;
+inline bool BloqueoActivo = false;
+inline bool UtilizarFechaDia = false;
+inline int CondIvaEmpresa = 0;
+inline QString TopDefault;
+
+// ---- Sibling programs and shutdown ------------------------------------------------------
+// Id of the session's access record; nothing assigns it, so shutdown closes the rows of id 0.
+inline long IdControlAcceso = 0;
+
+// ---- Query-mask file ----------------------------------------------------------------------
+// The record buffer, filled field by field before each write.
+inline MascaraConsulta RegistroMascara;
+
+// ---- The launch command -------------------------------------------------------------------
+// The session a launch command carries, each value trimmed; absent tags give their defaults.
+struct ComandoArranque {
+    QString ParametroAdicional;
+    QString Menu;
+    QString Servidor;
+    QString BaseDatos;
+    QString Usuario;
+    QString Password;
+    QString UsuarioLogeado;
+    QString Caja = QStringLiteral("1");
+};
+
+// The value of one tag ("@Caja"): found without regard to case, only as the whole tag followed
+// by optional blanks and "="; the value runs from after that "=" to the next ";" (or the end)
+// and is trimmed. `porDefecto` when the tag does not occur.
+QString ValorEtiqueta(const QString& comando, const QString& etiqueta,
+                      const QString& porDefecto = {});
+ComandoArranque LeerComandoArranque(const QString& comando);
+
+// ---- Session services ---------------------------------------------------------------------
+// Turns the launch command into the session. `ConnString` receives the Oracle connection
+// string built for a "#" server. On the first call of the run a session that cannot connect
+// ends the program (see FijarTerminarPrograma).
+void IniciarSesion(bool AllowIni, const QString& CmdLine, QString& ConnString, long CursorLocation);
+void IniciarSesion(bool AllowIni = false, const QString& CmdLine = {},
+                   const QString& ConnString = {}, long CursorLocation = 3);
+// The server part of a server text: after the first "/", before the first ":".
+QString NombreServidor(const QString& Servidor);
+
+// What ends the program when the session cannot connect. By default the process exits at
+// once; tests put their own action in. An empty action restores the default; the previous
+// one is given back.
+using AccionTerminar = std::function<void()>;
+AccionTerminar FijarTerminarPrograma(AccionTerminar accion);
+
+// Loads the session settings from the configuration table and the user's row.
+void CargarConfiguracion(const QString& RutaPrograma);
+// Writes the default query masks into the file at the lookup library's mask path.
+void CrearMascarasConsultas();
+// Appends one mask after the file's last whole record (title and columns trimmed, the table
+// name as given, no filter).
+void AgregarMascaraConsulta(archivos::ArchivoRegistros& archivo, const QString& Titulo,
+                            const QString& Tabla, const QString& Campos);
+
+// The VALOR of a configuration key (one blank when the key has no row); `ValorAux` receives
+// the row's auxiliary value.
+QString Cfg(const QString& Clave, QString& ValorAux);
+QString Cfg(const QString& Clave);
+// Adds the configuration row or updates the existing one.
+void GrabaDfg(const QString& Clave, const QVariant& Valor, const QString& ValorAux,
+              bool PoliticaNegocio, const QString& Grupo);
+
+// The session tail appended to every sibling program's command line.
+QString ColaComando(const QString& ParametroAdicional);
+// The command line MenuExes starts for a link ("shell:" + program and its arguments).
+QString LineaComandoMenu(const QString& Link, const QString& ParametroAdicional);
+// Starts a sibling program with the session on its command line; `ProcessId` receives its id.
+void MenuExes(const QString& Link, const QString& ParametroAdicional, long& ProcessId);
+// Closes the session: stamps the exit time on the access record and releases the shared
+// objects.
+void FinalizarSesion();
+void CerrarControlAcceso();
+
+} // namespace ModGlobal

@@ -1,0 +1,236 @@
+#include "DemoModGlobal.h"
+#include "platform/forms/CajaTexto.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+namespace {
+
+class Conexion : public EnSesion {
+protected:
+    QString Inexistente() const { return dir.filePath("no-existe.db"); }
+    // What the user does in the next "Control de Acceso" dialog.
+    void EnElDialogo(std::function<void(frmAcceso&)> accion) {
+        guion.AccionesModales.push_back(
+            [accion](QWidget& ventana) { accion(static_cast<frmAcceso&>(ventana)); });
+    }
+};
+
+// ---- The connection string and the dialog ----------------------------------------------
+
+TEST_F(Conexion, LaCadenaSeArmaComoLaEsperaElProveedor) {
+    const QString sql = "PROVIDER=SQLOLEDB;Server=SRV01;Database =EMPRESA;UId=sa;Pwd=clave;";
+    const QString oracle =
+        "Provider=OraOLEDB.Oracle.1;Data Source=EMPRESA;User Id=sa;Password=clave;";
+    // Server, extended, provider and ready string given; the string and provider after.
+    const QString casos[][6] = {
+        {"SRV01", "", "", "", sql, "SQLOLEDB"},
+        {"SRV01", "", "OraOLEDB.Oracle.1", "", sql, "OraOLEDB.Oracle.1"},
+        {"SRV01", "Connect Timeout=5;", "", "", sql + "Connect Timeout=5;", "SQLOLEDB"},
+        {"#ORA", "Connect Timeout=5;", "", "", oracle, "SQLOLEDB"},
+        {"ORA#1", "", "", "", oracle, "SQLOLEDB"},
+        {"ORA#", "", "", "", oracle, "SQLOLEDB"},
+        {"#ORA", "", "", "PROVIDER=X;Server=OTRO;", "PROVIDER=X;Server=OTRO;", "SQLOLEDB"},
+        {"SRV01", "", "", "   ", sql, "SQLOLEDB"}};
+    for (const auto& [servidor, extendido, proveedor, dada, cadena, proveedorDespues] : casos) {
+        DB_Dll& db = Sesion(servidor, "EMPRESA", "sa", "clave");
+        db.gExtended = extendido;
+        db.gProveedor = proveedor;
+        // Without errors shown, a failure only lowers the flag.
+        db.OpenServerADODB(false, 3, dada, true, false);
+        EXPECT_EQ(Unidos(db.gConnString, db.gProveedor, db.gOpenFlag),
+                  Unidos(cadena, proveedorDespues, false));
+        DB_Dll::Liberar();
+    }
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_TRUE(guion.VentanasModales.empty());
+}
+
+TEST_F(Conexion, ElDialogoMuestraLosValoresYCancelarNoAbreNada) {
+    DB_Dll& db = Sesion("#ORA", "EMPRESA", "sa", "clave");
+    QString vistos;
+    EnElDialogo([&](frmAcceso& frm) {
+        vistos = Unidos(frm.TxtUserId->Text(), frm.TxtUserPassword->Text(), frm.TxtDbName->Text(),
+                        frm.TxtServidor->Text(), frm.CboPlataformaDB->currentIndex());
+        frm.bcCancelar->click();
+    });
+    db.OpenServerADODB(true, 3, {}, true, true);
+    EXPECT_EQ(vistos, "sa|clave|EMPRESA|#ORA|0");
+    ASSERT_EQ(guion.VentanasModales.size(), 1u);
+    EXPECT_EQ(guion.VentanasModales[0].Titulo, "Control de Acceso");
+    EXPECT_EQ(Unidos(db.gOpenFlag, db.gCnn.State()), Unidos(false, ado::adStateClosed));
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_FALSE(Instancia<frmAcceso>().Cargado());
+}
+
+// A ready string gives way to the one built from the dialog.
+TEST_F(Conexion, AceptarCopiaLoEscritoYRehaceLaCadena) {
+    const QString oracle =
+        "Provider=OraOLEDB.Oracle.1;Data Source= EMPRESA ;User Id=sa ;Password= x;";
+    const std::tuple<QString, int, QString, QString, QString> casos[] = {
+        {"SRV01", 0, "SRV01", "SQLOLEDB",
+         "PROVIDER=SQLOLEDB;Server=SRV01;Database = EMPRESA ;UId=sa ;Pwd= x;"},
+        {"ORA", 1, "#ORA", "OraOLEDB.Oracle.1", oracle},
+        {"OR#A", 1, "OR#A", "OraOLEDB.Oracle.1", oracle},
+        {"#ORA", 0, "#ORA", "SQLOLEDB", oracle}};
+    for (const auto& [escrito, plataforma, servidor, proveedor, cadena] : casos) {
+        DB_Dll& db = Sesion({}, {}, {});
+        db.gProveedor = QStringLiteral("Otro");
+        EnElDialogo([&](frmAcceso& frm) {
+            frm.TxtDbName->SetText(QStringLiteral(" EMPRESA "));
+            frm.TxtServidor->SetText(escrito);
+            frm.CboPlataformaDB->setCurrentIndex(plataforma);
+            frm.TxtUserId->SetText(QStringLiteral("sa "));
+            frm.TxtUserPassword->SetText(QStringLiteral(" x"));
+            frm.bcAceptar->click();
+        });
+        db.OpenServerADODB(true, 3, QStringLiteral("PROVIDER=X;Server=OTRO;"), true, false);
+        EXPECT_EQ(Unidos(db.gDBName, db.gServidor, db.gUsuario, db.gUserPassWord, db.gProveedor,
+                         db.gConnString, db.gOpenFlag), // no such server here
+                  Unidos(" EMPRESA ", servidor, "sa ", " x", proveedor, cadena, false));
+        DB_Dll::Liberar();
+    }
+}
+
+// ---- Opening ---------------------------------------------------------------------------
+
+TEST_F(Conexion, AbreLaBaseIncorporadaAunqueYaEstuvieraAbierta) {
+    CrearDemo();
+    // Closed; open, with errors shown; open, without (it is closed and opened again once).
+    for (int vez = 0; vez < 3; ++vez) {
+        DB_Dll& db = Sesion("SQLITE", Archivo(), "demo");
+        if (vez > 0)
+            db.gCnn.Open(Cadena());
+        db.OpenServerADODB(false, 3, {}, true, vez < 2);
+        EXPECT_EQ(Unidos(db.gOpenFlag, db.gCnn.State(), db.gCnn.CursorLocation(),
+                         db.gCnn.DefaultDatabase(), db.gConnString, db.gCnn.ConnectionString()),
+                  Unidos(true, ado::adStateOpen, 3, Archivo(), Cadena(), Cadena()))
+            << vez;
+        DB_Dll::Liberar();
+    }
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_TRUE(guion.VentanasModales.empty());
+}
+
+// ---- A failing connection --------------------------------------------------------------
+
+// The first provider error is shown with the question whether to try again; Yes shows the
+// dialog, whose Cancelar (or a No the second time) leaves the connection closed.
+TEST_F(Conexion, UnFalloPreguntaSiReintentar) {
+    ado::Connection otra;
+    EXPECT_NE(NumeroDeError([&] { otra.Open(Cadena().replace(Archivo(), Inexistente())); }), 0);
+    ASSERT_GT(otra.Errors().Count(), 0);
+    const ado::Error& e = otra.Errors().Item(0);
+    const QString pregunta =
+        " Estado de Sql: " + e.SQLState + "\rNumero de Error: " + QString::number(e.Number) +
+        "\rDescripcion: " + e.Description + "\rCodigo Nativo: " + QString::number(e.NativeError) +
+        "\r - Desea Intentarlo Nuevamente??? ";
+    // Answers; whether the dialog shows and is cancelled; how many questions.
+    const std::tuple<std::deque<int>, bool, bool, size_t> casos[] = {
+        {{vbNo}, false, false, 1}, {{vbYes}, true, true, 1}, {{vbYes, vbNo}, true, false, 2}};
+    for (const auto& [respuestas, dialogo, cancelar, preguntas] : casos) {
+        DB_Dll& db = Sesion("SQLITE", Inexistente(), "demo");
+        guion = DialogosGuionados();
+        guion.RespuestasMsgBox = respuestas;
+        if (dialogo)
+            EnElDialogo(
+                [&](frmAcceso& frm) { (cancelar ? frm.bcCancelar : frm.bcAceptar)->click(); });
+        db.OpenServerADODB(false, 3, {}, true, true);
+        ASSERT_EQ(guion.Mensajes.size(), preguntas);
+        EXPECT_EQ(
+            Unidos(guion.Mensajes[0].Texto, guion.Mensajes[0].Titulo, guion.Mensajes[0].Botones),
+            Unidos(pregunta, " Error de Conexion a Base de Datos", vbYesNo + vbCritical));
+        EXPECT_EQ(Unidos(guion.VentanasModales.size(), db.gOpenFlag, db.gCnn.State()),
+                  Unidos(dialogo ? 1 : 0, false, ado::adStateClosed));
+        EXPECT_TRUE(guion.PorDefecto.isEmpty()) << guion.PorDefecto.join('\n');
+        DB_Dll::Liberar();
+    }
+}
+
+TEST_F(Conexion, ReintentarMuestraElDialogoConLosUltimosValores) {
+    CrearDemo();
+    DB_Dll& db = Sesion("SQLITE", Inexistente(), "demo");
+    guion.RespuestasMsgBox = {vbYes};
+    QString baseVista;
+    EnElDialogo([&](frmAcceso& frm) {
+        baseVista = frm.TxtDbName->Text();
+        frm.TxtDbName->SetText(Archivo());
+        frm.TxtServidor->SetText(QStringLiteral("SQLITE"));
+        frm.bcAceptar->click();
+    });
+    db.OpenServerADODB(false, 3, {}, true, true);
+    EXPECT_EQ(baseVista, Inexistente());
+    EXPECT_EQ(Unidos(guion.Mensajes.size(), guion.VentanasModales.size()), "1|1");
+    EXPECT_EQ(
+        Unidos(db.gOpenFlag, db.gCnn.State(), db.gDBName, db.gEsAdmin, db.gCnn.Errors().Count()),
+        Unidos(true, ado::adStateOpen, Archivo(), true, 0));
+}
+
+// An error that is not the provider's is shown with its description; the connection never
+// opened, and the flag must say so.
+TEST_F(Conexion, UnErrorAjenoAlProveedorSeMuestraYLaBanderaQuedaBaja) {
+    DB_Dll& db = Sesion({}, {}, {});
+    guion.AccionesModales.push_back([](QWidget& ventana) {
+        ventana.hide();
+        throw ErrorEjecucion(91, QStringLiteral("Variable de objeto no establecida"));
+    });
+    db.OpenServerADODB(true, 3, {}, true, true);
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_EQ(Unidos(guion.Mensajes[0].Texto, guion.Mensajes[0].Botones, guion.Mensajes[0].Titulo),
+              Unidos("Variable de objeto no establecida", vbOKOnly, Dialogos::TituloAplicacion));
+    EXPECT_EQ(Unidos(db.gOpenFlag, db.gCnn.State()), Unidos(false, ado::adStateClosed));
+}
+
+// ---- The administrator check -----------------------------------------------------------
+
+TEST_F(Conexion, ElAdministradorSeLeeDeLaTablaDeUsuarios) {
+    CrearDemo();
+    // User, whether to check, whether gDBName names the file (or a ready string is given).
+    const std::tuple<QString, bool, bool, bool> casos[] = {
+        {"demo", true, true, true},     {" demo ", true, true, true},
+        {"auditor", true, true, false}, {"nadie", true, true, false},
+        {"auditor", false, true, true}, {"demo", true, false, false}};
+    for (const auto& [usuario, valida, conBase, esAdmin] : casos) {
+        DB_Dll& db = Sesion("SQLITE", conBase ? Archivo() : QString(), usuario);
+        db.OpenServerADODB(false, 3, conBase ? QString() : Cadena(), valida, true);
+        EXPECT_EQ(Unidos(db.gOpenFlag, db.gEsAdmin), Unidos(true, esAdmin))
+            << Unidos(usuario, valida, conBase);
+        DB_Dll::Liberar();
+    }
+    EXPECT_TRUE(guion.Mensajes.empty());
+    Ejecutar("DROP TABLE TA_USUARIOS");
+    EXPECT_FALSE(Conectar().gEsAdmin) << "sin tabla de usuarios nadie lo es";
+}
+
+// ---- The Jet file ----------------------------------------------------------------------
+
+TEST_F(Conexion, BaseLocalElegidaODada) {
+    DB_Dll& db = Sesion({}, {}, "Admin", "x");
+    guion.Archivos = {std::nullopt, QStringLiteral("C:/datos/empresa.mdb")};
+    db.OpenLocalADODB();
+    ASSERT_EQ(guion.ArchivosPedidos.size(), 1u);
+    EXPECT_EQ(guion.ArchivosPedidos[0].Titulo, "Buscar Base de Datos");
+    EXPECT_EQ(guion.ArchivosPedidos[0].Filtro, "Base de Datos de Microsoft Access |*.MDB");
+    EXPECT_EQ(db.gCnn.State(), ado::adStateClosed) << "cancelada no conecta";
+    EXPECT_TRUE(guion.Mensajes.empty());
+    // A provider failure is reported and ends the call; the flag is not its business.
+    db.gDBName.clear();
+    db.gProveedor = DB_Dll::pJETOLEDB40();
+    db.gOpenFlag = true;
+    db.OpenLocalADODB();
+    EXPECT_EQ(db.gDBName, "C:/datos/empresa.mdb");
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_EQ(guion.Mensajes[0].Botones, vbCritical + vbOKOnly);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.startsWith(
+        QString::number(db.gCnn.Errors().Item(0).Number) + "  "));
+    EXPECT_EQ(Unidos(db.gCnn.State(), db.gOpenFlag), Unidos(ado::adStateClosed, true));
+    // A string given is used as it is.
+    CrearDemo();
+    db.gOpenFlag = false;
+    db.OpenLocalADODB(Cadena());
+    EXPECT_EQ(Unidos(db.gCnn.State(), db.gConnString, db.gOpenFlag),
+              Unidos(ado::adStateOpen, Cadena(), false));
+    EXPECT_EQ(guion.ArchivosPedidos.size(), 2u);
+}
+
+} // namespace
