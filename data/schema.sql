@@ -13,7 +13,9 @@
 --   * Voucher keys are written in pieces (SUCURSAL, NUMERO, LETRA) by every
 --     INSERT the program builds, while some queries ask for the joined
 --     13-character IDCOMPROBANTE; that column is therefore generated from
---     the pieces and never written.
+--     the pieces and never written. Where the program only ever names a
+--     voucher by its joined key (the history of actions, the order a
+--     reception report comes from), the joined key is a plain column.
 -- Fixed-width codes are declared CHAR(n) for the reader; SQLite does not pad
 -- them, and the collation makes padded and unpadded forms compare equal.
 
@@ -97,26 +99,38 @@ CREATE TABLE MA_CUENTAS (
 );
 CREATE INDEX IX_MA_CUENTAS_CODIGOOPCIONAL ON MA_CUENTAS (CODIGOOPCIONAL);
 
--- Party data of supplier and customer accounts.
+-- Party data of supplier and customer accounts. The voucher pages join this
+-- table to the voucher views and name most columns without a table prefix,
+-- so it must not share a column name with those views (NOMBRE, CUENTA,
+-- FECHA, IMPORTE, UNEGOCIO, CODIGOPOSTAL ...): the postcode is CODPOSTAL
+-- here. DADA_DE_BAJA marks a party no longer in business; the lookups hide it.
 CREATE TABLE MA_CUENTASADIC (
     CODIGO          VARCHAR(15)  COLLATE SQLSRV_CI NOT NULL PRIMARY KEY,
     CUIT            VARCHAR(13)  COLLATE SQLSRV_CI,
     CONDIVA         CHAR(4)      COLLATE SQLSRV_CI,
     DOMICILIO       VARCHAR(100) COLLATE SQLSRV_CI,
     LOCALIDAD       VARCHAR(50)  COLLATE SQLSRV_CI,
-    CODIGOPOSTAL    VARCHAR(8)   COLLATE SQLSRV_CI,
+    CODPOSTAL       VARCHAR(8)   COLLATE SQLSRV_CI,
     TELEFONO        VARCHAR(30)  COLLATE SQLSRV_CI,
-    CONTACTO        VARCHAR(60)  COLLATE SQLSRV_CI
+    CONTACTO        VARCHAR(60)  COLLATE SQLSRV_CI,
+    DADA_DE_BAJA    BIT NOT NULL DEFAULT 0
 );
 
--- Suppliers are accounts of the plan, so a supplier's code is the account
--- its vouchers post to and the header account of its differences.
+-- Suppliers and customers are accounts of the plan, so a party's code is the
+-- account its vouchers post to (for suppliers, also the header account of
+-- their differences).
 CREATE VIEW VT_PROVEEDORES AS
     SELECT c.CODIGO, c.DESCRIPCION AS RAZON_SOCIAL, c.CODIGOOPCIONAL,
-           a.CUIT, a.CONDIVA, a.DOMICILIO, a.LOCALIDAD, a.CODIGOPOSTAL,
-           a.TELEFONO, a.CONTACTO
+           a.CUIT, a.CONDIVA, a.DOMICILIO, a.LOCALIDAD,
+           a.CODPOSTAL AS CODIGOPOSTAL, a.TELEFONO, a.CONTACTO, a.DADA_DE_BAJA
       FROM MA_CUENTAS c LEFT JOIN MA_CUENTASADIC a ON a.CODIGO = c.CODIGO
      WHERE c.TIPOVISTA = 'P';
+CREATE VIEW VT_CLIENTES AS
+    SELECT c.CODIGO, c.DESCRIPCION AS RAZON_SOCIAL, c.CODIGOOPCIONAL,
+           a.CUIT, a.CONDIVA, a.DOMICILIO, a.LOCALIDAD,
+           a.CODPOSTAL AS CODIGOPOSTAL, a.TELEFONO, a.CONTACTO, a.DADA_DE_BAJA
+      FROM MA_CUENTAS c LEFT JOIN MA_CUENTASADIC a ON a.CODIGO = c.CODIGO
+     WHERE c.TIPOVISTA = 'C';
 
 --------------------------------------------------------------------------
 -- Voucher types, subdiaries and number ranges
@@ -166,6 +180,9 @@ CREATE TABLE TA_CPTE (
     PRIMARY KEY (CODIGO, TALONARIO)
 );
 CREATE VIEW V_TA_CPTE AS SELECT * FROM TA_CPTE;
+
+-- The voucher-type lookup: one row per type, unlike V_TA_CPTE (one per range).
+CREATE VIEW VT_TA_CPTE AS SELECT CODIGO, DESCRIPCION, CIRCUITO FROM TA_COMPROBANTES;
 
 -- Keys reserved by a voucher being entered elsewhere. A table, not a view:
 -- the program deletes from it directly and nothing derives it.
@@ -277,58 +294,275 @@ CREATE VIEW AC_CUENTASDIARIO AS
       FROM MV_ASIENTOS a LEFT JOIN MA_CUENTAS c ON c.CODIGO = a.CUENTA;
 
 --------------------------------------------------------------------------
--- Vouchers (headers), stock movements, trips
+-- Vouchers: headers, items, tasks, observations, history, stock, trips
 --------------------------------------------------------------------------
 
--- Voucher headers of every circuit; the sales and purchase views below
--- select by the circuit of the voucher type.
+-- Voucher headers of every circuit, one row per voucher. A purchase voucher
+-- carries the supplier's own number, so two suppliers may use the same key:
+-- its account is part of the key, and the purchase pages always ask for it.
+-- A sales voucher is told apart by IDCOMPLEMENTO instead. ID is the row's
+-- internal number, shown by the voucher pick list.
+-- Amounts: IMPORTE_S_IVA is the subtotal before the header discounts; VAT
+-- is charged on the subtotal less discounts, at up to four rates (the
+-- purchase side uses two), and IMPORTE is the voucher total. Withholdings
+-- (RETGAN/RETIBR/RETIVA) belong to receipts and payments. FINALIZADO marks
+-- a voucher fully processed (an order invoiced, a note delivered or billed).
+-- Outside the key, columns may be Null: the pages and the pick list say how
+-- they show a Null amount, flag or complement.
 CREATE TABLE MV_CPTE (
-    TC              CHAR(4)      COLLATE SQLSRV_CI NOT NULL,
-    SUCURSAL        CHAR(4)      COLLATE SQLSRV_CI NOT NULL,
-    NUMERO          CHAR(8)      COLLATE SQLSRV_CI NOT NULL,
-    LETRA           CHAR(1)      COLLATE SQLSRV_CI NOT NULL,
-    IDCOMPROBANTE   CHAR(13)     COLLATE SQLSRV_CI
-                    GENERATED ALWAYS AS (SUCURSAL || NUMERO || LETRA) VIRTUAL,
-    FECHA           DATETIME     NOT NULL,
-    CUENTA          VARCHAR(15)  COLLATE SQLSRV_CI,
-    NOMBRE          VARCHAR(100) COLLATE SQLSRV_CI,
-    DOMICILIO       VARCHAR(100) COLLATE SQLSRV_CI,
-    LOCALIDAD       VARCHAR(50)  COLLATE SQLSRV_CI,
-    CODIGOPOSTAL    VARCHAR(8)   COLLATE SQLSRV_CI,
-    TELEFONO        VARCHAR(30)  COLLATE SQLSRV_CI,
-    UNEGOCIO        CHAR(4)      COLLATE SQLSRV_CI,
-    MONEDA          CHAR(4)      COLLATE SQLSRV_CI,
-    IMPORTE_S_IVA   MONEY        DEFAULT 0,
-    ALICIVA         DECIMAL(7,4) DEFAULT 0,
-    IMPORTEIVA      MONEY        DEFAULT 0,
-    IMPORTE         MONEY        DEFAULT 0,
-    COMENTARIOS     VARCHAR(255) COLLATE SQLSRV_CI,
-    PRIMARY KEY (TC, SUCURSAL, NUMERO, LETRA)
+    ID                       INTEGER PRIMARY KEY,
+    TC                       CHAR(4)      COLLATE SQLSRV_CI NOT NULL,
+    SUCURSAL                 CHAR(4)      COLLATE SQLSRV_CI NOT NULL,
+    NUMERO                   CHAR(8)      COLLATE SQLSRV_CI NOT NULL,
+    LETRA                    CHAR(1)      COLLATE SQLSRV_CI NOT NULL,
+    IDCOMPROBANTE            CHAR(13)     COLLATE SQLSRV_CI
+                             GENERATED ALWAYS AS (SUCURSAL || NUMERO || LETRA) VIRTUAL,
+    IDCOMPLEMENTO            INT          DEFAULT 1,
+    FECHA                    DATETIME     NOT NULL,
+    CUENTA                   VARCHAR(15)  COLLATE SQLSRV_CI NOT NULL,
+    NOMBRE                   VARCHAR(100) COLLATE SQLSRV_CI,
+    DOMICILIO                VARCHAR(100) COLLATE SQLSRV_CI,
+    LOCALIDAD                VARCHAR(50)  COLLATE SQLSRV_CI,
+    CODIGOPOSTAL             VARCHAR(8)   COLLATE SQLSRV_CI,
+    TELEFONO                 VARCHAR(30)  COLLATE SQLSRV_CI,
+    UNEGOCIO                 CHAR(4)      COLLATE SQLSRV_CI,
+    MONEDA                   CHAR(4)      COLLATE SQLSRV_CI,
+    -- Service data of a sale (vehicle or equipment, estimated dates).
+    MATRICULA                VARCHAR(20)  COLLATE SQLSRV_CI,
+    MODELO                   VARCHAR(50)  COLLATE SQLSRV_CI,
+    SERIE                    VARCHAR(30)  COLLATE SQLSRV_CI,
+    FECHAESTINICIO           DATETIME,
+    FECHAESTFIN              DATETIME,
+    FECHAPREPARACION         DATETIME,
+    IMPORTE_S_IVA            MONEY        DEFAULT 0,
+    PORCDESCUENTO1           DECIMAL(7,4) DEFAULT 0,
+    IMPDESCUENTO1            MONEY        DEFAULT 0,
+    PORCDESCUENTO2           DECIMAL(7,4) DEFAULT 0,
+    IMPDESCUENTO2            MONEY        DEFAULT 0,
+    PORCDESCUENTO3           DECIMAL(7,4) DEFAULT 0,
+    IMPDESCUENTO3            MONEY        DEFAULT 0,
+    PORCDESCUENTO4           DECIMAL(7,4) DEFAULT 0,
+    IMPDESCUENTO4            MONEY        DEFAULT 0,
+    IMPORTEIMPUESTOSINTERNOS MONEY        DEFAULT 0,
+    ALICIVA                  DECIMAL(7,4) DEFAULT 0,
+    IMPORTEIVA               MONEY        DEFAULT 0,
+    ALICIVA2                 DECIMAL(7,4) DEFAULT 0,
+    IMPORTEIVA2              MONEY        DEFAULT 0,
+    ALICIVA3                 DECIMAL(7,4) DEFAULT 0,
+    IMPIVA3                  MONEY        DEFAULT 0,
+    ALICIVA4                 DECIMAL(7,4) DEFAULT 0,
+    IMPIVA4                  MONEY        DEFAULT 0,
+    ALICIVAREC               DECIMAL(7,4) DEFAULT 0,
+    IMPORTEIVAREC            MONEY        DEFAULT 0,
+    RETGAN_IMPORTE           MONEY        DEFAULT 0,
+    RETIBR_IMPORTE           MONEY        DEFAULT 0,
+    RETIVA_IMPORTE           MONEY        DEFAULT 0,
+    IMPORTE                  MONEY        DEFAULT 0,
+    COMENTARIOS              VARCHAR(255) COLLATE SQLSRV_CI,
+    APROBADO                 BIT          DEFAULT 0,
+    ANULADA                  BIT          DEFAULT 0,
+    FINALIZADO               BIT          DEFAULT 0,
+    GARANTIA                 BIT          DEFAULT 0,
+    UNIQUE (TC, SUCURSAL, NUMERO, LETRA, CUENTA, IDCOMPLEMENTO)
 );
 CREATE INDEX IX_MV_CPTE_IDCOMPROBANTE ON MV_CPTE (TC, IDCOMPROBANTE);
 CREATE INDEX IX_MV_CPTE_CUENTA ON MV_CPTE (CUENTA, FECHA);
 
+-- The purchase view (circuit 'C') and the sales view (every other circuit,
+-- receipts and payments included). Their columns are listed because the
+-- two sides differ: purchases have no complement and no service data, and
+-- the program spells the processed flag FINALIZADO for purchases and
+-- FINALIZADA for sales.
 CREATE VIEW C_MV_CPTE AS
-    SELECT * FROM MV_CPTE
+    SELECT ID, TC, SUCURSAL, NUMERO, LETRA, IDCOMPROBANTE, FECHA, CUENTA,
+           NOMBRE, DOMICILIO, LOCALIDAD, CODIGOPOSTAL, TELEFONO, UNEGOCIO,
+           MONEDA, IMPORTE_S_IVA, PORCDESCUENTO1, IMPDESCUENTO1,
+           PORCDESCUENTO2, IMPDESCUENTO2, PORCDESCUENTO3, IMPDESCUENTO3,
+           PORCDESCUENTO4, IMPDESCUENTO4, IMPORTEIMPUESTOSINTERNOS, ALICIVA,
+           IMPORTEIVA, ALICIVA2, IMPORTEIVA2, ALICIVAREC, IMPORTEIVAREC,
+           IMPORTE, COMENTARIOS, APROBADO, ANULADA, FINALIZADO, GARANTIA
+      FROM MV_CPTE
      WHERE TC IN (SELECT CODIGO FROM TA_COMPROBANTES WHERE CIRCUITO = 'C');
 CREATE VIEW V_MV_CPTE AS
-    SELECT * FROM MV_CPTE
+    SELECT ID, TC, SUCURSAL, NUMERO, LETRA, IDCOMPROBANTE, IDCOMPLEMENTO,
+           FECHA, CUENTA, NOMBRE, DOMICILIO, LOCALIDAD, CODIGOPOSTAL,
+           TELEFONO, UNEGOCIO, MONEDA, MATRICULA, MODELO, SERIE,
+           FECHAESTINICIO, FECHAESTFIN, FECHAPREPARACION, IMPORTE_S_IVA,
+           PORCDESCUENTO1, IMPDESCUENTO1, PORCDESCUENTO2, IMPDESCUENTO2,
+           PORCDESCUENTO3, IMPDESCUENTO3, PORCDESCUENTO4, IMPDESCUENTO4,
+           IMPORTEIMPUESTOSINTERNOS, ALICIVA, IMPORTEIVA, ALICIVA2,
+           IMPORTEIVA2, ALICIVA3, IMPIVA3, ALICIVA4, IMPIVA4, ALICIVAREC,
+           IMPORTEIVAREC, RETGAN_IMPORTE, RETIBR_IMPORTE, RETIVA_IMPORTE,
+           IMPORTE, COMENTARIOS, APROBADO, ANULADA,
+           FINALIZADO AS FINALIZADA
+      FROM MV_CPTE
      WHERE TC NOT IN (SELECT CODIGO FROM TA_COMPROBANTES WHERE CIRCUITO = 'C');
 
--- Stock-movement vouchers (IR, AJP, AJN, VS).
-CREATE TABLE MV_STOCK (
+-- What the voucher pick list offers as still open: delivery notes not yet
+-- invoiced, work orders and budgets not yet finished or voided.
+CREATE VIEW C_REMITOSPENDIENTES AS
+    SELECT * FROM C_MV_CPTE WHERE TC = 'RMC' AND FINALIZADO = 0 AND ANULADA = 0;
+CREATE VIEW V_REMITOSPENDIENTES AS
+    SELECT * FROM V_MV_CPTE WHERE TC = 'RM' AND FINALIZADA = 0 AND ANULADA = 0;
+CREATE VIEW V_OT_PENDIENTES AS
+    SELECT * FROM V_MV_CPTE WHERE TC = 'OT' AND FINALIZADA = 0 AND ANULADA = 0;
+CREATE VIEW V_PR_PENDIENTES AS
+    SELECT * FROM V_MV_CPTE WHERE TC = 'PR' AND FINALIZADA = 0 AND ANULADA = 0;
+
+-- Lines of a voucher: articles (INSUMOS), labour (TAREAS) and typed remarks
+-- (OBSERV). Each is keyed like its header: the purchase pages find the lines
+-- by the supplier account, the sales pages by the complement. The sales and
+-- purchase views split them by circuit as the header views do.
+-- IMPORTE is the unit price, IMPORTEDTO the line's discount and TOTAL the
+-- quantity times the price less that discount.
+CREATE TABLE MV_CPTEINSUMOS (
     TC              CHAR(4)      COLLATE SQLSRV_CI NOT NULL,
     SUCURSAL        CHAR(4)      COLLATE SQLSRV_CI NOT NULL,
     NUMERO          CHAR(8)      COLLATE SQLSRV_CI NOT NULL,
     LETRA           CHAR(1)      COLLATE SQLSRV_CI NOT NULL,
     IDCOMPROBANTE   CHAR(13)     COLLATE SQLSRV_CI
                     GENERATED ALWAYS AS (SUCURSAL || NUMERO || LETRA) VIRTUAL,
+    CUENTA          VARCHAR(15)  COLLATE SQLSRV_CI NOT NULL,
+    IDCOMPLEMENTO   INT          NOT NULL DEFAULT 1,
+    SECUENCIA       SMALLINT     NOT NULL,
+    IDARTICULO      CHAR(25)     COLLATE SQLSRV_CI NOT NULL,
+    DESCRIPCION     VARCHAR(100) COLLATE SQLSRV_CI,
+    IDUNIDAD        CHAR(4)      COLLATE SQLSRV_CI,
+    CANTIDAD        DECIMAL(18,4) DEFAULT 0,
+    IMPORTE         MONEY        DEFAULT 0,
+    IMPORTEDTO      MONEY        DEFAULT 0,
+    TOTAL           MONEY        DEFAULT 0,
+    PRIMARY KEY (TC, SUCURSAL, NUMERO, LETRA, CUENTA, IDCOMPLEMENTO, SECUENCIA)
+);
+CREATE INDEX IX_MV_CPTEINSUMOS_IDCOMPROBANTE ON MV_CPTEINSUMOS (TC, IDCOMPROBANTE);
+CREATE VIEW C_MV_CPTEINSUMOS AS
+    SELECT * FROM MV_CPTEINSUMOS
+     WHERE TC IN (SELECT CODIGO FROM TA_COMPROBANTES WHERE CIRCUITO = 'C');
+CREATE VIEW V_MV_CPTEINSUMOS AS
+    SELECT * FROM MV_CPTEINSUMOS
+     WHERE TC NOT IN (SELECT CODIGO FROM TA_COMPROBANTES WHERE CIRCUITO = 'C');
+
+-- HORAS holds minutes: the page shows it divided by 60. TOTAL is the hours
+-- times VALORHORA.
+CREATE TABLE MV_CPTETAREAS (
+    TC              CHAR(4)      COLLATE SQLSRV_CI NOT NULL,
+    SUCURSAL        CHAR(4)      COLLATE SQLSRV_CI NOT NULL,
+    NUMERO          CHAR(8)      COLLATE SQLSRV_CI NOT NULL,
+    LETRA           CHAR(1)      COLLATE SQLSRV_CI NOT NULL,
+    IDCOMPROBANTE   CHAR(13)     COLLATE SQLSRV_CI
+                    GENERATED ALWAYS AS (SUCURSAL || NUMERO || LETRA) VIRTUAL,
+    CUENTA          VARCHAR(15)  COLLATE SQLSRV_CI NOT NULL,
+    IDCOMPLEMENTO   INT          NOT NULL DEFAULT 1,
+    SECUENCIA       SMALLINT     NOT NULL,
+    IDTAREA         VARCHAR(10)  COLLATE SQLSRV_CI NOT NULL,
+    DESCRIPCION     VARCHAR(100) COLLATE SQLSRV_CI,
+    HORAS           INT          DEFAULT 0,
+    VALORHORA       MONEY        DEFAULT 0,
+    TOTAL           MONEY        DEFAULT 0,
+    PRIMARY KEY (TC, SUCURSAL, NUMERO, LETRA, CUENTA, IDCOMPLEMENTO, SECUENCIA)
+);
+CREATE INDEX IX_MV_CPTETAREAS_IDCOMPROBANTE ON MV_CPTETAREAS (TC, IDCOMPROBANTE);
+CREATE VIEW C_MV_CPTETAREAS AS
+    SELECT * FROM MV_CPTETAREAS
+     WHERE TC IN (SELECT CODIGO FROM TA_COMPROBANTES WHERE CIRCUITO = 'C');
+CREATE VIEW V_MV_CPTETAREAS AS
+    SELECT * FROM MV_CPTETAREAS
+     WHERE TC NOT IN (SELECT CODIGO FROM TA_COMPROBANTES WHERE CIRCUITO = 'C');
+
+CREATE TABLE MV_CPTE_OBSERV (
+    TC              CHAR(4)      COLLATE SQLSRV_CI NOT NULL,
+    SUCURSAL        CHAR(4)      COLLATE SQLSRV_CI NOT NULL,
+    NUMERO          CHAR(8)      COLLATE SQLSRV_CI NOT NULL,
+    LETRA           CHAR(1)      COLLATE SQLSRV_CI NOT NULL,
+    IDCOMPROBANTE   CHAR(13)     COLLATE SQLSRV_CI
+                    GENERATED ALWAYS AS (SUCURSAL || NUMERO || LETRA) VIRTUAL,
+    CUENTA          VARCHAR(15)  COLLATE SQLSRV_CI NOT NULL,
+    IDCOMPLEMENTO   INT          NOT NULL DEFAULT 1,
+    SECUENCIA       SMALLINT     NOT NULL,
+    TIPO_OBS        CHAR(4)      COLLATE SQLSRV_CI,
+    OBSERVACION     VARCHAR(255) COLLATE SQLSRV_CI,
+    IMPORTE         MONEY        DEFAULT 0,
+    PRIMARY KEY (TC, SUCURSAL, NUMERO, LETRA, CUENTA, IDCOMPLEMENTO, SECUENCIA)
+);
+CREATE INDEX IX_MV_CPTE_OBSERV_IDCOMPROBANTE ON MV_CPTE_OBSERV (TC, IDCOMPROBANTE);
+CREATE VIEW C_MV_CPTE_OBSERV AS
+    SELECT * FROM MV_CPTE_OBSERV
+     WHERE TC IN (SELECT CODIGO FROM TA_COMPROBANTES WHERE CIRCUITO = 'C');
+CREATE VIEW V_MV_CPTE_OBSERV AS
+    SELECT * FROM MV_CPTE_OBSERV
+     WHERE TC NOT IN (SELECT CODIGO FROM TA_COMPROBANTES WHERE CIRCUITO = 'C');
+
+-- Vouchers handed to a third party (sent out and back), by internal number.
+CREATE TABLE MV_CPTETERCEROS (
+    ID              INTEGER PRIMARY KEY,
+    TC              CHAR(4)      COLLATE SQLSRV_CI NOT NULL,
+    IDCOMPROBANTE   CHAR(13)     COLLATE SQLSRV_CI NOT NULL,
+    IDCOMPLEMENTO   INT          DEFAULT 1,
+    CUENTA          VARCHAR(15)  COLLATE SQLSRV_CI,
     FECHA           DATETIME     NOT NULL,
-    IDDEPOSITO      CHAR(4)      COLLATE SQLSRV_CI,
-    DETALLE         VARCHAR(100) COLLATE SQLSRV_CI,
-    PRIMARY KEY (TC, SUCURSAL, NUMERO, LETRA)
+    FECHAENVIADO    DATETIME,
+    FECHARECIBIDO   DATETIME,
+    DETALLE         VARCHAR(100) COLLATE SQLSRV_CI
+);
+CREATE VIEW V_MV_CPTETERCEROS AS SELECT * FROM MV_CPTETERCEROS;
+
+-- History of actions on vouchers and journal entries, as the suite's
+-- programs record them: TIPO_ACCION 'A' added, 'M' modified, 'B' voided.
+-- Only the joined voucher key is kept. Rows of a voucher with a journal
+-- entry also name that entry (TIPO_REG, MES_OPERATIVO, NUMEROASIENTO, the
+-- last without the blank of [NUMERO ASIENTO]). SYSTEMUSER is the login the
+-- database saw, USUARIO the suite's user.
+CREATE TABLE MV_CPTEACCIONES (
+    ID              INTEGER PRIMARY KEY,
+    TC              CHAR(4)      COLLATE SQLSRV_CI NOT NULL,
+    IDCOMPROBANTE   CHAR(13)     COLLATE SQLSRV_CI NOT NULL,
+    IDCOMPLEMENTO   INT          DEFAULT 1,
+    TIPO_REG        VARCHAR(4)   COLLATE SQLSRV_CI,
+    MES_OPERATIVO   SMALLINT,
+    NUMEROASIENTO   INT,
+    TIPO_ACCION     CHAR(1)      COLLATE SQLSRV_CI,
+    FECHAHORA       DATETIME,
+    USUARIO         VARCHAR(30)  COLLATE SQLSRV_CI,
+    PC              VARCHAR(50)  COLLATE SQLSRV_CI,
+    SYSTEMUSER      VARCHAR(60)  COLLATE SQLSRV_CI
+);
+CREATE INDEX IX_MV_CPTEACCIONES_CPTE ON MV_CPTEACCIONES (TC, IDCOMPROBANTE);
+CREATE VIEW V_MV_CPTEACCIONES AS SELECT * FROM MV_CPTEACCIONES;
+
+-- Stock-movement vouchers (IR reception reports, AJP, AJN), one row per
+-- article line with the voucher's own columns repeated on every line
+-- (SECUENCIA 1 is the first). A reception report keeps the order it comes
+-- from as type and joined key (TC_ORIGEN, IDCOMPROBANTE_ORIGEN). COSTO is
+-- the unit cost, PRECIOVENTA the article's list price when it was received.
+-- The stock page names most of these columns without a table prefix while
+-- it joins deposits and business units; those two tables therefore keep to
+-- a code, a description and (deposits) UNIDADNEGOCIO.
+CREATE TABLE MV_STOCK (
+    TC                   CHAR(4)      COLLATE SQLSRV_CI NOT NULL,
+    SUCURSAL             CHAR(4)      COLLATE SQLSRV_CI NOT NULL,
+    NUMERO               CHAR(8)      COLLATE SQLSRV_CI NOT NULL,
+    LETRA                CHAR(1)      COLLATE SQLSRV_CI NOT NULL,
+    IDCOMPROBANTE        CHAR(13)     COLLATE SQLSRV_CI
+                         GENERATED ALWAYS AS (SUCURSAL || NUMERO || LETRA) VIRTUAL,
+    IDCOMPLEMENTO        INT          DEFAULT 1,
+    SECUENCIA            SMALLINT     NOT NULL,
+    FECHA                DATETIME     NOT NULL,
+    CUENTAPROVEEDOR      VARCHAR(15)  COLLATE SQLSRV_CI,
+    CONTROLADOPOR        VARCHAR(60)  COLLATE SQLSRV_CI,
+    UNEGOCIO             CHAR(4)      COLLATE SQLSRV_CI,
+    IDDEPOSITO           CHAR(4)      COLLATE SQLSRV_CI,
+    TC_ORIGEN            CHAR(4)      COLLATE SQLSRV_CI,
+    IDCOMPROBANTE_ORIGEN CHAR(13)     COLLATE SQLSRV_CI,
+    IDARTICULO           CHAR(25)     COLLATE SQLSRV_CI NOT NULL,
+    DESCRIPCION          VARCHAR(100) COLLATE SQLSRV_CI,
+    IDUNIDAD             CHAR(4)      COLLATE SQLSRV_CI,
+    CANTIDAD             DECIMAL(18,4) DEFAULT 0,
+    COSTO                MONEY        DEFAULT 0,
+    PRECIOVENTA          MONEY        DEFAULT 0,
+    PRIMARY KEY (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA)
 );
 CREATE INDEX IX_MV_STOCK_IDCOMPROBANTE ON MV_STOCK (TC, IDCOMPROBANTE);
+CREATE INDEX IX_MV_STOCK_ORIGEN ON MV_STOCK (TC_ORIGEN, IDCOMPROBANTE_ORIGEN);
 CREATE VIEW V_MV_STOCK AS SELECT * FROM MV_STOCK;
 
 -- Trip vouchers (VJ).
@@ -467,9 +701,28 @@ CREATE VIEW AC_CUENTASDIARIO_CCOSTO AS
 -- Small code tables
 --------------------------------------------------------------------------
 
+-- Business units. Joined to journal lines, vouchers and stock movements
+-- whose columns the pages name without a prefix, so it keeps to these two.
+CREATE TABLE TA_UNIDADNEGOCIO (
+    CODIGO          CHAR(4)     COLLATE SQLSRV_CI NOT NULL PRIMARY KEY,
+    DESCRIPCION     VARCHAR(50) COLLATE SQLSRV_CI NOT NULL
+);
+CREATE VIEW V_TA_UNIDADNEGOCIO AS SELECT * FROM TA_UNIDADNEGOCIO;
+
+-- Banks of cheques and transfers (MV_ASIENTOS.IDBANCO). Joined to journal
+-- lines like the business units, with the same restraint: no CUENTA here.
+CREATE TABLE TA_BANCOS (
+    IDBANCO         CHAR(4)     COLLATE SQLSRV_CI NOT NULL PRIMARY KEY,
+    DESCRIPCION     VARCHAR(50) COLLATE SQLSRV_CI NOT NULL
+);
+CREATE VIEW V_TA_BANCOS AS SELECT * FROM TA_BANCOS;
+
+-- Deposits; UNIDADNEGOCIO (not UNEGOCIO, which the stock page reads from
+-- the movement) is the business unit a deposit belongs to.
 CREATE TABLE TA_DEPOSITO (
     IDDEPOSITO      CHAR(4)     COLLATE SQLSRV_CI NOT NULL PRIMARY KEY,
-    DESCRIPCION     VARCHAR(50) COLLATE SQLSRV_CI NOT NULL
+    DESCRIPCION     VARCHAR(50) COLLATE SQLSRV_CI NOT NULL,
+    UNIDADNEGOCIO   CHAR(4)     COLLATE SQLSRV_CI
 );
 CREATE VIEW V_TA_DEPOSITO AS SELECT * FROM TA_DEPOSITO;
 
@@ -486,6 +739,39 @@ CREATE TABLE TA_CAJAS (
     CUENTA          VARCHAR(15) COLLATE SQLSRV_CI
 );
 CREATE VIEW V_TA_CAJAS AS SELECT * FROM TA_CAJAS;
+
+-- Storage positions of a deposit. Codes nest by prefix ('A', 'A-1',
+-- 'A-12'), which is how the tree lookup builds its levels.
+CREATE TABLE MA_POSICIONES (
+    IDPOSICION      VARCHAR(10) COLLATE SQLSRV_CI NOT NULL PRIMARY KEY,
+    DESCRIPCION     VARCHAR(50) COLLATE SQLSRV_CI NOT NULL,
+    IDDEPOSITO      CHAR(4)     COLLATE SQLSRV_CI
+);
+
+--------------------------------------------------------------------------
+-- Articles
+--------------------------------------------------------------------------
+
+-- Article codes are 25 characters, the width the program pads them to.
+-- PRECIO1 is the list price; STOCK the quantity on hand over all deposits,
+-- kept by the stock programs; PUNTOPEDIDO the reorder point (0 = none),
+-- which with STOCK colours the rows of the article lookup. SUSPENDIDO hides
+-- an article from that lookup.
+CREATE TABLE MA_ARTICULOS (
+    IDARTICULO      CHAR(25)     COLLATE SQLSRV_CI NOT NULL PRIMARY KEY,
+    DESCRIPCION     VARCHAR(100) COLLATE SQLSRV_CI NOT NULL,
+    IDFAMILIA       CHAR(4)      COLLATE SQLSRV_CI,
+    IDUNIDAD        CHAR(4)      COLLATE SQLSRV_CI,
+    ALICIVA         DECIMAL(7,4) NOT NULL DEFAULT 21,
+    COSTO           MONEY        NOT NULL DEFAULT 0,
+    PRECIO1         MONEY        NOT NULL DEFAULT 0,
+    PUNTOPEDIDO     DECIMAL(18,4) NOT NULL DEFAULT 0,
+    STOCK           DECIMAL(18,4) NOT NULL DEFAULT 0,
+    SUSPENDIDO      BIT NOT NULL DEFAULT 0
+);
+-- The lookups read articles through this name (V_MA_ARTICULOS is rewritten
+-- to it before a statement runs).
+CREATE VIEW VT_MA_ARTICULOS AS SELECT * FROM MA_ARTICULOS;
 
 -- Stock shortages reported from article lookups. A table, not a view: the
 -- program inserts into it directly and nothing derives it.

@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 #include <sqlite3.h>
+#include <vector>
 
 namespace ado {
 namespace {
@@ -116,6 +117,7 @@ bool ProveedorSqlite::Paso(sqlite3_stmt* stmt, Resultado* resultado, Errors& err
             col.columnaBase = QString::fromUtf8(sqlite3_column_origin_name(stmt, c));
         }
     }
+    std::vector<FechasLeidas> fechas(resultado ? n : 0);
     for (;;) {
         const int rc = sqlite3_step(stmt);
         if (rc == SQLITE_DONE)
@@ -127,9 +129,12 @@ bool ProveedorSqlite::Paso(sqlite3_stmt* stmt, Resultado* resultado, Errors& err
         if (!resultado)
             continue;
         QVector<QVariant> fila(n);
-        for (int c = 0; c < n; ++c)
-            fila[c] =
-                LeerValor(stmt, c, resultado->columnas[c].tipo, resultado->columnas[c].tamano);
+        for (int c = 0; c < n; ++c) {
+            const Columna& columna = resultado->columnas[c];
+            const bool fecha = columna.tipo == adDBTimeStamp || columna.tipo == adDBDate;
+            fila[c] = fecha ? fechas[c].Leer(stmt, c, columna.tipo, columna.tamano)
+                            : LeerValor(stmt, c, columna.tipo, columna.tamano);
+        }
         resultado->filas.append(std::move(fila));
     }
     if (resultado)

@@ -131,6 +131,46 @@ QVariant LeerValor(sqlite3_stmt* stmt, int columna, int tipo, long tamano) {
     }
 }
 
+namespace {
+
+// The digits of "yyyy-MM-dd" or "yyyy-MM-dd HH:mm:ss" as one number, with the length
+// last so that the two forms never meet; false for any other text.
+bool ClaveIso(const unsigned char* s, int n, qint64& clave) {
+    static constexpr char kForma[] = "dddd-dd-dd dd:dd:dd";
+    if (n != 10 && n != 19)
+        return false;
+    clave = 0;
+    for (int i = 0; i < n; ++i) {
+        if (kForma[i] != 'd') {
+            if (s[i] != kForma[i])
+                return false;
+            continue;
+        }
+        if (s[i] < '0' || s[i] > '9')
+            return false;
+        clave = clave * 10 + (s[i] - '0');
+    }
+    clave = clave * 100 + n;
+    return true;
+}
+
+} // namespace
+
+QVariant FechasLeidas::Leer(sqlite3_stmt* stmt, int columna, int tipo, long tamano) {
+    if (sqlite3_column_type(stmt, columna) == SQLITE_NULL)
+        return {};
+    const unsigned char* texto = sqlite3_column_text(stmt, columna);
+    qint64 clave = 0;
+    if (!texto || !ClaveIso(texto, sqlite3_column_bytes(stmt, columna), clave))
+        return LeerValor(stmt, columna, tipo, tamano);
+    const auto vista = vistas_.constFind(clave);
+    if (vista != vistas_.constEnd())
+        return *vista;
+    if (vistas_.size() >= 4096) // time stamps rarely repeat: keep the memory bounded
+        vistas_.clear();
+    return *vistas_.insert(clave, LeerValor(stmt, columna, tipo, tamano));
+}
+
 int TipoDeValor(const QVariant& valor) {
     switch (valor.typeId()) {
     case QMetaType::Int:

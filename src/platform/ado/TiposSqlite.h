@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QVariant>
 
@@ -13,6 +14,17 @@ int TipoAdo(const QString& declarado, long* tamano);
 // The value of a result column, as the callers expect it of that type: dates as
 // QDateTime/QDate, bits as bool, fixed-width texts padded with blanks to their width.
 QVariant LeerValor(sqlite3_stmt* stmt, int columna, int tipo, long tamano);
+
+// Reads the dates of one result column. Entries of a day share their date, and turning a
+// text into a local date and time costs a time-zone lookup, so each distinct ISO text of
+// the column is converted once and its value reused.
+class FechasLeidas {
+public:
+    QVariant Leer(sqlite3_stmt* stmt, int columna, int tipo, long tamano);
+
+private:
+    QHash<qint64, QVariant> vistas_;
+};
 
 // The type of an expression column, from the first value read.
 int TipoDeValor(const QVariant& valor);

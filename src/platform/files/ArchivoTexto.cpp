@@ -30,7 +30,11 @@ void ArchivoTexto::EscribirLinea(const QString& texto) {
     if (!archivo_.isOpen()) {
         LanzarErrorArchivo(NombreArchivoIncorrecto, archivo_.fileName());
     }
-    EscribirBytes(CodificarWindows1252(texto) + "\r\n");
+    QByteArray bytes;
+    bytes.reserve(texto.size() + 2);
+    AgregarWindows1252(bytes, texto);
+    bytes.append("\r\n", 2);
+    EscribirBytes(bytes);
 }
 
 void ArchivoTexto::EscribirBytes(const QByteArray& bytes) {

@@ -28,12 +28,31 @@ char ByteDe(char32_t codigo) {
 
 } // namespace
 
+void AgregarWindows1252(QByteArray& destino, QStringView texto) {
+    // Pages run to a hundred megabytes: the text is walked in place, one byte per character.
+    const qsizetype inicio = destino.size();
+    destino.resize(inicio + texto.size());
+    char* salida = destino.data() + inicio;
+    const char16_t* unidades = texto.utf16();
+    const qsizetype n = texto.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = unidades[i];
+        if (u < 0x80) {
+            *salida++ = static_cast<char>(u);
+        } else if (QChar::isHighSurrogate(u) && i + 1 < n &&
+                   QChar::isLowSurrogate(unidades[i + 1])) {
+            ++i; // one character outside the BMP, one "?"
+            *salida++ = '?';
+        } else {
+            *salida++ = ByteDe(u);
+        }
+    }
+    destino.truncate(salida - destino.constData());
+}
+
 QByteArray CodificarWindows1252(const QString& texto) {
     QByteArray bytes;
-    bytes.reserve(texto.size());
-    for (char32_t codigo : texto.toUcs4()) {
-        bytes.append(ByteDe(codigo));
-    }
+    AgregarWindows1252(bytes, texto);
     return bytes;
 }
 

@@ -10,6 +10,8 @@ namespace archivos {
 // or without ICU behind Qt's converters, and makes unmappable characters "?" as the classic
 // runtime did.
 QByteArray CodificarWindows1252(const QString& texto);
+// The same bytes, appended to `destino`.
+void AgregarWindows1252(QByteArray& destino, QStringView texto);
 QString DecodificarWindows1252(const QByteArray& bytes);
 
 } // namespace archivos

@@ -1,0 +1,34 @@
+#include "audit/frmAuditoria.h"
+#include "platform/browser/NavegadorWeb.h"
+#include "platform/dialogs/CodigosMsgBox.h"
+#include "platform/dialogs/Dialogos.h"
+#include "platform/errors/GuardiaEventos.h"
+#include "platform/runtime/Locale.h"
+
+#include <QApplication>
+
+namespace {
+
+// An error that no procedure trapped ends its event, never the program: the operator is told
+// what happened and where.
+void InformarError(const ErrorEjecucion& error, const QString& evento) {
+    MsgBox(QStringLiteral("Se produjo un error inesperado en %1.\n\nError %2: %3")
+               .arg(evento)
+               .arg(error.Number())
+               .arg(error.Description()),
+           vbCritical, QStringLiteral("Auditoria - Error"));
+}
+
+} // namespace
+
+// The session comes on the command line ("@Server=...;@DbName=...;"), which the main window
+// reads when it loads.
+int main(int argc, char* argv[]) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication aplicacion(argc, argv);
+    Locale::Iniciar();
+    NavegadorWeb::Instalar();
+    InstalarInformeErrores(InformarError);
+    Instancia<frmAuditoria>().Show();
+    return aplicacion.exec();
+}

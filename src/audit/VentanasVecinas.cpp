@@ -1,0 +1,6 @@
+#include "audit/VentanasVecinas.h"
+
+VentanasVecinas& VentanasVecinas::Actuales() {
+    static VentanasVecinas vecinas;
+    return vecinas;
+}

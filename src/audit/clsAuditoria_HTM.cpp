@@ -1,0 +1,462 @@
+#include "audit/clsAuditoria_HTM.h"
+
+#include "audit/ConsultaDiferencias.h"
+#include "platform/ado/Recordset.h"
+#include "platform/errors/Procedimiento.h"
+#include "platform/files/ArchivoTexto.h"
+#include "platform/files/Carpetas.h"
+#include "platform/runtime/ValorTexto.h"
+#include "platform/suite/UtilGeneral.h"
+#include "session/DB_Dll.h"
+#include "session/ast.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+
+// The name the program goes by in the generator comment of its pages.
+constexpr QLatin1StringView kNombreProducto("KPT01");
+
+constexpr std::array<const char*, 29> kHojaEstilo = {
+    "/* Auditoria: style sheet */",
+    "/* Define colores, fuentes y atributos de estilo  */",
+    "/* Background de página */",
+    "body { background-color: #FFFFFF }",
+    "/* Colores de los enlaces */",
+    "A:active { COLOR: red; text-decoration: none}",
+    "A:link { COLOR: black; text-decoration: none }",
+    "A:visited { COLOR: black; text-decoration: none }",
+    "A {COLOR: black; text-decoration: none }",
+    "/* Colores generales */",
+    ".Header { background: #EEEEEE; font-size: 17; FONT-WEIGHT: bolder; color: black;}",
+    ".SubroutineHeader { COLOR: #3333cc; FONT-SIZE: 15; FONT-WEIGHT: bolder; Text-Decoration: "
+    "Underline;}",
+    "/* Colores de tabla */",
+    ".TableTitulo{ background: #000066; font-size: 11; FONT-FAMILY: Verdana; Text-Decoration: "
+    "Bold; color: #FFFFFF; }",
+    ".TableCaption { background: #000066; font-size: 10; FONT-FAMILY: Verdana; color: #FFFFFF;}",
+    ".TableSubcaption { background: #EEEEEE; font-size: 12; FONT-WEIGHT: bolder; color: "
+    "#AA00AA;}",
+    ".TableDetalles{ Border=0 CellPadding=3 CellSpacing=1;}",
+    ".TableRow{ background: #34cccc; font-size: 10; FONT-FAMILY: Verdana; font-color: black;}",
+    ".TableRowAbierto{  font-size: 10; FONT-FAMILY: Verdana; font-color: black;}",
+    ".TableRowColor { background: #FFFFFF; }",
+    ".RowHeader { background: #EEEEFF;}",
+    ".TableCABDetalle{ font-size: 10; FONT-FAMILY: verdana; font-color: black; Text-Decoration: "
+    "Bold;}",
+    ".TableRowDetalle{ font-size: 10; FONT-FAMILY: verdana; font-color: black; Text-Decoration: "
+    "Italic;}",
+    ".TableCabeceraCaption{ font-size: 11; FONT-FAMILY: arial; font-color: black; "
+    "Text-Decoration: Bold;}",
+    ".TableCabeceraValor{ font-size: 10; FONT-FAMILY: arial; font-color: black; "
+    "Text-Decoration: Bold;}",
+    ".TableCABpIE{ font-size: 10; FONT-FAMILY: verdana; font-color: black; Text-Decoration: "
+    "Bold;}",
+    "/* Barra de navegación */",
+    ".BotonEnabled {background-color:#EEEEFF; color:#0000FF;}",
+    ".BotonDisabled {background-color:#CCCCFF; color:#000000;}",
+};
+
+constexpr std::array<const char*, 14> kEncabezadosTabla = {
+    "<TABLE CLASS=TableDetalles WIDTH=100%>",
+    "<TR> ",
+    "<TD CLASS=TableCaption> Fecha </TD>",
+    "<TD CLASS=TableCaption> Tc Orig </TD>",
+    "<TD CLASS=TableCaption> Numero Orig </TD>",
+    "<TD CLASS=TableCaption> Cuenta </TD>",
+    "<TD CLASS=TableCaption> Nombre </TD>",
+    "<TD CLASS=TableCaption align=right> Importe </TD>",
+    "<TD CLASS=TableCaption> Cpte </TD>",
+    "<TD CLASS=TableCaption> Numero </TD>",
+    "<TD CLASS=TableCaption> Estado </TD>",
+    "<TD CLASS=TableCaption>  </TD>",
+    "<TD CLASS=TableCaption>  </TD>",
+    "</TR>",
+};
+
+const QString kProcedimiento = QStringLiteral("Generar");
+
+} // namespace
+
+// ---- Style sheet and page head -----------------------------------------------------------
+
+void clsAuditoria_HTM::writeStyleCSS(const QString& strDirectorio) {
+    const QString carpeta = UtilGeneral::Instancia().NormalizarRuta(strDirectorio);
+    QStringList lineas;
+    for (const char* linea : kHojaEstilo)
+        lineas.append(QString::fromUtf8(linea));
+    archivos::ArchivoTexto::EscribirLineas(carpeta + QStringLiteral("Style_Auditoria.css"), lineas);
+}
+
+QString clsAuditoria_HTM::getCabeceraHTML(const QString& Titulo, bool blnWithFrames) {
+    return CabeceraHTML(Titulo, blnWithFrames, QDate::currentDate());
+}
+
+QString clsAuditoria_HTM::CabeceraHTML(const QString& Titulo, bool blnWithFrames,
+                                       const QDate& Hoy) {
+    QString cabecera = QStringLiteral("<HTML><HEAD>") +
+                       QStringLiteral("<META NAME=\"\"; GENERATOR; \"\"; CONTENT = \"\"") +
+                       kNombreProducto + QStringLiteral("\"\" > ") +
+                       QStringLiteral("<META HTTP-EQUIV=\"\"Content-Type\"\"; CONTENT = \"\"; "
+                                      "Text / html; Charset = iso - 8859 - 1; \"\" > ") +
+                       QStringLiteral("<!-- Generado por Auditoria - ") +
+                       Hoy.toString(QStringLiteral("dd-MM-yyyy")) + QStringLiteral("-->") +
+                       QStringLiteral("<TITLE> ") + Titulo + QStringLiteral("</TITLE>") +
+                       QStringLiteral("<LINK REL =\"stylesheet\" TYPE=\"text/css\" "
+                                      "HREF=\"Style_Auditoria.css\" TITLE=\"Style\">") +
+                       QStringLiteral("</HEAD>");
+    if (!blnWithFrames)
+        cabecera += QStringLiteral("<BODY>");
+    return cabecera;
+}
+
+// ---- Account-plan levels -----------------------------------------------------------------
+
+namespace {
+
+struct Nivel {
+    const char* color;
+    int proxima;
+    int anterior;
+};
+
+// The first row of the level table that the code's length meets.
+Nivel NivelDeCuenta(const QString& cuenta) {
+    ast::LeerDigitosPlan();
+    ast::LeerPosicionesPlan();
+    using namespace ast;
+    const qsizetype largo = cuenta.size();
+    if (largo == 0)
+        return {"#f9aba9", PosicionCapitulo, 0};
+    if (largo == PosicionCapitulo)
+        return {"#f9aba9", PosicionSubCapitulo, 0};
+    if (largo <= PosicionSubCapitulo)
+        return {"#f0aaa8", PosicionRubro, PosicionCapitulo};
+    if (largo <= PosicionRubro)
+        return {"#f0bab7", PosicionSubRubro, PosicionSubCapitulo};
+    if (largo <= PosicionSubRubro)
+        return {"#f0cac6", PosicionCuenta, PosicionRubro};
+    if (largo <= PosicionCuenta)
+        return {"#ffcac4", PosicionSubCuenta, PosicionSubRubro};
+    if (largo <= PosicionSubCuenta)
+        return {"#ffcac3", PosicionSubCuenta, PosicionCuenta};
+    return {"#f0cac0", PosicionSubCuenta, PosicionSubCuenta};
+}
+
+} // namespace
+
+QString clsAuditoria_HTM::ObtenerColorNivel(const QString& Cuenta) {
+    return QString::fromLatin1(NivelDeCuenta(Cuenta).color);
+}
+
+short clsAuditoria_HTM::ObtenerProximaCuenta(const QString& Cuenta) {
+    return short(NivelDeCuenta(Cuenta).proxima);
+}
+
+short clsAuditoria_HTM::ObtenerAnteriorCuenta(const QString& Cuenta) {
+    return short(NivelDeCuenta(Cuenta).anterior);
+}
+
+// ---- The list page -----------------------------------------------------------------------
+
+namespace {
+
+// Database text inside a cell.
+void AgregarHtml(QString& linea, const QString& texto) {
+    for (const QChar c : texto) {
+        switch (c.unicode()) {
+        case u'&':
+            linea += QLatin1String("&amp;");
+            break;
+        case u'<':
+            linea += QLatin1String("&lt;");
+            break;
+        case u'>':
+            linea += QLatin1String("&gt;");
+            break;
+        case u'"':
+            linea += QLatin1String("&quot;");
+            break;
+        default:
+            linea += c;
+        }
+    }
+}
+
+bool NoReservado(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+           c == u'-' || c == u'.' || c == u'_' || c == u'~';
+}
+
+// Writes one byte of the value's UTF-8 form at `salida`, escaped when it is not unreserved.
+QChar* EscribirByteUrl(QChar* salida, unsigned char b) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    if (NoReservado(b)) {
+        *salida++ = QLatin1Char(char(b));
+        return salida;
+    }
+    *salida++ = u'%';
+    *salida++ = QLatin1Char(hex[b >> 4]);
+    *salida++ = QLatin1Char(hex[b & 15]);
+    return salida;
+}
+
+// A value inside a link target, percent-encoded as UTF-8: the browser hands the address back
+// decoded, so any text reaches the dispatcher whole, blanks and quotes included.
+void AgregarUrl(QString& linea, const QString& texto) {
+    const bool ascii =
+        std::all_of(texto.cbegin(), texto.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    const QByteArray utf8 = ascii ? QByteArray() : texto.toUtf8();
+    const qsizetype largo = ascii ? texto.size() : utf8.size();
+    const qsizetype inicio = linea.size();
+    linea.resize(inicio + 3 * largo); // room for every byte escaped
+    QChar* salida = linea.data() + inicio;
+    for (qsizetype i = 0; i < largo; ++i)
+        salida = EscribirByteUrl(salida, ascii ? static_cast<unsigned char>(texto[i].unicode())
+                                               : static_cast<unsigned char>(utf8[i]));
+    linea.truncate(salida - linea.constData());
+}
+
+// The texts of one row of the list, in the order of the statement's columns.
+enum Columna {
+    Fecha,
+    TcOrigen,
+    CpteOrigen,
+    CabCuenta,
+    CabNombre,
+    Importe,
+    TC,
+    Sucursal,
+    Numero,
+    Letra,
+    Estado,
+    CantidadColumnas
+};
+
+const std::array<QString, CantidadColumnas> kNombresColumnas = {
+    QStringLiteral("Fecha"),     QStringLiteral("Tc_Origen"), QStringLiteral("Cpte_Origen"),
+    QStringLiteral("CabCuenta"), QStringLiteral("CabNombre"), QStringLiteral("Importe"),
+    QStringLiteral("TC"),        QStringLiteral("Sucursal"),  QStringLiteral("Numero"),
+    QStringLiteral("Letra"),     QStringLiteral("estado")};
+
+using TextosFila = std::array<QString, CantidadColumnas>;
+
+// The markers and values that the state-change and modify links share after their first
+// marker.
+void AgregarDatosDiferencia(QString& linea, const TextosFila& t) {
+    AgregarUrl(linea, t[Estado]);
+    const std::array<std::pair<const char*, Columna>, 8> resto = {{
+        {"_TC_", TC},
+        {"_SUCURSAL_", Sucursal},
+        {"_NUMERO_", Numero},
+        {"_LETRA_", Letra},
+        {"_TIPOORIGEN_", TcOrigen},
+        {"_CPTE-ORIGEN_", CpteOrigen},
+        {"_Cabcuenta_", CabCuenta},
+        {"_CabNombre_", CabNombre},
+    }};
+    for (const auto& [marcador, columna] : resto) {
+        linea += QLatin1String(marcador);
+        AgregarUrl(linea, t[columna]);
+    }
+}
+
+void AgregarCelda(QString& linea, const char* apertura, const QString& texto) {
+    linea += QLatin1String(apertura);
+    AgregarHtml(linea, texto);
+    linea += QLatin1String("</TD>");
+}
+
+void AgregarCeldaOrigen(QString& linea, const TextosFila& t) {
+    linea += QLatin1String("<TD CLASS=TableRow><A HREF=\"_TCorigen_");
+    AgregarUrl(linea, t[TcOrigen]);
+    linea += QLatin1String("_CpteOrigen_");
+    AgregarUrl(linea, t[CpteOrigen]);
+    linea += QLatin1String("_Cuenta_");
+    AgregarUrl(linea, t[CabCuenta]);
+    linea += QLatin1String("\">");
+    AgregarHtml(linea, t[CpteOrigen]);
+    linea += QLatin1String("</TD>");
+}
+
+void AgregarCeldaAsiento(QString& linea, const TextosFila& t) {
+    linea += QLatin1String("<TD CLASS=TableRow><A HREF=\"_VER_ASIENTOTC_");
+    AgregarUrl(linea, t[TC]);
+    linea += QLatin1String("_SUCURSAL_");
+    AgregarUrl(linea, t[Sucursal]);
+    linea += QLatin1String("_NUMERO_");
+    AgregarUrl(linea, t[Numero]);
+    linea += QLatin1String("_LETRA_");
+    AgregarUrl(linea, t[Letra]);
+    linea += QLatin1String("_Cuenta_");
+    AgregarUrl(linea, t[CabCuenta]);
+    linea += QLatin1String("\">");
+    AgregarHtml(linea, t[Sucursal]);
+    linea += QLatin1Char('-');
+    AgregarHtml(linea, t[Numero]);
+    linea += QLatin1Char(' ');
+    AgregarHtml(linea, t[Letra]);
+    linea += QLatin1String("</TD>");
+}
+
+void AgregarCeldaComando(QString& linea, const char* marcador, const char* rotulo,
+                         const TextosFila& t) {
+    linea += QLatin1String("<TD CLASS=TableRow><A HREF=\"");
+    linea += QLatin1String(marcador);
+    AgregarDatosDiferencia(linea, t);
+    linea += QLatin1String("\"><font color=white><U><B>");
+    linea += QLatin1String(rotulo);
+    linea += QLatin1String("</B></U></font></TD>");
+}
+
+QString LineaFila(const TextosFila& t) {
+    QString linea;
+    linea.reserve(1024);
+    AgregarCelda(linea, "<TD CLASS=TableRow>", t[Fecha]);
+    AgregarCelda(linea, "<TD CLASS=TableRow>", t[TcOrigen]);
+    AgregarCeldaOrigen(linea, t);
+    AgregarCelda(linea, "<TD CLASS=TableRow>", t[CabCuenta]);
+    AgregarCelda(linea, "<TD CLASS=TableRow>", t[CabNombre]);
+    AgregarCelda(linea, "<TD CLASS=TableRow align=right> ", t[Importe]);
+    AgregarCelda(linea, "<TD CLASS=TableRow>", t[TC]);
+    AgregarCeldaAsiento(linea, t);
+    AgregarCelda(linea, "<TD CLASS=TableRow> ", t[Estado]);
+    AgregarCeldaComando(linea, "_CambioEstado_", "Cambiar Estado", t);
+    AgregarCeldaComando(linea, "_Modificar_", "Modificar", t);
+    linea += QLatin1String("</TR>");
+    return linea;
+}
+
+// One attempt at writing the list page.
+class EscritorLista {
+public:
+    enum class Desenlace { Escrita, ReintentarArchivo, ArchivoPerdido };
+
+    EscritorLista(const QString& ruta, const QString& titulo, const QString& sql)
+        : ruta_(ruta), titulo_(titulo), sql_(sql) {}
+
+    Desenlace Escribir();
+
+private:
+    AccionError Informar(const ErrorEjecucion& error, const QString& procedimiento);
+    void EscribirEncabezado();
+    void Consultar();
+    void EscribirFilas();
+    void EscribirFila(const std::vector<ado::Field>& campos);
+    void Terminar();
+
+    QString ruta_;
+    QString titulo_;
+    QString sql_;
+    archivos::ArchivoTexto archivo_;
+    ado::Recordset rs_;
+    bool hayFilas_ = false;
+    bool archivoFallido_ = false;
+    AccionError respuestaArchivo_ = AccionError::Abortar;
+    RutinaError rutina_ = [this](const ErrorEjecucion& error, const QString& procedimiento) {
+        return Informar(error, procedimiento);
+    };
+};
+
+// The operator hears of each error once. While the page file is open the answer goes to
+// the failing step; a file that failed is closed and cannot be resumed, so the attempt ends
+// and the answer decides whether the page is written again from the start.
+AccionError EscritorLista::Informar(const ErrorEjecucion& error, const QString& procedimiento) {
+    const AccionError accion = UtilGeneral::Instancia().TratarError(error, procedimiento);
+    if (archivo_.Abierto())
+        return accion;
+    archivoFallido_ = true;
+    respuestaArchivo_ = accion;
+    return AccionError::Abortar;
+}
+
+EscritorLista::Desenlace EscritorLista::Escribir() {
+    EjecutarPasos(kProcedimiento, rutina_,
+                  {[&] { archivo_.Abrir(ruta_, archivos::ArchivoTexto::Modo::Salida); },
+                   [&] { EscribirEncabezado(); }, [&] { Consultar(); }, [&] { EscribirFilas(); }});
+    // Whatever stopped the rows, the page that can still be written is closed properly.
+    if (!archivoFallido_)
+        EjecutarPasos(kProcedimiento, rutina_, {[&] { Terminar(); }});
+    if (!archivoFallido_)
+        return Desenlace::Escrita;
+    return respuestaArchivo_ == AccionError::Reintentar ? Desenlace::ReintentarArchivo
+                                                        : Desenlace::ArchivoPerdido;
+}
+
+void EscritorLista::EscribirEncabezado() {
+    archivo_.EscribirLinea(
+        clsAuditoria_HTM::CabeceraHTML(QStringLiteral("Auditoria"), false, QDate::currentDate()));
+    archivo_.EscribirLinea(QStringLiteral("<TABLE Border=0 CellPadding=3 CellSpacing=0 "
+                                          "WIDTH=100%><TR CLASS=TableTitulo><td ALIGN=center >") +
+                           titulo_ +
+                           QStringLiteral("</td><TD ALIGN=right ></td></TR></TABLE>&nbsp"));
+    for (const char* linea : kEncabezadosTabla)
+        archivo_.EscribirLinea(QLatin1String(linea));
+}
+
+// A statement that fails is reported by the database object itself, which leaves the
+// recordset closed: the page then lists nothing.
+void EscritorLista::Consultar() {
+    DB_Dll::Instancia().AbrirRecordset(sql_, rs_, nullptr, ado::adOpenForwardOnly,
+                                       ado::adLockReadOnly, -1, true);
+}
+
+void EscritorLista::EscribirFilas() {
+    if (rs_.State() == ado::adStateClosed || rs_.Bof())
+        return;
+    hayFilas_ = true;
+    rs_.MoveFirst();
+    std::vector<ado::Field> campos;
+    for (const QString& nombre : kNombresColumnas)
+        campos.push_back(rs_.Fields(nombre));
+    // A row that cannot be written is retried or left out on its own.
+    while (!rs_.Eof()) {
+        if (EjecutarPasos(kProcedimiento, rutina_, {[&] { EscribirFila(campos); }}).SalioAntes)
+            SalirDelProcedimiento();
+        rs_.MoveNext();
+    }
+}
+
+void EscritorLista::EscribirFila(const std::vector<ado::Field>& campos) {
+    TextosFila textos;
+    for (int i = 0; i < CantidadColumnas; ++i)
+        textos[i] = vb::ValorTexto(campos[i].Value());
+    const QString linea = LineaFila(textos);
+    archivo_.EscribirLinea(QStringLiteral("<TR>"));
+    archivo_.EscribirLinea(linea);
+}
+
+void EscritorLista::Terminar() {
+    if (hayFilas_)
+        archivo_.EscribirLinea(QStringLiteral("</TABLE>"));
+    archivo_.EscribirLinea(QStringLiteral("</body></html>"));
+    archivo_.Cerrar();
+}
+
+} // namespace
+
+void clsAuditoria_HTM::writeHTML(const QString& strNombreArchivo, const QString& Titulo,
+                                 const QString& Subtitulo, const QString& Fecha_Desde,
+                                 const QString& Fecha_Hasta, const QString& Cuenta_Desde,
+                                 const QString& Cuenta_Hasta, const QString& NombreLike,
+                                 const QString& Tc_Origen, const QString& Suc_Origen,
+                                 const QString& Numero_Origen, const QString& Letra_Origen,
+                                 const QStringList& Estados) {
+    Q_UNUSED(Subtitulo);
+    const QString sql =
+        SentenciaDiferencias({Fecha_Desde, Fecha_Hasta, Cuenta_Desde, Cuenta_Hasta, NombreLike,
+                              Tc_Origen, Suc_Origen, Numero_Origen, Letra_Origen, Estados});
+    for (;;) {
+        EscritorLista escritor(strNombreArchivo, Titulo, sql);
+        const EscritorLista::Desenlace desenlace = escritor.Escribir();
+        if (desenlace == EscritorLista::Desenlace::Escrita)
+            return;
+        if (desenlace == EscritorLista::Desenlace::ArchivoPerdido) {
+            // Better no page than a cut one, or the previous list shown as if it were this.
+            IgnorarErrores({[&] { archivos::BorrarArchivo(strNombreArchivo); }});
+            return;
+        }
+    }
+}
