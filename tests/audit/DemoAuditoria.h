@@ -1,0 +1,195 @@
+#pragma once
+
+#include "audit/VentanasVecinas.h"
+#include "audit/frmAuditoria.h"
+#include "audit/frmCambioEstado.h"
+#include "platform/ado/Recordset.h"
+#include "platform/browser/NavegadorGrabador.h"
+#include "platform/dialogs/DialogosGuionados.h"
+#include "platform/errors/ErrorEjecucion.h"
+#include "platform/files/Carpetas.h"
+#include "platform/forms/ArregloCajasTexto.h"
+#include "platform/forms/CajaTexto.h"
+#include "platform/forms/Twips.h"
+#include "platform/suite/FuenteReporte.h"
+#include "platform/suite/Reporteador.h"
+#include "session/DB_Dll.h"
+#include "session/ModGlobal.h"
+#include "support/Apoyo.h"
+#include "support/BaseDePrueba.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+
+inline QByteArray Bytes(const QString& ruta) {
+    QFile archivo(ruta);
+    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
+}
+
+// The scripted operator. It can look around while a message is on screen, and prints to
+// ArchivoPdf when the test gives one.
+class Operador : public DialogosGuionados {
+public:
+    std::function<void()> AlVerMensaje;
+    QString ArchivoPdf;
+
+    std::optional<AjustesImpresora> ElegirImpresora() override {
+        std::optional<AjustesImpresora> ajustes = DialogosGuionados::ElegirImpresora();
+        if (ajustes && !ArchivoPdf.isEmpty())
+            ajustes->ArchivoSalida = ArchivoPdf;
+        return ajustes;
+    }
+
+protected:
+    int MostrarMensaje(const QString& texto, int botones, const QString& titulo) override {
+        if (AlVerMensaje)
+            AlVerMensaje();
+        return DialogosGuionados::MostrarMensaje(texto, botones, titulo);
+    }
+};
+
+// The detail windows the links open: every call goes into one log.
+class DetallesFalsos : public VentanaDetalleComprobante,
+                       public VentanaDetalleRecibo,
+                       public VentanaAsientoComprobante {
+public:
+    explicit DetallesFalsos(QStringList& r) : r_(r) {}
+    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
+                 bool venta, const QString& cuenta) override {
+        r_ << "Detalle " + QStringList{tc, s, n, l, venta ? "venta" : "compra", cuenta}.join('|');
+    }
+    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
+                 bool venta) override {
+        r_ << "Recibo " + QStringList{tc, s, n, l, venta ? "venta" : "compra"}.join('|');
+    }
+    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
+                 const QString& cuenta) override {
+        r_ << "Asiento " + QStringList{tc, s, n, l, cuenta}.join('|');
+    }
+    void Show() override { r_ << "Show"; }
+
+private:
+    QStringList& r_;
+};
+
+// The entry form: logs what it is given and leaves what the test says.
+class FormularioFalso : public FormularioAsientoDiferencia {
+public:
+    explicit FormularioFalso(QStringList& r) : r_(r) {}
+    bool imprimir = false;
+    bool fallarAlMostrar = false;
+    QString sqlTemp;
+
+    void CargarParaModificar(const QString& tc, const QString& id) override {
+        r_ << "CargarParaModificar " + tc + "|" + id;
+    }
+    void SetTope(const Currency& t) override { r_ << "Tope " + QString::number(t.Escalado()); }
+    void SetTc_O(const QString& v) override { r_ << "Tc_O " + v; }
+    void SetCpte_O(const QString& v) override { r_ << "Cpte_O " + v; }
+    void SetAstNumero(const QString& v) override { r_ << "AstNumero " + v; }
+    void SetHeight(int twips) override { r_ << "Height " + QString::number(twips); }
+    void SetMotivoVisible(bool v) override { r_ << QString("frmMotivo ") + (v ? "True" : "False"); }
+    void ShowModal() override {
+        r_ << "ShowModal";
+        if (fallarAlMostrar)
+            throw ErrorEjecucion(13, "No coinciden los tipos");
+    }
+    bool Imprimir() const override { return imprimir; }
+    QString TC() const override { return "NCPE"; }
+    QString Suc() const override { return "0001"; }
+    QString Nro() const override { return "00000002"; }
+    QString Letra() const override { return "X"; }
+    QString Asiento() const override { return "2"; }
+    QString Mes() const override { return "12"; }
+    QString Periodo() const override { return "2025"; }
+    QString SQLTemp() const override { return sqlTemp; }
+
+private:
+    QStringList& r_;
+};
+
+// Keeps what the report printer asked for, instead of reading the database.
+class FuenteGrabadora : public FuenteReporte {
+public:
+    std::vector<PedidoReporte> Pedidos;
+    std::vector<FilaAsiento> FilasAsiento(const PedidoReporte& pedido) override {
+        Pedidos.push_back(pedido);
+        return {};
+    }
+};
+
+// The demo company's session, started from its launch command, with the program folder and
+// TEMP in the test's folder, the scripted operator answering and the other windows faked.
+class DemoAuditoria : public BaseDePrueba {
+protected:
+    void SetUp() override {
+        DB_Dll::Liberar();
+        temp_ = qgetenv("TEMP");
+        qputenv("TEMP", dir.path().toLocal8Bit());
+        archivos::FijarCarpetaPrograma(dir.path());
+        CrearDemo();
+        IniciarSesion(";@Usuario=demo;@Password=;@UsuarioLogeado=demo;@Caja=1;");
+        VentanasVecinas& v = VentanasVecinas::Actuales();
+        v.DetalleComprobante = [this] { return &detalles; };
+        v.DetalleRecibo = [this] { return &detalles; };
+        v.AsientoComprobante = [this] { return &detalles; };
+        v.AsientoDiferencia = [this] { return &form; };
+        v.LiberarAsientoDiferencia = [this] { registro << "Liberar"; };
+    }
+    void TearDown() override {
+        if (frm)
+            frm->Unload();
+        Liberar<frmCambioEstado>();
+        Liberar<frmAuditoria>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Reporteador::EstablecerFuente(nullptr);
+        VentanasVecinas::Actuales() = VentanasVecinas();
+        DB_Dll::Liberar();
+        archivos::FijarCarpetaPrograma(QString());
+        qputenv("TEMP", temp_);
+    }
+    void IniciarSesion(const QString& resto) {
+        ModGlobal::IniciarSesion(false, "@Server=SQLITE;@DbName=" + Archivo() + resto);
+        ASSERT_TRUE(DB_Dll::Instancia().gOpenFlag);
+    }
+    // The main window, loaded.
+    void AbrirVentana() {
+        frm = &Instancia<frmAuditoria>();
+        frm->Load();
+    }
+    // Exactly one message was shown, this one.
+    void EsperarAviso(const QString& texto, const QString& titulo, int botones) {
+        ASSERT_EQ(guion.Mensajes.size(), 1u);
+        EXPECT_EQ(guion.Mensajes[0].Texto, texto);
+        EXPECT_EQ(guion.Mensajes[0].Titulo, titulo);
+        EXPECT_EQ(guion.Mensajes[0].Botones, botones);
+    }
+    NavegadorGrabador& Navegador() { return dynamic_cast<NavegadorGrabador&>(frm->wbExplorer()); }
+    // One text per row, the columns joined with "|".
+    QStringList Filas(const QString& sql) {
+        QStringList filas;
+        ado::Recordset rs;
+        rs.Open(sql, cnn);
+        for (; !rs.Eof(); rs.MoveNext()) {
+            QStringList valores;
+            for (int i = 0; i < rs.FieldCount(); ++i)
+                valores << rs.Fields(i).Value().toString();
+            filas << valores.join('|');
+        }
+        return filas;
+    }
+
+    QByteArray temp_;
+    Operador guion;
+    DialogosEnUso enUso{guion};
+    QStringList registro; // what the fake windows were asked, in order
+    DetallesFalsos detalles{registro};
+    FormularioFalso form{registro};
+    QPointer<frmAuditoria> frm;
+};

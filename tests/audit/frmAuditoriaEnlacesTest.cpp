@@ -1,0 +1,269 @@
+#include "DemoAuditoria.h"
+
+#include <QUrl>
+
+namespace {
+
+struct Diferencia {
+    QString estado, tc, suc, numero, letra, tcOrigen, cpteOrigen, cabCuenta, cabNombre;
+};
+
+// A state-change or modify link as the list page writes it: values percent-encoded.
+QString EnlaceDiferencia(const QString& comando, const Diferencia& d) {
+    const QStringList marcas = QStringLiteral("_TC_ _SUCURSAL_ _NUMERO_ _LETRA_ _TIPOORIGEN_ "
+                                              "_CPTE-ORIGEN_ _Cabcuenta_ _CabNombre_")
+                                   .split(' ');
+    const QStringList valores = {d.tc,       d.suc,        d.numero,    d.letra,
+                                 d.tcOrigen, d.cpteOrigen, d.cabCuenta, d.cabNombre};
+    QString enlace = comando + d.estado;
+    for (int i = 0; i < marcas.size(); ++i)
+        enlace += marcas[i] + QString::fromLatin1(QUrl::toPercentEncoding(valores[i]));
+    return enlace;
+}
+
+// NCPE 0001-00000002 X of the demo company, state 0, on its invoice FCC 0002-00004526A.
+const Diferencia kMunoz{"0",   "NCPE",          "0001",      "00000002",           "X",
+                        "FCC", "000200004526A", "211010102", "Muñoz y Peña S.R.L."};
+// NCPE 0001-00000031 X: a difference without origin voucher, entry number 10.
+const Diferencia kSinOrigen{"0", "NCPE", "0001",      "00000031",          "X",
+                            "",  "",     "211010106", "Aceros Zárate S.A."};
+
+// The statements the entry form leaves for a difference: two entry lines and an application.
+QString Lote(const QString& numero) {
+    const QString linea = "INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, FECHA, "
+                          "PERIODO, MES_OPERATIVO, [NUMERO ASIENTO], CUENTA, [DEBE-HABER], "
+                          "IMPORTE) VALUES ('NCPE', '0001', '%1', 'X', %2, '22/12/2025', 2025, 12, "
+                          "2, '%3', '%4', 100)\r\n";
+    return linea.arg(numero, "1", "211010102", "D") + linea.arg(numero, "2", "5110102", "H") +
+           "INSERT INTO MV_APLICACION (CUENTA, TC, SUCURSAL, NUMERO, LETRA, TCO_ORIGEN, IMPORTE) "
+           "VALUES ('211010102', 'NCPE', '0001', '" +
+           numero + "', 'X', 'FCC', 100)";
+}
+
+// The main window with its list shown once.
+class frmAuditoriaEnlacesTest : public DemoAuditoria {
+protected:
+    void SetUp() override {
+        DemoAuditoria::SetUp();
+        AbrirVentana();
+        frm->CmdActualizar_Click();
+        ASSERT_TRUE(guion.Mensajes.empty()) << guion.Mensajes.front().Texto;
+        ASSERT_EQ(Refrescos(), 1);
+    }
+
+    // Follows a link of the list page; true when the window kept the browser where it was.
+    bool Clic(const QString& enlace) { return Navegador().Clic(enlace); }
+    int Refrescos() { return int(Navegador().PaginasMostradas().filter("Auditoria.htm").size()); }
+    QStringList Base() {
+        return Filas("SELECT * FROM MV_ASIENTOS ORDER BY TC, SUCURSAL, NUMERO, LETRA, SECUENCIA") +
+               Filas("SELECT * FROM MV_APLICACION ORDER BY TC, NUMERO, TCO_ORIGEN, CUENTA");
+    }
+};
+
+// Origin and entry links open their window, markers in any case; other addresses go ahead.
+TEST_F(frmAuditoriaEnlacesTest, CadaEnlaceAbreSuVentana) {
+    const QString cpte = "_CpteOrigen_000200004526A_Cuenta_211%20O%27Brien";
+    const QString r = "|0002|00004526|A|", asiento = "Asiento NCPE|0001|00000002|X|;Show";
+    const std::tuple<QString, bool, QString> casos[] = {
+        {"_TCorigen_tkfc" + cpte, true, "Detalle tkfc" + r + "venta|211 O'Brien;Show"},
+        {"_TCorigen_FCC%20" + cpte, true, "Detalle FCC" + r + "compra|211 O'Brien;Show"},
+        {"_tcorigen_fcc_cpteorigen_000200004526A_cuenta_x", true,
+         "Detalle fcc" + r + "compra|x;Show"},
+        {"_TCorigen_CB" + cpte, true, "Recibo CB" + r + "venta;Show"},
+        {"_TCorigen_vj" + cpte, true, ""},
+        {"_TCorigen_NCPE" + cpte, true, "Asiento NCPE" + r + ";Show"},
+        {"_VER_ASIENTOTC_NCPE_SUCURSAL_0001_NUMERO_00000002_LETRA_X_Cuenta_211010102", true,
+         asiento},
+        {"_ver_asientoTC_NCPE_sucursal_0001_Numero_00000002_letra_X", true, asiento},
+        {"about:blank", false, ""},
+        {QUrl::fromLocalFile(frm->RutaInforme()).toString(), false, ""},
+        {"otra pagina.htm", false, ""},
+    };
+    for (const auto& [enlace, cancelado, llamadas] : casos) {
+        registro.clear();
+        EXPECT_EQ(Clic(enlace), cancelado) << enlace;
+        EXPECT_EQ(registro.join(';'), llamadas) << enlace;
+    }
+    EXPECT_TRUE(guion.Mensajes.empty());
+
+    // Until the other windows exist, their links do nothing.
+    VentanasVecinas::Actuales() = VentanasVecinas();
+    const QStringList antes = Base();
+    const int refrescos = Refrescos();
+    EXPECT_TRUE(Clic("_TCorigen_FC" + cpte));
+    EXPECT_TRUE(Clic(std::get<0>(casos[6])));
+    EXPECT_TRUE(Clic(EnlaceDiferencia("_Modificar_", kMunoz)));
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_EQ(Base(), antes);
+    EXPECT_EQ(Refrescos(), refrescos);
+}
+
+// The state-change link: state 3 refused; names come back whole (blanks, apostrophes,
+// accents, a "%" of their own; an escape the browser left standing is read once more);
+// Aceptar saves and refreshes the list, and each use starts with a fresh dialog.
+TEST_F(frmAuditoriaEnlacesTest, CambioDeEstado) {
+    Diferencia d = kMunoz;
+    d.estado = "3";
+    EXPECT_TRUE(Clic(EnlaceDiferencia("_cambioestado_", d)));
+    EsperarAviso("No se puede cambiar el estado 3", "Atención", vbInformation);
+    EXPECT_TRUE(guion.VentanasModales.empty());
+    guion.Mensajes.clear();
+
+    // Each name is read as written, but for an escape the browser left standing.
+    const QString nombres[] = {
+        "Muñoz y Peña S.R.L.", "D'Angelo Hnos. S.A.",   "50% Descuento & Cía", "100%", "Año %ZZ",
+        "Oferta %AB",          "Mu%C3%B1oz y Pe%C3%B1a"};
+    d.estado = "4";
+    d.cabCuenta = "2110'10102";
+    for (const QString& nombre : nombres) {
+        d.cabNombre = nombre;
+        const QString leido = nombre.startsWith("Mu%") ? QStringLiteral("Muñoz y Peña") : nombre;
+        QString valores;
+        guion.AccionesModales.push_back([&](QWidget& v) {
+            auto& f = dynamic_cast<frmCambioEstado&>(v);
+            valores = (QStringList() << f.TC << f.Suc << f.Numero << f.Letra << f.Tc_Origen
+                                     << f.Cpte_Origen << f.CabCuenta << f.CabNombre
+                                     << f.EstadoAnterior.toString() << f.lblCpte->text())
+                          .join('|');
+            f.CmdCancelar->click();
+        });
+        EXPECT_TRUE(Clic(EnlaceDiferencia("_CambioEstado_", d)));
+        EXPECT_EQ(valores, "NCPE|0001|00000002|X|FCC|000200004526A|2110'10102|" + leido +
+                               "|4|NCPE 0001-00000002 X");
+    }
+    EXPECT_EQ(Refrescos(), 1);
+
+    guion.AccionesModales.push_back([](QWidget& v) {
+        auto& dialogo = dynamic_cast<frmCambioEstado&>(v);
+        EXPECT_EQ(dialogo.dpdEstadoNuevo->currentIndex(), 1);
+        dialogo.CmdAceptar->click();
+    });
+    EXPECT_TRUE(Clic(EnlaceDiferencia("_CambioEstado_", kMunoz)));
+    EXPECT_EQ(
+        Filas("SELECT DISTINCT ESTADO FROM MV_ASIENTOS WHERE TC='NCPE' AND NUMERO='00000002'"),
+        QStringList{"1"});
+    EXPECT_EQ(Refrescos(), 2);
+    guion.AccionesModales.push_back(
+        [](QWidget& v) { EXPECT_FALSE(dynamic_cast<frmCambioEstado&>(v).OK); });
+    EXPECT_TRUE(Clic(EnlaceDiferencia("_CambioEstado_", kMunoz)));
+    EXPECT_EQ(Refrescos(), 2);
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+// The entry is found by its origin (voucher, or delivery note "RM" by its own column) or,
+// without one, by the difference itself; the form gets the entry's values. An entry not found
+// came from direct postings.
+TEST_F(frmAuditoriaEnlacesTest, ModificarBuscaElAsientoSegunSuOrigen) {
+    Ejecutar("UPDATE MV_ASIENTOS SET TC_ORIGEN='RM' WHERE TC='NCPE' AND NUMERO='00000012'");
+    const Diferencia remito{"2",   "NCPE",          "0001",      "00000012",    "X",
+                            "rm ", "000200004756A", "211010109", "Lácteos S.A."};
+    Diferencia otraCuenta = kMunoz, otroNumero = kSinOrigen, otroRemito = kMunoz;
+    otraCuenta.cabCuenta = "2110'10102";
+    otroNumero.numero = "00000099";
+    otroRemito.tcOrigen = "RM";
+    const std::pair<Diferencia, QString> casos[] = {
+        {kMunoz, "CargarParaModificar NCPE|000100000002X;Tope 4646886500;Tc_O FCC;Cpte_O "
+                 "000200004526A"},
+        {kSinOrigen, "CargarParaModificar NCPE|000100000031X;Tope 17284000;Tc_O ;Cpte_O ;"
+                     "AstNumero 10"},
+        {remito, "CargarParaModificar NCPE|000100000012X;Tope 37257300;Tc_O rm ;Cpte_O "
+                 "000200004756A"},
+        {otraCuenta, ""},
+        {otroNumero, ""},
+        {otroRemito, ""},
+    };
+    for (const auto& [d, llamadas] : casos) {
+        registro.clear();
+        guion.Mensajes.clear();
+        EXPECT_TRUE(Clic(EnlaceDiferencia("_modificar_", d)));
+        const QString fin = ";Height 6340;frmMotivo True;ShowModal;Liberar";
+        EXPECT_EQ(registro.join(';'), llamadas.isEmpty() ? "" : llamadas + fin) << d.numero;
+        if (llamadas.isEmpty())
+            EsperarAviso("Este comprobante fue cargado originariamente desde Registraciones "
+                         "Directas, por lo tanto para su modificación debe dirigirse al menú: "
+                         "\r\nGestión Contable - Registraciones Directas",
+                         "Aviso al Usuario", vbInformation);
+        else
+            EXPECT_TRUE(guion.Mensajes.empty()) << d.numero;
+    }
+    EXPECT_EQ(Refrescos(), 1);
+}
+
+// What the form leaves: nothing to save does nothing; a failing batch leaves the database
+// as it was, prints nothing and says why; a good one replaces the entry, prints, refreshes.
+TEST_F(frmAuditoriaEnlacesTest, ElLoteDelFormulario) {
+    form.imprimir = true;
+    form.sqlTemp = " ";
+    guion.ImpresoraAceptada = {false};
+    QStringList antes = Base();
+    EXPECT_TRUE(Clic(EnlaceDiferencia("_Modificar_", kMunoz)));
+    EXPECT_EQ(Base(), antes);
+    EXPECT_EQ(Refrescos(), 1);
+    EXPECT_EQ(guion.ImpresoraAceptada.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_EQ(registro.last(), QStringLiteral("Liberar"));
+
+    int refrescos = 1;
+    for (const Diferencia& d : {kMunoz, kSinOrigen}) {
+        antes = Base();
+        guion.Mensajes.clear();
+        form.sqlTemp = Lote(d.numero) + "\r\nINSERT INTO MV_APLICACION (TC) VALUES (NULL)";
+        // With an origin the rollback comes before the message, without one after it.
+        int lineasAlAvisar = -1;
+        guion.AlVerMensaje = [&] {
+            ado::Recordset rs;
+            rs.Open("SELECT COUNT(*) FROM MV_ASIENTOS WHERE TC='NCPE' AND NUMERO='" + d.numero +
+                        "'",
+                    DB_Dll::Instancia().gCnn);
+            lineasAlAvisar = rs.Fields(0).Value().toInt();
+        };
+        EXPECT_TRUE(Clic(EnlaceDiferencia("_Modificar_", d)));
+        guion.AlVerMensaje = nullptr;
+        EXPECT_EQ(lineasAlAvisar, d.tcOrigen.isEmpty() ? 2 : 3) << d.numero;
+        EXPECT_EQ(Base(), antes) << d.numero;
+        ASSERT_EQ(guion.Mensajes.size(), 1u);
+        const auto& aviso = guion.Mensajes[0];
+        EXPECT_TRUE(aviso.Texto.endsWith("\r\nNo se pudo realizar la modificacion")) << aviso.Texto;
+        EXPECT_FALSE(aviso.Texto.startsWith("\r\n")) << aviso.Texto;
+        EXPECT_EQ(aviso.Titulo, QStringLiteral("SV - Aviso al Usuario"));
+        EXPECT_EQ(aviso.Botones, vbCritical + vbOKOnly);
+        EXPECT_EQ(guion.ImpresoraAceptada.size(), 1u);
+        EXPECT_EQ(Refrescos(), ++refrescos);
+    }
+    // No transaction was left open.
+    DB_Dll::Instancia().gCnn.BeginTrans();
+    DB_Dll::Instancia().gCnn.RollbackTrans();
+
+    guion.Mensajes.clear();
+    form.sqlTemp = Lote("00000002");
+    EXPECT_TRUE(Clic(EnlaceDiferencia("_Modificar_", kMunoz)));
+    EXPECT_EQ(Filas("SELECT SECUENCIA, CUENTA, IMPORTE FROM MV_ASIENTOS WHERE TC='NCPE' AND "
+                    "NUMERO='00000002' ORDER BY SECUENCIA"),
+              QStringList({"1|211010102|100", "2|5110102|100"}));
+    EXPECT_EQ(Filas("SELECT RTRIM(TCO_ORIGEN), IMPORTE FROM MV_APLICACION WHERE TC='NCPE' AND "
+                    "NUMERO='00000002'"),
+              QStringList({"FCC|100"}));
+    EXPECT_TRUE(guion.ImpresoraAceptada.empty()); // the printer was asked for
+    EXPECT_EQ(Refrescos(), refrescos + 1);
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+// A link whose action fails, or that cannot be read: one message each, nothing finished.
+TEST_F(frmAuditoriaEnlacesTest, UnErrorEnUnEnlaceSeInformaYNoTerminaNada) {
+    const QStringList antes = Base();
+    form.fallarAlMostrar = true;
+    EXPECT_TRUE(Clic(EnlaceDiferencia("_Modificar_", kMunoz)));
+    EXPECT_TRUE(Clic("_CambioEstado_0_SUCURSAL_0001")); // no "_TC_": the link cannot be read
+    ASSERT_EQ(guion.Mensajes.size(), 2u);
+    for (const auto& aviso : guion.Mensajes) {
+        EXPECT_EQ(aviso.Titulo, QStringLiteral("SV - Aviso al Usuario"));
+        EXPECT_EQ(aviso.Botones, vbCritical + vbOKOnly);
+    }
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("No coinciden los tipos"));
+    EXPECT_EQ(registro.last(), QStringLiteral("Liberar"));
+    EXPECT_TRUE(guion.VentanasModales.empty());
+    EXPECT_EQ(Base(), antes);
+    EXPECT_EQ(Refrescos(), 1);
+}
+
+} // namespace

@@ -1,0 +1,236 @@
+#include "DemoAuditoria.h"
+#include "platform/forms/Colores.h"
+
+#include <QGroupBox>
+#include <QToolButton>
+
+namespace {
+
+// The difference NCPE 0001-00000002 X of the demo company: state 0, origin FCC
+// 0002-00004526A of supplier 211010102, applied to that invoice.
+class frmCambioEstadoTest : public DemoAuditoria {
+protected:
+    void SetUp() override {
+        DemoAuditoria::SetUp();
+        Preparar(dlg);
+        dlg.CabCuenta = "211010102";
+        dlg.CabNombre = "Muñoz y Peña S.R.L.";
+        dlg.EstadoAnterior = QStringLiteral("0");
+    }
+    static void Preparar(frmCambioEstado& f) {
+        f.TC = "NCPE";
+        f.Suc = "0001";
+        f.Numero = "00000002";
+        f.Letra = "X";
+        f.Tc_Origen = "FCC";
+        f.Cpte_Origen = "000200004526A";
+    }
+    QStringList Estados(const QString& tc, const QString& numero) {
+        return Filas("SELECT ESTADO, IFNULL(IDMOTIVO, '') FROM MV_ASIENTOS WHERE TC='" + tc +
+                     "' AND NUMERO='" + numero + "' ORDER BY SECUENCIA");
+    }
+    int Aplicaciones() {
+        return int(
+            Filas("SELECT CUENTA FROM MV_APLICACION WHERE TC='NCPE' AND NUMERO='00000002'").size());
+    }
+    CajaTexto& Motivo() { return dlg.txtFields().Campo("IDMOTIVO"); }
+    void Elegir(int indice) { dlg.dpdEstadoNuevo->setCurrentIndex(indice); }
+    void Enter() {
+        dlg.Show();
+        dlg.activateWindow();
+        Motivo().setFocus();
+        QTest::keyClick(&Motivo(), Qt::Key_Return);
+    }
+    // Shows the dialog modally; the operator chooses the state (and motive) and clicks Aceptar.
+    void Aceptar(int estado, const QString& motivo) {
+        guion.AccionesModales.push_back([=, this](QWidget&) {
+            Elegir(estado);
+            Motivo().SetText(motivo);
+            dlg.CmdAceptar->click();
+        });
+        dlg.Show(true);
+    }
+
+    frmCambioEstado& dlg = Instancia<frmCambioEstado>();
+};
+
+// A few representative places, and what the code relies on.
+TEST_F(frmCambioEstadoTest, Diseno) {
+    EXPECT_EQ(dlg.Caption(), QStringLiteral("Cambio de Estado"));
+    EXPECT_EQ(dlg.Frame1->geometry(),
+              QRect(APixeles(75), APixeles(75), APixeles(6810), APixeles(2115)));
+    EXPECT_EQ(Motivo().parentWidget(), dlg.frmMotivo);
+    EXPECT_EQ(Motivo().geometry(),
+              QRect(APixeles(1410), APixeles(-15), APixeles(825), APixeles(285)));
+    EXPECT_EQ(Motivo().Tag(), QStringLiteral("V_TA_MOTIVOCPRA"));
+    EXPECT_EQ(Motivo().MaxLength(), 4);
+    EXPECT_FALSE(dlg.CmdAceptar->isDefault() || dlg.CmdAceptar->autoDefault());
+    EXPECT_TRUE(dlg.lblEstado->font().bold());
+    EXPECT_EQ(dlg.lblEstado->palette().color(QPalette::WindowText), ColorDesdeBGR(0x80L));
+    EXPECT_EQ(dlg.dpdEstadoNuevo->count(), 4);
+    EXPECT_FALSE(dlg.dpdEstadoNuevo->isEditable());
+}
+
+// The load shows the difference and proposes the next state.
+TEST_F(frmCambioEstadoTest, LaCargaProponeElEstadoSiguiente) {
+    const std::pair<QString, int> casos[] = {{"0", 1}, {"1", 2}, {"2", 0}, {"4", 0},
+                                             {"", 1},  {"x", 1}, {"1 ", 2}};
+    for (const auto& [anterior, propuesto] : casos) {
+        frmCambioEstado& f = Instancia<frmCambioEstado>();
+        Preparar(f);
+        f.EstadoAnterior = anterior;
+        f.OK = true;
+        f.Load();
+        EXPECT_EQ(f.dpdEstadoNuevo->currentIndex(), propuesto) << anterior;
+        EXPECT_TRUE(f.frmMotivo->isHidden()) << anterior;
+        EXPECT_FALSE(f.OK);
+        EXPECT_EQ(f.lblCpte->text(), QStringLiteral("NCPE 0001-00000002 X"));
+        EXPECT_EQ(f.lblCpteOrigen->text(), QStringLiteral("FCC 000200004526A"));
+        EXPECT_EQ(f.lblEstado->text(), anterior);
+        Liberar<frmCambioEstado>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// The motive shows for the state 3 only, keeping its text meanwhile. Enter looks it up among
+// those enabled for NCPE (HABILITADOPARA within "NCPE").
+TEST_F(frmCambioEstadoTest, EnterBuscaElMotivoHabilitadoParaNCPE) {
+    // CALI is enabled for "NC", DEVO for NDPR only, OTRO for nothing.
+    const std::pair<QString, QString> casos[] = {{"DPRE", "Diferencia de precio"},
+                                                 {"boni", "Bonificación no aplicada"},
+                                                 {"CALI", "Rechazo por calidad"},
+                                                 {"DEVO", ""},
+                                                 {"OTRO", ""},
+                                                 {"ZZZZ", ""},
+                                                 {"D'X", ""}};
+    dlg.Load();
+    Elegir(3);
+    EXPECT_FALSE(dlg.frmMotivo->isHidden());
+    Motivo().SetText("DPRE");
+    Elegir(1);
+    EXPECT_TRUE(dlg.frmMotivo->isHidden());
+    EXPECT_EQ(Motivo().Text(), QStringLiteral("DPRE"));
+    Elegir(3);
+    EXPECT_FALSE(dlg.frmMotivo->isHidden());
+    for (const auto& [tipeado, descripcion] : casos) {
+        guion.Mensajes.clear();
+        dlg.lblMot->setText("previo");
+        Motivo().SetText(tipeado);
+        Enter();
+        if (!descripcion.isEmpty()) {
+            EXPECT_EQ(dlg.lblMot->text(), descripcion);
+            EXPECT_TRUE(guion.Mensajes.empty()) << tipeado;
+            EXPECT_EQ(Motivo().Text(), tipeado);
+            continue;
+        }
+        EXPECT_EQ(dlg.lblMot->text(), QStringLiteral("...")) << tipeado;
+        EsperarAviso("El motivo ingresado es inexistente", "SV - Aviso al Usuario",
+                     vbInformation + vbOKOnly);
+        EXPECT_EQ(Motivo().Text(), QString()) << tipeado;
+    }
+    // A blank motive is not looked up.
+    guion.Mensajes.clear();
+    dlg.lblMot->setText("previo");
+    Motivo().SetText("  ");
+    Enter();
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_EQ(dlg.lblMot->text(), QStringLiteral("previo"));
+}
+
+// The statements for the state and motive chosen; the saving itself runs in the tests below.
+TEST_F(frmCambioEstadoTest, SentenciasDeLaGrabacion) {
+    const QString nc = "UPDATE MV_ASIENTOS SET ESTADO=%1 WHERE tc='NCPE' and sucursal='0001' and "
+                       "numero='00000002' and letra='X'";
+    const QString fcc = "\nUPDATE MV_ASIENTOS SET ESTADO=%1 WHERE tc='FCC' and sucursal='0002' and "
+                        "numero='00004526' and letra='A'  and cabcuenta%2";
+    const QString borrar = "\nDELETE MV_APLICACION WHERE CUENTA = '%1' AND TC = 'NCPE' AND "
+                           "SUCURSAL = '0001' AND NUMERO = '00000002' AND LETRA = 'X'";
+    const std::tuple<int, QString, QString, QString> casos[] = {
+        // A motive counts only for the state 3.
+        {1, "DPRE", "O'H", nc.arg("1") + fcc.arg("0", "='O''H'")},
+        {2, "", "211010102", nc.arg("2") + fcc.arg("0", "='211010102'")},
+        {0, "", "", nc.arg("0") + fcc.arg("1", " is null")},
+        {3, "dpre", "21'01",
+         nc.arg("3, IDMOTIVO = 'dpre'") + fcc.arg("0", "='21''01'") + borrar.arg("21''01")},
+        {3, " ", "", nc.arg("3") + fcc.arg("0", " is null") + borrar.arg("")},
+    };
+    dlg.Load();
+    for (const auto& [estado, motivo, cabCuenta, sentencias] : casos) {
+        Elegir(estado);
+        Motivo().SetText(motivo);
+        dlg.CabCuenta = cabCuenta;
+        EXPECT_EQ(dlg.SentenciasGrabacion().join('\n'), sentencias) << estado << motivo;
+    }
+    dlg.TC = "NC'PE";
+    dlg.Cpte_Origen = "0002'0004526A";
+    Elegir(1);
+    EXPECT_EQ(dlg.SentenciasGrabacion().join('\n'),
+              "UPDATE MV_ASIENTOS SET ESTADO=1 WHERE tc='NC''PE' and sucursal='0001' and "
+              "numero='00000002' and letra='X'\nUPDATE MV_ASIENTOS SET ESTADO=0 WHERE tc='FCC' and "
+              "sucursal='0002' and numero='''0004526' and letra='A'  and cabcuenta is null");
+}
+
+TEST_F(frmCambioEstadoTest, AceptarGrabaElEstadoTresConSuMotivo) {
+    Aceptar(3, "DPRE");
+    EXPECT_TRUE(dlg.OK);
+    EXPECT_TRUE(dlg.isHidden());
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_EQ(Estados("NCPE", "00000002"), QStringList({"3|DPRE", "3|DPRE", "3|DPRE"}));
+    EXPECT_EQ(Estados("FCC", "00004526"), QStringList({"0|", "0|", "0|"}));
+    EXPECT_EQ(Aplicaciones(), 0);
+}
+
+TEST_F(frmCambioEstadoTest, VolverARevisionMarcaElOrigen) {
+    Ejecutar("UPDATE MV_ASIENTOS SET ESTADO=2 WHERE TC='NCPE' AND NUMERO='00000002'");
+    Ejecutar("UPDATE MV_ASIENTOS SET ESTADO=0 WHERE TC='FCC' AND NUMERO='00004526'");
+    dlg.EstadoAnterior = QStringLiteral("2");
+    guion.AccionesModales.push_back([this](QWidget&) { dlg.CmdAceptar->click(); });
+    dlg.Show(true);
+    EXPECT_TRUE(dlg.OK);
+    EXPECT_EQ(Estados("NCPE", "00000002"), QStringList({"0|", "0|", "0|"}));
+    EXPECT_EQ(Estados("FCC", "00004526"), QStringList({"1|", "1|", "1|"}));
+    EXPECT_EQ(Aplicaciones(), 1);
+}
+
+TEST_F(frmCambioEstadoTest, UnaSentenciaFallidaDeshaceTodoYNoDaOK) {
+    Ejecutar("DROP TABLE MV_APLICACION");
+    const QStringList antes = Filas("SELECT * FROM MV_ASIENTOS ORDER BY TC, NUMERO, SECUENCIA");
+    Aceptar(3, "DPRE");
+    EXPECT_FALSE(dlg.OK);
+    EXPECT_EQ(Filas("SELECT * FROM MV_ASIENTOS ORDER BY TC, NUMERO, SECUENCIA"), antes);
+    ASSERT_FALSE(guion.Mensajes.empty());
+    const auto& aviso = guion.Mensajes.back();
+    EXPECT_TRUE(aviso.Texto.endsWith("\r\nNo se pudo cambiar el estado")) << aviso.Texto;
+    EXPECT_FALSE(aviso.Texto.startsWith("\r\n")) << aviso.Texto;
+    EXPECT_EQ(aviso.Titulo, QStringLiteral("SV - Aviso al Usuario"));
+    EXPECT_EQ(aviso.Botones, vbCritical + vbOKOnly);
+    // The connection is usable again: nothing was left open.
+    DB_Dll::Instancia().gCnn.BeginTrans();
+    DB_Dll::Instancia().gCnn.RollbackTrans();
+}
+
+// Aceptar checks the motive first; Consultar does nothing yet; Cancelar saves nothing.
+TEST_F(frmCambioEstadoTest, AceptarRechazaUnMotivoNoHabilitadoYCancelarNoGraba) {
+    const QStringList antes = Estados("NCPE", "00000002");
+    guion.AccionesModales.push_back([this](QWidget&) {
+        Elegir(3);
+        Motivo().SetText("DEVO");
+        dlg.CmdAceptar->click();
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(Motivo().Text(), QString());
+        Motivo().SetText("DP");
+        dlg.cmdConsultar->click();
+        EXPECT_EQ(Motivo().Text(), QStringLiteral("DP"));
+        dlg.CmdCancelar->click();
+    });
+    dlg.Show(true);
+    EXPECT_FALSE(dlg.OK);
+    EXPECT_TRUE(dlg.isHidden());
+    EsperarAviso("El motivo ingresado es inexistente", "SV - Aviso al Usuario",
+                 vbInformation + vbOKOnly);
+    EXPECT_EQ(guion.VentanasModales.size(), 1u);
+    EXPECT_EQ(Estados("NCPE", "00000002"), antes);
+    EXPECT_EQ(Aplicaciones(), 1);
+}
+
+} // namespace
