@@ -1,4 +1,5 @@
 #include "audit/frmAuditoria.h"
+#include "detail_pages/FabricaVentanas.h"
 #include "platform/browser/NavegadorWeb.h"
 #include "platform/dialogs/CodigosMsgBox.h"
 #include "platform/dialogs/Dialogos.h"
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
     Locale::Iniciar();
     NavegadorWeb::Instalar();
     InstalarInformeErrores(InformarError);
+    InstalarVentanasDetalle();
     Instancia<frmAuditoria>().Show();
     return aplicacion.exec();
 }

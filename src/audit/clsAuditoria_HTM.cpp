@@ -1,6 +1,7 @@
 #include "audit/clsAuditoria_HTM.h"
 
 #include "audit/ConsultaDiferencias.h"
+#include "audit/EnlacePagina.h"
 #include "platform/ado/Recordset.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/files/ArchivoTexto.h"
@@ -163,61 +164,8 @@ short clsAuditoria_HTM::ObtenerAnteriorCuenta(const QString& Cuenta) {
 
 namespace {
 
-// Database text inside a cell.
-void AgregarHtml(QString& linea, const QString& texto) {
-    for (const QChar c : texto) {
-        switch (c.unicode()) {
-        case u'&':
-            linea += QLatin1String("&amp;");
-            break;
-        case u'<':
-            linea += QLatin1String("&lt;");
-            break;
-        case u'>':
-            linea += QLatin1String("&gt;");
-            break;
-        case u'"':
-            linea += QLatin1String("&quot;");
-            break;
-        default:
-            linea += c;
-        }
-    }
-}
-
-bool NoReservado(char16_t c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
-           c == u'-' || c == u'.' || c == u'_' || c == u'~';
-}
-
-// Writes one byte of the value's UTF-8 form at `salida`, escaped when it is not unreserved.
-QChar* EscribirByteUrl(QChar* salida, unsigned char b) {
-    static constexpr char hex[] = "0123456789ABCDEF";
-    if (NoReservado(b)) {
-        *salida++ = QLatin1Char(char(b));
-        return salida;
-    }
-    *salida++ = u'%';
-    *salida++ = QLatin1Char(hex[b >> 4]);
-    *salida++ = QLatin1Char(hex[b & 15]);
-    return salida;
-}
-
-// A value inside a link target, percent-encoded as UTF-8: the browser hands the address back
-// decoded, so any text reaches the dispatcher whole, blanks and quotes included.
-void AgregarUrl(QString& linea, const QString& texto) {
-    const bool ascii =
-        std::all_of(texto.cbegin(), texto.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    const QByteArray utf8 = ascii ? QByteArray() : texto.toUtf8();
-    const qsizetype largo = ascii ? texto.size() : utf8.size();
-    const qsizetype inicio = linea.size();
-    linea.resize(inicio + 3 * largo); // room for every byte escaped
-    QChar* salida = linea.data() + inicio;
-    for (qsizetype i = 0; i < largo; ++i)
-        salida = EscribirByteUrl(salida, ascii ? static_cast<unsigned char>(texto[i].unicode())
-                                               : static_cast<unsigned char>(utf8[i]));
-    linea.truncate(salida - linea.constData());
-}
+using EnlacePagina::AgregarHtml;
+using EnlacePagina::AgregarUrl;
 
 // The texts of one row of the list, in the order of the statement's columns.
 enum Columna {

@@ -1,6 +1,7 @@
 // The list page's command links: the browser hands over every navigation, and the links made
 // of marker words ("_CambioEstado_0_TC_NCPE_SUCURSAL_0001...") become actions instead.
 
+#include "audit/EnlacePagina.h"
 #include "audit/VentanasVecinas.h"
 #include "audit/frmAuditoria.h"
 #include "audit/frmCambioEstado.h"
@@ -10,10 +11,9 @@
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
 
-#include <QByteArray>
-#include <QStringDecoder>
-
 namespace {
+
+using EnlacePagina::DecodificarRestos;
 
 const QString TituloAvisoUsuario = QStringLiteral("SV - Aviso al Usuario");
 
@@ -21,42 +21,6 @@ const QString TituloAvisoUsuario = QStringLiteral("SV - Aviso al Usuario");
 struct Diferencia {
     QString Estado, TC, Suc, Numero, Letra, Tc_Origen, Cpte_Origen, CabCuenta, CabNombre;
 };
-
-int ValorHex(QChar c) {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
-
-// The page writes its values percent-encoded and the browser reports them decoded. An escape
-// still standing (one the browser left alone) is read when its run spells UTF-8 text; any
-// other "%", as in "50% de descuento", is the name's own and stays.
-QString DecodificarRestos(const QString& valor) {
-    QString resultado;
-    qsizetype i = 0;
-    while (i < valor.size()) {
-        const qsizetype inicio = i;
-        QByteArray bytes;
-        while (i + 2 < valor.size() && valor.at(i) == u'%' && ValorHex(valor.at(i + 1)) >= 0 &&
-               ValorHex(valor.at(i + 2)) >= 0) {
-            bytes.append(char(ValorHex(valor.at(i + 1)) * 16 + ValorHex(valor.at(i + 2))));
-            i += 3;
-        }
-        if (bytes.isEmpty()) {
-            resultado += valor.at(i++);
-            continue;
-        }
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString texto = utf8.decode(bytes);
-        resultado += utf8.hasError() ? valor.mid(inicio, i - inicio) : texto;
-    }
-    return resultado;
-}
 
 // The value after `marcador`, up to `siguiente` or, without one, to the end of the address.
 // Markers are found without regard to case, each at its first occurrence.

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QString>
+
+// The command links of the detail pages: how the page writers write them and how the detail
+// windows read them and decide what to open.
+//
+// A link is made of marker words and values: "_TC_FC_SUCURSAL_0001_NUMERO_00001234_LETRA_A"
+// (a voucher), the same with "_CUENTA_" + account, "_VER_ASIENTOTC_..." (the voucher's
+// journal entry, optionally with "_CABCUENTA_" + account) and "\ARTICULO_" + code (an
+// article). Markers are found without regard to case, each at its first occurrence, anywhere
+// in the address the browser reports (which may be made absolute against the page's folder).
+namespace EnlaceDetalle {
+
+// ---- Writing the links ------------------------------------------------------------------
+
+// The link texts, values percent-encoded, markers as they stand.
+QString Comprobante(const QString& TC, const QString& Sucursal, const QString& Numero,
+                    const QString& Letra);
+QString ComprobanteConCuenta(const QString& TC, const QString& Sucursal, const QString& Numero,
+                             const QString& Letra, const QString& Cuenta);
+QString Asiento(const QString& TC, const QString& Sucursal, const QString& Numero,
+                const QString& Letra);
+QString AsientoConCuenta(const QString& TC, const QString& Sucursal, const QString& Numero,
+                         const QString& Letra, const QString& Cuenta);
+// The anchor that opens a link: "<A HREF=\"" + link + "\">" (left open, as the pages write
+// it; the visible text follows).
+QString Ancla(const QString& Enlace);
+
+// ---- Voucher-type groups ----------------------------------------------------------------
+
+enum class Grupo {
+    Otro,         // any type outside the groups
+    Ventas,       // FC, NC, DBC, ND, NCFP, FP, TK, TKFC, RM, NP
+    Compras,      // FCC, FPC, NCC, NDC, NCCP, OC, RMC
+    Recibos,      // CBFP, CB, CBCT
+    Pagos,        // PG, OPG, PGFP
+    NCPE,         // pending supplier credit note: the journal entry
+    IngresoStock, // IR
+    SinDetalle,   // VJ: has no page
+};
+// The whole code compared without regard to case; blanks count.
+Grupo GrupoDe(const QString& TC);
+
+// ---- Reading the links ------------------------------------------------------------------
+
+// The window whose link handler reads the address: each reads the links a little
+// differently and opens different windows.
+enum class Manejador {
+    Stock,              // FrmAuditoriaTCSTOCK
+    Recibo,             // FrmAuditoriaRECIBODetalle
+    DetalleComprobante, // FrmAuditoriaCBTEDetalle
+    Asiento,            // FrmAuditoriaCBTECTABLE
+    PopUp,              // FrmAuditoriaPopUp
+};
+
+// What a link opens.
+enum class Ventana {
+    Ninguna,
+    NuevoDetalleComprobante, // a new FrmAuditoriaCBTEDetalle
+    NuevoStock,              // a new FrmAuditoriaTCSTOCK
+    NuevoRecibo,             // a new FrmAuditoriaRECIBODetalle
+    DetalleComprobante,      // the default FrmAuditoriaCBTEDetalle
+    Recibo,                  // the default FrmAuditoriaRECIBODetalle
+    Asiento,                 // the default FrmAuditoriaCBTECTABLE
+    Articulo,                // the article program
+    CuentaPopUp,             // the pop-up's account lookup
+};
+
+// A handler's decision: whether the navigation is cancelled and what, if anything, it opens
+// with which values (decoded, as cut, not trimmed).
+struct Destino {
+    bool Cancel = false;
+    Ventana Abre = Ventana::Ninguna;
+    QString TC, Sucursal, Numero, Letra;
+    bool EsVenta = false;
+    QString Cuenta;   // the account passed on (and the pop-up's account code)
+    QString Articulo; // the article code
+};
+
+// The decision of the window's handler for the address. A link that is cut short or whose
+// markers stand out of order is still cancelled but opens nothing.
+Destino Enrutar(Manejador Quien, const QString& URL);
+
+// Opens what the decision says (through the installed windows, see FabricaVentanas.h). The
+// pop-up's account lookup is its own window's business and is not done here.
+void Abrir(const Destino& d);
+
+// Both at once: the link handler of the detail windows.
+void Seguir(Manejador Quien, const QString& URL, bool& Cancel);
+
+} // namespace EnlaceDetalle

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "platform/ado/Recordset.h"
+#include "platform/errors/Procedimiento.h"
+#include "platform/files/ArchivoTexto.h"
+
+#include <QString>
+#include <QVariant>
+
+// The page of one sales or purchase voucher: heading, customer or supplier, items, tasks,
+// remarks, totals, the vouchers it applies and that apply to it, the reception reports of an
+// order, its history and the link to its journal entry. Sales vouchers are read from the
+// sales views, purchase vouchers from the purchase views, where the supplier's account is
+// part of the key.
+class PaginaComprobante {
+public:
+    // Writes the page into `archivo`. Errors are told to the operator once each: a query the
+    // database refuses by the database object, and that part of the page is left out; any
+    // other failure here, and the operator's answer retries it, skips it or ends the page
+    // where it got; a page file that fails is written again from the start or left so.
+    static void Generar(const QString& archivo, const QString& iTC, const QString& iSucursal,
+                        const QString& iNumero, const QString& iLetra, bool EsVenta,
+                        const QString& Cuenta = {});
+
+private:
+    enum class Desenlace { Escrita, ReintentarArchivo, Abandonada };
+
+    PaginaComprobante(const QString& iTC, const QString& iSucursal, const QString& iNumero,
+                      const QString& iLetra, bool EsVenta, const QString& Cuenta);
+
+    Desenlace Escribir(const QString& archivo);
+    AccionError Informar(const ErrorEjecucion& error, const QString& procedimiento);
+    void Linea(const QString& texto);
+    // Opens the statement; true when it gave rows, and the recordset is on the first. A
+    // statement the database refused has been reported already and gives no rows.
+    static bool Consultar(QString sql, ado::Recordset& rs);
+
+    // The opening: head, company and date, title.
+    void EscribirEmpresa();
+    void EscribirTitulo();
+    void EscribirCierre();
+
+    // The customer or supplier and the items (PaginaComprobanteCabecera.cpp).
+    void ConsultarCabecera();
+    void EscribirParte();
+    void EscribirServicio();
+    void EscribirInsumos();
+    QString LineaInsumo(ado::Recordset& rs) const;
+
+    // Tasks, remarks and totals (PaginaComprobanteDetalle.cpp).
+    void EscribirTareas();
+    void EscribirObservaciones();
+    void EscribirTotales();
+    QString FilaTotales(int fila);
+
+    // Applications, reception reports, history and the journal-entry link
+    // (PaginaComprobantePie.cpp).
+    void EscribirAplicadosPor();
+    void EscribirQueAplican();
+    void EscribirAplicaciones(const QString& sql, const QString& titulo, bool origen);
+    void EscribirInformesRecepcion();
+    void EscribirHistorial();
+    void EscribirUnidadNegocio();
+    void EscribirEnlaceAsiento();
+
+    // Pieces shared by the sections.
+    QString Clave() const { return suc_ + num_ + letra_; }
+    QString TcRelleno() const;
+    QString WhereComprobante(const QString& vista) const;
+    QString Cabecera(const char* campo);
+    // The complement of a sale as a number for the statements; a header without one has no
+    // lines of its own, and NULL keeps the statement valid while finding none.
+    QString ComplementoSql();
+
+    QString tc_, suc_, num_, letra_, cuenta_;
+    bool esVenta_;
+    archivos::ArchivoTexto archivo_;
+    ado::Recordset rsCabecera_;
+    bool hayCabecera_ = false;
+    bool archivoFallido_ = false;
+    AccionError respuestaArchivo_ = AccionError::Abortar;
+    RutinaError rutina_ = [this](const ErrorEjecucion& error, const QString& procedimiento) {
+        return Informar(error, procedimiento);
+    };
+};
+
+// Text as the detail pages write it: a value in its plain regional form, made safe for the
+// page, and the SQL literal of a value that came in from a link.
+namespace pagina_detalle {
+QString Html(const QString& texto);
+QString Html(const QVariant& valor);
+QString Recortado(const QVariant& valor);
+QString Literal(const QString& valor);
+} // namespace pagina_detalle

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/ado/Recordset.h"
+
+#include <QString>
+
+class EscrituraPagina;
+
+// The page of one receipt or payment: the customer or supplier, how the money was paid or
+// received, the vouchers it settled, its total in words, discounts and withholdings, its
+// history, its business unit and the link to its journal entry.
+class PaginaRecibo {
+public:
+    // Writes the page into `archivo`, from the sales views with EsVenta and from the purchase
+    // views without it (payments always read the vouchers they settled from the purchase
+    // view). Errors are told to the operator here, once each: a failing query or value leaves
+    // that part out when the operator goes on; a page file that fails is written again from
+    // the start or left as far as it got.
+    static void Generar(const QString& archivo, const QString& iTC, const QString& iSucursal,
+                        const QString& iNumero, const QString& iLetra, bool EsVenta);
+
+private:
+    PaginaRecibo(EscrituraPagina& escritura, const QString& iTC, const QString& iSucursal,
+                 const QString& iNumero, const QString& iLetra, bool EsVenta);
+
+    void Escribir();
+    void ConsultarParte();
+    void EscribirParte();
+    void EscribirDetallesPago();
+    void EscribirAfectados();
+    void EscribirTotales();
+    void EscribirHistorial();
+    void EscribirUnidadNegocio();
+
+    // The voucher's key in the forms the statements compare it in.
+    QString Clave() const { return suc_ + num_ + letra_; }
+    QString Tc4() const;
+    // "TC='...' and SUCURSAL='...' and NUMERO='...' and LETRA='...'", each part filled to its
+    // column's width, the columns named after `prefijo`.
+    QString CondicionRellena(const QString& prefijo) const;
+    // A value of the party row as page text, and as it stands.
+    QString Parte(const char* campo);
+    QString ValorParte(const char* campo);
+    // The discounts and withholdings; the purchase selection has the four discounts apart and
+    // no withholdings, which then show empty.
+    QString Descuentos();
+    QString Retencion(const char* campo);
+
+    EscrituraPagina& e_;
+    QString tc_, suc_, num_, letra_;
+    bool esVenta_;
+    ado::Recordset rsParte_;
+    bool hayParte_ = false;
+};
