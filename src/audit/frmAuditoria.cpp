@@ -4,6 +4,8 @@
 #include "audit/VentanasVecinas.h"
 #include "audit/clsAuditoria_HTM.h"
 #include "audit/frmCambioEstado.h"
+#include "lookup/Def_QConsulta.h"
+#include "lookup/Lib_ClsCons3.h"
 #include "platform/browser/Navegador.h"
 #include "platform/controls/Panel.h"
 #include "platform/controls/StatusBar.h"
@@ -358,12 +360,24 @@ void frmAuditoria::ConsultarCampo() {
     const QString tag = vb::Trim(campo.Tag());
     if (tag.isEmpty())
         return;
-    // Accounts and other tables are looked up through the lookup library, which has no
-    // list window yet: until it has, F5 there opens nothing.
-    if (!vb::Iguales(tag, QStringLiteral("FECHA")))
-        return;
     QString valor;
-    UtilGeneral::Instancia().ElegirFecha(valor);
+    if (vb::Iguales(tag, QStringLiteral("ma_cuentas"))) {
+        valor = vb::Trim(campo.Text());
+        Lib_ClsCons3& consultas = Lib_ClsCons3::Instancia();
+        consultas.CampoDevuelto = QStringLiteral("codigo");
+        consultas.ConsultaSearch(QStringLiteral("MA_CUENTAS"));
+        const QString elegido = vb::ValorTexto(consultas.ValorDevuelto);
+        if (!elegido.isEmpty())
+            valor = elegido;
+    } else if (vb::Iguales(tag, QStringLiteral("FECHA"))) {
+        UtilGeneral::Instancia().ElegirFecha(valor);
+    } else {
+        QString tabla = tag;
+        QString descripcion;
+        QString adicional;
+        QString where;
+        Def_QConsulta::QConsultaTabla(tabla, descripcion, valor, adicional, true, where);
+    }
     campo.SetText(vb::Trim(valor));
     int tecla = vbKeyReturn;
     txtFields_KeyDown(IndiceActivo, tecla, 0);

@@ -1,5 +1,6 @@
 #include "audit/frmCambioEstado.h"
 
+#include "lookup/Lib_ClsCons3.h"
 #include "platform/ado/Recordset.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/errors/Procedimiento.h"
@@ -9,6 +10,7 @@
 #include "platform/forms/Twips.h"
 #include "platform/runtime/Numeros.h"
 #include "platform/runtime/Texto.h"
+#include "platform/runtime/ValorTexto.h"
 #include "platform/suite/UtilControles.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
@@ -181,9 +183,18 @@ bool frmCambioEstado::MotivoValido() {
     return false;
 }
 
-// The motive lookup opens through the lookup library's ConsultaSearch; the library does not
-// offer it yet, so the button does nothing for now.
-void frmCambioEstado::cmdConsultar_Click() {}
+// The lookup lists only the motives enabled for NCPE differences; the one chosen is checked as
+// if typed.
+void frmCambioEstado::cmdConsultar_Click() {
+    Lib_ClsCons3& consultas = Lib_ClsCons3::Instancia();
+    consultas.CampoDevuelto = QStringLiteral("IdMotivoCpra");
+    QString where = QStringLiteral(" ") + CondicionMotivo;
+    consultas.ConsultaSearch(QStringLiteral("V_TA_MOTIVOCPRA"), nullptr, {}, nullptr, &where);
+    const int indice = UtilControles::Instancia().IndiceCampo("IDMOTIVO", *txtFields_);
+    (*txtFields_)[indice].SetText(vb::Trim(vb::ValorTexto(consultas.ValorDevuelto)));
+    int tecla = vbKeyReturn;
+    txtFields_KeyDown(indice, tecla, 0);
+}
 
 void frmCambioEstado::CmdAceptar_Click() {
     if (EligioEstadoTres() && !MotivoValido())

@@ -1,9 +1,11 @@
 #include "DemoAuditoria.h"
 #include "audit/FuenteAsientos.h"
+#include "lookup/Lib_FrmCons3.h"
 #include "platform/controls/Panel.h"
 #include "platform/controls/StatusBar.h"
 #include "platform/suite/DialogoComun.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -69,6 +71,36 @@ TEST_F(frmAuditoriaTest, LaCargaPoneLasFechasDelPeriodoYLaHojaDeEstilo) {
     IniciarSesion(";@Usuario=demo;");
     AbrirVentana();
     EXPECT_EQ(QDir(frm->CarpetaInforme()).absolutePath(), QDir(QDir::tempPath()).absolutePath());
+}
+
+// F5 in an account field opens the account lookup: the code chosen fills the field and is
+// checked as after Enter; a cancelled lookup keeps what was typed.
+TEST_F(frmAuditoriaTest, F5EnUnaCuentaLaEligeDeLaConsulta) {
+    QString listada;
+    guion.AccionesModales.push_back([&](QWidget& ventana) {
+        auto* lista = qobject_cast<Lib_FrmCons3*>(&ventana);
+        ASSERT_NE(lista, nullptr);
+        listada = lista->SQLInicial();
+        EXPECT_EQ(lista->CampoDevuelto, "codigo");
+        const int codigo = lista->IndiceColumna("CODIGO");
+        ASSERT_GT(codigo, 0);
+        lista->CmbSearch[size_t(codigo - 1)]->setEditText("211010102");
+        lista->CmdAceptar_Click();
+    });
+    Enfocar("CUENTA_Desde");
+    QTest::keyClick(&Campo("CUENTA_Desde"), Qt::Key_F5);
+    EXPECT_TRUE(listada.contains(" FROM MA_CUENTAS ")) << listada;
+    EXPECT_EQ(Campo("CUENTA_Desde").Text(), QStringLiteral("211010102"));
+    EXPECT_TRUE(Campo("CUENTA_hasta").hasFocus());
+    EXPECT_TRUE(guion.Mensajes.empty());
+
+    guion.AccionesModales.push_back(
+        [](QWidget& ventana) { qobject_cast<Lib_FrmCons3*>(&ventana)->CmdCancelar_Click(); });
+    QTest::keyClicks(&Campo("CUENTA_hasta"), QStringLiteral("BNA"));
+    QTest::keyClick(&Campo("CUENTA_hasta"), Qt::Key_F5);
+    EXPECT_EQ(Campo("CUENTA_hasta").Text(), QStringLiteral("1110102"));
+    EXPECT_EQ(guion.VentanasModales.size(), 2u);
+    EXPECT_TRUE(guion.Mensajes.empty());
 }
 
 // F9 with no state chosen lists them all; chosen states narrow the list.

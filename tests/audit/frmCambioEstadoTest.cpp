@@ -1,6 +1,9 @@
 #include "DemoAuditoria.h"
+#include "lookup/Lib_FrmCons3.h"
+#include "lookup/ModeloConsulta.h"
 #include "platform/forms/Colores.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QToolButton>
 
@@ -137,6 +140,36 @@ TEST_F(frmCambioEstadoTest, EnterBuscaElMotivoHabilitadoParaNCPE) {
     EXPECT_EQ(dlg.lblMot->text(), QStringLiteral("previo"));
 }
 
+// The lookup button lists the motives enabled for NCPE; the one chosen goes into the box and
+// is checked. A cancelled lookup leaves the box empty.
+TEST_F(frmCambioEstadoTest, ConsultarEligeUnMotivoHabilitado) {
+    dlg.Load();
+    Elegir(3);
+    QStringList ofrecidos;
+    guion.AccionesModales.push_back([&](QWidget& ventana) {
+        auto* lista = qobject_cast<Lib_FrmCons3*>(&ventana);
+        ASSERT_NE(lista, nullptr);
+        const int codigo = lista->IndiceColumna("IDMOTIVOCPRA");
+        ASSERT_GT(codigo, 0);
+        for (int fila = 0; fila < lista->Modelo().Filas(); ++fila)
+            ofrecidos << lista->Modelo().Celda(fila, codigo - 1);
+        lista->CmbSearch[size_t(codigo - 1)]->setEditText("boni");
+        lista->CmdAceptar_Click();
+    });
+    dlg.cmdConsultar->click();
+    ofrecidos.sort();
+    EXPECT_EQ(ofrecidos, (QStringList{"BONI", "CALI", "DCAN", "DPRE", "MDAN"}));
+    EXPECT_EQ(Motivo().Text(), QStringLiteral("BONI"));
+    EXPECT_EQ(dlg.lblMot->text(), QStringLiteral("Bonificación no aplicada"));
+    EXPECT_TRUE(guion.Mensajes.empty());
+
+    guion.AccionesModales.push_back(
+        [](QWidget& ventana) { qobject_cast<Lib_FrmCons3*>(&ventana)->CmdCancelar_Click(); });
+    dlg.cmdConsultar->click();
+    EXPECT_EQ(Motivo().Text(), QString());
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
 // The statements for the state and motive chosen; the saving itself runs in the tests below.
 TEST_F(frmCambioEstadoTest, SentenciasDeLaGrabacion) {
     const QString nc = "UPDATE MV_ASIENTOS SET ESTADO=%1 WHERE tc='NCPE' and sucursal='0001' and "
@@ -218,9 +251,10 @@ TEST_F(frmCambioEstadoTest, AceptarRechazaUnMotivoNoHabilitadoYCancelarNoGraba) 
         dlg.CmdAceptar->click();
         EXPECT_TRUE(dlg.isVisible());
         EXPECT_EQ(Motivo().Text(), QString());
+        // The motive lookup closed without a choice leaves the box empty.
         Motivo().SetText("DP");
         dlg.cmdConsultar->click();
-        EXPECT_EQ(Motivo().Text(), QStringLiteral("DP"));
+        EXPECT_EQ(Motivo().Text(), QString());
         dlg.CmdCancelar->click();
     });
     dlg.Show(true);
@@ -228,7 +262,8 @@ TEST_F(frmCambioEstadoTest, AceptarRechazaUnMotivoNoHabilitadoYCancelarNoGraba) 
     EXPECT_TRUE(dlg.isHidden());
     EsperarAviso("El motivo ingresado es inexistente", "SV - Aviso al Usuario",
                  vbInformation + vbOKOnly);
-    EXPECT_EQ(guion.VentanasModales.size(), 1u);
+    ASSERT_EQ(guion.VentanasModales.size(), 2u);
+    EXPECT_EQ(guion.VentanasModales[1].Clase, QStringLiteral("Lib_FrmCons3"));
     EXPECT_EQ(Estados("NCPE", "00000002"), antes);
     EXPECT_EQ(Aplicaciones(), 1);
 }
