@@ -2,6 +2,7 @@
 
 #include "audit/ConsultaDiferencias.h"
 #include "audit/EnlacePagina.h"
+#include "audit/EscrituraArchivoPagina.h"
 #include "platform/ado/Recordset.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/files/ArchivoTexto.h"
@@ -76,8 +77,6 @@ constexpr std::array<const char*, 14> kEncabezadosTabla = {
     "<TD CLASS=TableCaption>  </TD>",
     "</TR>",
 };
-
-const QString kProcedimiento = QStringLiteral("Generar");
 
 } // namespace
 
@@ -280,7 +279,7 @@ QString LineaFila(const TextosFila& t) {
 // One attempt at writing the list page.
 class EscritorLista {
 public:
-    enum class Desenlace { Escrita, ReintentarArchivo, ArchivoPerdido };
+    using Desenlace = EscrituraArchivoPagina::Desenlace;
 
     EscritorLista(const QString& ruta, const QString& titulo, const QString& sql)
         : ruta_(ruta), titulo_(titulo), sql_(sql) {}
@@ -288,7 +287,6 @@ public:
     Desenlace Escribir();
 
 private:
-    AccionError Informar(const ErrorEjecucion& error, const QString& procedimiento);
     void EscribirEncabezado();
     void Consultar();
     void EscribirFilas();
@@ -298,39 +296,19 @@ private:
     QString ruta_;
     QString titulo_;
     QString sql_;
-    archivos::ArchivoTexto archivo_;
+    EscrituraArchivoPagina pagina_;
+    archivos::ArchivoTexto& archivo_ = pagina_.Archivo();
     ado::Recordset rs_;
     bool hayFilas_ = false;
-    bool archivoFallido_ = false;
-    AccionError respuestaArchivo_ = AccionError::Abortar;
-    RutinaError rutina_ = [this](const ErrorEjecucion& error, const QString& procedimiento) {
-        return Informar(error, procedimiento);
-    };
 };
 
-// The operator hears of each error once. While the page file is open the answer goes to
-// the failing step; a file that failed is closed and cannot be resumed, so the attempt ends
-// and the answer decides whether the page is written again from the start.
-AccionError EscritorLista::Informar(const ErrorEjecucion& error, const QString& procedimiento) {
-    const AccionError accion = UtilGeneral::Instancia().TratarError(error, procedimiento);
-    if (archivo_.Abierto())
-        return accion;
-    archivoFallido_ = true;
-    respuestaArchivo_ = accion;
-    return AccionError::Abortar;
-}
-
 EscritorLista::Desenlace EscritorLista::Escribir() {
-    EjecutarPasos(kProcedimiento, rutina_,
-                  {[&] { archivo_.Abrir(ruta_, archivos::ArchivoTexto::Modo::Salida); },
-                   [&] { EscribirEncabezado(); }, [&] { Consultar(); }, [&] { EscribirFilas(); }});
+    pagina_.Pasos({[&] { pagina_.Abrir(ruta_); }, [&] { EscribirEncabezado(); },
+                   [&] { Consultar(); }, [&] { EscribirFilas(); }});
     // Whatever stopped the rows, the page that can still be written is closed properly.
-    if (!archivoFallido_)
-        EjecutarPasos(kProcedimiento, rutina_, {[&] { Terminar(); }});
-    if (!archivoFallido_)
-        return Desenlace::Escrita;
-    return respuestaArchivo_ == AccionError::Reintentar ? Desenlace::ReintentarArchivo
-                                                        : Desenlace::ArchivoPerdido;
+    if (!pagina_.Fallida())
+        pagina_.Pasos({[&] { Terminar(); }});
+    return pagina_.Resultado();
 }
 
 void EscritorLista::EscribirEncabezado() {
@@ -361,8 +339,7 @@ void EscritorLista::EscribirFilas() {
         campos.push_back(rs_.Fields(nombre));
     // A row that cannot be written is retried or left out on its own.
     while (!rs_.Eof()) {
-        if (EjecutarPasos(kProcedimiento, rutina_, {[&] { EscribirFila(campos); }}).SalioAntes)
-            SalirDelProcedimiento();
+        pagina_.Ejecutar([&] { EscribirFila(campos); });
         rs_.MoveNext();
     }
 }
@@ -396,15 +373,9 @@ void clsAuditoria_HTM::writeHTML(const QString& strNombreArchivo, const QString&
     const QString sql =
         SentenciaDiferencias({Fecha_Desde, Fecha_Hasta, Cuenta_Desde, Cuenta_Hasta, NombreLike,
                               Tc_Origen, Suc_Origen, Numero_Origen, Letra_Origen, Estados});
-    for (;;) {
-        EscritorLista escritor(strNombreArchivo, Titulo, sql);
-        const EscritorLista::Desenlace desenlace = escritor.Escribir();
-        if (desenlace == EscritorLista::Desenlace::Escrita)
-            return;
-        if (desenlace == EscritorLista::Desenlace::ArchivoPerdido) {
-            // Better no page than a cut one, or the previous list shown as if it were this.
-            IgnorarErrores({[&] { archivos::BorrarArchivo(strNombreArchivo); }});
-            return;
-        }
+    const auto intento = [&] { return EscritorLista(strNombreArchivo, Titulo, sql).Escribir(); };
+    if (EscrituraArchivoPagina::Repetir(intento) == EscritorLista::Desenlace::Abandonada) {
+        // Better no page than a cut one, or the previous list shown as if it were this.
+        IgnorarErrores({[&] { archivos::BorrarArchivo(strNombreArchivo); }});
     }
 }

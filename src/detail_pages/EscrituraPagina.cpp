@@ -15,8 +15,6 @@ using pagina_detalle::Literal;
 
 namespace {
 
-const QString kGenerar = QStringLiteral("Generar");
-
 QString Accion(const QVariant& tipo) {
     const QString codigo = vb::ValorTexto(tipo);
     if (vb::Iguales(codigo, QStringLiteral("A")))
@@ -57,39 +55,14 @@ QString EscrituraPagina::Texto(ado::Recordset& rs, const char* campo) {
 // ---- The attempt and its errors ------------------------------------------------------------
 
 void EscrituraPagina::Generar(const QString& archivo, const Cuerpo& cuerpo) {
-    for (;;) {
+    EscrituraArchivoPagina::Repetir([&] {
         EscrituraPagina escritura;
-        if (escritura.Escribir(archivo, cuerpo) != Desenlace::ReintentarArchivo)
-            return;
-    }
-}
-
-EscrituraPagina::Desenlace EscrituraPagina::Escribir(const QString& archivo, const Cuerpo& cuerpo) {
-    const ResultadoPasos resultado =
-        EjecutarPasos(kGenerar, rutina_,
-                      {[&] { archivo_.Abrir(archivo, archivos::ArchivoTexto::Modo::Salida); },
-                       [&] { cuerpo(*this); }, [&] { archivo_.Cerrar(); }});
-    // A page left after an error is closed as far as it got, and shown so.
-    if (resultado.SalioAntes && !archivoFallido_)
-        IgnorarErrores({[&] { archivo_.Cerrar(); }});
-    if (!archivoFallido_)
-        return Desenlace::Escrita;
-    return respuestaArchivo_ == AccionError::Reintentar ? Desenlace::ReintentarArchivo
-                                                        : Desenlace::Abandonada;
-}
-
-AccionError EscrituraPagina::Informar(const ErrorEjecucion& error, const QString& procedimiento) {
-    const AccionError accion = UtilGeneral::Instancia().TratarError(error, procedimiento);
-    if (archivo_.Abierto())
-        return accion;
-    archivoFallido_ = true;
-    respuestaArchivo_ = accion;
-    return AccionError::Abortar;
+        return escritura.pagina_.Escribir(archivo, {[&] { cuerpo(escritura); }});
+    });
 }
 
 void EscrituraPagina::Ejecutar(const Paso& paso) {
-    if (EjecutarPasos(kGenerar, rutina_, {paso}).SalioAntes)
-        SalirDelProcedimiento();
+    pagina_.Ejecutar(paso);
 }
 
 void EscrituraPagina::Linea(const QString& texto) {

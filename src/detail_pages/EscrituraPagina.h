@@ -1,19 +1,14 @@
 #pragma once
 
+#include "audit/EscrituraArchivoPagina.h"
 #include "platform/ado/Recordset.h"
-#include "platform/errors/Procedimiento.h"
-#include "platform/files/ArchivoTexto.h"
 
 #include <QString>
 #include <functional>
 
-// One attempt at writing a detail page: the page file, the error routine that every statement
-// of the page runs under, and the pieces that the stock-movement and receipt pages write alike.
-//
-// The operator hears of each error once. While the page file is open the answer goes to the
-// failing statement (retry it, skip it, or leave the page as far as it got); a page file that
-// failed is closed and cannot be resumed, so the answer decides whether the page is written
-// again from the start.
+// One attempt at writing a detail page: the page file with the error routine that every
+// statement of the page runs under, and the pieces that the stock-movement and receipt pages
+// write alike.
 class EscrituraPagina {
 public:
     using Cuerpo = std::function<void(EscrituraPagina&)>;
@@ -57,15 +52,6 @@ public:
     static QString Texto(ado::Recordset& rs, const char* campo);
 
 private:
-    enum class Desenlace { Escrita, ReintentarArchivo, Abandonada };
-
-    Desenlace Escribir(const QString& archivo, const Cuerpo& cuerpo);
-    AccionError Informar(const ErrorEjecucion& error, const QString& procedimiento);
-
-    archivos::ArchivoTexto archivo_;
-    bool archivoFallido_ = false;
-    AccionError respuestaArchivo_ = AccionError::Abortar;
-    RutinaError rutina_ = [this](const ErrorEjecucion& error, const QString& procedimiento) {
-        return Informar(error, procedimiento);
-    };
+    EscrituraArchivoPagina pagina_;
+    archivos::ArchivoTexto& archivo_ = pagina_.Archivo();
 };

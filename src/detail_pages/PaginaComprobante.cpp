@@ -37,7 +37,6 @@ using namespace pagina_detalle;
 
 namespace {
 
-const QString kProcedimiento = QStringLiteral("Generar");
 const QString kTabla =
     QStringLiteral("<TABLE ALIGN=BLEEDLEFT WIDTH=100% CELLSPACING=0 CELLPADDING=0 BORDER=0>");
 
@@ -46,9 +45,10 @@ const QString kTabla =
 void PaginaComprobante::Generar(const QString& archivo, const QString& iTC,
                                 const QString& iSucursal, const QString& iNumero,
                                 const QString& iLetra, bool EsVenta, const QString& Cuenta) {
-    while (PaginaComprobante(iTC, iSucursal, iNumero, iLetra, EsVenta, Cuenta).Escribir(archivo) ==
-           Desenlace::ReintentarArchivo) {
-    }
+    EscrituraArchivoPagina::Repetir([&] {
+        return PaginaComprobante(iTC, iSucursal, iNumero, iLetra, EsVenta, Cuenta)
+            .Escribir(archivo);
+    });
 }
 
 PaginaComprobante::PaginaComprobante(const QString& iTC, const QString& iSucursal,
@@ -65,10 +65,9 @@ PaginaComprobante::Desenlace PaginaComprobante::Escribir(const QString& archivo)
                 (this->*seccion)();
         };
     };
-    const ResultadoPasos resultado = EjecutarPasos(
-        kProcedimiento, rutina_,
-        {[&] { archivo_.Abrir(archivo, archivos::ArchivoTexto::Modo::Salida); },
-         [&] {
+    return pagina_.Escribir(
+        archivo,
+        {[&] {
              Linea(clsAuditoria_HTM::CabeceraHTML(QStringLiteral("KPT001CBTEdetalle"), false,
                                                   QDate::currentDate()));
          },
@@ -81,31 +80,11 @@ PaginaComprobante::Desenlace PaginaComprobante::Escribir(const QString& archivo)
          siHay(&PaginaComprobante::EscribirQueAplican),
          siHay(&PaginaComprobante::EscribirInformesRecepcion),
          siHay(&PaginaComprobante::EscribirHistorial),
-         siHay(&PaginaComprobante::EscribirUnidadNegocio), [&] { EscribirCierre(); },
-         [&] { archivo_.Cerrar(); }});
-    // A page left after an error is closed as far as it got, and shown so.
-    if (resultado.SalioAntes && !archivoFallido_)
-        IgnorarErrores({[&] { archivo_.Cerrar(); }});
-    if (!archivoFallido_)
-        return Desenlace::Escrita;
-    return respuestaArchivo_ == AccionError::Reintentar ? Desenlace::ReintentarArchivo
-                                                        : Desenlace::Abandonada;
-}
-
-// The operator hears of each error once. While the page file is open the answer goes to the
-// failing step; a file that failed is closed and cannot be resumed, so the attempt ends and
-// the answer decides whether the page is written again from the start.
-AccionError PaginaComprobante::Informar(const ErrorEjecucion& error, const QString& procedimiento) {
-    const AccionError accion = UtilGeneral::Instancia().TratarError(error, procedimiento);
-    if (archivo_.Abierto())
-        return accion;
-    archivoFallido_ = true;
-    respuestaArchivo_ = accion;
-    return AccionError::Abortar;
+         siHay(&PaginaComprobante::EscribirUnidadNegocio), [&] { EscribirCierre(); }});
 }
 
 void PaginaComprobante::Linea(const QString& texto) {
-    archivo_.EscribirLinea(texto);
+    pagina_.Archivo().EscribirLinea(texto);
 }
 
 bool PaginaComprobante::Consultar(QString sql, ado::Recordset& rs) {

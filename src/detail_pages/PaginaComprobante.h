@@ -1,8 +1,7 @@
 #pragma once
 
+#include "audit/EscrituraArchivoPagina.h"
 #include "platform/ado/Recordset.h"
-#include "platform/errors/Procedimiento.h"
-#include "platform/files/ArchivoTexto.h"
 
 #include <QString>
 #include <QVariant>
@@ -23,13 +22,12 @@ public:
                         const QString& Cuenta = {});
 
 private:
-    enum class Desenlace { Escrita, ReintentarArchivo, Abandonada };
+    using Desenlace = EscrituraArchivoPagina::Desenlace;
 
     PaginaComprobante(const QString& iTC, const QString& iSucursal, const QString& iNumero,
                       const QString& iLetra, bool EsVenta, const QString& Cuenta);
 
     Desenlace Escribir(const QString& archivo);
-    AccionError Informar(const ErrorEjecucion& error, const QString& procedimiento);
     void Linea(const QString& texto);
     // Opens the statement; true when it gave rows, and the recordset is on the first. A
     // statement the database refused has been reported already and gives no rows.
@@ -74,14 +72,9 @@ private:
 
     QString tc_, suc_, num_, letra_, cuenta_;
     bool esVenta_;
-    archivos::ArchivoTexto archivo_;
+    EscrituraArchivoPagina pagina_;
     ado::Recordset rsCabecera_;
     bool hayCabecera_ = false;
-    bool archivoFallido_ = false;
-    AccionError respuestaArchivo_ = AccionError::Abortar;
-    RutinaError rutina_ = [this](const ErrorEjecucion& error, const QString& procedimiento) {
-        return Informar(error, procedimiento);
-    };
 };
 
 // Text as the detail pages write it: a value in its plain regional form, made safe for the
