@@ -4,10 +4,9 @@
 //
 //   build/bench/bench_consulta [accounts [database file to keep and reuse]]
 
+#include "BaseDeMedicion.h"
 #include "lookup/Lib_FrmCons3.h"
 #include "lookup/ModeloConsulta.h"
-#include "platform/ado/CrearBase.h"
-#include "platform/ado/FuncionesSqlite.h"
 #include "platform/dialogs/DialogosGuionados.h"
 #include "platform/files/Carpetas.h"
 #include "session/DB_Dll.h"
@@ -50,24 +49,10 @@ const char* const kLugares[] = {"Córdoba", "Rosario",      "Mendoza",  "La Plat
                                 "Salta",   "Neuquén",      "Tucumán",  "Paraná",
                                 "Posadas", "Río Gallegos", "D'Alessio"};
 
-bool Ejecutar(sqlite3* db, const char* sql) {
-    char* mensaje = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &mensaje) == SQLITE_OK)
-        return true;
-    std::fprintf(stderr, "%s\n", mensaje);
-    sqlite3_free(mensaje);
-    return false;
-}
-
 bool CrearPlan(const QString& archivo, int cuentas) {
-    QString error;
-    if (!ado::CrearBaseSqlite(archivo, {AUDITORIA_DATA_DIR "/schema.sql"}, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    sqlite3* db = AbrirBaseNueva(archivo);
+    if (!db)
         return false;
-    }
-    sqlite3* db = nullptr;
-    sqlite3_open(QFile::encodeName(archivo).constData(), &db);
-    ado::RegistrarFunciones(db);
     bool ok = Ejecutar(db, "PRAGMA synchronous = OFF; PRAGMA journal_mode = MEMORY; BEGIN");
     sqlite3_stmt* st = nullptr;
     sqlite3_prepare_v2(db,

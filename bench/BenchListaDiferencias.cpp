@@ -4,10 +4,9 @@
 //
 //   build/bench/bench_lista [differences [database file to keep and reuse]]
 
+#include "BaseDeMedicion.h"
 #include "audit/ConsultaDiferencias.h"
 #include "audit/clsAuditoria_HTM.h"
-#include "platform/ado/CrearBase.h"
-#include "platform/ado/FuncionesSqlite.h"
 #include "platform/dialogs/DialogosGuionados.h"
 #include "session/DB_Dll.h"
 
@@ -99,24 +98,10 @@ std::string InsertDiferencia(int n, std::mt19937& azar) {
     return sql + ";\n";
 }
 
-bool Ejecutar(sqlite3* db, const std::string& sql) {
-    char* mensaje = nullptr;
-    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &mensaje) == SQLITE_OK)
-        return true;
-    std::fprintf(stderr, "%s\n", mensaje);
-    sqlite3_free(mensaje);
-    return false;
-}
-
 bool CrearEmpresa(const QString& archivo, int diferencias) {
-    QString error;
-    if (!ado::CrearBaseSqlite(archivo, {AUDITORIA_DATA_DIR "/schema.sql"}, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    sqlite3* db = AbrirBaseNueva(archivo);
+    if (!db)
         return false;
-    }
-    sqlite3* db = nullptr;
-    sqlite3_open(QFile::encodeName(archivo).constData(), &db);
-    ado::RegistrarFunciones(db);
     std::mt19937 azar(20261207);
     // A scratch database: no journal to keep, and room for the whole transaction in memory.
     bool ok = Ejecutar(db, "PRAGMA synchronous = OFF; PRAGMA journal_mode = MEMORY; "

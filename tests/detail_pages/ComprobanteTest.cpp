@@ -1,3 +1,4 @@
+#include "DetalleDemo.h"
 #include "audit/VentanasVecinas.h"
 #include "detail_pages/FabricaVentanas.h"
 #include "detail_pages/FrmAuditoriaCBTEDetalle.h"
@@ -220,19 +221,7 @@ protected:
         Comprobante::SetUp();
         fabrica_ = FabricaVentanas::Actual();
         vecinas_ = VentanasVecinas::Actuales();
-        FabricaVentanas& f = FabricaVentanas::Actual();
-        f.NuevoDetalleComprobante = [this](const QString& tc, const QString& s, const QString& n,
-                                           const QString& l, bool venta, const QString& cuenta) {
-            abiertas << "Detalle " + QStringList{tc, s, n, l, Venta(venta), cuenta}.join('|');
-        };
-        f.NuevoStock = [this](const QString& tc, const QString& s, const QString& n,
-                              const QString& l, bool venta) {
-            abiertas << "Stock " + QStringList{tc, s, n, l, Venta(venta)}.join('|');
-        };
-        f.NuevoRecibo = [this](const QString& tc, const QString& s, const QString& n,
-                               const QString& l, bool venta) {
-            abiertas << "Recibo " + QStringList{tc, s, n, l, Venta(venta)}.join('|');
-        };
+        GrabarAperturas(abiertas);
         VentanasVecinas::Actuales().AsientoComprobante = [this] { return this; };
     }
     void TearDown() override {
@@ -245,7 +234,6 @@ protected:
         abiertas << "Asiento " + QStringList{tc, s, n, l, cuenta}.join('|');
     }
     void Show() override {}
-    static QString Venta(bool venta) { return venta ? "venta" : "compra"; }
 
     QStringList abiertas;
     FabricaVentanas fabrica_;

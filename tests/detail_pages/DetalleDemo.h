@@ -18,6 +18,25 @@
 // The demo company's session for the stock-movement and receipt pages: program folder and TEMP
 // in the test's own folders, the scripted operator answering, and every window a link would
 // open written into `abiertas` instead of being opened.
+// Makes the window opener record what the links would open instead of opening it.
+inline void GrabarAperturas(QStringList& abiertas) {
+    const auto venta = [](bool v) { return QString(v ? "venta" : "compra"); };
+    FabricaVentanas& f = FabricaVentanas::Actual();
+    f.NuevoDetalleComprobante = [&abiertas, venta](const QString& tc, const QString& s,
+                                                   const QString& n, const QString& l, bool v,
+                                                   const QString& cuenta) {
+        abiertas << "Detalle " + QStringList{tc, s, n, l, venta(v), cuenta}.join('|');
+    };
+    f.NuevoStock = [&abiertas, venta](const QString& tc, const QString& s, const QString& n,
+                                      const QString& l, bool v) {
+        abiertas << "Stock " + QStringList{tc, s, n, l, venta(v)}.join('|');
+    };
+    f.NuevoRecibo = [&abiertas, venta](const QString& tc, const QString& s, const QString& n,
+                                       const QString& l, bool v) {
+        abiertas << "Recibo " + QStringList{tc, s, n, l, venta(v)}.join('|');
+    };
+}
+
 class DetalleDemo : public BaseDePrueba, public VentanaAsientoComprobante {
 protected:
     void SetUp() override {
@@ -87,20 +106,10 @@ protected:
 
 private:
     void Grabar() {
-        FabricaVentanas& f = FabricaVentanas::Actual();
-        f.NuevoDetalleComprobante = [this](const QString& tc, const QString& s, const QString& n,
-                                           const QString& l, bool venta, const QString& cuenta) {
-            abiertas << "Detalle " + QStringList{tc, s, n, l, Venta(venta), cuenta}.join('|');
+        GrabarAperturas(abiertas);
+        FabricaVentanas::Actual().MenuExes = [this](const QString& link) {
+            abiertas << "MenuExes " + link;
         };
-        f.NuevoStock = [this](const QString& tc, const QString& s, const QString& n,
-                              const QString& l, bool venta) {
-            abiertas << "Stock " + QStringList{tc, s, n, l, Venta(venta)}.join('|');
-        };
-        f.NuevoRecibo = [this](const QString& tc, const QString& s, const QString& n,
-                               const QString& l, bool venta) {
-            abiertas << "Recibo " + QStringList{tc, s, n, l, Venta(venta)}.join('|');
-        };
-        f.MenuExes = [this](const QString& link) { abiertas << "MenuExes " + link; };
         VentanasVecinas::Actuales().AsientoComprobante = [this] { return this; };
     }
     void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
@@ -108,7 +117,6 @@ private:
         abiertas << "Asiento " + QStringList{tc, s, n, l, cuenta}.join('|');
     }
     void Show() override { abiertas << "Show"; }
-    static QString Venta(bool venta) { return venta ? "venta" : "compra"; }
 
     QByteArray temp_;
     FabricaVentanas fabrica_;
