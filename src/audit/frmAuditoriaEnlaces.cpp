@@ -145,27 +145,35 @@ QString LoteModificacion(const Diferencia& d, const QString& SQLTemp) {
            aplicaciones + fin + SQLTemp + fin;
 }
 
+// Reports what failed and undoes the batch: with an origin before the message, without one
+// after it.
+bool AbandonarModificacion(bool deshacerAntes) {
+    DB_Dll& db = DB_Dll::Instancia();
+    const QString mensaje =
+        db.gCnn.Errors().Item(0).Description + "\r\nNo se pudo realizar la modificacion";
+    QString cierre = QStringLiteral("ROLLBACK TRANSACTION");
+    if (deshacerAntes)
+        db.EjecutaConsultaSQL(cierre);
+    MsgBox(mensaje, vbCritical + vbOKOnly, TituloAvisoUsuario);
+    if (!deshacerAntes)
+        db.EjecutaConsultaSQL(cierre);
+    return false;
+}
+
 // Runs the batch and closes its transaction; false (and the user told why) when it failed.
 bool GrabarModificacion(const Diferencia& d, const QString& SQLTemp) {
     DB_Dll& db = DB_Dll::Instancia();
     QString lote = LoteModificacion(d, SQLTemp);
     db.EjecutaConsultaSQL(lote);
-    QString cierre;
-    if (db.gCnn.Errors().Count() < 1) {
-        cierre = QStringLiteral("COMMIT TRANSACTION");
-        db.EjecutaConsultaSQL(cierre);
-        return true;
-    }
-    const QString mensaje =
-        db.gCnn.Errors().Item(0).Description + "\r\nNo se pudo realizar la modificacion";
-    const bool conOrigen = !vb::Trim(d.Tc_Origen).isEmpty();
-    cierre = QStringLiteral("ROLLBACK TRANSACTION");
-    if (conOrigen)
-        db.EjecutaConsultaSQL(cierre);
-    MsgBox(mensaje, vbCritical + vbOKOnly, TituloAvisoUsuario);
-    if (!conOrigen)
-        db.EjecutaConsultaSQL(cierre);
-    return false;
+    if (db.gCnn.Errors().Count() > 0)
+        return AbandonarModificacion(!vb::Trim(d.Tc_Origen).isEmpty());
+    QString cierre = QStringLiteral("COMMIT TRANSACTION");
+    db.EjecutaConsultaSQL(cierre);
+    // A refused commit (the database locked by another user) leaves the transaction open:
+    // every later change of the session would join it and be lost at the end.
+    if (db.gCnn.Errors().Count() > 0)
+        return AbandonarModificacion(true);
+    return true;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "audit/frmCambioEstado.h"
 
 #include "lookup/Lib_ClsCons3.h"
+#include "platform/ado/AdoTipos.h"
 #include "platform/ado/Recordset.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/errors/Procedimiento.h"
@@ -35,14 +36,22 @@ QString Literal(const QString& valor) {
 }
 
 // Runs one statement of the saving; a failure inside the batch call becomes an error of the
-// saving, so that nothing after it runs and the change is rolled back whole.
-void Ejecutar(QString sentencia) {
+// saving, so that nothing after it runs and the change is rolled back whole. A statement that
+// must find its row and changes none fails too: the difference was deleted or rewritten by
+// another user after the list was drawn, and saving nothing is no success.
+void Ejecutar(QString sentencia, bool exigeFila) {
     DB_Dll& db = DB_Dll::Instancia();
-    db.EjecutaConsultaSQL(sentencia);
+    long afectados = 0;
+    db.EjecutaConsultaSQL(sentencia, afectados);
     if (db.gCnn.Errors().Count() > 0) {
         const ado::Error& error = db.gCnn.Errors().Item(0);
         throw ErrorEjecucion(error.Number, error.Description, error.Source);
     }
+    if (exigeFila && afectados == 0)
+        throw ErrorEjecucion(ado::errSinRegistroActual,
+                             QStringLiteral("La diferencia ya no está en la base de datos: otro "
+                                            "usuario la borró o la cambió después de mostrarse "
+                                            "la lista."));
 }
 
 AccionError AbandonarGrabacion(const ErrorEjecucion&, const QString&) {
@@ -271,8 +280,10 @@ bool frmCambioEstado::GrabarCambioEstado() {
                            abierta = true;
                        },
                        [&] {
-                           for (const QString& sentencia : sentencias)
-                               Ejecutar(sentencia);
+                           // The first statement is the difference's own; an origin without
+                           // entry lines is legitimate, so the rest may change nothing.
+                           for (qsizetype i = 0; i < sentencias.size(); ++i)
+                               Ejecutar(sentencias[i], i == 0);
                        },
                        [&] {
                            cnn.CommitTrans();

@@ -1,6 +1,7 @@
 #include "session/DB_Dll.h"
 
 #include "platform/ado/AdoTipos.h"
+#include "platform/ado/TokenSql.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/errors/ErrorEnCurso.h"
 #include "platform/errors/Procedimiento.h"
@@ -126,11 +127,24 @@ QString SustituirTabla(const QString& sql, const Sinonimo& s) {
 
 const QString kPrefijoAdmin = QStringLiteral("@Admin_");
 
+// The administrator's prefix goes from names only: inside a literal it is part of a value
+// ('@Admin_x' must still match itself). A text the tokenizer cannot read (an unclosed
+// literal) fails at the provider anyway; it loses the prefix everywhere, as it always did.
+QString QuitarPrefijoAdmin(const QString& sql) {
+    ado::TokensSql tokens;
+    if (IgnorarErrores({[&] { tokens = ado::Tokenizar(sql); }}).Error)
+        return vb::Replace(sql, kPrefijoAdmin, QString());
+    for (ado::TokenSql& token : tokens)
+        if (token.tipo != ado::TokenSql::Cadena)
+            token.texto = vb::Replace(token.texto, kPrefijoAdmin, QString());
+    return ado::Unir(tokens);
+}
+
 } // namespace
 
 QString DB_Dll::SS_TSinonimos(const QString& SQL) const {
     if (gEsAdmin)
-        return vb::Replace(SQL, kPrefijoAdmin, QString());
+        return QuitarPrefijoAdmin(SQL);
     static const Sinonimo maCuentas{"MA_CUENTAS", "SS_MA_CUENTAS", true};
     static const Sinonimo resto[] = {
         {"V_TA_DEPOSITO", "SS_V_TA_DEPOSITO", false},
@@ -142,10 +156,9 @@ QString DB_Dll::SS_TSinonimos(const QString& SQL) const {
         {"AC_CUENTASDIARIO_CCOSTO", "SS_AC_CUENTAS_DIARIO_CCOSTO", false},
     };
     QString sql = SustituirTabla(SQL, maCuentas);
-    sql = vb::Replace(sql, kPrefijoAdmin + maCuentas.tabla, maCuentas.tabla);
     for (const Sinonimo& s : resto)
         sql = SustituirTabla(sql, s);
-    return vb::Replace(sql, kPrefijoAdmin, QString());
+    return QuitarPrefijoAdmin(sql);
 }
 
 QString DB_Dll::SQLValue(const QVariant& Valor, const QString& Tipo) const {
@@ -179,7 +192,7 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected) {
         !Contiene(SentenciaSQL, "DELETE") && !Contiene(SentenciaSQL, "@ADMIN_"))
         SentenciaSQL = SS_TSinonimos(SentenciaSQL);
     else
-        SentenciaSQL = vb::Replace(SentenciaSQL, kPrefijoAdmin, QString());
+        SentenciaSQL = QuitarPrefijoAdmin(SentenciaSQL);
 
     std::optional<ErrorEjecucion> error;
     if (Contiene(gCnn.ConnectionString(), "ORACLE")) {

@@ -248,6 +248,36 @@ TEST_F(frmAuditoriaEnlacesTest, ElLoteDelFormulario) {
     EXPECT_TRUE(guion.Mensajes.empty());
 }
 
+// Another user reading the database keeps the commit from taking it: the change is undone and
+// reported, and the session goes on, its next change saved for everybody to see.
+TEST_F(frmAuditoriaEnlacesTest, UnCommitRechazadoNoSeDaPorGrabado) {
+    // The program's connection gives up on a lock after one second.
+    ado::Connection& programa = DB_Dll::Instancia().gCnn;
+    programa.Close();
+    programa.SetConnectionTimeout(1);
+    programa.SetCommandTimeout(1);
+    programa.Open();
+    const QStringList antes = Base();
+    const QStringList nuevo = {"1|211010102|100", "2|5110102|100"};
+    const QString lineas = "SELECT SECUENCIA, CUENTA, IMPORTE FROM MV_ASIENTOS WHERE TC='NCPE' "
+                           "AND NUMERO='00000002' ORDER BY SECUENCIA";
+    form.sqlTemp = Lote("00000002");
+    cnn.BeginTrans();
+    Filas(lineas); // the other user's read lock lasts until its transaction ends
+    EXPECT_TRUE(Clic(EnlaceDiferencia("_Modificar_", kMunoz)));
+    cnn.RollbackTrans();
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("bloqueada")) << guion.Mensajes[0].Texto;
+    EXPECT_TRUE(guion.Mensajes[0].Texto.endsWith("\r\nNo se pudo realizar la modificacion"));
+    EXPECT_EQ(Base(), antes);
+    EXPECT_EQ(Refrescos(), 2);
+
+    guion.Mensajes.clear();
+    EXPECT_TRUE(Clic(EnlaceDiferencia("_Modificar_", kMunoz)));
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_EQ(Filas(lineas), nuevo);
+}
+
 // A link whose action fails, or that cannot be read: one message each, nothing finished.
 TEST_F(frmAuditoriaEnlacesTest, UnErrorEnUnEnlaceSeInformaYNoTerminaNada) {
     const QStringList antes = Base();

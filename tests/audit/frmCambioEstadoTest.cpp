@@ -242,6 +242,28 @@ TEST_F(frmCambioEstadoTest, UnaSentenciaFallidaDeshaceTodoYNoDaOK) {
     DB_Dll::Instancia().gCnn.RollbackTrans();
 }
 
+// An origin without entry lines is no obstacle; a difference another user deleted after the
+// list was drawn is: nothing is saved and the user is told.
+TEST_F(frmCambioEstadoTest, LaDiferenciaBorradaPorOtroNoSeDaPorGrabada) {
+    dlg.Cpte_Origen = "000299999999A";
+    Aceptar(1, "");
+    EXPECT_TRUE(dlg.OK);
+    EXPECT_EQ(Estados("NCPE", "00000002"), QStringList({"1|", "1|", "1|"}));
+    EXPECT_TRUE(guion.Mensajes.empty());
+
+    dlg.Cpte_Origen = "000200004526A";
+    const QStringList origen = Estados("FCC", "00004526");
+    Ejecutar("DELETE FROM MV_ASIENTOS WHERE TC='NCPE' AND NUMERO='00000002'");
+    Aceptar(0, "");
+    EXPECT_FALSE(dlg.OK);
+    EXPECT_EQ(Estados("FCC", "00004526"), origen);
+    EsperarAviso("La diferencia ya no está en la base de datos: otro usuario la borró o la "
+                 "cambió después de mostrarse la lista.\r\nNo se pudo cambiar el estado",
+                 "SV - Aviso al Usuario", vbCritical + vbOKOnly);
+    DB_Dll::Instancia().gCnn.BeginTrans();
+    DB_Dll::Instancia().gCnn.RollbackTrans();
+}
+
 // Aceptar checks the motive first; Consultar does nothing yet; Cancelar saves nothing.
 TEST_F(frmCambioEstadoTest, AceptarRechazaUnMotivoNoHabilitadoYCancelarNoGraba) {
     const QStringList antes = Estados("NCPE", "00000002");

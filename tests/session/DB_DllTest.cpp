@@ -31,6 +31,9 @@ TEST_F(DB_DllSinBase, LosSinonimosReescribenLasTablasRestringidas) {
          "SELECT * FROM SS_AC_CUENTASDIARIO A, SS_AC_CUENTAS_DIARIO_CCOSTO B"},
         {"SELECT * FROM @Admin_MA_CUENTAS WHERE X = 1", "SELECT * FROM MA_CUENTAS WHERE X = 1"},
         {"SELECT * FROM @ADMIN_MV_ASIENTOS A", "SELECT * FROM MV_ASIENTOS A"},
+        // A value that holds the prefix keeps it.
+        {"SELECT * FROM @Admin_MA_CUENTAS WHERE D = '@Admin_x' OR D='O''@admin_MA_CUENTAS'",
+         "SELECT * FROM MA_CUENTAS WHERE D = '@Admin_x' OR D='O''@admin_MA_CUENTAS'"},
         {"SELECT * FROM T WHERE OBS = 'ver MA_CUENTAS y O''Brien' AND C IN (SELECT CODIGO FROM "
          "MA_CUENTAS)",
          "SELECT * FROM T WHERE OBS = 'ver MA_CUENTAS y O''Brien' AND C IN (SELECT CODIGO FROM "
@@ -47,6 +50,8 @@ TEST_F(DB_DllSinBase, LosSinonimosReescribenLasTablasRestringidas) {
               "SELECT * FROM MA_CUENTAS WHERE X = 1");
     EXPECT_EQ(db.SS_TSinonimos("SELECT * FROM @ADMIN_MV_ASIENTOS A"),
               "SELECT * FROM MV_ASIENTOS A");
+    EXPECT_EQ(db.SS_TSinonimos("SELECT [@Admin_X] FROM T WHERE D = '@Admin_x'"),
+              "SELECT [X] FROM T WHERE D = '@Admin_x'");
 }
 
 TEST_F(DB_DllSinBase, SQLValueEscribeElLiteral) {
@@ -280,6 +285,12 @@ TEST_F(DB_DllTest, EjecutaConsultaSQL) {
     EXPECT_EQ(sql, "UPDATE MA_CUENTAS SET TIPOVISTA = 'X' WHERE TITULO = 1");
     EXPECT_EQ(db().gCnn.Errors().Count(), 0);
     EXPECT_GT(afectados, 0);
+    // A value holding the prefix is written and found as it is.
+    QString valor = QStringLiteral("UPDATE MA_CUENTAS SET DESCRIPCION = '@Admin_x' WHERE CODIGO "
+                                   "= '1'");
+    db().EjecutaConsultaSQL(valor);
+    EXPECT_TRUE(valor.contains("'@Admin_x'"));
+    EXPECT_EQ(db().DatosTabla("MA_CUENTAS", "@Admin_x", "CODIGO", "DESCRIPCION"), "1");
     QString vista = QStringLiteral("DROP VIEW V_X\r\nCREATE VIEW V_X AS SELECT * FROM MA_CUENTAS");
     db().EjecutaConsultaSQL(vista);
     EXPECT_EQ(vista, "DROP VIEW V_X\r\nCREATE VIEW V_X AS SELECT * FROM SS_MA_CUENTAS");

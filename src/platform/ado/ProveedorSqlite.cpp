@@ -33,6 +33,19 @@ void TiposDeExpresiones(Resultado& r) {
     }
 }
 
+// The engine reads a statement only up to a NUL: whatever follows (a WHERE clause) would be
+// dropped without a word, so such a text is refused before any of it runs.
+bool SinCaracterNulo(const QString& sql, Errors& errores) {
+    const qsizetype nulo = sql.indexOf(QChar(0));
+    if (nulo < 0)
+        return true;
+    errores.Add(ErrorDelProveedor(
+        DB_E_ERRORSINCOMMAND_, 0, QStringLiteral("42000"),
+        QStringLiteral("La sentencia SQL contiene un carácter nulo (posición %1); no se ejecutó.")
+            .arg(nulo + 1)));
+    return false;
+}
+
 } // namespace
 
 std::unique_ptr<ProveedorSqlite> ProveedorSqlite::Abrir(const QString& archivo, int tiempoEspera,
@@ -165,6 +178,8 @@ bool ProveedorSqlite::EjecutarUna(const QString& sql, const QVariantList& valore
 
 bool ProveedorSqlite::EjecutarLote(const QString& sql, Resultado* resultado, long* afectados,
                                    Errors& errores) {
+    if (!SinCaracterNulo(sql, errores))
+        return false;
     QVector<SentenciaTraducida> lote;
     try {
         lote = TraducirLote(sql, esquema_);

@@ -1,8 +1,8 @@
-#include "support/BaseDePrueba.h"
 #include "platform/ado/FuncionesSqlite.h"
 #include "platform/ado/Recordset.h"
 #include "platform/errors/ErrorEjecucion.h"
 #include "platform/runtime/Currency.h"
+#include "support/BaseDePrueba.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -148,6 +148,30 @@ TEST_F(Proveedor, ErroresEnErrorsSinExcepcion) {
     Recordset rs;
     EXPECT_THROW(rs.Open("SELECT NADA FROM MV_ASIENTOS", cnn), ErrorEjecucion);
     EXPECT_EQ(cnn.Errors().Item(0).NativeError, 207);
+}
+
+// The engine would stop reading at a NUL: the WHERE after it would be lost and every row
+// changed. Such a statement is refused whole, wherever the NUL stands.
+TEST_F(Proveedor, UnCaracterNuloRechazaLaSentencia) {
+    const QString nulo(QChar(0));
+    const QString sentencias[] = {
+        "UPDATE MV_ASIENTOS SET IMPORTE = 0" + nulo + " WHERE TC = 'FCC'",
+        "UPDATE MV_ASIENTOS SET DETALLE = 'a" + nulo + "b' WHERE TC = 'FCC'",
+        "UPDATE MV_ASIENTOS SET IMPORTE = 0 WHERE TC = 'FCC'\r\nDELETE MV_ASIENTOS" + nulo,
+    };
+    for (const QString& sql : sentencias) {
+        long afectados = -1;
+        cnn.Execute(sql, &afectados);
+        ASSERT_EQ(cnn.Errors().Count(), 1);
+        EXPECT_EQ(cnn.Errors().Item(0).Number, DB_E_ERRORSINCOMMAND_);
+        EXPECT_TRUE(cnn.Errors().Item(0).Description.contains("carácter nulo"));
+        EXPECT_EQ(afectados, 0);
+    }
+    EXPECT_EQ(Contar("IMPORTE = 0 OR DETALLE LIKE 'a%'"), 0);
+    EXPECT_EQ(Contar("1 = 1"), 3);
+    Recordset rs;
+    EXPECT_THROW(rs.Open("SELECT * FROM MV_ASIENTOS" + nulo + " WHERE 1 = 0", cnn), ErrorEjecucion);
+    EXPECT_TRUE(cnn.Errors().Item(0).Description.contains("carácter nulo"));
 }
 
 TEST_F(Proveedor, AddNewYUpdateEscribenLaFila) {
