@@ -202,7 +202,7 @@ void frmAuditoria::CrearControles() {
 }
 
 void frmAuditoria::CrearFiltros() {
-    txtFields_ = new ArregloCajasTexto(QStringLiteral("txtFields"));
+    txtFields_ = std::make_unique<ArregloCajasTexto>(QStringLiteral("txtFields"));
     for (int i = 0; i < int(std::size(Filtros)); ++i) {
         const Filtro& f = Filtros[i];
         CajaTexto& caja = txtFields_->Agregar(i, *frmEncabezado_);
@@ -403,9 +403,11 @@ void frmAuditoria::txtFields_KeyDown(int Index, int& KeyCode, int /*Shift*/) {
     const UtilControles& controles = UtilControles::Instancia();
     if (!controles.TipoTecla(KeyCode))
         return;
-    CampoValida((*txtFields_)[Index]);
+    CajaTexto& campo = (*txtFields_)[Index];
+    CampoValida(campo);
+    // From the field itself: after an F5 lookup the focus may still be in the lookup window.
     if (!ErrorCampo_)
-        controles.PasarFoco(KeyCode);
+        controles.PasarFoco(KeyCode, &campo);
 }
 
 void frmAuditoria::txtFields_KeyPress(int Index, int& KeyAscii) {

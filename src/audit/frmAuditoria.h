@@ -80,7 +80,7 @@ private:
     void Modificar(const QString& URL);
 
     QGroupBox* frmEncabezado_ = nullptr;
-    ArregloCajasTexto* txtFields_ = nullptr;
+    std::unique_ptr<ArregloCajasTexto> txtFields_;
     QListWidget* lstEstados_ = nullptr;
     QPushButton* CmdActualizar_ = nullptr;
     QPushButton* cmdClose_ = nullptr;

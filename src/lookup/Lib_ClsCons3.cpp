@@ -3,6 +3,7 @@
 #include "lookup/Lib_FrmCons3.h"
 #include "lookup/Lib_FrmCons3Tree.h"
 #include "lookup/ModeloConsulta.h"
+#include "lookup/PalabrasSql.h"
 #include "platform/ado/AdoTipos.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/errors/Procedimiento.h"
@@ -19,7 +20,6 @@
 #include <QComboBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTableView>
 
@@ -39,12 +39,6 @@ bool EsAlguna(const QString& texto, std::initializer_list<const char*> nombres) 
         if (vb::Iguales(texto, QString::fromLatin1(nombre)))
             return true;
     return false;
-}
-
-// A keyword counts only as a whole word: "V_SELECCION" holds no SELECT and "BORDER BY" no
-// ORDER BY.
-bool TienePalabra(const QString& texto, const QRegularExpression& palabra) {
-    return palabra.match(texto).hasMatch();
 }
 
 // Columns every table carries for its own bookkeeping: nobody looks a row up by them.
@@ -124,10 +118,10 @@ int Lib_ClsCons3::LimiteFilas(const QString& TopConsArt) {
     return top == 0 ? 1000 : top;
 }
 
+// Keywords count only as whole words outside literals and bracketed names: "V_SELECCION"
+// holds no SELECT, "BORDER BY" no ORDER BY, and neither does 'order by' or [Select].
 bool Lib_ClsCons3::EsSentencia(const QString& SQL) {
-    static const QRegularExpression select(QStringLiteral("\\bSELECT\\b"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    return TienePalabra(SQL, select);
+    return PosicionPalabras(SQL, {u"select"}) >= 0;
 }
 
 QString Lib_ClsCons3::SentenciaCompleta(const QString& SQL) {
@@ -137,9 +131,7 @@ QString Lib_ClsCons3::SentenciaCompleta(const QString& SQL) {
 }
 
 bool Lib_ClsCons3::TieneOrden(const QString& sentencia) {
-    static const QRegularExpression orden(QStringLiteral("\\bORDER\\s+BY\\b"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    return TienePalabra(sentencia, orden);
+    return PosicionPalabras(sentencia, {u"order", u"by"}) >= 0;
 }
 
 std::optional<QString> Lib_ClsCons3::SentenciaMascara(const MascaraConsulta& mascara, int Top,
@@ -361,8 +353,9 @@ void Lib_ClsCons3::Descartar(Formulario* ventanaUsada) {
 QVariant Lib_ClsCons3::CheckOpciones(const QString& Titulo, const Coleccion&,
                                      const QStringList& Opc) {
     QPointer<Lib_FrmCons3> lista = new Lib_FrmCons3();
-    IgnorarErrores(
-        {[&] { MostrarOpciones(*lista, Titulo, Opc, true); }, [&] { Valores = lista->Valores; }});
+    IgnorarErrores({[&] { MostrarOpciones(*lista, Titulo, Opc, true); },
+                    // Closed from its title bar, the window is gone: nothing was ticked.
+                    [&] { Valores = lista ? lista->Valores : nullptr; }});
     Descartar(lista);
     return {};
 }
@@ -371,7 +364,10 @@ QString Lib_ClsCons3::MenuOpciones(const QString& Titulo, const QStringList& Opc
     QPointer<Lib_FrmCons3> lista = new Lib_FrmCons3();
     QString elegida;
     IgnorarErrores({[&] { MostrarOpciones(*lista, Titulo, Opc, false); },
-                    [&] { elegida = vb::ValorTexto(lista->ValorDevuelto); }});
+                    [&] {
+                        if (lista)
+                            elegida = vb::ValorTexto(lista->ValorDevuelto);
+                    }});
     Descartar(lista);
     return elegida;
 }

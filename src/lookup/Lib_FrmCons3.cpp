@@ -516,9 +516,8 @@ void Lib_FrmCons3::Aceptar() {
 void Lib_FrmCons3::AceptarMarcadas() {
     if (CampoDevuelto.isEmpty())
         CampoDevuelto = modelo_->Titulo(0);
+    // A caption that names no column still gives one entry per ticked row, empty.
     const int k = IndiceColumna(CampoDevuelto);
-    if (k == 0)
-        return;
     for (int fila = 0; fila < modelo_->Filas(); ++fila)
         if (modelo_->Marcada(fila))
             Valores->append(CeldaColumna(fila, k));

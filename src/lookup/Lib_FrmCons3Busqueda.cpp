@@ -3,6 +3,7 @@
 
 #include "lookup/Lib_FrmCons3.h"
 #include "lookup/ModeloConsulta.h"
+#include "lookup/PalabrasSql.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/forms/CodigosTecla.h"
@@ -21,7 +22,6 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QTableView>
-#include <initializer_list>
 
 namespace {
 
@@ -33,51 +33,15 @@ AccionError TratarError(const ErrorEjecucion& error, const QString& procedimient
     return UtilGeneral::Instancia().TratarError(error, procedimiento);
 }
 
-bool LetraDePalabra(QChar c) {
-    return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$';
-}
-
-// Where the run of keywords (each a whole word, blanks between them) first begins, outside
-// quoted literals and bracketed names; -1 when it does not occur.
-qsizetype PosicionPalabras(const QString& sql, std::initializer_list<QStringView> palabras) {
-    const qsizetype n = sql.size();
-    for (qsizetype i = 0; i < n;) {
-        const QChar c = sql[i];
-        if (c == u'\'' || c == u'"' || c == u'[') {
-            const QChar cierre = c == u'[' ? QChar(u']') : c;
-            const qsizetype fin = sql.indexOf(cierre, i + 1);
-            i = fin < 0 ? n : fin + 1;
-            continue;
-        }
-        if (!LetraDePalabra(c)) {
-            ++i;
-            continue;
-        }
-        const qsizetype inicio = i;
-        bool coincide = true;
-        qsizetype j = i;
-        for (QStringView palabra : palabras) {
-            while (coincide && j < n && sql[j].isSpace() && j > inicio)
-                ++j;
-            qsizetype fin = j;
-            while (fin < n && LetraDePalabra(sql[fin]))
-                ++fin;
-            coincide = coincide &&
-                       QStringView(sql).mid(j, fin - j).compare(palabra, Qt::CaseInsensitive) == 0;
-            j = fin;
-        }
-        if (coincide)
-            return inicio;
-        while (i < n && LetraDePalabra(sql[i]))
-            ++i;
-    }
-    return -1;
-}
-
 // Where the statement's tail begins: its GROUP BY, else its ORDER BY; -1 without either.
 qsizetype CorteOrden(const QString& sql) {
     const qsizetype grupo = PosicionPalabras(sql, {u"group", u"by"});
     return grupo >= 0 ? grupo : PosicionPalabras(sql, {u"order", u"by"});
+}
+
+// Ctrl with a letter leaves the key press no character to type (only a control code).
+bool LetraConCtrl(int keyCode, int shift) {
+    return (shift & vbCtrlMask) && !(shift & vbAltMask) && keyCode >= 'A' && keyCode <= 'Z';
 }
 
 QString Literal(QString texto) {
@@ -281,6 +245,12 @@ void Lib_FrmCons3::ListView1_KeyDown(int& KeyCode, int Shift) {
                           const int fila = FilaSeleccionada();
                           if (fila >= 0)
                               modelo_->SetMarcada(fila, !modelo_->Marcada(fila));
+                      } else if (LetraConCtrl(KeyCode, Shift)) {
+                          // Held with Ctrl, a letter still types: its capital, the
+                          // character of its key code.
+                          const int letra = KeyCode;
+                          KeyCode = 0;
+                          EscribirEnBusqueda(letra);
                       } else {
                           teclaParaBusqueda_ = TeclaDeBusqueda(KeyCode, CheckBoxes);
                       }

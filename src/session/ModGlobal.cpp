@@ -241,17 +241,20 @@ bool NombraCarpeta(const QString& texto) {
 // ---- The launch command -------------------------------------------------------------------
 
 QString ValorEtiqueta(const QString& comando, const QString& etiqueta, const QString& porDefecto) {
-    for (qsizetype p = comando.indexOf(etiqueta, 0, Qt::CaseInsensitive); p >= 0;
-         p = comando.indexOf(etiqueta, p + 1, Qt::CaseInsensitive)) {
-        qsizetype igual = p + etiqueta.size();
-        while (igual < comando.size() && comando.at(igual) == u' ')
-            ++igual;
-        if (igual >= comando.size() || comando.at(igual) != u'=')
-            continue;
-        const qsizetype fin = comando.indexOf(u';', igual + 1);
-        return vb::Trim(comando.mid(igual + 1, fin < 0 ? -1 : fin - igual - 1));
-    }
-    return porDefecto;
+    qsizetype p = comando.indexOf(etiqueta, 0, Qt::CaseInsensitive);
+    // "@Usuario" is not the start of "@UsuarioLogeado".
+    while (p >= 0 && p + etiqueta.size() < comando.size() &&
+           comando.at(p + etiqueta.size()).isLetterOrNumber())
+        p = comando.indexOf(etiqueta, p + 1, Qt::CaseInsensitive);
+    if (p < 0)
+        return porDefecto;
+    const qsizetype inicio = p + etiqueta.size();
+    const qsizetype fin = comando.indexOf(u';', inicio);
+    QString valor = vb::Trim(comando.mid(inicio, fin < 0 ? -1 : fin - inicio));
+    // Only the "=" that joins the value to its tag goes: a password may hold more.
+    if (valor.startsWith(u'='))
+        valor = vb::Trim(valor.mid(1));
+    return valor;
 }
 
 ComandoArranque LeerComandoArranque(const QString& comando) {

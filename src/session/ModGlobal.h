@@ -90,9 +90,10 @@ struct ComandoArranque {
     QString Caja = QStringLiteral("1");
 };
 
-// The value of one tag ("@Caja"): found without regard to case, only as the whole tag followed
-// by optional blanks and "="; the value runs from after that "=" to the next ";" (or the end)
-// and is trimmed. `porDefecto` when the tag does not occur.
+// The value of one tag ("@Caja"): its first occurrence, found without regard to case, as the
+// whole tag (not followed by a letter or digit); the value runs from there to the next ";"
+// (or the end), trimmed, without the "=" that may join it to the tag ("@Server=SRV01;" and
+// "@Server SRV01;" both give "SRV01"). `porDefecto` when the tag does not occur.
 QString ValorEtiqueta(const QString& comando, const QString& etiqueta,
                       const QString& porDefecto = {});
 ComandoArranque LeerComandoArranque(const QString& comando);

@@ -54,6 +54,18 @@ TEST(frmAuditoriaDiseno, CamposEnOrdenDeTabulacion) {
                                 "tc_origen suc_origen numero_origen letra_origen");
 }
 
+// The window owns its field array: once the window is gone, no field calls into the array.
+TEST(frmAuditoriaDiseno, ElArregloDeCamposSeVaConLaVentana) {
+    auto* frm = new frmAuditoria;
+    QPointer<CajaTexto> caja = &frm->txtFields()[0];
+    caja->setParent(nullptr);
+    delete frm;
+    ASSERT_TRUE(caja);
+    EXPECT_FALSE(caja->GotFocus);
+    EXPECT_FALSE(caja->KeyDown);
+    delete caja.data();
+}
+
 TEST_F(frmAuditoriaTest, LaCargaPoneLasFechasDelPeriodoYLaHojaDeEstilo) {
     EXPECT_EQ(Campo("Fecha_DESDE").Text(), QStringLiteral("01/01/2026"));
     EXPECT_EQ(Campo("Fecha_HASTA").Text(), QStringLiteral("31/12/2026"));
@@ -100,6 +112,22 @@ TEST_F(frmAuditoriaTest, F5EnUnaCuentaLaEligeDeLaConsulta) {
     QTest::keyClick(&Campo("CUENTA_hasta"), Qt::Key_F5);
     EXPECT_EQ(Campo("CUENTA_hasta").Text(), QStringLiteral("1110102"));
     EXPECT_EQ(guion.VentanasModales.size(), 2u);
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+// The lookup window takes the activation while it is up, as on screen; the focus still moves
+// on from the field F5 was pressed in.
+TEST_F(frmAuditoriaTest, F5PasaElFocoAunqueLaConsultaFueraLaVentanaActiva) {
+    guion.AccionesModales.push_back([](QWidget& ventana) {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&ventana));
+        qobject_cast<Lib_FrmCons3*>(&ventana)->CmdAceptar_Click(); // the first account listed
+    });
+    Enfocar("CUENTA_Desde");
+    QTest::keyClick(&Campo("CUENTA_Desde"), Qt::Key_F5);
+    EXPECT_FALSE(Campo("CUENTA_Desde").Text().isEmpty());
+    frm->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(frm));
+    EXPECT_TRUE(Campo("CUENTA_hasta").hasFocus());
     EXPECT_TRUE(guion.Mensajes.empty());
 }
 

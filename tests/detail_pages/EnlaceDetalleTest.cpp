@@ -368,8 +368,8 @@ TEST_F(AperturaDeEnlaces, ElArticuloArrancaElProgramaSoloSiExiste) {
               QStringList({"MenuExes shell:v_ma_articulos @idarticulo=A-100" + QString(20, u' '),
                            "Cancel"}));
     EXPECT_EQ(Seguir(M::Asiento, "file:///tmp/ARTICULO_123"),
-              QStringList({"MenuExes shell:v_ma_articulos @idarticulo=" + QString(22, u' ') + "123",
-                           "Cancel"}));
+              QStringList(
+                  {"MenuExes shell:v_ma_articulos @idarticulo=123" + QString(22, u' '), "Cancel"}));
 }
 
 TEST_F(AperturaDeEnlaces, SinVentanasInstaladasNoSeAbreNada) {

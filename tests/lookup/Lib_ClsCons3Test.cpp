@@ -158,6 +158,12 @@ TEST(PalabrasClave, SoloPalabrasEnteras) {
     EXPECT_TRUE(Lib_ClsCons3::TieneOrden("SELECT a FROM b ORDER\n  BY a"));
     EXPECT_FALSE(Lib_ClsCons3::TieneOrden("SELECT BORDER BYTES FROM b"));
     EXPECT_FALSE(Lib_ClsCons3::TieneOrden("SELECT a FROM b WHERE c = 'x' "));
+    // Inside literals and bracketed names they are no keywords.
+    EXPECT_FALSE(Lib_ClsCons3::EsSentencia("[Select]"));
+    EXPECT_FALSE(Lib_ClsCons3::EsSentencia("V_TA_BANCOS WHERE DESCRIPCION = 'select'"));
+    EXPECT_FALSE(Lib_ClsCons3::TieneOrden("SELECT a FROM b WHERE c = 'x order by y'"));
+    EXPECT_FALSE(Lib_ClsCons3::TieneOrden("SELECT [order by] FROM b"));
+    EXPECT_TRUE(Lib_ClsCons3::TieneOrden("SELECT a FROM b WHERE c = 'it''s' ORDER BY a"));
 }
 
 TEST(SentenciaCompleta, ArticulosSeLeenDeSuVista) {
@@ -327,6 +333,20 @@ TEST_F(ConsultaDemo, CerrarLaVentanaDesdeSuBarraNoDevuelveNada) {
     EXPECT_EQ(c.Valores, nullptr);
 }
 
+// Closed from its title bar, an option list is gone before it could be read.
+TEST_F(ConsultaDemo, OpcionesCerradasDesdeSuBarraNoDevuelvenNada) {
+    Lib_ClsCons3& c = Consultas();
+    const auto cerrar = [](Lib_FrmCons3& lista) {
+        lista.close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    EnLista(cerrar);
+    c.CheckOpciones("Medios", nullptr, {"1Efectivo", "0Cheque"});
+    EXPECT_EQ(c.Valores, nullptr);
+    EnLista(cerrar);
+    EXPECT_EQ(c.MenuOpciones("Forma", {"Efectivo", "Cheque"}), "");
+}
+
 TEST_F(ConsultaDemo, ConVariasMarcasDevuelveLasMarcadas) {
     Lib_ClsCons3& c = Consultas();
     c.Checks = true;
@@ -343,6 +363,18 @@ TEST_F(ConsultaDemo, ConVariasMarcasDevuelveLasMarcadas) {
     ASSERT_TRUE(c.Valores);
     EXPECT_EQ(*c.Valores, (QStringList{"BONI", "DPRE"})); // in the list's order
     EXPECT_FALSE(c.Checks);
+
+    // A returned caption that names no column gives an empty entry per ticked row.
+    c.Checks = true;
+    c.CampoDevuelto = "NO_EXISTE";
+    EnLista([](Lib_FrmCons3& lista) {
+        lista.Modelo().SetMarcada(0, true);
+        lista.Modelo().SetMarcada(2, true);
+        lista.CmdAceptar_Click();
+    });
+    c.ConsultaSearch("V_TA_MOTIVOCPRA");
+    ASSERT_TRUE(c.Valores);
+    EXPECT_EQ(*c.Valores, (QStringList{"", ""}));
 }
 
 // A mask with one column and no search column cannot list: the user is told, and the caller

@@ -526,6 +526,9 @@ TEST_F(Lib_FrmCons3Test, TeclasDeLaListaEscribenEnLaBusqueda) {
         {Qt::Key_Backspace, Qt::NoModifier, "", "cA10"},
         {Qt::Key_Backspace, Qt::NoModifier, "", "cA1"},
         {Qt::Key_Down, Qt::NoModifier, "", "cA1"},
+        // With Ctrl a letter types its capital.
+        {Qt::Key_B, Qt::ControlModifier, "\x02", "cA1B"},
+        {Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier, "\x08", "cA1BH"},
     };
     Cargada(kCuentas);
     Mostrar([&](Lib_FrmCons3& f) {
@@ -628,6 +631,9 @@ TEST_F(Lib_FrmCons3Test, SentenciaDelFaltante) {
               QStringLiteral("INSERT INTO V_MV_FALTANTES (FechaHora,IdArticulo,Descripcion,"
                              "Usuario) values('17/03/2025 10:42:17','TORN-001                 ',"
                              "'TORNILLO 1/2''','o''brien')"));
+    // An article code of digits is stored as any other: on the left of its 25 characters.
+    EXPECT_TRUE(Lib_FrmCons3::SentenciaFaltante("x", "1001", "d", "u")
+                    .contains(QStringLiteral("'1001                     '")));
 }
 
 } // namespace

@@ -33,14 +33,17 @@ TEST(ComandoArranque, DaCadaValorDeLaSesion) {
         {"@UsuarioLogeado=JUAN;", {"", "", "", "", "JUAN", "1", "", ""}},
         // Only the "=" after the tag goes; a password may hold more.
         {"@Password==a=b;@Server=S;", {"S", "", "", "=a=b", "", "1", "", ""}},
-        {"@Server SRV;@Caja 4;", {"", "", "", "", "", "1", "", ""}},
+        // The "=" may be missing; a tag followed by a letter or digit is another tag.
+        {"@Server SRV01;@Caja 4;", {"SRV01", "", "", "", "", "4", "", ""}},
+        {"@Server1=X;@Caja2=5;@Server = S ;", {"S", "", "", "", "", "1", "", ""}},
         {"", {"", "", "", "", "", "1", "", ""}},
     };
     for (const auto& [comando, esperados] : casos)
         EXPECT_EQ(Valores(LeerComandoArranque(comando)), esperados) << comando;
-    // A tag without "=" does not hide a later one.
-    EXPECT_EQ(ValorEtiqueta("@Menu principal; @Menu=VENTAS;", "@Menu"), "VENTAS");
-    EXPECT_EQ(ValorEtiqueta("@Caja", "@Caja", "1"), "1");
+    // The first whole tag gives the value; a tag with nothing after it gives nothing.
+    EXPECT_EQ(ValorEtiqueta("@Menu principal; @Menu=VENTAS;", "@Menu"), "principal");
+    EXPECT_EQ(ValorEtiqueta("@Caja", "@Caja", "1"), "");
+    EXPECT_EQ(ValorEtiqueta("@MenuX=1;", "@Menu", "ninguno"), "ninguno");
 }
 
 TEST(NombreServidor, TomaLaParteDelServidor) {

@@ -39,8 +39,8 @@ bool UtilControles::TipoTecla(int keyCode) const {
     return keyCode == vbKeyReturn;
 }
 
-void UtilControles::PasarFoco(int& keyCode) const {
-    QWidget* actual = QApplication::focusWidget();
+void UtilControles::PasarFoco(int& keyCode, QWidget* desde) const {
+    QWidget* actual = desde ? desde : QApplication::focusWidget();
     QWidget* siguiente = actual ? Siguiente(*actual) : nullptr;
     if (!siguiente)
         return;

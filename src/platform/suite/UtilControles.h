@@ -15,9 +15,10 @@ public:
     int IndiceCampo(const QString& dataField, const ArregloCajasTexto& arreglo) const;
     // True for the key that confirms a field and moves on: Enter.
     bool TipoTecla(int keyCode) const;
-    // Moves the focus from the focused control to the next one in tab order that can take it,
-    // and swallows the key (0) when it did.
-    void PasarFoco(int& keyCode) const;
+    // Moves the focus from `desde` (the focused control when none is given) to the next one in
+    // tab order that can take it, and swallows the key (0) when it did. Naming the control
+    // matters after a modal window: its own window may not be active again yet.
+    void PasarFoco(int& keyCode, QWidget* desde = nullptr) const;
     // The same filter for every edit field: printable characters pass, and so do Backspace,
     // Enter and Esc; any other control character is cancelled (0).
     void FiltrarTecla(const QWidget& control, int& keyAscii) const;

@@ -115,8 +115,11 @@ QString UtilGeneral::Rellenar(const QString& texto, std::optional<int> ancho) co
         return texto;
     if (*ancho < 0)
         vb::Raise(5);
+    // Only the four-character codes are stored right-aligned; an article code "1001" is
+    // "1001" and blanks, as any other text.
+    constexpr int anchoAlineado = 4;
     const QString codigo = texto.trimmed();
-    if (SoloDigitos(codigo))
+    if (*ancho == anchoAlineado && SoloDigitos(codigo))
         return codigo.size() > *ancho ? codigo.right(*ancho) : codigo.rightJustified(*ancho);
     return texto.leftJustified(*ancho, u' ', true);
 }

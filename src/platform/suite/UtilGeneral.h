@@ -31,12 +31,13 @@ public:
     QString ValorCampo(const QVariant& valor) const;
 
     // Codes are stored the way the database keys them, and the program compares them with
-    // what this gives: a code made only of digits (blanks around it aside) is right-aligned,
-    // padded with blanks on the left ("1", 4 -> "   1"); any other text is padded with blanks
-    // on the right ("FC", 4 -> "FC  "). A text of that width comes back as it is ("0001", 4);
-    // a longer one is cut to the width, a digit code keeping its right part and any other text
-    // its left part. Without a width the text comes back unchanged. A negative width is
-    // error 5.
+    // what this gives: a four-character code made only of digits (blanks around it aside) is
+    // right-aligned, padded with blanks on the left ("1", 4 -> "   1"); any other text, and a
+    // code of any other width, is padded with blanks on the right ("FC", 4 -> "FC  ";
+    // "1001", 25 -> "1001" and 21 blanks). A text of that width comes back as it is ("0001",
+    // 4); a longer one is cut to the width, a four-digit code keeping its right part and any
+    // other text its left part. Without a width the text comes back unchanged. A negative
+    // width is error 5.
     QString Rellenar(const QString& texto, std::optional<int> ancho = std::nullopt) const;
 
     // Every character of every given text removed from `texto`.

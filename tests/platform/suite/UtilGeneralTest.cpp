@@ -34,7 +34,10 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoRelleno{" 12 ", 4, "  12"}, CasoRelleno{"", 4, "    "},
                       CasoRelleno{"A1", 4, "A1  "}, CasoRelleno{"ABCDEF", 4, "ABCD"},
                       CasoRelleno{"123456", 4, "3456"}, CasoRelleno{"Ñandú", 7, "Ñandú  "},
-                      CasoRelleno{"ART-001", 25, "ART-001                  "}));
+                      CasoRelleno{"ART-001", 25, "ART-001                  "},
+                      // Only four-character codes are kept right-aligned.
+                      CasoRelleno{"1001", 25, "1001                     "},
+                      CasoRelleno{"12", 8, "12      "}));
 
 TEST(RellenarSinAncho, DevuelveElTextoTalCual) {
     EXPECT_EQ(util.Rellenar(QStringLiteral(" 12 ")), QStringLiteral(" 12 "));
