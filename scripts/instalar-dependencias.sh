@@ -5,7 +5,7 @@ paquetes=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
     libqt6webenginecore6-bin libgl-dev libsqlite3-dev sqlite3 googletest libgtest-dev
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core fonts-liberation
 )
 faltan=()
 for p in "${paquetes[@]}"; do

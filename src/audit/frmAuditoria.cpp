@@ -160,10 +160,6 @@ void FijarHeight(QWidget& c, int twips) {
 
 frmAuditoria::frmAuditoria(QWidget* parent) : Formulario(parent) {
     SetCaption(QStringLiteral("Auditoria"));
-    // The design's sizes were made for a small sans-serif face of 11 pixels.
-    QFont letra = font();
-    letra.setPixelSize(11);
-    setFont(letra);
     SetAreaCliente(9150, 4920);
     SetKeyPreview(true);
     CrearControles();
@@ -181,9 +177,6 @@ void frmAuditoria::CrearControles() {
     for (const Etiqueta& e : Etiquetas) {
         auto* etiqueta = new QLabel(QString::fromUtf8(e.Caption), frmEncabezado_);
         Colocar(*etiqueta, e.Left, e.Top, e.Width, e.Height);
-        // A face wider than the design's own must not cut the caption short.
-        etiqueta->resize(std::max(etiqueta->width(), etiqueta->sizeHint().width()),
-                         etiqueta->height());
     }
     CrearFiltros();
     lstEstados_ = new QListWidget(frmEncabezado_);

@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <cmath>
 #include <iterator>
@@ -91,6 +92,11 @@ QString TituloArticulo(const QString& campo) {
         if (vb::Iguales(campo, QStringLiteral("PRECIO%1").arg(clase)))
             return ModGlobal::Cfg(QStringLiteral("NOM_PCLASE%1").arg(clase));
     return campo;
+}
+
+// A yes/no column shows its values as words, longer than the two characters of its size.
+int CaracteresSiNo() {
+    return int(std::max(vb::ValorTexto(true).size(), vb::ValorTexto(false).size()));
 }
 
 } // namespace
@@ -266,6 +272,8 @@ void Lib_FrmCons3::Encolumnar() {
                           int w = int(std::min<long>(campo.DefinedSize(), 60));
                           if (campo.Type() == ado::adCurrency || campo.Type() == ado::adNumeric)
                               w = 12;
+                          else if (campo.Type() == ado::adBoolean)
+                              w = CaracteresSiNo();
                           CajaBusqueda(i)->setVisible(true);
                           camposBusqueda_[size_t(i)] = campo.Name();
                           titulos << (articulos ? TituloArticulo(campo.Name()) : campo.Name());
@@ -275,8 +283,7 @@ void Lib_FrmCons3::Encolumnar() {
                       }
                       modelo_->FijarColumnas(titulos);
                       for (size_t i = 0; i < caracteres.size(); ++i)
-                          FijarAnchoColumna(int(i), ATwips(fontMetrics().horizontalAdvance(
-                                                        QString(caracteres[i], u'X'))));
+                          FijarAnchoColumna(int(i), AnchoInicialColumna(int(i), caracteres[i]));
                   }});
 }
 
@@ -390,6 +397,16 @@ int Lib_FrmCons3::FilaSeleccionada() const {
 
 int Lib_FrmCons3::AnchoColumna(int columna) const {
     return ATwips(ListView1->columnWidth(columna));
+}
+
+// Room for that many capital X in the list's own bold face, which its codes are drawn in, within
+// the margins a cell keeps around its text; never narrower than the column's caption.
+int Lib_FrmCons3::AnchoInicialColumna(int columna, int caracteres) const {
+    const int margen =
+        ListView1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ListView1) + 1;
+    const int texto = ListView1->fontMetrics().horizontalAdvance(QString(caracteres, u'X'));
+    return ATwips(
+        std::max(texto + 2 * margen, ListView1->horizontalHeader()->sectionSizeHint(columna)));
 }
 
 void Lib_FrmCons3::FijarAnchoColumna(int columna, int twips) {

@@ -142,6 +142,7 @@ private:
     void GrabarAnchosColumnas();
     int CajaConFoco() const;
     int AnchoColumna(int columna) const;
+    int AnchoInicialColumna(int columna, int caracteres) const;
     void FijarAnchoColumna(int columna, int twips);
     int IzquierdaColumna(int columna) const;
 

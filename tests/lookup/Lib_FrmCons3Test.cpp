@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 #include <algorithm>
@@ -107,8 +108,14 @@ protected:
     }
     QComboBox& Caja(int i) { return *ventana->CmbSearch[size_t(i)]; }
     void Escribir(int caja, const QString& texto) { Caja(caja).setEditText(texto); }
+    // The room of that many characters: capital X in the list's own face, within the margins
+    // a cell keeps around its text.
     int AnchoEnX(int caracteres) {
-        return ATwips(ventana->fontMetrics().horizontalAdvance(QString(caracteres, u'X')));
+        const QTableView& lista = *ventana->ListView1;
+        const int margen =
+            lista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &lista) + 1;
+        return ATwips(lista.fontMetrics().horizontalAdvance(QString(caracteres, u'X')) +
+                      2 * margen);
     }
     int AnchoColumna(int c) { return ATwips(ventana->ListView1->columnWidth(c)); }
 
@@ -171,7 +178,8 @@ TEST_F(Lib_FrmCons3Test, SinBlancoTrasLaTablaLaCargaInformaElError) {
     EXPECT_GT(Modelo().Filas(), 0);
 }
 
-// Widths in characters of "X": text up to 60, currency and numeric 12, "@10" adds ten.
+// Widths in characters of "X": text up to 60, currency and numeric 12, "@10" adds ten; a
+// caption wider than that widens its column.
 TEST_F(Lib_FrmCons3Test, AnchosDeColumnaPorTipo) {
     const QString sql = "SELECT DESCRIPCION, COSTO, ALICIVA, IDFAMILIA FROM MA_ARTICULOS "
                         "ORDER BY DESCRIPCION";
@@ -179,12 +187,32 @@ TEST_F(Lib_FrmCons3Test, AnchosDeColumnaPorTipo) {
     EXPECT_EQ(AnchoColumna(0), AnchoEnX(60));
     EXPECT_EQ(AnchoColumna(1), AnchoEnX(12));
     EXPECT_EQ(AnchoColumna(2), AnchoEnX(12));
-    EXPECT_EQ(AnchoColumna(3), AnchoEnX(4));
+    EXPECT_EQ(AnchoColumna(3), ATwips(ventana->ListView1->horizontalHeader()->sectionSizeHint(3)));
+    EXPECT_GT(AnchoColumna(3), AnchoEnX(4));
     delete ventana.data();
     Nueva(sql).ValoresDefault = "@10";
     ventana->Load();
     EXPECT_EQ(AnchoColumna(0), AnchoEnX(70));
     EXPECT_EQ(AnchoColumna(1), AnchoEnX(22));
+}
+
+// The list draws in bold 10: its codes, yes/no words and captions show whole in the widths it
+// starts with.
+TEST_F(Lib_FrmCons3Test, CodigosYTitulosSeLeenEnteros) {
+    for (const QString& sql :
+         {QString("SELECT IDMOTIVOCPRA, HABILITADOPARA, DESCRIPCION FROM TA_MOTIVOCPRA ORDER BY 1"),
+          kCuentas}) {
+        Cargada(sql);
+        const QTableView& lista = *ventana->ListView1;
+        for (int c = 0; c < Modelo().Columnas(); ++c) {
+            EXPECT_LE(static_cast<const QAbstractItemView&>(lista).sizeHintForColumn(c),
+                      lista.columnWidth(c))
+                << Modelo().Titulo(c);
+            EXPECT_LE(lista.horizontalHeader()->sectionSizeHint(c), lista.columnWidth(c))
+                << Modelo().Titulo(c);
+        }
+        delete ventana.data();
+    }
 }
 
 // Article lists read through STK_MA_ARTICULOS or V_MA_ARTICULOS show the price-class names.

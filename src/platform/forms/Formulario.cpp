@@ -4,12 +4,14 @@
 #include "platform/errors/GuardiaEventos.h"
 #include "platform/forms/CajaTexto.h"
 #include "platform/forms/FiltroTeclas.h"
+#include "platform/forms/FuenteVentanas.h"
 #include "platform/forms/Twips.h"
 
 #include <QCloseEvent>
 
 Formulario::Formulario(QWidget* parent) : QWidget(parent, Qt::Window) {
     FiltroTeclas::Instalar();
+    setFont(FuenteVentanas());
 }
 
 Formulario::~Formulario() {

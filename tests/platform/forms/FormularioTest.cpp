@@ -4,6 +4,7 @@
 #include "platform/errors/GuardiaEventos.h"
 
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -162,6 +163,21 @@ TEST_F(FormularioTest, PosicionYTamanoEnTwips) {
     ventana.SetWidth(9150);
     EXPECT_EQ(ventana.Width(), 9150);
     EXPECT_EQ(ventana.ScaleHeight(), 2820);
+}
+
+// Every window draws in the narrow face its design sizes were made for, which the program
+// installs; a label the design gives "Tahoma" draws in it too, at its own size.
+TEST_F(FormularioTest, UnaSolaLetraParaLasVentanas) {
+    FrmCiclo& ventana = Instancia<FrmCiclo>();
+    const QFontInfo letra(ventana.cmdAceptar->font());
+    EXPECT_EQ(letra.family(), QStringLiteral("Liberation Sans Narrow"))
+        << "falta el paquete fonts-liberation";
+    EXPECT_EQ(letra.pixelSize(), 11);
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSizeF(9.75);
+    ventana.cmdAceptar->setFont(tahoma);
+    EXPECT_EQ(QFontInfo(ventana.cmdAceptar->font()).family(), letra.family());
+    EXPECT_EQ(QFontInfo(ventana.cmdAceptar->font()).pixelSize(), 13);
 }
 
 } // namespace
