@@ -2,7 +2,7 @@
 # Debian 12 packages for building, testing and running the program.
 set -euo pipefail
 paquetes=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
     libqt6webenginecore6-bin libgl-dev libsqlite3-dev sqlite3 googletest libgtest-dev
     xvfb xauth fonts-dejavu-core fonts-liberation

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Builds the program and its tests and runs every test.
+# Checks the format of every C++ file under version control, builds the program and its tests
+# with warnings as errors, and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/instalar-dependencias.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+git ls-files -z -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' \
+    'tools/*.cpp' 'tools/*.h' | xargs -0 -r clang-format --dry-run --Werror
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUDITORIA_WERROR=ON
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"

@@ -81,6 +81,7 @@ QStringList ColumnasDe(const QString& tabla) {
 
 Lib_ClsCons3& Lib_ClsCons3::Instancia() {
     static Lib_ClsCons3 instancia;
+    instancia.LeerConfiguracion();
     return instancia;
 }
 
@@ -88,13 +89,16 @@ Lib_ClsCons3::Lib_ClsCons3() {
     LeerConfiguracion();
 }
 
-// The settings come from the configuration table. Start-up names the shared instance before
-// its connection is open, so they are read the first time the connection is there.
+// The settings come from the session: the configuration table and the query-mask file that
+// start-up chose. The shared instance may be named before the session is open, so they are
+// read the first time it is used with the connection there.
 void Lib_ClsCons3::LeerConfiguracion() {
     if (configuracionLeida_ || !DB_Dll::Existe() ||
         DB_Dll::Instancia().gCnn.State() != ado::adStateOpen)
         return;
     configuracionLeida_ = true;
+    gRutaMascaraConsultas = ModGlobal::RutaMascaraConsultas;
+    gUsarMascarasConsultas = !gRutaMascaraConsultas.isEmpty();
     MuestraStock = ModGlobal::Cfg(QStringLiteral("MostrarStockenConsultas"));
     QVariant* niveles[] = {&StkNivel1, &StkNivel2, &StkNivel3, &StkNivel4};
     for (int i = 0; i < 4; ++i) {
@@ -332,7 +336,6 @@ void Lib_ClsCons3::PrepararLista(Lib_FrmCons3& lista, const QString& sentencia,
     lista.FiltroInicial = Clave;
     lista.CampoBusqueda = CampoBusqueda;
     lista.SQL = sentencia;
-    lista.gConnString = gConnString;
     lista.CampoDevuelto = CampoDevuelto;
     lista.CheckBoxes = Checks;
     lista.UsaCantidades = UsaCantidades;
@@ -381,7 +384,6 @@ void Lib_ClsCons3::MostrarOpciones(Lib_FrmCons3& lista, const QString& Titulo,
     lista.CmdNueva->setVisible(false);
     lista.OrdenarPorLwv = true;
     lista.SQL.clear();
-    lista.gConnString.clear();
     lista.CampoDevuelto = Titulo;
     lista.CheckBoxes = casillas;
     lista.Modelo().SetCasillas(casillas);

@@ -19,7 +19,8 @@ using Coleccion = std::shared_ptr<QStringList>;
 // ValorDevuelto, or Valores after a multiple choice.
 class Lib_ClsCons3 {
 public:
-    // The shared instance, created on first use.
+    // The shared instance, created on first use; it reads its settings from the session the
+    // first time it is asked for with the connection open.
     static Lib_ClsCons3& Instancia();
 
     Lib_ClsCons3();
@@ -40,11 +41,10 @@ public:
     bool Checks = false;
     // The value of CampoDevuelto in the row accepted by the last lookup; "" after a cancel.
     QVariant ValorDevuelto;
-    // Connection string of the session, handed on to the list window with each lookup.
-    QString gConnString;
-    // Full path of the query-mask file ("consultas.sve" in the program folder).
+    // Full path of the query-mask file ("consultas.sve" in the program folder), and whether a
+    // table or view name is looked up in it (if it exists): both taken from the session when
+    // the settings are read.
     QString gRutaMascaraConsultas;
-    // When true, a table or view name is looked up in the query-mask file (if it exists).
     bool gUsarMascarasConsultas = false;
     // Switches on the quantity keys of the list window.
     bool UsaCantidades = false;

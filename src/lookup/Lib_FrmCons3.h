@@ -49,7 +49,6 @@ public:
     bool CfgUsaConsultaLIKE = false;
     std::shared_ptr<QStringList> CmpsDevueltos; // further captions returned with one choice
     QVariant ValorDevuelto;
-    QString gConnString; // not used: the rows come through the session's connection
     bool GrabarCfg = false;
 
     // ---- Methods --------------------------------------------------------------------------

@@ -1,6 +1,5 @@
 #include "session/ModGlobal.h"
 
-#include "lookup/Lib_ClsCons3.h"
 #include "platform/ado/Recordset.h"
 #include "platform/dialogs/CodigosMsgBox.h"
 #include "platform/dialogs/Dialogos.h"
@@ -206,7 +205,6 @@ void AgregarSesionAbierta(std::vector<Paso>& pasos, Inicio& in) {
                 paso();
         };
     };
-    Lib_ClsCons3& consultas = Lib_ClsCons3::Instancia();
     pasos.insert(
         pasos.end(),
         {
@@ -216,13 +214,11 @@ void AgregarSesionAbierta(std::vector<Paso>& pasos, Inicio& in) {
             }),
             conBase([&in] { Reporteador::Instancia().SetConexionReporte(in.RutaPrograma); }),
             conBase([&db] { db.gCnn.SetDefaultDatabase(db.gDBName); }),
-            conBase([&db, &consultas] { consultas.gConnString = db.gConnString; }),
-            conBase([&consultas] { consultas.gUsarMascarasConsultas = true; }),
-            conBase([&in, &consultas] {
-                consultas.gRutaMascaraConsultas = in.RutaPrograma + QStringLiteral("consultas.sve");
+            conBase([&in] {
+                RutaMascaraConsultas = in.RutaPrograma + QStringLiteral("consultas.sve");
             }),
-            conBase([&consultas] {
-                if (!archivos::ExisteArchivo(consultas.gRutaMascaraConsultas))
+            conBase([] {
+                if (!archivos::ExisteArchivo(RutaMascaraConsultas))
                     CrearMascarasConsultas();
             }),
             conBase([&db] { db.gCnn.SetDefaultDatabase(db.gDBName); }),
@@ -333,7 +329,7 @@ void CrearMascarasConsultas() {
         {"MANTENIMIENTOS", "V_MA_MANTENIMIENTOS", "|DESCRIPCION|CODIGO|"},
     };
     archivos::ArchivoRegistros archivo;
-    archivo.Abrir(Lib_ClsCons3::Instancia().gRutaMascaraConsultas, MascaraConsulta::Longitud);
+    archivo.Abrir(RutaMascaraConsultas, MascaraConsulta::Longitud);
     for (const auto& mascara : mascaras)
         AgregarMascaraConsulta(archivo, QString::fromLatin1(mascara[0]),
                                QString::fromLatin1(mascara[1]), QString::fromLatin1(mascara[2]));

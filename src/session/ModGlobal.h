@@ -74,6 +74,9 @@ inline QString TopDefault;
 inline long IdControlAcceso = 0;
 
 // ---- Query-mask file ----------------------------------------------------------------------
+// The file start-up chose for the query masks ("consultas.sve" in the program folder), empty
+// until a session with a database name starts. The lookup library takes it from here.
+inline QString RutaMascaraConsultas;
 // The record buffer, filled field by field before each write.
 inline MascaraConsulta RegistroMascara;
 
@@ -116,7 +119,7 @@ AccionTerminar FijarTerminarPrograma(AccionTerminar accion);
 
 // Loads the session settings from the configuration table and the user's row.
 void CargarConfiguracion(const QString& RutaPrograma);
-// Writes the default query masks into the file at the lookup library's mask path.
+// Writes the default query masks into the file at RutaMascaraConsultas.
 void CrearMascarasConsultas();
 // Appends one mask after the file's last whole record (title and columns trimmed, the table
 // name as given, no filter).

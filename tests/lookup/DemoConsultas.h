@@ -31,6 +31,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         DB_Dll::Liberar();
         Lib_ClsCons3::Instancia() = Lib_ClsCons3();
+        ModGlobal::RutaMascaraConsultas.clear();
         archivos::FijarCarpetaPrograma(QString());
     }
     static Lib_ClsCons3& Consultas() { return Lib_ClsCons3::Instancia(); }

@@ -8,6 +8,7 @@
 #include "platform/controls/TreeView.h"
 #include "platform/forms/Twips.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QScreen>
@@ -280,6 +281,14 @@ INSTANTIATE_TEST_SUITE_P(
                       f.Ejecutar("INSERT INTO T_SOLO_ID (ID) VALUES (1)");
                   }}),
     [](const auto& info) { return std::string(info.param.nombre); });
+
+// The shared instance was there before start-up opened the session; it takes the masks file
+// start-up chose the first time it is used after that.
+TEST_F(ConsultaDemo, TomaDelInicioElArchivoDeMascaras) {
+    EXPECT_TRUE(Consultas().gUsarMascarasConsultas);
+    EXPECT_EQ(QDir::cleanPath(Consultas().gRutaMascaraConsultas),
+              QDir::cleanPath(dir.filePath("consultas.sve")));
+}
 
 TEST_F(ConsultaDemo, AceptarDevuelveLaColumnaPedidaYVaciaCampoDevuelto) {
     Lib_ClsCons3& c = Consultas();

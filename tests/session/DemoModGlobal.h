@@ -1,6 +1,5 @@
 #pragma once
 
-#include "lookup/Lib_ClsCons3.h"
 #include "platform/dialogs/DialogosGuionados.h"
 #include "platform/files/Carpetas.h"
 #include "session/DB_Dll.h"
@@ -37,8 +36,8 @@ inline void ReiniciarModGlobal() {
     BloqueoActivo = UtilizarFechaDia = false;
     CondIvaEmpresa = 0;
     TopDefault = QString();
+    RutaMascaraConsultas = QString();
     CamposValores.clear();
-    Lib_ClsCons3::Instancia() = Lib_ClsCons3();
 }
 
 // Several values as one text, "|" between them, to compare them at once. The values are taken

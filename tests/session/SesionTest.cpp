@@ -59,10 +59,7 @@ TEST_F(InicioSesion, ElInicioAbreLaBaseCargaLaConfiguracionYCreaLasMascaras) {
     EXPECT_EQ(Unidos(PeriodoActual, ColorFondo, EstiloBarras.toString()), "2026|8454143|1");
     EXPECT_FALSE(SeccionEquipoUsuario.isEmpty());
     EXPECT_LE(SeccionEquipoUsuario.size(), 50);
-    const Lib_ClsCons3& consultas = Lib_ClsCons3::Instancia();
-    EXPECT_EQ(consultas.gConnString, db.gConnString);
-    EXPECT_TRUE(consultas.gUsarMascarasConsultas);
-    EXPECT_EQ(QDir::cleanPath(consultas.gRutaMascaraConsultas), QDir::cleanPath(Mascaras()));
+    EXPECT_EQ(QDir::cleanPath(RutaMascaraConsultas), QDir::cleanPath(Mascaras()));
     EXPECT_TRUE(guion.Mensajes.empty());
     EXPECT_TRUE(guion.VentanasModales.empty());
     // The eight default query masks, byte for byte.
@@ -82,7 +79,7 @@ TEST_F(InicioSesion, ElInicioAbreLaBaseCargaLaConfiguracionYCreaLasMascaras) {
 // A mask is appended after the last whole record, title and columns trimmed; a missing folder
 // is an error for the caller.
 TEST_F(InicioSesion, LasMascarasSeAgreganTrasElUltimoRegistroEntero) {
-    Lib_ClsCons3::Instancia().gRutaMascaraConsultas = Mascaras();
+    RutaMascaraConsultas = Mascaras();
     archivos::ArchivoRegistros archivo;
     archivo.Abrir(Mascaras(), MascaraConsulta::Longitud);
     AgregarMascaraConsulta(archivo, "  TITULO  ", " TABLA ", "  |A|B|  ");
@@ -96,7 +93,7 @@ TEST_F(InicioSesion, LasMascarasSeAgreganTrasElUltimoRegistroEntero) {
     CrearMascarasConsultas();
     EXPECT_EQ(Contenido().size(), 1202 * 9);
     EXPECT_EQ(Contenido().left(1202 + 9), propia + "ARTICULOS");
-    Lib_ClsCons3::Instancia().gRutaMascaraConsultas = EnCarpeta("no/existe/consultas.sve");
+    RutaMascaraConsultas = EnCarpeta("no/existe/consultas.sve");
     EXPECT_NE(NumeroDeError([] { CrearMascarasConsultas(); }), 0);
 }
 
@@ -123,7 +120,7 @@ TEST_F(InicioSesion, SinComandoPideLaConexionYCancelarTerminaElPrograma) {
     EXPECT_EQ(terminado, 1);
     EXPECT_FALSE(DB_Dll::Instancia().gOpenFlag);
     EXPECT_NE(DB_Dll::Instancia().gCnn.CommandTimeout(), 360) << "nada corre después de terminar";
-    EXPECT_TRUE(Lib_ClsCons3::Instancia().gRutaMascaraConsultas.isEmpty());
+    EXPECT_TRUE(RutaMascaraConsultas.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(Mascaras()));
 }
 

@@ -1,6 +1,6 @@
-#include "support/BaseDePrueba.h"
 #include "platform/ado/Recordset.h"
 #include "platform/errors/ErrorEjecucion.h"
+#include "support/BaseDePrueba.h"
 
 #include <QFile>
 

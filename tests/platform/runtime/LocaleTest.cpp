@@ -1,9 +1,9 @@
 #include "platform/runtime/Locale.h"
 
-#include "support/Apoyo.h"
 #include "platform/runtime/Currency.h"
 #include "platform/runtime/Numeros.h"
 #include "platform/runtime/ValorTexto.h"
+#include "support/Apoyo.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "platform/runtime/Numeros.h"
 
-#include "support/Apoyo.h"
 #include "platform/runtime/Currency.h"
+#include "support/Apoyo.h"
 
 #include <QDate>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "platform/runtime/ValorTexto.h"
 
-#include "support/Apoyo.h"
 #include "platform/runtime/Currency.h"
+#include "support/Apoyo.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>
