@@ -4,6 +4,7 @@
 #include "audit/EnlacePagina.h"
 #include "audit/EscrituraArchivoPagina.h"
 #include "platform/ado/Recordset.h"
+#include "platform/browser/CodificacionUrl.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/files/ArchivoTexto.h"
 #include "platform/files/Carpetas.h"
@@ -164,7 +165,6 @@ short clsAuditoria_HTM::ObtenerAnteriorCuenta(const QString& Cuenta) {
 namespace {
 
 using EnlacePagina::AgregarHtml;
-using EnlacePagina::AgregarUrl;
 
 // The texts of one row of the list, in the order of the statement's columns.
 enum Columna {
@@ -193,7 +193,7 @@ using TextosFila = std::array<QString, CantidadColumnas>;
 // The markers and values that the state-change and modify links share after their first
 // marker.
 void AgregarDatosDiferencia(QString& linea, const TextosFila& t) {
-    AgregarUrl(linea, t[Estado]);
+    AgregarValorUrl(linea, t[Estado]);
     const std::array<std::pair<const char*, Columna>, 8> resto = {{
         {"_TC_", TC},
         {"_SUCURSAL_", Sucursal},
@@ -206,7 +206,7 @@ void AgregarDatosDiferencia(QString& linea, const TextosFila& t) {
     }};
     for (const auto& [marcador, columna] : resto) {
         linea += QLatin1String(marcador);
-        AgregarUrl(linea, t[columna]);
+        AgregarValorUrl(linea, t[columna]);
     }
 }
 
@@ -218,11 +218,11 @@ void AgregarCelda(QString& linea, const char* apertura, const QString& texto) {
 
 void AgregarCeldaOrigen(QString& linea, const TextosFila& t) {
     linea += QLatin1String("<TD CLASS=TableRow><A HREF=\"_TCorigen_");
-    AgregarUrl(linea, t[TcOrigen]);
+    AgregarValorUrl(linea, t[TcOrigen]);
     linea += QLatin1String("_CpteOrigen_");
-    AgregarUrl(linea, t[CpteOrigen]);
+    AgregarValorUrl(linea, t[CpteOrigen]);
     linea += QLatin1String("_Cuenta_");
-    AgregarUrl(linea, t[CabCuenta]);
+    AgregarValorUrl(linea, t[CabCuenta]);
     linea += QLatin1String("\">");
     AgregarHtml(linea, t[CpteOrigen]);
     linea += QLatin1String("</TD>");
@@ -230,15 +230,15 @@ void AgregarCeldaOrigen(QString& linea, const TextosFila& t) {
 
 void AgregarCeldaAsiento(QString& linea, const TextosFila& t) {
     linea += QLatin1String("<TD CLASS=TableRow><A HREF=\"_VER_ASIENTOTC_");
-    AgregarUrl(linea, t[TC]);
+    AgregarValorUrl(linea, t[TC]);
     linea += QLatin1String("_SUCURSAL_");
-    AgregarUrl(linea, t[Sucursal]);
+    AgregarValorUrl(linea, t[Sucursal]);
     linea += QLatin1String("_NUMERO_");
-    AgregarUrl(linea, t[Numero]);
+    AgregarValorUrl(linea, t[Numero]);
     linea += QLatin1String("_LETRA_");
-    AgregarUrl(linea, t[Letra]);
+    AgregarValorUrl(linea, t[Letra]);
     linea += QLatin1String("_Cuenta_");
-    AgregarUrl(linea, t[CabCuenta]);
+    AgregarValorUrl(linea, t[CabCuenta]);
     linea += QLatin1String("\">");
     AgregarHtml(linea, t[Sucursal]);
     linea += QLatin1Char('-');

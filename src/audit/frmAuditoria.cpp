@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QUrl>
 #include <algorithm>
 
 namespace {
@@ -468,7 +469,9 @@ void frmAuditoria::CmdActualizar_Click() {
 void frmAuditoria::Navegar(const QString& Ruta) {
     IgnorarErrores({
         [this] { wbExplorer_->SetFullScreen(true); },
-        [this, &Ruta] { wbExplorer_->Navigate(QStringLiteral("file://") + Ruta); },
+        [this, &Ruta] {
+            wbExplorer_->Navigate(QUrl::fromLocalFile(Ruta).toString(QUrl::FullyEncoded));
+        },
         [this] { wbExplorer_->SetTheaterMode(false); },
     });
 }

@@ -7,13 +7,16 @@
 #include "audit/frmCambioEstado.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/errors/Procedimiento.h"
+#include "platform/runtime/ErrorVb.h"
 #include "platform/runtime/Texto.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
 
-namespace {
+#include <algorithm>
+#include <array>
+#include <optional>
 
-using EnlacePagina::DecodificarRestos;
+namespace {
 
 const QString TituloAvisoUsuario = QStringLiteral("SV - Aviso al Usuario");
 
@@ -22,30 +25,37 @@ struct Diferencia {
     QString Estado, TC, Suc, Numero, Letra, Tc_Origen, Cpte_Origen, CabCuenta, CabNombre;
 };
 
-// The value after `marcador`, up to `siguiente` or, without one, to the end of the address.
-// Markers are found without regard to case, each at its first occurrence.
-QString Valor(const QString& URL, const QString& marcador, const QString& siguiente = {}) {
-    const int inicio = vb::InStr(URL, marcador) + int(marcador.size());
-    if (siguiente.isEmpty())
-        return DecodificarRestos(vb::Mid(URL, inicio));
-    return DecodificarRestos(vb::Mid(URL, inicio, vb::InStr(URL, siguiente) - inicio));
+constexpr QLatin1StringView kCambioEstado("_CambioEstado_");
+constexpr QLatin1StringView kTCorigen("_TCorigen_");
+constexpr QLatin1StringView kVerAsiento("_VER_ASIENTOTC_");
+constexpr QLatin1StringView kModificar("_Modificar_");
+constexpr QLatin1StringView kSucursal("_SUCURSAL_");
+constexpr QLatin1StringView kNumero("_NUMERO_");
+constexpr QLatin1StringView kLetra("_LETRA_");
+
+// The values of a link made of `marcadores`. A link that cannot be read opens nothing: it is
+// reported like any link whose action fails.
+QStringList Valores(const QString& enlace, std::initializer_list<QLatin1StringView> marcadores) {
+    std::optional<QStringList> valores = EnlacePagina::Cortar(enlace, marcadores);
+    if (!valores)
+        vb::Raise(5);
+    return *valores;
 }
 
-QString ValorFijo(const QString& URL, const QString& marcador, int largo) {
-    return DecodificarRestos(vb::Mid(URL, vb::InStr(URL, marcador) + int(marcador.size()), largo));
+// A voucher's key values must all be there, or the link names no voucher.
+void ExigirClave(std::initializer_list<QString> clave) {
+    for (const QString& valor : clave)
+        if (valor.isEmpty())
+            vb::Raise(5);
 }
 
-Diferencia LeerDiferencia(const QString& URL, const QString& comando) {
-    Diferencia d;
-    d.Estado = Valor(URL, comando, QStringLiteral("_TC_"));
-    d.TC = Valor(URL, QStringLiteral("_TC_"), QStringLiteral("_SUCURSAL_"));
-    d.Suc = Valor(URL, QStringLiteral("_SUCURSAL_"), QStringLiteral("_NUMERO_"));
-    d.Numero = Valor(URL, QStringLiteral("_NUMERO_"), QStringLiteral("_LETRA_"));
-    d.Letra = Valor(URL, QStringLiteral("_LETRA_"), QStringLiteral("_TIPOORIGEN_"));
-    d.Tc_Origen = Valor(URL, QStringLiteral("_TIPOORIGEN_"), QStringLiteral("_CPTE-ORIGEN_"));
-    d.Cpte_Origen = Valor(URL, QStringLiteral("_CPTE-ORIGEN_"), QStringLiteral("_CABCUENTA_"));
-    d.CabCuenta = Valor(URL, QStringLiteral("_CABCUENTA_"), QStringLiteral("_CABNOMBRE_"));
-    d.CabNombre = Valor(URL, QStringLiteral("_CABNOMBRE_"));
+Diferencia LeerDiferencia(const QString& enlace, QLatin1StringView comando) {
+    const QStringList v =
+        Valores(enlace, {comando, QLatin1StringView("_TC_"), kSucursal, kNumero, kLetra,
+                         QLatin1StringView("_TIPOORIGEN_"), QLatin1StringView("_CPTE-ORIGEN_"),
+                         QLatin1StringView("_CABCUENTA_"), QLatin1StringView("_CABNOMBRE_")});
+    const Diferencia d{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]};
+    ExigirClave({d.TC, d.Suc, d.Numero, d.Letra});
     return d;
 }
 
@@ -179,23 +189,32 @@ bool GrabarModificacion(const Diferencia& d, const QString& SQLTemp) {
 } // namespace
 
 void frmAuditoria::wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel) {
-    void (frmAuditoria::*accion)(const QString&) = nullptr;
-    if (vb::InStr(URL, QStringLiteral("_CambioEstado_")) > 0)
-        accion = &frmAuditoria::CambiarEstado;
-    else if (vb::InStr(URL, QStringLiteral("_TCorigen_")) > 0)
-        accion = &frmAuditoria::AbrirOrigen;
-    else if (vb::InStr(URL, QStringLiteral("_VER_ASIENTOTC_")) > 0)
-        accion = &frmAuditoria::VerAsiento;
-    else if (vb::InStr(URL, QStringLiteral("_Modificar_")) > 0)
-        accion = &frmAuditoria::Modificar;
-    Cancel = accion != nullptr;
-    if (accion)
-        EjecutarPasos(QStringLiteral("wbExplorer_BeforeNavigate2"), AvisarError,
-                      {[&] { (this->*accion)(URL); }});
+    using Accion = void (frmAuditoria::*)(const QString&);
+    static const std::array<std::pair<QLatin1StringView, Accion>, 4> comandos = {{
+        {kCambioEstado, &frmAuditoria::CambiarEstado},
+        {kTCorigen, &frmAuditoria::AbrirOrigen},
+        {kVerAsiento, &frmAuditoria::VerAsiento},
+        {kModificar, &frmAuditoria::Modificar},
+    }};
+    // A link is known by the marker it begins with. An address that holds a marker only
+    // further on is no link the page wrote: it is kept from loading, and cannot be read.
+    const QString enlace = EnlacePagina::Propio(URL);
+    const auto comando = std::find_if(comandos.cbegin(), comandos.cend(), [&](const auto& c) {
+        return EnlacePagina::EmpiezaCon(enlace, c.first);
+    });
+    Cancel = comando != comandos.cend() ||
+             std::any_of(comandos.cbegin(), comandos.cend(),
+                         [&](const auto& c) { return EnlacePagina::Contiene(enlace, c.first); });
+    if (Cancel)
+        EjecutarPasos(QStringLiteral("wbExplorer_BeforeNavigate2"), AvisarError, {[&] {
+                          if (comando == comandos.cend())
+                              vb::Raise(5);
+                          (this->*comando->second)(enlace);
+                      }});
 }
 
 void frmAuditoria::CambiarEstado(const QString& URL) {
-    const Diferencia d = LeerDiferencia(URL, QStringLiteral("_CambioEstado_"));
+    const Diferencia d = LeerDiferencia(URL, kCambioEstado);
     if (d.Estado == u"3") {
         MsgBox(QStringLiteral("No se puede cambiar el estado 3"), vbInformation,
                QStringLiteral("Atención"));
@@ -219,12 +238,16 @@ void frmAuditoria::CambiarEstado(const QString& URL) {
 }
 
 void frmAuditoria::AbrirOrigen(const QString& URL) {
+    const QStringList v =
+        Valores(URL, {kTCorigen, QLatin1StringView("_CpteOrigen_"), QLatin1StringView("_CUENTA_")});
     // The type comes from a fixed-width column, padded with blanks ("FCC "): untrimmed it
     // would match no group and open the wrong window.
-    const QString tipo =
-        vb::Trim(Valor(URL, QStringLiteral("_TCorigen_"), QStringLiteral("_CpteOrigen_")));
-    const QString clave = ValorFijo(URL, QStringLiteral("_CpteOrigen_"), 13);
-    const QString cuenta = Valor(URL, QStringLiteral("_CUENTA_"));
+    const QString tipo = vb::Trim(v[0]);
+    const QString clave = vb::Left(v[1], 13);
+    const QString& cuenta = v[2];
+    ExigirClave({tipo});
+    if (clave.size() < 13)
+        vb::Raise(5);
     const QString sucursal = vb::Left(clave, 4);
     const QString numero = vb::Mid(clave, 5, 8);
     const QString letra = vb::Right(clave, 1);
@@ -255,10 +278,11 @@ void frmAuditoria::AbrirOrigen(const QString& URL) {
 }
 
 void frmAuditoria::VerAsiento(const QString& URL) {
-    const QString tc = Valor(URL, QStringLiteral("_VER_ASIENTOTC_"), QStringLiteral("_SUCURSAL_"));
-    const QString sucursal = Valor(URL, QStringLiteral("_SUCURSAL_"), QStringLiteral("_NUMERO_"));
-    const QString numero = Valor(URL, QStringLiteral("_NUMERO_"), QStringLiteral("_LETRA_"));
-    const QString letra = ValorFijo(URL, QStringLiteral("_LETRA_"), 1);
+    // The letter is the one character after its marker: the page writes the account after it.
+    const QStringList v = Valores(URL, {kVerAsiento, kSucursal, kNumero, kLetra});
+    const QString &tc = v[0], &sucursal = v[1], &numero = v[2];
+    const QString letra = vb::Left(v[3], 1);
+    ExigirClave({tc, sucursal, numero, letra});
     const VentanasVecinas& vecinas = VentanasVecinas::Actuales();
     if (VentanaAsientoComprobante* ventana =
             vecinas.AsientoComprobante ? vecinas.AsientoComprobante() : nullptr) {
@@ -273,7 +297,7 @@ void frmAuditoria::Modificar(const QString& URL) {
         vecinas.AsientoDiferencia ? vecinas.AsientoDiferencia() : nullptr;
     if (!form)
         return;
-    const Diferencia d = LeerDiferencia(URL, QStringLiteral("_Modificar_"));
+    const Diferencia d = LeerDiferencia(URL, kModificar);
     const BusquedaAsiento b = BuscarAsiento(d);
     if (!DB_Dll::Instancia().ExisteEnTabla(QStringLiteral("MV_ASIENTOS"), b.ValorBuscado, b.Campo,
                                            &rsModificar, 8, b.Condicion, true)) {

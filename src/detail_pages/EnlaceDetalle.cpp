@@ -3,6 +3,7 @@
 #include "audit/EnlacePagina.h"
 #include "audit/VentanasVecinas.h"
 #include "detail_pages/FabricaVentanas.h"
+#include "platform/browser/CodificacionUrl.h"
 #include "platform/files/Programas.h"
 #include "platform/runtime/Texto.h"
 #include "platform/suite/UtilGeneral.h"
@@ -28,11 +29,18 @@ constexpr QLatin1StringView kCabCuenta("_CABCUENTA_");
 constexpr QLatin1StringView kArticulo("ARTICULO_");
 constexpr QLatin1StringView kCuentaPopUp("CUENTA_");
 
-QString Clave(const QString& marcador, const QString& TC, const QString& Sucursal,
+// `enlace` followed by `marcador` and `valor`.
+QString Seguido(QString enlace, QLatin1StringView marcador, const QString& valor) {
+    enlace += marcador;
+    AgregarValorUrl(enlace, valor);
+    return enlace;
+}
+
+QString Clave(QLatin1StringView marcador, const QString& TC, const QString& Sucursal,
               const QString& Numero, const QString& Letra) {
-    using EnlacePagina::ValorUrl;
-    return marcador + ValorUrl(TC) + kSucursal + ValorUrl(Sucursal) + kNumero + ValorUrl(Numero) +
-           kLetra + ValorUrl(Letra);
+    return Seguido(
+        Seguido(Seguido(Seguido({}, marcador, TC), kSucursal, Sucursal), kNumero, Numero), kLetra,
+        Letra);
 }
 
 } // namespace
@@ -46,7 +54,7 @@ QString Comprobante(const QString& TC, const QString& Sucursal, const QString& N
 
 QString ComprobanteConCuenta(const QString& TC, const QString& Sucursal, const QString& Numero,
                              const QString& Letra, const QString& Cuenta) {
-    return Comprobante(TC, Sucursal, Numero, Letra) + kCuenta + EnlacePagina::ValorUrl(Cuenta);
+    return Seguido(Comprobante(TC, Sucursal, Numero, Letra), kCuenta, Cuenta);
 }
 
 QString Asiento(const QString& TC, const QString& Sucursal, const QString& Numero,
@@ -56,7 +64,7 @@ QString Asiento(const QString& TC, const QString& Sucursal, const QString& Numer
 
 QString AsientoConCuenta(const QString& TC, const QString& Sucursal, const QString& Numero,
                          const QString& Letra, const QString& Cuenta) {
-    return Asiento(TC, Sucursal, Numero, Letra) + kCabCuenta + EnlacePagina::ValorUrl(Cuenta);
+    return Seguido(Asiento(TC, Sucursal, Numero, Letra), kCabCuenta, Cuenta);
 }
 
 QString Ancla(const QString& Enlace) {
@@ -105,83 +113,51 @@ constexpr std::array<std::array<Ventana, kGrupos>, 5> kRutas = {{
      N::Asiento, N::Ninguna}, // PopUp
 }};
 
-bool Contiene(const QString& URL, const QString& marcador) {
-    return vb::InStr(URL, marcador) > 0;
-}
+using EnlacePagina::Contiene;
+using EnlacePagina::Cortar;
+using EnlacePagina::EmpiezaCon;
 
-// The value after `marcador` (found at `p`) to the end of the address, decoded.
-QString Resto(const QString& URL, int p, const QString& marcador) {
-    return EnlacePagina::DecodificarRestos(vb::Mid(URL, p + int(marcador.size())));
-}
-
-// The value between `marcador` (at `p`) and the marker at `siguiente`, decoded.
-QString Entre(const QString& URL, int p, const QString& marcador, int siguiente) {
-    const int inicio = p + int(marcador.size());
-    return EnlacePagina::DecodificarRestos(vb::Mid(URL, inicio, siguiente - inicio));
-}
-
-// The voucher key after `marcadorTipo`; nothing when a marker is missing or out of order. The
-// letter is one character or everything after "_LETRA_".
-std::optional<Destino> CortarClave(const QString& URL, const QString& marcadorTipo,
-                                   bool letraUnCaracter) {
-    const int pTipo = vb::InStr(URL, marcadorTipo);
-    const int pSucursal = vb::InStr(URL, kSucursal);
-    const int pNumero = vb::InStr(URL, kNumero);
-    const int pLetra = vb::InStr(URL, kLetra);
-    if (pTipo < 1 || pSucursal < pTipo + marcadorTipo.size() ||
-        pNumero < pSucursal + kSucursal.size() || pLetra < pNumero + kNumero.size())
+// The voucher key of a link that begins with `marcadorTipo`; nothing when a marker is missing
+// or a key value is empty. Without `marcadorCuenta` the letter is the rest of the link; with
+// it, the letter is one character and the account follows that marker, when the link has it.
+std::optional<Destino> CortarClave(const QString& enlace, QLatin1StringView marcadorTipo,
+                                   QLatin1StringView marcadorCuenta = {}) {
+    std::optional<QStringList> v;
+    Destino d;
+    if (!marcadorCuenta.isEmpty()) {
+        v = Cortar(enlace, {marcadorTipo, kSucursal, kNumero, kLetra, marcadorCuenta});
+        if (v)
+            d.Cuenta = v->at(4);
+    }
+    if (!v)
+        v = Cortar(enlace, {marcadorTipo, kSucursal, kNumero, kLetra});
+    if (!v)
         return std::nullopt;
-    Destino d;
+    d.TC = v->at(0);
+    d.Sucursal = v->at(1);
+    d.Numero = v->at(2);
+    d.Letra = marcadorCuenta.isEmpty() ? v->at(3) : vb::Left(v->at(3), 1);
+    if (d.TC.isEmpty() || d.Sucursal.isEmpty() || d.Numero.isEmpty() || d.Letra.isEmpty())
+        return std::nullopt;
     d.Cancel = true;
-    d.TC = Entre(URL, pTipo, marcadorTipo, pSucursal);
-    d.Sucursal = Entre(URL, pSucursal, kSucursal, pNumero);
-    d.Numero = Entre(URL, pNumero, kNumero, pLetra);
-    d.Letra = Resto(URL, pLetra, kLetra);
-    if (letraUnCaracter)
-        d.Letra = vb::Left(d.Letra, 1);
     return d;
 }
 
-// The account after `marcador` when it follows the letter; empty when the link has none.
-QString CuentaTras(const QString& URL, const QString& marcador) {
-    const int p = vb::InStr(URL, marcador);
-    return p > vb::InStr(URL, kLetra) ? Resto(URL, p, marcador) : QString();
-}
-
-// The first of "\<marcador>" and "/<marcador>"; 0 when neither occurs.
-int PosicionConSeparador(const QString& URL, const QString& marcador) {
-    const int barra = vb::InStr(URL, QChar(u'\\') + marcador);
-    const int diagonal = vb::InStr(URL, QChar(u'/') + marcador);
-    if (barra == 0 || diagonal == 0)
-        return qMax(barra, diagonal);
-    return qMin(barra, diagonal);
-}
-
-Destino EnlaceArticulo(const QString& URL) {
+// The code after the marker the link begins with (a page writes "\ARTICULO_" + code: the
+// separator ends the folder): the link opens `ventana` with it, or nothing when it is empty.
+Destino EnlaceCodigo(const QString& enlace, QLatin1StringView marcador, Ventana ventana,
+                     QString Destino::*codigo) {
     Destino d;
     d.Cancel = true;
-    const int p = PosicionConSeparador(URL, kArticulo);
-    if (p > 0)
-        d.Articulo = Resto(URL, p, QChar(u'\\') + kArticulo);
-    if (!d.Articulo.isEmpty())
-        d.Abre = Ventana::Articulo;
+    d.*codigo = Cortar(enlace, {marcador})->at(0);
+    if (!(d.*codigo).isEmpty())
+        d.Abre = ventana;
     return d;
 }
 
-Destino EnlaceCuentaPopUp(const QString& URL) {
-    Destino d;
-    d.Cancel = true;
-    d.Abre = Ventana::CuentaPopUp;
-    const int p = PosicionConSeparador(URL, kCuentaPopUp);
-    // Without the separator the code is taken from the 8th character on, as it always was.
-    d.Cuenta = p > 0 ? Resto(URL, p, QChar(u'\\') + kCuentaPopUp)
-                     : EnlacePagina::DecodificarRestos(vb::Mid(URL, 8));
-    return d;
-}
-
-Destino EnlaceComprobante(Manejador quien, const QString& URL) {
+Destino EnlaceComprobante(Manejador quien, const QString& enlace) {
     const bool detalle = quien == Manejador::DetalleComprobante;
-    std::optional<Destino> d = CortarClave(URL, kTC, detalle);
+    std::optional<Destino> d = CortarClave(enlace, kTC, detalle ? kCuenta : QLatin1StringView());
     if (!d) {
         Destino nada;
         nada.Cancel = true;
@@ -190,22 +166,21 @@ Destino EnlaceComprobante(Manejador quien, const QString& URL) {
     const Grupo grupo = GrupoDe(d->TC);
     d->Abre = kRutas[size_t(quien)][size_t(grupo)];
     d->EsVenta = grupo != Grupo::Compras && !(grupo == Grupo::Pagos && quien == Manejador::PopUp);
-    if (detalle && (grupo == Grupo::Ventas || grupo == Grupo::Compras))
-        d->Cuenta = CuentaTras(URL, kCuenta);
+    if (grupo != Grupo::Ventas && grupo != Grupo::Compras)
+        d->Cuenta.clear();
     return *d;
 }
 
-Destino EnlaceAsiento(Manejador quien, const QString& URL) {
+Destino EnlaceAsiento(Manejador quien, const QString& enlace) {
     const bool detalle = quien == Manejador::DetalleComprobante;
-    std::optional<Destino> d = CortarClave(URL, kVerAsiento, detalle);
+    std::optional<Destino> d =
+        CortarClave(enlace, kVerAsiento, detalle ? kCabCuenta : QLatin1StringView());
     if (!d) {
         Destino nada;
         nada.Cancel = true;
         return nada;
     }
     d->Abre = Ventana::Asiento;
-    if (detalle)
-        d->Cuenta = CuentaTras(URL, kCabCuenta);
     return *d;
 }
 
@@ -217,18 +192,37 @@ bool LeeAsientos(Manejador quien) {
     return quien != Manejador::Asiento && quien != Manejador::PopUp;
 }
 
+// The pop-up reads a voucher link that carries an account as an account link, one that lacks
+// the account link's own marker.
+bool CuentaSinMarcador(Manejador quien, const QString& enlace) {
+    return quien == Manejador::PopUp &&
+           Cortar(enlace, {kTC, kSucursal, kNumero, kLetra, kCuenta}).has_value();
+}
+
+// Whether the link holds, anywhere, a marker the window's handler reads.
+bool TieneMarcador(Manejador quien, const QString& enlace) {
+    return Contiene(enlace, kTC) || (LeeAsientos(quien) && Contiene(enlace, kVerAsiento)) ||
+           (LeeArticulos(quien) && Contiene(enlace, kArticulo)) ||
+           (quien == Manejador::PopUp && Contiene(enlace, kCuentaPopUp));
+}
+
 } // namespace
 
 Destino Enrutar(Manejador Quien, const QString& URL) {
-    if (LeeArticulos(Quien) && Contiene(URL, kArticulo))
-        return EnlaceArticulo(URL);
-    if (Quien == Manejador::PopUp && Contiene(URL, kCuentaPopUp))
-        return EnlaceCuentaPopUp(URL);
-    if (Contiene(URL, kTC))
-        return EnlaceComprobante(Quien, URL);
-    if (LeeAsientos(Quien) && Contiene(URL, kVerAsiento))
-        return EnlaceAsiento(Quien, URL);
-    return Destino();
+    const QString enlace = EnlacePagina::Propio(URL);
+    if (EmpiezaCon(enlace, kTC) && !CuentaSinMarcador(Quien, enlace))
+        return EnlaceComprobante(Quien, enlace);
+    if (LeeAsientos(Quien) && EmpiezaCon(enlace, kVerAsiento))
+        return EnlaceAsiento(Quien, enlace);
+    if (LeeArticulos(Quien) && EmpiezaCon(enlace, kArticulo))
+        return EnlaceCodigo(enlace, kArticulo, Ventana::Articulo, &Destino::Articulo);
+    if (Quien == Manejador::PopUp && EmpiezaCon(enlace, kCuentaPopUp))
+        return EnlaceCodigo(enlace, kCuentaPopUp, Ventana::CuentaPopUp, &Destino::Cuenta);
+    // An address that holds a marker only further on is no link a page wrote: it is kept from
+    // loading, and opens nothing.
+    Destino d;
+    d.Cancel = TieneMarcador(Quien, enlace);
+    return d;
 }
 
 // ---- Opening ------------------------------------------------------------------------------

@@ -8,8 +8,10 @@
 // A link is made of marker words and values: "_TC_FC_SUCURSAL_0001_NUMERO_00001234_LETRA_A"
 // (a voucher), the same with "_CUENTA_" + account, "_VER_ASIENTOTC_..." (the voucher's
 // journal entry, optionally with "_CABCUENTA_" + account) and "\ARTICULO_" + code (an
-// article). Markers are found without regard to case, each at its first occurrence, anywhere
-// in the address the browser reports (which may be made absolute against the page's folder).
+// article). Only the link's own part of the address the browser reports is read (see
+// EnlacePagina.h), never the folder it was resolved against. A link is known by the marker it
+// begins with; markers are found without regard to case, and each value is read exactly as it
+// was written.
 namespace EnlaceDetalle {
 
 // ---- Writing the links ------------------------------------------------------------------
@@ -78,8 +80,9 @@ struct Destino {
     QString Articulo; // the article code
 };
 
-// The decision of the window's handler for the address. A link that is cut short or whose
-// markers stand out of order is still cancelled but opens nothing.
+// The decision of the window's handler for the address. A link that is cut short, whose
+// markers stand out of order or whose key values are empty is still cancelled but opens
+// nothing; so is an address that holds a marker the handler reads only further on.
 Destino Enrutar(Manejador Quien, const QString& URL);
 
 // Opens what the decision says (through the installed windows, see FabricaVentanas.h). The

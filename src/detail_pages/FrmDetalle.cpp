@@ -10,6 +10,7 @@
 #include "platform/suite/UtilSistema.h"
 #include "session/ModGlobal.h"
 
+#include <QUrl>
 #include <QtGlobal>
 
 FrmDetalle::FrmDetalle(const QString& Caption, QWidget* parent) : Formulario(parent) {
@@ -111,7 +112,7 @@ void FrmDetalle::Navegar(const QString& ArchivoPagina) {
     IgnorarErrores({
         [this] { wbExplorer_->SetFullScreen(true); },
         [this, &ArchivoPagina] {
-            wbExplorer_->Navigate(QStringLiteral("file://") + ArchivoPagina);
+            wbExplorer_->Navigate(QUrl::fromLocalFile(ArchivoPagina).toString(QUrl::FullyEncoded));
         },
         [this] { wbExplorer_->SetTheaterMode(false); },
     });

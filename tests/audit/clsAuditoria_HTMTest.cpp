@@ -2,7 +2,7 @@
 
 #include "DemoAuditoria.h"
 #include "audit/ConsultaDiferencias.h"
-#include "platform/browser/DecodificacionUrl.h"
+#include "platform/browser/CodificacionUrl.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -137,7 +137,7 @@ TEST_F(PaginaDiferencias, PaginaExactaConNulosYTextoHostil) {
     EXPECT_EQ(SinFecha(pagina), Golden("Auditoria_cuenta.htm"));
 }
 
-// What the dispatcher gets back, once the browser has decoded the quoted addresses.
+// What the dispatcher reads back from the links as the page wrote them.
 TEST_F(PaginaDiferencias, LosEnlacesLleganEnterosAlDespachador) {
     const QString nombre = "O'Brien & Hijos \"Los <Ñandúes>\" 50% _x_";
     Ejecutar("UPDATE MV_ASIENTOS SET CABNOMBRE = 'O''Brien & Hijos \"Los <Ñandúes>\" 50% _x_' "
@@ -146,7 +146,7 @@ TEST_F(PaginaDiferencias, LosEnlacesLleganEnterosAlDespachador) {
     QStringList enlaces;
     for (const auto& m :
          destino.globalMatch(QString::fromLatin1(Escribir({.Numero_Origen = "00005170"}))))
-        enlaces.append(DecodificarUrl(m.captured(1)));
+        enlaces.append(LeerValorUrl(m.captured(1)));
     const QString datos = "0_TC_NCPE_SUCURSAL_0001_NUMERO_00000030_LETRA_X_TIPOORIGEN_FCC "
                           "_CPTE-ORIGEN_000900005170A_Cabcuenta_211010111_CabNombre_" +
                           nombre;

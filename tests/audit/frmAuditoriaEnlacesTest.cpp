@@ -1,5 +1,8 @@
 #include "DemoAuditoria.h"
+#include "platform/browser/CodificacionUrl.h"
+#include "support/EnlacesDePagina.h"
 
+#include <QDir>
 #include <QUrl>
 
 namespace {
@@ -16,8 +19,10 @@ QString EnlaceDiferencia(const QString& comando, const Diferencia& d) {
     const QStringList valores = {d.tc,       d.suc,        d.numero,    d.letra,
                                  d.tcOrigen, d.cpteOrigen, d.cabCuenta, d.cabNombre};
     QString enlace = comando + d.estado;
-    for (int i = 0; i < marcas.size(); ++i)
-        enlace += marcas[i] + QString::fromLatin1(QUrl::toPercentEncoding(valores[i]));
+    for (int i = 0; i < marcas.size(); ++i) {
+        enlace += marcas[i];
+        AgregarValorUrl(enlace, valores[i]);
+    }
     return enlace;
 }
 
@@ -45,15 +50,44 @@ class frmAuditoriaEnlacesTest : public DemoAuditoria {
 protected:
     void SetUp() override {
         DemoAuditoria::SetUp();
+        if (!subcarpetaTemporal.isEmpty()) {
+            ASSERT_TRUE(QDir(dir.path()).mkpath(subcarpetaTemporal));
+            qputenv("TEMP", dir.filePath(subcarpetaTemporal).toLocal8Bit());
+        }
         AbrirVentana();
         frm->CmdActualizar_Click();
         ASSERT_TRUE(guion.Mensajes.empty()) << guion.Mensajes.front().Texto;
         ASSERT_EQ(Refrescos(), 1);
     }
 
+    QString subcarpetaTemporal; // TEMP, within the test's folder, when not that folder itself
+
     // Follows a link of the list page; true when the window kept the browser where it was.
     bool Clic(const QString& enlace) { return Navegador().Clic(enlace); }
     int Refrescos() { return int(Navegador().PaginasMostradas().filter("Auditoria.htm").size()); }
+    // The links of the list page shown, as the page wrote them, that hold `parte`.
+    QStringList EnlacesConParte(const QString& parte) {
+        return EnlacesDePagina(frm->RutaInforme()).filter(parte);
+    }
+    // Follows the link and tells what came of it: the windows opened, the values the
+    // state-change dialog got, the messages' titles.
+    QString Efecto(const QString& enlace) {
+        registro.clear();
+        guion.Mensajes.clear();
+        if (enlace.startsWith("_CambioEstado_"))
+            guion.AccionesModales.push_back([this](QWidget& v) {
+                auto& f = dynamic_cast<frmCambioEstado&>(v);
+                registro << "Estado " + QStringList{f.TC,        f.Suc,       f.Numero,
+                                                    f.Letra,     f.Tc_Origen, f.Cpte_Origen,
+                                                    f.CabCuenta, f.CabNombre}
+                                            .join('|');
+                f.CmdCancelar->click();
+            });
+        EXPECT_TRUE(Clic(enlace)) << enlace;
+        for (const auto& m : guion.Mensajes)
+            registro << "Aviso " + m.Titulo;
+        return registro.join(';');
+    }
     QStringList Base() {
         return Filas("SELECT * FROM MV_ASIENTOS ORDER BY TC, SUCURSAL, NUMERO, LETRA, SECUENCIA") +
                Filas("SELECT * FROM MV_APLICACION ORDER BY TC, NUMERO, TCO_ORIGEN, CUENTA");
@@ -99,8 +133,8 @@ TEST_F(frmAuditoriaEnlacesTest, CadaEnlaceAbreSuVentana) {
 }
 
 // The state-change link: state 3 refused; names come back whole (blanks, apostrophes,
-// accents, a "%" of their own; an escape the browser left standing is read once more);
-// Aceptar saves and refreshes the list, and each use starts with a fresh dialog.
+// accents, a "%" of their own, escapes of their own); Aceptar saves and refreshes the list,
+// and each use starts with a fresh dialog.
 TEST_F(frmAuditoriaEnlacesTest, CambioDeEstado) {
     Diferencia d = kMunoz;
     d.estado = "3";
@@ -109,7 +143,7 @@ TEST_F(frmAuditoriaEnlacesTest, CambioDeEstado) {
     EXPECT_TRUE(guion.VentanasModales.empty());
     guion.Mensajes.clear();
 
-    // Each name is read as written, but for an escape the browser left standing.
+    // Each name is read as written.
     const QString nombres[] = {
         "Muñoz y Peña S.R.L.", "D'Angelo Hnos. S.A.",   "50% Descuento & Cía", "100%", "Año %ZZ",
         "Oferta %AB",          "Mu%C3%B1oz y Pe%C3%B1a"};
@@ -117,7 +151,6 @@ TEST_F(frmAuditoriaEnlacesTest, CambioDeEstado) {
     d.cabCuenta = "2110'10102";
     for (const QString& nombre : nombres) {
         d.cabNombre = nombre;
-        const QString leido = nombre.startsWith("Mu%") ? QStringLiteral("Muñoz y Peña") : nombre;
         QString valores;
         guion.AccionesModales.push_back([&](QWidget& v) {
             auto& f = dynamic_cast<frmCambioEstado&>(v);
@@ -128,7 +161,7 @@ TEST_F(frmAuditoriaEnlacesTest, CambioDeEstado) {
             f.CmdCancelar->click();
         });
         EXPECT_TRUE(Clic(EnlaceDiferencia("_CambioEstado_", d)));
-        EXPECT_EQ(valores, "NCPE|0001|00000002|X|FCC|000200004526A|2110'10102|" + leido +
+        EXPECT_EQ(valores, "NCPE|0001|00000002|X|FCC|000200004526A|2110'10102|" + nombre +
                                "|4|NCPE 0001-00000002 X");
     }
     EXPECT_EQ(Refrescos(), 1);
@@ -294,6 +327,84 @@ TEST_F(frmAuditoriaEnlacesTest, UnErrorEnUnEnlaceSeInformaYNoTerminaNada) {
     EXPECT_TRUE(guion.VentanasModales.empty());
     EXPECT_EQ(Base(), antes);
     EXPECT_EQ(Refrescos(), 1);
+}
+
+// Rows holding marker words, escapes and separators: the list page writes their links, a
+// click reads each value back exactly, and no value turns a link into another.
+TEST_F(frmAuditoriaEnlacesTest, LosValoresDeLaPaginaVuelvenExactos) {
+    const QString nombre =
+        "O'Brien _CambioEstado_ _TCorigen_ _TC_ ARTICULO_ /ARTICULO_9 #? %41%20 Ñ";
+    Ejecutar("UPDATE MV_ASIENTOS SET NUMERO = '0%41_#?Ñ', LETRA = '%', CPTE_ORIGEN = "
+             "'0002%4109904A', CABCUENTA = '21%2010102', CABNOMBRE = '" +
+             QString(nombre).replace("'", "''") +
+             "' WHERE TC = 'NCPE' AND NUMERO = '00000030' AND SECUENCIA = 1");
+    // Without an origin the entry is found by the row itself, its account spelling a marker.
+    Ejecutar("UPDATE MV_ASIENTOS SET SUCURSAL = '_TC_', NUMERO = '1%5F%41/', LETRA = '_', "
+             "CABCUENTA = 'CambioEstado', CABNOMBRE = 'ARTICULO_1 \\ARTICULO_2 ?#' "
+             "WHERE TC = 'NCPE' AND NUMERO = '00000031' AND SECUENCIA = 1");
+    frm->CmdActualizar_Click();
+    const QString aviso = "Aviso SV - Aviso al Usuario";
+
+    QStringList efectos;
+    for (const QString& enlace : EnlacesConParte("21%25252010102")) // the account as written
+        efectos << Efecto(enlace);
+    EXPECT_EQ(efectos,
+              QStringList({"Detalle FCC|0002|%4109904|A|compra|21%2010102;Show",
+                           "Asiento NCPE|0001|0%41_#?Ñ|%|;Show",
+                           "Estado NCPE|0001|0%41_#?Ñ|%|FCC |0002%4109904A|21%2010102|" + nombre,
+                           "Aviso Aviso al Usuario"}));
+
+    efectos.clear();
+    for (const QString& enlace : EnlacesConParte("uenta_CambioEstado"))
+        efectos << Efecto(enlace);
+    EXPECT_EQ(efectos, QStringList({aviso, "Asiento NCPE|_TC_|1%5F%41/|_|;Show",
+                                    "Estado NCPE|_TC_|1%5F%41/|_|||CambioEstado|ARTICULO_1 "
+                                    "\\ARTICULO_2 ?#",
+                                    "CargarParaModificar NCPE|_TC_1%5F%41/_;Tope 17284000;Tc_O ;"
+                                    "Cpte_O ;AstNumero 10;Height 6340;frmMotivo True;ShowModal;"
+                                    "Liberar"}));
+}
+
+// A link that lacks a marker its action needs, or names no voucher, opens nothing: it is told
+// once. The folder the page lies in is never read.
+TEST_F(frmAuditoriaEnlacesTest, UnEnlaceIncompletoNoAbreNada) {
+    const QString aviso = "Aviso SV - Aviso al Usuario";
+    const std::pair<QString, QString> casos[] = {
+        {"_TCorigen_FCC_CpteOrigen_0002", aviso},
+        {"_TCorigen_FCC_CpteOrigen_000200004526A", aviso},
+        {"_TCorigen__CpteOrigen_000200004526A_Cuenta_1", aviso},
+        {"_VER_ASIENTOTC_NCPE_SUCURSAL_0001_NUMERO__LETRA_X", aviso},
+        {"_CambioEstado_0_TC_NCPE_SUCURSAL_0001_NUMERO_00000002_LETRA_X", aviso},
+        {"x_Modificar_0_TC_NCPE", aviso},
+        {"_TCorigen_FCC/Auditoria.htm", ""},
+        {"_CambioEstado_x/_VER_ASIENTOTC_/otra.htm", ""},
+    };
+    for (const auto& [enlace, efecto] : casos) {
+        registro.clear();
+        guion.Mensajes.clear();
+        EXPECT_EQ(Clic(enlace), !efecto.isEmpty()) << enlace;
+        for (const auto& m : guion.Mensajes)
+            registro << "Aviso " + m.Titulo;
+        EXPECT_EQ(registro.join(';'), efecto) << enlace;
+    }
+    EXPECT_TRUE(guion.VentanasModales.empty());
+}
+
+class CarpetaTemporalHostil : public frmAuditoriaEnlacesTest {
+protected:
+    CarpetaTemporalHostil() { subcarpetaTemporal = "a#b?c%41 d_CambioEstado_ _tc_ articulo_"; }
+};
+
+// The page is opened by its file's address, whatever the temporary folder is called, and only
+// its links are read.
+TEST_F(CarpetaTemporalHostil, LaPaginaSeAbreYSusEnlacesSeLeen) {
+    ASSERT_EQ(frm->RutaInforme(), dir.filePath(subcarpetaTemporal + "/Auditoria.htm"));
+    EXPECT_EQ(QUrl(Navegador().LocationURL()).toLocalFile(), frm->RutaInforme());
+    EXPECT_EQ(Refrescos(), 1);
+    const QStringList enlaces =
+        EnlacesConParte("_VER_ASIENTOTC_NCPE_SUCURSAL_0001_NUMERO_00000036_");
+    ASSERT_EQ(enlaces.size(), 1);
+    EXPECT_EQ(Efecto(enlaces[0]), "Asiento NCPE|0001|00000036|X|;Show");
 }
 
 } // namespace

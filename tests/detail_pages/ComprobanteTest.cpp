@@ -11,6 +11,7 @@
 #include "session/ModGlobal.h"
 #include "support/Apoyo.h"
 #include "support/BaseDePrueba.h"
+#include "support/EnlacesDePagina.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -288,6 +289,24 @@ TEST_F(VentanaComprobante, MostrarEscribeLaPaginaYSusEnlacesAbren) {
         navegador.Clic("_TC_NCPE_SUCURSAL_0001_NUMERO_00000033_LETRA_X_CUENTA_2.1%20O%27Brien"));
     EXPECT_EQ(abiertas,
               (QStringList{"Stock IR|0001|00000330|X|venta", "Asiento NCPE|0001|00000033|X|"}));
+}
+
+// The window's account, whatever it holds, comes back from the page's journal-entry link
+// exactly, and turns no link into another.
+TEST_F(VentanaComprobante, LaCuentaDeLaVentanaVuelveExacta) {
+    const QString cuenta = "1.1_CUENTA_/ARTICULO_9 %41%2510 #?Ñ'";
+    Ejecutar("UPDATE MV_APLICACION SET CUENTA = '" + QString(cuenta).replace("'", "''") +
+             "' WHERE CUENTA = '112010204'");
+    FrmAuditoriaCBTEDetalle ventana;
+    ventana.Load();
+    ventana.Mostrar("FC", "0001", "00001512", "A", true, cuenta);
+    auto& navegador = dynamic_cast<NavegadorGrabador&>(ventana.wbExplorer());
+    abiertas.clear();
+    for (const QString& enlace : EnlacesDePagina(ventana.ArchivoPagina()))
+        EXPECT_TRUE(navegador.Clic(enlace)) << enlace;
+    EXPECT_EQ(abiertas,
+              QStringList({"Recibo CB|0001|00000844|X|venta", "Recibo CB|0001|00000844|X|venta",
+                           "Asiento FC|0001|00001512|A|" + cuenta}));
 }
 
 } // namespace

@@ -2,23 +2,27 @@
 
 #include "audit/VentanasVecinas.h"
 #include "detail_pages/FabricaVentanas.h"
-#include "platform/browser/DecodificacionUrl.h"
 #include "platform/files/Carpetas.h"
 #include "support/Apoyo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace EnlaceDetalle;
 
 namespace {
 
-// A link of a page as the browser reports it: made absolute against the page's folder and
-// decoded.
+// A link of a page as the browser reports it: resolved against the page, as the engine holds
+// it.
 QString Reportada(const QString& enlace) {
-    return DecodificarUrl(QStringLiteral("file:///tmp/") + enlace);
+    QString relativo = enlace;
+    relativo.replace(u'\\', u'/');
+    return QUrl(QStringLiteral("file:///tmp/pagina.htm"))
+        .resolved(QUrl(relativo))
+        .toString(QUrl::FullyEncoded);
 }
 
 const QString kVenta = Comprobante("FC", "0001", "00001234", "A");
@@ -199,11 +203,18 @@ TEST(EnlaceDetalle, ElArticuloSeLeeTrasLaBarraDeCualquierSentido) {
     EXPECT_EQ(int(Enrutar(M::Recibo, "\\ARTICULO_").Abre), int(V::Ninguna));
 }
 
-TEST(EnlaceDetalle, LaCuentaDelPopUpSinBarraSeTomaDesdeElOctavoCaracter) {
+// The pop-up's account link begins with its marker; an address that holds it further on, the
+// folder's name or a voucher link carrying an account, names no account and opens nothing.
+TEST(EnlaceDetalle, LaCuentaDelPopUpSeLeeSoloTrasSuMarcador) {
     EXPECT_EQ(Enrutar(M::PopUp, "file:///tmp/CUENTA_5110102").Cuenta, QStringLiteral("5110102"));
-    EXPECT_EQ(Enrutar(M::PopUp, "file:///tmp/xCUENTA_5").Cuenta, QStringLiteral("/tmp/xCUENTA_5"));
-    // A voucher link carrying an account is an account link in the pop-up.
-    EXPECT_EQ(int(Enrutar(M::PopUp, Reportada(kVentaConCuenta)).Abre), int(V::CuentaPopUp));
+    for (const QString& sinCuenta :
+         {QString("file:///tmp/xCUENTA_5"), Reportada(kVentaConCuenta), Reportada("CUENTA_")}) {
+        const Destino d = Enrutar(M::PopUp, sinCuenta);
+        EXPECT_TRUE(d.Cancel) << sinCuenta;
+        EXPECT_EQ(int(d.Abre), int(V::Ninguna)) << sinCuenta;
+        EXPECT_TRUE(d.Cuenta.isEmpty()) << sinCuenta;
+    }
+    EXPECT_FALSE(Enrutar(M::PopUp, "file:///tmp/cuenta_1/AuditoriaPopUp.htm").Cancel);
 }
 
 TEST(EnlaceDetalle, UnEnlaceCortadoODesordenadoNoAbreNadaYNoFalla) {
@@ -216,6 +227,10 @@ TEST(EnlaceDetalle, UnEnlaceCortadoODesordenadoNoAbreNadaYNoFalla) {
         "_SUCURSAL__TC_FC_NUMERO_1_LETRA_A",
         "_VER_ASIENTOTC_NCPE_SUCURSAL_0001",
         "_VER_ASIENTOTC_NCPE_SUCURSAL_0001_NUMERO_",
+        "_TC_FC_SUCURSAL__NUMERO_1_LETRA_A",
+        "_TC__SUCURSAL_1_NUMERO_1_LETRA_A",
+        "_TC_FC_SUCURSAL_1_NUMERO_1_LETRA_",
+        "_VER_ASIENTOTC_NCPE_SUCURSAL_0001_NUMERO_2_LETRA_",
     };
     for (const M quien : {M::Stock, M::Recibo, M::DetalleComprobante, M::Asiento, M::PopUp})
         for (const QString& roto : rotos) {
@@ -224,6 +239,38 @@ TEST(EnlaceDetalle, UnEnlaceCortadoODesordenadoNoAbreNadaYNoFalla) {
             EXPECT_TRUE(d.TC.isEmpty()) << roto;
         }
     EXPECT_TRUE(Enrutar(M::Stock, "_TC_FC_SUCURSAL_0001").Cancel);
+    // Where the letter is one character, an account does not stand in for a missing letter.
+    EXPECT_EQ(
+        int(Enrutar(M::DetalleComprobante, "_TC_FC_SUCURSAL_1_NUMERO_1_LETRA__CUENTA_2").Abre),
+        int(V::Ninguna));
+}
+
+// No value turns a link into another: marker words written into a value, or a value that
+// makes one with the markers around it, come back as the value.
+TEST(EnlaceDetalle, NingunValorCambiaLoQueAbreUnEnlace) {
+    const QString hostiles[] = {"_TC_",     "ARTICULO_", "/ARTICULO_9", "\\ARTICULO_9",   "CUENTA_",
+                                "ARTICULO", "TC",        "SUCURSAL",    "_LETRA_",        "%41",
+                                "%5F%20",   "#?",        "Ñ'",          "_VER_ASIENTOTC_"};
+    for (const QString& h : hostiles) {
+        for (const M quien : {M::Stock, M::Recibo, M::Asiento, M::PopUp}) {
+            const Destino d = Enrutar(quien, Reportada(Comprobante("FC", h, h, h)));
+            EXPECT_EQ(QStringList({d.TC, d.Sucursal, d.Numero, d.Letra}),
+                      QStringList({"FC", h, h, h}))
+                << h << int(quien);
+            EXPECT_NE(int(d.Abre), int(V::Ninguna)) << h << int(quien);
+        }
+        const Destino d =
+            Enrutar(M::DetalleComprobante, Reportada(ComprobanteConCuenta("FC", h, h, "A", h)));
+        EXPECT_EQ(QStringList({d.TC, d.Sucursal, d.Numero, d.Letra, d.Cuenta}),
+                  QStringList({"FC", h, h, "A", h}))
+            << h;
+        const Destino asiento =
+            Enrutar(M::DetalleComprobante, Reportada(AsientoConCuenta(h, h, h, "X", h)));
+        EXPECT_EQ(int(asiento.Abre), int(V::Asiento)) << h;
+        EXPECT_EQ(QStringList({asiento.TC, asiento.Sucursal, asiento.Numero, asiento.Cuenta}),
+                  QStringList({h, h, h, h}))
+            << h;
+    }
 }
 
 TEST(EnlaceDetalle, LosValoresLleganComoLaPaginaLosEscribio) {
@@ -231,14 +278,10 @@ TEST(EnlaceDetalle, LosValoresLleganComoLaPaginaLosEscribio) {
         ComprobanteConCuenta("FCC", "0 01", "0000'12\"", "Ñ", "2.1 <Muñoz> & 50%");
     EXPECT_EQ(enlace,
               QStringLiteral("_TC_FCC_SUCURSAL_0%2001_NUMERO_0000%2712%22_LETRA_%C3%91_CUENTA_2.1%"
-                             "20%3CMu%C3%B1oz%3E%20%26%2050%25"));
+                             "20%3CMu%C3%B1oz%3E%20%26%2050%2525"));
     const Destino d = Enrutar(M::DetalleComprobante, Reportada(enlace));
     EXPECT_EQ(QStringList({d.TC, d.Sucursal, d.Numero, d.Letra, d.Cuenta}),
               QStringList({"FCC", "0 01", "0000'12\"", "Ñ", "2.1 <Muñoz> & 50%"}));
-    // Escapes the browser left standing are read too.
-    const Destino crudo = Enrutar(M::DetalleComprobante, "file:///tmp/" + enlace);
-    EXPECT_EQ(crudo.Sucursal, QStringLiteral("0 01"));
-    EXPECT_EQ(crudo.Letra, QStringLiteral("Ñ"));
 }
 
 TEST(EnlaceDetalle, EscrituraDeLosEnlaces) {

@@ -2,9 +2,11 @@
 #include "detail_pages/FrmAuditoriaRECIBODetalle.h"
 #include "detail_pages/PaginaRecibo.h"
 #include "platform/browser/NavegadorGrabador.h"
+#include "support/EnlacesDePagina.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QUrl>
 
 namespace {
 
@@ -228,6 +230,38 @@ TEST_F(VentanaRecibo, MostrarEscribeLaPaginaYSusEnlacesAbren) {
     EXPECT_TRUE(navegador.Clic("_TC_FC_SUCURSAL_0001_NUMERO_00001507_LETRA_A"));
     EXPECT_EQ(abiertas, QStringList({"Detalle FC|0001|00001507|A|venta|"}));
     ventana->Unload();
+}
+
+// In a temporary folder whose name holds marker words and address characters, the page is
+// shown; its links, written from rows and a key holding them too, give each value back exactly.
+TEST_F(VentanaRecibo, LosValoresDeLaPaginaVuelvenExactos) {
+    const QString carpeta = dir.filePath("a#b?c%41 d_tc_ articulo_");
+    ASSERT_TRUE(QDir().mkpath(carpeta));
+    qputenv("TEMP", carpeta.toLocal8Bit());
+    Ejecutar("UPDATE MV_CPTE SET SUCURSAL = '_TC_', NUMERO = '21%2010102', LETRA = "
+             "'/ARTICULO_9' WHERE TC = 'FC' AND NUMERO = '00001507'");
+    Ejecutar("UPDATE MV_APLICACION SET SUCURSAL_ORIGEN = '_TC_', NUMERO_ORIGEN = '21%2010102', "
+             "LETRA_ORIGEN = '/ARTICULO_9' WHERE TC = 'CB' AND NUMERO = '00000836'");
+    FrmAuditoriaRECIBODetalle ventana;
+    ventana.Load();
+    auto& navegador = dynamic_cast<NavegadorGrabador&>(ventana.wbExplorer());
+    const auto seguirEnlaces = [&] {
+        abiertas.clear();
+        for (const QString& enlace : EnlacesDePagina(ventana.ArchivoPagina()))
+            EXPECT_TRUE(navegador.Clic(enlace)) << enlace;
+        return abiertas;
+    };
+    ventana.Mostrar("CB", "0001", "00000836", "X", true);
+    ASSERT_EQ(navegador.PaginasMostradas().size(), 1);
+    EXPECT_EQ(QUrl(navegador.LocationURL()).toLocalFile(),
+              carpeta + "/AuditoriaRECIBOdetalles.htm");
+    EXPECT_EQ(seguirEnlaces(), QStringList({"Detalle FC|_TC_|21%2010102|/ARTICULO_9|venta|",
+                                            "Asiento CB|0001|00000836|X|", "Show"}));
+
+    ventana.Mostrar("CB", "0%41", "#?_TC_ %20", "Ñ'", true);
+    EXPECT_EQ(navegador.PaginasMostradas().size(), 2);
+    EXPECT_EQ(seguirEnlaces(), QStringList({"Asiento CB|0%41|#?_TC_ %20|Ñ'|", "Show"}));
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
 }
 
 // The main window's links reach the default instance; closing it lets it go, while closing a

@@ -1,7 +1,8 @@
 #include "platform/browser/Navegador.h"
 
-#include "platform/browser/DecodificacionUrl.h"
 #include "platform/browser/NavegadorGrabador.h"
+
+#include <QUrl>
 
 namespace {
 
@@ -22,9 +23,9 @@ void Navegador::EstablecerFabrica(Fabrica fabrica) {
     FabricaInstalada() = std::move(fabrica);
 }
 
-bool Navegador::Cancelada(const QString& url) {
+bool Navegador::Cancelada(const QUrl& url) {
     bool cancelar = false;
     if (BeforeNavigate2)
-        BeforeNavigate2(DecodificarUrl(url), cancelar);
+        BeforeNavigate2(url.toString(QUrl::FullyEncoded), cancelar);
     return cancelar;
 }

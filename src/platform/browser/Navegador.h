@@ -3,11 +3,15 @@
 #include <QString>
 #include <functional>
 
+class QUrl;
 class QWidget;
 
 // The embedded browser as the windows use it. Every navigation, the program's own included,
-// is first offered to BeforeNavigate2 with the address as the user would read it
-// (percent-decoded); a handler that sets Cancel keeps the browser where it is.
+// is first offered to BeforeNavigate2 with the address as the engine holds it: absolute and
+// percent-encoded, the escapes a page wrote standing (but for those of unreserved characters,
+// which the engine unescapes). Reading the values out of a link is the handler's business
+// (CodificacionUrl.h), so that each is decoded exactly once. A handler that sets Cancel keeps
+// the browser where it is.
 class Navegador {
 public:
     using EventoBeforeNavigate2 = std::function<void(const QString& URL, bool& Cancel)>;
@@ -15,9 +19,10 @@ public:
 
     virtual ~Navegador() = default;
 
+    // `url` is an address (a file as QUrl::fromLocalFile gives it), percent-encoded.
     virtual void Navigate(const QString& url) = 0;
     void Navigate2(const QString& url) { Navigate(url); }
-    // The address of the page shown, decoded like the one handed to BeforeNavigate2.
+    // The address of the page shown, in the form handed to BeforeNavigate2.
     virtual QString LocationURL() const = 0;
     // The widget the window places and sizes.
     virtual QWidget* Control() = 0;
@@ -36,8 +41,8 @@ public:
     static void EstablecerFabrica(Fabrica fabrica);
 
 protected:
-    // Raises BeforeNavigate2 with `url` decoded; true when the handler cancelled.
-    bool Cancelada(const QString& url);
+    // Raises BeforeNavigate2 for `url`; true when the handler cancelled.
+    bool Cancelada(const QUrl& url);
 
 private:
     bool pantallaCompleta_ = false;

@@ -1,13 +1,11 @@
 #include "platform/browser/NavegadorGrabador.h"
 
-#include "platform/browser/DecodificacionUrl.h"
-
 #include <QUrl>
 
 NavegadorGrabador::NavegadorGrabador(QWidget* padre) : QWidget(padre) {}
 
 void NavegadorGrabador::Navigate(const QString& url) {
-    Ofrecer(url, false);
+    Ofrecer(QUrl(url, QUrl::TolerantMode), false);
 }
 
 bool NavegadorGrabador::Clic(const QString& enlace) {
@@ -22,23 +20,18 @@ QStringList NavegadorGrabador::PaginasMostradas() const {
     return paginas;
 }
 
-bool NavegadorGrabador::Ofrecer(const QString& url, bool clic) {
+bool NavegadorGrabador::Ofrecer(const QUrl& url, bool clic) {
     const bool cancelada = Cancelada(url);
-    historial_.append({DecodificarUrl(url), cancelada, clic});
-    if (!cancelada) {
+    historial_.append({url.toString(QUrl::FullyEncoded), cancelada, clic});
+    if (!cancelada)
         direccion_ = url;
-        ubicacion_ = DecodificarUrl(url);
-    }
     return cancelada;
 }
 
-QString NavegadorGrabador::Resolver(const QString& enlace) const {
-    if (QUrl(enlace).scheme().size() > 1)
-        return enlace;
-    const QUrl base(direccion_, QUrl::TolerantMode);
-    if (!base.isLocalFile())
-        return enlace;
+QUrl NavegadorGrabador::Resolver(const QString& enlace) const {
+    if (QUrl(enlace).scheme().size() > 1 || !direccion_.isLocalFile())
+        return QUrl(enlace, QUrl::TolerantMode);
     QString relativo = enlace;
     relativo.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return base.resolved(QUrl(relativo, QUrl::TolerantMode)).toString(QUrl::FullyEncoded);
+    return direccion_.resolved(QUrl(relativo, QUrl::TolerantMode));
 }

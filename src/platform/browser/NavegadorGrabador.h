@@ -3,10 +3,13 @@
 #include "platform/browser/Navegador.h"
 
 #include <QList>
+#include <QUrl>
 #include <QWidget>
 
 // A browser without an engine, for tests: it shows nothing, records every navigation offered
 // to BeforeNavigate2 and lets a test follow a link of the page shown, as a user's click would.
+// Addresses go through QUrl as in the engine, so a handler sees them in the same form
+// (escapes of unreserved characters unescaped, blanks escaped).
 class NavegadorGrabador : public QWidget, public Navegador {
 public:
     struct Navegacion {
@@ -18,13 +21,12 @@ public:
     explicit NavegadorGrabador(QWidget* padre = nullptr);
 
     void Navigate(const QString& url) override;
-    QString LocationURL() const override { return ubicacion_; }
+    QString LocationURL() const override { return direccion_.toString(QUrl::FullyEncoded); }
     QWidget* Control() override { return this; }
 
-    // Follows the link `enlace` of the page shown and returns whether the handler cancelled.
-    // An address with a scheme is taken as the engine would report it (percent-encoded or
-    // not); a relative one is resolved against the page shown, backslashes read as slashes,
-    // as the engine does for file pages.
+    // Follows the link `enlace` (an HREF as a page writes it) of the page shown and returns
+    // whether the handler cancelled. A relative link is resolved against the page shown,
+    // backslashes read as slashes, as the engine does for file pages.
     bool Clic(const QString& enlace);
 
     const QList<Navegacion>& Historial() const { return historial_; }
@@ -32,10 +34,9 @@ public:
     QStringList PaginasMostradas() const;
 
 private:
-    bool Ofrecer(const QString& url, bool clic);
-    QString Resolver(const QString& enlace) const;
+    bool Ofrecer(const QUrl& url, bool clic);
+    QUrl Resolver(const QString& enlace) const;
 
-    QString direccion_; // the address shown, as given or resolved
-    QString ubicacion_; // the same, decoded
+    QUrl direccion_; // the address shown
     QList<Navegacion> historial_;
 };

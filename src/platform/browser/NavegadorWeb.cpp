@@ -1,12 +1,11 @@
 #include "platform/browser/NavegadorWeb.h"
 
-#include "platform/browser/DecodificacionUrl.h"
 #include "platform/browser/PaginaNavegador.h"
 
 #include <QUrl>
 
 NavegadorWeb::NavegadorWeb(QWidget* padre) : QWebEngineView(padre) {
-    setPage(new PaginaNavegador([this](const QString& url) { return !Cancelada(url); }, this));
+    setPage(new PaginaNavegador([this](const QUrl& url) { return !Cancelada(url); }, this));
 }
 
 // The engine offers this navigation to the page, which raises BeforeNavigate2 for it.
@@ -15,7 +14,7 @@ void NavegadorWeb::Navigate(const QString& url) {
 }
 
 QString NavegadorWeb::LocationURL() const {
-    return DecodificarUrl(url().toString(QUrl::FullyEncoded));
+    return url().toString(QUrl::FullyEncoded);
 }
 
 void NavegadorWeb::Instalar() {

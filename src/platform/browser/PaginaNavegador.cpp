@@ -10,5 +10,5 @@ PaginaNavegador::PaginaNavegador(Consulta consulta, QObject* padre)
 }
 
 bool PaginaNavegador::acceptNavigationRequest(const QUrl& url, NavigationType, bool) {
-    return consulta_(url.toString(QUrl::FullyEncoded));
+    return consulta_(url);
 }

@@ -7,7 +7,7 @@
 // engine starts it, so that a link handler can turn a click into a command.
 class PaginaNavegador : public QWebEnginePage {
 public:
-    using Consulta = std::function<bool(const QString& url)>; // true: go ahead
+    using Consulta = std::function<bool(const QUrl& url)>; // true: go ahead
 
     PaginaNavegador(Consulta consulta, QObject* padre);
 

@@ -1,0 +1,61 @@
+#include "platform/browser/NavegadorWeb.h"
+
+#include "detail_pages/EnlaceDetalle.h"
+#include "support/Apoyo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <QWebEngineScript>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace EnlaceDetalle;
+
+// The engine itself: a page written in a folder whose name holds address characters and marker
+// words is loaded, its link clicked, and the handler reads every value of it back exactly.
+TEST(NavegadorWeb, UnClicEnUnaPaginaEscritaDaCadaValorExacto) {
+    // As the start script does: the engine runs as root only without its sandbox.
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    QTemporaryDir dir;
+    const QString carpeta = dir.filePath("a#b?c%41 d_tc_ articulo_");
+    ASSERT_TRUE(QDir().mkpath(carpeta));
+    const QString pagina = carpeta + "/AuditoriaCBTEdetalles.htm";
+    const QStringList valores = {"FC", "0_TC_", "21%2010102", "Ñ",
+                                 "2.1 O'Brien /ARTICULO_9 %41%20%5F #?_CUENTA_ Ñ"};
+    QFile archivo(pagina);
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    archivo.write(
+        ("<html><body>" +
+         Ancla(ComprobanteConCuenta(valores[0], valores[1], valores[2], valores[3], valores[4])) +
+         "enlace</A></body></html>")
+            .toLatin1());
+    archivo.close();
+
+    NavegadorWeb navegador;
+    QStringList recibidas;
+    navegador.BeforeNavigate2 = [&](const QString& url, bool& cancel) {
+        recibidas << url;
+        cancel = Enrutar(Manejador::DetalleComprobante, url).Cancel;
+    };
+    QSignalSpy cargada(&navegador, &QWebEngineView::loadFinished);
+    navegador.Navigate(QUrl::fromLocalFile(pagina).toString(QUrl::FullyEncoded));
+    ASSERT_TRUE(cargada.wait(30000));
+    EXPECT_TRUE(cargada.at(0).at(0).toBool());
+    EXPECT_EQ(QUrl(navegador.LocationURL()).toLocalFile(), pagina);
+
+    navegador.page()->runJavaScript(QStringLiteral("document.links[0].click()"),
+                                    QWebEngineScript::ApplicationWorld);
+    QTRY_COMPARE_WITH_TIMEOUT(recibidas.size(), 2, 30000);
+    const Destino d = Enrutar(Manejador::DetalleComprobante, recibidas[1]);
+    EXPECT_EQ(QStringList({d.TC, d.Sucursal, d.Numero, d.Letra, d.Cuenta}), valores);
+    EXPECT_EQ(int(d.Abre), int(Ventana::NuevoDetalleComprobante));
+    EXPECT_EQ(QUrl(navegador.LocationURL()).toLocalFile(), pagina);
+}
+
+} // namespace
