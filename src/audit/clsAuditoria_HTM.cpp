@@ -291,6 +291,7 @@ private:
     void Consultar();
     void EscribirFilas();
     void EscribirFila(const std::vector<ado::Field>& campos);
+    const QString& TextoFecha(const QVariant& fecha);
     void Terminar();
 
     QString ruta_;
@@ -300,6 +301,8 @@ private:
     archivos::ArchivoTexto& archivo_ = pagina_.Archivo();
     ado::Recordset rs_;
     bool hayFilas_ = false;
+    QVariant fecha_;
+    QString textoFecha_;
 };
 
 EscritorLista::Desenlace EscritorLista::Escribir() {
@@ -323,8 +326,10 @@ void EscritorLista::EscribirEncabezado() {
 }
 
 // A statement that fails is reported by the database object itself, which leaves the
-// recordset closed: the page then lists nothing.
+// recordset closed: the page then lists nothing. Rows are read as they are written; the
+// statement ends with the last row, or with this attempt.
 void EscritorLista::Consultar() {
+    rs_.SetCursorLocation(ado::adUseServer);
     DB_Dll::Instancia().AbrirRecordset(sql_, rs_, nullptr, ado::adOpenForwardOnly,
                                        ado::adLockReadOnly, -1, true);
 }
@@ -333,7 +338,6 @@ void EscritorLista::EscribirFilas() {
     if (rs_.State() == ado::adStateClosed || rs_.Bof())
         return;
     hayFilas_ = true;
-    rs_.MoveFirst();
     std::vector<ado::Field> campos;
     for (const QString& nombre : kNombresColumnas)
         campos.push_back(rs_.Fields(nombre));
@@ -347,10 +351,19 @@ void EscritorLista::EscribirFilas() {
 void EscritorLista::EscribirFila(const std::vector<ado::Field>& campos) {
     TextosFila textos;
     for (int i = 0; i < CantidadColumnas; ++i)
-        textos[i] = vb::ValorTexto(campos[i].Value());
+        textos[i] = i == Fecha ? TextoFecha(campos[i].Value()) : vb::ValorTexto(campos[i].Value());
     const QString linea = LineaFila(textos);
     archivo_.EscribirLinea(QStringLiteral("<TR>"));
     archivo_.EscribirLinea(linea);
+}
+
+// The rows come by date: each day's text is made once for all its rows.
+const QString& EscritorLista::TextoFecha(const QVariant& fecha) {
+    if (fecha != fecha_) {
+        fecha_ = fecha;
+        textoFecha_ = vb::ValorTexto(fecha);
+    }
+    return textoFecha_;
 }
 
 void EscritorLista::Terminar() {

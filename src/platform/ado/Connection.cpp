@@ -45,9 +45,7 @@ void Connection::Execute(const QString& sql, long* recordsAffected, int options)
     errores_.Clear();
     long afectados = 0;
     if (!proveedor_)
-        errores_.Add(ErrorDelProveedor(errObjetoCerrado, 0, QStringLiteral("08003"),
-                                       QStringLiteral("La conexión con la base de datos está "
-                                                      "cerrada.")));
+        errores_.Add(ErrorConexionCerrada());
     else
         proveedor_->Ejecutar(sql, &afectados, errores_);
     if (recordsAffected)
@@ -90,6 +88,27 @@ void Connection::Consultar(const QString& sql, Resultado& resultado) {
     errores_.Clear();
     if (!proveedor_->Consultar(sql, resultado, errores_))
         LanzarPrimerError();
+}
+
+std::unique_ptr<FilasEnCurso> Connection::ConsultarPorFilas(const QString& sql,
+                                                            Resultado& resultado) {
+    ExigirAbierta();
+    errores_.Clear();
+    std::unique_ptr<FilasEnCurso> filas;
+    if (!proveedor_->ConsultarPorFilas(sql, filas, resultado, errores_))
+        LanzarPrimerError();
+    return filas;
+}
+
+bool Connection::LeerFila(FilasEnCurso& filas, QVector<QVariant>& fila) {
+    ExigirAbierta();
+    ado::Errors errores;
+    const FilasEnCurso::Lectura lectura = filas.Leer(fila, errores);
+    if (lectura == FilasEnCurso::Fallo) {
+        errores_ = std::move(errores);
+        LanzarPrimerError();
+    }
+    return lectura == FilasEnCurso::Fila;
 }
 
 void Connection::EjecutarNativo(const QString& sql, const QVariantList& valores, long* afectados) {

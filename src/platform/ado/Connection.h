@@ -57,6 +57,13 @@ public:
     // For recordsets: runs a query into memory. Throws ErrorEjecucion on failure, with the
     // provider's messages in Errors.
     void Consultar(const QString& sql, Resultado& resultado);
+    // For server-side forward-only recordsets: the rows of a lone query, read as the caller
+    // moves; any other text is read into `resultado` and null is returned. Throws as
+    // Consultar does.
+    std::unique_ptr<FilasEnCurso> ConsultarPorFilas(const QString& sql, Resultado& resultado);
+    // The next row into `fila`; false past the last. Throws ErrorEjecucion on failure, with
+    // the provider's messages in Errors (left untouched while rows arrive).
+    bool LeerFila(FilasEnCurso& filas, QVector<QVariant>& fila);
     // For updatable recordsets: a statement in the provider's own dialect with bound values.
     void EjecutarNativo(const QString& sql, const QVariantList& valores, long* afectados);
     QStringList ClavePrimaria(const QString& tabla);

@@ -80,6 +80,11 @@ Error ErrorDelProveedor(long numero, long nativo, const QString& estado,
     return Error{numero, nativo, estado, descripcion, kOrigen};
 }
 
+Error ErrorConexionCerrada() {
+    return ErrorDelProveedor(errObjetoCerrado, 0, QStringLiteral("08003"),
+                             QStringLiteral("La conexión con la base de datos está cerrada."));
+}
+
 Error ErrorDeSqlite(int codigo, const QString& mensaje) {
     if ((codigo & 0xff) == SQLITE_ERROR || (codigo & 0xff) == SQLITE_CONSTRAINT) {
         for (const Regla& r : Reglas()) {

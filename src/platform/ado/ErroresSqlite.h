@@ -13,4 +13,7 @@ Error ErrorDeSqlite(int codigo, const QString& mensaje);
 Error ErrorDelProveedor(long numero, long nativo, const QString& estado,
                         const QString& descripcion);
 
+// The message for an operation on a connection that is no longer open.
+Error ErrorConexionCerrada();
+
 } // namespace ado

@@ -9,6 +9,19 @@
 
 namespace ado {
 
+// The rows of one query, read from the engine one at a time as the caller asks for them
+// (forward only). The statement stays open in the engine until the last row was read or the
+// object is destroyed; meanwhile the database keeps a read lock.
+class FilasEnCurso {
+public:
+    enum Lectura { Fila, Fin, Fallo };
+    virtual ~FilasEnCurso() = default;
+    // Final once the first row was read: expression columns take the type of its values.
+    virtual const QVector<Columna>& Columnas() const = 0;
+    // Overwrites `fila` with the next row; a failure is added to errores.
+    virtual Lectura Leer(QVector<QVariant>& fila, Errors& errores) = 0;
+};
+
 // What a connection needs of a database engine. Failures are reported in the Errors list
 // passed in and by the false result; nothing here throws for a database error.
 class Proveedor {
@@ -17,6 +30,10 @@ public:
 
     virtual bool Ejecutar(const QString& sql, long* afectados, Errors& errores) = 0;
     virtual bool Consultar(const QString& sql, Resultado& resultado, Errors& errores) = 0;
+    // A query to be read row by row into `filas`. A text that cannot be read so (a batch, a
+    // statement with no rows) is read whole into `resultado` and `filas` stays empty.
+    virtual bool ConsultarPorFilas(const QString& sql, std::unique_ptr<FilasEnCurso>& filas,
+                                   Resultado& resultado, Errors& errores) = 0;
     // A statement already in the engine's own dialect, with its values bound to "?" marks
     // (never spliced into the text); used to write back rows of updatable recordsets.
     virtual bool EjecutarNativo(const QString& sql, const QVariantList& valores, long* afectados,

@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 #include <sqlite3.h>
+#include <utility>
 #include <vector>
 
 namespace ado {
@@ -18,20 +19,91 @@ Error NoSeAbre(const QString& descripcion) {
     return ErrorDelProveedor(E_FAIL_, 4060, QStringLiteral("08001"), descripcion);
 }
 
-// Expression columns have no declared type: they take the type of their first value.
-void TiposDeExpresiones(Resultado& r) {
-    for (int c = 0; c < r.columnas.size(); ++c) {
-        if (r.columnas[c].tipo != adEmpty)
-            continue;
-        r.columnas[c].tipo = adVarChar;
-        for (const auto& fila : r.filas)
-            if (!fila[c].isNull()) {
-                r.columnas[c].tipo = TipoDeValor(fila[c]);
-                break;
-            }
-        TipoAdo(QString(), &r.columnas[c].tamano);
+Error ErrorDelMotor(sqlite3* db, int codigo) {
+    const int extendido = sqlite3_extended_errcode(db);
+    return ErrorDeSqlite(extendido ? extendido : codigo, QString::fromUtf8(sqlite3_errmsg(db)));
+}
+
+void DescribirColumnas(sqlite3_stmt* stmt, QVector<Columna>& columnas) {
+    columnas.resize(sqlite3_column_count(stmt));
+    for (int c = 0; c < columnas.size(); ++c) {
+        Columna& col = columnas[c];
+        col.nombre = QString::fromUtf8(sqlite3_column_name(stmt, c));
+        col.tipo = TipoAdo(QString::fromUtf8(sqlite3_column_decltype(stmt, c)), &col.tamano);
+        col.tabla = QString::fromUtf8(sqlite3_column_table_name(stmt, c));
+        col.columnaBase = QString::fromUtf8(sqlite3_column_origin_name(stmt, c));
     }
 }
+
+void LeerFila(sqlite3_stmt* stmt, const QVector<Columna>& columnas,
+              std::vector<FechasLeidas>& fechas, QVector<QVariant>& fila) {
+    fila.resize(columnas.size());
+    for (int c = 0; c < columnas.size(); ++c) {
+        const Columna& columna = columnas[c];
+        const bool fecha = columna.tipo == adDBTimeStamp || columna.tipo == adDBDate;
+        fila[c] = fecha ? fechas[c].Leer(stmt, c, columna.tipo, columna.tamano)
+                        : LeerValor(stmt, c, columna.tipo, columna.tamano);
+    }
+}
+
+// Expression columns have no declared type: they take the type of their first value.
+void TiposDeExpresiones(QVector<Columna>& columnas, const QVector<QVector<QVariant>>& filas) {
+    for (int c = 0; c < columnas.size(); ++c) {
+        if (columnas[c].tipo != adEmpty)
+            continue;
+        columnas[c].tipo = adVarChar;
+        for (const auto& fila : filas)
+            if (!fila[c].isNull()) {
+                columnas[c].tipo = TipoDeValor(fila[c]);
+                break;
+            }
+        TipoAdo(QString(), &columnas[c].tamano);
+    }
+}
+
+// A query stepped as the caller moves. Expression columns report the type of the first row,
+// as only it has been read when the caller first looks; every value is still read as it
+// comes, as a client cursor reads it.
+class FilasSqlite : public FilasEnCurso {
+public:
+    FilasSqlite(sqlite3_stmt* stmt, std::weak_ptr<char> base)
+        : stmt_(stmt), base_(std::move(base)) {
+        DescribirColumnas(stmt_, comoSeLeen_);
+        columnas_ = comoSeLeen_;
+        fechas_.resize(columnas_.size());
+    }
+    ~FilasSqlite() override { sqlite3_finalize(stmt_); }
+    const QVector<Columna>& Columnas() const override { return columnas_; }
+
+    Lectura Leer(QVector<QVariant>& fila, Errors& errores) override {
+        if (base_.expired()) {
+            errores.Add(ErrorConexionCerrada());
+            return Fallo;
+        }
+        const int rc = sqlite3_step(stmt_);
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
+            errores.Add(ErrorDelMotor(sqlite3_db_handle(stmt_), rc));
+            return Fallo;
+        }
+        if (rc == SQLITE_ROW)
+            LeerFila(stmt_, comoSeLeen_, fechas_, fila);
+        if (std::exchange(primera_, false)) {
+            QVector<QVector<QVariant>> leida;
+            if (rc == SQLITE_ROW)
+                leida.append(fila);
+            TiposDeExpresiones(columnas_, leida);
+        }
+        return rc == SQLITE_ROW ? Fila : Fin;
+    }
+
+private:
+    sqlite3_stmt* stmt_;
+    std::weak_ptr<char> base_;
+    QVector<Columna> comoSeLeen_;
+    QVector<Columna> columnas_;
+    std::vector<FechasLeidas> fechas_;
+    bool primera_ = true;
+};
 
 // The engine reads a statement only up to a NUL: whatever follows (a WHERE clause) would be
 // dropped without a word, so such a text is refused before any of it runs.
@@ -105,9 +177,7 @@ bool ProveedorSqlite::CargarEsquema(Errors& errores) {
 
 void ProveedorSqlite::AgregarError(int codigo, const QString& sql, Errors& errores) {
     Q_UNUSED(sql);
-    errores.Add(
-        ErrorDeSqlite(sqlite3_extended_errcode(db_) ? sqlite3_extended_errcode(db_) : codigo,
-                      QString::fromUtf8(sqlite3_errmsg(db_))));
+    errores.Add(ErrorDelMotor(db_, codigo));
 }
 
 bool ProveedorSqlite::Simple(const char* sql, Errors& errores) {
@@ -119,18 +189,9 @@ bool ProveedorSqlite::Simple(const char* sql, Errors& errores) {
 
 bool ProveedorSqlite::Paso(sqlite3_stmt* stmt, Resultado* resultado, Errors& errores,
                            const QString& sql) {
-    const int n = sqlite3_column_count(stmt);
-    if (resultado) {
-        resultado->columnas.resize(n);
-        for (int c = 0; c < n; ++c) {
-            Columna& col = resultado->columnas[c];
-            col.nombre = QString::fromUtf8(sqlite3_column_name(stmt, c));
-            col.tipo = TipoAdo(QString::fromUtf8(sqlite3_column_decltype(stmt, c)), &col.tamano);
-            col.tabla = QString::fromUtf8(sqlite3_column_table_name(stmt, c));
-            col.columnaBase = QString::fromUtf8(sqlite3_column_origin_name(stmt, c));
-        }
-    }
-    std::vector<FechasLeidas> fechas(resultado ? n : 0);
+    if (resultado)
+        DescribirColumnas(stmt, resultado->columnas);
+    std::vector<FechasLeidas> fechas(resultado ? resultado->columnas.size() : 0);
     for (;;) {
         const int rc = sqlite3_step(stmt);
         if (rc == SQLITE_DONE)
@@ -141,31 +202,21 @@ bool ProveedorSqlite::Paso(sqlite3_stmt* stmt, Resultado* resultado, Errors& err
         }
         if (!resultado)
             continue;
-        QVector<QVariant> fila(n);
-        for (int c = 0; c < n; ++c) {
-            const Columna& columna = resultado->columnas[c];
-            const bool fecha = columna.tipo == adDBTimeStamp || columna.tipo == adDBDate;
-            fila[c] = fecha ? fechas[c].Leer(stmt, c, columna.tipo, columna.tamano)
-                            : LeerValor(stmt, c, columna.tipo, columna.tamano);
-        }
+        QVector<QVariant> fila;
+        LeerFila(stmt, resultado->columnas, fechas, fila);
         resultado->filas.append(std::move(fila));
     }
     if (resultado)
-        TiposDeExpresiones(*resultado);
+        TiposDeExpresiones(resultado->columnas, resultado->filas);
     return true;
 }
 
 bool ProveedorSqlite::EjecutarUna(const QString& sql, const QVariantList& valores,
                                   Resultado* resultado, long* afectados, Errors& errores) {
-    const QByteArray texto = sql.toUtf8();
     sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db_, texto.constData(), int(texto.size()), &stmt, nullptr);
-    if (rc != SQLITE_OK || !stmt) {
-        if (rc != SQLITE_OK)
-            AgregarError(rc, sql, errores);
-        sqlite3_finalize(stmt);
+    int rc = Preparar(sql, &stmt, errores);
+    if (!stmt)
         return rc == SQLITE_OK;
-    }
     for (int i = 0; i < valores.size() && rc == SQLITE_OK; ++i)
         rc = Vincular(stmt, i + 1, valores[i]);
     const bool ok = rc == SQLITE_OK ? Paso(stmt, resultado, errores, sql)
@@ -176,17 +227,34 @@ bool ProveedorSqlite::EjecutarUna(const QString& sql, const QVariantList& valore
     return ok;
 }
 
-bool ProveedorSqlite::EjecutarLote(const QString& sql, Resultado* resultado, long* afectados,
-                                   Errors& errores) {
+// Compiles one statement into *stmt: null when the text holds none, or when it does not
+// compile (the failure goes into errores).
+int ProveedorSqlite::Preparar(const QString& sql, sqlite3_stmt** stmt, Errors& errores) {
+    const QByteArray texto = sql.toUtf8();
+    const int rc = sqlite3_prepare_v2(db_, texto.constData(), int(texto.size()), stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        AgregarError(rc, sql, errores);
+        sqlite3_finalize(*stmt);
+        *stmt = nullptr;
+    }
+    return rc;
+}
+
+bool ProveedorSqlite::Traducir(const QString& sql, QVector<SentenciaTraducida>& lote,
+                               Errors& errores) {
     if (!SinCaracterNulo(sql, errores))
         return false;
-    QVector<SentenciaTraducida> lote;
     try {
         lote = TraducirLote(sql, esquema_);
     } catch (const ErrorEjecucion& e) {
         errores.Add(ErrorDelProveedor(e.Number(), 0, QStringLiteral("42000"), e.Description()));
         return false;
     }
+    return true;
+}
+
+bool ProveedorSqlite::EjecutarLote(const QVector<SentenciaTraducida>& lote, Resultado* resultado,
+                                   long* afectados, Errors& errores) {
     long total = 0;
     for (const SentenciaTraducida& s : lote) {
         bool ok = true;
@@ -220,12 +288,35 @@ bool ProveedorSqlite::EjecutarLote(const QString& sql, Resultado* resultado, lon
 }
 
 bool ProveedorSqlite::Ejecutar(const QString& sql, long* afectados, Errors& errores) {
-    return EjecutarLote(sql, nullptr, afectados, errores);
+    QVector<SentenciaTraducida> lote;
+    return Traducir(sql, lote, errores) && EjecutarLote(lote, nullptr, afectados, errores);
 }
 
 bool ProveedorSqlite::Consultar(const QString& sql, Resultado& resultado, Errors& errores) {
     resultado = Resultado();
-    return EjecutarLote(sql, &resultado, nullptr, errores);
+    QVector<SentenciaTraducida> lote;
+    return Traducir(sql, lote, errores) && EjecutarLote(lote, &resultado, nullptr, errores);
+}
+
+// Only a lone query is stepped as the caller moves; a batch runs whole, in order, as always.
+bool ProveedorSqlite::ConsultarPorFilas(const QString& sql, std::unique_ptr<FilasEnCurso>& filas,
+                                        Resultado& resultado, Errors& errores) {
+    resultado = Resultado();
+    filas.reset();
+    QVector<SentenciaTraducida> lote;
+    if (!Traducir(sql, lote, errores))
+        return false;
+    if (lote.size() == 1 && lote[0].clase == SentenciaTraducida::Normal) {
+        sqlite3_stmt* stmt = nullptr;
+        if (Preparar(lote[0].sql, &stmt, errores) != SQLITE_OK)
+            return false;
+        if (stmt && sqlite3_stmt_readonly(stmt) && sqlite3_column_count(stmt) > 0) {
+            filas = std::make_unique<FilasSqlite>(stmt, vida_);
+            return true;
+        }
+        sqlite3_finalize(stmt);
+    }
+    return EjecutarLote(lote, &resultado, nullptr, errores);
 }
 
 bool ProveedorSqlite::EjecutarNativo(const QString& sql, const QVariantList& valores,

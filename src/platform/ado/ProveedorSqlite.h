@@ -2,6 +2,7 @@
 
 #include "platform/ado/EsquemaSqlite.h"
 #include "platform/ado/Proveedor.h"
+#include "platform/ado/TSqlToSqlite.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -20,6 +21,8 @@ public:
 
     bool Ejecutar(const QString& sql, long* afectados, Errors& errores) override;
     bool Consultar(const QString& sql, Resultado& resultado, Errors& errores) override;
+    bool ConsultarPorFilas(const QString& sql, std::unique_ptr<FilasEnCurso>& filas,
+                           Resultado& resultado, Errors& errores) override;
     bool EjecutarNativo(const QString& sql, const QVariantList& valores, long* afectados,
                         Errors& errores) override;
     bool IniciarTransaccion(Errors& errores) override;
@@ -34,7 +37,10 @@ public:
 private:
     explicit ProveedorSqlite(sqlite3* db) : db_(db) {}
     bool CargarEsquema(Errors& errores);
-    bool EjecutarLote(const QString& sql, Resultado* resultado, long* afectados, Errors& errores);
+    bool Traducir(const QString& sql, QVector<SentenciaTraducida>& lote, Errors& errores);
+    bool EjecutarLote(const QVector<SentenciaTraducida>& lote, Resultado* resultado,
+                      long* afectados, Errors& errores);
+    int Preparar(const QString& sql, sqlite3_stmt** stmt, Errors& errores);
     bool EjecutarUna(const QString& sql, const QVariantList& valores, Resultado* resultado,
                      long* afectados, Errors& errores);
     bool Paso(sqlite3_stmt* stmt, Resultado* resultado, Errors& errores, const QString& sql);
@@ -44,6 +50,9 @@ private:
     sqlite3* db_;
     EsquemaSqlite esquema_;
     int nivelTransaccion_ = 0;
+    // Rows still being read hold statements of this database: they must not step them once
+    // it is closed.
+    std::shared_ptr<char> vida_ = std::make_shared<char>();
 };
 
 } // namespace ado

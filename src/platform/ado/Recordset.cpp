@@ -65,17 +65,58 @@ QVariant ComoSeLee(const QVariant& valor, const Columna& columna) {
 void Recordset::Open(const QString& source, Connection& conexion, int cursorType, int lockType,
                      int options) {
     Q_UNUSED(options);
-    if (abierto_)
-        throw ErrorEjecucion(errObjetoAbierto,
-                             QStringLiteral("No se permite realizar la operación si el objeto "
-                                            "está abierto."));
+    ExigirCerrado();
     Resultado resultado;
-    conexion.Consultar(source, resultado);
+    std::unique_ptr<FilasEnCurso> filas;
+    if (ubicacion_ == adUseServer && cursorType == adOpenForwardOnly && lockType == adLockReadOnly)
+        filas = conexion.ConsultarPorFilas(source, resultado);
+    else
+        conexion.Consultar(source, resultado);
     conexion_ = &conexion;
     sql_ = source;
     tipoCursor_ = cursorType;
     tipoBloqueo_ = lockType;
+    if (filas)
+        AbrirPorFilas(std::move(filas));
+    else
+        Abrir(std::move(resultado));
+}
+
+// Opening reads the first row, so a query that fails at once fails here, as on the server.
+void Recordset::AbrirPorFilas(std::unique_ptr<FilasEnCurso> filas) {
+    QVector<QVariant> fila;
+    const bool hayFila = conexion_->LeerFila(*filas, fila);
+    Resultado resultado{filas->Columnas(), {}};
+    if (hayFila)
+        resultado.filas.append(std::move(fila));
     Abrir(std::move(resultado));
+    porFilas_ = true;
+    if (hayFila)
+        filas_ = std::move(filas);
+}
+
+// The statement is let go as soon as nothing more can come of it: at the end, or when
+// reading failed.
+void Recordset::SiguienteFila() {
+    movido_ = true;
+    fila_ = 1;
+    std::unique_ptr<FilasEnCurso> filas = std::move(filas_);
+    if (conexion_->LeerFila(*filas, datos_.filas[0])) {
+        fila_ = 0;
+        filas_ = std::move(filas);
+    }
+}
+
+void Recordset::ExigirRetroceso() const {
+    if (porFilas_)
+        throw ErrorEjecucion(DB_E_CANTFETCHBACKWARDS_,
+                             QStringLiteral("El conjunto de filas no admite recuperaciones hacia "
+                                            "atrás."));
+}
+
+void Recordset::SetCursorLocation(int ubicacion) {
+    ExigirCerrado();
+    ubicacion_ = ubicacion;
 }
 
 void Recordset::Abrir(Resultado resultado) {
@@ -86,12 +127,17 @@ void Recordset::Abrir(Resultado resultado) {
     abierto_ = true;
     editando_ = false;
     fila_ = 0;
+    porFilas_ = false;
+    movido_ = false;
+    filas_.reset();
 }
 
 void Recordset::Close() {
     ExigirAbierto();
     abierto_ = false;
     editando_ = false;
+    porFilas_ = false;
+    filas_.reset();
     datos_ = Resultado();
     indicePorNombre_.clear();
     fila_ = -1;
@@ -102,6 +148,13 @@ void Recordset::ExigirAbierto() const {
         throw ErrorEjecucion(errObjetoCerrado,
                              QStringLiteral("No se permite realizar la operación si el objeto "
                                             "está cerrado."));
+}
+
+void Recordset::ExigirCerrado() const {
+    if (abierto_)
+        throw ErrorEjecucion(errObjetoAbierto,
+                             QStringLiteral("No se permite realizar la operación si el objeto "
+                                            "está abierto."));
 }
 
 void Recordset::ExigirFilaActual() const {
@@ -123,7 +176,7 @@ bool Recordset::Eof() const {
 
 long Recordset::RecordCount() const {
     ExigirAbierto();
-    return datos_.filas.size();
+    return porFilas_ ? -1 : datos_.filas.size();
 }
 
 void Recordset::MoveFirst() {
@@ -131,11 +184,16 @@ void Recordset::MoveFirst() {
     Update();
     if (datos_.filas.isEmpty())
         ExigirFilaActual();
+    if (porFilas_ && movido_)
+        throw ErrorEjecucion(DB_E_CANNOTRESTART_,
+                             QStringLiteral("No se puede volver a iniciar la posición del "
+                                            "conjunto de filas."));
     fila_ = 0;
 }
 
 void Recordset::MoveLast() {
     ExigirAbierto();
+    ExigirRetroceso();
     Update();
     if (datos_.filas.isEmpty())
         ExigirFilaActual();
@@ -147,11 +205,15 @@ void Recordset::MoveNext() {
     Update();
     if (Eof())
         ExigirFilaActual();
-    ++fila_;
+    if (porFilas_)
+        SiguienteFila();
+    else
+        ++fila_;
 }
 
 void Recordset::MovePrevious() {
     ExigirAbierto();
+    ExigirRetroceso();
     Update();
     if (Bof())
         ExigirFilaActual();

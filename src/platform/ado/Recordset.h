@@ -2,18 +2,27 @@
 
 #include "platform/ado/AdoTipos.h"
 #include "platform/ado/Field.h"
+#include "platform/ado/Proveedor.h"
 #include "platform/ado/Resultado.h"
 
 #include <QMap>
 #include <QString>
+#include <memory>
 
 namespace ado {
 
 class Connection;
 
-// A result read whole into memory. Opening runs the query at once; moving is free.
-// Recordsets opened with a lock type other than read-only can add and change rows of the
-// table they were read from (AddNew / Update), written back as INSERT or UPDATE statements.
+// A result read whole into memory (client cursor, the default). Opening runs the query at
+// once; moving is free. Recordsets opened with a lock type other than read-only can add and
+// change rows of the table they were read from (AddNew / Update), written back as INSERT or
+// UPDATE statements.
+//
+// A server-side (CursorLocation adUseServer), forward-only, read-only recordset holds one row
+// at a time instead: each MoveNext reads the next from the database, RecordCount is -1 and
+// there is no going back. Until its last row is read or it is closed, its statement holds a
+// read lock that keeps other programs from writing the database: it is for reading a result
+// straight through.
 class Recordset {
 public:
     Recordset() = default;
@@ -38,13 +47,15 @@ public:
     void MovePrevious();
     void MoveLast();
     long RecordCount() const;
-    long AbsolutePosition() const { return fila_ + 1; }
+    long AbsolutePosition() const { return porFilas_ ? -1 : fila_ + 1; }
     const QString& Source() const { return sql_; }
 
     int CursorType() const { return tipoCursor_; }
     void SetCursorType(int tipo) { tipoCursor_ = tipo; }
     int LockType() const { return tipoBloqueo_; }
     void SetLockType(int tipo) { tipoBloqueo_ = tipo; }
+    int CursorLocation() const { return ubicacion_; }
+    void SetCursorLocation(int ubicacion);
 
     int FieldCount() const { return datos_.columnas.size(); }
     // By position or by name, compared without regard to case; the first of duplicate
@@ -65,6 +76,10 @@ private:
     QVariant ValorEn(int indice) const;
     void CambiarValor(int indice, const QVariant& valor);
     void ExigirAbierto() const;
+    void ExigirCerrado() const;
+    void AbrirPorFilas(std::unique_ptr<FilasEnCurso> filas);
+    void SiguienteFila();
+    void ExigirRetroceso() const;
     void ExigirFilaActual() const;
     void GuardarNueva();
     void GuardarCambios();
@@ -80,6 +95,12 @@ private:
     int fila_ = -1;
     int tipoCursor_ = adOpenForwardOnly;
     int tipoBloqueo_ = adLockReadOnly;
+    int ubicacion_ = adUseClient;
+    // Server-side forward-only: datos_ holds the current row only (past it at the end), and
+    // filas_ the statement still to be read.
+    bool porFilas_ = false;
+    bool movido_ = false;
+    std::unique_ptr<FilasEnCurso> filas_;
     bool editando_ = false;
     bool nueva_ = false;
     QVector<QVariant> edicion_;

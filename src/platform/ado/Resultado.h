@@ -15,8 +15,8 @@ struct Columna {
     QString columnaBase; // name of the column in that table
 };
 
-// A whole result read into memory: the layer uses client cursors only, so moving around
-// a recordset never goes back to the database.
+// A whole result read into memory, as client cursors hold it: moving around such a recordset
+// never goes back to the database.
 struct Resultado {
     QVector<Columna> columnas;
     QVector<QVector<QVariant>> filas;

@@ -2,6 +2,9 @@
 
 #include <QList>
 #include <array>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace archivos {
 namespace {
@@ -26,6 +29,25 @@ char ByteDe(char32_t codigo) {
     return '?';
 }
 
+// A block of UTF-16 units that are all ASCII, as its bytes; false for any other. Without
+// vector instructions every character takes the general path.
+constexpr int kBloque = 16;
+#if defined(__SSE2__)
+bool AsciiEnBloque(const char16_t* unidades, char* salida) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(unidades));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(unidades + 8));
+    const __m128i altos = _mm_and_si128(_mm_or_si128(a, b), _mm_set1_epi16(short(0xFF80)));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(altos, _mm_setzero_si128())) != 0xFFFF)
+        return false;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(salida), _mm_packus_epi16(a, b));
+    return true;
+}
+#else
+bool AsciiEnBloque(const char16_t*, char*) {
+    return false;
+}
+#endif
+
 } // namespace
 
 void AgregarWindows1252(QByteArray& destino, QStringView texto) {
@@ -36,6 +58,11 @@ void AgregarWindows1252(QByteArray& destino, QStringView texto) {
     const char16_t* unidades = texto.utf16();
     const qsizetype n = texto.size();
     for (qsizetype i = 0; i < n; ++i) {
+        if (i + kBloque <= n && AsciiEnBloque(unidades + i, salida)) { // most of any page
+            salida += kBloque;
+            i += kBloque - 1;
+            continue;
+        }
         const char16_t u = unidades[i];
         if (u < 0x80) {
             *salida++ = static_cast<char>(u);

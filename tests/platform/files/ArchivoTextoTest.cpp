@@ -50,6 +50,21 @@ TEST(Windows1252, LoQueNoTieneByteSeVuelveSignoDeInterrogacion) {
     EXPECT_EQ(archivos::CodificarWindows1252(texto), QByteArray("a?b?c?d"));
 }
 
+TEST(Windows1252, TextoLargoConLetrasFueraDeAsciiEnCualquierPosicion) {
+    for (int posicion = 0; posicion < 40; ++posicion) {
+        QString texto(41, u'a');
+        texto[posicion] = u'\u00f1';
+        texto[40 - posicion] = QChar(0x80); // no byte of its own: not Latin-1 here
+        QByteArray esperado(41, 'a');
+        esperado[posicion] = '\xf1';
+        esperado[40 - posicion] = '?';
+        EXPECT_EQ(archivos::CodificarWindows1252(texto), esperado) << posicion;
+    }
+    const QString partido = QString(15, u'a') + QString::fromUtf8("\U0001F600") + QString(20, u'b');
+    EXPECT_EQ(archivos::CodificarWindows1252(partido),
+              QByteArray(15, 'a') + '?' + QByteArray(20, 'b'));
+}
+
 TEST(Windows1252, TodoByteSobreviveLecturaYEscritura) {
     QByteArray todos;
     for (int b = 0; b < 256; ++b) {
