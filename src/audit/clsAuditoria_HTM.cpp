@@ -62,6 +62,10 @@ constexpr std::array<const char*, 29> kHojaEstilo = {
     ".BotonDisabled {background-color:#CCCCFF; color:#000000;}",
 };
 
+const QString kSinLectura =
+    QStringLiteral("<P>No se pudieron leer las diferencias de la base de datos: la lista no se "
+                   "cargó. Pulse [F9] para intentarlo de nuevo.</P>");
+
 constexpr std::array<const char*, 14> kEncabezadosTabla = {
     "<TABLE CLASS=TableDetalles WIDTH=100%>",
     "<TR> ",
@@ -300,14 +304,15 @@ private:
     EscrituraArchivoPagina pagina_;
     archivos::ArchivoTexto& archivo_ = pagina_.Archivo();
     ado::Recordset rs_;
+    bool consultada_ = false;
     bool hayFilas_ = false;
     QVariant fecha_;
     QString textoFecha_;
 };
 
 EscritorLista::Desenlace EscritorLista::Escribir() {
-    pagina_.Pasos({[&] { pagina_.Abrir(ruta_); }, [&] { EscribirEncabezado(); },
-                   [&] { Consultar(); }, [&] { EscribirFilas(); }});
+    pagina_.Pasos({[&] { pagina_.Abrir(ruta_); }, [&] { Consultar(); },
+                   [&] { EscribirEncabezado(); }, [&] { EscribirFilas(); }});
     // Whatever stopped the rows, the page that can still be written is closed properly.
     if (!pagina_.Fallida())
         pagina_.Pasos({[&] { Terminar(); }});
@@ -321,21 +326,26 @@ void EscritorLista::EscribirEncabezado() {
                                           "WIDTH=100%><TR CLASS=TableTitulo><td ALIGN=center >") +
                            titulo_ +
                            QStringLiteral("</td><TD ALIGN=right ></td></TR></TABLE>&nbsp"));
+    // An empty table would read as a list without differences.
+    if (!consultada_) {
+        archivo_.EscribirLinea(kSinLectura);
+        return;
+    }
     for (const char* linea : kEncabezadosTabla)
         archivo_.EscribirLinea(QLatin1String(linea));
 }
 
 // A statement that fails is reported by the database object itself, which leaves the
-// recordset closed: the page then lists nothing. Rows are read as they are written; the
-// statement ends with the last row, or with this attempt.
+// recordset closed: the page then says that nothing was read. Rows are read as they are
+// written; the statement ends with the last row, or with this attempt.
 void EscritorLista::Consultar() {
     rs_.SetCursorLocation(ado::adUseServer);
-    DB_Dll::Instancia().AbrirRecordset(sql_, rs_, nullptr, ado::adOpenForwardOnly,
-                                       ado::adLockReadOnly, -1, true);
+    consultada_ = DB_Dll::Instancia().AbrirRecordset(sql_, rs_, nullptr, ado::adOpenForwardOnly,
+                                                     ado::adLockReadOnly, -1, true);
 }
 
 void EscritorLista::EscribirFilas() {
-    if (rs_.State() == ado::adStateClosed || rs_.Bof())
+    if (!consultada_ || rs_.Bof())
         return;
     hayFilas_ = true;
     std::vector<ado::Field> campos;

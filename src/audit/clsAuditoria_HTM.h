@@ -15,9 +15,9 @@ public:
     void writeStyleCSS(const QString& strDirectorio);
 
     // Writes the list page of the differences matching the filters into strNombreArchivo.
-    // Errors are reported to the operator here, once each: a failure to read the data
-    // leaves a complete page with the rows read so far; a failure of the file itself is
-    // retried from the start or leaves no page at all.
+    // Errors are reported to the operator here, once each: a query that fails leaves a page
+    // that says the list could not be read, never an empty list; a failure of the file itself
+    // is retried from the start or leaves no page at all.
     void writeHTML(const QString& strNombreArchivo, const QString& Titulo, const QString& Subtitulo,
                    const QString& Fecha_Desde, const QString& Fecha_Hasta,
                    const QString& Cuenta_Desde, const QString& Cuenta_Hasta,

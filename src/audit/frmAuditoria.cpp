@@ -15,6 +15,7 @@
 #include "platform/forms/ArregloCajasTexto.h"
 #include "platform/forms/CajaTexto.h"
 #include "platform/forms/CodigosTecla.h"
+#include "platform/forms/CursorEspera.h"
 #include "platform/forms/Twips.h"
 #include "platform/runtime/Texto.h"
 #include "platform/runtime/ValorTexto.h"
@@ -252,13 +253,18 @@ QString frmAuditoria::ObtenerTitulo() const {
 // ---- Load and unload --------------------------------------------------------------------
 
 void frmAuditoria::Form_Load() {
-    ModGlobal::IniciarSesion(false, QString(), QString(), 3);
+    CursorEspera espera;
+    // A session that could not read its settings has told the operator why; the window's own
+    // reads would only wait on the same database and say it again.
+    const bool sesionLista = ModGlobal::IniciarSesion(false, QString(), QString(), 3);
     Reporteador::EstablecerFuente(&FuenteAsientos::Instancia());
     UtilGeneral::Instancia().IniciarFormulario(*this);
     ModGlobal::PrepararFormulario(*this);
     TablaActiva = QStringLiteral("Mv_asientos");
-    AbrirTabla(TablaActiva);
-    AsignarDatos();
+    if (sesionLista) {
+        AbrirTabla(TablaActiva);
+        AsignarDatos();
+    }
     CarpetaInforme_ = qEnvironmentVariable("TEMP");
     if (vb::Trim(CarpetaInforme_).isEmpty())
         CarpetaInforme_ = UtilSistema::Instancia().CarpetaTemporal();
@@ -275,7 +281,8 @@ void frmAuditoria::AbrirTabla(const QString& Tabla) {
                   {[&] {
                        QString sql = QStringLiteral("SELECT top 1 * FROM ") + Tabla;
                        DB_Dll& db = DB_Dll::Instancia();
-                       db.AbrirRecordset(sql, rsTabla, &db.gCnn, 2, 3, -1, true);
+                       if (!db.AbrirRecordset(sql, rsTabla, &db.gCnn, 2, 3, -1, true))
+                           SalirDelProcedimiento();
                    },
                    [&] {
                        if (!rsTabla.Eof())
@@ -298,7 +305,8 @@ void frmAuditoria::AsignarDatos() {
                                           "FECHAHASTA from MV_EJERCICIOS where periodo='") +
                            QString::number(ModGlobal::PeriodoActual) + u'\'';
              DB_Dll& db = DB_Dll::Instancia();
-             db.AbrirRecordset(sql, rsTabla, &db.gCnn, 0, 1, -1, true);
+             if (!db.AbrirRecordset(sql, rsTabla, &db.gCnn, 0, 1, -1, true))
+                 SalirDelProcedimiento();
          },
          [&] { CampoPorNombre(QStringLiteral("Fecha_Desde")).SetText(fecha("FechaDesde")); },
          [&] { CampoPorNombre(QStringLiteral("Fecha_Hasta")).SetText(fecha("FechaHasta")); }});
@@ -447,6 +455,7 @@ void frmAuditoria::CampoValida(CajaTexto& Texto) {
 // ---- Refresh and browser ----------------------------------------------------------------
 
 void frmAuditoria::CmdActualizar_Click() {
+    CursorEspera espera;
     QStringList estados;
     if (ModGlobal::ListaSeleccionados(*lstEstados_, estados, 4, true) == 0) {
         ModGlobal::MarcarLista(*lstEstados_, true, -1);

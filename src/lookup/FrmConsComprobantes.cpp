@@ -357,7 +357,10 @@ void FrmConsComprobantes::Form_Load() {
                  ConsultasComprobantes::ArmarConsulta(TC, soloPendientes_, Filtro, interruptores);
              Filtro = consulta.Filtro;
          },
-         [&] { db.AbrirRecordset(consulta.Sentencia, rs_, nullptr, 0, 1, -1, true); },
+         [&] {
+             if (!db.AbrirRecordset(consulta.Sentencia, rs_, nullptr, 0, 1, -1, true))
+                 SalirDelProcedimiento();
+         },
          [this] { LlenarLista(); }, [&] { db.CierraRecordset(rs_); }});
     cargando_ = false;
 }

@@ -99,14 +99,20 @@ void Lib_ClsCons3::LeerConfiguracion() {
     configuracionLeida_ = true;
     gRutaMascaraConsultas = ModGlobal::RutaMascaraConsultas;
     gUsarMascarasConsultas = !gRutaMascaraConsultas.isEmpty();
-    MuestraStock = ModGlobal::Cfg(QStringLiteral("MostrarStockenConsultas"));
+    // All the keys or none: after a read that failed the others would only fail again.
+    QString auxiliar;
+    std::optional<QString> valores[6];
+    const char* claves[] = {
+        "MostrarStockenConsultas", "Stk_Nivel1", "Stk_Nivel2", "Stk_Nivel3", "Stk_Nivel4",
+        "UsaConsultaLike"};
+    for (int i = 0; i < 6; ++i)
+        if (!(valores[i] = ModGlobal::LeerCfg(QString::fromLatin1(claves[i]), auxiliar)))
+            return;
+    MuestraStock = *valores[0];
     QVariant* niveles[] = {&StkNivel1, &StkNivel2, &StkNivel3, &StkNivel4};
-    for (int i = 0; i < 4; ++i) {
-        const QString color = ModGlobal::Cfg(QStringLiteral("Stk_Nivel") + QString::number(i + 1));
-        *niveles[i] = color.isEmpty() ? QVariant(0) : QVariant(color);
-    }
-    usaConsultaLike_ =
-        vb::Iguales(ModGlobal::Cfg(QStringLiteral("UsaConsultaLike")), QStringLiteral("SI"));
+    for (int i = 0; i < 4; ++i)
+        *niveles[i] = valores[i + 1]->isEmpty() ? QVariant(0) : QVariant(*valores[i + 1]);
+    usaConsultaLike_ = vb::Iguales(*valores[5], QStringLiteral("SI"));
 }
 
 // ---- Statement building -------------------------------------------------------------------
@@ -254,10 +260,16 @@ void Lib_ClsCons3::ConsultaSearch(const QString& SQL, Coleccion* CmpsDevueltos,
     QString& where = Where ? *Where : wherePropio;
     Coleccion& devueltos = CmpsDevueltos ? *CmpsDevueltos : ninguna;
     LeerConfiguracion();
-    where = ArmarWhere(where);
-    const int top = LimiteFilas(ModGlobal::Cfg(QStringLiteral("TopConsArt")));
-    const std::optional<QString> sentencia =
-        ElegirSentencia(SQL, top, campoBusqueda, where, SentenciaOpcional);
+    QString auxiliar;
+    // A database that cannot be read was reported once: no list opens on it.
+    const std::optional<QString> topConsArt =
+        ModGlobal::LeerCfg(QStringLiteral("TopConsArt"), auxiliar);
+    std::optional<QString> sentencia;
+    if (topConsArt) {
+        where = ArmarWhere(where);
+        sentencia =
+            ElegirSentencia(SQL, LimiteFilas(*topConsArt), campoBusqueda, where, SentenciaOpcional);
+    }
     if (!sentencia) {
         // No window was shown: nothing was chosen, whatever the last lookup returned.
         ValorDevuelto = QString();

@@ -221,7 +221,11 @@ void Lib_FrmCons3::Cargar() {
                            sqlInicial_ = SQL;
                        sqlActual_ = SQL;
                    },
-                   [&] { db.AbrirRecordset(SQL, rs_, nullptr, 0, 1, -1, true); },
+                   [&] {
+                       // The failure was put to the operator; the list stays empty.
+                       if (!db.AbrirRecordset(SQL, rs_, nullptr, 0, 1, -1, true))
+                           SalirDelProcedimiento();
+                   },
                    [&] { modelo_->SetCasillas(CheckBoxes); }, [&] { Encolumnar(); },
                    [&] {
                        qint32 desde = 1;

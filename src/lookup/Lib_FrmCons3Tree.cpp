@@ -198,7 +198,8 @@ void Lib_FrmCons3Tree::ArmarTreeVAutomatico() {
          [this] { TreeV->Nodes().Add(nullptr, 0, QStringLiteral("A"), Raiz)->SetExpanded(true); },
          [&] {
              QString sql = SQL;
-             db.AbrirRecordset(sql, rs, &db.gCnn, 0, 1, -1, true);
+             if (!db.AbrirRecordset(sql, rs, &db.gCnn, 0, 1, -1, true))
+                 SalirDelProcedimiento();
          },
          [&] {
              if (rs.Bof() && rs.Eof())

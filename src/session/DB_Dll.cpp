@@ -226,7 +226,7 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected) {
         MsgBox(error->Description(), vbOKOnly + vbCritical, "Aviso al operador!!!");
 }
 
-void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs,
+bool DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs,
                             ado::Connection* ConexionActiva, long CursorType, long LockType,
                             long Options, bool ConvOracle) {
     ado::Connection* conexion = &gCnn;
@@ -241,6 +241,8 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs,
          }});
     if (resultado.SalioAntes)
         CierraRecordset(Lrcs);
+    // Ignoring the error goes on with a recordset that never opened.
+    return Lrcs.State() != ado::adStateClosed;
 }
 
 void DB_Dll::CierraRecordset(ado::Recordset& LrcsTemp) {
@@ -363,6 +365,12 @@ QString ConsultaDatos(const Busqueda& b, bool usaTrim) {
     return inicio + b.campo + " = " + b.valor + cola;
 }
 
+// A query whose error the operator chose to ignore left the recordset closed: no row, and no
+// second message for reading it.
+bool HayFilas(const ado::Recordset& rs) {
+    return rs.State() != ado::adStateClosed && !rs.Bof();
+}
+
 // Shared by ExisteEnTabla and ExisteEnTablaST; the latter reads the tables as named.
 bool Existencia(DB_Dll& db, const Busqueda& b, ado::Recordset* Lrcs, bool soloLectura, bool todas) {
     const QString procedimiento =
@@ -380,7 +388,7 @@ bool Existencia(DB_Dll& db, const Busqueda& b, ado::Recordset* Lrcs, bool soloLe
                            propio.Open(todas ? sql : db.ORACLE_Dicc(sql), db.gCnn,
                                        ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
                        },
-                       [&] { resultado = !propio.Bof(); }, [&] { propio.Close(); }});
+                       [&] { resultado = HayFilas(propio); }, [&] { db.CierraRecordset(propio); }});
         return resultado;
     }
     EjecutarPasos(procedimiento, AvisoAlOperador,
@@ -396,7 +404,7 @@ bool Existencia(DB_Dll& db, const Busqueda& b, ado::Recordset* Lrcs, bool soloLe
                        else
                            Lrcs->Open(sql, db.gCnn, Lrcs->CursorType(), Lrcs->LockType(), -1);
                    },
-                   [&] { resultado = !Lrcs->Bof(); }});
+                   [&] { resultado = HayFilas(*Lrcs); }});
     return resultado;
 }
 
@@ -455,7 +463,9 @@ QVariant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
              sql = ConsultaDatos({Tabla, ValorBuscado, Campo, Tipodato, Condicion}, UsaTrim);
          },
          [&] {
-             AbrirRecordset(sql, rs, &gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+             if (!AbrirRecordset(sql, rs, &gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly, -1,
+                                 true))
+                 SalirDelProcedimiento();
          },
          [&] {
              resultado =

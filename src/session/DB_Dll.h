@@ -92,7 +92,9 @@ public:
     // Never raises: the outcome is read from gCnn.Errors().Count() right after the call.
     void EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected);
     void EjecutaConsultaSQL(QString& SentenciaSQL);
-    void AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs,
+    // True when Lrcs is open on the query. A failure has been put to the operator already:
+    // the caller reads nothing and reports nothing more.
+    bool AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs,
                         ado::Connection* ConexionActiva = nullptr, long CursorType = 0,
                         long LockType = 1, long Options = -1, bool ConvOracle = true);
     void CierraRecordset(ado::Recordset& LrcsTemp);

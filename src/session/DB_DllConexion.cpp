@@ -1,4 +1,6 @@
 #include "platform/ado/AdoTipos.h"
+#include "platform/ado/ErroresSqlite.h"
+#include "platform/ado/Recordset.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/forms/CajaTexto.h"
@@ -83,6 +85,37 @@ bool ReintentarConexion(DB_Dll& db) {
     return true;
 }
 
+// A file without the system's own tables (an empty file, another program's database) is
+// refused like a missing one: the program could read nothing from it. The message goes where
+// the provider puts its own, so the operator is asked once whether to try another.
+void ExigirTablasDelSistema(ado::Connection& cnn, const QString& base) {
+    ado::Recordset tablas;
+    cnn.OpenSchema(ado::adSchemaTables, tablas);
+    QStringList faltan{QStringLiteral("TA_CONFIGURACION"), QStringLiteral("MV_ASIENTOS")};
+    for (; !tablas.Eof(); tablas.MoveNext()) {
+        const QString nombre = tablas.Fields(QStringLiteral("TABLE_NAME")).Value().toString();
+        faltan.removeIf(
+            [&](const QString& t) { return t.compare(nombre, Qt::CaseInsensitive) == 0; });
+    }
+    if (faltan.isEmpty())
+        return;
+    cnn.Close();
+    const ado::Error error = ado::ErrorDelProveedor(
+        ado::E_FAIL_, 4060, QStringLiteral("08001"),
+        QStringLiteral("La base de datos '%1' no es una base de datos del sistema: %2 %3.")
+            .arg(base,
+                 faltan.size() == 1 ? QStringLiteral("le falta la tabla")
+                                    : QStringLiteral("le faltan las tablas"),
+                 faltan.join(QStringLiteral(" y "))));
+    cnn.Errors().Add(error);
+    throw ErrorEjecucion(error.Number, error.Description, error.Source);
+}
+
+void AbrirBaseDelSistema(DB_Dll& db) {
+    db.gCnn.Open(db.gConnString, {}, {}, -1);
+    ExigirTablasDelSistema(db.gCnn, db.gDBName);
+}
+
 void ValidarAdministrador(DB_Dll& db, bool ValidaAdmin) {
     if (!ValidaAdmin) {
         db.gEsAdmin = true;
@@ -137,7 +170,7 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
                  SalirDelProcedimiento();
              gConnString = CadenaDeParametros(*this);
          },
-         [&] { gCnn.SetCursorLocation(int(lCursor)); }, [&] { gCnn.Open(gConnString, {}, {}, -1); },
+         [&] { gCnn.SetCursorLocation(int(lCursor)); }, [&] { AbrirBaseDelSistema(*this); },
          [&] { ValidarAdministrador(*this, ValidaAdmin); }});
     // Whatever way the call ended, the flag tells whether there is a connection to work on.
     gOpenFlag = gCnn.State() == ado::adStateOpen;

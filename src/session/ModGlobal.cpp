@@ -23,6 +23,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace ModGlobal {
@@ -78,6 +79,7 @@ struct Inicio {
     QString RutaPrograma;
     QString ComandoSesion;
     bool Conectar = false;
+    bool ConfiguracionLeida = false;
     ComandoArranque Comando;
 };
 
@@ -222,7 +224,7 @@ void AgregarSesionAbierta(std::vector<Paso>& pasos, Inicio& in) {
                     CrearMascarasConsultas();
             }),
             conBase([&db] { db.gCnn.SetDefaultDatabase(db.gDBName); }),
-            conBase([&in] { CargarConfiguracion(in.RutaPrograma); }),
+            conBase([&in] { in.ConfiguracionLeida = CargarConfiguracion(in.RutaPrograma); }),
         });
 }
 
@@ -285,7 +287,7 @@ AccionTerminar FijarTerminarPrograma(AccionTerminar accion) {
 
 // ---- Start-up -----------------------------------------------------------------------------
 
-void IniciarSesion(bool AllowIni, const QString& CmdLine, QString& ConnString,
+bool IniciarSesion(bool AllowIni, const QString& CmdLine, QString& ConnString,
                    long CursorLocation) {
     Inicio in;
     in.AllowIni = AllowIni;
@@ -296,13 +298,15 @@ void IniciarSesion(bool AllowIni, const QString& CmdLine, QString& ConnString,
     AgregarPreparacion(pasos, in);
     AgregarConexion(pasos, in);
     AgregarSesionAbierta(pasos, in);
-    EjecutarPasos(QStringLiteral("IniciarSesion"), RutinaInicio, pasos);
+    const bool completo =
+        !EjecutarPasos(QStringLiteral("IniciarSesion"), RutinaInicio, pasos).SalioAntes;
+    return completo && in.ConfiguracionLeida;
 }
 
-void IniciarSesion(bool AllowIni, const QString& CmdLine, const QString& ConnString,
+bool IniciarSesion(bool AllowIni, const QString& CmdLine, const QString& ConnString,
                    long CursorLocation) {
     QString cadena = ConnString;
-    IniciarSesion(AllowIni, CmdLine, cadena, CursorLocation);
+    return IniciarSesion(AllowIni, CmdLine, cadena, CursorLocation);
 }
 
 // ---- Query-mask file ----------------------------------------------------------------------
@@ -357,7 +361,7 @@ QVariant ValorGuardado(const QVariant& Valor) {
 
 } // namespace
 
-QString Cfg(const QString& Clave, QString& ValorAux) {
+std::optional<QString> LeerCfg(const QString& Clave, QString& ValorAux) {
     DB_Dll& db = DB_Dll::Instancia();
     const QString clave = vb::Trim(Clave);
     ado::Recordset rs;
@@ -378,7 +382,10 @@ QString Cfg(const QString& Clave, QString& ValorAux) {
                 if (EsClaveDeFecha(clave))
                     sql = sql.toUpper();
             },
-            [&] { db.AbrirRecordset(sql, rs, nullptr, 0, 1, -1, true); },
+            [&] {
+                if (!db.AbrirRecordset(sql, rs, nullptr, 0, 1, -1, true))
+                    SalirDelProcedimiento();
+            },
             [&] {
                 const UtilGeneral& util = UtilGeneral::Instancia();
                 const bool hayFila = !rs.Eof();
@@ -391,9 +398,13 @@ QString Cfg(const QString& Clave, QString& ValorAux) {
         });
     if (resultado.SalioAntes) {
         db.CierraRecordset(rs);
-        return {};
+        return std::nullopt;
     }
     return valor;
+}
+
+QString Cfg(const QString& Clave, QString& ValorAux) {
+    return LeerCfg(Clave, ValorAux).value_or(QString());
 }
 
 QString Cfg(const QString& Clave) {
@@ -414,7 +425,10 @@ void GrabaDfg(const QString& Clave, const QVariant& Valor, const QString& ValorA
                       QStringLiteral(" WHERE CLAVE = ") +
                       DB_Dll::Instancia().SQLValue(vb::Trim(Clave));
             },
-            [&] { db.AbrirRecordset(sql, rs, &db.gCnn, 2, 3, -1, true); },
+            [&] {
+                if (!db.AbrirRecordset(sql, rs, &db.gCnn, 2, 3, -1, true))
+                    SalirDelProcedimiento();
+            },
             [&] {
                 if (rs.Eof())
                     rs.AddNew();
@@ -459,8 +473,13 @@ int Entero(const QString& valor) {
     return vb::CInt(vb::Val(valor));
 }
 
+// A key whose read failed ends the loading of the settings (see CargarConfiguracion).
 QString Valor(const char* clave) {
-    return Cfg(QString::fromLatin1(clave));
+    QString auxiliar;
+    const std::optional<QString> valor = LeerCfg(QString::fromLatin1(clave), auxiliar);
+    if (!valor)
+        SalirDelProcedimiento();
+    return *valor;
 }
 
 Paso Logico(const char* clave, bool& destino, bool (*interpretar)(const QString&)) {
@@ -495,7 +514,10 @@ void AgregarFilaUsuario(std::vector<Paso>& pasos, ado::Recordset& rs, QString& s
                          sql = QStringLiteral("Select * from ta_usuarios where Nombre = ") +
                                DB_Dll::Instancia().SQLValue(UsuarioLogeado);
                      },
-                     [&db, &sql, &rs] { db.AbrirRecordset(sql, rs, nullptr, 0, 1, -1, true); },
+                     [&db, &sql, &rs] {
+                         if (!db.AbrirRecordset(sql, rs, nullptr, 0, 1, -1, true))
+                             SalirDelProcedimiento();
+                     },
                      [&rs] {
                          if (!rs.Eof())
                              UNegocio = UtilGeneral::Instancia().ValorCampo(
@@ -594,7 +616,7 @@ void AgregarRestantes(std::vector<Paso>& pasos) {
 
 } // namespace
 
-void CargarConfiguracion(const QString& RutaPrograma) {
+bool CargarConfiguracion(const QString& RutaPrograma) {
     QString ejecutable;
     QString sql;
     ado::Recordset rs;
@@ -602,7 +624,9 @@ void CargarConfiguracion(const QString& RutaPrograma) {
     AgregarHastaUsuario(pasos, RutaPrograma, ejecutable);
     AgregarFilaUsuario(pasos, rs, sql);
     AgregarRestantes(pasos);
-    EjecutarPasos(QStringLiteral("CargarConfiguracion"), ContinuarSiempre, pasos);
+    // Any other failing step leaves its setting as it was, without a word.
+    return !EjecutarPasos(QStringLiteral("CargarConfiguracion"), ContinuarSiempre, pasos)
+                .SalioAntes;
 }
 
 // ---- Sibling programs and shutdown --------------------------------------------------------

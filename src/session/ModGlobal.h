@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <optional>
 
 namespace archivos {
 class ArchivoRegistros;
@@ -104,9 +105,10 @@ ComandoArranque LeerComandoArranque(const QString& comando);
 // ---- Session services ---------------------------------------------------------------------
 // Turns the launch command into the session. `ConnString` receives the Oracle connection
 // string built for a "#" server. On the first call of the run a session that cannot connect
-// ends the program (see FijarTerminarPrograma).
-void IniciarSesion(bool AllowIni, const QString& CmdLine, QString& ConnString, long CursorLocation);
-void IniciarSesion(bool AllowIni = false, const QString& CmdLine = {},
+// ends the program (see FijarTerminarPrograma). False when start-up stopped short of its end
+// or could not read the settings: the operator has been told, and the caller reads no more.
+bool IniciarSesion(bool AllowIni, const QString& CmdLine, QString& ConnString, long CursorLocation);
+bool IniciarSesion(bool AllowIni = false, const QString& CmdLine = {},
                    const QString& ConnString = {}, long CursorLocation = 3);
 // The server part of a server text: after the first "/", before the first ":".
 QString NombreServidor(const QString& Servidor);
@@ -117,8 +119,10 @@ QString NombreServidor(const QString& Servidor);
 using AccionTerminar = std::function<void()>;
 AccionTerminar FijarTerminarPrograma(AccionTerminar accion);
 
-// Loads the session settings from the configuration table and the user's row.
-void CargarConfiguracion(const QString& RutaPrograma);
+// Loads the session settings from the configuration table and the user's row. The first
+// read that fails (it was reported) ends the loading, and the result is false: on a damaged
+// or locked database one message is enough.
+bool CargarConfiguracion(const QString& RutaPrograma);
 // Writes the default query masks into the file at RutaMascaraConsultas.
 void CrearMascarasConsultas();
 // Appends one mask after the file's last whole record (title and columns trimmed, the table
@@ -130,6 +134,9 @@ void AgregarMascaraConsulta(archivos::ArchivoRegistros& archivo, const QString& 
 // the row's auxiliary value.
 QString Cfg(const QString& Clave, QString& ValorAux);
 QString Cfg(const QString& Clave);
+// The same read, for callers that must stop at a database that cannot be read: nothing when
+// the read failed (the operator was told once, and needs no second message).
+std::optional<QString> LeerCfg(const QString& Clave, QString& ValorAux);
 // Adds the configuration row or updates the existing one.
 void GrabaDfg(const QString& Clave, const QVariant& Valor, const QString& ValorAux,
               bool PoliticaNegocio, const QString& Grupo);

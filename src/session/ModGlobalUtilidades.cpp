@@ -87,8 +87,9 @@ bool AbrirCuenta(const QString& columna, const QString& Codigo, ado::Recordset& 
                  bool SoloLectura) {
     QString sql = QStringLiteral("SELECT * FROM MA_CUENTAS WHERE ") + columna +
                   QStringLiteral(" =  ") + Literal(Codigo);
-    DB_Dll::Instancia().AbrirRecordset(sql, Rs, nullptr, SoloLectura ? 0 : 2, SoloLectura ? 1 : 3,
-                                       -1, true);
+    if (!DB_Dll::Instancia().AbrirRecordset(sql, Rs, nullptr, SoloLectura ? 0 : 2,
+                                            SoloLectura ? 1 : 3, -1, true))
+        SalirDelProcedimiento();
     return !Rs.Eof();
 }
 
@@ -251,9 +252,8 @@ int ObtenerPeriodo(const QString& Fecha) {
     QString sql = QStringLiteral("Select * from MV_EJERCICIOS where [FECHA DESDE] <= ") +
                   Literal(Fecha) + QStringLiteral(" and [FECHA HASTA] >= ") + Literal(Fecha);
     ado::Recordset rs;
-    db.AbrirRecordset(sql, rs, nullptr, 0, 1, -1, true);
     int periodo = 0;
-    if (!rs.Eof())
+    if (db.AbrirRecordset(sql, rs, nullptr, 0, 1, -1, true) && !rs.Eof())
         periodo = vb::CInt(rs.Fields(QStringLiteral("Periodo")).Value());
     db.CierraRecordset(rs);
     return periodo;

@@ -45,7 +45,8 @@ QString ObtenerCampo(const QString& Texto, long N, const QString& Separador);
 QString FmtMoneda(const QString& Importe, const QVariant& Decimales);
 // Finds an account by code or optional code (trying the other when the first finds nothing)
 // and leaves `Rs` on it. `Codigo` receives the account's code, and `EsCodigoOpcional` becomes
-// true when only the optional code matched.
+// true when only the optional code matched. A read that fails, once put to the operator,
+// leaves the calling procedure (SalirDelProcedimiento): nothing can be said of the account.
 bool BuscarCuenta(QString& Codigo, ado::Recordset& Rs, bool SoloLectura, bool& EsCodigoOpcional);
 // Empties the cells of one grid row from `ColumnaInicial` to the last column.
 void LimpiarFilaGrilla(controles::FlexGrid& Grilla, long Fila, long ColumnaInicial);
@@ -62,7 +63,8 @@ QString ArmarCondicion(const QString& Campo, const QString& Operador, const QStr
                        const QVariant& IncluirNulos, bool OmitirVacios);
 // Whether the user's group may use the account (always while account blocking is off).
 bool CuentaHabilitada(const QString& Usuario, const QString& Cuenta);
-// The fiscal period holding the date (as the caller writes it); 0 when none does.
+// The fiscal period holding the date (as the caller writes it); 0 when none does, or when
+// the periods could not be read (the operator was told).
 int ObtenerPeriodo(const QString& Fecha);
 // Adds a column to CamposValores (Nuevo starts the list afresh). The value becomes the SQL
 // literal of Tipo ("'" quoted text, "@" amount, "" bare), or Null for "NULL" in any case.

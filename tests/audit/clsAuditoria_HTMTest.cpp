@@ -171,9 +171,11 @@ TEST_F(PaginaDiferencias, PaginaVaciaBienFormada) {
     EXPECT_EQ(guion.Mensajes.size(), 1u);
     guion.AlVerMensaje = nullptr;
 
+    // A list that cannot be read is said so: an empty one would read as no differences.
     DB_Dll::Instancia().gCnn.Close();
     guion.RespuestasMsgBox = {3};
-    EXPECT_EQ(SinFecha(Escribir({.Estados = kTodosLosEstados})), Golden("Auditoria_vacia.htm"));
+    EXPECT_EQ(SinFecha(Escribir({.Estados = kTodosLosEstados})),
+              Golden("Auditoria_sin_lectura.htm"));
     EXPECT_EQ(guion.Mensajes.size(), 2u);
 }
 

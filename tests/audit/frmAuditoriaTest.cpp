@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -146,6 +147,43 @@ TEST_F(frmAuditoriaTest, F9ListaLosEstadosElegidos) {
     EXPECT_EQ(EstadosListados(), (QSet<QString>{"1", "3"}));
     EXPECT_FALSE(frm->lstEstados().item(0)->isSelected());
     EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+// Another program keeps the database locked. Loading the window, F9 and an account check say so
+// once each; load and F9 under the wait cursor, F9 leaving no list that would read as no
+// differences, the check calling no account unknown. The F9 that reaches the window while a
+// message is up (keys handed on by code get past the box) runs nothing.
+TEST_F(frmAuditoriaTest, UnaBaseBloqueadaSeInformaUnaVezPorAccion) {
+    frm->Unload();
+    Liberar<frmAuditoria>();
+    DB_Dll::Instancia().gCnn.SetConnectionTimeout(1); // gives up on a lock after a second
+    IniciarSesion(";@Usuario=demo;");
+    cnn.EjecutarNativo("BEGIN EXCLUSIVE", {}, nullptr);
+    int enEspera = 0, vistos = 0;
+    guion.AlVerMensaje = [&] {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        enEspera += cursor && cursor->shape() == Qt::WaitCursor;
+        if (++vistos > 2) // on a window that asks again, once is proof enough
+            return;
+        QTest::keyClick(frm, Qt::Key_F9);
+        QKeyEvent devuelta(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier);
+        QCoreApplication::sendEvent(frm, &devuelta);
+    };
+    AbrirVentana();
+    EXPECT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(Campo("Fecha_DESDE").Text().isEmpty());
+    QTest::keyClick(frm, Qt::Key_F9);
+    Campo("CUENTA_Desde").SetText(QStringLiteral("1110101"));
+    frm->CampoValida(Campo("CUENTA_Desde")); // no "inexistente", no empty notice
+    cnn.EjecutarNativo("ROLLBACK", {}, nullptr);
+    ASSERT_EQ(guion.Mensajes.size(), 3u);
+    EXPECT_TRUE(guion.Mensajes[1].Texto.contains("bloqueada")) << guion.Mensajes[1].Texto;
+    EXPECT_FALSE(frm->ErrorCampo());
+    const QByteArray pagina = Bytes(frm->RutaInforme());
+    EXPECT_TRUE(pagina.contains("No se pudieron leer las diferencias")) << pagina.constData();
+    EXPECT_FALSE(pagina.contains("TableCaption"));
+    EXPECT_EQ(enEspera, 2);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 // Only the account fields are checked; an alternative code is replaced by the account's.

@@ -329,6 +329,28 @@ TEST_F(ConsultaDemo, CancelarDejaElValorVacio) {
     EXPECT_TRUE(c.CampoDevuelto.isEmpty());
 }
 
+// A database another program keeps locked is reported once and opens no list; the next lookup
+// reads the settings again.
+TEST_F(ConsultaDemo, UnaBaseBloqueadaSeInformaUnaVezYNoAbreLaLista) {
+    ado::Connection& programa = DB_Dll::Instancia().gCnn;
+    programa.Close();
+    programa.SetConnectionTimeout(1); // gives up on a lock after a second
+    programa.Open();
+    Lib_ClsCons3& c = Consultas();
+    c.ValorDevuelto = "1110101";
+    cnn.EjecutarNativo("BEGIN EXCLUSIVE", {}, nullptr);
+    c.ConsultaSearch("MA_CUENTAS");
+    cnn.EjecutarNativo("ROLLBACK", {}, nullptr);
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("bloqueada")) << guion.Mensajes[0].Texto;
+    EXPECT_TRUE(guion.VentanasModales.empty());
+    EXPECT_EQ(c.ValorDevuelto, QVariant(QString()));
+    EnLista([](Lib_FrmCons3& lista) { Elegir(lista, "CODIGO", "1110101"); });
+    c.CampoDevuelto = "codigo";
+    c.ConsultaSearch("MA_CUENTAS");
+    EXPECT_EQ(c.ValorDevuelto, QVariant(QStringLiteral("1110101")));
+}
+
 TEST_F(ConsultaDemo, CerrarLaVentanaDesdeSuBarraNoDevuelveNada) {
     Lib_ClsCons3& c = Consultas();
     c.ValorDevuelto = "1110101";

@@ -319,7 +319,7 @@ TEST_F(DB_DllTest, EjecutaConsultaSQL) {
 TEST_F(DB_DllTest, AbrirRecordsetReescribeAbreYSiFallaSaleCerrado) {
     db().gEsAdmin = false;
     QString sql = QStringLiteral("SELECT * FROM MA_CUENTAS WHERE CODIGO = '1'");
-    db().AbrirRecordset(sql, rs);
+    EXPECT_TRUE(db().AbrirRecordset(sql, rs));
     EXPECT_EQ(sql, "SELECT * FROM SS_MA_CUENTAS WHERE CODIGO = '1'");
     ASSERT_EQ(rs.State(), ado::adStateOpen);
     EXPECT_EQ(rs.Fields("DESCRIPCION").Value().toString(), "ACTIVO");
@@ -332,10 +332,24 @@ TEST_F(DB_DllTest, AbrirRecordsetReescribeAbreYSiFallaSaleCerrado) {
     EXPECT_TRUE(guion.Mensajes.empty());
     QString falla = QStringLiteral("SELECT * FROM NO_EXISTE");
     guion.RespuestasMsgBox = {vbRetry, vbAbort};
-    db().AbrirRecordset(falla, rs);
+    EXPECT_FALSE(db().AbrirRecordset(falla, rs));
     EXPECT_EQ(rs.State(), ado::adStateClosed);
     ASSERT_EQ(guion.Mensajes.size(), 2u);
     EXPECT_TRUE(guion.Mensajes[1].Texto.contains("AbrirRecordset"));
+}
+
+// A read that fails is put to the operator once, whatever the answer: the lookups do not go on
+// to read the recordset that never opened.
+TEST_F(DB_DllTest, UnaLecturaFallidaSeInformaUnaSolaVez) {
+    for (int respuesta : {vbAbort, vbIgnore}) {
+        guion.Mensajes.clear();
+        guion.RespuestasMsgBox = {respuesta, respuesta, respuesta};
+        QString falla = QStringLiteral("SELECT * FROM NO_EXISTE");
+        EXPECT_FALSE(db().AbrirRecordset(falla, rs));
+        EXPECT_FALSE(db().DatosTabla("NO_EXISTE", "1", "CODIGO").isValid());
+        EXPECT_FALSE(db().ExisteEnTabla("NO_EXISTE", "1"));
+        EXPECT_EQ(guion.Mensajes.size(), 3u) << respuesta;
+    }
 }
 
 } // namespace

@@ -165,6 +165,65 @@ TEST_F(InicioSesion, UnFalloDespuesDeConectarSeInformaYSePuedeSeguir) {
     EXPECT_EQ(terminado, 0);
 }
 
+// A file that is no company database is refused at connect, like a missing one: one question
+// whether to try again, and the program ends.
+TEST_F(InicioSesion, UnArchivoQueNoEsDeLaEmpresaSeRechazaConUnSoloAviso) {
+    const auto archivo = [this](const QString& nombre, const QByteArray& contenido) {
+        QFile f(EnCarpeta(nombre));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(contenido);
+        return f.fileName();
+    };
+    const QString ajena = archivo("ajena.db", {});
+    ado::Connection otra;
+    otra.Open(Cadena().replace(Archivo(), ajena));
+    otra.Execute("CREATE TABLE CLIENTES (A INT)");
+    otra.Close();
+    Ejecutar("DROP TABLE TA_CONFIGURACION");
+    // The file and what the question says of it.
+    const std::pair<QString, QString> casos[] = {
+        {archivo("vacia.db", {}), "le faltan las tablas TA_CONFIGURACION y MV_ASIENTOS"},
+        {ajena, "le faltan las tablas"},
+        {archivo("danada.db", QByteArray(4096, 'x')), "no es una base de datos válida"},
+        {Archivo(), "le falta la tabla TA_CONFIGURACION"}};
+    for (const auto& [base, motivo] : casos) {
+        DB_Dll::Liberar();
+        guion = DialogosGuionados();
+        guion.RespuestasMsgBox = {vbNo};
+        terminado = 0;
+        EXPECT_FALSE(IniciarSesion(false, "@Server=SQLITE;@DbName=" + base + ";@Usuario=demo;"));
+        ASSERT_EQ(guion.Mensajes.size(), 1u) << base;
+        EXPECT_TRUE(guion.Mensajes[0].Texto.contains(motivo)) << guion.Mensajes[0].Texto;
+        EXPECT_EQ(Unidos(terminado, DB_Dll::Instancia().gOpenFlag), "1|false") << base;
+    }
+}
+
+// Settings that cannot be read (a damaged configuration table, a database another program
+// keeps locked) are reported once, and start-up says so to the window.
+TEST_F(InicioSesion, LaConfiguracionQueNoSeLeeDaUnSoloAviso) {
+    DB_Dll::Instancia().gCnn.SetConnectionTimeout(1); // gives up on a lock after a second
+    ASSERT_TRUE(IniciarSesion(false, Comando(), "", 3));
+    ado::Connection otra;
+    otra.Open(Cadena());
+    otra.EjecutarNativo("BEGIN EXCLUSIVE", {}, nullptr);
+    EXPECT_FALSE(IniciarSesion(false, Comando(), "", 3));
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("bloqueada")) << guion.Mensajes[0].Texto;
+    // Nor do the other readers go on to a recordset that never opened.
+    GrabaDfg("PERIODO", "2030", "", false, "G");
+    EXPECT_EQ(ObtenerPeriodo("01/06/2026"), 0);
+    otra.EjecutarNativo("ROLLBACK", {}, nullptr);
+    EXPECT_EQ(guion.Mensajes.size(), 3u);
+
+    DB_Dll::Liberar();
+    ReiniciarModGlobal();
+    guion.Mensajes.clear();
+    Ejecutar("DROP TABLE TA_CONFIGURACION");
+    Ejecutar("CREATE TABLE TA_CONFIGURACION (CLAVE VARCHAR(50), DATO VARCHAR(50))");
+    EXPECT_FALSE(IniciarSesion(false, Comando(), "", 3));
+    EXPECT_EQ(Unidos(guion.Mensajes.size(), PeriodoActual, terminado), "1|0|0");
+}
+
 // ---- Sibling programs ----------------------------------------------------------------------
 
 class ProgramasHermanos : public EnSesion {

@@ -37,6 +37,8 @@ public:
     // Buttons, icon and default button as message box codes; the answer is the code of
     // the button pressed.
     int MsgBox(const QString& texto, int botones = vbOKOnly, const QString& titulo = {});
+    // True while a message or input box waits for its answer (of any service).
+    static bool PreguntaAbierta();
     // The text typed, or "" when the user cancelled.
     QString InputBox(const QString& mensaje, const QString& titulo = {},
                      const QString& predeterminado = {});

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QCursor>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QEventLoop>
@@ -51,6 +52,25 @@ private:
     QEventLoop& bucle_;
 };
 
+// A question asked while a window waits on the database (under its wait cursor) is not part of
+// the wait: the operator answers it with the normal cursor.
+class CursorNormal {
+public:
+    CursorNormal() : cambiado_(QGuiApplication::overrideCursor() != nullptr) {
+        if (cambiado_)
+            QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~CursorNormal() {
+        if (cambiado_)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    CursorNormal(const CursorNormal&) = delete;
+    CursorNormal& operator=(const CursorNormal&) = delete;
+
+private:
+    bool cambiado_;
+};
+
 void AplicarImpresora(const QPrinter& impresora, AjustesImpresora& ajustes) {
     ajustes.Impresora = impresora.printerName();
     ajustes.ArchivoSalida = impresora.outputFileName();
@@ -63,6 +83,7 @@ void AplicarImpresora(const QPrinter& impresora, AjustesImpresora& ajustes) {
 } // namespace
 
 int DialogosQt::MostrarMensaje(const QString& texto, int botones, const QString& titulo) {
+    CursorNormal cursor;
     QMessageBox caja(IconoQt(botones), titulo, ConSaltosDeLinea(texto), QMessageBox::NoButton,
                      QApplication::activeWindow());
     int escape = RespuestaEscape(botones);
@@ -82,6 +103,7 @@ int DialogosQt::MostrarMensaje(const QString& texto, int botones, const QString&
 
 QString DialogosQt::PedirTexto(const QString& mensaje, const QString& titulo,
                                const QString& predeterminado) {
+    CursorNormal cursor;
     QInputDialog dialogo(QApplication::activeWindow());
     dialogo.setWindowTitle(titulo);
     dialogo.setLabelText(ConSaltosDeLinea(mensaje));
@@ -92,6 +114,7 @@ QString DialogosQt::PedirTexto(const QString& mensaje, const QString& titulo,
 }
 
 std::optional<QString> DialogosQt::AbrirArchivo(const QString& titulo, const QString& filtro) {
+    CursorNormal cursor;
     QString ruta = QFileDialog::getOpenFileName(QApplication::activeWindow(), titulo, QString(),
                                                 FiltroQt(filtro));
     if (ruta.isEmpty())
@@ -100,6 +123,7 @@ std::optional<QString> DialogosQt::AbrirArchivo(const QString& titulo, const QSt
 }
 
 std::optional<AjustesImpresora> DialogosQt::ElegirImpresora() {
+    CursorNormal cursor;
     QPrinter impresora;
     QPrintDialog dialogo(&impresora, QApplication::activeWindow());
     if (dialogo.exec() != QDialog::Accepted)
@@ -110,6 +134,7 @@ std::optional<AjustesImpresora> DialogosQt::ElegirImpresora() {
 }
 
 std::optional<QDate> DialogosQt::ElegirFecha(const QDate& inicial) {
+    CursorNormal cursor;
     QDialog dialogo(QApplication::activeWindow());
     dialogo.setWindowTitle(QStringLiteral("Elegir Fecha"));
     auto* calendario = new QCalendarWidget(&dialogo);
@@ -129,6 +154,7 @@ std::optional<QDate> DialogosQt::ElegirFecha(const QDate& inicial) {
 }
 
 void DialogosQt::MostrarModal(QWidget& ventana) {
+    CursorNormal cursor;
     QPointer<QWidget> vigilada(&ventana);
     QEventLoop bucle;
     VigiaOcultar vigia(bucle);

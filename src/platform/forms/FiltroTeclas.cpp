@@ -1,5 +1,6 @@
 #include "platform/forms/FiltroTeclas.h"
 
+#include "platform/dialogs/Dialogos.h"
 #include "platform/forms/CajaTexto.h"
 #include "platform/forms/CodigosTecla.h"
 #include "platform/forms/Formulario.h"
@@ -18,9 +19,14 @@ void FiltroTeclas::Instalar() {
 // A key the focused control ignores travels up to its parents; only its first stop counts.
 // Text boxes are always first stops (they get their keys back through Entregar, so the
 // trip upwards happens out of sight); otherwise the focused widget is, or the window
-// itself when nothing in it has the focus.
+// itself when nothing in it has the focus. While no window has the focus (a message box
+// has just closed and the focus has not come back yet), each window's own focused control
+// stands for it: a key a control hands its window then (the browser gives back the keys its
+// page had no use for) is not taken for a press on the window.
 bool FiltroTeclas::EsDestinoOriginal(QWidget& destino) {
     QWidget* foco = QApplication::focusWidget();
+    if (!foco)
+        foco = destino.window()->focusWidget();
     if (&destino == foco || qobject_cast<CajaTexto*>(&destino))
         return true;
     return destino.isWindow() && (!foco || foco->window() != &destino);
@@ -35,6 +41,12 @@ bool FiltroTeclas::eventFilter(QObject* objeto, QEvent* evento) {
     if ((!ventana && !caja) || !EsDestinoOriginal(destino))
         return false;
     auto& tecla = *static_cast<QKeyEvent*>(evento);
+    // The question on screen is modal: a key that reaches a window all the same (handed on
+    // by code) must not run the handler that is waiting for the answer a second time.
+    if (Dialogos::PreguntaAbierta()) {
+        tecla.accept();
+        return true;
+    }
     Pulsacion pulsacion{CodigoTecla(tecla.key(), tecla.modifiers()), EstadoShift(tecla.modifiers()),
                         CodigoAscii(tecla)};
     int asciiOriginal = pulsacion.keyAscii;

@@ -11,7 +11,8 @@ class QWidget;
 // order the windows expect: Enter and Esc to the default and cancel buttons when the
 // window has them; otherwise the window's KeyDown (with KeyPreview), the text box's
 // KeyDown, the window's KeyPress, the text box's KeyPress; and only what is left of the
-// key to the control itself.
+// key to the control itself. Each press runs them once, however it travels afterwards, and
+// none runs while a question of the dialog service waits for its answer.
 class FiltroTeclas : public QObject {
 public:
     // Once per application; later calls do nothing.

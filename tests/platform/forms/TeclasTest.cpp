@@ -1,9 +1,11 @@
+#include "platform/dialogs/DialogosGuionados.h"
 #include "platform/errors/GuardiaEventos.h"
 #include "platform/forms/ArregloCajasTexto.h"
 #include "platform/forms/CodigosTecla.h"
 #include "platform/forms/Formulario.h"
 
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -201,6 +203,58 @@ TEST_F(VistaPreviaDeTeclas, EnterYEscPulsanLosBotonesPredeterminadoYCancelar) {
     EXPECT_EQ(Unir(ventana.eventos),
               "Form_KeyDown(27,0) txtFields_KeyDown(1,27,0) Form_KeyPress(27) "
               "txtFields_KeyPress(1,27)");
+}
+
+// The window's F9 asks a question, as an error routine does. The box takes the focus, and the
+// window gets F9 again while it is open (a key handed on by code gets past a modal box); once
+// the box has gone no window has the focus until the window manager gives it back, the key
+// travels on to the window, and the browser gives it back once more. One question all the same.
+class Pregunta : public DialogosGuionados {
+public:
+    std::function<void()> Abierta;
+    int hechas = 0;
+
+protected:
+    int MostrarMensaje(const QString& texto, int botones, const QString& titulo) override {
+        QWidget caja;
+        QPushButton boton(&caja);
+        caja.show();
+        caja.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&caja));
+        boton.setFocus();
+        if (++hechas < 3 && Abierta) // a second question is fault enough
+            Abierta();
+        caja.hide();
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::focusWidget(); }));
+        return DialogosGuionados::MostrarMensaje(texto, botones, titulo);
+    }
+};
+
+class FrmPregunta : public Formulario {
+    Q_OBJECT
+public:
+    QListWidget* lista = new QListWidget(this);
+
+protected:
+    void Form_KeyDown(int& keyCode, int) override {
+        if (keyCode == 120)
+            MsgBox(QStringLiteral("La base de datos está bloqueada por otro proceso."));
+    }
+};
+
+TEST(TeclaUnaVez, UnaPreguntaSeHaceUnaSolaVezComoLlegueLaTecla) {
+    Pregunta guion;
+    DialogosEnUso enUso(guion);
+    FrmPregunta ventana;
+    ventana.SetKeyPreview(true);
+    ventana.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
+    ventana.lista->setFocus();
+    guion.Abierta = [&] { QTest::keyClick(&ventana, Qt::Key_F9); };
+    QTest::keyClick(ventana.lista, Qt::Key_F9);
+    QKeyEvent devuelta(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier);
+    QCoreApplication::sendEvent(&ventana, &devuelta);
+    EXPECT_EQ(guion.hechas, 1);
 }
 
 } // namespace
