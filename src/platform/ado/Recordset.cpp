@@ -166,12 +166,15 @@ void Recordset::ExigirFilaActual() const {
                                             "actual."));
 }
 
+// A closed recordset has no position: answering false would send a reading loop on forever.
 bool Recordset::Bof() const {
-    return abierto_ && (datos_.filas.isEmpty() || fila_ < 0);
+    ExigirAbierto();
+    return datos_.filas.isEmpty() || fila_ < 0;
 }
 
 bool Recordset::Eof() const {
-    return abierto_ && (datos_.filas.isEmpty() || fila_ >= datos_.filas.size());
+    ExigirAbierto();
+    return datos_.filas.isEmpty() || fila_ >= datos_.filas.size();
 }
 
 long Recordset::RecordCount() const {

@@ -72,6 +72,9 @@ TEST_F(Proveedor, NavegacionYRegistroActual) {
     EXPECT_EQ(rs.Fields(0).Value().toInt(), 1);
     rs.Close();
     EXPECT_EQ(rs.State(), adStateClosed);
+    // A reading loop over a recordset that failed to open must stop, not spin.
+    EXPECT_THROW(rs.Eof(), ErrorEjecucion);
+    EXPECT_THROW(rs.Bof(), ErrorEjecucion);
     rs.Open("SELECT * FROM MV_ASIENTOS WHERE 1 = 0", cnn);
     EXPECT_TRUE(rs.Bof() && rs.Eof());
 }
