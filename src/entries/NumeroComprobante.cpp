@@ -112,7 +112,10 @@ void Verificar(const QString& TC, const QString& Sucursal, QString& Numero, cons
     if (ObtieneAsientoComprobante(TC, Sucursal, Numero, Letra, asiento))
         return RutaAsientos(TC, Sucursal, Numero, Letra);
     if (tipo == QStringLiteral("OC"))
-        RutaOrdenes(TC, Sucursal, Numero, Letra);
+        return RutaOrdenes(TC, Sucursal, Numero, Letra);
+    if (!UtilGeneral::Instancia().EstaEnLista(tipo, {"OPG", "PG", "FC", "NC", "ND", "NP", "GF",
+                                                     "PR", "RM", "TK", "TKFC", "FP", "SI", "TRP"}))
+        LiberarControlComprobante(TC, Sucursal, Numero, Letra);
 }
 
 } // namespace

@@ -49,16 +49,15 @@ TEST_F(DemoNumeracion, NumeroComprobanteUsaLosTalonariosDelAlias) {
     EXPECT_EQ(vacia.nro, "sin tocar");
 }
 
-TEST_F(DemoNumeracion, NumeroComprobanteNoLiberaReservasAjenas) {
-    // Proposing a number reserves nothing and releases nothing: another workstation's
-    // reservation of NCPE 0001-00000037 stays.
+TEST_F(DemoNumeracion, NumeroComprobanteBorraElControlDeLaClavePropuesta) {
+    // A proposal not yet booked clears the control row of exactly its own key.
     const QString reservas = "SELECT COUNT(*) FROM V_MV_CTROL_CPTE";
-    const QVariant antes = Leer(reservas);
+    const QString propia = reservas + " WHERE TC = 'NCPE' AND NUMERO = '00000037'";
+    const int antes = Leer(reservas).toInt();
+    ASSERT_EQ(Leer(propia).toInt(), 1);
     EXPECT_EQ(Propuesta().Pedir("NCPE"), "0001|00000037|X");
-    EXPECT_EQ(Leer(reservas), antes);
-    // Once saved under that key, the voucher releases its own control row.
-    LiberarControlComprobante("NCPE", "0001", "00000037", "X");
-    EXPECT_EQ(Leer(reservas).toInt(), antes.toInt() - 1);
+    EXPECT_EQ(Leer(propia).toInt(), 0);
+    EXPECT_EQ(Leer(reservas).toInt(), antes - 1);
     LiberarControlComprobante("NC'PE", "0001", "00000037", "X");
     EXPECT_EQ(DB_Dll::Instancia().gCnn.Errors().Count(), 0);
 }
