@@ -96,7 +96,9 @@ INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, ValorAux, Grupo, PoliticaNegocio) VA
     ('NCPE_H9', '', '', 'DATOS', 0),
     ('NCPE_H10', '', '', 'DATOS', 0),
     ('NCPE_H11', '', '', 'DATOS', 0),
-    ('NCPE_H12', '1120201', '', 'DATOS', 0);
+    ('NCPE_H12', '1120201', '', 'DATOS', 0),
+    -- Voucher types numbered from the ranges of another type.
+    ('NUM_NDPR', 'NCPE', '', 'NUMERACION', 0);
 
 INSERT INTO MV_EJERCICIOS (PERIODO, DESCRIPCION, [FECHA DESDE], [FECHA HASTA], CERRADO) VALUES
     (2025, 'Ejercicio 2025', '2025-01-01 00:00:00', '2025-12-31 00:00:00', 1),
@@ -336,7 +338,23 @@ INSERT INTO TA_CPTE (CODIGO, TALONARIO, DESCRIPCION, UNEGOCIO, Letras, EXTERNO, 
      1, 1, 99999999, 318, NULL),
     ('IR', 1, 'Informes de Recepción - Depósito Central', '   1', 'X', 'NO', 0,
      0, 0, 0, 0, NULL,  0, 0, 0, 0, NULL,  0, 0, 0, 0, NULL,
-     1, 1, 99999999, 331, NULL);
+     1, 1, 99999999, 331, NULL),
+    -- Trelew's first NCPE range ran out at 500 and expired; the second one is current.
+    ('NCPE', 3, 'NC Pendientes - Sucursal Trelew (agotado)', '   3', 'X', 'NO', 0,
+     0, 0, 0, 0, NULL,  0, 0, 0, 0, NULL,  0, 0, 0, 0, NULL,
+     3, 1, 500, 500, '2025-12-31 00:00:00'),
+    ('NCPE', 4, 'NC Pendientes - Sucursal Trelew', '   3', 'X', 'NO', 0,
+     0, 0, 0, 0, NULL,  0, 0, 0, 0, NULL,  0, 0, 0, 0, NULL,
+     3, 501, 5000, 512, '2027-12-31 00:00:00'),
+    ('VJ', 1, 'Viajes de Reparto', '   1', 'X', 'NO', 0,
+     0, 0, 0, 0, NULL,  0, 0, 0, 0, NULL,  0, 0, 0, 0, NULL,
+     1, 1, 99999999, 14, NULL);
+
+-- Delivery trips; the last one was numbered by hand past the range.
+INSERT INTO MV_VIAJES (TC, SUCURSAL, NUMERO, LETRA, FECHA, DETALLE) VALUES
+    ('VJ', '0001', '00000013', 'X', '2026-11-30 00:00:00', 'Reparto zona sur'),
+    ('VJ', '0001', '00000014', 'X', '2026-12-02 00:00:00', 'Reparto zona norte'),
+    ('VJ', '0001', '00000015', 'X', '2026-12-04 00:00:00', 'Reparto Trelew');
 
 -- Keys reserved by vouchers being entered at other workstations.
 INSERT INTO V_MV_CTROL_CPTE (TC, SUCURSAL, NUMERO, LETRA, USUARIO, FECHAHORA) VALUES

@@ -510,6 +510,9 @@ SELECT TOP 1 * FROM V_TA_CPTE WHERE LTRIM(RTRIM(CODIGO)) ='NCPE'
 -- ValidaNumeracionComprobante: ranges of the branch for the letter (column name built from the letter)
 Select * from v_ta_cpte where codigo = 'NCPE' and X_SUC_DEFAULT = 1
 
+-- ValidaNumeracionComprobante: ranges of the branch for the letter, in range order (the last one holding the number is checked)
+Select * from v_ta_cpte where codigo = 'NCPE' and X_SUC_DEFAULT = 3 ORDER BY TALONARIO
+
 -- ValidaNumeracionComprobante: range last matched
 SELECT * FROM V_TA_CPTE WHERE CODIGO = 'NCPE' and Talonario = 2
 
