@@ -185,8 +185,12 @@ void frmAuditoria::CrearControles() {
     lstEstados_->setSelectionMode(QAbstractItemView::MultiSelection);
     lstEstados_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstEstados_->setTextElideMode(Qt::ElideNone);
-    for (const Estado& estado : Estados)
+    // At the design width the list shows only the start of each state; the whole name is a
+    // tooltip away.
+    for (const Estado& estado : Estados) {
         lstEstados_->addItem(ElementoEstado(estado));
+        lstEstados_->item(lstEstados_->count() - 1)->setToolTip(QString::fromUtf8(estado.Etiqueta));
+    }
     Colocar(*lstEstados_, 4500, 375, 2565, 960);
     CrearBotones();
     StatusBar1_ = new controles::StatusBar(this);
