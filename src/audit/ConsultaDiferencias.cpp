@@ -1,17 +1,13 @@
 #include "audit/ConsultaDiferencias.h"
 
+#include "platform/ado/TokenSql.h"
 #include "session/ModGlobalUtilidades.h"
 
 namespace {
 
-// The value as the inside of a quoted SQL text.
-QString Comillas(QString valor) {
-    return valor.replace(QLatin1Char('\''), QLatin1String("''"));
-}
-
 void AgregarFiltro(QString& condicion, QLatin1StringView comparacion, const QString& valor) {
     if (!valor.isEmpty())
-        condicion += comparacion + Comillas(valor) + QLatin1Char('\'');
+        condicion += comparacion + ado::DoblarApostrofos(valor) + QLatin1Char('\'');
 }
 
 // Either the header account or the line account in the range; an upper bound alone sets
@@ -19,8 +15,9 @@ void AgregarFiltro(QString& condicion, QLatin1StringView comparacion, const QStr
 QString CondicionCuentas(const QString& desde, const QString& hasta) {
     if (desde.isEmpty())
         return {};
-    const QString d = Comillas(desde);
-    const QString h = hasta.isEmpty() ? QStringLiteral("999999999999999") : Comillas(hasta);
+    const QString d = ado::DoblarApostrofos(desde);
+    const QString h =
+        hasta.isEmpty() ? QStringLiteral("999999999999999") : ado::DoblarApostrofos(hasta);
     return QLatin1String(" AND ((mv_asientos.cabCUENTA>='") + d +
            QLatin1String("' AND mv_asientos.cabCUENTA<='") + h +
            QLatin1String("') OR (mv_asientos.CUENTA>='") + d +
@@ -32,11 +29,11 @@ QString CondicionNombre(const QString& nombre) {
     if (nombre.isEmpty())
         return {};
     if (!nombre.contains(QLatin1Char('*')) && !nombre.contains(QLatin1Char('%')))
-        return QLatin1String(" AND mv_asientos.cabnombre = '") + Comillas(nombre) +
+        return QLatin1String(" AND mv_asientos.cabnombre = '") + ado::DoblarApostrofos(nombre) +
                QLatin1Char('\'');
     QString patron = nombre;
     patron.replace(QLatin1Char('*'), QLatin1Char('%'));
-    return QLatin1String(" AND mv_asientos.cabnombre like '") + Comillas(patron) +
+    return QLatin1String(" AND mv_asientos.cabnombre like '") + ado::DoblarApostrofos(patron) +
            QLatin1Char('\'');
 }
 

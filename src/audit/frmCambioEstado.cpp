@@ -3,6 +3,7 @@
 #include "lookup/Lib_ClsCons3.h"
 #include "platform/ado/AdoTipos.h"
 #include "platform/ado/Recordset.h"
+#include "platform/ado/TokenSql.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/forms/ArregloCajasTexto.h"
@@ -28,12 +29,6 @@ namespace {
 
 const QString TituloAviso = QStringLiteral("SV - Aviso al Usuario");
 const QString CondicionMotivo = QStringLiteral("CHARINDEX(HABILITADOPARA,'NCPE',1)>0");
-
-// A value placed between apostrophes in a statement.
-QString Literal(const QString& valor) {
-    QString texto = valor;
-    return texto.replace(QLatin1Char('\''), QStringLiteral("''"));
-}
 
 // Runs one statement of the saving; a failure inside the batch call becomes an error of the
 // saving, so that nothing after it runs and the change is rolled back whole. A statement that
@@ -176,8 +171,8 @@ bool frmCambioEstado::MotivoValido() {
     if (vb::Trim(texto).isEmpty())
         return true;
     const QString condicion = "IDMOTIVOCPRA = '" +
-                              Literal(UtilGeneral::Instancia().Rellenar(texto, 4)) + "' AND " +
-                              CondicionMotivo;
+                              ado::DoblarApostrofos(UtilGeneral::Instancia().Rellenar(texto, 4)) +
+                              "' AND " + CondicionMotivo;
     ado::Recordset fila;
     if (DB_Dll::Instancia().ExisteEnTabla(QStringLiteral("V_TA_MOTIVOCPRA"), texto,
                                           QStringLiteral("IDMOTIVOCPRA"), &fila, 8, condicion,
@@ -235,30 +230,33 @@ QString frmCambioEstado::MotivoElegido() const {
 QStringList frmCambioEstado::SentenciasGrabacion() const {
     const QString estado = EstadoNuevo();
     const QString motivo = MotivoElegido();
-    const QString diferencia = " WHERE tc='" + Literal(TC) + "' and sucursal='" + Literal(Suc) +
-                               "' and numero='" + Literal(Numero) + "' and letra='" +
-                               Literal(Letra) + "'";
+    const QString diferencia = " WHERE tc='" + ado::DoblarApostrofos(TC) + "' and sucursal='" +
+                               ado::DoblarApostrofos(Suc) + "' and numero='" +
+                               ado::DoblarApostrofos(Numero) + "' and letra='" +
+                               ado::DoblarApostrofos(Letra) + "'";
     QStringList sentencias;
     if (motivo.isEmpty())
         sentencias << "UPDATE MV_ASIENTOS SET ESTADO=" + estado + diferencia;
     else
         sentencias << "UPDATE MV_ASIENTOS SET ESTADO=" + estado + ", IDMOTIVO = '" +
-                          Literal(motivo) + "'" + diferencia;
-    const QString cuenta = CabCuenta.isEmpty() ? QStringLiteral(" and cabcuenta is null")
-                                               : " and cabcuenta='" + Literal(CabCuenta) + "'";
+                          ado::DoblarApostrofos(motivo) + "'" + diferencia;
+    const QString cuenta = CabCuenta.isEmpty()
+                               ? QStringLiteral(" and cabcuenta is null")
+                               : " and cabcuenta='" + ado::DoblarApostrofos(CabCuenta) + "'";
     // The origin's entry stays marked while its difference awaits review.
-    const QString origen = " WHERE tc='" + Literal(Tc_Origen) + "' and sucursal='" +
-                           Literal(vb::Mid(Cpte_Origen, 1, 4)) + "' and numero='" +
-                           Literal(vb::Mid(Cpte_Origen, 5, 8)) + "' and letra='" +
-                           Literal(vb::Right(Cpte_Origen, 1)) + "' " + cuenta;
+    const QString origen = " WHERE tc='" + ado::DoblarApostrofos(Tc_Origen) + "' and sucursal='" +
+                           ado::DoblarApostrofos(vb::Mid(Cpte_Origen, 1, 4)) + "' and numero='" +
+                           ado::DoblarApostrofos(vb::Mid(Cpte_Origen, 5, 8)) + "' and letra='" +
+                           ado::DoblarApostrofos(vb::Right(Cpte_Origen, 1)) + "' " + cuenta;
     const double numero = vb::Val(estado);
     if (numero != 0) {
         sentencias << "UPDATE MV_ASIENTOS SET ESTADO=0" + origen;
         if (numero == 3)
-            sentencias << "DELETE MV_APLICACION WHERE CUENTA = '" + Literal(CabCuenta) +
-                              "' AND TC = 'NCPE' AND SUCURSAL = '" + Literal(Suc) +
-                              "' AND NUMERO = '" + Literal(Numero) + "' AND LETRA = '" +
-                              Literal(Letra) + "'";
+            sentencias << "DELETE MV_APLICACION WHERE CUENTA = '" +
+                              ado::DoblarApostrofos(CabCuenta) +
+                              "' AND TC = 'NCPE' AND SUCURSAL = '" + ado::DoblarApostrofos(Suc) +
+                              "' AND NUMERO = '" + ado::DoblarApostrofos(Numero) +
+                              "' AND LETRA = '" + ado::DoblarApostrofos(Letra) + "'";
     } else {
         sentencias << "UPDATE MV_ASIENTOS SET ESTADO=1" + origen;
     }

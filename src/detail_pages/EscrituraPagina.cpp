@@ -3,6 +3,7 @@
 #include "audit/clsAuditoria_HTM.h"
 #include "detail_pages/EnlaceDetalle.h"
 #include "detail_pages/PaginaComprobante.h"
+#include "platform/ado/TokenSql.h"
 #include "platform/runtime/Fechas.h"
 #include "platform/runtime/Texto.h"
 #include "platform/runtime/ValorTexto.h"
@@ -11,7 +12,6 @@
 #include "session/ModGlobal.h"
 
 using pagina_detalle::Html;
-using pagina_detalle::Literal;
 
 namespace {
 
@@ -45,7 +45,7 @@ const QString EscrituraPagina::AperturaSeccion =
     QStringLiteral("<TR VALIGN=TOP><TD COLSPAN=2> </TD><TD COLSPAN=60 ROWSPAN=61><br>");
 
 QString EscrituraPagina::Relleno(const QString& valor, int ancho) {
-    return Literal(UtilGeneral::Instancia().Rellenar(valor, ancho));
+    return ado::DoblarApostrofos(UtilGeneral::Instancia().Rellenar(valor, ancho));
 }
 
 QString EscrituraPagina::Texto(ado::Recordset& rs, const char* campo) {
@@ -117,8 +117,9 @@ void EscrituraPagina::Empresa() {
 void EscrituraPagina::Titulo(const QString& TC, const QString& Sucursal, const QString& Numero,
                              const QString& Letra, bool cerrarSinTipo) {
     ado::Recordset rs;
-    const bool hallado =
-        Consultar("SELECT DESCRIPCION FROM TA_COMPROBANTES WHERE CODIGO='" + Literal(TC) + "'", rs);
+    const bool hallado = Consultar("SELECT DESCRIPCION FROM TA_COMPROBANTES WHERE CODIGO='" +
+                                       ado::DoblarApostrofos(TC) + "'",
+                                   rs);
     Ejecutar([&] {
         const QString clave = Html(Sucursal + Numero) + " " + Html(Letra);
         const QString titulo =

@@ -4,6 +4,7 @@
 #include "detail_pages/EscrituraPagina.h"
 #include "detail_pages/FrmAuditoriaCBTECTABLE.h"
 #include "detail_pages/PaginaComprobante.h"
+#include "platform/ado/TokenSql.h"
 #include "platform/runtime/Currency.h"
 #include "platform/runtime/Texto.h"
 #include "platform/runtime/ValorTexto.h"
@@ -13,7 +14,6 @@
 #include <optional>
 
 using pagina_detalle::Html;
-using pagina_detalle::Literal;
 
 namespace {
 
@@ -66,16 +66,16 @@ private:
 };
 
 QString PaginaAsiento::Clave() const {
-    return Tc4() + "' and sucursal='" + Literal(suc_) + "' and numero='" + Literal(num_) +
-           "' and letra='" + Literal(letra_) + "'";
+    return Tc4() + "' and sucursal='" + ado::DoblarApostrofos(suc_) + "' and numero='" +
+           ado::DoblarApostrofos(num_) + "' and letra='" + ado::DoblarApostrofos(letra_) + "'";
 }
 
 // The condition of the chosen entry; empty when the page covers the whole voucher.
 QString PaginaAsiento::Asiento() const {
     if (numAsiento_.isEmpty())
         return QString();
-    return " and Tipo_Reg = '" + Literal(tipoReg_) + "' and Mes_Operativo = " + mesAsiento_ +
-           " and [Numero Asiento] = " + numAsiento_;
+    return " and Tipo_Reg = '" + ado::DoblarApostrofos(tipoReg_) +
+           "' and Mes_Operativo = " + mesAsiento_ + " and [Numero Asiento] = " + numAsiento_;
 }
 
 bool PaginaAsiento::BuscarCabecera() {
@@ -85,9 +85,10 @@ bool PaginaAsiento::BuscarCabecera() {
     ado::Recordset rs;
     if (!p_.Consultar("SELECT * from mv_asientos left outer join V_TA_UnidadNegocio on "
                       "mv_asientos.unegocio= V_TA_UnidadNegocio.codigo WHERE  TC='" +
-                          Clave() + " and Cuenta = '" + Literal(cuenta_) + "'",
+                          Clave() + " and Cuenta = '" + ado::DoblarApostrofos(cuenta_) + "'",
                       rs))
-        return p_.Consultar(cabecera + " and Cuenta='" + Literal(cuenta_) + "' ", rsCabecera_);
+        return p_.Consultar(cabecera + " and Cuenta='" + ado::DoblarApostrofos(cuenta_) + "' ",
+                            rsCabecera_);
     p_.Ejecutar([&] {
         tipoReg_ = vb::ValorTexto(rs.Fields(QStringLiteral("Tipo_Reg")).Value());
         mesAsiento_ = vb::ValorTexto(rs.Fields(QStringLiteral("Mes_Operativo")).Value());
@@ -215,9 +216,9 @@ void PaginaAsiento::Escribir() {
     EscribirLineas();
     EscribirSumas();
     p_.Historial("SELECT " + kCamposHistorial + " from V_MV_CPTEACCIONES WHERE TC='" + Tc4() +
-                 "' and IDCOMPROBANTE='" + Literal(suc_ + num_ + letra_) + "'" +
+                 "' and IDCOMPROBANTE='" + ado::DoblarApostrofos(suc_ + num_ + letra_) + "'" +
                  (numAsiento_.isEmpty() ? QString()
-                                        : "  and Tipo_Reg = '" + Literal(tipoReg_) +
+                                        : "  and Tipo_Reg = '" + ado::DoblarApostrofos(tipoReg_) +
                                               "' and Mes_Operativo = " + mesAsiento_ +
                                               " and NumeroAsiento = " + numAsiento_));
     EscribirUnidadNegocio();

@@ -1,6 +1,7 @@
 #include "detail_pages/FrmAuditoriaPopUp.h"
 
 #include "detail_pages/EnlaceDetalle.h"
+#include "platform/ado/TokenSql.h"
 #include "platform/browser/Navegador.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/files/Carpetas.h"
@@ -50,9 +51,8 @@ void FrmAuditoriaPopUp::wbExplorer_BeforeNavigate2(const QString& URL, bool& Can
 }
 
 void FrmAuditoriaPopUp::BuscarCuenta(const QString& Cuenta) {
-    QString codigo = Cuenta;
     QString sql = QStringLiteral("select  descripcion, titulo from MA_CUENTAS where codigo='") +
-                  codigo.replace(u'\'', QStringLiteral("''")) + u'\'';
+                  ado::DoblarApostrofos(Cuenta) + u'\'';
     DB_Dll::Instancia().AbrirRecordset(sql, rsCuenta_, nullptr, 0, 1, -1, true);
     if (rsCuenta_.State() != ado::adStateClosed && !rsCuenta_.Eof())
         MostrarPagina();

@@ -95,10 +95,7 @@ void FrmDetalle::Mostrar(const QString& Prefijo, const QString& iTC, const QStri
                          const EscritorPagina& Generar) {
     // The caller shows the window afterwards whatever happened here: a failure is told to the
     // operator, whose answer decides whether the step is retried, skipped or the rest left.
-    const auto rutina = [](const ErrorEjecucion& error, const QString& procedimiento) {
-        return UtilGeneral::Instancia().TratarError(error, procedimiento);
-    };
-    EjecutarPasos(QStringLiteral("Mostrar"), rutina,
+    EjecutarPasos(QStringLiteral("Mostrar"), suite::TratarError,
                   {
                       [&] { PrepararPagina(NombrePagina); },
                       [&] { SetCaption(Prefijo + iTC + u' ' + iSucursal + iNumero + iLetra); },

@@ -3,6 +3,7 @@
 #include "audit/EnlacePagina.h"
 #include "audit/clsAuditoria_HTM.h"
 #include "detail_pages/EnlaceDetalle.h"
+#include "platform/ado/TokenSql.h"
 #include "platform/runtime/Fechas.h"
 #include "platform/runtime/Texto.h"
 #include "platform/runtime/ValorTexto.h"
@@ -24,11 +25,6 @@ QString Html(const QVariant& valor) {
 
 QString Recortado(const QVariant& valor) {
     return Html(vb::Trim(vb::ValorTexto(valor)));
-}
-
-QString Literal(const QString& valor) {
-    QString texto = valor;
-    return texto.replace(QLatin1Char('\''), QStringLiteral("''"));
 }
 
 } // namespace pagina_detalle
@@ -98,14 +94,14 @@ bool PaginaComprobante::Consultar(QString sql, ado::Recordset& rs) {
 // ---- Pieces shared by the sections ---------------------------------------------------------
 
 QString PaginaComprobante::TcRelleno() const {
-    return Literal(UtilGeneral::Instancia().Rellenar(tc_, 4));
+    return ado::DoblarApostrofos(UtilGeneral::Instancia().Rellenar(tc_, 4));
 }
 
 // The voucher in the statements of its lines: a sale by its complement, a purchase by its
 // supplier's account.
 QString PaginaComprobante::WhereComprobante(const QString& vista) const {
     return vista + QStringLiteral(" WHERE TC='") + TcRelleno() +
-           QStringLiteral("' and idcomprobante='") + Literal(Clave()) + u'\'';
+           QStringLiteral("' and idcomprobante='") + ado::DoblarApostrofos(Clave()) + u'\'';
 }
 
 QString PaginaComprobante::Cabecera(const char* campo) {
@@ -115,7 +111,7 @@ QString PaginaComprobante::Cabecera(const char* campo) {
 QString PaginaComprobante::ComplementoSql() {
     const QString complemento =
         vb::Trim(vb::ValorTexto(rsCabecera_.Fields(QStringLiteral("IdComplemento")).Value()));
-    return complemento.isEmpty() ? QStringLiteral("NULL") : Literal(complemento);
+    return complemento.isEmpty() ? QStringLiteral("NULL") : ado::DoblarApostrofos(complemento);
 }
 
 // ---- Opening and closing -------------------------------------------------------------------
@@ -144,7 +140,7 @@ void PaginaComprobante::EscribirTitulo() {
         "<TD ALIGN=CENTER COLSPAN=76><FONT SIZE=2 FACE=' Garamond '>(Detallado)</FONT></TD>");
     ado::Recordset rs;
     if (Consultar(QStringLiteral("SELECT DESCRIPCION FROM V_TA_CPTE WHERE CODIGO='") +
-                      Literal(tc_) + u'\'',
+                      ado::DoblarApostrofos(tc_) + u'\'',
                   rs)) {
         // The title table stays open: the body is written into it.
         Linea(apertura + Html(rs.Fields(QStringLiteral("Descripcion")).Value()) +

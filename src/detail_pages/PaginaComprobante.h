@@ -78,10 +78,9 @@ private:
 };
 
 // Text as the detail pages write it: a value in its plain regional form, made safe for the
-// page, and the SQL literal of a value that came in from a link.
+// page.
 namespace pagina_detalle {
 QString Html(const QString& texto);
 QString Html(const QVariant& valor);
 QString Recortado(const QVariant& valor);
-QString Literal(const QString& valor);
 } // namespace pagina_detalle

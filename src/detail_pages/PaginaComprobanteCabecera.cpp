@@ -1,6 +1,7 @@
 // The customer or supplier block and the items of the voucher page.
 
 #include "detail_pages/PaginaComprobante.h"
+#include "platform/ado/TokenSql.h"
 
 using namespace pagina_detalle;
 
@@ -41,9 +42,10 @@ const QString kFilaDerecha = QStringLiteral("<TD CLASS=TableROWDetalle ALIGN=RIG
 
 void PaginaComprobante::ConsultarCabecera() {
     QString sql = QStringLiteral("SELECT ") + (esVenta_ ? kCamposVenta : kCamposCompra) +
-                  TcRelleno() + QStringLiteral("' and idcomprobante='") + Literal(Clave()) + u'\'';
+                  TcRelleno() + QStringLiteral("' and idcomprobante='") +
+                  ado::DoblarApostrofos(Clave()) + u'\'';
     if (!esVenta_)
-        sql += QStringLiteral(" AND Cuenta = '") + Literal(cuenta_) + u'\'';
+        sql += QStringLiteral(" AND Cuenta = '") + ado::DoblarApostrofos(cuenta_) + u'\'';
     hayCabecera_ = Consultar(sql, rsCabecera_);
 }
 
@@ -118,7 +120,7 @@ void PaginaComprobante::EscribirInsumos() {
                  : QStringLiteral("SELECT IDARTICULO,DESCRIPCION,IDUNIDAD,CANTIDAD,IMPORTE,TOTAL"
                                   " from ") +
                        WhereComprobante(QStringLiteral("C_mv_CPTEInsumos")) +
-                       QStringLiteral(" and cuenta = '") + Literal(cuenta_) + u'\'';
+                       QStringLiteral(" and cuenta = '") + ado::DoblarApostrofos(cuenta_) + u'\'';
     ado::Recordset rs;
     if (!Consultar(sql, rs))
         return;

@@ -1,6 +1,7 @@
 // The tasks, remarks and totals of the voucher page.
 
 #include "detail_pages/PaginaComprobante.h"
+#include "platform/ado/TokenSql.h"
 #include "platform/runtime/Locale.h"
 #include "platform/runtime/Numeros.h"
 #include "platform/runtime/ValorTexto.h"
@@ -52,7 +53,7 @@ void PaginaComprobante::EscribirTareas() {
         (esVenta_ ? WhereComprobante(QStringLiteral("V_MV_CPTETareas")) +
                         QStringLiteral(" and idcomplemento=") + ComplementoSql()
                   : WhereComprobante(QStringLiteral("C_mv_CPTETareas")) +
-                        QStringLiteral(" and cuenta = '") + Literal(cuenta_) + u'\'');
+                        QStringLiteral(" and cuenta = '") + ado::DoblarApostrofos(cuenta_) + u'\'');
     ado::Recordset rs;
     if (!Consultar(sql, rs))
         return;
@@ -73,7 +74,7 @@ void PaginaComprobante::EscribirObservaciones() {
         (esVenta_ ? WhereComprobante(QStringLiteral("V_MV_CPTE_Observ")) +
                         QStringLiteral(" and idcomplemento=") + ComplementoSql()
                   : WhereComprobante(QStringLiteral("C_mv_CPTE_Observ")) +
-                        QStringLiteral(" and cuenta = '") + Literal(cuenta_) + u'\'');
+                        QStringLiteral(" and cuenta = '") + ado::DoblarApostrofos(cuenta_) + u'\'');
     ado::Recordset rs;
     if (!Consultar(sql, rs))
         return;

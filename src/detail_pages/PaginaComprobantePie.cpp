@@ -2,6 +2,7 @@
 
 #include "detail_pages/EnlaceDetalle.h"
 #include "detail_pages/PaginaComprobante.h"
+#include "platform/ado/TokenSql.h"
 #include "platform/runtime/Texto.h"
 #include "platform/runtime/ValorTexto.h"
 #include "platform/suite/UtilGeneral.h"
@@ -39,10 +40,11 @@ void PaginaComprobante::EscribirAplicadosPor() {
     EscribirAplicaciones(
         QStringLiteral("SELECT TCO_ORIGEN,SUCURSAL_ORIGEN,NUMERO_ORIGEN,LETRA_ORIGEN,"
                        "IDCOMPROBANTE_ORIGEN, IMPORTE from MV_APLICACION WHERE TC='") +
-            TcRelleno() + QStringLiteral("' and SUCURSAL='") + Literal(util.Rellenar(suc_, 4)) +
-            QStringLiteral("' and NUMERO='") + Literal(util.Rellenar(num_, 8)) +
-            QStringLiteral("' and LETRA='") + Literal(util.Rellenar(letra_, 4)) +
-            QStringLiteral("' and cuenta = '") + Literal(cuenta_) + u'\'',
+            TcRelleno() + QStringLiteral("' and SUCURSAL='") +
+            ado::DoblarApostrofos(util.Rellenar(suc_, 4)) + QStringLiteral("' and NUMERO='") +
+            ado::DoblarApostrofos(util.Rellenar(num_, 8)) + QStringLiteral("' and LETRA='") +
+            ado::DoblarApostrofos(util.Rellenar(letra_, 4)) + QStringLiteral("' and cuenta = '") +
+            ado::DoblarApostrofos(cuenta_) + u'\'',
         QStringLiteral("COMPROBANTES APLICADOS POR "), true);
 }
 
@@ -50,8 +52,9 @@ void PaginaComprobante::EscribirQueAplican() {
     EscribirAplicaciones(
         QStringLiteral("SELECT TC,sucursal,numero,letra,IDCOMPROBANTE, IMPORTE from MV_Aplicacion "
                        "WHERE TCo_origen='") +
-            TcRelleno() + QStringLiteral("' and idcomprobante_origen='") + Literal(Clave()) +
-            QStringLiteral("' and cuenta = '") + Literal(cuenta_) + u'\'',
+            TcRelleno() + QStringLiteral("' and idcomprobante_origen='") +
+            ado::DoblarApostrofos(Clave()) + QStringLiteral("' and cuenta = '") +
+            ado::DoblarApostrofos(cuenta_) + u'\'',
         QStringLiteral("COMPROBANTES QUE APLICAN A "), false);
 }
 
@@ -96,7 +99,7 @@ void PaginaComprobante::EscribirInformesRecepcion() {
     if (!Consultar(QStringLiteral("SELECT V_MV_STOCK.FECHA, V_MV_STOCK.TC,V_MV_STOCK.IDCOMPROBANTE"
                                   " from V_MV_STOCK WHERE V_MV_STOCK.TC_ORIGEN='") +
                        TcRelleno() + QStringLiteral("' and V_MV_STOCK.IDCOMPROBANTE_ORIGEN='") +
-                       Literal(clave) + QStringLiteral("' AND SECUENCIA = 1"),
+                       ado::DoblarApostrofos(clave) + QStringLiteral("' AND SECUENCIA = 1"),
                    rs))
         return;
     Linea(kAperturaSeccion + QStringLiteral("INFORMES DE RECEPCION</B>") + kTabla +
@@ -118,12 +121,13 @@ void PaginaComprobante::EscribirInformesRecepcion() {
 void PaginaComprobante::EscribirHistorial() {
     QString sql = QStringLiteral("SELECT TIPO_ACCION, FECHAHORA, USUARIO, PC, SYSTEMUSER from "
                                  "V_MV_CPTEACCIONES WHERE TC='") +
-                  TcRelleno() + QStringLiteral("' and IDCOMPROBANTE='") + Literal(Clave()) + u'\'';
+                  TcRelleno() + QStringLiteral("' and IDCOMPROBANTE='") +
+                  ado::DoblarApostrofos(Clave()) + u'\'';
     if (esVenta_)
-        sql +=
-            QStringLiteral(" AND IDCOMPLEMENTO='") +
-            Literal(vb::ValorTexto(rsCabecera_.Fields(QStringLiteral("IdComplemento")).Value())) +
-            u'\'';
+        sql += QStringLiteral(" AND IDCOMPLEMENTO='") +
+               ado::DoblarApostrofos(
+                   vb::ValorTexto(rsCabecera_.Fields(QStringLiteral("IdComplemento")).Value())) +
+               u'\'';
     ado::Recordset rs;
     if (!Consultar(sql, rs))
         return;

@@ -3,6 +3,7 @@
 #include "detail_pages/EnlaceDetalle.h"
 #include "detail_pages/EscrituraPagina.h"
 #include "detail_pages/PaginaComprobante.h"
+#include "platform/ado/TokenSql.h"
 #include "platform/runtime/Currency.h"
 #include "platform/runtime/Texto.h"
 #include "platform/runtime/ValorTexto.h"
@@ -11,7 +12,6 @@
 #include <QStringList>
 
 using pagina_detalle::Html;
-using pagina_detalle::Literal;
 
 namespace {
 
@@ -104,8 +104,8 @@ void PaginaRecibo::Escribir() {
 }
 
 void PaginaRecibo::ConsultarParte() {
-    const QString donde =
-        QStringLiteral("TC='") + Tc4() + "' and idcomprobante='" + Literal(Clave()) + "'";
+    const QString donde = QStringLiteral("TC='") + Tc4() + "' and idcomprobante='" +
+                          ado::DoblarApostrofos(Clave()) + "'";
     const QString ventas =
         QStringLiteral("SELECT ") +
         "NOMBRE,COMENTARIOS, v_mv_cpte.DOMICILIO, v_mv_cpte.LOCALIDAD,CUENTA,IDCOMPLEMENTO, "
@@ -191,7 +191,7 @@ void PaginaRecibo::EscribirDetallesPago() {
             " from MV_ASIENTOS left join MA_CUENTAS on MA_CUENTAS.Codigo = "
             "MV_ASIENTOS.Cuenta left join V_TA_BANCOS on " +
             "V_TA_BANCOS.IdBanco = MV_ASIENTOS.IdBanco Where " + CondicionRellena({}) +
-            "and cuenta <> '" + Literal(cuenta) + "'",
+            "and cuenta <> '" + ado::DoblarApostrofos(cuenta) + "'",
         QStringLiteral("<TR VALIGN=TOP><TD COLSPAN=2> </TD><TD COLSPAN=60 ROWSPAN=61><br>") +
             "<FONT SIZE=1 FACE=' Times New Roman '><B>DETALLES DEL PAGO </B>" +
             EscrituraPagina::Tabla +
@@ -277,12 +277,12 @@ void PaginaRecibo::EscribirTotales() {
 void PaginaRecibo::EscribirHistorial() {
     QString sql = QStringLiteral("SELECT ") + "TIPO_ACCION, FECHAHORA, USUARIO, PC,SYSTEMUSER" +
                   " from V_MV_CPTEACCIONES WHERE TC='" + Tc4() + "' and IDCOMPROBANTE='" +
-                  Literal(Clave()) + "'";
+                  ado::DoblarApostrofos(Clave()) + "'";
     if (esVenta_) {
         // A receipt without complement finds no history instead of breaking the statement.
         QString complemento;
         e_.Ejecutar([&] { complemento = ValorParte("IDCOMPLEMENTO"); });
-        sql += " AND IDCOMPLEMENTO='" + Literal(complemento) + "'";
+        sql += " AND IDCOMPLEMENTO='" + ado::DoblarApostrofos(complemento) + "'";
     }
     e_.Historial(sql);
 }

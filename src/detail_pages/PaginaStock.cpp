@@ -3,11 +3,11 @@
 #include "detail_pages/EnlaceDetalle.h"
 #include "detail_pages/EscrituraPagina.h"
 #include "detail_pages/PaginaComprobante.h"
+#include "platform/ado/TokenSql.h"
 #include "platform/runtime/Texto.h"
 #include "platform/runtime/ValorTexto.h"
 
 using pagina_detalle::Html;
-using pagina_detalle::Literal;
 using pagina_detalle::Recortado;
 
 namespace {
@@ -85,7 +85,7 @@ QString PaginaStock::Tc4() const {
 }
 
 QString PaginaStock::Where() const {
-    return " WHERE TC='" + Tc4() + "' and idcomprobante='" + Literal(Clave()) + "'";
+    return " WHERE TC='" + Tc4() + "' and idcomprobante='" + ado::DoblarApostrofos(Clave()) + "'";
 }
 
 QString PaginaStock::ClaveTitulo() const {
@@ -124,7 +124,7 @@ void PaginaStock::EscribirCabecera() {
             " FROM V_MV_STOCK LEFT OUTER JOIN " +
             "V_TA_DEPOSITO ON V_MV_STOCK.IDDEPOSITO = V_TA_DEPOSITO.IDDEPOSITO LEFT OUTER JOIN " +
             "V_TA_UnidadNegocio ON V_MV_STOCK.UNEGOCIO = V_TA_UnidadNegocio.Codigo " +
-            "WHERE TC='" + Tc4() + "' and idcomprobante='" + Literal(Clave()) + "'",
+            "WHERE TC='" + Tc4() + "' and idcomprobante='" + ado::DoblarApostrofos(Clave()) + "'",
         rsCabecera_);
     if (!hayCabecera_)
         return;
@@ -175,7 +175,7 @@ void PaginaStock::EscribirAplicadosPor() {
 void PaginaStock::EscribirQueAplican() {
     e_.Seccion(QStringLiteral("SELECT ") + "TC,sucursal,numero,letra,IDCOMPROBANTE, IMPORTE" +
                    " from MV_Aplicacion WHERE TCo_origen='" + Tc4() +
-                   "' and idcomprobante_origen='" + Literal(Clave()) + "'",
+                   "' and idcomprobante_origen='" + ado::DoblarApostrofos(Clave()) + "'",
                EncabezadoAplicaciones(QStringLiteral("COMPROBANTES QUE APLICAN A"), ClaveTitulo()),
                [](ado::Recordset& rs) {
                    return FilaAplicacion(rs, "TC", "SUCURSAL", "NUMERO", "LETRA", "IDCOMPROBANTE");
@@ -201,12 +201,12 @@ void PaginaStock::EscribirInformesRecepcion() {
 void PaginaStock::EscribirHistorial() {
     QString sql = QStringLiteral("SELECT ") + "TIPO_ACCION, FECHAHORA, USUARIO, PC, SYSTEMUSER" +
                   " from V_MV_CPTEACCIONES WHERE TC='" + Tc4() + "' and IDCOMPROBANTE='" +
-                  Literal(Clave()) + "'";
+                  ado::DoblarApostrofos(Clave()) + "'";
     if (esVenta_) {
         // A voucher without complement finds no history instead of breaking the statement.
         QString complemento;
         e_.Ejecutar([&] { complemento = Valor(rsCabecera_, "IDCOMPLEMENTO"); });
-        sql += " AND IDCOMPLEMENTO='" + Literal(complemento) + "'";
+        sql += " AND IDCOMPLEMENTO='" + ado::DoblarApostrofos(complemento) + "'";
     }
     e_.Historial(sql);
 }

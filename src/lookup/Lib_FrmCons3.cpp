@@ -39,10 +39,6 @@ constexpr int kAltoBarra = 255;
 constexpr int kAnchoBoton = 1695;
 constexpr int kAltoBoton = 255;
 
-AccionError TratarError(const ErrorEjecucion& error, const QString& procedimiento) {
-    return UtilGeneral::Instancia().TratarError(error, procedimiento);
-}
-
 // A plain message with the description, and the procedure ends.
 AccionError AvisoSimple(const ErrorEjecucion& error, const QString&) {
     MsgBox(error.Description());
@@ -202,7 +198,7 @@ void Lib_FrmCons3::Form_Load() {
 
 void Lib_FrmCons3::Cargar() {
     DB_Dll& db = DB_Dll::Instancia();
-    EjecutarPasos(QStringLiteral("FORM_LOAD"), TratarError,
+    EjecutarPasos(QStringLiteral("FORM_LOAD"), suite::TratarError,
                   {[&] { esListaArticulos_ = vb::InStr(SQL, QStringLiteral("articulos")) > 0; },
                    [&] {
                        Valores = std::make_shared<QStringList>();
@@ -366,7 +362,7 @@ void Lib_FrmCons3::Leer(qint32& /*Cdesde*/, qint16& /*Cuantas*/) {
                                      },
                                      [&] { filas.Agregar(rs_, color); }, [&] { rs_.MoveNext(); }};
     while (!rs_.Eof())
-        if (EjecutarPasos(QStringLiteral("FORM_LOAD"), TratarError, pasos).SalioAntes)
+        if (EjecutarPasos(QStringLiteral("FORM_LOAD"), suite::TratarError, pasos).SalioAntes)
             break;
     modelo_->FijarFilas(std::move(filas.celdas), std::move(filas.colores), std::move(filas.marcas));
     if (modelo_->Filas() > 0)
@@ -521,7 +517,7 @@ QString Lib_FrmCons3::CeldaColumna(int fila, int columna) const {
 }
 
 void Lib_FrmCons3::CmdAceptar_Click() {
-    EjecutarPasos(QStringLiteral("CmdAceptar_Click"), TratarError,
+    EjecutarPasos(QStringLiteral("CmdAceptar_Click"), suite::TratarError,
                   {[&] { Aceptar(); }, [&] { Hide(); }});
 }
 

@@ -4,6 +4,7 @@
 #include "lookup/Lib_FrmCons3.h"
 #include "lookup/ModeloConsulta.h"
 #include "lookup/PalabrasSql.h"
+#include "platform/ado/TokenSql.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/forms/CodigosTecla.h"
@@ -29,10 +30,6 @@ constexpr long kColorFoco = 16776960;   // cyan
 constexpr long kColorNormal = 16777215; // white
 const QString kColumnaCantidad = QStringLiteral("**Cantidad**");
 
-AccionError TratarError(const ErrorEjecucion& error, const QString& procedimiento) {
-    return UtilGeneral::Instancia().TratarError(error, procedimiento);
-}
-
 // Where the statement's tail begins: its GROUP BY, else its ORDER BY; -1 without either.
 qsizetype CorteOrden(const QString& sql) {
     const qsizetype grupo = PosicionPalabras(sql, {u"group", u"by"});
@@ -42,10 +39,6 @@ qsizetype CorteOrden(const QString& sql) {
 // Ctrl with a letter leaves the key press no character to type (only a control code).
 bool LetraConCtrl(int keyCode, int shift) {
     return (shift & vbCtrlMask) && !(shift & vbAltMask) && keyCode >= 'A' && keyCode <= 'Z';
-}
-
-QString Literal(QString texto) {
-    return texto.replace(u'\'', QStringLiteral("''"));
 }
 
 // A quantity cell as a number: its leading number, in either notation.
@@ -78,10 +71,10 @@ QString Lib_FrmCons3::SentenciaConCondicion(const QString& sql, const QString& c
     const QString union_ = PosicionPalabras(cabeza, {u"where"}) >= 0 ? QStringLiteral(" and ")
                                                                      : QStringLiteral(" where ");
     const QString condicion =
-        usaLike ? QStringLiteral(" like '%") + Literal(texto) + QStringLiteral("%' ")
+        usaLike ? QStringLiteral(" like '%") + ado::DoblarApostrofos(texto) + QStringLiteral("%' ")
                 : QStringLiteral(" like '") +
-                      Literal(UtilGeneral::Instancia().Reemplazar(texto, QStringLiteral("*"),
-                                                                  QStringLiteral("%"))) +
+                      ado::DoblarApostrofos(UtilGeneral::Instancia().Reemplazar(
+                          texto, QStringLiteral("*"), QStringLiteral("%"))) +
                       QStringLiteral("%' ");
     return cabeza + union_ + prefijo + campo + condicion + orden;
 }
@@ -90,10 +83,10 @@ QString Lib_FrmCons3::SentenciaFaltante(const QString& fechaHora, const QString&
                                         const QString& descripcion, const QString& usuario) {
     return QStringLiteral("INSERT INTO V_MV_FALTANTES (FechaHora,IdArticulo,Descripcion,Usuario) "
                           "values('") +
-           Literal(fechaHora) + QStringLiteral("','") +
-           Literal(UtilGeneral::Instancia().Rellenar(idArticulo, 25)) + QStringLiteral("','") +
-           Literal(vb::Trim(descripcion)) + QStringLiteral("','") + Literal(usuario) +
-           QStringLiteral("')");
+           ado::DoblarApostrofos(fechaHora) + QStringLiteral("','") +
+           ado::DoblarApostrofos(UtilGeneral::Instancia().Rellenar(idArticulo, 25)) +
+           QStringLiteral("','") + ado::DoblarApostrofos(vb::Trim(descripcion)) +
+           QStringLiteral("','") + ado::DoblarApostrofos(usuario) + QStringLiteral("')");
 }
 
 bool Lib_FrmCons3::TeclaDeBusqueda(int keyCode, bool checkBoxes) {
@@ -233,7 +226,7 @@ void Lib_FrmCons3::CmbSearch_KeyDown(int Index, int& KeyCode, int /*Shift*/) {
 }
 
 void Lib_FrmCons3::ListView1_KeyDown(int& KeyCode, int Shift) {
-    EjecutarPasos(QStringLiteral("ListView1_KeyDown"), TratarError, {[&] {
+    EjecutarPasos(QStringLiteral("ListView1_KeyDown"), suite::TratarError, {[&] {
                       if (KeyCode == vbKeyReturn) {
                           CmdAceptar_Click();
                       } else if (KeyCode == vbKeyInsert || KeyCode == vbKeyDelete) {

@@ -35,10 +35,6 @@ QString Plegar(const QString& texto) {
     return plegado;
 }
 
-AccionError TratarError(const ErrorEjecucion& error, const QString& procedimiento) {
-    return UtilGeneral::Instancia().TratarError(error, procedimiento);
-}
-
 // The code is the key without the leading "A" that keeps keys apart from indexes.
 QString CodigoDe(const Node& nodo) {
     return nodo.Key().mid(1);
@@ -104,10 +100,9 @@ QString SentenciaConDescripcion(const QString& sql, const QString& texto) {
             tokens[siguiente].EsPalabra("BY"))
             corte = posicion;
     }
-    QString literal = texto;
-    literal.replace(QLatin1Char('\''), QStringLiteral("''"));
     return sql.left(corte) + (filtrada ? QStringLiteral(" and ") : QStringLiteral(" where ")) +
-           QStringLiteral("Descripcion") + " like '%" + literal + "%' " + sql.mid(corte);
+           QStringLiteral("Descripcion") + " like '%" + ado::DoblarApostrofos(texto) + "%' " +
+           sql.mid(corte);
 }
 
 // ---- The window ---------------------------------------------------------------------------
@@ -166,7 +161,7 @@ void Lib_FrmCons3Tree::CrearControles() {
 }
 
 void Lib_FrmCons3Tree::Form_Load() {
-    EjecutarPasos("FORM_LOAD", TratarError,
+    EjecutarPasos("FORM_LOAD", suite::TratarError,
                   {[this] { Valores = std::make_shared<QStringList>(); },
                    [this] { TreeV->Nodes().Clear(); }, [this] { TreeV->SetCheckboxes(CheckBoxes); },
                    [this] { ArmarTreeVAutomatico(); }});
@@ -189,7 +184,7 @@ void Lib_FrmCons3Tree::ArmarTreeVAutomatico() {
     DB_Dll& db = DB_Dll::Instancia();
     const UtilGeneral& util = UtilGeneral::Instancia();
     const ResultadoPasos leido = EjecutarPasos(
-        "ArmarTreeVAutomatico", TratarError,
+        "ArmarTreeVAutomatico", suite::TratarError,
         {[this] { TreeV->Nodes().Clear(); },
          [this] {
              TreeV->SetLineStyle(1);
@@ -227,7 +222,7 @@ void Lib_FrmCons3Tree::AgregarFilas(const std::vector<std::pair<QString, QString
             indice.Agregar(codigo, nodos.Count());
         });
     pasos.push_back([&] { nodos.Item(1)->SetExpanded(true); });
-    EjecutarPasos("ArmarTreeVAutomatico", TratarError, pasos);
+    EjecutarPasos("ArmarTreeVAutomatico", suite::TratarError, pasos);
 }
 
 // ---- Search box ---------------------------------------------------------------------------
@@ -280,7 +275,7 @@ void Lib_FrmCons3Tree::TreeV_NodeCheck(Node* nodo) {
 }
 
 void Lib_FrmCons3Tree::CmdAceptar_Click() {
-    EjecutarPasos("CmdAceptar_Click", TratarError,
+    EjecutarPasos("CmdAceptar_Click", suite::TratarError,
                   {[this] {
                        if (CheckBoxes)
                            ElegirVarios();

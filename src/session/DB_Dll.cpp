@@ -5,15 +5,13 @@
 #include "platform/dialogs/Dialogos.h"
 #include "platform/errors/ErrorEnCurso.h"
 #include "platform/errors/Procedimiento.h"
-#include "platform/files/ArchivoTexto.h"
-#include "platform/files/Carpetas.h"
 #include "platform/runtime/Currency.h"
 #include "platform/runtime/ErrorVb.h"
-#include "platform/runtime/Fechas.h"
 #include "platform/runtime/Numeros.h"
 #include "platform/runtime/Texto.h"
 #include "platform/runtime/ValorTexto.h"
 #include "platform/runtime/Variantes.h"
+#include "platform/suite/RegistroErrores.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DialectoOracle.h"
 
@@ -44,10 +42,6 @@ bool ErrorHabitualDelProveedor(long numero) {
 constexpr long kTruncamiento = 8152;   // string or binary data would be truncated
 constexpr long kSinResultado = 265929; // DB_S_NORESULT
 constexpr int kAbortarReintentarIgnorarCritico = vbAbortRetryIgnore + vbCritical;
-
-AccionError TratarErrorSuite(const ErrorEjecucion& error, const QString& procedimiento) {
-    return UtilGeneral::Instancia().TratarError(error, procedimiento);
-}
 
 // The lookups show the bare description and let the operator choose.
 AccionError AvisoAlOperador(const ErrorEjecucion& error, const QString&) {
@@ -172,11 +166,8 @@ QString DB_Dll::SQLValue(const QVariant& Valor, const QString& Tipo) const {
         return util.Reemplazar(monto.ATexto(), QStringLiteral(","), QStringLiteral("."));
     }
     const QString cuerpo = vb::ValorTexto(Valor);
-    if (Tipo == QLatin1String("'")) {
-        // A doubled apostrophe keeps a name such as O'Brien inside its literal.
-        QString texto = cuerpo;
-        return u'\'' + texto.replace(u'\'', QStringLiteral("''")) + u'\'';
-    }
+    if (Tipo == QLatin1String("'"))
+        return u'\'' + ado::DoblarApostrofos(cuerpo) + u'\'';
     return cuerpo;
 }
 
@@ -231,7 +222,7 @@ bool DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs,
                             long Options, bool ConvOracle) {
     ado::Connection* conexion = &gCnn;
     const ResultadoPasos resultado = EjecutarPasos(
-        "AbrirRecordset", TratarErrorSuite,
+        "AbrirRecordset", suite::TratarError,
         {[&] { CierraRecordset(Lrcs); }, [&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); },
          [&] { conexion = ConexionActiva ? ConexionActiva : &gCnn; },
          [&] {
@@ -246,7 +237,7 @@ bool DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs,
 }
 
 void DB_Dll::CierraRecordset(ado::Recordset& LrcsTemp) {
-    EjecutarPasos("CierraRecordset", TratarErrorSuite, {[&] {
+    EjecutarPasos("CierraRecordset", suite::TratarError, {[&] {
                       if (LrcsTemp.State() != ado::adStateClosed)
                           LrcsTemp.Close();
                   }});
@@ -313,11 +304,6 @@ QString Numero(const QString& valor) {
     return QString::number(vb::Val(valor), 'g', 15);
 }
 
-QString Entrecomillado(const QString& valor) {
-    QString texto = valor;
-    return texto.replace(u'\'', QStringLiteral("''"));
-}
-
 struct Busqueda {
     QString tabla;
     QString valor;
@@ -337,10 +323,10 @@ QString ConsultaExistencia(const Busqueda& b, bool todas) {
                b.condicion;
     const QString tipo = ComoTexto(b.tipo);
     if (tipo == u"8")
-        return todas
-                   ? inicio + b.tabla + " WHERE " + b.campo + " ='" + Entrecomillado(b.valor) + "'"
-                   : "SELECT TOP 1  * FROM " + b.tabla + " WHERE LTRIM(RTRIM(" + b.campo + ")) ='" +
-                         Entrecomillado(Trim(b.valor)) + "'";
+        return todas ? inicio + b.tabla + " WHERE " + b.campo + " ='" +
+                           ado::DoblarApostrofos(b.valor) + "'"
+                     : "SELECT TOP 1  * FROM " + b.tabla + " WHERE LTRIM(RTRIM(" + b.campo +
+                           ")) ='" + ado::DoblarApostrofos(Trim(b.valor)) + "'";
     if (tipo == u"7")
         return inicio + b.tabla + " WHERE " + b.campo + " = " + Trim(b.valor) + " ";
     if (EsNumero(b.tipo))
@@ -354,10 +340,10 @@ QString ConsultaDatos(const Busqueda& b, bool usaTrim) {
     const QString inicio = "SELECT TOP 1 * FROM " + b.tabla + " WHERE ";
     const QString tipo = ComoTexto(b.tipo);
     if (tipo == u"8" && usaTrim)
-        return inicio + "LTRIM(RTRIM(" + b.campo + ")) ='" + Entrecomillado(Trim(b.valor)) + "' " +
-               cola;
+        return inicio + "LTRIM(RTRIM(" + b.campo + ")) ='" + ado::DoblarApostrofos(Trim(b.valor)) +
+               "' " + cola;
     if (tipo == u"8")
-        return inicio + b.campo + " ='" + Entrecomillado(b.valor) + "' " + cola;
+        return inicio + b.campo + " ='" + ado::DoblarApostrofos(b.valor) + "' " + cola;
     if (tipo == u"7")
         return inicio + b.campo + " = #" + Trim(b.valor) + "# " + cola;
     if (EsNumero(b.tipo))
@@ -650,45 +636,14 @@ bool DB_Dll::VerCampoDB(const QString& Tabla, const QString& Campo, bool Agregar
 
 // ---- Error dialog and error log ---------------------------------------------------------
 
-namespace {
-
-QString PalabraRespuesta(int respuesta) {
-    switch (respuesta) {
-    case vbRetry:
-        return QStringLiteral("Reintentar");
-    case vbIgnore:
-        return QStringLiteral("Ignorar");
-    case vbAbort:
-        return QStringLiteral("Abortar");
-    case vbCancel:
-        return QStringLiteral("Cancelar");
-    case vbYes:
-        return QStringLiteral("Sí");
-    case vbNo:
-        return QStringLiteral("No");
-    default:
-        return QString();
-    }
-}
-
-} // namespace
-
 int DB_Dll::TratamientoErrores(const ErrorEjecucion& CodErr, const QVariant& Botones,
                                const QVariant& Rutina) {
     QString registro, mensaje, rutina, titulo;
     int botones = kAbortarReintentarIgnorarCritico;
     int respuesta = 0;
     IgnorarErrores({
-        [&] {
-            registro = gLogErr.isEmpty()
-                           ? archivos::UnirRuta(archivos::CarpetaPrograma(), "SVERR.LOG")
-                           : gLogErr;
-        },
-        [&] {
-            mensaje = QStringLiteral("Ha ocurrido el Siguiente Error (") +
-                      QString::number(CodErr.Number()) + QStringLiteral(") ") +
-                      Trim(CodErr.Description());
-        },
+        [&] { registro = gLogErr.isEmpty() ? suite::RegistroErroresPrograma() : gLogErr; },
+        [&] { mensaje = suite::MensajeError(CodErr.Number(), Trim(CodErr.Description())); },
         [&] {
             if (Rutina.isValid())
                 rutina = QStringLiteral(" - ") + vb::ValorTexto(Rutina);
@@ -703,14 +658,7 @@ int DB_Dll::TratamientoErrores(const ErrorEjecucion& CodErr, const QVariant& Bot
         return 0;
     IgnorarErrores({
         [&] { respuesta = MsgBox(mensaje, botones, titulo); },
-        [&] {
-            const QDateTime ahora = vb::Now();
-            const QString linea = vb::Format(ahora, "mm-dd-yyyy") + u' ' +
-                                  vb::Format(ahora, "hh:mm:ss") + QStringLiteral(" Rutina: ") +
-                                  Trim(rutina) + QStringLiteral(" Mensaje ") + Trim(mensaje) +
-                                  QStringLiteral(" Respondió : ") + PalabraRespuesta(respuesta);
-            archivos::ArchivoTexto::AgregarLineas(registro, {linea});
-        },
+        [&] { suite::AnotarError(registro, Trim(rutina), Trim(mensaje), respuesta); },
     });
     return respuesta;
 }

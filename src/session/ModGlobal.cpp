@@ -33,10 +33,6 @@ const QString ArchivoIniSesion = QStringLiteral("DA000re.INI");
 
 // ---- Shared pieces ------------------------------------------------------------------------
 
-AccionError TratarErrorSuite(const ErrorEjecucion& error, const QString& procedimiento) {
-    return UtilGeneral::Instancia().TratarError(error, procedimiento);
-}
-
 AccionTerminar& Terminacion() {
     static AccionTerminar accion;
     return accion;
@@ -236,6 +232,34 @@ bool NombraCarpeta(const QString& texto) {
 
 } // namespace
 
+// ---- Session values -----------------------------------------------------------------------
+
+void RestablecerValores() {
+    ParametroAdicional = MenuOrigen = UsuarioLogeado = Caja = SeccionEquipoUsuario = QString();
+    EstiloBarras = QVariant();
+    ColorFondo = 0xFFFFFF;
+    ColorLetra = 0;
+    CadenaODBC = TablaConfiguracion = TituloClientes = TituloProveedores = ArchivoTareas =
+        QString();
+    MostrarStockenConsultas = ExigeClaveConsultaLikeArticulos = UsaConsultaLike = false;
+    UsaMultilesMonedas = UsaFacturaProforma = UsaCCosto = UsaStkStockUdKg = false;
+    CantidadDecimales = UNegocio = UnidadMedidaM3 = UnidadMedidaBL = UnidadMedidaKG = QString();
+    PeriodoActual = 0;
+    ValidaCodigoBarra = ModuloOrdenDeTrabajo = VModificaCPrecio = CModificaCPrecio = false;
+    Maderera = false;
+    MadTiras = MadP2 = MadML = MadM2 = MadHojas = MadMLP2 = MadM2P2 = MadMLM2 = QString();
+    CuentaCtroDist = QString();
+    MaxDto = MaxDtoProforma = Currency();
+    PideClaveStockNeg = PideClaveMarkUpBase = PideClaveLimiteCredito = false;
+    BloqueoActivo = UtilizarFechaDia = false;
+    CondIvaEmpresa = 0;
+    TopDefault = QString();
+    IdControlAcceso = 0;
+    RutaMascaraConsultas = QString();
+    RegistroMascara = MascaraConsulta();
+    CamposValores.clear();
+}
+
 // ---- The launch command -------------------------------------------------------------------
 
 QString ValorEtiqueta(const QString& comando, const QString& etiqueta, const QString& porDefecto) {
@@ -351,7 +375,7 @@ bool EsClaveDeFecha(const QString& clave) {
 
 // Cfg acts only on "go on"; retrying is not offered by its error block.
 AccionError RutinaCfg(const ErrorEjecucion& error, const QString& procedimiento) {
-    const AccionError accion = TratarErrorSuite(error, procedimiento);
+    const AccionError accion = suite::TratarError(error, procedimiento);
     return accion == AccionError::Ignorar ? accion : AccionError::Abortar;
 }
 
@@ -418,7 +442,7 @@ void GrabaDfg(const QString& Clave, const QVariant& Valor, const QString& ValorA
     ado::Recordset rs;
     QString sql;
     const ResultadoPasos resultado = EjecutarPasos(
-        QStringLiteral("GrabaDfg"), TratarErrorSuite,
+        QStringLiteral("GrabaDfg"), suite::TratarError,
         {
             [&] {
                 sql = QStringLiteral("SELECT * FROM ") + TablaConfiguracion +
@@ -652,7 +676,7 @@ QString LineaComandoMenu(const QString& Link, const QString& ParametroAdicional)
 void MenuExes(const QString& Link, const QString& ParametroAdicional, long& ProcessId) {
     QString linea;
     EjecutarPasos(
-        QStringLiteral("MenuExes"), TratarErrorSuite,
+        QStringLiteral("MenuExes"), suite::TratarError,
         {
             [&] { linea = LineaComandoMenu(Link, ParametroAdicional); },
             [&] { ProcessId = long(archivos::LanzarPrograma(linea)); },

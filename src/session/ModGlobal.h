@@ -81,6 +81,11 @@ inline QString RutaMascaraConsultas;
 // The record buffer, filled field by field before each write.
 inline MascaraConsulta RegistroMascara;
 
+// Every value above, and the column list of ModGlobalUtilidades.h, back to what a fresh run
+// starts with, so that a process that opens one session after another (the tests do) starts
+// each from nothing. A value added here is added there too.
+void RestablecerValores();
+
 // ---- The launch command -------------------------------------------------------------------
 // The session a launch command carries, each value trimmed; absent tags give their defaults.
 struct ComandoArranque {

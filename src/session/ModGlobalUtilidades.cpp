@@ -24,10 +24,6 @@
 namespace ModGlobal {
 namespace {
 
-AccionError TratarErrorSuite(const ErrorEjecucion& error, const QString& procedimiento) {
-    return UtilGeneral::Instancia().TratarError(error, procedimiento);
-}
-
 // Retrying or skipping cannot mend a condition that cannot be built: the operator is told
 // and the procedure leaves.
 AccionError InformarYSalir(const ErrorEjecucion& error, const QString& procedimiento) {
@@ -153,7 +149,7 @@ QString ObtenerCampo(const QString& Texto, long N, const QString& Separador) {
 
 QString FmtMoneda(const QString& Importe, const QVariant& Decimales) {
     QString resultado;
-    EjecutarPasos(QStringLiteral("FmtMoneda"), TratarErrorSuite, {[&] {
+    EjecutarPasos(QStringLiteral("FmtMoneda"), suite::TratarError, {[&] {
                       const int pedido = vb::CInt(Decimales);
                       resultado = pedido == -3
                                       ? Importe

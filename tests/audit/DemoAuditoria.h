@@ -16,7 +16,7 @@
 #include "session/DB_Dll.h"
 #include "session/ModGlobal.h"
 #include "support/Apoyo.h"
-#include "support/BaseDePrueba.h"
+#include "support/SesionDemo.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -26,11 +26,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <functional>
-
-inline QByteArray Bytes(const QString& ruta) {
-    QFile archivo(ruta);
-    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
-}
 
 // The scripted operator. It can look around while a message is on screen, and prints to
 // ArchivoPdf when the test gives one.
@@ -124,17 +119,11 @@ public:
     }
 };
 
-// The demo company's session, started from its launch command, with the program folder and
-// TEMP in the test's folder, the scripted operator answering and the other windows faked.
-class DemoAuditoria : public BaseDePrueba {
+// The demo company's session with the scripted operator answering and the other windows faked.
+class DemoAuditoria : public SesionDemo<Operador> {
 protected:
     void SetUp() override {
-        DB_Dll::Liberar();
-        temp_ = qgetenv("TEMP");
-        qputenv("TEMP", dir.path().toLocal8Bit());
-        archivos::FijarCarpetaPrograma(dir.path());
-        CrearDemo();
-        IniciarSesion(";@Usuario=demo;@Password=;@UsuarioLogeado=demo;@Caja=1;");
+        SesionDemo::SetUp();
         VentanasVecinas& v = VentanasVecinas::Actuales();
         v.DetalleComprobante = [this] { return &detalles; };
         v.DetalleRecibo = [this] { return &detalles; };
@@ -150,13 +139,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         Reporteador::EstablecerFuente(nullptr);
         VentanasVecinas::Actuales() = VentanasVecinas();
-        DB_Dll::Liberar();
-        archivos::FijarCarpetaPrograma(QString());
-        qputenv("TEMP", temp_);
-    }
-    void IniciarSesion(const QString& resto) {
-        ModGlobal::IniciarSesion(false, "@Server=SQLITE;@DbName=" + Archivo() + resto);
-        ASSERT_TRUE(DB_Dll::Instancia().gOpenFlag);
+        SesionDemo::TearDown();
     }
     // The main window, loaded.
     void AbrirVentana() {
@@ -171,23 +154,7 @@ protected:
         EXPECT_EQ(guion.Mensajes[0].Botones, botones);
     }
     NavegadorGrabador& Navegador() { return dynamic_cast<NavegadorGrabador&>(frm->wbExplorer()); }
-    // One text per row, the columns joined with "|".
-    QStringList Filas(const QString& sql) {
-        QStringList filas;
-        ado::Recordset rs;
-        rs.Open(sql, cnn);
-        for (; !rs.Eof(); rs.MoveNext()) {
-            QStringList valores;
-            for (int i = 0; i < rs.FieldCount(); ++i)
-                valores << rs.Fields(i).Value().toString();
-            filas << valores.join('|');
-        }
-        return filas;
-    }
 
-    QByteArray temp_;
-    Operador guion;
-    DialogosEnUso enUso{guion};
     QStringList registro; // what the fake windows were asked, in order
     DetallesFalsos detalles{registro};
     FormularioFalso form{registro};

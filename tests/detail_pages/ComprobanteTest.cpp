@@ -1,65 +1,17 @@
 #include "DetalleDemo.h"
-#include "audit/VentanasVecinas.h"
-#include "detail_pages/FabricaVentanas.h"
 #include "detail_pages/FrmAuditoriaCBTEDetalle.h"
 #include "detail_pages/PaginaComprobante.h"
 #include "platform/browser/NavegadorGrabador.h"
-#include "platform/dialogs/DialogosGuionados.h"
-#include "platform/files/Carpetas.h"
-#include "platform/runtime/Fechas.h"
-#include "session/DB_Dll.h"
-#include "session/ModGlobal.h"
-#include "support/Apoyo.h"
-#include "support/BaseDePrueba.h"
 #include "support/EnlacesDePagina.h"
-
-#include <QCoreApplication>
-#include <QRegularExpression>
 
 namespace {
 
-QByteArray Bytes(const QString& ruta) {
-    QFile archivo(ruta);
-    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
-}
-
-QByteArray Golden(const char* nombre) {
-    return Bytes(QStringLiteral(AUDITORIA_TESTS_DIR "/detail_pages/golden/") +
-                 QLatin1String(nombre));
-}
-
-// The page carries the day it was written twice: in the head's comment and beside the
-// company's name. The golden pages hold placeholders there.
-QByteArray SinFechas(const QByteArray& pagina) {
-    static const QRegularExpression cabecera(
-        QStringLiteral("Generado por Auditoria - \\d\\d-\\d\\d-\\d{4}-->"));
-    QString texto = QString::fromLatin1(pagina);
-    texto.replace(cabecera, QStringLiteral("Generado por Auditoria - dd-mm-aaaa-->"));
-    texto.replace(QStringLiteral("<I>") + vb::FechaCorta(vb::Date()) + QStringLiteral("</I>"),
-                  QStringLiteral("<I>dd/mm/aaaa</I>"));
-    return texto.toLatin1();
-}
-
-// The demo company's session, with the program folder and TEMP in the test's folder and the
-// scripted operator answering.
-class Comprobante : public BaseDePrueba {
+// The voucher pages, and the window that shows them.
+class Comprobante : public DetalleDemo {
 protected:
-    void SetUp() override {
-        DB_Dll::Liberar();
-        temp_ = qgetenv("TEMP");
-        qputenv("TEMP", dir.path().toLocal8Bit());
-        archivos::FijarCarpetaPrograma(dir.path());
-        CrearDemo();
-        ModGlobal::IniciarSesion(false, "@Server=SQLITE;@DbName=" + Archivo() +
-                                            ";@Usuario=demo;@Password=;@UsuarioLogeado=demo;");
-        ASSERT_TRUE(DB_Dll::Instancia().gOpenFlag);
-    }
     void TearDown() override {
         Liberar<FrmAuditoriaCBTEDetalle>();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        DB_Dll::Liberar();
-        archivos::FijarCarpetaPrograma(QString());
-        qputenv("TEMP", temp_);
+        DetalleDemo::TearDown();
     }
     QString Ruta() const { return dir.filePath("AuditoriaCBTEdetalles.htm"); }
     QByteArray Pagina(const QString& tc, const QString& suc, const QString& num,
@@ -71,16 +23,6 @@ protected:
                   bool venta, const QString& cuenta) {
         return QString::fromLatin1(Pagina(tc, suc, num, letra, venta, cuenta));
     }
-    QStringList Avisos() const {
-        QStringList avisos;
-        for (const auto& m : guion.Mensajes)
-            avisos << m.Titulo + ": " + m.Texto;
-        return avisos;
-    }
-
-    QByteArray temp_;
-    DialogosGuionados guion;
-    DialogosEnUso enUso{guion};
 };
 
 // ---- Whole pages ---------------------------------------------------------------------------
@@ -89,14 +31,14 @@ protected:
 // that apply to it, that report found by the order's filled key, and its history.
 TEST_F(Comprobante, PaginaDeUnaOrdenDeCompra) {
     const QByteArray pagina = Pagina("OC", "0001", "00000133", "X", false, "211010101");
-    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos().join('\n');
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
     EXPECT_EQ(SinFechas(pagina), Golden("Comprobante_OC.htm"));
 }
 
 // A sale with tasks: complement, service data, four VAT rates, the receipt applying to it.
 TEST_F(Comprobante, PaginaDeUnaFacturaDeVentaConTareas) {
     const QByteArray pagina = Pagina("FC", "0001", "00001512", "A", true, "112010204");
-    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos().join('\n');
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
     EXPECT_EQ(SinFechas(pagina), Golden("Comprobante_FC.htm"));
 }
 
@@ -132,7 +74,7 @@ TEST_F(Comprobante, SinCabeceraLaPaginaSoloAbreYCierra) {
                                  "\"> [VER ASIENTO] <HR NOSHADE>");
         EXPECT_EQ(lineas[5], "</body></html>");
     }
-    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos().join('\n');
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
 }
 
 // ---- Hostile and missing values ------------------------------------------------------------
@@ -147,7 +89,7 @@ TEST_F(Comprobante, TextoEscapadoYEnlacesCodificados) {
              "SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, IMPORTE) VALUES ('2.1 O''Brien', "
              "'FCC', '0009', '00000777', 'A', 'OC', '0001', '00000101', 'X', 10)");
     const QString pagina = Texto("FCC", "0009", "00000777", "A", false, "2.1 O'Brien");
-    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos().join('\n');
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
     EXPECT_TRUE(pagina.contains("NOWRAP>Pérez &amp; &lt;Hijos&gt; &quot;SA&quot;</TD>"));
     EXPECT_TRUE(pagina.contains("<B>a&lt;b</B>"));
     EXPECT_TRUE(pagina.contains("<A HREF=\"_TC_OC_SUCURSAL_0001_NUMERO_00000101_LETRA_X_CUENTA_"
@@ -162,7 +104,7 @@ TEST_F(Comprobante, ComplementoYHorasNulos) {
     Ejecutar("INSERT INTO MV_CPTE (TC, SUCURSAL, NUMERO, LETRA, IDCOMPLEMENTO, FECHA, CUENTA) "
              "VALUES ('FC', '0001', '00009999', 'A', NULL, '2026-12-01', '112010201')");
     const QString sinComplemento = Texto("FC", "0001", "00009999", "A", true, "");
-    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos().join('\n');
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
     EXPECT_TRUE(sinComplemento.contains(
         "\r\n<TD class=TableCabeceraValor ALIGN=CENTER COLSPAN=6 NOWRAP></TD></TR>\r\n"));
     EXPECT_FALSE(sinComplemento.contains("INSUMOS"));
@@ -178,7 +120,7 @@ TEST_F(Comprobante, ComplementoYHorasNulos) {
                      .arg(secuencia++)
                      .arg(minutos));
     const QString conTareas = Texto("FC", "0001", "00001512", "A", true, "112010204");
-    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos().join('\n');
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
     secuencia = 10;
     for (const auto& [minutos, texto] : horas)
         EXPECT_TRUE(conTareas.contains(
@@ -196,7 +138,7 @@ TEST_F(Comprobante, ComplementoYHorasNulos) {
 TEST_F(Comprobante, UnaConsultaRechazadaSeAvisaUnaVez) {
     Ejecutar("DROP VIEW V_MV_CPTETAREAS");
     const QString pagina = Texto("FC", "0001", "00001512", "A", true, "112010204");
-    ASSERT_EQ(guion.Mensajes.size(), 1u) << Avisos().join('\n');
+    ASSERT_EQ(guion.Mensajes.size(), 1u) << Avisos();
     EXPECT_FALSE(pagina.contains("TAREAS"));
     EXPECT_TRUE(pagina.contains("TOTAL $:"));
     EXPECT_TRUE(pagina.endsWith("[VER ASIENTO] <HR NOSHADE>\r\n</body></html>\r\n"));
@@ -208,7 +150,7 @@ TEST_F(Comprobante, UnArchivoQueFallaSeAvisaUnaVezPorIntento) {
     const QString ruta = dir.filePath("no/existe/AuditoriaCBTEdetalles.htm");
     guion.RespuestasMsgBox = {vbRetry, vbAbort};
     PaginaComprobante::Generar(ruta, "OC", "0001", "00000133", "X", false, "211010101");
-    ASSERT_EQ(guion.Mensajes.size(), 2u) << Avisos().join('\n');
+    ASSERT_EQ(guion.Mensajes.size(), 2u) << Avisos();
     EXPECT_TRUE(guion.Mensajes[0].Texto.contains("Procedimiento: Generar"));
     EXPECT_FALSE(QFile::exists(ruta));
 }
@@ -216,30 +158,7 @@ TEST_F(Comprobante, UnArchivoQueFallaSeAvisaUnaVezPorIntento) {
 // ---- The window ----------------------------------------------------------------------------
 
 // What the links of the window would open, instead of opening it.
-class VentanaComprobante : public Comprobante, public VentanaAsientoComprobante {
-protected:
-    void SetUp() override {
-        Comprobante::SetUp();
-        fabrica_ = FabricaVentanas::Actual();
-        vecinas_ = VentanasVecinas::Actuales();
-        GrabarAperturas(abiertas);
-        VentanasVecinas::Actuales().AsientoComprobante = [this] { return this; };
-    }
-    void TearDown() override {
-        FabricaVentanas::Actual() = fabrica_;
-        VentanasVecinas::Actuales() = vecinas_;
-        Comprobante::TearDown();
-    }
-    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
-                 const QString& cuenta) override {
-        abiertas << "Asiento " + QStringList{tc, s, n, l, cuenta}.join('|');
-    }
-    void Show() override {}
-
-    QStringList abiertas;
-    FabricaVentanas fabrica_;
-    VentanasVecinas vecinas_;
-};
+class VentanaComprobante : public Comprobante {};
 
 // The letter is one character and the account follows "_CUENTA_" or "_CABCUENTA_"; a stock
 // receipt opens the stock window, a voucher outside the groups nothing; only an address
@@ -254,9 +173,9 @@ TEST_F(VentanaComprobante, CadaEnlaceAbreSuVentana) {
         {"_TC_PG_SUCURSAL_0001_NUMERO_00000487_LETRA_X_CUENTA_211010101", true,
          "Recibo PG|0001|00000487|X|venta"},
         {"_TC_ncpe_SUCURSAL_0001_NUMERO_00000033_LETRA_X_CUENTA_211010101", true,
-         "Asiento ncpe|0001|00000033|X|"},
+         "Asiento ncpe|0001|00000033|X|,Show"},
         {"_VER_ASIENTOTC_OC_SUCURSAL_0001_NUMERO_00000133_LETRA_X_CABCUENTA_211010101", true,
-         "Asiento OC|0001|00000133|X|211010101"},
+         "Asiento OC|0001|00000133|X|211010101,Show"},
         {"_TC_VJ_SUCURSAL_0001_NUMERO_00000001_LETRA_X_CUENTA_1", true, ""},
         {"_TC_FC_SUCURSAL_0001", true, ""},
         {"file:///tmp/AuditoriaCBTEdetalles.htm", false, ""},
@@ -277,7 +196,7 @@ TEST_F(VentanaComprobante, MostrarEscribeLaPaginaYSusEnlacesAbren) {
     FrmAuditoriaCBTEDetalle& ventana = Instancia<FrmAuditoriaCBTEDetalle>();
     ventana.Load();
     ventana.Mostrar("OC", "0001", "00000133", "X", false, "211010101");
-    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos().join('\n');
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
     EXPECT_EQ(ventana.Caption(), "Detalle del Comprobante OC 000100000133X");
     EXPECT_TRUE(QFile::exists(dir.filePath("Style_Auditoria.css")));
     EXPECT_EQ(SinFechas(Bytes(Ruta())), Golden("Comprobante_OC.htm"));
@@ -287,8 +206,8 @@ TEST_F(VentanaComprobante, MostrarEscribeLaPaginaYSusEnlacesAbren) {
     EXPECT_TRUE(navegador.Clic("_TC_IR_SUCURSAL_0001_NUMERO_00000330_LETRA_X"));
     EXPECT_TRUE(
         navegador.Clic("_TC_NCPE_SUCURSAL_0001_NUMERO_00000033_LETRA_X_CUENTA_2.1%20O%27Brien"));
-    EXPECT_EQ(abiertas,
-              (QStringList{"Stock IR|0001|00000330|X|venta", "Asiento NCPE|0001|00000033|X|"}));
+    EXPECT_EQ(abiertas, (QStringList{"Stock IR|0001|00000330|X|venta",
+                                     "Asiento NCPE|0001|00000033|X|", "Show"}));
 }
 
 // The window's account, whatever it holds, comes back from the page's journal-entry link
@@ -306,7 +225,7 @@ TEST_F(VentanaComprobante, LaCuentaDeLaVentanaVuelveExacta) {
         EXPECT_TRUE(navegador.Clic(enlace)) << enlace;
     EXPECT_EQ(abiertas,
               QStringList({"Recibo CB|0001|00000844|X|venta", "Recibo CB|0001|00000844|X|venta",
-                           "Asiento FC|0001|00001512|A|" + cuenta}));
+                           "Asiento FC|0001|00001512|A|" + cuenta, "Show"}));
 }
 
 } // namespace

@@ -11,11 +11,6 @@
 
 namespace {
 
-QByteArray Golden(const QString& nombre) {
-    QFile archivo(QStringLiteral(AUDITORIA_TESTS_DIR "/detail_pages/golden/") + nombre);
-    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
-}
-
 class FrmAuditoriaCBTECTABLETest : public SesionDetalle {
 protected:
     void TearDown() override {

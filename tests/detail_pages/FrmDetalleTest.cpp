@@ -54,7 +54,7 @@ TEST_F(FrmDetalleTest, MostrarEscribeHojaYPaginaEnTemporalYNavegaAlArchivo) {
     };
     v.Mostrar("FCC", "0002", "00004526", "A");
     EXPECT_EQ(v.Caption(), QStringLiteral("Detalle de FCC 000200004526A"));
-    EXPECT_EQ(QDir(v.CarpetaPagina()).absolutePath(), QDir(temporal.path()).absolutePath());
+    EXPECT_EQ(QDir(v.CarpetaPagina()).absolutePath(), QDir(dir.path()).absolutePath());
     EXPECT_TRUE(v.CarpetaPagina().endsWith(QDir::separator()));
     EXPECT_EQ(v.ArchivoPagina(), v.CarpetaPagina() + "Prueba.htm");
     EXPECT_EQ(escrito, v.ArchivoPagina());

@@ -2,61 +2,34 @@
 
 #include "audit/VentanasVecinas.h"
 #include "detail_pages/FabricaVentanas.h"
-#include "platform/dialogs/DialogosGuionados.h"
-#include "platform/files/Carpetas.h"
-#include "session/DB_Dll.h"
-#include "session/ModGlobal.h"
-#include "support/BaseDePrueba.h"
+#include "platform/runtime/Fechas.h"
+#include "support/SesionDemo.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 
-// The demo company's session as the launch command opens it, with pages going to a temporary
-// folder of the test and the operator's answers scripted.
-class SesionDetalle : public BaseDePrueba {
+// The demo company's session for the detail windows and pages: every window they open is the
+// real one unless the test says otherwise, and is so again after the test.
+class SesionDetalle : public SesionDemo<> {
 protected:
-    void SetUp() override {
-        DB_Dll::Liberar();
-        archivos::FijarCarpetaPrograma(programa.path());
-        CrearDemo();
-        temporalAnterior = qgetenv("TEMP");
-        qputenv("TEMP", temporal.path().toLocal8Bit());
-        ModGlobal::IniciarSesion(false, "@Server=SQLITE;@DbName=" + Archivo() +
-                                            ";@Usuario=demo;@Password=;@UsuarioLogeado=demo;");
-        ASSERT_TRUE(DB_Dll::Instancia().gOpenFlag);
-    }
     void TearDown() override {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         FabricaVentanas::Actual() = FabricaVentanas();
         VentanasVecinas::Actuales() = VentanasVecinas();
-        qputenv("TEMP", temporalAnterior);
-        DB_Dll::Liberar();
-        archivos::FijarCarpetaPrograma(QString());
+        SesionDemo::TearDown();
     }
-    QString EnTemporal(const QString& nombre) const {
-        return QDir(temporal.path()).filePath(nombre);
+    // A page as it must come out, placeholders for its dates.
+    static QByteArray Golden(const QString& nombre) {
+        return Bytes(QStringLiteral(AUDITORIA_TESTS_DIR "/detail_pages/golden/") + nombre);
     }
-    static QByteArray Bytes(const QString& ruta) {
-        QFile archivo(ruta);
-        return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
-    }
-    // The page without the days it was written on: the head's comment and the company line.
+    // The page carries the day it was written twice: in the head's comment and beside the
+    // company's name. The golden pages hold placeholders there.
     static QByteArray SinFechas(const QByteArray& pagina) {
-        static const QRegularExpression comentario(
+        static const QRegularExpression cabecera(
             QStringLiteral("Generado por Auditoria - \\d\\d-\\d\\d-\\d{4}-->"));
-        static const QRegularExpression hoy(
-            QStringLiteral("<I>\\d\\d/\\d\\d/\\d{4}</I></FONT></TD> </TR>"));
         QString texto = QString::fromLatin1(pagina);
-        texto.replace(comentario, QStringLiteral("Generado por Auditoria - dd-mm-aaaa-->"));
-        texto.replace(hoy, QStringLiteral("<I>dd/mm/aaaa</I></FONT></TD> </TR>"));
+        texto.replace(cabecera, QStringLiteral("Generado por Auditoria - dd-mm-aaaa-->"));
+        texto.replace(QStringLiteral("<I>") + vb::FechaCorta(vb::Date()) + QStringLiteral("</I>"),
+                      QStringLiteral("<I>dd/mm/aaaa</I>"));
         return texto.toLatin1();
     }
-
-    QTemporaryDir programa;
-    QTemporaryDir temporal;
-    QByteArray temporalAnterior;
-    DialogosGuionados guion;
-    DialogosEnUso enUso{guion};
 };

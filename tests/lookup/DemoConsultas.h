@@ -2,37 +2,23 @@
 
 #include "lookup/Lib_ClsCons3.h"
 #include "lookup/Lib_FrmCons3.h"
-#include "platform/dialogs/DialogosGuionados.h"
 #include "platform/files/ArchivoRegistros.h"
-#include "platform/files/Carpetas.h"
-#include "session/DB_Dll.h"
-#include "session/ModGlobal.h"
-#include "support/Apoyo.h"
-#include "support/BaseDePrueba.h"
+#include "support/SesionDemo.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <functional>
 
 // The demo company's session as start-up leaves it (masks file in the program folder), with
-// the scripted operator playing the user in the lookup windows.
-class ConsultaDemo : public BaseDePrueba {
+// the scripted operator playing the user in the lookup windows and the lookup library fresh.
+class ConsultaDemo : public SesionDemo<> {
 protected:
     void SetUp() override {
-        DB_Dll::Liberar();
         Lib_ClsCons3::Instancia() = Lib_ClsCons3();
-        archivos::FijarCarpetaPrograma(dir.path());
-        CrearDemo();
-        ModGlobal::IniciarSesion(false, "@Server=SQLITE;@DbName=" + Archivo() +
-                                            ";@Usuario=demo;@Password=;@UsuarioLogeado=demo;");
-        ASSERT_TRUE(DB_Dll::Instancia().gOpenFlag);
+        SesionDemo::SetUp();
     }
     void TearDown() override {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        DB_Dll::Liberar();
+        SesionDemo::TearDown();
         Lib_ClsCons3::Instancia() = Lib_ClsCons3();
-        ModGlobal::RutaMascaraConsultas.clear();
-        archivos::FijarCarpetaPrograma(QString());
     }
     static Lib_ClsCons3& Consultas() { return Lib_ClsCons3::Instancia(); }
     // `accion` plays the user in the next list window.
@@ -61,7 +47,4 @@ protected:
         archivo.Abrir(Consultas().gRutaMascaraConsultas, MascaraConsulta::Longitud);
         archivo.Put(archivo.CantidadRegistros() + 1, m.Empaquetar());
     }
-
-    DialogosGuionados guion;
-    DialogosEnUso enUso{guion};
 };

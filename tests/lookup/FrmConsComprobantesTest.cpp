@@ -4,13 +4,8 @@
 #include "platform/controls/ImageList.h"
 #include "platform/controls/ListItem.h"
 #include "platform/controls/ListView.h"
-#include "platform/dialogs/DialogosGuionados.h"
-#include "platform/files/Carpetas.h"
 #include "platform/forms/Twips.h"
-#include "session/DB_Dll.h"
-#include "session/ModGlobal.h"
-#include "support/Apoyo.h"
-#include "support/BaseDePrueba.h"
+#include "support/SesionDemo.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -22,21 +17,15 @@ using controles::ListItem;
 
 namespace {
 
-class PickListComprobantes : public BaseDePrueba {
+class PickListComprobantes : public SesionDemo<> {
 protected:
     void SetUp() override {
-        DB_Dll::Liberar();
-        archivos::FijarCarpetaPrograma(dir.path());
-        CrearDemo();
-        ModGlobal::IniciarSesion(false, "@Server=SQLITE;@DbName=" + Archivo() +
-                                            ";@Usuario=demo;@Password=;@UsuarioLogeado=demo;");
-        ASSERT_TRUE(DB_Dll::Instancia().gOpenFlag);
+        SesionDemo::SetUp();
         lista = new FrmConsComprobantes;
     }
     void TearDown() override {
         delete lista.data();
-        DB_Dll::Liberar();
-        archivos::FijarCarpetaPrograma(QString());
+        SesionDemo::TearDown();
     }
     void Configurar(const QString& clave, const QString& valor) {
         Ejecutar("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, ValorAux, Grupo, PoliticaNegocio) "
@@ -68,8 +57,6 @@ protected:
         return QStringList{lista->NroComprobante, lista->IdComplemento, lista->Proveedor}.join('|');
     }
 
-    DialogosGuionados guion;
-    DialogosEnUso enUso{guion};
     QPointer<FrmConsComprobantes> lista;
 };
 

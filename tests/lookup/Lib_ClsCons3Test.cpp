@@ -287,7 +287,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ConsultaDemo, TomaDelInicioElArchivoDeMascaras) {
     EXPECT_TRUE(Consultas().gUsarMascarasConsultas);
     EXPECT_EQ(QDir::cleanPath(Consultas().gRutaMascaraConsultas),
-              QDir::cleanPath(dir.filePath("consultas.sve")));
+              QDir::cleanPath(EnPrograma("consultas.sve")));
 }
 
 TEST_F(ConsultaDemo, AceptarDevuelveLaColumnaPedidaYVaciaCampoDevuelto) {

@@ -94,18 +94,6 @@ protected:
                 textos << Modelo().Celda(fila, columna);
         return textos;
     }
-    QStringList Filas(const QString& sql) {
-        QStringList filas;
-        ado::Recordset rs;
-        rs.Open(sql, cnn);
-        for (; !rs.Eof(); rs.MoveNext()) {
-            QStringList valores;
-            for (int i = 0; i < rs.FieldCount(); ++i)
-                valores << rs.Fields(i).Value().toString();
-            filas << valores.join('|');
-        }
-        return filas;
-    }
     QComboBox& Caja(int i) { return *ventana->CmbSearch[size_t(i)]; }
     void Escribir(int caja, const QString& texto) { Caja(caja).setEditText(texto); }
     // The room of that many characters: capital X in the list's own face, within the margins

@@ -2,13 +2,8 @@
 
 #include "platform/controls/Node.h"
 #include "platform/controls/TreeView.h"
-#include "platform/dialogs/DialogosGuionados.h"
-#include "platform/files/Carpetas.h"
 #include "platform/forms/Twips.h"
-#include "session/DB_Dll.h"
-#include "session/ModGlobal.h"
-#include "support/Apoyo.h"
-#include "support/BaseDePrueba.h"
+#include "support/SesionDemo.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -78,20 +73,11 @@ const QString Cuentas = "SELECT Codigo, DESCRIPCION FROM MA_CUENTAS ORDER BY Cod
 const QString Centros = "SELECT Codigo, DESCRIPCION FROM Ta_Ccosto ORDER BY Codigo";
 const QString Posiciones = "SELECT IDPOSICION, DESCRIPCION FROM MA_POSICIONES ORDER BY IDPOSICION";
 
-class ArbolDeConsulta : public BaseDePrueba {
+class ArbolDeConsulta : public SesionDemo<> {
 protected:
-    void SetUp() override {
-        DB_Dll::Liberar();
-        archivos::FijarCarpetaPrograma(dir.path());
-        CrearDemo();
-        ModGlobal::IniciarSesion(false, "@Server=SQLITE;@DbName=" + Archivo() +
-                                            ";@Usuario=demo;@Password=;@UsuarioLogeado=demo;");
-        ASSERT_TRUE(DB_Dll::Instancia().gOpenFlag);
-    }
     void TearDown() override {
         delete arbol.data();
-        DB_Dll::Liberar();
-        archivos::FijarCarpetaPrograma(QString());
+        SesionDemo::TearDown();
     }
     Lib_FrmCons3Tree& Abrir(const QString& sql, const QString& campo, bool casillas = false) {
         arbol = new Lib_FrmCons3Tree;
@@ -138,8 +124,6 @@ protected:
             Ejecutar("INSERT INTO " + tabla + " VALUES ('" + c + "', 'Nivel " + c + "')");
     }
 
-    DialogosGuionados guion;
-    DialogosEnUso enUso{guion};
     QPointer<Lib_FrmCons3Tree> arbol;
 };
 

@@ -88,7 +88,7 @@ TEST_F(Configuracion, CargarConfiguracionConLaEmpresaDemoYSinClaves) {
                          "8454143|0|15|10|1|1000|SNSSNNNSNSNSNS");
     EXPECT_TRUE(guion.Mensajes.empty());
     Ejecutar("DELETE FROM TA_CONFIGURACION");
-    ReiniciarModGlobal();
+    ModGlobal::RestablecerValores();
     UsuarioLogeado = QStringLiteral("nadie");
     CargarConfiguracion("/programa/");
     EXPECT_EQ(Ajustes(), "ta_configuracion||/programa/SVDOCTareas.sve| |   1||0|16776960|0|0|0|1|"

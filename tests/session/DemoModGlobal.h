@@ -14,32 +14,6 @@
 #include <QVariant>
 #include <type_traits>
 
-// Every session value back to what a fresh run starts with.
-inline void ReiniciarModGlobal() {
-    using namespace ModGlobal;
-    ParametroAdicional = MenuOrigen = UsuarioLogeado = Caja = SeccionEquipoUsuario = QString();
-    EstiloBarras = QVariant();
-    ColorFondo = 0xFFFFFF;
-    ColorLetra = 0;
-    CadenaODBC = TablaConfiguracion = TituloClientes = TituloProveedores = ArchivoTareas =
-        QString();
-    MostrarStockenConsultas = ExigeClaveConsultaLikeArticulos = UsaConsultaLike = false;
-    UsaMultilesMonedas = UsaFacturaProforma = UsaCCosto = UsaStkStockUdKg = false;
-    CantidadDecimales = UNegocio = UnidadMedidaM3 = UnidadMedidaBL = UnidadMedidaKG = QString();
-    PeriodoActual = 0;
-    ValidaCodigoBarra = ModuloOrdenDeTrabajo = VModificaCPrecio = CModificaCPrecio = false;
-    Maderera = false;
-    MadTiras = MadP2 = MadML = MadM2 = MadHojas = MadMLP2 = MadM2P2 = MadMLM2 = QString();
-    CuentaCtroDist = QString();
-    MaxDto = MaxDtoProforma = Currency();
-    PideClaveStockNeg = PideClaveMarkUpBase = PideClaveLimiteCredito = false;
-    BloqueoActivo = UtilizarFechaDia = false;
-    CondIvaEmpresa = 0;
-    TopDefault = QString();
-    RutaMascaraConsultas = QString();
-    CamposValores.clear();
-}
-
 // Several values as one text, "|" between them, to compare them at once. The values are taken
 // by reference: a variable reads as the calls beside it in the same list left it.
 template <class T> QString Texto(const T& valor) {
@@ -59,7 +33,7 @@ template <class... T> QString Unidos(const T&... valores) {
 class EnSesion : public BaseDePrueba {
 protected:
     void SetUp() override {
-        ReiniciarModGlobal();
+        ModGlobal::RestablecerValores();
         DB_Dll::Liberar();
         archivos::FijarCarpetaPrograma(carpeta.path());
     }
@@ -68,7 +42,7 @@ protected:
         Liberar<frmAcceso>();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         archivos::FijarCarpetaPrograma(QString());
-        ReiniciarModGlobal();
+        ModGlobal::RestablecerValores();
     }
     // The session values the start-up sets before it opens the connection.
     static DB_Dll& Sesion(const QString& servidor, const QString& base, const QString& usuario,

@@ -147,7 +147,7 @@ TEST_F(InicioSesion, UnFalloDespuesDeConectarSeInformaYSePuedeSeguir) {
     ASSERT_TRUE(QDir(carpeta.path()).mkdir("consultas.sve")); // the masks cannot be written
     for (const auto& [respuesta, palabra, periodo] :
          {std::tuple{vbIgnore, "Ignorar", 2026}, std::tuple{vbAbort, "Abortar", 0}}) {
-        ReiniciarModGlobal();
+        ModGlobal::RestablecerValores();
         DB_Dll::Liberar();
         QFile::remove(EnCarpeta("SVERR.LOG"));
         guion = DialogosGuionados();
@@ -216,7 +216,7 @@ TEST_F(InicioSesion, LaConfiguracionQueNoSeLeeDaUnSoloAviso) {
     EXPECT_EQ(guion.Mensajes.size(), 3u);
 
     DB_Dll::Liberar();
-    ReiniciarModGlobal();
+    ModGlobal::RestablecerValores();
     guion.Mensajes.clear();
     Ejecutar("DROP TABLE TA_CONFIGURACION");
     Ejecutar("CREATE TABLE TA_CONFIGURACION (CLAVE VARCHAR(50), DATO VARCHAR(50))");

@@ -2,6 +2,8 @@
 
 #include "platform/errors/ErrorEjecucion.h"
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <ostream>
 
@@ -13,6 +15,12 @@ template <class Accion> long NumeroDeError(Accion&& accion) {
         return error.Number();
     }
     return 0;
+}
+
+// The whole content of a file; nothing when it cannot be read.
+inline QByteArray Bytes(const QString& ruta) {
+    QFile archivo(ruta);
+    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
 }
 
 // Lets failed expectations and traces show texts as texts.

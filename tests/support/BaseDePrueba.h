@@ -2,8 +2,10 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/CrearBase.h"
+#include "platform/ado/Recordset.h"
 
 #include <QFile>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -39,6 +41,20 @@ protected:
         cnn.Execute(sql);
         ASSERT_EQ(cnn.Errors().Count(), 0)
             << sql.toStdString() << ": " << cnn.Errors().Item(0).Description.toStdString();
+    }
+    // What a query gives on the test's own connection: one text per row, the columns joined
+    // with "|".
+    QStringList Filas(const QString& sql) {
+        QStringList filas;
+        ado::Recordset rs;
+        rs.Open(sql, cnn);
+        for (; !rs.Eof(); rs.MoveNext()) {
+            QStringList valores;
+            for (int i = 0; i < rs.FieldCount(); ++i)
+                valores << rs.Fields(i).Value().toString();
+            filas << valores.join('|');
+        }
+        return filas;
     }
 
     QTemporaryDir dir;

@@ -104,6 +104,11 @@ QString TokenSql::ValorCadena() const {
     return valor;
 }
 
+QString DoblarApostrofos(const QString& valor) {
+    QString cuerpo = valor;
+    return cuerpo.replace(QLatin1Char('\''), QLatin1String("''"));
+}
+
 QString TokenSql::Nombre() const {
     if (tipo == Corchete)
         return texto.mid(1, texto.size() - 2).replace(QLatin1String("]]"), QLatin1String("]"));

@@ -37,6 +37,10 @@ TokensSql Tokenizar(const QString& sql);
 
 QString Unir(const TokensSql& tokens);
 
+// The inside of a string literal whose value is `valor`: each apostrophe doubled, so that a
+// name such as O'Brien stays within its quotes (ValorCadena reads it back).
+QString DoblarApostrofos(const QString& valor);
+
 // Index of the next (or previous) significant token from i (exclusive), or -1.
 int Siguiente(const TokensSql& tokens, int i);
 int Anterior(const TokensSql& tokens, int i);

@@ -2,8 +2,6 @@
 
 #include "platform/dialogs/Dialogos.h"
 #include "platform/errors/ErrorEjecucion.h"
-#include "platform/errors/Procedimiento.h"
-#include "platform/files/ArchivoTexto.h"
 #include "platform/files/Carpetas.h"
 #include "platform/runtime/Currency.h"
 #include "platform/runtime/ErrorVb.h"
@@ -15,8 +13,8 @@
 #include "platform/suite/LecturaNumero.h"
 #include "platform/suite/NumerosEnLetras.h"
 #include "platform/suite/ObjetosSuite.h"
+#include "platform/suite/RegistroErrores.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -48,39 +46,6 @@ QByteArray Mezclar(QByteArray bytes) {
 bool EsHexadecimal(const QString& texto) {
     static const QRegularExpression hexadecimal(QStringLiteral("^(?:[0-9A-Fa-f]{2})+$"));
     return hexadecimal.match(texto).hasMatch();
-}
-
-QString MensajeError(const ErrorEjecucion& error) {
-    return QStringLiteral("Ha ocurrido el Siguiente Error (") + QString::number(error.Number()) +
-           QStringLiteral(") ") + error.Description().trimmed();
-}
-
-QString PalabraRespuesta(int respuesta) {
-    switch (respuesta) {
-    case vbAbort:
-        return QStringLiteral("Abortar");
-    case vbRetry:
-        return QStringLiteral("Reintentar");
-    case vbIgnore:
-        return QStringLiteral("Ignorar");
-    default:
-        return QString();
-    }
-}
-
-// One line per report, shaped as the program's own error log so both read alike.
-void AnotarEnRegistro(const QString& procedimiento, const QString& mensaje, int respuesta) {
-    const QDateTime ahora = QDateTime::currentDateTime();
-    const QString rutina = procedimiento.trimmed().isEmpty()
-                               ? QString()
-                               : QStringLiteral("- ") + procedimiento.trimmed();
-    const QString linea = ahora.toString(QStringLiteral("MM-dd-yyyy")) + u' ' +
-                          ahora.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" Rutina: ") +
-                          rutina + QStringLiteral(" Mensaje ") + mensaje +
-                          QStringLiteral(" Respondió : ") + PalabraRespuesta(respuesta);
-    const QString registro =
-        archivos::UnirRuta(archivos::CarpetaPrograma(), QStringLiteral("SVERR.LOG"));
-    IgnorarErrores({[&] { archivos::ArchivoTexto::AgregarLineas(registro, {linea}); }});
 }
 
 } // namespace
@@ -187,14 +152,21 @@ QString UtilGeneral::Decodificar(const QString& texto) const {
 
 AccionError UtilGeneral::TratarError(const ErrorEjecucion& error,
                                      const QString& procedimiento) const {
-    const QString mensaje = MensajeError(error);
+    const QString mensaje = suite::MensajeError(error.Number(), error.Description().trimmed());
+    const QString rutina = procedimiento.trimmed();
     QString texto = mensaje;
-    if (!procedimiento.trimmed().isEmpty())
-        texto += QStringLiteral("\r\n\r\nProcedimiento: ") + procedimiento.trimmed();
+    if (!rutina.isEmpty())
+        texto += QStringLiteral("\r\n\r\nProcedimiento: ") + rutina;
     const int respuesta = MsgBox(texto, vbAbortRetryIgnore + vbCritical,
                                  error.Source() + QStringLiteral(" - Aviso al operador"));
-    AnotarEnRegistro(procedimiento, mensaje, respuesta);
+    suite::AnotarError(suite::RegistroErroresPrograma(),
+                       rutina.isEmpty() ? QString() : QStringLiteral("- ") + rutina, mensaje,
+                       respuesta);
     return ComoAccionError(respuesta);
+}
+
+AccionError suite::TratarError(const ErrorEjecucion& error, const QString& procedimiento) {
+    return UtilGeneral::Instancia().TratarError(error, procedimiento);
 }
 
 void UtilGeneral::ElegirFecha(QString& fecha) const {

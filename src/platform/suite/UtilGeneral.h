@@ -78,3 +78,9 @@ public:
     // editors) write numbers and dates as the program does, without grouping.
     void IniciarFormulario(QWidget& ventana) const;
 };
+
+namespace suite {
+// The shared instance's TratarError as an error routine, for the procedures that trap their
+// errors with it (see Procedimiento.h).
+AccionError TratarError(const ErrorEjecucion& error, const QString& procedimiento);
+} // namespace suite

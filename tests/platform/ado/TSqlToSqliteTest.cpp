@@ -1,5 +1,6 @@
 #include "platform/ado/TSqlToSqlite.h"
 
+#include "platform/ado/TokenSql.h"
 #include "platform/errors/ErrorEjecucion.h"
 
 #include <QRegularExpression>
@@ -138,6 +139,18 @@ TEST(TraduccionDeLotes, RollbackYSetNocount) {
     ASSERT_EQ(lote.size(), 2);
     EXPECT_EQ(lote[0].clase, SentenciaTraducida::Ninguna);
     EXPECT_EQ(lote[1].clase, SentenciaTraducida::DeshacerTransaccion);
+}
+
+// A value written into a literal with its apostrophes doubled is one literal, read back as it
+// was, whatever apostrophes it holds.
+TEST(LiteralesDeTexto, ElValorConApostrofosDobladosVuelveEntero) {
+    for (const QString valor : {"", "O'Brien", "'", "''", "a'' OR ''1''=''1", "fin'"}) {
+        const TokensSql tokens = Tokenizar("SELECT '" + DoblarApostrofos(valor) + "' AS X");
+        const int literal = Siguiente(tokens, 0);
+        ASSERT_EQ(tokens[literal].tipo, TokenSql::Cadena) << valor.toStdString();
+        EXPECT_EQ(tokens[literal].ValorCadena(), valor);
+        EXPECT_TRUE(tokens[Siguiente(tokens, literal)].EsPalabra("AS")) << valor.toStdString();
+    }
 }
 
 TEST(TraduccionRechazada, LoQueNoPuedeTraducirFielmenteEsUnErrorDelProveedor) {

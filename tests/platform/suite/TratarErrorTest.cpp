@@ -32,7 +32,8 @@ protected:
 };
 
 TEST_F(TratarErrorTest, LaRespuestaEsLaAccionYQuedaAnotada) {
-    dialogos.RespuestasMsgBox = {vbAbort, vbRetry, vbIgnore, vbCancel};
+    // The last answer is none: the box closed without a button, as only its window can.
+    dialogos.RespuestasMsgBox = {vbAbort, vbRetry, vbIgnore, 0};
     const UtilGeneral& util = UtilGeneral::Instancia();
     EXPECT_EQ(util.TratarError(error, QStringLiteral("Generar")), AccionError::Abortar);
     EXPECT_EQ(util.TratarError(error, QStringLiteral("Generar")), AccionError::Reintentar);
@@ -62,11 +63,7 @@ TEST_F(TratarErrorTest, ReintentarVuelveAEjecutarElPasoQueFallo) {
     dialogos.RespuestasMsgBox = {vbRetry, vbIgnore};
     int intentos = 0;
     const ResultadoPasos resultado =
-        EjecutarPasos(QStringLiteral("CargarTablasDist"),
-                      [](const ErrorEjecucion& e, const QString& p) {
-                          return UtilGeneral::Instancia().TratarError(e, p);
-                      },
-                      {[&] {
+        EjecutarPasos(QStringLiteral("CargarTablasDist"), suite::TratarError, {[&] {
                           ++intentos;
                           throw ErrorEjecucion(13, QStringLiteral("No coinciden los tipos"));
                       }});

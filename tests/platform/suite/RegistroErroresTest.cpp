@@ -1,0 +1,29 @@
+#include "platform/suite/RegistroErrores.h"
+
+#include "platform/dialogs/CodigosMsgBox.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The line's stamp is month first, in 24 hours, with minutes and not months after the hour.
+TEST(RegistroErrores, LaLineaLlevaSelloRutinaMensajeYPalabraDeLaRespuesta) {
+    const QDateTime momento(QDate(2026, 3, 7), QTime(15, 4, 9));
+    EXPECT_EQ(suite::LineaRegistroErrores(momento, "- Generar", "Ha ocurrido algo", vbRetry),
+              "03-07-2026 15:04:09 Rutina: - Generar Mensaje Ha ocurrido algo Respondió : "
+              "Reintentar");
+    EXPECT_EQ(suite::LineaRegistroErrores(momento, "", "", vbOK),
+              "03-07-2026 15:04:09 Rutina:  Mensaje  Respondió : ");
+    const std::pair<int, const char*> palabras[] = {{vbAbort, "Abortar"},
+                                                    {vbRetry, "Reintentar"},
+                                                    {vbIgnore, "Ignorar"},
+                                                    {vbCancel, "Cancelar"},
+                                                    {vbYes, "Sí"},
+                                                    {vbNo, "No"},
+                                                    {vbOK, ""},
+                                                    {0, ""}};
+    for (const auto& [respuesta, palabra] : palabras)
+        EXPECT_EQ(suite::PalabraRespuesta(respuesta), QString::fromUtf8(palabra)) << respuesta;
+}
+
+} // namespace
