@@ -5,8 +5,10 @@
 #include "platform/forms/ArregloCajasTexto.h"
 #include "platform/forms/CajaTexto.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,6 +25,27 @@ protected:
         FrmAsientoNDPRoNCPE& frm = Instancia<FrmAsientoNDPRoNCPE>();
         frm.CargarParaModificar(QStringLiteral("NCPE"), idCpte);
         return frm;
+    }
+    // A fresh window with a new entry, on screen so that the focus moves as the user moves it.
+    FrmAsientoNDPRoNCPE& Nuevo() {
+        FrmAsientoNDPRoNCPE& frm = Instancia<FrmAsientoNDPRoNCPE>();
+        frm.Load();
+        frm.show();
+        QApplication::setActiveWindow(&frm);
+        return frm;
+    }
+    static void Enfocar(CajaTexto& caja) {
+        caja.setFocus();
+        QCoreApplication::processEvents();
+    }
+    // The message CampoValida showed for the box holding `texto`; empty when it accepted it.
+    QString Validar(FrmAsientoNDPRoNCPE& frm, const char* campo, const QString& texto) {
+        guion.Mensajes.clear();
+        CajaTexto& caja = frm.Campo(QLatin1String(campo));
+        caja.SetText(texto);
+        frm.CampoValida(caja);
+        EXPECT_EQ(frm.HayError(), !guion.Mensajes.empty());
+        return guion.Mensajes.empty() ? QString() : guion.Mensajes.back().Texto;
     }
     static QString Texto(FrmAsientoNDPRoNCPE& frm, const char* campo) {
         return frm.Campo(QLatin1String(campo)).Text();
@@ -86,6 +109,91 @@ TEST_F(FormularioAsiento, ClaveConApostrofeNoRompeLaConsulta) {
     EXPECT_TRUE(frm.CargaCompleta());
     EXPECT_TRUE(guion.Mensajes.empty());
     EXPECT_TRUE(Texto(frm, "1D").isEmpty());
+}
+
+// While the debit side exceeds the credit side, leaving a box balances the entry on line 12,
+// adding to what line 12 already holds.
+TEST_F(FormularioAsiento, LaLinea12EquilibraElAsientoSumandoLaDiferencia) {
+    FrmAsientoNDPRoNCPE& frm = Nuevo();
+    frm.Campo("1").SetText("211010101");
+    frm.Campo("1D").SetText("121");
+    frm.Campo("2H").SetText("100");
+    frm.Campo("12H").SetText("10");
+    EXPECT_EQ(frm.lblDif->text(), "11,00");
+    EXPECT_FALSE(frm.Asistel1->BotonActivo(3));
+    Enfocar(frm.Campo("CONCEPTO"));
+    Enfocar(frm.Campo("3"));
+    EXPECT_EQ(Texto(frm, "12H"), "21,00");
+    EXPECT_EQ(frm.LblTotalHaber->text(), "121,00");
+    EXPECT_EQ(frm.lblDif->text(), "0,00");
+    EXPECT_TRUE(frm.Asistel1->BotonActivo(3));
+}
+
+// An amount goes only on a line with an account, and on one side of the line.
+TEST_F(FormularioAsiento, ImportesSoloEnLineasConCuentaYDeUnLado) {
+    FrmAsientoNDPRoNCPE& frm = Nuevo();
+    QTest::keyClicks(&frm.Campo("5D"), "12");
+    EXPECT_EQ(Texto(frm, "5D"), "");
+    frm.Campo("2H").SetText("7");
+    QTest::keyClicks(&frm.Campo("2D"), "12");
+    EXPECT_EQ(Texto(frm, "2D"), "");
+    frm.Campo("2H").SetText("");
+    QTest::keyClicks(&frm.Campo("2D"), "12");
+    EXPECT_EQ(Texto(frm, "2D"), "12");
+    // An amount on a line without an account counts in no total.
+    frm.Campo("5H").SetText("40");
+    EXPECT_EQ(frm.LblTotalHaber->text(), "0,00");
+}
+
+TEST_F(FormularioAsiento, CadaCampoSeJuzgaPorSuDataField) {
+    FrmAsientoNDPRoNCPE& frm = Nuevo();
+    EXPECT_EQ(Validar(frm, "NUMERO", "123"), "");
+    EXPECT_EQ(Texto(frm, "NUMERO"), "00000123");
+    EXPECT_EQ(Validar(frm, "SUCURSAL", "1"), "");
+    EXPECT_EQ(Texto(frm, "SUCURSAL"), "0001");
+    EXPECT_NE(Texto(frm, "NUMERO"), "00000123"); // the branch's next number is proposed
+    EXPECT_EQ(Validar(frm, "3", "IVACF"), "");
+    EXPECT_EQ(Texto(frm, "3"), "1120201");
+    EXPECT_EQ(frm.lblFields[2]->text(), "IVA Crédito Fiscal");
+    frm.Campo("1").SetText("211010101");
+    EXPECT_EQ(Validar(frm, "4", "211010101"),
+              "La Cuenta: 211010101 ya esta informada en la linea 1.");
+    EXPECT_EQ(Validar(frm, "4", "11"), "La cuenta ingresada no es imputable.");
+    EXPECT_EQ(Validar(frm, "4", "1110101"), "La cuenta ingresada no puede ser un Medio de Pago.");
+    EXPECT_EQ(Validar(frm, "4", "9999"), "Cuenta Inexistente...");
+    EXPECT_EQ(Validar(frm, "Motivo", "CALI"), "");
+    EXPECT_EQ(Validar(frm, "Motivo", "DEVO"), "El motivo ingresado es inexistente");
+    EXPECT_EQ(frm.lblMot->text(), "...");
+    EXPECT_EQ(Validar(frm, "4D", "-5"), "El importe no puede estar en negativo ");
+    EXPECT_EQ(Texto(frm, "4D"), "-5,00");
+    frm.Campo("4D").SetText("");
+    frm.Tope = Currency::DesdeEntero(100);
+    frm.Campo("1D").SetText("150");
+    EXPECT_EQ(Validar(frm, "1D", "150"),
+              "El importe no puede superar el valor del comprobante origen: 100,00");
+}
+
+// A date is proposed when missing, and must fall in a fiscal period: a date outside every
+// period would save rows of period 0.
+TEST_F(FormularioAsiento, LaFechaDebeCaerEnUnEjercicio) {
+    FrmAsientoNDPRoNCPE& frm = Nuevo();
+    frm.FechaFac = "15/03/2026";
+    EXPECT_EQ(Validar(frm, "FECHA", ""), "Debe informar la fecha del Asiento Contable!!!");
+    EXPECT_EQ(Texto(frm, "FECHA"), "15/03/2026");
+    EXPECT_EQ(Validar(frm, "FECHA", "15/03/2026"), "");
+    EXPECT_EQ(Validar(frm, "FECHA", "31/02/2026"), "La Fecha Ingresada no es válida!!!");
+    EXPECT_EQ(Validar(frm, "FECHA", "15/03/2031"),
+              "La Fecha Ingresada no pertenece a ningún ejercicio contable!!!");
+}
+
+// A stored entry, as loaded, passes every check; its number is its own, not one taken anew.
+TEST_F(FormularioAsiento, ElAsientoCargadoEsValido) {
+    FrmAsientoNDPRoNCPE& frm = Cargar(QStringLiteral("000100000008X"));
+    guion.Mensajes.clear();
+    EXPECT_TRUE(frm.DatosValidos());
+    for (const auto& m : guion.Mensajes)
+        ADD_FAILURE() << m.Texto.toStdString();
+    EXPECT_EQ(Texto(frm, "NUMERO"), "00000008");
 }
 
 } // namespace
