@@ -3,6 +3,7 @@
 #include "platform/ado/Recordset.h"
 #include "platform/controls/Asistel.h"
 #include "platform/dialogs/Dialogos.h"
+#include "platform/errors/GuardiaEventos.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/forms/ArregloCajasTexto.h"
 #include "platform/forms/CajaTexto.h"
@@ -175,6 +176,9 @@ void FrmAsientoNDPRoNCPE::ConectarEventos() {
     t.LostFocus = [this](int i) { txtFields_LostFocus(i); };
     t.KeyDown = [this](int i, int& k, int s) { txtFields_KeyDown(i, k, s); };
     t.KeyPress = [this](int i, int& k) { txtFields_KeyPress(i, k); };
+    Asistel1->Click = [this](const QString& clave) {
+        ProtegerEvento(QStringLiteral("Asistel1_click"), [&] { Asistel1_click(clave); });
+    };
 }
 
 // ---- Lifecycle -------------------------------------------------------------------------------
@@ -272,6 +276,7 @@ std::vector<int> LineasDeFilas(const QStringList& marcas) {
 
 void FrmAsientoNDPRoNCPE::CargarParaModificar(const QString& TComp, const QString& IdCpte) {
     TC = QStringLiteral("NCPE");
+    idCpte_ = IdCpte;
     Load();
     CmbTC->addItem(QStringLiteral("NC Pendiente"));
     EnModificacion = true;

@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class ArregloCajasTexto;
 class CajaTexto;
@@ -50,6 +52,9 @@ public:
     void CampoValida(CajaTexto& Texto);
     bool DatosValidos();
     void CargarParaModificar(const QString& TComp, const QString& IdCpte);
+    void cmdConsultar();
+    void ActualizarDatos();
+    void Asistel1_click(const QString& key);
     // False when the entry could not be loaded whole (the user was told why): the window is
     // then not offered for saving, so the stored entry cannot be replaced by part of it.
     bool CargaCompleta() const { return cargaCompleta_; }
@@ -109,7 +114,26 @@ private:
     QString ValidaCuenta(CajaTexto& caja, QString Valor);
     QString ValidaImporte(CajaTexto& caja, const QString& Valor);
 
+    // Toolbar commands and the save.
+    struct Entrada {
+        QString Fecha, CabNombre, TipoReg, NumeroAsiento;
+        Currency TotalDebe;
+        int Secuencia = 0;
+    };
+    void Grabar();
+    void Cancelar();
+    std::pair<QString, Currency> LadoEImporte(int linea);
+    bool HayLineas();
+    void ArmarLote(std::vector<QString>& sentencias);
+    void AgregarLinea(Entrada& e, int linea, std::vector<QString>& sentencias);
+    void AgregarColumnasFinales(const Entrada& e);
+    void AgregarOrigen(const Entrada& e, std::vector<QString>& sentencias);
+    void AgregarAplicacion(const Entrada& e, std::vector<QString>& sentencias);
+    void AgregarConfiguracion(std::vector<QString>& sentencias);
+
     std::unique_ptr<ArregloCajasTexto> txtFields_;
+    QString idCpte_;
+    QString FechaElegida;
     QString Lado;
     bool EnModificacion = false;
     bool hayError_ = false;
