@@ -1,6 +1,8 @@
 #include "entries/FrmAsientoNDPRoNCPE.h"
 
 #include "DemoNumeracion.h"
+#include "lookup/Lib_ClsCons3.h"
+#include "lookup/Lib_FrmCons3.h"
 #include "platform/controls/Asistel.h"
 #include "platform/forms/ArregloCajasTexto.h"
 #include "platform/forms/CajaTexto.h"
@@ -17,6 +19,7 @@ namespace {
 class FormularioAsiento : public DemoNumeracion {
 protected:
     void TearDown() override {
+        Lib_ClsCons3::Instancia() = Lib_ClsCons3();
         Liberar<FrmAsientoNDPRoNCPE>();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         DemoNumeracion::TearDown();
@@ -194,6 +197,43 @@ TEST_F(FormularioAsiento, ElAsientoCargadoEsValido) {
     for (const auto& m : guion.Mensajes)
         ADD_FAILURE() << m.Texto.toStdString();
     EXPECT_EQ(Texto(frm, "NUMERO"), "00000008");
+}
+
+// F5 looks up the focused box's table; the chosen code is judged as if typed, and a lookup
+// closed without a choice leaves the box as it was.
+TEST_F(FormularioAsiento, F5BuscaEnLaTablaDelCampo) {
+    FrmAsientoNDPRoNCPE& frm = Nuevo();
+    Enfocar(frm.Campo("3"));
+    guion.AccionesModales.push_back([&](QWidget& ventana) {
+        auto& lista = dynamic_cast<Lib_FrmCons3&>(ventana);
+        const int codigo = lista.IndiceColumna("CODIGO");
+        lista.CmbSearch[size_t(codigo - 1)]->setEditText("1120201");
+        lista.CmdAceptar_Click();
+    });
+    QTest::keyClick(&frm.Campo("3"), Qt::Key_F5);
+    EXPECT_TRUE(guion.AccionesModales.empty());
+    EXPECT_EQ(Texto(frm, "3"), "1120201");
+    EXPECT_EQ(frm.lblFields[2]->text(), "IVA Crédito Fiscal");
+
+    frm.Campo("Motivo").SetText("BONI");
+    Enfocar(frm.Campo("Motivo"));
+    guion.AccionesModales.push_back(
+        [](QWidget& ventana) { dynamic_cast<Lib_FrmCons3&>(ventana).CmdCancelar_Click(); });
+    frm.Asistel1_click("CONSULTAR");
+    EXPECT_EQ(Texto(frm, "Motivo"), "BONI");
+    EXPECT_EQ(frm.lblMot->text(), "Bonificación no aplicada");
+}
+
+// While modifying, CANCELAR brings the stored entry back instead of emptying the key boxes
+// that can no longer be typed into.
+TEST_F(FormularioAsiento, CancelarVuelveAlAsientoGuardado) {
+    FrmAsientoNDPRoNCPE& frm = Cargar(QStringLiteral("000100000004X"));
+    frm.Campo("2H").SetText("1");
+    frm.Asistel1_click("CANCELAR");
+    EXPECT_EQ(Texto(frm, "SUCURSAL") + Texto(frm, "NUMERO") + Texto(frm, "LETRA"), "000100000004X");
+    EXPECT_EQ(Texto(frm, "2H"), "20727,66");
+    EXPECT_EQ(frm.CmbTC->count(), 1);
+    EXPECT_TRUE(guion.Mensajes.empty());
 }
 
 } // namespace

@@ -142,4 +142,39 @@ TEST_F(ModificarAsiento, CadaGrabacionEmpiezaUnLoteNuevo) {
     EXPECT_FALSE(f.SQLTemp.contains("@NNNNNN@"));
 }
 
+// Ticked "Imprimir Testigo": the committed entry is printed by its key.
+TEST_F(ModificarAsiento, ImprimeElAsientoGrabado) {
+    FuenteGrabadora fuente;
+    Reporteador::EstablecerFuente(&fuente);
+    guion.ImpresoraAceptada = {true};
+    guion.ArchivoPdf = dir.filePath("testigo.pdf");
+    guion.AccionesModales.push_back([&](QWidget& ventana) {
+        auto& f = dynamic_cast<FrmAsientoNDPRoNCPE&>(ventana);
+        f.chkImprimir->setChecked(true);
+        f.Asistel1_click("GRABAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    for (const auto& m : guion.Mensajes)
+        ADD_FAILURE() << m.Texto.toStdString();
+    ASSERT_EQ(fuente.Pedidos.size(), 1u);
+    EXPECT_TRUE(fuente.Pedidos[0].Seleccion.contains("00000002")) << fuente.Pedidos[0].Seleccion;
+}
+
+// A batch the link rolls back changes nothing, the remembered line accounts included.
+TEST_F(ModificarAsiento, UnLoteDeshechoNoGuardaLasCuentasRecordadas) {
+    const QStringList antes = Guardadas();
+    guion.AccionesModales.push_back([&](QWidget& ventana) {
+        auto& f = dynamic_cast<FrmAsientoNDPRoNCPE&>(ventana);
+        f.Campo("3").SetText("1120202");
+        Ejecutar("DROP TABLE MV_APLICACION");
+        f.Asistel1_click("GRABAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("No se pudo realizar la modificacion"));
+    EXPECT_EQ(Guardadas(), antes);
+    EXPECT_EQ(Filas("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'NCPE_3'"),
+              QStringList({"5210101"}));
+}
+
 } // namespace
