@@ -140,6 +140,14 @@ TEST_F(ModificarAsiento, CadaGrabacionEmpiezaUnLoteNuevo) {
     EXPECT_EQ(f.SQLTemp.section("Fechahora", 0, 0), primero.section("Fechahora", 0, 0));
     EXPECT_TRUE(f.SQLTemp.contains("'null'"));
     EXPECT_FALSE(f.SQLTemp.contains("@NNNNNN@"));
+    // An entry without a number takes the next free one of its month, period and type.
+    f.AstNumero = "  ";
+    f.ActualizarDatos();
+    const int ultimo = Filas("SELECT MAX([NUMERO ASIENTO]) FROM MV_ASIENTOS WHERE PERIODO = 2025 "
+                             "AND MES_OPERATIVO = 12 AND TIPO_REG = 'CPRA'")
+                           .value(0)
+                           .toInt();
+    EXPECT_EQ(f.Asiento, " " + QString::number(ultimo + 1));
 }
 
 // Ticked "Imprimir Testigo": the committed entry is printed by its key.
@@ -151,6 +159,8 @@ TEST_F(ModificarAsiento, ImprimeElAsientoGrabado) {
     guion.AccionesModales.push_back([&](QWidget& ventana) {
         auto& f = dynamic_cast<FrmAsientoNDPRoNCPE&>(ventana);
         f.chkImprimir->setChecked(true);
+        f.dpdEstadoNuevo->setCurrentIndex(3);
+        f.Campo("Motivo").SetText("BONI");
         f.Asistel1_click("GRABAR");
     });
     EXPECT_TRUE(Navegador().Clic(Enlace()));
@@ -158,6 +168,13 @@ TEST_F(ModificarAsiento, ImprimeElAsientoGrabado) {
         ADD_FAILURE() << m.Texto.toStdString();
     ASSERT_EQ(fuente.Pedidos.size(), 1u);
     EXPECT_TRUE(fuente.Pedidos[0].Seleccion.contains("00000002")) << fuente.Pedidos[0].Seleccion;
+    // State 3: the difference waits, its origin voucher is no longer under review.
+    EXPECT_EQ(Filas("SELECT DISTINCT ESTADO, IDMOTIVO FROM MV_ASIENTOS WHERE TC = 'NCPE' AND "
+                    "NUMERO = '00000002'"),
+              QStringList({"3|BONI"}));
+    EXPECT_EQ(Filas("SELECT DISTINCT ESTADO FROM MV_ASIENTOS WHERE TC = 'FCC' AND NUMERO = "
+                    "'00004526' AND CABCUENTA = '211010102'"),
+              QStringList({"0"}));
 }
 
 // A batch the link rolls back changes nothing, the remembered line accounts included.
