@@ -83,10 +83,16 @@ TEST_F(FormularioAsiento, CargaLasLineasDelAsientoGuardado) {
     EXPECT_EQ(frm.Campo("1H").BackColor(), 0xE0E0E0L);
 }
 
-// Opening the form takes no voucher number, so nobody's reservation of one is released.
+// Neither opening the form nor proposing the number of a branch releases anybody's
+// reservation of a voucher key: this window books no new number.
 TEST_F(FormularioAsiento, AbrirNoBorraFilasDeControl) {
     const QVariant antes = Leer("SELECT COUNT(*) FROM V_MV_CTROL_CPTE");
     Cargar(QStringLiteral("000100000004X"));
+    EXPECT_EQ(Leer("SELECT COUNT(*) FROM V_MV_CTROL_CPTE"), antes);
+    Liberar<FrmAsientoNDPRoNCPE>();
+    FrmAsientoNDPRoNCPE& frm = Nuevo();
+    EXPECT_EQ(Validar(frm, "SUCURSAL", "1"), "");
+    EXPECT_FALSE(Texto(frm, "NUMERO").isEmpty());
     EXPECT_EQ(Leer("SELECT COUNT(*) FROM V_MV_CTROL_CPTE"), antes);
 }
 
