@@ -1,5 +1,6 @@
 #include "entries/FrmAsientoNDPRoNCPE.h"
 
+#include "entries/NumeroComprobante.h"
 #include "platform/ado/Recordset.h"
 #include "platform/controls/Asistel.h"
 #include "platform/dialogs/Dialogos.h"
@@ -360,4 +361,67 @@ void FrmAsientoNDPRoNCPE::CargarLinea(int linea, ado::Recordset& rs) {
     txtFields_KeyDown(cuenta.Index(), enter, 0);
     Campo(n + util.ValorCampo(rs.Fields("DEBE-HABER").Value()))
         .SetText(util.ValorCampo(rs.Fields("Importe").Value()));
+}
+
+// ---- A new difference entry ------------------------------------------------------------------
+
+void FrmAsientoNDPRoNCPE::GenerarNDPRoNCPE(bool NDPR, const Currency& ImporteFCC,
+                                           const Currency& ImporteOC, const QString& Proveedor,
+                                           const QString& Concepto) {
+    Lado = NDPR ? QStringLiteral("H") : QStringLiteral("D");
+    SetCaption(QStringLiteral("Diferencias Pendientes"));
+    Load();
+    TC = QStringLiteral("NCPE");
+    CmbTC->addItem(QStringLiteral("NC Pendiente"));
+    CmbTC->setCurrentIndex(0);
+    CmbTC->setEnabled(false);
+    Campo(QStringLiteral("CONCEPTO")).SetText(Concepto);
+    NumerarNuevo();
+    CajaTexto& cuenta = Campo(QStringLiteral("1"));
+    if (Lado == "D") {
+        cuenta.SetText(Proveedor);
+        cuenta.SetEnabled(false);
+        lblFields[0]->setText(UtilGeneral::Instancia().ValorCampo(DB_Dll::Instancia().DatosTabla(
+            QStringLiteral("VT_PROVEEDORES"), Proveedor, QStringLiteral("RAZON_SOCIAL"),
+            QStringLiteral("CODIGO"))));
+    } else {
+        cuenta.SetText(QString());
+        cuenta.SetEnabled(true);
+        lblFields[0]->setText(QString());
+    }
+    Campo(QStringLiteral("FECHA")).SetText(FechaFac);
+    ImportesNuevos(ImporteFCC - ImporteOC);
+    const QString iva = ModGlobal::Cfg(QStringLiteral("CuentaDifMercaderiaIVA"));
+    Campo(QStringLiteral("12")).SetText(iva);
+    lblFields[Lineas - 1]->setText(UtilGeneral::Instancia().ValorCampo(
+        DB_Dll::Instancia().DatosTabla(QStringLiteral("MA_CUENTAS"), iva,
+                                       QStringLiteral("DESCRIPCION"), QStringLiteral("CODIGO"))));
+}
+
+// The next number of the type; only shown, so nobody's reservation of it is released.
+void FrmAsientoNDPRoNCPE::NumerarNuevo() {
+    QString sucursal, numero, letra;
+    bool modifica = false;
+    ModNumeracion::Obtener_Nro_Comprobante(TC, sucursal, numero, letra, modifica, true,
+                                           ModGlobal::UNegocio, false);
+    Campo(QStringLiteral("SUCURSAL")).SetText(sucursal);
+    Campo(QStringLiteral("NUMERO")).SetText(numero);
+    Campo(QStringLiteral("LETRA")).SetText(letra);
+    for (const char* clave : {"SUCURSAL", "NUMERO", "LETRA"})
+        Campo(QLatin1String(clave)).SetEnabled(modifica);
+}
+
+void FrmAsientoNDPRoNCPE::ImportesNuevos(const Currency& Dif) {
+    const auto texto = [](const Currency& monto) {
+        return ModGlobal::FmtMoneda(monto.ATexto(), -1);
+    };
+    if (Lado == "D") {
+        const double tasa = UtilGeneral::Instancia().ValorMoneda(TasaIVA).ADouble();
+        Campo(QStringLiteral("1D"))
+            .SetText(texto(Currency::DesdeDouble(Dif.ADouble() * (tasa / 100 + 1))));
+        Campo(QStringLiteral("2H")).SetText(texto(Dif));
+    } else {
+        Campo(QStringLiteral("1H")).SetText(texto(Dif));
+        Campo(QStringLiteral("2D")).SetText(texto(Dif));
+    }
 }

@@ -52,6 +52,10 @@ public:
     void CampoValida(CajaTexto& Texto);
     bool DatosValidos();
     void CargarParaModificar(const QString& TComp, const QString& IdCpte);
+    // Prepares a new entry for the difference between an invoice and its order: a debit note
+    // to the supplier (NDPR, credit side) or a pending credit note grossed up by TasaIVA.
+    void GenerarNDPRoNCPE(bool NDPR, const Currency& ImporteFCC, const Currency& ImporteOC,
+                          const QString& Proveedor, const QString& Concepto);
     void cmdConsultar();
     void ActualizarDatos();
     void Asistel1_click(const QString& key);
@@ -94,6 +98,8 @@ private:
     bool LeerAsiento(const QString& TComp, const QString& IdCpte);
     void CargarCabecera(ado::Recordset& rs, const QString& IdCpte);
     void CargarLinea(int linea, ado::Recordset& rs);
+    void NumerarNuevo();
+    void ImportesNuevos(const Currency& Dif);
 
     // Field events.
     void txtFields_Change(int Index);

@@ -242,4 +242,34 @@ TEST_F(FormularioAsiento, CancelarVuelveAlAsientoGuardado) {
     EXPECT_TRUE(guion.Mensajes.empty());
 }
 
+// A new entry from an invoice of 1210 on an order of 1000: a pending credit note grossed up
+// by the VAT rate, or a debit note to the supplier for the plain difference.
+TEST_F(FormularioAsiento, NuevoAsientoDeLaDiferencia) {
+    FrmAsientoNDPRoNCPE& nc = Instancia<FrmAsientoNDPRoNCPE>();
+    nc.TasaIVA = "21";
+    nc.FechaFac = "15/03/2026";
+    nc.GenerarNDPRoNCPE(false, Currency::DesdeEntero(1210), Currency::DesdeEntero(1000),
+                        "211010101", "Diferencia O'Brien");
+    EXPECT_EQ(Texto(nc, "1"), "211010101");
+    EXPECT_EQ(nc.lblFields[0]->text(), "D'Angelo Hnos. S.A.");
+    EXPECT_EQ(Texto(nc, "1D"), "254,10");
+    EXPECT_EQ(Texto(nc, "2"), "5110102");
+    EXPECT_EQ(Texto(nc, "2H"), "210,00");
+    EXPECT_EQ(Texto(nc, "12"), "1120201");
+    EXPECT_EQ(nc.lblDif->text(), "44,10");
+    EXPECT_EQ(Texto(nc, "FECHA"), "15/03/2026");
+    EXPECT_EQ(Texto(nc, "CONCEPTO"), "Diferencia O'Brien");
+    EXPECT_FALSE(Texto(nc, "NUMERO").isEmpty());
+    Liberar<FrmAsientoNDPRoNCPE>();
+
+    FrmAsientoNDPRoNCPE& nd = Instancia<FrmAsientoNDPRoNCPE>();
+    nd.GenerarNDPRoNCPE(true, Currency::DesdeEntero(1210), Currency::DesdeEntero(1000), "211010101",
+                        "x");
+    EXPECT_EQ(Texto(nd, "1"), "");
+    EXPECT_TRUE(nd.Campo("1").Enabled());
+    EXPECT_EQ(Texto(nd, "1H"), "210,00");
+    EXPECT_EQ(Texto(nd, "2D"), "210,00");
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
 } // namespace
