@@ -170,6 +170,9 @@ TEST_F(FormularioAsiento, CadaCampoSeJuzgaPorSuDataField) {
     EXPECT_EQ(Validar(frm, "4", "11"), "La cuenta ingresada no es imputable.");
     EXPECT_EQ(Validar(frm, "4", "1110101"), "La cuenta ingresada no puede ser un Medio de Pago.");
     EXPECT_EQ(Validar(frm, "4", "9999"), "Cuenta Inexistente...");
+    // Typed apostrophes reach the queries as text, never as part of the statement.
+    EXPECT_EQ(Validar(frm, "4", "1120201' OR ''='"), "Cuenta Inexistente...");
+    EXPECT_EQ(Validar(frm, "Motivo", "B'NI"), "El motivo ingresado es inexistente");
     EXPECT_EQ(Validar(frm, "Motivo", "CALI"), "");
     EXPECT_EQ(Validar(frm, "Motivo", "DEVO"), "El motivo ingresado es inexistente");
     EXPECT_EQ(frm.lblMot->text(), "...");
