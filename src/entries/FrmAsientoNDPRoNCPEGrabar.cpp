@@ -149,12 +149,8 @@ void FrmAsientoNDPRoNCPE::ActualizarDatos() {
         return;
     }
     std::vector<QString> sentencias{QString()};
-    const ResultadoPasos r =
-        EjecutarPasos(QStringLiteral("ACTUALIZAR DATOS"),
-                      [](const ErrorEjecucion& error, const QString& rutina) {
-                          return UtilGeneral::Instancia().TratarError(error, rutina);
-                      },
-                      {[&] { ArmarLote(sentencias); }});
+    const ResultadoPasos r = EjecutarPasos(QStringLiteral("ACTUALIZAR DATOS"), suite::TratarError,
+                                           {[&] { ArmarLote(sentencias); }});
     if (r.SalioAntes) {
         hayError_ = true;
         DB_Dll::Instancia().gCnn.RollbackTrans();

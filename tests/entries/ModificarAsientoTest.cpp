@@ -53,6 +53,16 @@ protected:
             }
         return lineas;
     }
+    // What the user does in the form once the link shows it.
+    void AlAbrir(std::function<void(FrmAsientoNDPRoNCPE&)> accion) {
+        guion.AccionesModales.push_back([accion = std::move(accion)](QWidget& ventana) {
+            accion(dynamic_cast<FrmAsientoNDPRoNCPE&>(ventana));
+        });
+    }
+    // The account remembered for line 3 of the next new entry.
+    QStringList RecordadaLinea3() {
+        return Filas("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'NCPE_3'");
+    }
     QStringList Guardadas() {
         return Filas("SELECT CUENTA, [DEBE-HABER], IMPORTE FROM MV_ASIENTOS WHERE TC = 'NCPE' "
                      "AND NUMERO = '00000002' ORDER BY SECUENCIA");
@@ -62,8 +72,7 @@ protected:
 TEST_F(ModificarAsiento, ElImporteCambiadoLlegaAlAsientoGuardado) {
     const int refrescos = Refrescos();
     QStringList mostradas;
-    guion.AccionesModales.push_back([&](QWidget& ventana) {
-        auto& f = dynamic_cast<FrmAsientoNDPRoNCPE&>(ventana);
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
         QApplication::setActiveWindow(&f);
         f.Campo("CONCEPTO").SetText("Ajuste O'Brien");
         f.Campo("2H").setFocus();
@@ -95,15 +104,13 @@ TEST_F(ModificarAsiento, ElImporteCambiadoLlegaAlAsientoGuardado) {
 // CERRAR leaves the stored entry as it was, and the remembered line accounts too.
 TEST_F(ModificarAsiento, CerrarNoCambiaNada) {
     const QStringList antes = Guardadas();
-    guion.AccionesModales.push_back([&](QWidget& ventana) {
-        auto& f = dynamic_cast<FrmAsientoNDPRoNCPE&>(ventana);
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
         f.Campo("3").SetText("1120202");
         f.Asistel1_click("CERRAR");
     });
     EXPECT_TRUE(Navegador().Clic(Enlace()));
     EXPECT_EQ(Guardadas(), antes);
-    EXPECT_EQ(Filas("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'NCPE_3'"),
-              QStringList({"5210101"}));
+    EXPECT_EQ(RecordadaLinea3(), QStringList({"5210101"}));
 }
 
 // An entry whose every amount was cleared would make the link delete the stored entry: the
@@ -111,8 +118,7 @@ TEST_F(ModificarAsiento, CerrarNoCambiaNada) {
 TEST_F(ModificarAsiento, UnAsientoSinRenglonesNoSeGraba) {
     const QStringList antes = Guardadas();
     bool abierta = false;
-    guion.AccionesModales.push_back([&](QWidget& ventana) {
-        auto& f = dynamic_cast<FrmAsientoNDPRoNCPE&>(ventana);
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
         for (const char* campo : {"1D", "2H", "12H"})
             f.Campo(campo).SetText("");
         f.Asistel1_click("GRABAR");
@@ -156,8 +162,7 @@ TEST_F(ModificarAsiento, ImprimeElAsientoGrabado) {
     Reporteador::EstablecerFuente(&fuente);
     guion.ImpresoraAceptada = {true};
     guion.ArchivoPdf = dir.filePath("testigo.pdf");
-    guion.AccionesModales.push_back([&](QWidget& ventana) {
-        auto& f = dynamic_cast<FrmAsientoNDPRoNCPE&>(ventana);
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
         f.chkImprimir->setChecked(true);
         f.dpdEstadoNuevo->setCurrentIndex(3);
         f.Campo("Motivo").SetText("BONI");
@@ -180,8 +185,7 @@ TEST_F(ModificarAsiento, ImprimeElAsientoGrabado) {
 // A batch the link rolls back changes nothing, the remembered line accounts included.
 TEST_F(ModificarAsiento, UnLoteDeshechoNoGuardaLasCuentasRecordadas) {
     const QStringList antes = Guardadas();
-    guion.AccionesModales.push_back([&](QWidget& ventana) {
-        auto& f = dynamic_cast<FrmAsientoNDPRoNCPE&>(ventana);
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
         f.Campo("3").SetText("1120202");
         Ejecutar("DROP TABLE MV_APLICACION");
         f.Asistel1_click("GRABAR");
@@ -190,8 +194,7 @@ TEST_F(ModificarAsiento, UnLoteDeshechoNoGuardaLasCuentasRecordadas) {
     ASSERT_EQ(guion.Mensajes.size(), 1u);
     EXPECT_TRUE(guion.Mensajes[0].Texto.contains("No se pudo realizar la modificacion"));
     EXPECT_EQ(Guardadas(), antes);
-    EXPECT_EQ(Filas("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'NCPE_3'"),
-              QStringList({"5210101"}));
+    EXPECT_EQ(RecordadaLinea3(), QStringList({"5210101"}));
 }
 
 } // namespace
