@@ -39,14 +39,14 @@ constexpr int LeftCuenta = 120, AnchoCuenta = 1290;
 constexpr int LeftDetalle = 1470, AnchoDetalle = 4500;
 constexpr int LeftDebe = 6030, LeftHaber = 7590, AnchoImporte = 1500;
 
-RutinaError Tratamiento(const QString& rutina) {
+} // namespace
+
+RutinaError FrmAsientoNDPRoNCPE::Tratamiento(const QString& rutina) {
     return [rutina](const ErrorEjecucion& error, const QString&) {
         return ComoAccionError(DB_Dll::Instancia().TratamientoErrores(
             error, QVariant(), rutina.isEmpty() ? QVariant() : QVariant(rutina)));
     };
 }
-
-} // namespace
 
 FrmAsientoNDPRoNCPE::FrmAsientoNDPRoNCPE() : txtFields_(std::make_unique<ArregloCajasTexto>()) {
     setObjectName(QStringLiteral("FrmAsientoNDPRoNCPE"));

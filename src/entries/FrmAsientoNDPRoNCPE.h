@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/errors/Procedimiento.h"
 #include "platform/forms/Formulario.h"
 #include "platform/runtime/Currency.h"
 
@@ -84,6 +85,8 @@ protected:
     void Form_KeyDown(int& KeyCode, int Shift) override;
 
 private:
+    // The program's error dialog and log, as the error routine of the procedure `rutina`.
+    static RutinaError Tratamiento(const QString& rutina);
     void CrearControles();
     void CrearCabecera();
     void CrearLineas();

@@ -152,31 +152,26 @@ void FrmAsientoNDPRoNCPE::Balancear() {
 void FrmAsientoNDPRoNCPE::CampoValida(CajaTexto& Texto) {
     hayError_ = false;
     QString mensaje;
-    const ResultadoPasos r =
-        EjecutarPasos(QStringLiteral("CAMPO_VALIDA"),
-                      [](const ErrorEjecucion& error, const QString&) {
-                          return ComoAccionError(DB_Dll::Instancia().TratamientoErrores(
-                              error, {}, QStringLiteral("CAMPO_VALIDA")));
-                      },
-                      {[&] {
-                          const QString valor = vb::Trim(Texto.Text());
-                          const QString campo = vb::Trim(Texto.DataField());
-                          const QString c = vb::UCase(campo);
-                          if (c == "FECHA")
-                              mensaje = ValidaFecha(Texto, valor);
-                          else if (c == "SUCURSAL")
-                              mensaje = ValidaSucursal(Texto, valor);
-                          else if (c == "NUMERO")
-                              mensaje = ValidaNumero(Texto, valor);
-                          else if (c == "LETRA")
-                              mensaje = ValidaLetra();
-                          else if (c == "MOTIVO")
-                              mensaje = ValidaMotivo(valor);
-                          else if (EsCuenta(campo))
-                              mensaje = ValidaCuenta(Texto, valor);
-                          if (mensaje.isEmpty() && !LadoDe(campo).isEmpty() && !valor.isEmpty())
-                              mensaje = ValidaImporte(Texto, valor);
-                      }});
+    const ResultadoPasos r = EjecutarPasos(
+        QStringLiteral("CAMPO_VALIDA"), Tratamiento(QStringLiteral("CAMPO_VALIDA")), {[&] {
+            const QString valor = vb::Trim(Texto.Text());
+            const QString campo = vb::Trim(Texto.DataField());
+            const QString c = vb::UCase(campo);
+            if (c == "FECHA")
+                mensaje = ValidaFecha(Texto, valor);
+            else if (c == "SUCURSAL")
+                mensaje = ValidaSucursal(Texto, valor);
+            else if (c == "NUMERO")
+                mensaje = ValidaNumero(Texto, valor);
+            else if (c == "LETRA")
+                mensaje = ValidaLetra();
+            else if (c == "MOTIVO")
+                mensaje = ValidaMotivo(valor);
+            else if (EsCuenta(campo))
+                mensaje = ValidaCuenta(Texto, valor);
+            if (mensaje.isEmpty() && !LadoDe(campo).isEmpty() && !valor.isEmpty())
+                mensaje = ValidaImporte(Texto, valor);
+        }});
     if (r.SalioAntes)
         return;
     if (!mensaje.isEmpty()) {
