@@ -205,14 +205,13 @@ static QString Rellenado(CajaTexto& caja, const QString& Valor, int ancho) {
 
 QString FrmAsientoNDPRoNCPE::ValidaSucursal(CajaTexto& caja, const QString& Valor) {
     const QString mensaje = Rellenado(caja, Valor, 4);
-    // A modified entry keeps its number; only a new one is proposed the branch's next. The
-    // proposal releases no reservation: this window books no new entry.
+    // A modified entry keeps its number; only a new one is proposed the branch's next.
     if (Valor.isEmpty() || Grabando || EnModificacion)
         return mensaje;
     QString sucursal = caja.Text(), numero, letra;
     bool modifica = false;
     ModNumeracion::Obtener_Nro_Comprobante(QStringLiteral("NCPE"), sucursal, numero, letra,
-                                           modifica, true, QString(), false);
+                                           modifica, true, QString());
     Campo(QStringLiteral("NUMERO")).SetText(numero);
     return {};
 }
