@@ -1,5 +1,6 @@
 #include "audit/frmAuditoria.h"
 #include "detail_pages/FabricaVentanas.h"
+#include "entries/FormularioAsiento.h"
 #include "platform/browser/NavegadorWeb.h"
 #include "platform/dialogs/CodigosMsgBox.h"
 #include "platform/dialogs/Dialogos.h"
@@ -31,6 +32,7 @@ int main(int argc, char* argv[]) {
     NavegadorWeb::Instalar();
     InstalarInformeErrores(InformarError);
     InstalarVentanasDetalle();
+    InstalarFormularioAsiento();
     Instancia<frmAuditoria>().Show();
     return aplicacion.exec();
 }

@@ -7,6 +7,7 @@
 #include "detail_pages/FrmAuditoriaRECIBODetalle.h"
 #include "detail_pages/FrmAuditoriaTCSTOCK.h"
 #include "detail_pages/SesionDetalle.h"
+#include "entries/FrmAsientoNDPRoNCPE.h"
 #include "lookup/FrmConsComprobantes.h"
 #include "lookup/Lib_ClsCons3.h"
 #include "platform/ado/Recordset.h"
@@ -16,6 +17,7 @@
 #include "session/frmAcceso.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -96,6 +98,18 @@ public:
         frmCambioEstado dlg;
         Diferencia(dlg);
         Consulta([&] { dlg.cmdConsultar_Click(); });
+    }
+    // Every difference of the demo in the entry form, as the modify link shows it.
+    void AsientoDiferencia() {
+        for (const QString& clave :
+             Valores("SELECT DISTINCT SUCURSAL || NUMERO || LETRA FROM MV_ASIENTOS "
+                     "WHERE TC = 'NCPE' AND CABCUENTA IS NOT NULL")) {
+            FrmAsientoNDPRoNCPE frm;
+            frm.CargarParaModificar(QStringLiteral("NCPE"), clave);
+            frm.frmMotivo->setVisible(true);
+            QTest::keyClick(&frm.Campo(QStringLiteral("Motivo")), Qt::Key_Return);
+            Revisar(frm, " " + clave);
+        }
     }
     // The pick list in each of its column layouts.
     void Comprobantes() {
@@ -182,6 +196,7 @@ const Ventana Ventanas[] = {
                                       "31/12/2026", short(2), QVariantList{"   1"},
                                       QVariantList{"ADM"}, true, 6);
      }},
+    {"FrmAsientoNDPRoNCPE", &VentanasDemo::AsientoDiferencia},
     {"frmAcceso", &VentanasDemo::Cargada<frmAcceso>},
 };
 

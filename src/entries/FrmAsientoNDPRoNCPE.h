@@ -1,0 +1,153 @@
+#pragma once
+
+#include "platform/errors/Procedimiento.h"
+#include "platform/forms/Formulario.h"
+#include "platform/runtime/Currency.h"
+
+#include <QString>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class ArregloCajasTexto;
+class CajaTexto;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+namespace controles {
+class Asistel;
+}
+namespace ado {
+class Recordset;
+}
+
+// "Diferencias pendientes": the journal entry of a pending supplier difference (voucher type
+// NCPE), twelve lines of account, debit and credit. The window runs no statement: GRABAR
+// leaves the entry as a statement batch in SQLTemp, which the caller runs.
+class FrmAsientoNDPRoNCPE : public Formulario {
+    Q_OBJECT
+public:
+    FrmAsientoNDPRoNCPE();
+    ~FrmAsientoNDPRoNCPE() override;
+
+    QString TC;
+    QString Suc;
+    QString Nro;
+    QString Letra;
+    QString Asiento;
+    QString Mes;
+    QString Periodo;
+    QString SQLTemp;
+    Currency Tope;
+    QString Tc_O;
+    QString Cpte_O;
+    QString AstNumero;
+    QString TasaIVA;
+    QString CondIVA;
+    QString FechaFac;
+    QString UnegFac;
+
+    void Inicializa();
+    void DetalleOn(bool Off);
+    void CampoValida(CajaTexto& Texto);
+    bool DatosValidos();
+    void CargarParaModificar(const QString& TComp, const QString& IdCpte);
+    // Prepares a new entry for the difference between an invoice and its order: a debit note
+    // to the supplier (NDPR, credit side) or a pending credit note grossed up by TasaIVA.
+    void GenerarNDPRoNCPE(bool NDPR, const Currency& ImporteFCC, const Currency& ImporteOC,
+                          const QString& Proveedor, const QString& Concepto);
+    void cmdConsultar();
+    void ActualizarDatos();
+    void Asistel1_click(const QString& key);
+    // False when the entry could not be loaded whole (the user was told why): the window is
+    // then not offered for saving, so the stored entry cannot be replaced by part of it.
+    bool CargaCompleta() const { return cargaCompleta_; }
+
+    ArregloCajasTexto& txtFields() { return *txtFields_; }
+    CajaTexto& Campo(const QString& dataField);
+    bool HayError() const { return hayError_; }
+
+    QGroupBox* FrmEnc;
+    QComboBox* CmbTC;
+    QLabel* lblFields[12];
+    QLabel* LblTotalDebe;
+    QLabel* LblTotalHaber;
+    QLabel* lblDif;
+    QCheckBox* chkImprimir;
+    QGroupBox* frmMotivo;
+    QComboBox* dpdEstadoNuevo;
+    QLabel* lblMot;
+    controles::Asistel* Asistel1;
+
+protected:
+    void Form_Load() override;
+    void Form_KeyDown(int& KeyCode, int Shift) override;
+
+private:
+    // The program's error dialog and log, as the error routine of the procedure `rutina`.
+    static RutinaError Tratamiento(const QString& rutina);
+    void CrearControles();
+    void CrearCabecera();
+    void CrearLineas();
+    void CrearTotales();
+    void CrearMotivo();
+    QLabel* Etiqueta(QWidget* contenedor, const QString& caption, int left, int top, int width);
+    CajaTexto& Caja(int index, QWidget& contenedor, const QString& dataField, int maxLength,
+                    const QString& tag, int left, int top, int width);
+    void ConectarEventos();
+    void HabilitaDebeHaber();
+    void Lado1(const QString& sufijo, bool habilitada, long color);
+    bool LeerAsiento(const QString& TComp, const QString& IdCpte);
+    void CargarCabecera(ado::Recordset& rs, const QString& IdCpte);
+    void CargarLinea(int linea, ado::Recordset& rs);
+    void NumerarNuevo();
+    void ImportesNuevos(const Currency& Dif);
+
+    // Field events.
+    void txtFields_Change(int Index);
+    void txtFields_GotFocus(int Index);
+    void txtFields_KeyDown(int Index, int& KeyCode, int Shift);
+    void txtFields_KeyPress(int Index, int& KeyAscii);
+    void txtFields_LostFocus(int Index);
+    Currency Total(const QString& lado) const;
+    bool RechazaImporte(const QString& dataField) const;
+    void Balancear();
+
+    // Field validation, one check per kind of box; each gives the message of the failure.
+    QString ValidaFecha(CajaTexto& caja, const QString& Valor);
+    QString ValidaSucursal(CajaTexto& caja, const QString& Valor);
+    QString ValidaNumero(CajaTexto& caja, const QString& Valor);
+    QString ValidaLetra();
+    QString ValidaMotivo(const QString& Valor);
+    QString ValidaCuenta(CajaTexto& caja, QString Valor);
+    QString ValidaImporte(CajaTexto& caja, const QString& Valor);
+
+    // Toolbar commands and the save.
+    struct Entrada {
+        QString Fecha, CabNombre, TipoReg, NumeroAsiento;
+        Currency TotalDebe;
+        int Secuencia = 0;
+    };
+    void Grabar();
+    void Cancelar();
+    std::pair<QString, Currency> LadoEImporte(int linea);
+    bool HayLineas();
+    void ArmarLote(std::vector<QString>& sentencias);
+    void AgregarLinea(Entrada& e, int linea, std::vector<QString>& sentencias);
+    void AgregarColumnasFinales(const Entrada& e);
+    void AgregarOrigen(const Entrada& e, std::vector<QString>& sentencias);
+    void AgregarAplicacion(const Entrada& e, std::vector<QString>& sentencias);
+    void AgregarConfiguracion(std::vector<QString>& sentencias);
+
+    std::unique_ptr<ArregloCajasTexto> txtFields_;
+    QString idCpte_;
+    QString FechaElegida;
+    QString Lado;
+    bool EnModificacion = false;
+    bool hayError_ = false;
+    QString CabCuenta;
+    bool Grabando = false;
+    CajaTexto* ControlActivo = nullptr;
+    bool cargaCompleta_ = true;
+};

@@ -1,0 +1,321 @@
+// Field events, totals and validation of the difference entry form.
+#include "entries/CuentaIVACF.h"
+#include "entries/FrmAsientoNDPRoNCPE.h"
+#include "entries/NumeroComprobante.h"
+#include "entries/Talonarios.h"
+#include "platform/ado/Recordset.h"
+#include "platform/controls/Asistel.h"
+#include "platform/dialogs/Dialogos.h"
+#include "platform/errors/Procedimiento.h"
+#include "platform/forms/ArregloCajasTexto.h"
+#include "platform/forms/CajaTexto.h"
+#include "platform/forms/Colores.h"
+#include "platform/runtime/Fechas.h"
+#include "platform/runtime/Texto.h"
+#include "platform/suite/UtilControles.h"
+#include "platform/suite/UtilGeneral.h"
+#include "session/DB_Dll.h"
+#include "session/ModGlobal.h"
+#include "session/ModGlobalUtilidades.h"
+
+#include <QLabel>
+#include <QPalette>
+
+namespace {
+
+const QString TituloAviso = QStringLiteral("Aviso al operador...");
+const QString CondicionMotivo = QStringLiteral("CHARINDEX(HABILITADOPARA,'NCPE',1)>0");
+
+QString Importe(const Currency& monto) {
+    return ModGlobal::FmtMoneda(monto.ATexto(), -1);
+}
+
+Currency Moneda(const QString& texto) {
+    return UtilGeneral::Instancia().ValorMoneda(texto);
+}
+
+// "nD" or "nH": the side letter; empty for any other box.
+QString LadoDe(const QString& dataField) {
+    const QString letra = vb::UCase(vb::Right(dataField, 1));
+    return letra == "D" || letra == "H" ? letra : QString();
+}
+
+bool EsCuenta(const QString& dataField) {
+    bool numero = false;
+    const int linea = dataField.toInt(&numero);
+    return numero && linea >= 1 && linea <= 12;
+}
+
+void ColorTexto(QLabel& etiqueta, long bgr) {
+    QPalette paleta = etiqueta.palette();
+    paleta.setColor(QPalette::WindowText, ColorDesdeBGR(bgr));
+    etiqueta.setPalette(paleta);
+}
+
+} // namespace
+
+// ---- Totals ----------------------------------------------------------------------------------
+
+// The amounts of one side on the lines that have an account.
+Currency FrmAsientoNDPRoNCPE::Total(const QString& lado) const {
+    Currency total;
+    for (const auto& [indice, caja] : txtFields_->Elementos()) {
+        const QString campo = caja->DataField();
+        if (!vb::Iguales(vb::Right(campo, 1), lado))
+            continue;
+        const QString cuenta = vb::Left(campo, campo.size() - 1);
+        const int i = UtilControles::Instancia().IndiceCampo(cuenta, *txtFields_);
+        if (i >= 0 && !vb::Trim((*txtFields_)[i].Text()).isEmpty())
+            total += Moneda(caja->Text());
+    }
+    return total;
+}
+
+void FrmAsientoNDPRoNCPE::txtFields_Change(int) {
+    LblTotalDebe->setText(Importe(Total(QStringLiteral("D"))));
+    LblTotalHaber->setText(Importe(Total(QStringLiteral("H"))));
+    Asistel1->SetBotonActivo3(vb::Iguales(LblTotalDebe->text(), LblTotalHaber->text()));
+    lblDif->setText(Importe(Moneda(LblTotalDebe->text()) - Moneda(LblTotalHaber->text())));
+    const Currency dif = Moneda(lblDif->text());
+    ColorTexto(*lblDif, dif < Currency() ? 0xFFL : dif > Currency() ? 0xFF0000L : 0L);
+}
+
+void FrmAsientoNDPRoNCPE::txtFields_GotFocus(int Index) {
+    CajaTexto& caja = (*txtFields_)[Index];
+    ControlActivo = &caja;
+    caja.SetBackColor(0xFFFF00L);
+    caja.SetSelStart(0);
+    caja.SetSelLength(caja.Text().size());
+}
+
+void FrmAsientoNDPRoNCPE::txtFields_KeyDown(int Index, int& KeyCode, int) {
+    if (!UtilControles::Instancia().TipoTecla(KeyCode))
+        return;
+    CajaTexto& caja = (*txtFields_)[Index];
+    IgnorarErrores({[&] { CampoValida(caja); },
+                    [&] {
+                        if (!hayError_ && isVisible())
+                            UtilControles::Instancia().PasarFoco(KeyCode, &caja);
+                    }});
+}
+
+// An amount goes only on a line with an account, and on one side of it.
+bool FrmAsientoNDPRoNCPE::RechazaImporte(const QString& dataField) const {
+    const QString lado = LadoDe(dataField);
+    if (lado.isEmpty())
+        return false;
+    const QString linea = vb::Left(dataField, dataField.size() - 1);
+    auto& self = const_cast<FrmAsientoNDPRoNCPE&>(*this);
+    if (vb::Trim(self.Campo(linea).Text()).isEmpty())
+        return true;
+    const QString otro = linea + (lado == "D" ? "H" : "D");
+    return !vb::Trim(self.Campo(otro).Text()).isEmpty();
+}
+
+void FrmAsientoNDPRoNCPE::txtFields_KeyPress(int Index, int& KeyAscii) {
+    CajaTexto& caja = (*txtFields_)[Index];
+    UtilControles::Instancia().FiltrarTecla(caja, KeyAscii);
+    if (RechazaImporte(caja.DataField()))
+        KeyAscii = 0;
+    if (KeyAscii == 13)
+        KeyAscii = 0;
+}
+
+void FrmAsientoNDPRoNCPE::txtFields_LostFocus(int Index) {
+    CajaTexto& caja = (*txtFields_)[Index];
+    if (caja.Enabled())
+        caja.SetBackColor(0xFFFFFFL);
+    Balancear();
+}
+
+// While the debit side exceeds the credit side, line 12 (the VAT line) takes the difference.
+// It is added to what line 12 already holds, so that the totals end equal.
+void FrmAsientoNDPRoNCPE::Balancear() {
+    const Currency d =
+        Moneda(Importe(Moneda(LblTotalDebe->text()) - Moneda(LblTotalHaber->text())));
+    if (d <= Currency())
+        return;
+    CajaTexto& cuenta = Campo(QStringLiteral("12"));
+    if (vb::Trim(cuenta.Text()).isEmpty()) {
+        if (CondIVA.isEmpty())
+            CondIVA = QStringLiteral("   1");
+        const auto cond = static_cast<short>(vb::Trim(CondIVA).toInt());
+        cuenta.SetText(vb::Trim(ModNumeracion::CuentaIVACF(cond, QString()).CuentaIVA));
+    }
+    CajaTexto& haber = Campo(QStringLiteral("12H"));
+    if (haber.Enabled())
+        haber.SetText(Importe(Moneda(haber.Text()) + d));
+}
+
+// ---- Validation ------------------------------------------------------------------------------
+
+void FrmAsientoNDPRoNCPE::CampoValida(CajaTexto& Texto) {
+    hayError_ = false;
+    QString mensaje;
+    const ResultadoPasos r = EjecutarPasos(
+        QStringLiteral("CAMPO_VALIDA"), Tratamiento(QStringLiteral("CAMPO_VALIDA")), {[&] {
+            const QString valor = vb::Trim(Texto.Text());
+            const QString campo = vb::Trim(Texto.DataField());
+            const QString c = vb::UCase(campo);
+            if (c == "FECHA")
+                mensaje = ValidaFecha(Texto, valor);
+            else if (c == "SUCURSAL")
+                mensaje = ValidaSucursal(Texto, valor);
+            else if (c == "NUMERO")
+                mensaje = ValidaNumero(Texto, valor);
+            else if (c == "LETRA")
+                mensaje = ValidaLetra();
+            else if (c == "MOTIVO")
+                mensaje = ValidaMotivo(valor);
+            else if (EsCuenta(campo))
+                mensaje = ValidaCuenta(Texto, valor);
+            if (mensaje.isEmpty() && !LadoDe(campo).isEmpty() && !valor.isEmpty())
+                mensaje = ValidaImporte(Texto, valor);
+        }});
+    if (r.SalioAntes)
+        return;
+    if (!mensaje.isEmpty()) {
+        hayError_ = true;
+        MsgBox(mensaje, vbCritical + vbOKOnly, TituloAviso);
+    }
+}
+
+QString FrmAsientoNDPRoNCPE::ValidaFecha(CajaTexto& caja, const QString& Valor) {
+    if (Valor.isEmpty()) {
+        caja.SetText(FechaFac);
+        return QStringLiteral("Debe informar la fecha del Asiento Contable!!!");
+    }
+    if (!vb::IsDate(Valor))
+        return QStringLiteral("La Fecha Ingresada no es válida!!!");
+    // A date outside every fiscal period would save rows of period 0.
+    if (ModGlobal::ObtenerPeriodo(Valor) == 0)
+        return QStringLiteral("La Fecha Ingresada no pertenece a ningún ejercicio contable!!!");
+    return {};
+}
+
+// A branch or number is kept zero-padded to its width; an empty one must at least read as a
+// number.
+static QString Rellenado(CajaTexto& caja, const QString& Valor, int ancho) {
+    const UtilGeneral& util = UtilGeneral::Instancia();
+    if (Valor.isEmpty())
+        return util.EsNumerico(Valor) ? QString() : QStringLiteral("Se requiere un valor numerico");
+    caja.SetText(QString::number(util.ValorEntero(Valor)).rightJustified(ancho, u'0'));
+    return {};
+}
+
+QString FrmAsientoNDPRoNCPE::ValidaSucursal(CajaTexto& caja, const QString& Valor) {
+    const QString mensaje = Rellenado(caja, Valor, 4);
+    // A modified entry keeps its number; only a new one is proposed the branch's next.
+    if (Valor.isEmpty() || Grabando || EnModificacion)
+        return mensaje;
+    QString sucursal = caja.Text(), numero, letra;
+    bool modifica = false;
+    ModNumeracion::Obtener_Nro_Comprobante(QStringLiteral("NCPE"), sucursal, numero, letra,
+                                           modifica, true, QString());
+    Campo(QStringLiteral("NUMERO")).SetText(numero);
+    return {};
+}
+
+QString FrmAsientoNDPRoNCPE::ValidaNumero(CajaTexto& caja, const QString& Valor) {
+    return Rellenado(caja, Valor, 8);
+}
+
+QString FrmAsientoNDPRoNCPE::ValidaLetra() {
+    const UtilGeneral& util = UtilGeneral::Instancia();
+    const QString sucursal =
+        QString::number(util.ValorEntero(Campo(QStringLiteral("SUCURSAL")).Text()))
+            .rightJustified(4, u'0');
+    const QString numero = QString::number(util.ValorEntero(Campo(QStringLiteral("NUMERO")).Text()))
+                               .rightJustified(8, u'0');
+    QString letra = vb::Trim(Campo(QStringLiteral("LETRA")).Text());
+    QString mensaje;
+    if (!ModNumeracion::ValidaNumeracionComprobante(TC, sucursal, numero, letra, mensaje,
+                                                    Campo(QStringLiteral("Fecha")).Text()))
+        return mensaje;
+    if (!EnModificacion) {
+        DB_Dll& db = DB_Dll::Instancia();
+        QString sql = "SELECT * FROM MV_ASIENTOS WHERE TC = " + db.SQLValue(TC) +
+                      " AND SUCURSAL = " + db.SQLValue(sucursal) +
+                      " AND NUMERO = " + db.SQLValue(numero) + " AND LETRA =" + db.SQLValue(letra);
+        ado::Recordset rs;
+        if (db.AbrirRecordset(sql, rs) && !rs.Eof())
+            return QStringLiteral("El Comprobante ya fue cargado.");
+        db.CierraRecordset(rs);
+    }
+    DetalleOn(true);
+    return {};
+}
+
+QString FrmAsientoNDPRoNCPE::ValidaMotivo(const QString& Valor) {
+    if (Valor.isEmpty())
+        return {};
+    DB_Dll& db = DB_Dll::Instancia();
+    const QString codigo = UtilGeneral::Instancia().Rellenar(Valor, 4);
+    ado::Recordset fila;
+    if (db.ExisteEnTabla(
+            QStringLiteral("V_TA_MOTIVOCPRA"), codigo, QStringLiteral("IDMOTIVOCPRA"), &fila, 8,
+            "IDMOTIVOCPRA = " + db.SQLValue(codigo) + " AND " + CondicionMotivo, true)) {
+        lblMot->setText(UtilGeneral::Instancia().ValorCampo(fila.Fields("Descripcion").Value()));
+        return {};
+    }
+    lblMot->setText(QStringLiteral("..."));
+    return QStringLiteral("El motivo ingresado es inexistente");
+}
+
+QString FrmAsientoNDPRoNCPE::ValidaCuenta(CajaTexto& caja, QString Valor) {
+    QLabel& descripcion = *lblFields[caja.DataField().toInt() - 1];
+    if (Valor.isEmpty()) {
+        descripcion.setText(QStringLiteral("..."));
+        txtFields_Change(caja.Index());
+        return {};
+    }
+    DB_Dll& db = DB_Dll::Instancia();
+    const UtilGeneral& util = UtilGeneral::Instancia();
+    const QString tabla = QStringLiteral("MA_CUENTAS");
+    ado::Recordset fila;
+    if (!db.ExisteEnTabla(tabla, Valor, QStringLiteral("CODIGO"), &fila)) {
+        if (!db.ExisteEnTabla(tabla, Valor, QStringLiteral("CODIGOOPCIONAL"), &fila))
+            return QStringLiteral("Cuenta Inexistente...");
+        Valor = util.ValorCampo(fila.Fields("Codigo").Value());
+        caja.SetText(Valor);
+    }
+    const QString codigo = QStringLiteral("CODIGO");
+    // A Null heading flag reads as false.
+    const QVariant titulo = db.DatosTabla(tabla, Valor, QStringLiteral("TITULO"), codigo);
+    if (!vb::Trim(util.ValorCampo(titulo)).isEmpty() &&
+        ModGlobal::ValorLogico(util.ValorCampo(titulo)))
+        return QStringLiteral("La cuenta ingresada no es imputable.");
+    if (!vb::Trim(
+             util.ValorCampo(db.DatosTabla(tabla, Valor, QStringLiteral("MEDIODEPAGO"), codigo)))
+             .isEmpty())
+        return QStringLiteral("La cuenta ingresada no puede ser un Medio de Pago.");
+    if (!ModGlobal::CuentaHabilitada(ModGlobal::UsuarioLogeado, Valor))
+        return "La Cuenta: " + Valor + " está reservada.";
+    if (caja.DataField() != "1" && vb::Iguales(Valor, Campo(QStringLiteral("1")).Text()))
+        return "La Cuenta: " + Valor + " ya esta informada en la linea 1.";
+    descripcion.setText(util.ValorCampo(fila.Fields("Descripcion").Value()));
+    txtFields_Change(caja.Index());
+    return {};
+}
+
+QString FrmAsientoNDPRoNCPE::ValidaImporte(CajaTexto& caja, const QString& Valor) {
+    caja.SetText(Importe(Moneda(Valor)));
+    const bool superaTope =
+        Moneda(LblTotalDebe->text()) > Tope || Moneda(LblTotalHaber->text()) > Tope;
+    if (Tope != Currency() && superaTope)
+        return "El importe no puede superar el valor del comprobante origen: " +
+               ModGlobal::FmtMoneda(Tope.ATexto(), -1);
+    if (Moneda(Valor) < Currency())
+        return QStringLiteral("El importe no puede estar en negativo ");
+    return {};
+}
+
+bool FrmAsientoNDPRoNCPE::DatosValidos() {
+    hayError_ = false;
+    for (const auto& [indice, caja] : txtFields_->Elementos()) {
+        CampoValida(*caja);
+        if (hayError_)
+            break;
+    }
+    return !hayError_;
+}

@@ -1,0 +1,267 @@
+#include "entries/FrmAsientoNDPRoNCPE.h"
+
+#include "DemoNumeracion.h"
+#include "lookup/Lib_ClsCons3.h"
+#include "lookup/Lib_FrmCons3.h"
+#include "platform/controls/Asistel.h"
+#include "platform/forms/ArregloCajasTexto.h"
+#include "platform/forms/CajaTexto.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The entry form on the demo company; each test uses a fresh window, as the modify link does.
+class FormularioAsiento : public DemoNumeracion {
+protected:
+    void TearDown() override {
+        Lib_ClsCons3::Instancia() = Lib_ClsCons3();
+        Liberar<FrmAsientoNDPRoNCPE>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        DemoNumeracion::TearDown();
+    }
+    FrmAsientoNDPRoNCPE& Cargar(const QString& idCpte) {
+        FrmAsientoNDPRoNCPE& frm = Instancia<FrmAsientoNDPRoNCPE>();
+        frm.CargarParaModificar(QStringLiteral("NCPE"), idCpte);
+        return frm;
+    }
+    // A fresh window with a new entry, on screen so that the focus moves as the user moves it.
+    FrmAsientoNDPRoNCPE& Nuevo() {
+        FrmAsientoNDPRoNCPE& frm = Instancia<FrmAsientoNDPRoNCPE>();
+        frm.Load();
+        frm.show();
+        QApplication::setActiveWindow(&frm);
+        return frm;
+    }
+    static void Enfocar(CajaTexto& caja) {
+        caja.setFocus();
+        QCoreApplication::processEvents();
+    }
+    // The message CampoValida showed for the box holding `texto`; empty when it accepted it.
+    QString Validar(FrmAsientoNDPRoNCPE& frm, const char* campo, const QString& texto) {
+        guion.Mensajes.clear();
+        CajaTexto& caja = frm.Campo(QLatin1String(campo));
+        caja.SetText(texto);
+        frm.CampoValida(caja);
+        EXPECT_EQ(frm.HayError(), !guion.Mensajes.empty());
+        return guion.Mensajes.empty() ? QString() : guion.Mensajes.back().Texto;
+    }
+    static QString Texto(FrmAsientoNDPRoNCPE& frm, const char* campo) {
+        return frm.Campo(QLatin1String(campo)).Text();
+    }
+};
+
+// A four-row entry: the supplier on the debit side, goods and a second account on credit, and
+// the VAT row, which goes to line 12 whatever its place.
+TEST_F(FormularioAsiento, CargaLasLineasDelAsientoGuardado) {
+    FrmAsientoNDPRoNCPE& frm = Cargar(QStringLiteral("000100000004X"));
+    ASSERT_TRUE(frm.CargaCompleta());
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_EQ(Texto(frm, "1"), "211010106");
+    EXPECT_EQ(Texto(frm, "1D"), "35829,25");
+    EXPECT_EQ(Texto(frm, "2"), "5110102");
+    EXPECT_EQ(Texto(frm, "2H"), "20727,66");
+    EXPECT_EQ(Texto(frm, "3"), "5210101");
+    EXPECT_EQ(Texto(frm, "3H"), "8883,29");
+    EXPECT_EQ(Texto(frm, "12"), "1120201");
+    EXPECT_EQ(Texto(frm, "12H"), "6218,3");
+    EXPECT_NE(frm.lblFields[1]->text(), "...");
+    EXPECT_EQ(frm.LblTotalDebe->text(), frm.LblTotalHaber->text());
+    EXPECT_TRUE(frm.Asistel1->BotonActivo(3));
+    EXPECT_EQ(frm.dpdEstadoNuevo->currentIndex(), 4);
+    EXPECT_EQ(frm.TasaIVA, "21");
+    EXPECT_EQ(frm.AstNumero, "4");
+    EXPECT_EQ(Texto(frm, "SUCURSAL") + Texto(frm, "NUMERO") + Texto(frm, "LETRA"), "000100000004X");
+    EXPECT_FALSE(frm.Campo("NUMERO").Enabled());
+    // The header is on the debit side: its credit box is closed.
+    EXPECT_TRUE(frm.Campo("1D").Enabled());
+    EXPECT_FALSE(frm.Campo("1H").Enabled());
+    EXPECT_EQ(frm.Campo("1H").BackColor(), 0xE0E0E0L);
+}
+
+// Neither opening the form nor proposing the number of a branch releases anybody's
+// reservation of a voucher key: this window books no new number.
+// Rows with no box of their own (a thirteenth row, or an ordinary twelfth row beside the VAT
+// row) would be lost on saving: such an entry is refused before anything is shown.
+TEST_F(FormularioAsiento, RechazaElAsientoQueNoCabe) {
+    for (int secuencia = 5; secuencia <= 12; ++secuencia)
+        Ejecutar(QStringLiteral("INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, "
+                                "FECHA, PERIODO, MES_OPERATIVO, CUENTA, [DEBE-HABER], IMPORTE) "
+                                "VALUES ('NCPE', '0001', '00000004', 'X', %1, '2026-01-23', "
+                                "2026, 1, '5210101', 'H', 1)")
+                     .arg(secuencia));
+    FrmAsientoNDPRoNCPE& frm = Cargar(QStringLiteral("000100000004X"));
+    EXPECT_FALSE(frm.CargaCompleta());
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("no cabe en esta ventana"));
+    EXPECT_TRUE(Texto(frm, "1D").isEmpty());
+}
+
+// The key of the entry reaches the query as text, whatever it holds.
+TEST_F(FormularioAsiento, ClaveConApostrofeNoRompeLaConsulta) {
+    FrmAsientoNDPRoNCPE& frm = Cargar(QStringLiteral("0001'0000004X"));
+    EXPECT_TRUE(frm.CargaCompleta());
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_TRUE(Texto(frm, "1D").isEmpty());
+}
+
+// While the debit side exceeds the credit side, leaving a box balances the entry on line 12,
+// adding to what line 12 already holds.
+TEST_F(FormularioAsiento, LaLinea12EquilibraElAsientoSumandoLaDiferencia) {
+    FrmAsientoNDPRoNCPE& frm = Nuevo();
+    frm.Campo("1").SetText("211010101");
+    frm.Campo("1D").SetText("121");
+    frm.Campo("2H").SetText("100");
+    frm.Campo("12H").SetText("10");
+    EXPECT_EQ(frm.lblDif->text(), "11,00");
+    EXPECT_FALSE(frm.Asistel1->BotonActivo(3));
+    Enfocar(frm.Campo("CONCEPTO"));
+    Enfocar(frm.Campo("3"));
+    EXPECT_EQ(Texto(frm, "12H"), "21,00");
+    EXPECT_EQ(frm.LblTotalHaber->text(), "121,00");
+    EXPECT_EQ(frm.lblDif->text(), "0,00");
+    EXPECT_TRUE(frm.Asistel1->BotonActivo(3));
+}
+
+// An amount goes only on a line with an account, and on one side of the line.
+TEST_F(FormularioAsiento, ImportesSoloEnLineasConCuentaYDeUnLado) {
+    FrmAsientoNDPRoNCPE& frm = Nuevo();
+    QTest::keyClicks(&frm.Campo("5D"), "12");
+    EXPECT_EQ(Texto(frm, "5D"), "");
+    frm.Campo("2H").SetText("7");
+    QTest::keyClicks(&frm.Campo("2D"), "12");
+    EXPECT_EQ(Texto(frm, "2D"), "");
+    frm.Campo("2H").SetText("");
+    QTest::keyClicks(&frm.Campo("2D"), "12");
+    EXPECT_EQ(Texto(frm, "2D"), "12");
+    // An amount on a line without an account counts in no total.
+    frm.Campo("5H").SetText("40");
+    EXPECT_EQ(frm.LblTotalHaber->text(), "0,00");
+}
+
+TEST_F(FormularioAsiento, CadaCampoSeJuzgaPorSuDataField) {
+    FrmAsientoNDPRoNCPE& frm = Nuevo();
+    EXPECT_EQ(Validar(frm, "NUMERO", "123"), "");
+    EXPECT_EQ(Texto(frm, "NUMERO"), "00000123");
+    EXPECT_EQ(Validar(frm, "SUCURSAL", "1"), "");
+    EXPECT_EQ(Texto(frm, "SUCURSAL"), "0001");
+    EXPECT_NE(Texto(frm, "NUMERO"), "00000123"); // the branch's next number is proposed
+    EXPECT_EQ(Validar(frm, "3", "IVACF"), "");
+    EXPECT_EQ(Texto(frm, "3"), "1120201");
+    EXPECT_EQ(frm.lblFields[2]->text(), "IVA Crédito Fiscal");
+    frm.Campo("1").SetText("211010101");
+    EXPECT_EQ(Validar(frm, "4", "211010101"),
+              "La Cuenta: 211010101 ya esta informada en la linea 1.");
+    EXPECT_EQ(Validar(frm, "4", "11"), "La cuenta ingresada no es imputable.");
+    EXPECT_EQ(Validar(frm, "4", "1110101"), "La cuenta ingresada no puede ser un Medio de Pago.");
+    EXPECT_EQ(Validar(frm, "4", "9999"), "Cuenta Inexistente...");
+    // Typed apostrophes reach the queries as text, never as part of the statement.
+    EXPECT_EQ(Validar(frm, "4", "1120201' OR ''='"), "Cuenta Inexistente...");
+    EXPECT_EQ(Validar(frm, "Motivo", "B'NI"), "El motivo ingresado es inexistente");
+    EXPECT_EQ(Validar(frm, "Motivo", "CALI"), "");
+    EXPECT_EQ(Validar(frm, "Motivo", "DEVO"), "El motivo ingresado es inexistente");
+    EXPECT_EQ(frm.lblMot->text(), "...");
+    EXPECT_EQ(Validar(frm, "4D", "-5"), "El importe no puede estar en negativo ");
+    EXPECT_EQ(Texto(frm, "4D"), "-5,00");
+    frm.Campo("4D").SetText("");
+    frm.Tope = Currency::DesdeEntero(100);
+    frm.Campo("1D").SetText("150");
+    EXPECT_EQ(Validar(frm, "1D", "150"),
+              "El importe no puede superar el valor del comprobante origen: 100,00");
+}
+
+// A date is proposed when missing, and must fall in a fiscal period: a date outside every
+// period would save rows of period 0.
+TEST_F(FormularioAsiento, LaFechaDebeCaerEnUnEjercicio) {
+    FrmAsientoNDPRoNCPE& frm = Nuevo();
+    frm.FechaFac = "15/03/2026";
+    EXPECT_EQ(Validar(frm, "FECHA", ""), "Debe informar la fecha del Asiento Contable!!!");
+    EXPECT_EQ(Texto(frm, "FECHA"), "15/03/2026");
+    EXPECT_EQ(Validar(frm, "FECHA", "15/03/2026"), "");
+    EXPECT_EQ(Validar(frm, "FECHA", "31/02/2026"), "La Fecha Ingresada no es válida!!!");
+    EXPECT_EQ(Validar(frm, "FECHA", "15/03/2031"),
+              "La Fecha Ingresada no pertenece a ningún ejercicio contable!!!");
+}
+
+// A stored entry, as loaded, passes every check; its number is its own, not one taken anew.
+TEST_F(FormularioAsiento, ElAsientoCargadoEsValido) {
+    FrmAsientoNDPRoNCPE& frm = Cargar(QStringLiteral("000100000008X"));
+    guion.Mensajes.clear();
+    EXPECT_TRUE(frm.DatosValidos());
+    for (const auto& m : guion.Mensajes)
+        ADD_FAILURE() << m.Texto.toStdString();
+    EXPECT_EQ(Texto(frm, "NUMERO"), "00000008");
+}
+
+// F5 looks up the focused box's table; the chosen code is judged as if typed, and a lookup
+// closed without a choice leaves the box as it was.
+TEST_F(FormularioAsiento, F5BuscaEnLaTablaDelCampo) {
+    FrmAsientoNDPRoNCPE& frm = Nuevo();
+    Enfocar(frm.Campo("3"));
+    guion.AccionesModales.push_back([&](QWidget& ventana) {
+        auto& lista = dynamic_cast<Lib_FrmCons3&>(ventana);
+        const int codigo = lista.IndiceColumna("CODIGO");
+        lista.CmbSearch[size_t(codigo - 1)]->setEditText("1120201");
+        lista.CmdAceptar_Click();
+    });
+    QTest::keyClick(&frm.Campo("3"), Qt::Key_F5);
+    EXPECT_TRUE(guion.AccionesModales.empty());
+    EXPECT_EQ(Texto(frm, "3"), "1120201");
+    EXPECT_EQ(frm.lblFields[2]->text(), "IVA Crédito Fiscal");
+
+    frm.Campo("Motivo").SetText("BONI");
+    Enfocar(frm.Campo("Motivo"));
+    guion.AccionesModales.push_back(
+        [](QWidget& ventana) { dynamic_cast<Lib_FrmCons3&>(ventana).CmdCancelar_Click(); });
+    frm.Asistel1_click("CONSULTAR");
+    EXPECT_EQ(Texto(frm, "Motivo"), "BONI");
+    EXPECT_EQ(frm.lblMot->text(), "Bonificación no aplicada");
+}
+
+// While modifying, CANCELAR brings the stored entry back instead of emptying the key boxes
+// that can no longer be typed into.
+TEST_F(FormularioAsiento, CancelarVuelveAlAsientoGuardado) {
+    FrmAsientoNDPRoNCPE& frm = Cargar(QStringLiteral("000100000004X"));
+    frm.Campo("2H").SetText("1");
+    frm.Asistel1_click("CANCELAR");
+    EXPECT_EQ(Texto(frm, "SUCURSAL") + Texto(frm, "NUMERO") + Texto(frm, "LETRA"), "000100000004X");
+    EXPECT_EQ(Texto(frm, "2H"), "20727,66");
+    EXPECT_EQ(frm.CmbTC->count(), 1);
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+// A new entry from an invoice of 1210 on an order of 1000: a pending credit note grossed up
+// by the VAT rate, or a debit note to the supplier for the plain difference.
+TEST_F(FormularioAsiento, NuevoAsientoDeLaDiferencia) {
+    FrmAsientoNDPRoNCPE& nc = Instancia<FrmAsientoNDPRoNCPE>();
+    nc.TasaIVA = "21";
+    nc.FechaFac = "15/03/2026";
+    nc.GenerarNDPRoNCPE(false, Currency::DesdeEntero(1210), Currency::DesdeEntero(1000),
+                        "211010101", "Diferencia O'Brien");
+    EXPECT_EQ(Texto(nc, "1"), "211010101");
+    EXPECT_EQ(nc.lblFields[0]->text(), "D'Angelo Hnos. S.A.");
+    EXPECT_EQ(Texto(nc, "1D"), "254,10");
+    EXPECT_EQ(Texto(nc, "2"), "5110102");
+    EXPECT_EQ(Texto(nc, "2H"), "210,00");
+    EXPECT_EQ(Texto(nc, "12"), "1120201");
+    EXPECT_EQ(nc.lblDif->text(), "44,10");
+    EXPECT_EQ(Texto(nc, "FECHA"), "15/03/2026");
+    EXPECT_EQ(Texto(nc, "CONCEPTO"), "Diferencia O'Brien");
+    EXPECT_FALSE(Texto(nc, "NUMERO").isEmpty());
+    Liberar<FrmAsientoNDPRoNCPE>();
+
+    FrmAsientoNDPRoNCPE& nd = Instancia<FrmAsientoNDPRoNCPE>();
+    nd.GenerarNDPRoNCPE(true, Currency::DesdeEntero(1210), Currency::DesdeEntero(1000), "211010101",
+                        "x");
+    EXPECT_EQ(Texto(nd, "1"), "");
+    EXPECT_TRUE(nd.Campo("1").Enabled());
+    EXPECT_EQ(Texto(nd, "1H"), "210,00");
+    EXPECT_EQ(Texto(nd, "2D"), "210,00");
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+} // namespace

@@ -1,0 +1,200 @@
+#include "audit/DemoAuditoria.h"
+#include "entries/FormularioAsiento.h"
+#include "entries/FrmAsientoNDPRoNCPE.h"
+#include "platform/browser/CodificacionUrl.h"
+#include "platform/suite/UtilGeneral.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The list's modify link with the real entry form behind it: the user's edit goes all the way
+// to the stored entry.
+class ModificarAsiento : public DemoAuditoria {
+protected:
+    void SetUp() override {
+        DemoAuditoria::SetUp();
+        InstalarFormularioAsiento();
+        AbrirVentana();
+        frm->CmdActualizar_Click();
+        ASSERT_TRUE(guion.Mensajes.empty());
+    }
+    void TearDown() override {
+        Liberar<FrmAsientoNDPRoNCPE>();
+        DemoAuditoria::TearDown();
+    }
+    // The modify link of NCPE 0001-00000002 X, state 0, on its invoice FCC 0002-00004526A.
+    static QString Enlace() {
+        QString enlace = QStringLiteral("_Modificar_0");
+        const QStringList marcas = {"_TC_",         "_SUCURSAL_",    "_NUMERO_",    "_LETRA_",
+                                    "_TIPOORIGEN_", "_CPTE-ORIGEN_", "_Cabcuenta_", "_CabNombre_"};
+        const QStringList valores = {"NCPE", "0001",          "00000002",  "X",
+                                     "FCC",  "000200004526A", "211010102", "Muñoz y Peña S.R.L."};
+        for (int i = 0; i < marcas.size(); ++i) {
+            enlace += marcas[i];
+            AgregarValorUrl(enlace, valores[i]);
+        }
+        return enlace;
+    }
+    int Refrescos() { return int(Navegador().PaginasMostradas().filter("Auditoria.htm").size()); }
+    // Account, side and amount of every line the form shows with an amount.
+    static QStringList Mostradas(FrmAsientoNDPRoNCPE& f) {
+        QStringList lineas;
+        for (int n = 1; n <= 12; ++n)
+            for (const char* lado : {"D", "H"}) {
+                const QString importe = f.Campo(QString::number(n) + lado).Text();
+                if (!importe.isEmpty())
+                    lineas << f.Campo(QString::number(n)).Text() + "|" + lado + "|" +
+                                  QString::number(
+                                      UtilGeneral::Instancia().ValorMoneda(importe).ADouble(), 'g',
+                                      12);
+            }
+        return lineas;
+    }
+    // What the user does in the form once the link shows it.
+    void AlAbrir(std::function<void(FrmAsientoNDPRoNCPE&)> accion) {
+        guion.AccionesModales.push_back([accion = std::move(accion)](QWidget& ventana) {
+            accion(dynamic_cast<FrmAsientoNDPRoNCPE&>(ventana));
+        });
+    }
+    // The account remembered for line 3 of the next new entry.
+    QStringList RecordadaLinea3() {
+        return Filas("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'NCPE_3'");
+    }
+    QStringList Guardadas() {
+        return Filas("SELECT CUENTA, [DEBE-HABER], IMPORTE FROM MV_ASIENTOS WHERE TC = 'NCPE' "
+                     "AND NUMERO = '00000002' ORDER BY SECUENCIA");
+    }
+};
+
+TEST_F(ModificarAsiento, ElImporteCambiadoLlegaAlAsientoGuardado) {
+    const int refrescos = Refrescos();
+    QStringList mostradas;
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        QApplication::setActiveWindow(&f);
+        f.Campo("CONCEPTO").SetText("Ajuste O'Brien");
+        f.Campo("2H").setFocus();
+        f.Campo("2H").SetText("16000");
+        f.Campo("3").setFocus(); // leaving the box balances the entry on line 12
+        QCoreApplication::processEvents();
+        mostradas = Mostradas(f);
+        QTest::keyClick(&f.Campo("3"), Qt::Key_F2);
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    for (const auto& m : guion.Mensajes)
+        ADD_FAILURE() << m.Texto.toStdString();
+    EXPECT_EQ(mostradas,
+              QStringList({"211010102|D|20010.52", "5110102|H|16000", "1120201|H|4010.52"}));
+    EXPECT_EQ(Guardadas(),
+              QStringList({"211010102|D|20010.52", "5110102|H|16000", "1120201|H|4010.52"}));
+    EXPECT_EQ(Filas("SELECT DISTINCT DETALLE, PERIODO, MES_OPERATIVO, [NUMERO ASIENTO], "
+                    "date(FECHA), LIVA_ALICIVA FROM MV_ASIENTOS WHERE TC = 'NCPE' AND NUMERO = "
+                    "'00000002'"),
+              QStringList({"Ajuste O'Brien|2025|12|2|2025-12-22|21"}));
+    EXPECT_EQ(Filas("SELECT IMPORTE FROM MV_APLICACION WHERE TC = 'NCPE' AND NUMERO = "
+                    "'00000002'"),
+              QStringList({"20010.52"}));
+    EXPECT_EQ(Refrescos(), refrescos + 1);
+    EXPECT_EQ(Filas("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'NCPE_2'"),
+              QStringList({"5110102"}));
+}
+
+// CERRAR leaves the stored entry as it was, and the remembered line accounts too.
+TEST_F(ModificarAsiento, CerrarNoCambiaNada) {
+    const QStringList antes = Guardadas();
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        f.Campo("3").SetText("1120202");
+        f.Asistel1_click("CERRAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    EXPECT_EQ(Guardadas(), antes);
+    EXPECT_EQ(RecordadaLinea3(), QStringList({"5210101"}));
+}
+
+// An entry whose every amount was cleared would make the link delete the stored entry: the
+// save refuses it and the window stays open.
+TEST_F(ModificarAsiento, UnAsientoSinRenglonesNoSeGraba) {
+    const QStringList antes = Guardadas();
+    bool abierta = false;
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        for (const char* campo : {"1D", "2H", "12H"})
+            f.Campo(campo).SetText("");
+        f.Asistel1_click("GRABAR");
+        abierta = f.isVisible();
+        EXPECT_TRUE(f.SQLTemp.isEmpty());
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    EXPECT_TRUE(abierta);
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("nada que grabar"));
+    EXPECT_EQ(Guardadas(), antes);
+}
+
+// Each save starts a batch of its own; a concept reading "null" is stored as that text.
+TEST_F(ModificarAsiento, CadaGrabacionEmpiezaUnLoteNuevo) {
+    FrmAsientoNDPRoNCPE& f = Instancia<FrmAsientoNDPRoNCPE>();
+    f.CargarParaModificar("NCPE", "000100000002X");
+    f.Tc_O = "FCC";
+    f.Cpte_O = "000200004526A";
+    f.Campo("CONCEPTO").SetText("null");
+    f.ActualizarDatos();
+    const QString primero = f.SQLTemp;
+    f.ActualizarDatos();
+    EXPECT_EQ(f.SQLTemp.count("INSERT INTO MV_ASIENTOS"), 3);
+    EXPECT_EQ(f.SQLTemp.section("Fechahora", 0, 0), primero.section("Fechahora", 0, 0));
+    EXPECT_TRUE(f.SQLTemp.contains("'null'"));
+    EXPECT_FALSE(f.SQLTemp.contains("@NNNNNN@"));
+    // An entry without a number takes the next free one of its month, period and type.
+    f.AstNumero = "  ";
+    f.ActualizarDatos();
+    const int ultimo = Filas("SELECT MAX([NUMERO ASIENTO]) FROM MV_ASIENTOS WHERE PERIODO = 2025 "
+                             "AND MES_OPERATIVO = 12 AND TIPO_REG = 'CPRA'")
+                           .value(0)
+                           .toInt();
+    EXPECT_EQ(f.Asiento, " " + QString::number(ultimo + 1));
+}
+
+// Ticked "Imprimir Testigo": the committed entry is printed by its key.
+TEST_F(ModificarAsiento, ImprimeElAsientoGrabado) {
+    FuenteGrabadora fuente;
+    Reporteador::EstablecerFuente(&fuente);
+    guion.ImpresoraAceptada = {true};
+    guion.ArchivoPdf = dir.filePath("testigo.pdf");
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        f.chkImprimir->setChecked(true);
+        f.dpdEstadoNuevo->setCurrentIndex(3);
+        f.Campo("Motivo").SetText("BONI");
+        f.Asistel1_click("GRABAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    for (const auto& m : guion.Mensajes)
+        ADD_FAILURE() << m.Texto.toStdString();
+    ASSERT_EQ(fuente.Pedidos.size(), 1u);
+    EXPECT_TRUE(fuente.Pedidos[0].Seleccion.contains("00000002")) << fuente.Pedidos[0].Seleccion;
+    // State 3: the difference waits, its origin voucher is no longer under review.
+    EXPECT_EQ(Filas("SELECT DISTINCT ESTADO, IDMOTIVO FROM MV_ASIENTOS WHERE TC = 'NCPE' AND "
+                    "NUMERO = '00000002'"),
+              QStringList({"3|BONI"}));
+    EXPECT_EQ(Filas("SELECT DISTINCT ESTADO FROM MV_ASIENTOS WHERE TC = 'FCC' AND NUMERO = "
+                    "'00004526' AND CABCUENTA = '211010102'"),
+              QStringList({"0"}));
+}
+
+// A batch the link rolls back changes nothing, the remembered line accounts included.
+TEST_F(ModificarAsiento, UnLoteDeshechoNoGuardaLasCuentasRecordadas) {
+    const QStringList antes = Guardadas();
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        f.Campo("3").SetText("1120202");
+        Ejecutar("DROP TABLE MV_APLICACION");
+        f.Asistel1_click("GRABAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("No se pudo realizar la modificacion"));
+    EXPECT_EQ(Guardadas(), antes);
+    EXPECT_EQ(RecordadaLinea3(), QStringList({"5210101"}));
+}
+
+} // namespace
