@@ -398,12 +398,12 @@ void FrmAsientoNDPRoNCPE::GenerarNDPRoNCPE(bool NDPR, const Currency& ImporteFCC
                                        QStringLiteral("DESCRIPCION"), QStringLiteral("CODIGO"))));
 }
 
-// The next number of the type, proposed as the numbering does for any caller.
+// The next number of the type; only shown, so nobody's reservation of it is released.
 void FrmAsientoNDPRoNCPE::NumerarNuevo() {
     QString sucursal, numero, letra;
     bool modifica = false;
     ModNumeracion::Obtener_Nro_Comprobante(TC, sucursal, numero, letra, modifica, true,
-                                           ModGlobal::UNegocio);
+                                           ModGlobal::UNegocio, false);
     Campo(QStringLiteral("SUCURSAL")).SetText(sucursal);
     Campo(QStringLiteral("NUMERO")).SetText(numero);
     Campo(QStringLiteral("LETRA")).SetText(letra);

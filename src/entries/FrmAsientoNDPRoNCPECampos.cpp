@@ -205,13 +205,14 @@ static QString Rellenado(CajaTexto& caja, const QString& Valor, int ancho) {
 
 QString FrmAsientoNDPRoNCPE::ValidaSucursal(CajaTexto& caja, const QString& Valor) {
     const QString mensaje = Rellenado(caja, Valor, 4);
-    // A modified entry keeps its number; only a new one is proposed the branch's next.
+    // A modified entry keeps its number; only a new one is proposed the branch's next. The
+    // proposal releases no reservation: this window books no new entry.
     if (Valor.isEmpty() || Grabando || EnModificacion)
         return mensaje;
     QString sucursal = caja.Text(), numero, letra;
     bool modifica = false;
     ModNumeracion::Obtener_Nro_Comprobante(QStringLiteral("NCPE"), sucursal, numero, letra,
-                                           modifica, true, QString());
+                                           modifica, true, QString(), false);
     Campo(QStringLiteral("NUMERO")).SetText(numero);
     return {};
 }

@@ -102,7 +102,8 @@ void RutaOrdenes(const QString& TC, const QString& Sucursal, QString& Numero,
                                Currency::DesdeEntero(1));
 }
 
-void Verificar(const QString& TC, const QString& Sucursal, QString& Numero, const QString& Letra) {
+void Verificar(const QString& TC, const QString& Sucursal, QString& Numero, const QString& Letra,
+               bool LiberarControl) {
     const QString tipo = vb::UCase(vb::Trim(TC));
     if (tipo == QStringLiteral("VJ"))
         return RutaClaves(QStringLiteral("MV_VIAJES"), TC, Sucursal, Numero, Letra);
@@ -113,7 +114,8 @@ void Verificar(const QString& TC, const QString& Sucursal, QString& Numero, cons
         return RutaAsientos(TC, Sucursal, Numero, Letra);
     if (tipo == QStringLiteral("OC"))
         return RutaOrdenes(TC, Sucursal, Numero, Letra);
-    if (!UtilGeneral::Instancia().EstaEnLista(tipo, {"OPG", "PG", "FC", "NC", "ND", "NP", "GF",
+    if (LiberarControl &&
+        !UtilGeneral::Instancia().EstaEnLista(tipo, {"OPG", "PG", "FC", "NC", "ND", "NP", "GF",
                                                      "PR", "RM", "TK", "TKFC", "FP", "SI", "TRP"}))
         LiberarControlComprobante(TC, Sucursal, Numero, Letra);
 }
@@ -126,7 +128,8 @@ QString ObtieneTCNumeracion(const QString& TC) {
 }
 
 void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Numero, QString& Letra,
-                             bool& ModificaNumeracion, bool Validar, const QString& UNegocio) {
+                             bool& ModificaNumeracion, bool Validar, const QString& UNegocio,
+                             bool LiberarControl) {
     if (TC.isEmpty())
         return;
     EjecutarPasos(QStringLiteral("Obtener_Nro_Comprobante"), TratarErrorNumeracion,
@@ -136,7 +139,7 @@ void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
                    },
                    [&] {
                        if (Validar)
-                           Verificar(TC, Sucursal, Numero, Letra);
+                           Verificar(TC, Sucursal, Numero, Letra, LiberarControl);
                    }});
 }
 

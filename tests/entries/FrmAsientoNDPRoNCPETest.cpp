@@ -85,6 +85,17 @@ TEST_F(FormularioAsiento, CargaLasLineasDelAsientoGuardado) {
 
 // Neither opening the form nor proposing the number of a branch releases anybody's
 // reservation of a voucher key: this window books no new number.
+TEST_F(FormularioAsiento, AbrirNoBorraFilasDeControl) {
+    const QVariant antes = Leer("SELECT COUNT(*) FROM V_MV_CTROL_CPTE");
+    Cargar(QStringLiteral("000100000004X"));
+    EXPECT_EQ(Leer("SELECT COUNT(*) FROM V_MV_CTROL_CPTE"), antes);
+    Liberar<FrmAsientoNDPRoNCPE>();
+    FrmAsientoNDPRoNCPE& frm = Nuevo();
+    EXPECT_EQ(Validar(frm, "SUCURSAL", "1"), "");
+    EXPECT_FALSE(Texto(frm, "NUMERO").isEmpty());
+    EXPECT_EQ(Leer("SELECT COUNT(*) FROM V_MV_CTROL_CPTE"), antes);
+}
+
 // Rows with no box of their own (a thirteenth row, or an ordinary twelfth row beside the VAT
 // row) would be lost on saving: such an entry is refused before anything is shown.
 TEST_F(FormularioAsiento, RechazaElAsientoQueNoCabe) {
