@@ -6,6 +6,7 @@
 #include "platform/runtime/Currency.h"
 
 #include <QDateTime>
+#include <algorithm>
 #include <sqlext.h>
 
 namespace ado {
@@ -17,6 +18,12 @@ std::u16string Ancho(const QString& texto) {
 
 SQLWCHAR* Sql(std::u16string& texto) {
     return reinterpret_cast<SQLWCHAR*>(texto.data());
+}
+
+// `n` characters of a buffer the driver filled, never past its end.
+template <size_t N> QString Leido(const SQLWCHAR (&s)[N], qsizetype n) {
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(s),
+                              qBound<qsizetype>(0, n, qsizetype(N) - 1));
 }
 
 // Every diagnostic record of a handle, as the server sent them: its native number (208,
@@ -31,15 +38,10 @@ bool Diagnosticos(SQLSMALLINT tipo, SQLHANDLE h, Errors& errores, const QString&
         if (!SQL_SUCCEEDED(SQLGetDiagRecW(tipo, h, i, estado, &nativo, mensaje,
                                           SQLSMALLINT(std::size(mensaje)), &largo)))
             break;
-        const auto texto = [](const SQLWCHAR* s, qsizetype n) {
-            return QString::fromUtf16(reinterpret_cast<const char16_t*>(s), n);
-        };
-        const QString sqlState = texto(estado, 5);
+        const QString sqlState = Leido(estado, 5);
         const long numero =
             sqlState.startsWith(QLatin1String("08")) ? E_FAIL_ : DB_E_ERRORSINCOMMAND_;
-        errores.Add(ErrorDelProveedor(
-            numero, nativo, sqlState,
-            prefijo + texto(mensaje, qMin<qsizetype>(largo, std::size(mensaje) - 1))));
+        errores.Add(ErrorDelProveedor(numero, nativo, sqlState, prefijo + Leido(mensaje, largo)));
     }
     if (errores.Count() > antes)
         return true;
@@ -57,20 +59,17 @@ void DescribirColumnas(SQLHSTMT stmt, SQLSMALLINT n, QVector<Columna>& columnas)
         SQLDescribeColW(stmt, c, nombre, SQLSMALLINT(std::size(nombre)), &largo, &tipo, &tamano,
                         &escala, &nulos);
         Columna& col = columnas[c - 1];
-        col.nombre = QString::fromUtf16(reinterpret_cast<const char16_t*>(nombre),
-                                        qMin<qsizetype>(largo, std::size(nombre) - 1));
+        col.nombre = Leido(nombre, largo);
         col.tipo = TipoAdoDeOdbc(tipo, tamano, escala);
         col.tamano = long(tamano);
         SQLWCHAR base[256];
         SQLSMALLINT largoBase = 0;
         if (SQL_SUCCEEDED(SQLColAttributeW(stmt, c, SQL_DESC_BASE_TABLE_NAME, base, sizeof base,
                                            &largoBase, nullptr)))
-            col.tabla = QString::fromUtf16(reinterpret_cast<const char16_t*>(base),
-                                           largoBase / qsizetype(sizeof(SQLWCHAR)));
+            col.tabla = Leido(base, largoBase / qsizetype(sizeof(SQLWCHAR)));
         if (SQL_SUCCEEDED(SQLColAttributeW(stmt, c, SQL_DESC_BASE_COLUMN_NAME, base, sizeof base,
                                            &largoBase, nullptr)))
-            col.columnaBase = QString::fromUtf16(reinterpret_cast<const char16_t*>(base),
-                                                 largoBase / qsizetype(sizeof(SQLWCHAR)));
+            col.columnaBase = Leido(base, largoBase / qsizetype(sizeof(SQLWCHAR)));
     }
 }
 
@@ -143,6 +142,43 @@ SQLRETURN Vincular(SQLHSTMT stmt, SQLUSMALLINT i, const QVariant& v, Parametro& 
                             &p.indicador);
 }
 
+Columna ColumnaEsquema(const char* nombre, int tipo) {
+    Columna c;
+    c.nombre = QString::fromLatin1(nombre);
+    c.tipo = tipo;
+    return c;
+}
+
+// SQLTables gives TABLE_CAT, TABLE_SCHEM, TABLE_NAME, TABLE_TYPE: the rowset callers read
+// has the same columns under their customary names.
+Resultado EsquemaTablas(const Resultado& crudo) {
+    Resultado r;
+    for (const char* nombre : {"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "TABLE_TYPE"})
+        r.columnas.append(ColumnaEsquema(nombre, adVarWChar));
+    for (const auto& fila : crudo.filas)
+        r.filas.append(fila.mid(0, 4));
+    return r;
+}
+
+// From SQLColumns: 1-4 names, 5 DATA_TYPE, 7 COLUMN_SIZE, 9 DECIMAL_DIGITS, 11 NULLABLE,
+// 17 ORDINAL_POSITION.
+Resultado EsquemaColumnas(const Resultado& crudo) {
+    Resultado r;
+    for (const char* nombre : {"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "COLUMN_NAME"})
+        r.columnas.append(ColumnaEsquema(nombre, adVarWChar));
+    for (const char* nombre : {"ORDINAL_POSITION", "DATA_TYPE", "CHARACTER_MAXIMUM_LENGTH"})
+        r.columnas.append(ColumnaEsquema(nombre, adInteger));
+    r.columnas.append(ColumnaEsquema("IS_NULLABLE", adBoolean));
+    for (const auto& f : crudo.filas) {
+        const int tipo =
+            TipoAdoDeOdbc(SQLSMALLINT(f.value(4).toInt()), SQLULEN(f.value(6).toLongLong()),
+                          SQLSMALLINT(f.value(8).toInt()));
+        r.filas.append({f.value(0), f.value(1), f.value(2), f.value(3), f.value(16).toInt(), tipo,
+                        f.value(6).toInt(), f.value(10).toInt() != SQL_NO_NULLS});
+    }
+    return r;
+}
+
 } // namespace
 
 std::unique_ptr<ProveedorOdbc> ProveedorOdbc::Abrir(const QString& cadenaOdbc, Dialecto dialecto,
@@ -189,9 +225,7 @@ bool ProveedorOdbc::ExisteOrigen(const QString& nombre) {
     while (!existe &&
            SQL_SUCCEEDED(SQLDataSourcesW(env, direccion, origen, SQLSMALLINT(std::size(origen)),
                                          &largo, nullptr, 0, &largoDescripcion))) {
-        existe = QString::fromUtf16(reinterpret_cast<const char16_t*>(origen),
-                                    qMin<qsizetype>(largo, std::size(origen) - 1))
-                     .compare(nombre, Qt::CaseInsensitive) == 0;
+        existe = Leido(origen, largo).compare(nombre, Qt::CaseInsensitive) == 0;
         direccion = SQL_FETCH_NEXT;
     }
     SQLFreeHandle(SQL_HANDLE_ENV, env);
@@ -344,20 +378,64 @@ bool ProveedorOdbc::DeshacerTransaccion(Errors& errores) {
     return Terminar(SQL_ROLLBACK, errores);
 }
 
+bool ProveedorOdbc::Catalogo(const std::function<SQLRETURN(SQLHSTMT)>& llamada,
+                             Resultado& resultado, Errors& errores) {
+    SQLHSTMT stmt = SQL_NULL_HSTMT;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &stmt))) {
+        Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+        return false;
+    }
+    const bool ok = Resultados(stmt, llamada(stmt), &resultado, nullptr, errores);
+    SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+    return ok;
+}
+
 bool ProveedorOdbc::Esquema(int tipo, const QVariantList& restricciones, Resultado& resultado,
                             Errors& errores) {
-    Q_UNUSED(tipo);
-    Q_UNUSED(restricciones);
-    Q_UNUSED(resultado);
-    errores.Add(ErrorDelProveedor(
-        E_FAIL_, 0, QStringLiteral("HYC00"),
-        QStringLiteral("El proveedor ODBC no admite todavía el esquema %1.").arg(tipo)));
-    return false;
+    resultado = Resultado();
+    if (tipo != adSchemaTables && tipo != adSchemaColumns) {
+        errores.Add(
+            ErrorDelProveedor(E_FAIL_, 0, QStringLiteral("HYC00"),
+                              QStringLiteral("El proveedor no admite el esquema %1.").arg(tipo)));
+        return false;
+    }
+    // Restrictions are in the catalog function's own order: catalog, schema, table and then
+    // type or column; an empty one restricts nothing.
+    std::u16string r[4];
+    for (int i = 0; i < 4; ++i)
+        r[i] = Ancho(restricciones.value(i).toString());
+    const auto arg = [&r](int i) { return r[i].empty() ? nullptr : Sql(r[i]); };
+    const auto largo = [&r](int i) { return SQLSMALLINT(r[i].empty() ? 0 : r[i].size()); };
+    Resultado crudo;
+    const bool ok = Catalogo(
+        [&](SQLHSTMT stmt) {
+            return tipo == adSchemaTables ? SQLTablesW(stmt, arg(0), largo(0), arg(1), largo(1),
+                                                       arg(2), largo(2), arg(3), largo(3))
+                                          : SQLColumnsW(stmt, arg(0), largo(0), arg(1), largo(1),
+                                                        arg(2), largo(2), arg(3), largo(3));
+        },
+        crudo, errores);
+    if (ok)
+        resultado = tipo == adSchemaTables ? EsquemaTablas(crudo) : EsquemaColumnas(crudo);
+    return ok;
 }
 
 QStringList ProveedorOdbc::ClavePrimaria(const QString& tabla) {
-    Q_UNUSED(tabla);
-    return {};
+    std::u16string nombre = Ancho(tabla);
+    Resultado claves;
+    Errors errores;
+    Catalogo(
+        [&](SQLHSTMT stmt) {
+            return SQLPrimaryKeysW(stmt, nullptr, 0, nullptr, 0, Sql(nombre),
+                                   SQLSMALLINT(nombre.size()));
+        },
+        claves, errores);
+    std::sort(claves.filas.begin(), claves.filas.end(),
+              [](const auto& a, const auto& b) { return a.value(4).toInt() < b.value(4).toInt(); });
+    QStringList columnas;
+    for (const auto& fila : claves.filas)
+        columnas << fila.value(3).toString();
+    return columnas;
 }
 
 } // namespace ado

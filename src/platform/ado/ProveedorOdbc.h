@@ -2,6 +2,7 @@
 
 #include "platform/ado/Proveedor.h"
 
+#include <functional>
 #include <sql.h>
 
 namespace ado {
@@ -45,6 +46,9 @@ private:
     bool Resultados(SQLHSTMT stmt, SQLRETURN rc, Resultado* resultado, long* afectados,
                     Errors& errores);
     bool Terminar(SQLSMALLINT como, Errors& errores);
+    // A catalog function's rowset, read as a query's.
+    bool Catalogo(const std::function<SQLRETURN(SQLHSTMT)>& llamada, Resultado& resultado,
+                  Errors& errores);
 
     SQLHENV env_;
     SQLHDBC dbc_;

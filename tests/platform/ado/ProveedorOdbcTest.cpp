@@ -85,6 +85,19 @@ TEST_F(ProveedorOdbc, LaTransaccionDeTextoSeDeshaceTrasUnFalloEnLaMismaConexion)
     EXPECT_EQ(Contar(), 2);
 }
 
+TEST_F(ProveedorOdbc, ElEsquemaSaleDeLasFuncionesDeCatalogo) {
+    Recordset rs;
+    cnn.OpenSchema(adSchemaTables, rs, {QVariant(), QVariant(), "ASIENTOS"});
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.Fields("TABLE_TYPE").Value().toString(), "TABLE");
+    cnn.OpenSchema(adSchemaColumns, rs, {QVariant(), QVariant(), "ASIENTOS", "NUMERO"});
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.Fields("ORDINAL_POSITION").Value().toInt(), 2);
+    EXPECT_EQ(rs.Fields("DATA_TYPE").Value().toInt(), adInteger);
+    EXPECT_FALSE(rs.Fields("IS_NULLABLE").Value().toBool());
+    EXPECT_EQ(cnn.ClavePrimaria("ASIENTOS"), QStringList({"TC", "NUMERO"}));
+}
+
 TEST_F(ProveedorOdbc, UnServidorQueNoRespondeDaElErrorDelProveedorEnSeguida) {
     Connection otra;
     QElapsedTimer reloj;
