@@ -147,6 +147,19 @@ TEST_F(Conexion, UnFalloPreguntaSiReintentar) {
     }
 }
 
+// A server where nothing listens fails at once with the driver's reason, and the user is
+// asked whether to try again.
+TEST_F(Conexion, UnServidorQueNoRespondePreguntaSiReintentar) {
+    DB_Dll& db = Sesion("127.0.0.1,1", "EMPRESA", "sa", "clave");
+    guion.RespuestasMsgBox = {vbNo};
+    db.OpenServerADODB(false, 3, {}, true, true);
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains(
+        "No se puede conectar con el servidor '127.0.0.1,1': no responde"))
+        << guion.Mensajes[0].Texto.toStdString();
+    EXPECT_EQ(Unidos(db.gOpenFlag, db.gCnn.State()), Unidos(false, ado::adStateClosed));
+}
+
 TEST_F(Conexion, ReintentarMuestraElDialogoConLosUltimosValores) {
     CrearDemo();
     DB_Dll& db = Sesion("SQLITE", Inexistente(), "demo");

@@ -21,6 +21,27 @@ void Connection::Open(const QString& connectionString, const QString& userId,
     proveedor_ = AbrirProveedor(cadena_, tiempoConexion_, errores_);
     if (!proveedor_)
         LanzarPrimerError();
+    Ajustar();
+}
+
+void Connection::Ajustar() {
+    if (proveedor_)
+        proveedor_->Ajustar({tiempoComando_, aislamiento_, baseDefecto_}, errores_);
+}
+
+void Connection::SetCommandTimeout(int segundos) {
+    tiempoComando_ = segundos;
+    Ajustar();
+}
+
+void Connection::SetIsolationLevel(int nivel) {
+    aislamiento_ = nivel;
+    Ajustar();
+}
+
+void Connection::SetDefaultDatabase(const QString& nombre) {
+    baseDefecto_ = nombre;
+    Ajustar();
 }
 
 void Connection::Close() {

@@ -46,13 +46,13 @@ public:
     int CursorLocation() const { return ubicacionCursor_; }
     void SetCursorLocation(int valor) { ubicacionCursor_ = valor; }
     int CommandTimeout() const { return tiempoComando_; }
-    void SetCommandTimeout(int segundos) { tiempoComando_ = segundos; }
+    void SetCommandTimeout(int segundos);
     int ConnectionTimeout() const { return tiempoConexion_; }
     void SetConnectionTimeout(int segundos) { tiempoConexion_ = segundos; }
     int IsolationLevel() const { return aislamiento_; }
-    void SetIsolationLevel(int nivel) { aislamiento_ = nivel; }
+    void SetIsolationLevel(int nivel);
     const QString& DefaultDatabase() const { return baseDefecto_; }
-    void SetDefaultDatabase(const QString& nombre) { baseDefecto_ = nombre; }
+    void SetDefaultDatabase(const QString& nombre);
 
     // For recordsets: runs a query into memory. Throws ErrorEjecucion on failure, with the
     // provider's messages in Errors.
@@ -71,6 +71,8 @@ public:
 private:
     void ExigirAbierta() const;
     [[noreturn]] void LanzarPrimerError() const;
+    // Session settings reach an open server at once; a failure is left in Errors.
+    void Ajustar();
 
     std::unique_ptr<Proveedor> proveedor_;
     ado::Errors errores_;

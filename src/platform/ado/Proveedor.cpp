@@ -2,6 +2,7 @@
 
 #include "platform/ado/AdoTipos.h"
 #include "platform/ado/ErroresSqlite.h"
+#include "platform/ado/ProveedorOdbc.h"
 #include "platform/ado/ProveedorSqlite.h"
 
 #include <QHash>
@@ -24,6 +25,35 @@ Error SinServidor(const QString& descripcion) {
     return ErrorDelProveedor(E_FAIL_, 17, QStringLiteral("08001"), descripcion);
 }
 
+// An attribute of an ODBC connection string; values with separators go in braces.
+QString Atributo(const QString& clave, const QString& valor) {
+    const bool llaves = valor.contains(u';') || valor.contains(u'{') || valor.contains(u'}') ||
+                        valor != valor.trimmed();
+    return clave + u'=' +
+           (llaves ? u'{' + QString(valor).replace(u'}', QLatin1String("}}")) + u'}' : valor) +
+           u';';
+}
+
+QString Credenciales(const QHash<QString, QString>& partes) {
+    const QString usuario = partes.value(QStringLiteral("uid"), partes.value("user id"));
+    const QString clave = partes.value(QStringLiteral("pwd"), partes.value("password"));
+    return Atributo(QStringLiteral("UID"), usuario) + Atributo(QStringLiteral("PWD"), clave);
+}
+
+// A data source of the server's name is the user's own configuration and wins; otherwise
+// the FreeTDS driver reaches "host", "host,port" or "host\instance" directly.
+QString CadenaSqlServer(const QString& servidor, const QHash<QString, QString>& partes) {
+    const QString base = Atributo(QStringLiteral("DATABASE"), partes.value("database"));
+    if (ProveedorOdbc::ExisteOrigen(servidor))
+        return Atributo(QStringLiteral("DSN"), servidor) + base + Credenciales(partes);
+    const int coma = servidor.indexOf(u',');
+    QString destino = Atributo(QStringLiteral("SERVER"), coma < 0 ? servidor : servidor.left(coma));
+    if (coma >= 0)
+        destino += Atributo(QStringLiteral("PORT"), servidor.mid(coma + 1).trimmed());
+    return QStringLiteral("DRIVER={FreeTDS};") + destino + base + Credenciales(partes) +
+           QStringLiteral("ClientCharset=UTF-8;");
+}
+
 } // namespace
 
 std::unique_ptr<Proveedor> AbrirProveedor(const QString& cadenaConexion, int tiempoEspera,
@@ -32,21 +62,26 @@ std::unique_ptr<Proveedor> AbrirProveedor(const QString& cadenaConexion, int tie
     const QString proveedor = partes.value(QStringLiteral("provider"));
     const QString servidor =
         partes.value(QStringLiteral("server"), partes.value(QStringLiteral("data source")));
-    if (proveedor.startsWith(QLatin1String("OraOLEDB"), Qt::CaseInsensitive)) {
-        errores.Add(SinServidor(QStringLiteral("No se puede conectar con la base de datos Oracle "
-                                               "'%1': esta instalación no dispone de ese "
-                                               "proveedor.")
-                                    .arg(servidor)));
-        return nullptr;
-    }
+    if (proveedor.startsWith(QLatin1String("OraOLEDB"), Qt::CaseInsensitive))
+        return ProveedorOdbc::Abrir(Atributo(QStringLiteral("DSN"), servidor) +
+                                        Credenciales(partes),
+                                    ProveedorOdbc::Oracle, servidor, tiempoEspera, errores);
     if (servidor.compare(QLatin1String("SQLITE"), Qt::CaseInsensitive) == 0)
         return ProveedorSqlite::Abrir(partes.value(QStringLiteral("database")), tiempoEspera,
                                       errores);
-    errores.Add(SinServidor(
-        QStringLiteral("No se puede conectar con el servidor '%1': esta instalación solo dispone "
-                       "de la base de datos incorporada (Server=SQLITE).")
-            .arg(servidor)));
-    return nullptr;
+    // A string already in ODBC's own terms (a driver or a data source, no provider) goes to
+    // the driver manager as it is.
+    if (proveedor.isEmpty() && (partes.contains("driver") || partes.contains("dsn")))
+        return ProveedorOdbc::Abrir(cadenaConexion, ProveedorOdbc::Generico,
+                                    partes.value("dsn", partes.value("driver")), tiempoEspera,
+                                    errores);
+    if (servidor.trimmed().isEmpty()) {
+        errores.Add(SinServidor(QStringLiteral("No se puede conectar: la cadena de conexión no "
+                                               "indica el servidor.")));
+        return nullptr;
+    }
+    return ProveedorOdbc::Abrir(CadenaSqlServer(servidor.trimmed(), partes),
+                                ProveedorOdbc::SqlServer, servidor, tiempoEspera, errores);
 }
 
 } // namespace ado

@@ -22,6 +22,13 @@ public:
     virtual Lectura Leer(QVector<QVariant>& fila, Errors& errores) = 0;
 };
 
+// What the program sets on an open connection for its session.
+struct AjustesSesion {
+    int tiempoComando = 30; // seconds, 0 for no limit
+    int aislamiento = 4096; // 256: dirty reads allowed
+    QString baseDefecto;
+};
+
 // What a connection needs of a database engine. Failures are reported in the Errors list
 // passed in and by the false result; nothing here throws for a database error.
 class Proveedor {
@@ -45,6 +52,12 @@ public:
                          Errors& errores) = 0;
     // The primary-key columns of a table; empty when it has none.
     virtual QStringList ClavePrimaria(const QString& tabla) = 0;
+    // The embedded database has one file and no session settings.
+    virtual bool Ajustar(const AjustesSesion& ajustes, Errors& errores) {
+        Q_UNUSED(ajustes);
+        Q_UNUSED(errores);
+        return true;
+    }
 };
 
 // Picks the provider named by a connection string; on failure returns null and leaves the

@@ -1,0 +1,441 @@
+#include "platform/ado/ProveedorOdbc.h"
+
+#include "platform/ado/AdoTipos.h"
+#include "platform/ado/ErroresSqlite.h"
+#include "platform/ado/TiposOdbc.h"
+#include "platform/runtime/Currency.h"
+
+#include <QDateTime>
+#include <algorithm>
+#include <sqlext.h>
+
+namespace ado {
+namespace {
+
+std::u16string Ancho(const QString& texto) {
+    return std::u16string(reinterpret_cast<const char16_t*>(texto.utf16()), texto.size());
+}
+
+SQLWCHAR* Sql(std::u16string& texto) {
+    return reinterpret_cast<SQLWCHAR*>(texto.data());
+}
+
+// `n` characters of a buffer the driver filled, never past its end.
+template <size_t N> QString Leido(const SQLWCHAR (&s)[N], qsizetype n) {
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(s),
+                              qBound<qsizetype>(0, n, qsizetype(N) - 1));
+}
+
+// Every diagnostic record of a handle, as the server sent them: its native number (208,
+// 2627 ...) and SQLSTATE are what callers test. False when the driver had none to give.
+bool Diagnosticos(SQLSMALLINT tipo, SQLHANDLE h, Errors& errores, const QString& prefijo = {}) {
+    const int antes = errores.Count();
+    for (SQLSMALLINT i = 1;; ++i) {
+        SQLWCHAR estado[6] = {};
+        SQLINTEGER nativo = 0;
+        SQLWCHAR mensaje[2048];
+        SQLSMALLINT largo = 0;
+        if (!SQL_SUCCEEDED(SQLGetDiagRecW(tipo, h, i, estado, &nativo, mensaje,
+                                          SQLSMALLINT(std::size(mensaje)), &largo)))
+            break;
+        const QString sqlState = Leido(estado, 5);
+        const long numero =
+            sqlState.startsWith(QLatin1String("08")) ? E_FAIL_ : DB_E_ERRORSINCOMMAND_;
+        errores.Add(ErrorDelProveedor(numero, nativo, sqlState, prefijo + Leido(mensaje, largo)));
+    }
+    if (errores.Count() > antes)
+        return true;
+    errores.Add(ErrorDelProveedor(E_FAIL_, 0, QStringLiteral("HY000"),
+                                  prefijo + QStringLiteral("Error del controlador ODBC.")));
+    return false;
+}
+
+void DescribirColumnas(SQLHSTMT stmt, SQLSMALLINT n, QVector<Columna>& columnas) {
+    columnas.resize(n);
+    for (SQLUSMALLINT c = 1; c <= n; ++c) {
+        SQLWCHAR nombre[256];
+        SQLSMALLINT largo = 0, tipo = 0, escala = 0, nulos = 0;
+        SQLULEN tamano = 0;
+        SQLDescribeColW(stmt, c, nombre, SQLSMALLINT(std::size(nombre)), &largo, &tipo, &tamano,
+                        &escala, &nulos);
+        Columna& col = columnas[c - 1];
+        col.nombre = Leido(nombre, largo);
+        col.tipo = TipoAdoDeOdbc(tipo, tamano, escala);
+        col.tamano = long(tamano);
+        SQLWCHAR base[256];
+        SQLSMALLINT largoBase = 0;
+        if (SQL_SUCCEEDED(SQLColAttributeW(stmt, c, SQL_DESC_BASE_TABLE_NAME, base, sizeof base,
+                                           &largoBase, nullptr)))
+            col.tabla = Leido(base, largoBase / qsizetype(sizeof(SQLWCHAR)));
+        if (SQL_SUCCEEDED(SQLColAttributeW(stmt, c, SQL_DESC_BASE_COLUMN_NAME, base, sizeof base,
+                                           &largoBase, nullptr)))
+            col.columnaBase = Leido(base, largoBase / qsizetype(sizeof(SQLWCHAR)));
+    }
+}
+
+bool LeerFilas(SQLHSTMT stmt, Resultado& r, Errors& errores) {
+    for (;;) {
+        const SQLRETURN rc = SQLFetch(stmt);
+        if (rc == SQL_NO_DATA)
+            return true;
+        if (!SQL_SUCCEEDED(rc)) {
+            Diagnosticos(SQL_HANDLE_STMT, stmt, errores);
+            return false;
+        }
+        QVector<QVariant> fila(r.columnas.size());
+        for (int c = 0; c < fila.size(); ++c)
+            if (!LeerValorOdbc(stmt, SQLUSMALLINT(c + 1), r.columnas[c], fila[c])) {
+                Diagnosticos(SQL_HANDLE_STMT, stmt, errores);
+                return false;
+            }
+        r.filas.append(std::move(fila));
+    }
+}
+
+// Storage for one bound value; it must outlive the execution.
+struct Parametro {
+    std::u16string texto;
+    qint64 entero = 0;
+    double real = 0;
+    SQL_TIMESTAMP_STRUCT fecha{};
+    SQLLEN indicador = 0;
+};
+
+SQLRETURN Vincular(SQLHSTMT stmt, SQLUSMALLINT i, const QVariant& v, Parametro& p) {
+    if (v.isNull()) {
+        p.indicador = SQL_NULL_DATA;
+        return SQLBindParameter(stmt, i, SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_WVARCHAR, 1, 0, nullptr,
+                                0, &p.indicador);
+    }
+    switch (v.metaType().id()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        p.entero = v.toLongLong();
+        return SQLBindParameter(stmt, i, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 0, 0,
+                                &p.entero, 0, nullptr);
+    case QMetaType::Double:
+        p.real = v.toDouble();
+        return SQLBindParameter(stmt, i, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 0, 0, &p.real,
+                                0, nullptr);
+    case QMetaType::QDateTime:
+    case QMetaType::QDate: {
+        const QDateTime dt = v.toDateTime();
+        p.fecha = {SQLSMALLINT(dt.date().year()),
+                   SQLUSMALLINT(dt.date().month()),
+                   SQLUSMALLINT(dt.date().day()),
+                   SQLUSMALLINT(dt.time().hour()),
+                   SQLUSMALLINT(dt.time().minute()),
+                   SQLUSMALLINT(dt.time().second()),
+                   0};
+        return SQLBindParameter(stmt, i, SQL_PARAM_INPUT, SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP,
+                                19, 0, &p.fecha, 0, nullptr);
+    }
+    default:
+        break;
+    }
+    p.texto = Ancho(v.metaType() == QMetaType::fromType<Currency>() ? v.value<Currency>().ATexto()
+                                                                    : v.toString());
+    p.indicador = SQLLEN(p.texto.size() * sizeof(char16_t));
+    return SQLBindParameter(stmt, i, SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_WVARCHAR,
+                            qMax<SQLULEN>(1, p.texto.size()), 0, Sql(p.texto), p.indicador,
+                            &p.indicador);
+}
+
+Columna ColumnaEsquema(const char* nombre, int tipo) {
+    Columna c;
+    c.nombre = QString::fromLatin1(nombre);
+    c.tipo = tipo;
+    return c;
+}
+
+// SQLTables gives TABLE_CAT, TABLE_SCHEM, TABLE_NAME, TABLE_TYPE: the rowset callers read
+// has the same columns under their customary names.
+Resultado EsquemaTablas(const Resultado& crudo) {
+    Resultado r;
+    for (const char* nombre : {"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "TABLE_TYPE"})
+        r.columnas.append(ColumnaEsquema(nombre, adVarWChar));
+    for (const auto& fila : crudo.filas)
+        r.filas.append(fila.mid(0, 4));
+    return r;
+}
+
+// From SQLColumns: 1-4 names, 5 DATA_TYPE, 7 COLUMN_SIZE, 9 DECIMAL_DIGITS, 11 NULLABLE,
+// 17 ORDINAL_POSITION.
+Resultado EsquemaColumnas(const Resultado& crudo) {
+    Resultado r;
+    for (const char* nombre : {"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "COLUMN_NAME"})
+        r.columnas.append(ColumnaEsquema(nombre, adVarWChar));
+    for (const char* nombre : {"ORDINAL_POSITION", "DATA_TYPE", "CHARACTER_MAXIMUM_LENGTH"})
+        r.columnas.append(ColumnaEsquema(nombre, adInteger));
+    r.columnas.append(ColumnaEsquema("IS_NULLABLE", adBoolean));
+    for (const auto& f : crudo.filas) {
+        const int tipo =
+            TipoAdoDeOdbc(SQLSMALLINT(f.value(4).toInt()), SQLULEN(f.value(6).toLongLong()),
+                          SQLSMALLINT(f.value(8).toInt()));
+        r.filas.append({f.value(0), f.value(1), f.value(2), f.value(3), f.value(16).toInt(), tipo,
+                        f.value(6).toInt(), f.value(10).toInt() != SQL_NO_NULLS});
+    }
+    return r;
+}
+
+} // namespace
+
+std::unique_ptr<ProveedorOdbc> ProveedorOdbc::Abrir(const QString& cadenaOdbc, Dialecto dialecto,
+                                                    const QString& servidor, int tiempoEspera,
+                                                    Errors& errores) {
+    SQLHENV env = SQL_NULL_HENV;
+    SQLHDBC dbc = SQL_NULL_HDBC;
+    SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env);
+    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc);
+    SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT,
+                      reinterpret_cast<SQLPOINTER>(SQLULEN(qMax(0, tiempoEspera))), 0);
+    SQLSetConnectAttr(dbc, SQL_ATTR_CONNECTION_TIMEOUT,
+                      reinterpret_cast<SQLPOINTER>(SQLULEN(qMax(0, tiempoEspera))), 0);
+    std::u16string cadena = Ancho(cadenaOdbc);
+    const SQLRETURN rc = SQLDriverConnectW(dbc, nullptr, Sql(cadena), SQLSMALLINT(cadena.size()),
+                                           nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
+    if (!SQL_SUCCEEDED(rc)) {
+        Diagnosticos(SQL_HANDLE_DBC, dbc, errores,
+                     QStringLiteral("No se puede conectar con el servidor '%1': no responde, no "
+                                    "existe o rechaza el acceso. ")
+                         .arg(servidor));
+        SQLFreeHandle(SQL_HANDLE_DBC, dbc);
+        SQLFreeHandle(SQL_HANDLE_ENV, env);
+        return nullptr;
+    }
+    std::unique_ptr<ProveedorOdbc> p(new ProveedorOdbc(env, dbc, dialecto));
+    // The program writes its date literals day first.
+    if (dialecto == SqlServer &&
+        !p->Ejecutar(QStringLiteral("SET DATEFORMAT dmy"), nullptr, errores))
+        return nullptr;
+    return p;
+}
+
+bool ProveedorOdbc::ExisteOrigen(const QString& nombre) {
+    SQLHENV env = SQL_NULL_HENV;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env)))
+        return false;
+    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    bool existe = false;
+    SQLWCHAR origen[256];
+    SQLSMALLINT largo = 0, largoDescripcion = 0;
+    SQLUSMALLINT direccion = SQL_FETCH_FIRST;
+    while (!existe &&
+           SQL_SUCCEEDED(SQLDataSourcesW(env, direccion, origen, SQLSMALLINT(std::size(origen)),
+                                         &largo, nullptr, 0, &largoDescripcion))) {
+        existe = Leido(origen, largo).compare(nombre, Qt::CaseInsensitive) == 0;
+        direccion = SQL_FETCH_NEXT;
+    }
+    SQLFreeHandle(SQL_HANDLE_ENV, env);
+    return existe;
+}
+
+ProveedorOdbc::~ProveedorOdbc() {
+    if (nivelTransaccion_ > 0)
+        SQLEndTran(SQL_HANDLE_DBC, dbc_, SQL_ROLLBACK);
+    SQLDisconnect(dbc_);
+    SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
+    SQLFreeHandle(SQL_HANDLE_ENV, env_);
+}
+
+bool ProveedorOdbc::Ajustar(const AjustesSesion& ajustes, Errors& errores) {
+    tiempoComando_ = ajustes.tiempoComando;
+    if (dialecto_ != SqlServer)
+        return true;
+    const SQLULEN nivel =
+        ajustes.aislamiento == 256 ? SQL_TXN_READ_UNCOMMITTED : SQL_TXN_READ_COMMITTED;
+    if (!SQL_SUCCEEDED(SQLSetConnectAttr(dbc_, SQL_ATTR_TXN_ISOLATION,
+                                         reinterpret_cast<SQLPOINTER>(nivel), 0))) {
+        Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+        return false;
+    }
+    if (ajustes.baseDefecto.trimmed().isEmpty())
+        return true;
+    std::u16string base = Ancho(ajustes.baseDefecto.trimmed());
+    if (SQL_SUCCEEDED(SQLSetConnectAttrW(dbc_, SQL_ATTR_CURRENT_CATALOG, Sql(base),
+                                         SQLINTEGER(base.size() * sizeof(char16_t)))))
+        return true;
+    Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+    return false;
+}
+
+// A batch may give several results: row counts add up and the last rowset is kept. Every
+// statement's messages are collected, as the server runs the rest of a batch after most
+// errors.
+bool ProveedorOdbc::Resultados(SQLHSTMT stmt, SQLRETURN rc, Resultado* resultado, long* afectados,
+                               Errors& errores) {
+    bool ok = true;
+    long total = 0;
+    while (rc != SQL_NO_DATA) {
+        if (rc == SQL_ERROR || rc == SQL_INVALID_HANDLE) {
+            ok = false;
+            // A driver that reports nothing has no further results to give either.
+            if (!Diagnosticos(SQL_HANDLE_STMT, stmt, errores))
+                break;
+        } else {
+            SQLSMALLINT columnas = 0;
+            SQLNumResultCols(stmt, &columnas);
+            if (columnas > 0 && resultado) {
+                Resultado r;
+                DescribirColumnas(stmt, columnas, r.columnas);
+                ok = LeerFilas(stmt, r, errores) && ok;
+                *resultado = std::move(r);
+            } else if (columnas == 0) {
+                SQLLEN n = 0;
+                if (SQL_SUCCEEDED(SQLRowCount(stmt, &n)) && n > 0)
+                    total += long(n);
+            }
+        }
+        rc = SQLMoreResults(stmt);
+    }
+    if (afectados)
+        *afectados = total;
+    return ok;
+}
+
+bool ProveedorOdbc::Correr(const QString& sql, const QVariantList& valores, Resultado* resultado,
+                           long* afectados, Errors& errores) {
+    SQLHSTMT stmt = SQL_NULL_HSTMT;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &stmt))) {
+        Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+        return false;
+    }
+    SQLSetStmtAttr(stmt, SQL_ATTR_QUERY_TIMEOUT,
+                   reinterpret_cast<SQLPOINTER>(SQLULEN(qMax(0, tiempoComando_))), 0);
+    std::u16string texto = Ancho(sql);
+    std::vector<Parametro> parametros(valores.size());
+    SQLRETURN rc = SQL_SUCCESS;
+    if (valores.isEmpty()) {
+        rc = SQLExecDirectW(stmt, Sql(texto), SQLINTEGER(texto.size()));
+    } else {
+        rc = SQLPrepareW(stmt, Sql(texto), SQLINTEGER(texto.size()));
+        for (int i = 0; SQL_SUCCEEDED(rc) && i < valores.size(); ++i)
+            rc = Vincular(stmt, SQLUSMALLINT(i + 1), valores[i], parametros[i]);
+        if (SQL_SUCCEEDED(rc))
+            rc = SQLExecute(stmt);
+    }
+    const bool ok = Resultados(stmt, rc, resultado, afectados, errores);
+    SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+    return ok;
+}
+
+bool ProveedorOdbc::Ejecutar(const QString& sql, long* afectados, Errors& errores) {
+    return Correr(sql, {}, nullptr, afectados, errores);
+}
+
+bool ProveedorOdbc::Consultar(const QString& sql, Resultado& resultado, Errors& errores) {
+    resultado = Resultado();
+    return Correr(sql, {}, &resultado, nullptr, errores);
+}
+
+// Rows are read whole: the server's own cursor would hold locks while the user browses.
+bool ProveedorOdbc::ConsultarPorFilas(const QString& sql, std::unique_ptr<FilasEnCurso>& filas,
+                                      Resultado& resultado, Errors& errores) {
+    filas.reset();
+    return Consultar(sql, resultado, errores);
+}
+
+bool ProveedorOdbc::EjecutarNativo(const QString& sql, const QVariantList& valores, long* afectados,
+                                   Errors& errores) {
+    return Correr(sql, valores, nullptr, afectados, errores);
+}
+
+bool ProveedorOdbc::IniciarTransaccion(Errors& errores) {
+    if (nivelTransaccion_ == 0 &&
+        !SQL_SUCCEEDED(SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT,
+                                         reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0))) {
+        Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+        return false;
+    }
+    ++nivelTransaccion_;
+    return true;
+}
+
+bool ProveedorOdbc::Terminar(SQLSMALLINT como, Errors& errores) {
+    if (nivelTransaccion_ == 0) {
+        errores.Add(ErrorDelProveedor(E_FAIL_, 3902, QStringLiteral("25000"),
+                                      QStringLiteral("No hay ninguna transacción activa.")));
+        return false;
+    }
+    if (como == SQL_COMMIT && --nivelTransaccion_ > 0)
+        return true;
+    nivelTransaccion_ = 0;
+    const bool ok = SQL_SUCCEEDED(SQLEndTran(SQL_HANDLE_DBC, dbc_, como));
+    if (!ok)
+        Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+    SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON),
+                      0);
+    return ok;
+}
+
+bool ProveedorOdbc::ConfirmarTransaccion(Errors& errores) {
+    return Terminar(SQL_COMMIT, errores);
+}
+
+bool ProveedorOdbc::DeshacerTransaccion(Errors& errores) {
+    return Terminar(SQL_ROLLBACK, errores);
+}
+
+bool ProveedorOdbc::Catalogo(const std::function<SQLRETURN(SQLHSTMT)>& llamada,
+                             Resultado& resultado, Errors& errores) {
+    SQLHSTMT stmt = SQL_NULL_HSTMT;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &stmt))) {
+        Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+        return false;
+    }
+    const bool ok = Resultados(stmt, llamada(stmt), &resultado, nullptr, errores);
+    SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+    return ok;
+}
+
+bool ProveedorOdbc::Esquema(int tipo, const QVariantList& restricciones, Resultado& resultado,
+                            Errors& errores) {
+    resultado = Resultado();
+    if (tipo != adSchemaTables && tipo != adSchemaColumns) {
+        errores.Add(
+            ErrorDelProveedor(E_FAIL_, 0, QStringLiteral("HYC00"),
+                              QStringLiteral("El proveedor no admite el esquema %1.").arg(tipo)));
+        return false;
+    }
+    // Restrictions are in the catalog function's own order: catalog, schema, table and then
+    // type or column; an empty one restricts nothing.
+    std::u16string r[4];
+    for (int i = 0; i < 4; ++i)
+        r[i] = Ancho(restricciones.value(i).toString());
+    const auto arg = [&r](int i) { return r[i].empty() ? nullptr : Sql(r[i]); };
+    const auto largo = [&r](int i) { return SQLSMALLINT(r[i].empty() ? 0 : r[i].size()); };
+    Resultado crudo;
+    const bool ok = Catalogo(
+        [&](SQLHSTMT stmt) {
+            return tipo == adSchemaTables ? SQLTablesW(stmt, arg(0), largo(0), arg(1), largo(1),
+                                                       arg(2), largo(2), arg(3), largo(3))
+                                          : SQLColumnsW(stmt, arg(0), largo(0), arg(1), largo(1),
+                                                        arg(2), largo(2), arg(3), largo(3));
+        },
+        crudo, errores);
+    if (ok)
+        resultado = tipo == adSchemaTables ? EsquemaTablas(crudo) : EsquemaColumnas(crudo);
+    return ok;
+}
+
+QStringList ProveedorOdbc::ClavePrimaria(const QString& tabla) {
+    std::u16string nombre = Ancho(tabla);
+    Resultado claves;
+    Errors errores;
+    Catalogo(
+        [&](SQLHSTMT stmt) {
+            return SQLPrimaryKeysW(stmt, nullptr, 0, nullptr, 0, Sql(nombre),
+                                   SQLSMALLINT(nombre.size()));
+        },
+        claves, errores);
+    std::sort(claves.filas.begin(), claves.filas.end(),
+              [](const auto& a, const auto& b) { return a.value(4).toInt() < b.value(4).toInt(); });
+    QStringList columnas;
+    for (const auto& fila : claves.filas)
+        columnas << fila.value(3).toString();
+    return columnas;
+}
+
+} // namespace ado

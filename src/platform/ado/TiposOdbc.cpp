@@ -1,0 +1,122 @@
+#include "platform/ado/TiposOdbc.h"
+
+#include "platform/ado/AdoTipos.h"
+
+#include <QDateTime>
+
+namespace ado {
+namespace {
+
+int TipoTexto(SQLSMALLINT tipoSql) {
+    switch (tipoSql) {
+    case SQL_CHAR:
+        return adChar;
+    case SQL_WCHAR:
+        return adWChar;
+    case SQL_VARCHAR:
+        return adVarChar;
+    case SQL_LONGVARCHAR:
+        return adLongVarChar;
+    case SQL_WLONGVARCHAR:
+        return adLongVarWChar;
+    default:
+        return adVarWChar;
+    }
+}
+
+QDateTime Fecha(const QString& texto) {
+    const QString base = texto.left(19);
+    QDateTime dt = QDateTime::fromString(base, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!dt.isValid())
+        dt = QDateTime(QDate::fromString(base.left(10), Qt::ISODate), QTime(0, 0));
+    return dt;
+}
+
+QVariant Convertir(const QString& texto, const Columna& c) {
+    switch (c.tipo) {
+    case adChar:
+    case adWChar:
+        return texto.leftJustified(int(c.tamano), ' ');
+    case adBoolean:
+        return texto.trimmed() != QLatin1String("0");
+    case adSmallInt:
+    case adInteger:
+    case adTinyInt:
+    case adUnsignedTinyInt:
+        return texto.trimmed().toInt();
+    case adBigInt:
+        return texto.trimmed().toLongLong();
+    case adCurrency:
+    case adNumeric:
+    case adDouble:
+    case adSingle:
+        return texto.trimmed().toDouble();
+    case adDBTimeStamp:
+    case adDBDate:
+        return Fecha(texto);
+    default:
+        return texto;
+    }
+}
+
+} // namespace
+
+int TipoAdoDeOdbc(SQLSMALLINT tipoSql, SQLULEN tamano, SQLSMALLINT escala) {
+    switch (tipoSql) {
+    case SQL_BIT:
+        return adBoolean;
+    case SQL_TINYINT:
+        return adUnsignedTinyInt;
+    case SQL_SMALLINT:
+        return adSmallInt;
+    case SQL_INTEGER:
+        return adInteger;
+    case SQL_BIGINT:
+        return adBigInt;
+    case SQL_REAL:
+        return adSingle;
+    case SQL_FLOAT:
+    case SQL_DOUBLE:
+        return adDouble;
+    case SQL_DECIMAL:
+    case SQL_NUMERIC:
+        return escala == 4 && (tamano == 19 || tamano == 10) ? adCurrency : adNumeric;
+    case SQL_TYPE_TIMESTAMP:
+    case SQL_DATETIME:
+        return adDBTimeStamp;
+    case SQL_TYPE_DATE:
+        return adDBDate;
+    case SQL_TYPE_TIME:
+        return adDBTime;
+    default:
+        return TipoTexto(tipoSql);
+    }
+}
+
+bool LeerValorOdbc(SQLHSTMT stmt, SQLUSMALLINT columna, const Columna& descripcion,
+                   QVariant& valor) {
+    QString texto;
+    SQLWCHAR trozo[1024];
+    for (;;) {
+        SQLLEN largo = 0;
+        const SQLRETURN rc = SQLGetData(stmt, columna, SQL_C_WCHAR, trozo, sizeof trozo, &largo);
+        if (rc == SQL_NO_DATA)
+            break;
+        if (!SQL_SUCCEEDED(rc))
+            return false;
+        if (largo == SQL_NULL_DATA) {
+            valor = QVariant();
+            return true;
+        }
+        const qsizetype enTrozo = largo == SQL_NO_TOTAL || largo >= SQLLEN(sizeof trozo)
+                                      ? qsizetype(sizeof trozo / sizeof(SQLWCHAR) - 1)
+                                      : qsizetype(largo / sizeof(SQLWCHAR));
+        texto += QString::fromUtf16(reinterpret_cast<const char16_t*>(trozo), enTrozo);
+        if (rc == SQL_SUCCESS)
+            break;
+    }
+    valor = Convertir(texto, descripcion);
+    return true;
+}
+
+} // namespace ado

@@ -1,0 +1,121 @@
+#include "platform/ado/AdoTipos.h"
+#include "platform/ado/TiposOdbc.h"
+#include "platform/errors/ErrorEjecucion.h"
+#include "support/BaseDePrueba.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+
+using namespace ado;
+
+namespace {
+
+// The server path cannot meet a real server here: its plumbing is driven through the driver
+// manager against the SQLite ODBC driver, with statements both engines accept.
+class ProveedorOdbc : public BaseDePrueba {
+protected:
+    void SetUp() override {
+        Crear(R"(
+CREATE TABLE ASIENTOS (TC CHAR(4) NOT NULL, NUMERO INTEGER NOT NULL, FECHA DATETIME,
+    IMPORTE DECIMAL(19,4), CONCILIADO BIT, DETALLE VARCHAR(60), PRIMARY KEY (TC, NUMERO));
+INSERT INTO ASIENTOS VALUES ('NC', 1, '2026-12-01 10:30:00', 1234.5678, 1, 'D''Angelo');
+INSERT INTO ASIENTOS VALUES ('NC', 2, NULL, NULL, 0, NULL);
+)");
+        cnn.Close();
+        cnn.Open("Driver=SQLite3;Database=" + Archivo() + ";");
+    }
+    int Contar() { return Filas("SELECT COUNT(*) FROM ASIENTOS").value(0).toInt(); }
+};
+
+TEST_F(ProveedorOdbc, LosTiposDelControladorLleganComoLosDelProveedor) {
+    Recordset rs;
+    rs.Open("SELECT TC, NUMERO, FECHA, IMPORTE, CONCILIADO, DETALLE FROM ASIENTOS ORDER BY NUMERO",
+            cnn);
+    EXPECT_EQ(rs.Fields(1).Type(), adInteger);
+    EXPECT_EQ(rs.Fields(2).Type(), adDBTimeStamp);
+    EXPECT_EQ(rs.Fields(4).Type(), adBoolean);
+    EXPECT_EQ(rs.Fields(1).Value().toInt(), 1);
+    EXPECT_EQ(rs.Fields(2).Value().toDateTime(), QDateTime(QDate(2026, 12, 1), QTime(10, 30)));
+    EXPECT_DOUBLE_EQ(rs.Fields(3).Value().toDouble(), 1234.5678);
+    EXPECT_EQ(rs.Fields(4).Value().metaType().id(), QMetaType::Bool);
+    EXPECT_EQ(rs.Fields(5).Value().toString(), "D'Angelo");
+    rs.MoveNext();
+    for (int c : {2, 3, 5})
+        EXPECT_TRUE(rs.Fields(c).Value().isNull()) << c;
+    EXPECT_FALSE(rs.Fields(4).Value().toBool());
+}
+
+// This driver reports CHAR and DECIMAL as text: what a server reports is checked on the
+// mapping itself.
+TEST(TiposOdbc, ElDineroYLosTextosFijosDelServidorTienenSuTipo) {
+    EXPECT_EQ(TipoAdoDeOdbc(SQL_CHAR, 4, 0), adChar);
+    EXPECT_EQ(TipoAdoDeOdbc(SQL_WVARCHAR, 60, 0), adVarWChar);
+    EXPECT_EQ(TipoAdoDeOdbc(SQL_DECIMAL, 19, 4), adCurrency);
+    EXPECT_EQ(TipoAdoDeOdbc(SQL_DECIMAL, 10, 4), adCurrency);
+    EXPECT_EQ(TipoAdoDeOdbc(SQL_DECIMAL, 18, 2), adNumeric);
+    EXPECT_EQ(TipoAdoDeOdbc(SQL_BIT, 1, 0), adBoolean);
+    EXPECT_EQ(TipoAdoDeOdbc(SQL_TYPE_TIMESTAMP, 23, 3), adDBTimeStamp);
+}
+
+TEST_F(ProveedorOdbc, UnaSentenciaErroneaDejaElErrorDelServidorSinLanzar) {
+    long afectados = -1;
+    EXPECT_NO_THROW(cnn.Execute("UPDATE NO_EXISTE SET X = 1", &afectados));
+    ASSERT_GT(cnn.Errors().Count(), 0);
+    EXPECT_NE(cnn.Errors().Item(0).NativeError, 0);
+    EXPECT_EQ(cnn.Errors().Item(0).SQLState.size(), 5);
+    EXPECT_TRUE(cnn.Errors().Item(0).Description.contains("NO_EXISTE"));
+    EXPECT_EQ(afectados, 0);
+    cnn.Execute("UPDATE ASIENTOS SET DETALLE = 'x'", &afectados);
+    EXPECT_EQ(cnn.Errors().Count(), 0);
+    EXPECT_EQ(afectados, 2);
+}
+
+TEST_F(ProveedorOdbc, LaTransaccionDeTextoSeDeshaceTrasUnFalloEnLaMismaConexion) {
+    Ejecutar("BEGIN TRANSACTION");
+    Ejecutar("INSERT INTO ASIENTOS (TC, NUMERO) VALUES ('NC', 3)");
+    cnn.Execute("INSERT INTO ASIENTOS (TC, NUMERO) VALUES ('NC', 1)");
+    EXPECT_GT(cnn.Errors().Count(), 0);
+    EXPECT_EQ(Contar(), 3);
+    Ejecutar("ROLLBACK");
+    EXPECT_EQ(Contar(), 2);
+
+    cnn.BeginTrans();
+    Ejecutar("DELETE FROM ASIENTOS");
+    cnn.RollbackTrans();
+    EXPECT_EQ(Contar(), 2);
+}
+
+TEST_F(ProveedorOdbc, ElEsquemaSaleDeLasFuncionesDeCatalogo) {
+    Recordset rs;
+    cnn.OpenSchema(adSchemaTables, rs, {QVariant(), QVariant(), "ASIENTOS"});
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.Fields("TABLE_TYPE").Value().toString(), "TABLE");
+    cnn.OpenSchema(adSchemaColumns, rs, {QVariant(), QVariant(), "ASIENTOS", "NUMERO"});
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.Fields("ORDINAL_POSITION").Value().toInt(), 2);
+    EXPECT_EQ(rs.Fields("DATA_TYPE").Value().toInt(), adInteger);
+    EXPECT_FALSE(rs.Fields("IS_NULLABLE").Value().toBool());
+    EXPECT_EQ(cnn.ClavePrimaria("ASIENTOS"), QStringList({"TC", "NUMERO"}));
+}
+
+TEST_F(ProveedorOdbc, UnServidorQueNoRespondeDaElErrorDelProveedorEnSeguida) {
+    Connection otra;
+    QElapsedTimer reloj;
+    reloj.start();
+    for (const QString& cadena :
+         {QString("PROVIDER=SQLOLEDB;Server=127.0.0.1,1;Database =X;UId=u;Pwd=p;"),
+          QString("Provider=OraOLEDB.Oracle.1;Data Source=NO_CONFIGURADO;User Id=u;Password=p;")}) {
+        try {
+            otra.Open(cadena);
+            ADD_FAILURE() << cadena.toStdString();
+        } catch (const ErrorEjecucion&) {
+            ASSERT_GT(otra.Errors().Count(), 0);
+            EXPECT_TRUE(otra.Errors().Item(0).Description.startsWith(
+                "No se puede conectar con el servidor"))
+                << otra.Errors().Item(0).Description.toStdString();
+        }
+    }
+    EXPECT_LT(reloj.elapsed(), 10000);
+}
+
+} // namespace
