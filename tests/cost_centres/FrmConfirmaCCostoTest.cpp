@@ -1,0 +1,202 @@
+#include "cost_centres/FrmConfirmaCCosto.h"
+
+#include "platform/controls/FlexGrid.h"
+#include "session/DemoModGlobal.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Confirmacion : public DemoConectada {
+protected:
+    void SetUp() override {
+        DemoConectada::SetUp();
+        ModGlobal::CantidadDecimales = QStringLiteral("2");
+        ModGlobal::UNegocio = QStringLiteral("   1");
+    }
+    void TearDown() override {
+        ClsCCosto::CrearConfirmacion = nullptr;
+        DemoConectada::TearDown();
+    }
+    // Each data row as its five cells.
+    QStringList Grilla() const {
+        QStringList filas;
+        for (int r = 1; r < dlg.FgCCosto->Rows(); ++r) {
+            QStringList celdas;
+            for (int c = 0; c < 5; ++c)
+                celdas << dlg.FgCCosto->TextMatrix(r, c);
+            filas << celdas.join(u'|');
+        }
+        return filas;
+    }
+    void Correr(QString script) {
+        DB_Dll::Instancia().EjecutaConsultaSQL(script);
+        ASSERT_EQ(DB_Dll::Instancia().gCnn.Errors().Count(), 0)
+            << DB_Dll::Instancia().gCnn.Errors().Item(0).Description.toStdString();
+    }
+    QString Script(const QString& secuencia = "3") {
+        return dlg.SCriptCCosto("2026", "77", "D", "CPRA", "   1", "21/08/2026", secuencia);
+    }
+    FrmConfirmaCCosto dlg;
+};
+
+// The account's own split, by the user's business unit when it has one, or the distribution
+// table the account names, with that table chosen in the combo box.
+TEST_F(Confirmacion, CargaLaDistribucionDeLaCuenta) {
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
+    EXPECT_TRUE(dlg.gHayCCostos());
+    EXPECT_EQ(Grilla(), QStringList({"1|0003|Depósito Central|60,00|600,00",
+                                     "2|0004|Logística y Distribución|40,00|400,00"}));
+    EXPECT_EQ(dlg.lblCuenta->text(), "5210101 Fletes y Acarreos");
+    EXPECT_EQ(dlg.lblImporte->text(), "1000");
+
+    dlg.CargarCcostos("5220101", Currency::DesdeEntero(200), {}, {});
+    EXPECT_EQ(Grilla(),
+              QStringList({"1|0001|Administración|70,00|140,00", "2|0002|Comercial|30,00|60,00"}));
+    ModGlobal::UNegocio = QStringLiteral("9");
+    dlg.CargarCcostos("5220101", Currency::DesdeEntero(200), {}, {});
+    EXPECT_EQ(Grilla(), QStringList({"1|0001|Administración|100,00|200,00"}));
+
+    dlg.CargarCcostos("5210102", Currency::DesdeEntero(50), {}, {});
+    EXPECT_EQ(dlg.cboTablasDist->currentText(),
+              "D001    - Distribución comercial - Publicidad y promociones");
+    EXPECT_EQ(Grilla(),
+              QStringList({"1|0001|Administración|20,00|10,00", "2|0002|Comercial|80,00|40,00"}));
+    EXPECT_EQ(dlg.cboTablasDist->count(), 2);
+    dlg.cboTablasDist->setCurrentIndex(0);
+    emit dlg.cboTablasDist->activated(0);
+    EXPECT_TRUE(Grilla().isEmpty());
+}
+
+// An account that uses cost centres but has no split shows itself with an empty grid; one
+// that uses none leaves everything alone.
+TEST_F(Confirmacion, CuentaSinDistribucion) {
+    Ejecutar("UPDATE MA_CUENTAS SET USACCOSTOS = 1 WHERE CODIGO = '1110101'");
+    dlg.CargarCcostos("1110101", Currency::DesdeEntero(10), {}, {});
+    EXPECT_FALSE(dlg.gHayCCostos());
+    EXPECT_TRUE(dlg.lblCuenta->text().startsWith("1110101 "));
+    dlg.CargarCcostos("1120201", Currency::DesdeEntero(10), {}, {});
+    EXPECT_TRUE(dlg.lblCuenta->text().startsWith("1110101 "));
+    EXPECT_FALSE(dlg.gHayCCostos());
+    EXPECT_EQ(Script(), "");
+}
+
+// A script the caller holds gives back only this account's rows, whatever line breaks it
+// uses, and no blank rows.
+TEST_F(Confirmacion, CargaDelScriptSoloLaCuenta) {
+    const auto fila = [](const char* cuenta, const char* cc, const char* porc) {
+        return SentenciaCCosto(
+            {"2026", "5", "D", "CPRA", "   1", "01/02/2026", cuenta, "1", cc, porc, "0"});
+    };
+    const QString guion = "\r\n" + fila("5210101", "0003", "33.33") + "\r\n" +
+                          fila("5220101", "0001", "100") + "\n" + fila("5210101", "0004", "66.67") +
+                          "\r";
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(300), {}, guion);
+    EXPECT_EQ(Grilla(), QStringList({"1|0003|Depósito Central|33,33|99,99",
+                                     "2|0004|Logística y Distribución|66,67|200,01"}));
+}
+
+// Each usable row becomes one statement, the last row first; rows without a cost centre or a
+// positive share write nothing. The script runs on the database.
+TEST_F(Confirmacion, ScriptDeLasFilas) {
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
+    dlg.FgCCosto->SetRows(5);
+    dlg.FgCCosto->SetTextMatrix(3, 4, "10");
+    dlg.FgCCosto->SetTextMatrix(4, 1, "0001");
+    dlg.FgCCosto->SetTextMatrix(4, 3, "0");
+    ContadorSecuencia = 0;
+    const QString s = Script();
+    EXPECT_EQ(ContadorSecuencia, 2);
+    ContadorSecuencia = 0;
+    EXPECT_EQ(s, "INSERT INTO MV_ASIENTOSCCOSTO (PERIODO,[NUMERO ASIENTO],[DEBE-HABER],Tipo_Reg,"
+                 "Moneda,Fecha,MES_OPERATIVO,CUENTA,SECUENCIA,CCosto,Porcentaje,Importe) VALUES "
+                 "('2026',77,'D','CPRA','   1','21/08/2026',8,'5210101',3,'0004',40,400)\r\n"
+                 "INSERT INTO MV_ASIENTOSCCOSTO (PERIODO,[NUMERO ASIENTO],[DEBE-HABER],Tipo_Reg,"
+                 "Moneda,Fecha,MES_OPERATIVO,CUENTA,SECUENCIA,CCosto,Porcentaje,Importe) VALUES "
+                 "('2026',77,'D','CPRA','   1','21/08/2026',8,'5210101',3,'0003',60,600)\r\n");
+    Correr(s);
+    EXPECT_EQ(
+        Leer("SELECT SUM(IMPORTE) FROM MV_ASIENTOSCCOSTO WHERE [NUMERO ASIENTO] = 77").toDouble(),
+        1000);
+}
+
+// A complete split whose flag is set needs no confirmation, its shares summed exactly; an
+// incomplete one, or a flag not set, does.
+TEST_F(Confirmacion, PideConfirmacion) {
+    Ejecutar("DELETE FROM MA_CUENTASCCOSTO WHERE CODIGO = '5210101'");
+    Ejecutar("INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, VARIABLEPORUD, "
+             "PIDECONFIRMACION) VALUES ('5210101','0001',33.33,0,1),('5210101','0002',33.33,0,1),"
+             "('5210101','0003',33.34,0,1)");
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
+    EXPECT_FALSE(dlg.Pideconfirmacion());
+    dlg.FgCCosto->SetTextMatrix(3, 3, "33,33");
+    EXPECT_TRUE(dlg.Pideconfirmacion());
+    Ejecutar("UPDATE MA_CUENTASCCOSTO SET PIDECONFIRMACION = NULL WHERE CODIGO = '5210101'");
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
+    EXPECT_TRUE(dlg.Pideconfirmacion());
+    dlg.CargarCcostos("5210102", Currency::DesdeEntero(1000), {}, {});
+    EXPECT_TRUE(dlg.Pideconfirmacion());
+    Ejecutar("UPDATE MA_CUENTAS_CCDIST SET PIDECONFIRMACION = 1");
+    EXPECT_FALSE(dlg.Pideconfirmacion());
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+// The cost-centre script confirms through the dialog: the user accepts one line, cancels the
+// next, and the rows accepted run on the database.
+TEST_F(Confirmacion, ElScriptConfirmaConElDialogo) {
+    InstalarConfirmacionCCosto();
+    const QString parametro = ModGlobal::ParametroAdicional = QStringLiteral("abc");
+    ClsCCosto c;
+    QString linea = "5210102|1000|D||01/02/2026|NCPE|0001|00000007|X|";
+    ASSERT_TRUE(c.HayCuentasCC2(linea, {}));
+    guion.AccionesModales.push_back([](QWidget& w) {
+        auto& d = static_cast<FrmConfirmaCCosto&>(w);
+        EXPECT_EQ(d.LblTitulo->text(), "NCPE 0001-00000007 X");
+        QTest::mouseClick(d.CmdAceptar, Qt::LeftButton);
+    });
+    QString s = c.SCriptCCosto(true, {});
+    EXPECT_EQ(guion.VentanasModales.size(), 1u);
+    EXPECT_EQ(s.count("INSERT INTO MV_ASIENTOSCCOSTO"), 2);
+    Correr(c.ActualizaHayCuentasCC2(s, "88", "4"));
+    EXPECT_EQ(Leer("SELECT COUNT(*) FROM MV_ASIENTOSCCOSTO WHERE [NUMERO ASIENTO] = 88").toInt(),
+              2);
+    guion.AccionesModales.push_back([](QWidget& w) {
+        QTest::mouseClick(static_cast<FrmConfirmaCCosto&>(w).CmdCancelar, Qt::LeftButton);
+    });
+    EXPECT_EQ(c.SCriptCCosto(true, {}), "CANCELADO");
+    EXPECT_EQ(ModGlobal::ParametroAdicional, parametro);
+}
+
+// Acceptance needs every cost centre valid and the amounts within half a unit of the total;
+// a refused one explains the sums and keeps the dialog open.
+TEST_F(Confirmacion, Aceptacion) {
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
+    dlg.FgCCosto->SetRows(4);
+    dlg.FgCCosto->SetTextMatrix(2, 4, "399,50");
+    dlg.CmdAceptar_Click();
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_EQ(guion.Mensajes[0].Titulo, "ATENCIÓN");
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("    Importe = 999,50\r\n"));
+    dlg.FgCCosto->SetTextMatrix(2, 4, "399,51");
+    dlg.FijarCancelar(true);
+    dlg.CmdAceptar_Click();
+    EXPECT_FALSE(dlg.gCancelar());
+    dlg.FgCCosto->SetTextMatrix(2, 1, "0003");
+    EXPECT_FALSE(dlg.ValidaGrilla());
+    EXPECT_EQ(guion.Mensajes.back().Texto, "El Centro de Costo se repite en la línea 2");
+    dlg.FgCCosto->SetTextMatrix(2, 1, "0009");
+    EXPECT_FALSE(dlg.ValidaGrilla());
+    EXPECT_EQ(guion.Mensajes.back().Texto, "El Centro de Costo ingresado es inexistente.");
+
+    dlg.CargarCcostos("1120201", Currency(), {}, {});
+    Currency p, i;
+    EXPECT_TRUE(dlg.Validato(p, i));
+    dlg.lblImporte->setText("0,4");
+    EXPECT_FALSE(dlg.Validato(p, i));
+}
+
+} // namespace
