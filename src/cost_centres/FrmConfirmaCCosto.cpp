@@ -1,5 +1,6 @@
 #include "cost_centres/FrmConfirmaCCosto.h"
 
+#include "lookup/Lib_ClsCons3.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ado/TokenSql.h"
 #include "platform/controls/FlexGrid.h"
@@ -10,6 +11,7 @@
 #include "platform/runtime/Numeros.h"
 #include "platform/runtime/Texto.h"
 #include "platform/runtime/ValorTexto.h"
+#include "platform/suite/UtilControles.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
 #include "session/ModGlobal.h"
@@ -85,6 +87,7 @@ FrmConfirmaCCosto::FrmConfirmaCCosto() {
     Conectar(CmdCancelar, &QPushButton::clicked, "CmdCancelar_Click",
              [this] { CmdCancelar_Click(); });
     SetBotonCancelar(CmdCancelar);
+    ConectarEdicion();
 }
 
 FrmConfirmaCCosto::~FrmConfirmaCCosto() = default;
@@ -356,9 +359,12 @@ QString FrmConfirmaCCosto::SCriptCCosto(const QString& Periodo, const QString& N
 // ---- Checks and closing --------------------------------------------------------------------
 
 void FrmConfirmaCCosto::TextPropiedades(CajaTexto& Texto, int Columna) {
+    if (Columna == 0 || Columna == 2)
+        return;
     static const char* const campos[] = {"Linea", "CCosto", "Descripcion", "Porcentaje", "Importe"};
     Texto.SetDataField(QString::fromLatin1(campos[Columna]));
     Texto.SetMaxLength(Columna == 1 ? 4 : 0);
+    Texto.SetTag(Columna == 1 ? QStringLiteral("CCOSTO") : QString());
 }
 
 // Rows with neither a cost centre nor an amount are left blank by the user's editing; they
@@ -509,4 +515,188 @@ void FrmConfirmaCCosto::CmdCancelar_Click() {
 
 void InstalarConfirmacionCCosto() {
     ClsCCosto::CrearConfirmacion = [] { return std::make_unique<FrmConfirmaCCosto>(); };
+}
+
+// ---- Cell editing --------------------------------------------------------------------------
+
+void FrmConfirmaCCosto::ConectarEdicion() {
+    controles::FlexGrid& g = *FgCCosto;
+    g.Click = [this] { FgCCosto_Configurar(); };
+    g.EnterCell = [this] {
+        FgCCosto_Configurar();
+        if (!txtEdit2->isVisible())
+            txtEdit2->SetText(QString());
+    };
+    g.LeaveCell = [this] { Devolver(); };
+    g.GotFocus = [this] { Devolver(); };
+    g.DblClick = [this] { MsflexGridEdt(32); };
+    g.KeyPress = [this](int& KeyAscii) { MsflexGridEdt(KeyAscii); };
+    g.KeyDown = [this](int& KeyCode, int) { MsflexKey(KeyCode); };
+    txtEdit2->GotFocus = [this] {
+        TextPropiedades(*txtEdit2, FgCCosto->Col());
+        txtEdit2->SetBackColor(0xFFFF00L);
+    };
+    txtEdit2->LostFocus = [this] {
+        txtEdit2->SetBackColor(0xFFFFFFL);
+        txtEdit2->SetForeColor(0);
+    };
+    txtEdit2->KeyDown = [this](int& KeyCode, int) { txtEdit2_KeyDown(KeyCode); };
+    txtEdit2->KeyPress = [this](int& KeyAscii) { txtEdit2_KeyPress(KeyAscii); };
+    Conectar(cmdConsultar, &QPushButton::clicked, "cmdConsultar_Click",
+             [this] { cmdConsultar_Click(); });
+}
+
+void FrmConfirmaCCosto::FgCCosto_Configurar() {
+    TextPropiedades(*txtEdit2, FgCCosto->Col());
+}
+
+void FrmConfirmaCCosto::Form_KeyDown(int& keyCode, int) {
+    if (keyCode == 113)
+        CmdAceptar_Click();
+    else if (keyCode == 116)
+        cmdConsultar_Click();
+}
+
+void FrmConfirmaCCosto::MsflexGridEdt(int KeyAscii) {
+    controles::FlexGrid& g = *FgCCosto;
+    if (g.Col() == 0 || g.Col() == 2) {
+        g.SetCol(g.Col() + 1);
+        return;
+    }
+    const bool tecla = KeyAscii < 0 || KeyAscii > 32;
+    txtEdit2->SetText(tecla ? QString(QChar(KeyAscii)) : g.Text());
+    txtEdit2->setGeometry(g.CellLeft() / TwipsPorPixel, g.CellTop() / TwipsPorPixel,
+                          APixeles(g.CellWidth()), APixeles(g.CellHeight()));
+    txtEdit2->show();
+    // Esc belongs to the box while it is open: it discards the edit, not the dialog.
+    SetBotonCancelar(nullptr);
+    MostrarFilaCortada();
+    txtEdit2->setFocus();
+    txtEdit2->SetSelStart(tecla ? 1 : 1000);
+}
+
+void FrmConfirmaCCosto::MostrarFilaCortada() {
+    controles::FlexGrid& g = *FgCCosto;
+    if (g.CellTop() + g.CellHeight() > ATwips(g.height()))
+        g.SetTopRow(g.TopRow() + 1);
+}
+
+void FrmConfirmaCCosto::OcultarCaja() {
+    txtEdit2->hide();
+    SetBotonCancelar(CmdCancelar);
+}
+
+bool FrmConfirmaCCosto::Juzgar() {
+    const int fila = FgCCosto->Row();
+    QStringList antes;
+    for (int c = 0; c < FgCCosto->Cols(); ++c)
+        antes << FgCCosto->TextMatrix(fila, c);
+    TextPropiedades(*txtEdit2, FgCCosto->Col());
+    CampoValida(*txtEdit2);
+    if (ErrorValidacion)
+        for (int c = 0; c < antes.size(); ++c)
+            FgCCosto->SetTextMatrix(fila, c, antes[c]);
+    return !ErrorValidacion;
+}
+
+void FrmConfirmaCCosto::Devolver() {
+    if (!txtEdit2->isVisible())
+        return;
+    OcultarCaja();
+    if (Juzgar())
+        FgCCosto->SetText(txtEdit2->Text());
+}
+
+void FrmConfirmaCCosto::MsflexKey(int& KeyCode) {
+    controles::FlexGrid& g = *FgCCosto;
+    if (KeyCode == 46 && g.Rows() >= 2) {
+        if (g.Row() > 1) {
+            g.RemoveItem(g.Row());
+        } else {
+            for (int c = 0; c < g.Cols(); ++c)
+                g.SetTextMatrix(1, c, QString());
+        }
+    } else if (KeyCode == 35) {
+        focusNextChild();
+    } else if (KeyCode == 45) {
+        g.SetRows(g.Rows() + 1);
+        g.SetTextMatrix(g.Rows() - 1, 0, QString::number(g.Rows() - 1));
+    }
+}
+
+void FrmConfirmaCCosto::txtEdit2_KeyDown(int& KeyCode) {
+    const int tecla = KeyCode;
+    if (tecla == 27 || tecla == 13 || tecla == 38 || tecla == 40)
+        KeyCode = 0; // the box's own keys: none of them may reach the grid beneath it
+    if (tecla == 27) {
+        // A discarded edit leaves the row as it was: nothing is checked or recomputed.
+        OcultarCaja();
+        FgCCosto->setFocus();
+        return;
+    }
+    // Up and Down move on from the box as Enter does, besides the suite's advance keys.
+    if (!UtilControles::Instancia().TipoTecla(tecla) && tecla != 38 && tecla != 40)
+        return;
+    if (Juzgar())
+        EditKeyCode(tecla);
+}
+
+void FrmConfirmaCCosto::EditKeyCode(int KeyCode) {
+    controles::FlexGrid& g = *FgCCosto;
+    if (KeyCode == 13 || KeyCode == 38 || KeyCode == 40) {
+        g.setFocus();
+        Devolver();
+    }
+    if (KeyCode == 13) {
+        if (g.Col() == 4)
+            SiguienteFila();
+        else
+            g.SetCol(g.Col() == 1 ? 3 : g.Col() + 1);
+    } else if (KeyCode == 38 && g.Row() > g.FixedRows()) {
+        g.SetRow(g.Row() - 1);
+    } else if (KeyCode == 40 && g.Row() < g.Rows() - 1) {
+        g.SetRow(g.Row() + 1);
+        g.SetCol(0);
+    }
+    MostrarFilaCortada();
+}
+
+void FrmConfirmaCCosto::SiguienteFila() {
+    controles::FlexGrid& g = *FgCCosto;
+    if (g.Row() >= g.Rows() - 1) {
+        g.SetRows(g.Rows() + 1);
+        g.SetTextMatrix(g.Rows() - 1, 0, QString::number(g.Rows() - 1));
+    }
+    g.SetRow(g.Row() + 1);
+    g.SetCol(1);
+}
+
+void FrmConfirmaCCosto::txtEdit2_KeyPress(int& KeyAscii) {
+    TextPropiedades(*txtEdit2, FgCCosto->Col());
+    if (FgCCosto->Col() > 0 && (KeyAscii == ',' || KeyAscii == '.')) {
+        KeyAscii = UtilControles::Instancia().SeparadorDecimal().at(0).unicode();
+        if (vb::Trim(txtEdit2->Text()).contains(QChar(KeyAscii)))
+            KeyAscii = 0;
+    } else if (KeyAscii == 13) {
+        KeyAscii = 0;
+    }
+}
+
+void FrmConfirmaCCosto::cmdConsultar_Click() {
+    if (!vb::Iguales(txtEdit2->Tag(), QStringLiteral("CCOSTO")))
+        return;
+    Lib_ClsCons3& consultas = Lib_ClsCons3::Instancia();
+    consultas.CampoDevuelto = QStringLiteral("Codigo");
+    consultas.ConsultaSearch(QStringLiteral("SELECT Codigo, DESCRIPCION FROM Ta_Ccosto ORDER BY "
+                                            "Codigo"),
+                             nullptr, {}, nullptr, nullptr, {}, true);
+    const QString codigo = vb::Trim(vb::ValorTexto(consultas.ValorDevuelto));
+    if (codigo.isEmpty())
+        return;
+    txtEdit2->SetText(codigo);
+    txtEdit2->show();
+    SetBotonCancelar(nullptr);
+    txtEdit2->setFocus();
+    int tecla = 13;
+    txtEdit2_KeyDown(tecla);
 }

@@ -50,6 +50,8 @@ public:
     void TextPropiedades(CajaTexto& Texto, int Columna);
     void CmdAceptar_Click();
     void CmdCancelar_Click();
+    // The cost-centre lookup, for the edit box set up for the cost-centre column.
+    void cmdConsultar_Click();
 
     QLabel* LblTitulo;
     QLabel* lblCuenta;
@@ -64,6 +66,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_KeyDown(int& keyCode, int shift) override;
 
 private:
     void CrearControles();
@@ -81,6 +84,23 @@ private:
     bool RechazarCCosto(const QString& V);
     void Rechazar(const QString& Mensaje);
     bool FilaUsada(int Fila) const;
+
+    // ---- Cell editing: one box floats over the current cell ----
+    void ConectarEdicion();
+    void MsflexGridEdt(int KeyAscii);
+    void MsflexKey(int& KeyCode);
+    void EditKeyCode(int KeyCode);
+    void txtEdit2_KeyDown(int& KeyCode);
+    void txtEdit2_KeyPress(int& KeyAscii);
+    void FgCCosto_Configurar();
+    // The box's text goes into its cell, only while the box is shown and only when it passes
+    // the checks; the box is hidden either way.
+    void Devolver();
+    // The checks on the box's text; a refusal leaves the row's cells as they were.
+    bool Juzgar();
+    void OcultarCaja();
+    void SiguienteFila();
+    void MostrarFilaCortada();
 
     bool hayCCostos_ = false;
     bool cancelar_ = false;

@@ -1,8 +1,13 @@
 #include "cost_centres/FrmConfirmaCCosto.h"
 
+#include "lookup/Lib_ClsCons3.h"
+#include "lookup/Lib_FrmCons3Tree.h"
 #include "platform/controls/FlexGrid.h"
+#include "platform/controls/TreeView.h"
+#include "platform/forms/CajaTexto.h"
 #include "session/DemoModGlobal.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -197,6 +202,111 @@ TEST_F(Confirmacion, Aceptacion) {
     EXPECT_TRUE(dlg.Validato(p, i));
     dlg.lblImporte->setText("0,4");
     EXPECT_FALSE(dlg.Validato(p, i));
+}
+
+} // namespace
+
+namespace {
+
+// The dialog on the screen, typed into as the user does: each key goes to whatever control
+// holds the focus.
+class Edicion : public Confirmacion {
+protected:
+    void SetUp() override {
+        Confirmacion::SetUp();
+        dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
+        dlg.show();
+        dlg.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    }
+    void Ir(int fila, int columna) {
+        dlg.FgCCosto->setFocus();
+        dlg.FgCCosto->SetRow(fila);
+        dlg.FgCCosto->SetCol(columna);
+    }
+    void Teclas(const QString& texto) {
+        for (QChar c : texto)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+    void Tecla(Qt::Key tecla) { QTest::keyClick(QApplication::focusWidget(), tecla); }
+    QString Celda(int fila, int columna) { return dlg.FgCCosto->TextMatrix(fila, columna); }
+};
+
+// A share typed and entered recomputes the amount and moves on; a refused value keeps the box
+// open and the row as it was; Esc discards the edit without touching the row.
+TEST_F(Edicion, EditaUnaCelda) {
+    Ir(1, 3);
+    Teclas("25");
+    EXPECT_TRUE(dlg.txtEdit2->isVisible());
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(Unidos(Celda(1, 3), Celda(1, 4), dlg.FgCCosto->Col()), "25,00|250,00|4");
+    EXPECT_FALSE(dlg.txtEdit2->isVisible());
+
+    Teclas("2000");
+    Tecla(Qt::Key_Return);
+    EXPECT_TRUE(dlg.txtEdit2->isVisible());
+    EXPECT_EQ(guion.Mensajes.back().Texto, "El importe no puede ser mayor al importe total!!!");
+    Tecla(Qt::Key_Escape);
+    EXPECT_FALSE(dlg.txtEdit2->isVisible());
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(Unidos(Celda(1, 3), Celda(1, 4)), "25,00|250,00");
+
+    Ir(2, 4);
+    Teclas("100");
+    Tecla(Qt::Key_Escape);
+    EXPECT_EQ(Unidos(Celda(2, 3), Celda(2, 4)), "40,00|400,00");
+    Teclas("1.5.");
+    EXPECT_EQ(dlg.txtEdit2->Text(), "1,5");
+    Tecla(Qt::Key_Up);
+    EXPECT_EQ(Unidos(Celda(2, 3), Celda(2, 4), dlg.FgCCosto->Row()), "0,15|1,50|1");
+}
+
+// A refused value left behind by moving to another cell never reaches its cell.
+TEST_F(Edicion, ValorRechazadoNoLlegaALaCelda) {
+    Ir(1, 1);
+    Teclas("0004");
+    dlg.FgCCosto->SetRow(2);
+    EXPECT_EQ(guion.Mensajes.back().Texto, "El Centro de Costo se repite en la línea 2");
+    EXPECT_EQ(Unidos(Celda(1, 1), Celda(1, 2)), "0003|Depósito Central");
+    EXPECT_FALSE(dlg.txtEdit2->isVisible());
+}
+
+// Insert appends a numbered row, Enter on the last amount too; Delete removes a row or
+// blanks the first; blank rows do not stop the acceptance by F2.
+TEST_F(Edicion, FilasYAceptacion) {
+    Ir(2, 4);
+    Tecla(Qt::Key_Return);
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(Unidos(dlg.FgCCosto->Rows(), dlg.FgCCosto->Row(), dlg.FgCCosto->Col(), Celda(3, 0)),
+              "4|3|1|3");
+    Tecla(Qt::Key_Insert);
+    EXPECT_EQ(Unidos(dlg.FgCCosto->Rows(), Celda(4, 0)), "5|4");
+    Tecla(Qt::Key_Delete);
+    EXPECT_EQ(dlg.FgCCosto->Rows(), 4);
+    dlg.FijarCancelar(true);
+    Tecla(Qt::Key_F2);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_FALSE(dlg.gCancelar());
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+// F5 on the cost-centre column picks a code from the tree: it is checked, described and the
+// cursor moves on to the share; a cancelled lookup changes nothing.
+TEST_F(Edicion, ConsultaDeCentrosDeCosto) {
+    Ir(2, 1);
+    guion.AccionesModales.push_back(
+        [](QWidget& w) { static_cast<Lib_FrmCons3Tree&>(w).CmdCancelar_Click(); });
+    Tecla(Qt::Key_F5);
+    EXPECT_EQ(Unidos(Celda(2, 1), dlg.FgCCosto->Col()), "0004|1");
+    guion.AccionesModales.push_back([](QWidget& w) {
+        auto& arbol = static_cast<Lib_FrmCons3Tree&>(w);
+        arbol.TreeV->SetSelectedItem(arbol.TreeV->Nodes().Item("A0001"));
+        arbol.CmdAceptar_Click();
+    });
+    Tecla(Qt::Key_F5);
+    EXPECT_EQ(Unidos(Celda(2, 1), Celda(2, 2), dlg.FgCCosto->Col()), "0001|Administración|3");
+    EXPECT_TRUE(guion.Mensajes.empty());
+    Lib_ClsCons3::Instancia() = Lib_ClsCons3();
 }
 
 } // namespace
