@@ -508,6 +508,13 @@ void FrmConfirmaCCosto::CmdAceptar_Click() {
            vbCritical + vbOKOnly, QStringLiteral("ATENCIÓN"));
 }
 
+// The window's close box cancels, as the Cancelar button does. The window is not unloaded: the
+// script that created it owns it and reads it once it is hidden.
+void FrmConfirmaCCosto::Form_Unload(bool& cancel) {
+    cancel = true;
+    CmdCancelar_Click();
+}
+
 void FrmConfirmaCCosto::CmdCancelar_Click() {
     cancelar_ = true;
     Hide();

@@ -67,6 +67,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_KeyDown(int& keyCode, int shift) override;
+    void Form_Unload(bool& cancel) override;
 
 private:
     void CrearControles();

@@ -173,6 +173,12 @@ TEST_F(Confirmacion, ElScriptConfirmaConElDialogo) {
         QTest::mouseClick(static_cast<FrmConfirmaCCosto&>(w).CmdCancelar, Qt::LeftButton);
     });
     EXPECT_EQ(c.SCriptCCosto(true, {}), "CANCELADO");
+    // Closing the window cancels too, and leaves the window to the script that owns it.
+    guion.AccionesModales.push_back([](QWidget& w) {
+        w.close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
+    EXPECT_EQ(c.SCriptCCosto(true, {}), "CANCELADO");
     EXPECT_EQ(ModGlobal::ParametroAdicional, parametro);
 }
 
@@ -307,6 +313,27 @@ TEST_F(Edicion, ConsultaDeCentrosDeCosto) {
     EXPECT_EQ(Unidos(Celda(2, 1), Celda(2, 2), dlg.FgCCosto->Col()), "0001|Administración|3");
     EXPECT_TRUE(guion.Mensajes.empty());
     Lib_ClsCons3::Instancia() = Lib_ClsCons3();
+}
+
+// A heading is refused once its description is shown; the row keeps its former cells. Delete
+// on the first row blanks it, and the blank row is no repeat for the acceptance.
+TEST_F(Edicion, TituloYFilaEnBlanco) {
+    Ejecutar("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION, TITULO) VALUES ('0100', 'Ventas', 1)");
+    Ir(2, 1);
+    Teclas("0100");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(guion.Mensajes.back().Texto, "El centro de Costos es Titulo, seleccione otro!");
+    EXPECT_EQ(Unidos(Celda(2, 1), Celda(2, 2)), "0004|Logística y Distribución");
+    Tecla(Qt::Key_Escape);
+    Ir(1, 1);
+    Tecla(Qt::Key_Delete);
+    EXPECT_EQ(Unidos(dlg.FgCCosto->Rows(), Celda(1, 0), Celda(1, 1), Celda(1, 4)), "3|||");
+    dlg.FgCCosto->SetRows(4);
+    dlg.FgCCosto->SetTextMatrix(2, 4, "1000");
+    guion.Mensajes.clear();
+    Tecla(Qt::Key_F2);
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_FALSE(dlg.isVisible());
 }
 
 } // namespace
