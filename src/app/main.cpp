@@ -1,4 +1,5 @@
 #include "audit/frmAuditoria.h"
+#include "cost_centres/FrmConfirmaCCosto.h"
 #include "detail_pages/FabricaVentanas.h"
 #include "entries/FormularioAsiento.h"
 #include "platform/browser/NavegadorWeb.h"
@@ -33,6 +34,7 @@ int main(int argc, char* argv[]) {
     InstalarInformeErrores(InformarError);
     InstalarVentanasDetalle();
     InstalarFormularioAsiento();
+    InstalarConfirmacionCCosto();
     Instancia<frmAuditoria>().Show();
     return aplicacion.exec();
 }

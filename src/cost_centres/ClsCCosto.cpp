@@ -227,6 +227,19 @@ bool ClsCCosto::HayCuentasCC2(QString& LineaVariables, const QString& CCostoActu
     return true;
 }
 
+std::optional<FilaCCosto> LeerFilaCCosto(const QString& Sentencia) {
+    const std::optional<Insercion> ins =
+        LeerInsercion(Sentencia, QStringLiteral("MV_ASIENTOSCCOSTO"));
+    if (!ins)
+        return std::nullopt;
+    const auto v = [&](const char* columna) {
+        return ClsCCosto::ValorColumna(ins->Columnas, ins->Valores, QString::fromLatin1(columna));
+    };
+    return FilaCCosto{v("PERIODO"), v("NUMERO ASIENTO"), v("DEBE-HABER"), v("Tipo_Reg"),
+                      v("Moneda"),  v("Fecha"),          v("CUENTA"),     v("SECUENCIA"),
+                      v("CCosto"),  v("Porcentaje"),     v("Importe")};
+}
+
 // ---- The script ----------------------------------------------------------------------------
 
 FilaCCosto ClsCCosto::Fila(const LineaPendienteCC& l, const QString& Cuenta,

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // One journal line whose account is split over cost centres, with the cost centre and share
@@ -61,6 +62,9 @@ struct FilaCCosto {
 // Texts quoted with their apostrophes doubled; the entry number and SECUENCIA bare (a number
 // or its placeholder); the share and amount as plain numbers with "." for decimals.
 QString SentenciaCCosto(const FilaCCosto& Fila);
+// A row statement read back, its values as their literals read; nothing when the text is no
+// INSERT into MV_ASIENTOSCCOSTO.
+std::optional<FilaCCosto> LeerFilaCCosto(const QString& Sentencia);
 
 // Finds the journal lines whose account is split over cost centres and writes their rows of
 // MV_ASIENTOSCCOSTO as a script, which the caller runs with the entry it belongs to.
@@ -97,6 +101,7 @@ public:
     const std::vector<LineaPendienteCC>& PendientesCC() const { return pendientes_; }
 
 private:
+    friend std::optional<FilaCCosto> LeerFilaCCosto(const QString& Sentencia);
     // Position (from 1) of the first name equal to Campo, letter case aside; 0 when none.
     static long PosicionCampo(const QString& Texto, const QString& Campo, const QString& Separador);
     // The value under the column named Columna; empty when no column has that name.

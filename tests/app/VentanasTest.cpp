@@ -1,6 +1,7 @@
 #include "TextosCortados.h"
 #include "audit/frmAuditoria.h"
 #include "audit/frmCambioEstado.h"
+#include "cost_centres/FrmConfirmaCCosto.h"
 #include "detail_pages/FrmAuditoriaCBTECTABLE.h"
 #include "detail_pages/FrmAuditoriaCBTEDetalle.h"
 #include "detail_pages/FrmAuditoriaPopUp.h"
@@ -198,6 +199,13 @@ const Ventana Ventanas[] = {
      }},
     {"FrmAsientoNDPRoNCPE", &VentanasDemo::AsientoDiferencia},
     {"frmAcceso", &VentanasDemo::Cargada<frmAcceso>},
+    {"FrmConfirmaCCosto",
+     [](VentanasDemo& t) {
+         FrmConfirmaCCosto d;
+         d.CargarCcostos("5210102", Currency::DesdeEntero(8883), {}, {});
+         d.FijarTitulo("NCPE 0001-00000007 X");
+         t.Revisar(d);
+     }},
 };
 
 TEST_P(VentanasDemo, NingunTextoQuedaCortado) {

@@ -14,7 +14,8 @@ namespace {
 // parts its library links.
 const QMap<QString, QStringList>& Permitidas() {
     static const QMap<QString, QStringList> tabla = {
-        {"app", {"detail_pages", "entries", "audit", "lookup", "session", "platform"}},
+        {"app",
+         {"detail_pages", "entries", "cost_centres", "audit", "lookup", "session", "platform"}},
         {"detail_pages", {"audit", "lookup", "session", "platform"}},
         {"entries", {"audit", "lookup", "session", "platform"}},
         {"audit", {"lookup", "session", "platform"}},

@@ -1,0 +1,709 @@
+#include "cost_centres/FrmConfirmaCCosto.h"
+
+#include "lookup/Lib_ClsCons3.h"
+#include "platform/ado/Recordset.h"
+#include "platform/ado/TokenSql.h"
+#include "platform/controls/FlexGrid.h"
+#include "platform/dialogs/Dialogos.h"
+#include "platform/errors/Procedimiento.h"
+#include "platform/forms/CajaTexto.h"
+#include "platform/forms/Twips.h"
+#include "platform/runtime/Numeros.h"
+#include "platform/runtime/Texto.h"
+#include "platform/runtime/ValorTexto.h"
+#include "platform/suite/UtilControles.h"
+#include "platform/suite/UtilGeneral.h"
+#include "session/DB_Dll.h"
+#include "session/ModGlobal.h"
+#include "session/ModGlobalUtilidades.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace {
+
+const UtilGeneral& Util() {
+    return UtilGeneral::Instancia();
+}
+
+QString Texto(const QVariant& valor) {
+    return Util().ValorCampo(valor);
+}
+
+// A quoted literal for the queries: the codes come from the user and from stored rows.
+QString Literal(const QString& texto) {
+    return "'" + ado::DoblarApostrofos(texto) + "'";
+}
+
+QString Moneda(double valor) {
+    return ModGlobal::FmtMoneda(vb::ValorTexto(valor), -1);
+}
+
+QString ItemTabla(ado::Recordset& rs) {
+    return Texto(rs.Fields("Codigo").Value()) + "    - " + Texto(rs.Fields("Nombre").Value()) +
+           " - " + Texto(rs.Fields("Concepto").Value());
+}
+
+QString Descripcion(const QString& codigo) {
+    return Texto(DB_Dll::Instancia().DatosTabla(QStringLiteral("TA_CCOSTO"), codigo,
+                                                QStringLiteral("DESCRIPCION"),
+                                                QStringLiteral("CODIGO"), 8, {}, true));
+}
+
+RutinaError Tratamiento(const QString& rutina) {
+    return [rutina](const ErrorEjecucion& error, const QString&) {
+        return ComoAccionError(DB_Dll::Instancia().TratamientoErrores(error, QVariant(), rutina));
+    };
+}
+
+// A query read whole; the recordset is closed again however the reading ends.
+class Lectura {
+public:
+    explicit Lectura(QString sql) { abierto_ = DB_Dll::Instancia().AbrirRecordset(sql, rs_); }
+    ~Lectura() { DB_Dll::Instancia().CierraRecordset(rs_); }
+    bool HayFila() { return abierto_ && !rs_.Eof(); }
+    ado::Recordset& operator*() { return rs_; }
+    ado::Recordset* operator->() { return &rs_; }
+
+private:
+    ado::Recordset rs_;
+    bool abierto_ = false;
+};
+
+} // namespace
+
+FrmConfirmaCCosto::FrmConfirmaCCosto() {
+    setObjectName(QStringLiteral("FrmConfirmaCCosto"));
+    SetCaption(QStringLiteral("Confirmación de Centros de Costo"));
+    SetAreaCliente(7800, 4920);
+    SetKeyPreview(true);
+    CrearControles();
+    Conectar(cboTablasDist, &QComboBox::activated, "cboTablasDist_Click",
+             [this] { cboTablasDist_Click(); });
+    Conectar(CmdAceptar, &QPushButton::clicked, "CmdAceptar_Click", [this] { CmdAceptar_Click(); });
+    Conectar(CmdCancelar, &QPushButton::clicked, "CmdCancelar_Click",
+             [this] { CmdCancelar_Click(); });
+    SetBotonCancelar(CmdCancelar);
+    ConectarEdicion();
+}
+
+FrmConfirmaCCosto::~FrmConfirmaCCosto() = default;
+
+void FrmConfirmaCCosto::CrearControles() {
+    const auto etiqueta = [this](int left, int top, int width, bool gris) {
+        auto* l = new QLabel(this);
+        Colocar(*l, left, top, width, 285);
+        l->setAutoFillBackground(gris);
+        return l;
+    };
+    LblTitulo = etiqueta(120, 120, 7560, true);
+    lblCuenta = etiqueta(120, 480, 5160, false);
+    lblImporte = etiqueta(5400, 480, 2280, false);
+    for (QLabel* l : {lblCuenta, lblImporte}) {
+        l->setText(QStringLiteral("..."));
+        QFont negrita = l->font();
+        negrita.setBold(true);
+        l->setFont(negrita);
+    }
+    cboTablasDist = new QComboBox(this);
+    Colocar(*cboTablasDist, 120, 840, 7560, 315);
+    FgCCosto = new controles::FlexGrid(this);
+    Colocar(*FgCCosto, 120, 1260, 7560, 2760);
+    txtEdit2 = new CajaTexto(FgCCosto);
+    txtEdit2->hide();
+    LblMensaje = etiqueta(120, 4080, 7560, true);
+    const auto boton = [this](const QString& caption, int left) {
+        auto* b = new QPushButton(caption, this);
+        Colocar(*b, left, 4440, 1680, 375);
+        b->setAutoDefault(false);
+        return b;
+    };
+    cmdConsultar = boton(QStringLiteral("[F5]  Consultar"), 120);
+    CmdAceptar = boton(QStringLiteral("[F2]  Aceptar"), 4200);
+    CmdCancelar = boton(QStringLiteral("[ESC] Cancelar"), 6000);
+}
+
+// The session's ParametroAdicional is left as it is: this dialog reads none of it, and other
+// windows of the run rely on it as given.
+void FrmConfirmaCCosto::Form_Load() {
+    Util().IniciarFormulario(*this);
+    ModGlobal::PrepararFormulario(*this);
+    Inicializa();
+    CargarTablasDist();
+}
+
+void FrmConfirmaCCosto::Inicializa() {
+    const RutinaError rutina = [](const ErrorEjecucion& error,
+                                  const QString& procedimiento) -> AccionError {
+        if (error.Number() == 5)
+            return AccionError::Ignorar;
+        return Tratamiento(procedimiento)(error, {});
+    };
+    EjecutarPasos(QStringLiteral("Inicializa"), rutina, {[&] { MSFLEX_InicializaCC(); }});
+}
+
+void FrmConfirmaCCosto::MSFLEX_InicializaCC() {
+    controles::FlexGrid& g = *FgCCosto;
+    g.SetCols(5);
+    g.SetRows(1);
+    const QStringList titulos{"Línea", "C.Costo", "Descripción", "Porcentaje", "Importe"};
+    for (int c = 0; c < 5; ++c)
+        g.SetTextMatrix(0, c, titulos[c]);
+    const QFontMetrics medida(font());
+    const auto ancho = [&](int x) { return ATwips(medida.horizontalAdvance(QString(x, u'X'))); };
+    g.SetColWidth(0, ancho(6));
+    g.SetColWidth(1, ancho(8));
+    g.SetColWidth(4, ancho(10));
+    g.SetColWidth(3, ancho(10));
+    g.SetColWidth(2, ATwips(g.width()) - g.ColWidth(0) - g.ColWidth(1) - g.ColWidth(3) -
+                         g.ColWidth(4) - 400);
+}
+
+void FrmConfirmaCCosto::CargarTablasDist() {
+    cboTablasDist->clear();
+    cboTablasDist->addItem(QString());
+    Lectura rs(QStringLiteral("SELECT CODIGO,NOMBRE,CONCEPTO FROM MA_CUENTAS_CCDIST GROUP BY "
+                              "CODIGO,NOMBRE,CONCEPTO ORDER BY CODIGO"));
+    for (; rs.HayFila(); rs->MoveNext())
+        cboTablasDist->addItem(ItemTabla(*rs));
+}
+
+void FrmConfirmaCCosto::cboTablasDist_Click() {
+    const QString codigo = vb::Left(cboTablasDist->currentText(), 4);
+    MSFLEX_InicializaCC();
+    Lectura rs("SELECT * FROM MA_CUENTAS_CCDIST WHERE CODIGO=" + Literal(codigo));
+    for (; rs.HayFila(); rs->MoveNext()) {
+        const QString cc = vb::Trim(Texto(rs->Fields("CCosto").Value()));
+        const QString porcentaje = vb::Trim(Texto(rs->Fields("Porcentaje").Value()));
+        AgregarFila(cc, porcentaje, Total());
+        FgCCosto->SetTextMatrix(FgCCosto->Rows() - 1, 3, porcentaje);
+    }
+}
+
+Currency FrmConfirmaCCosto::Total() const {
+    return Util().ValorMoneda(lblImporte->text());
+}
+
+void FrmConfirmaCCosto::FijarTitulo(const QString& Titulo) {
+    Load();
+    LblTitulo->setText(Titulo);
+}
+
+void FrmConfirmaCCosto::MostrarModal() {
+    Show(true);
+}
+
+void FrmConfirmaCCosto::MostrarCuenta(const QString& Cuenta, const Currency& Importe) {
+    lblCuenta->setText(Cuenta + " " +
+                       Texto(DB_Dll::Instancia().DatosTabla(
+                           QStringLiteral("MA_CUENTAS"), Cuenta, QStringLiteral("Descripcion"),
+                           QStringLiteral("Codigo"), 8, {}, true)));
+    lblImporte->setText(Importe.ATexto());
+}
+
+// A row numbered after its position, its amount the share of the total.
+void FrmConfirmaCCosto::AgregarFila(const QString& CCosto, const QString& Porcentaje,
+                                    const Currency& Total) {
+    controles::FlexGrid& g = *FgCCosto;
+    g.SetRows(g.Rows() + 1);
+    const int r = g.Rows() - 1;
+    g.SetTextMatrix(r, 0, QString::number(r));
+    g.SetTextMatrix(r, 1, CCosto);
+    g.SetTextMatrix(r, 2, Descripcion(CCosto));
+    g.SetTextMatrix(r, 3, ModGlobal::FmtMoneda(Porcentaje, -1));
+    g.SetTextMatrix(r, 4, Moneda(Total.ADouble() * Util().ValorMoneda(Porcentaje).ADouble() / 100));
+}
+
+// The account's own split: by the user's business unit when the account varies by unit and
+// the unit has rows, otherwise the fixed one.
+QString FrmConfirmaCCosto::ConsultaPropia(const QString& Cuenta) const {
+    const QString cuenta = Literal(vb::Trim(Cuenta));
+    bool porUnidad = false;
+    {
+        Lectura rs("SELECT * FROM MA_CUENTASCCOSTO WHERE CODIGO = " + cuenta);
+        if (rs.HayFila() && !rs->Fields("VARIABLEPORUD").Value().isNull())
+            porUnidad = rs->Fields("VARIABLEPORUD").Value().toBool();
+    }
+    const QString porUnidadSql =
+        "SELECT * FROM MA_CUENTASCCOSTO_UNEG WHERE CODIGO = " + cuenta +
+        " AND UNEGOCIO = " + Literal(Util().Rellenar(ModGlobal::UNegocio, 4));
+    if (porUnidad)
+        porUnidad = Lectura(porUnidadSql).HayFila();
+    return porUnidad ? porUnidadSql : "SELECT * FROM MA_CUENTASCCOSTO WHERE CODIGO = " + cuenta;
+}
+
+void FrmConfirmaCCosto::CargarCcostos(const QString& Cuenta, const Currency& Importe,
+                                      const QString& Dist, const QString& CCostoActual) {
+    Load();
+    CuentaCC = Cuenta;
+    hayCCostos_ = false;
+    if (Util().PruebaValor(vb::Trim(Cuenta)))
+        return;
+    if (!CCostoActual.isEmpty())
+        return CargarDelGuion(CCostoActual, Importe);
+    QString sql;
+    if (!Dist.isEmpty()) {
+        sql = "SELECT * FROM MA_CUENTAS_CCDIST WHERE CODIGO = " + Literal(Util().Rellenar(Dist, 4));
+    } else {
+        Lectura rs("SELECT CC_DIST FROM MA_CUENTAS WHERE CODIGO=" + Literal(CuentaCC));
+        if (rs.HayFila() && !vb::Trim(Texto(rs->Fields("CC_DIST").Value())).isEmpty())
+            sql = "SELECT * FROM MA_CUENTAS_CCDIST WHERE CODIGO = " +
+                  Literal(Texto(rs->Fields("CC_DIST").Value()));
+    }
+    const bool deTabla = !sql.isEmpty();
+    if (!deTabla)
+        sql = ConsultaPropia(Cuenta);
+    Lectura rs(sql);
+    if (!rs.HayFila()) {
+        if (DB_Dll::Instancia().ExisteEnTabla(
+                QStringLiteral("MA_CUENTAS"), Cuenta, QStringLiteral("CODIGO"), nullptr, 8,
+                "CODIGO=" + Literal(Cuenta) + " AND USACCOSTOS=1", true))
+            MostrarCuenta(Cuenta, Importe);
+        return;
+    }
+    MostrarCuenta(Cuenta, Importe);
+    if (deTabla)
+        SeleccionarTabla(ItemTabla(*rs));
+    MSFLEX_InicializaCC();
+    for (; !rs->Eof(); rs->MoveNext()) {
+        AgregarFila(vb::Trim(Texto(rs->Fields("CCOSTO").Value())),
+                    vb::ValorTexto(rs->Fields("PORCENTAJE").Value()), Importe);
+        hayCCostos_ = true;
+    }
+}
+
+void FrmConfirmaCCosto::SeleccionarTabla(const QString& Item) {
+    for (int i = 0; i < cboTablasDist->count(); ++i)
+        if (vb::Iguales(cboTablasDist->itemText(i), Item)) {
+            cboTablasDist->setCurrentIndex(i);
+            return;
+        }
+}
+
+// The rows a script of the caller holds for this account: the dialog opened again on a line
+// already split.
+void FrmConfirmaCCosto::CargarDelGuion(const QString& CCostoActual, const Currency& Importe) {
+    MostrarCuenta(CuentaCC, Importe);
+    MSFLEX_InicializaCC();
+    static const QRegularExpression finDeLinea(QStringLiteral("\r\n|\r|\n"));
+    for (const QString& linea : CCostoActual.split(finDeLinea)) {
+        const std::optional<FilaCCosto> fila = LeerFilaCCosto(linea);
+        if (!fila || vb::Trim(fila->Cuenta) != vb::Trim(CuentaCC))
+            continue;
+        AgregarFila(vb::Trim(fila->CCosto), vb::ValorTexto(fila->Porcentaje.toDouble()), Importe);
+        hayCCostos_ = true;
+    }
+}
+
+// ---- Whether the user must confirm ---------------------------------------------------------
+
+// The stored flag, read as a Boolean: set, a complete split needs no confirmation. A table
+// named by the account decides alone; otherwise the account's own split does.
+bool FrmConfirmaCCosto::ConfirmacionPedida() const {
+    QString tabla;
+    {
+        Lectura rs("SELECT CC_DIST FROM MA_CUENTAS WHERE CODIGO=" + Literal(CuentaCC));
+        if (rs.HayFila() && !vb::Trim(Texto(rs->Fields("CC_DIST").Value())).isEmpty())
+            tabla = Texto(rs->Fields("CC_DIST").Value());
+    }
+    const QString sql =
+        tabla.isEmpty()
+            ? "SELECT * FROM MA_CUENTASCCOSTO WHERE CODIGO = " + Literal(vb::Trim(CuentaCC))
+            : "SELECT PIDECONFIRMACION FROM MA_CUENTAS_CCDIST WHERE CODIGO=" + Literal(tabla);
+    Lectura rs(sql);
+    if (!rs.HayFila())
+        return true;
+    const QVariant bandera = rs->Fields("PIDECONFIRMACION").Value();
+    return bandera.isNull() || Texto(bandera).isEmpty() || !bandera.toBool();
+}
+
+bool FrmConfirmaCCosto::Pideconfirmacion() {
+    if (ConfirmacionPedida())
+        return true;
+    Currency suma;
+    for (int r = 1; r < FgCCosto->Rows(); ++r) {
+        const Currency p = Util().ValorMoneda(vb::Trim(FgCCosto->TextMatrix(r, 3)));
+        if (!vb::Trim(FgCCosto->TextMatrix(r, 1)).isEmpty() && p > Currency())
+            suma += p;
+    }
+    if (suma != Currency::DesdeEntero(100) || !ValidaGrilla())
+        return true;
+    Currency porc, importe;
+    return !Validato(porc, importe);
+}
+
+// ---- The rows written ----------------------------------------------------------------------
+
+QString FrmConfirmaCCosto::SCriptCCosto(const QString& Periodo, const QString& NumeroAsiento,
+                                        const QString& DH, const QString& TipoReg,
+                                        const QString& Moneda, const QString& Fecha,
+                                        const QString& Secuencia) {
+    QString texto;
+    for (int r = 1; r < FgCCosto->Rows(); ++r) {
+        const QString cc = vb::Trim(FgCCosto->TextMatrix(r, 1));
+        const QString porcentaje = vb::Trim(FgCCosto->TextMatrix(r, 3));
+        if (cc.isEmpty() || Util().ValorMoneda(porcentaje) <= Currency())
+            continue;
+        texto = SentenciaCCosto({Periodo, NumeroAsiento, DH, TipoReg, Moneda, Fecha, CuentaCC,
+                                 Secuencia, cc, porcentaje, FgCCosto->TextMatrix(r, 4)}) +
+                "\r\n" + texto;
+        if (ContadorSecuencia != -1)
+            ++ContadorSecuencia;
+    }
+    return texto;
+}
+
+// ---- Checks and closing --------------------------------------------------------------------
+
+void FrmConfirmaCCosto::TextPropiedades(CajaTexto& Texto, int Columna) {
+    if (Columna == 0 || Columna == 2)
+        return;
+    static const char* const campos[] = {"Linea", "CCosto", "Descripcion", "Porcentaje", "Importe"};
+    Texto.SetDataField(QString::fromLatin1(campos[Columna]));
+    Texto.SetMaxLength(Columna == 1 ? 4 : 0);
+    Texto.SetTag(Columna == 1 ? QStringLiteral("CCOSTO") : QString());
+}
+
+// Rows with neither a cost centre nor an amount are left blank by the user's editing; they
+// split nothing.
+bool FrmConfirmaCCosto::FilaUsada(int Fila) const {
+    return !vb::Trim(FgCCosto->TextMatrix(Fila, 1)).isEmpty() ||
+           !vb::Trim(FgCCosto->TextMatrix(Fila, 4)).isEmpty();
+}
+
+void FrmConfirmaCCosto::Rechazar(const QString& Mensaje) {
+    ErrorValidacion = true;
+    MsgBox(Mensaje, vbCritical + vbOKOnly, QStringLiteral("Aviso al operador..."));
+}
+
+void FrmConfirmaCCosto::CampoValida(CajaTexto& Texto) {
+    ErrorValidacion = false;
+    const QString V = vb::Trim(Texto.Text());
+    const QString F = vb::Trim(Texto.DataField());
+    EjecutarPasos(QStringLiteral("CAMPO_VALIDA"), Tratamiento(QStringLiteral("CAMPO_VALIDA")),
+                  {[&] {
+                      if (vb::Iguales(F, QStringLiteral("CCOSTO")))
+                          RechazarCCosto(V);
+                      else if (!RechazarValor(F, V) && !V.isEmpty() &&
+                               (vb::Iguales(F, QStringLiteral("Porcentaje")) ||
+                                vb::Iguales(F, QStringLiteral("Importe"))))
+                          Texto.SetText(Moneda(vb::CDbl(V)));
+                  }});
+}
+
+// A share or an amount; an accepted one recomputes its partner cell. A zero total gives a
+// zero share.
+bool FrmConfirmaCCosto::RechazarValor(const QString& Campo, const QString& V) {
+    const bool porcentaje = vb::Iguales(Campo, QStringLiteral("Porcentaje"));
+    if (!porcentaje && !vb::Iguales(Campo, QStringLiteral("Importe")))
+        return false;
+    const int fila = FgCCosto->Row();
+    if (V.isEmpty()) {
+        if (vb::Trim(FgCCosto->TextMatrix(fila, 1)).isEmpty())
+            return false;
+        Rechazar(porcentaje ? QStringLiteral("Debe ingresar un porcentaje!!!")
+                            : QStringLiteral("Debe ingresar un importe!!!"));
+        return true;
+    }
+    if (!vb::IsNumeric(V)) {
+        Rechazar(QStringLiteral("Debe ingresar un valor numérico!!!"));
+        return true;
+    }
+    const double valor = vb::CDbl(V);
+    const double total = Total().ADouble();
+    if (porcentaje) {
+        if (valor < 0 || valor > 100) {
+            Rechazar(QStringLiteral("El porcentaje debe ser un valor entre 0 y 100!!!"));
+            return true;
+        }
+        FgCCosto->SetTextMatrix(fila, 4, Moneda(total * valor / 100));
+        return false;
+    }
+    if (valor < 0)
+        Rechazar(QStringLiteral("Debe ingresar un valor positivo!!!"));
+    else if (Util().ValorMoneda(V) > Total())
+        Rechazar(QStringLiteral("El importe no puede ser mayor al importe total!!!"));
+    else
+        FgCCosto->SetTextMatrix(fila, 3, Moneda(total == 0 ? 0 : valor * 100 / total));
+    return ErrorValidacion;
+}
+
+bool FrmConfirmaCCosto::RechazarCCosto(const QString& V) {
+    const int fila = FgCCosto->Row();
+    if (V.isEmpty() && !vb::Trim(FgCCosto->TextMatrix(fila, 4)).isEmpty()) {
+        Rechazar(QStringLiteral("Debe ingresar un Centro de Costo."));
+        return true;
+    }
+    if (!V.isEmpty()) {
+        ado::Recordset rs;
+        if (!DB_Dll::Instancia().ExisteEnTabla(QStringLiteral("TA_CCOSTO"), V,
+                                               QStringLiteral("CODIGO"), &rs, 8, {}, true)) {
+            Rechazar(QStringLiteral("El Centro de Costo ingresado es inexistente."));
+            return true;
+        }
+        FgCCosto->SetTextMatrix(fila, 2, Texto(rs.Fields("Descripcion").Value()));
+        const QVariant titulo = rs.Fields("Titulo").Value();
+        if (!Texto(titulo).isEmpty() && titulo.toBool()) {
+            Rechazar(QStringLiteral("El centro de Costos es Titulo, seleccione otro!"));
+            return true;
+        }
+    }
+    for (int i = 1; i < FgCCosto->Rows(); ++i)
+        if (i != fila && FilaUsada(i) && vb::Iguales(vb::Trim(FgCCosto->TextMatrix(i, 1)), V)) {
+            Rechazar("El Centro de Costo se repite en la línea " + FgCCosto->TextMatrix(i, 0));
+            return true;
+        }
+    return false;
+}
+
+bool FrmConfirmaCCosto::ValidaGrilla() {
+    ErrorValidacion = false;
+    for (int i = 1; i < FgCCosto->Rows() && !ErrorValidacion; ++i) {
+        if (!FilaUsada(i))
+            continue;
+        FgCCosto->SetRow(i);
+        FgCCosto->SetCol(1);
+        txtEdit2->SetText(FgCCosto->TextMatrix(i, 1));
+        TextPropiedades(*txtEdit2, 1);
+        CampoValida(*txtEdit2);
+    }
+    return !ErrorValidacion;
+}
+
+bool FrmConfirmaCCosto::Validato(Currency& Porc, Currency& Importe) {
+    bool filas = false;
+    for (int i = 1; i < FgCCosto->Rows(); ++i) {
+        Importe += Util().ValorMoneda(FgCCosto->TextMatrix(i, 4));
+        Porc += Util().ValorMoneda(FgCCosto->TextMatrix(i, 3));
+        filas = filas || FilaUsada(i);
+    }
+    const Currency total = Util().ValorMoneda(ModGlobal::FmtMoneda(lblImporte->text(), -1));
+    if (!filas && total != Currency())
+        return false;
+    const Currency diferencia = total - Importe;
+    return (diferencia < Currency() ? -diferencia : diferencia) < Currency::DesdeEscalado(5000);
+}
+
+void FrmConfirmaCCosto::CmdAceptar_Click() {
+    if (!ValidaGrilla())
+        return;
+    Currency porc, importe;
+    if (Validato(porc, importe)) {
+        cancelar_ = false;
+        Hide();
+        return;
+    }
+    const QString total = ModGlobal::FmtMoneda(lblImporte->text(), -1);
+    MsgBox(QStringList{QStringLiteral("LOS DATOS ESTÁN FUERA DE LOS LÍMITES ESPERADOS!!!"),
+                       QString(), QStringLiteral("Valores esperados:"),
+                       QStringLiteral("    Porcentaje = 100.000"), "    Importe = " + total,
+                       QStringLiteral("Valores resultantes:"),
+                       "    Porcentaje = " + ModGlobal::FmtMoneda(porc.ATexto(), -1),
+                       "    Importe = " + ModGlobal::FmtMoneda(importe.ATexto(), -1), QString(),
+                       QStringLiteral("Por favor corrija los datos y vuelva a intentarlo.")}
+               .join(QStringLiteral("\r\n")),
+           vbCritical + vbOKOnly, QStringLiteral("ATENCIÓN"));
+}
+
+// The window's close box cancels, as the Cancelar button does. The window is not unloaded: the
+// script that created it owns it and reads it once it is hidden.
+void FrmConfirmaCCosto::Form_Unload(bool& cancel) {
+    cancel = true;
+    CmdCancelar_Click();
+}
+
+void FrmConfirmaCCosto::CmdCancelar_Click() {
+    cancelar_ = true;
+    Hide();
+}
+
+void InstalarConfirmacionCCosto() {
+    ClsCCosto::CrearConfirmacion = [] { return std::make_unique<FrmConfirmaCCosto>(); };
+}
+
+// ---- Cell editing --------------------------------------------------------------------------
+
+void FrmConfirmaCCosto::ConectarEdicion() {
+    controles::FlexGrid& g = *FgCCosto;
+    g.Click = [this] { FgCCosto_Configurar(); };
+    g.EnterCell = [this] {
+        FgCCosto_Configurar();
+        if (!txtEdit2->isVisible())
+            txtEdit2->SetText(QString());
+    };
+    g.LeaveCell = [this] { Devolver(); };
+    g.GotFocus = [this] { Devolver(); };
+    g.DblClick = [this] { MsflexGridEdt(32); };
+    g.KeyPress = [this](int& KeyAscii) { MsflexGridEdt(KeyAscii); };
+    g.KeyDown = [this](int& KeyCode, int) { MsflexKey(KeyCode); };
+    txtEdit2->GotFocus = [this] {
+        TextPropiedades(*txtEdit2, FgCCosto->Col());
+        txtEdit2->SetBackColor(0xFFFF00L);
+    };
+    txtEdit2->LostFocus = [this] {
+        txtEdit2->SetBackColor(0xFFFFFFL);
+        txtEdit2->SetForeColor(0);
+    };
+    txtEdit2->KeyDown = [this](int& KeyCode, int) { txtEdit2_KeyDown(KeyCode); };
+    txtEdit2->KeyPress = [this](int& KeyAscii) { txtEdit2_KeyPress(KeyAscii); };
+    Conectar(cmdConsultar, &QPushButton::clicked, "cmdConsultar_Click",
+             [this] { cmdConsultar_Click(); });
+}
+
+void FrmConfirmaCCosto::FgCCosto_Configurar() {
+    TextPropiedades(*txtEdit2, FgCCosto->Col());
+}
+
+void FrmConfirmaCCosto::Form_KeyDown(int& keyCode, int) {
+    if (keyCode == 113)
+        CmdAceptar_Click();
+    else if (keyCode == 116)
+        cmdConsultar_Click();
+}
+
+void FrmConfirmaCCosto::MsflexGridEdt(int KeyAscii) {
+    controles::FlexGrid& g = *FgCCosto;
+    if (g.Col() == 0 || g.Col() == 2) {
+        g.SetCol(g.Col() + 1);
+        return;
+    }
+    const bool tecla = KeyAscii < 0 || KeyAscii > 32;
+    txtEdit2->SetText(tecla ? QString(QChar(KeyAscii)) : g.Text());
+    txtEdit2->setGeometry(g.CellLeft() / TwipsPorPixel, g.CellTop() / TwipsPorPixel,
+                          APixeles(g.CellWidth()), APixeles(g.CellHeight()));
+    txtEdit2->show();
+    // Esc belongs to the box while it is open: it discards the edit, not the dialog.
+    SetBotonCancelar(nullptr);
+    MostrarFilaCortada();
+    txtEdit2->setFocus();
+    txtEdit2->SetSelStart(tecla ? 1 : 1000);
+}
+
+void FrmConfirmaCCosto::MostrarFilaCortada() {
+    controles::FlexGrid& g = *FgCCosto;
+    if (g.CellTop() + g.CellHeight() > ATwips(g.height()))
+        g.SetTopRow(g.TopRow() + 1);
+}
+
+void FrmConfirmaCCosto::OcultarCaja() {
+    txtEdit2->hide();
+    SetBotonCancelar(CmdCancelar);
+}
+
+bool FrmConfirmaCCosto::Juzgar() {
+    const int fila = FgCCosto->Row();
+    QStringList antes;
+    for (int c = 0; c < FgCCosto->Cols(); ++c)
+        antes << FgCCosto->TextMatrix(fila, c);
+    TextPropiedades(*txtEdit2, FgCCosto->Col());
+    CampoValida(*txtEdit2);
+    if (ErrorValidacion)
+        for (int c = 0; c < antes.size(); ++c)
+            FgCCosto->SetTextMatrix(fila, c, antes[c]);
+    return !ErrorValidacion;
+}
+
+void FrmConfirmaCCosto::Devolver() {
+    if (!txtEdit2->isVisible())
+        return;
+    OcultarCaja();
+    if (Juzgar())
+        FgCCosto->SetText(txtEdit2->Text());
+}
+
+void FrmConfirmaCCosto::MsflexKey(int& KeyCode) {
+    controles::FlexGrid& g = *FgCCosto;
+    if (KeyCode == 46 && g.Rows() >= 2) {
+        if (g.Row() > 1) {
+            g.RemoveItem(g.Row());
+        } else {
+            for (int c = 0; c < g.Cols(); ++c)
+                g.SetTextMatrix(1, c, QString());
+        }
+    } else if (KeyCode == 35) {
+        focusNextChild();
+    } else if (KeyCode == 45) {
+        g.SetRows(g.Rows() + 1);
+        g.SetTextMatrix(g.Rows() - 1, 0, QString::number(g.Rows() - 1));
+    }
+}
+
+void FrmConfirmaCCosto::txtEdit2_KeyDown(int& KeyCode) {
+    const int tecla = KeyCode;
+    if (tecla == 27 || tecla == 13 || tecla == 38 || tecla == 40)
+        KeyCode = 0; // the box's own keys: none of them may reach the grid beneath it
+    if (tecla == 27) {
+        // A discarded edit leaves the row as it was: nothing is checked or recomputed.
+        OcultarCaja();
+        FgCCosto->setFocus();
+        return;
+    }
+    // Up and Down move on from the box as Enter does, besides the suite's advance keys.
+    if (!UtilControles::Instancia().TipoTecla(tecla) && tecla != 38 && tecla != 40)
+        return;
+    if (Juzgar())
+        EditKeyCode(tecla);
+}
+
+void FrmConfirmaCCosto::EditKeyCode(int KeyCode) {
+    controles::FlexGrid& g = *FgCCosto;
+    if (KeyCode == 13 || KeyCode == 38 || KeyCode == 40) {
+        g.setFocus();
+        Devolver();
+    }
+    if (KeyCode == 13) {
+        if (g.Col() == 4)
+            SiguienteFila();
+        else
+            g.SetCol(g.Col() == 1 ? 3 : g.Col() + 1);
+    } else if (KeyCode == 38 && g.Row() > g.FixedRows()) {
+        g.SetRow(g.Row() - 1);
+    } else if (KeyCode == 40 && g.Row() < g.Rows() - 1) {
+        g.SetRow(g.Row() + 1);
+        g.SetCol(0);
+    }
+    MostrarFilaCortada();
+}
+
+void FrmConfirmaCCosto::SiguienteFila() {
+    controles::FlexGrid& g = *FgCCosto;
+    if (g.Row() >= g.Rows() - 1) {
+        g.SetRows(g.Rows() + 1);
+        g.SetTextMatrix(g.Rows() - 1, 0, QString::number(g.Rows() - 1));
+    }
+    g.SetRow(g.Row() + 1);
+    g.SetCol(1);
+}
+
+void FrmConfirmaCCosto::txtEdit2_KeyPress(int& KeyAscii) {
+    TextPropiedades(*txtEdit2, FgCCosto->Col());
+    if (FgCCosto->Col() > 0 && (KeyAscii == ',' || KeyAscii == '.')) {
+        KeyAscii = UtilControles::Instancia().SeparadorDecimal().at(0).unicode();
+        if (vb::Trim(txtEdit2->Text()).contains(QChar(KeyAscii)))
+            KeyAscii = 0;
+    } else if (KeyAscii == 13) {
+        KeyAscii = 0;
+    }
+}
+
+void FrmConfirmaCCosto::cmdConsultar_Click() {
+    if (!vb::Iguales(txtEdit2->Tag(), QStringLiteral("CCOSTO")))
+        return;
+    Lib_ClsCons3& consultas = Lib_ClsCons3::Instancia();
+    consultas.CampoDevuelto = QStringLiteral("Codigo");
+    consultas.ConsultaSearch(QStringLiteral("SELECT Codigo, DESCRIPCION FROM Ta_Ccosto ORDER BY "
+                                            "Codigo"),
+                             nullptr, {}, nullptr, nullptr, {}, true);
+    const QString codigo = vb::Trim(vb::ValorTexto(consultas.ValorDevuelto));
+    if (codigo.isEmpty())
+        return;
+    txtEdit2->SetText(codigo);
+    txtEdit2->show();
+    SetBotonCancelar(nullptr);
+    txtEdit2->setFocus();
+    int tecla = 13;
+    txtEdit2_KeyDown(tecla);
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "cost_centres/ClsCCosto.h"
+#include "platform/forms/Formulario.h"
+
+#include <QString>
+
+class CajaTexto;
+class QComboBox;
+class QLabel;
+class QPushButton;
+namespace controles {
+class FlexGrid;
+}
+
+// "Confirmación de Centros de Costo": how the amount of one journal line is split over cost
+// centres, one grid row per cost centre, for the user to confirm or correct. The cost-centre
+// script uses one fresh instance per pending line.
+class FrmConfirmaCCosto : public Formulario, public ConfirmacionCCosto {
+    Q_OBJECT
+public:
+    FrmConfirmaCCosto();
+    ~FrmConfirmaCCosto() override;
+
+    QString CuentaCC;
+
+    // ---- What the cost-centre script asks of the dialog ----
+    void CargarCcostos(const QString& Cuenta, const Currency& Importe, const QString& Dist,
+                       const QString& CCostoActual) override;
+    bool gHayCCostos() const override { return hayCCostos_; }
+    void FijarTitulo(const QString& Titulo) override;
+    bool Pideconfirmacion() override;
+    void MostrarModal() override;
+    bool gCancelar() const override { return cancelar_; }
+    void FijarCancelar(bool Cancelar) override { cancelar_ = Cancelar; }
+    QString SCriptCCosto(const QString& Periodo, const QString& NumeroAsiento, const QString& DH,
+                         const QString& TipoReg, const QString& Moneda, const QString& Fecha,
+                         const QString& Secuencia) override;
+
+    void MSFLEX_InicializaCC();
+    // Judges the edit box's text for the column its DataField names; a refusal is told to the
+    // user and leaves ErrorValidacion set.
+    void CampoValida(CajaTexto& Texto);
+    // Every row's cost centre checked again; false at the first refused one.
+    bool ValidaGrilla();
+    // The shares and amounts added to Porc and Importe; true when the amounts make the total
+    // within half a unit.
+    bool Validato(Currency& Porc, Currency& Importe);
+    // Sets the edit box up for a grid column: the column's name and the longest text it takes.
+    void TextPropiedades(CajaTexto& Texto, int Columna);
+    void CmdAceptar_Click();
+    void CmdCancelar_Click();
+    // The cost-centre lookup, for the edit box set up for the cost-centre column.
+    void cmdConsultar_Click();
+
+    QLabel* LblTitulo;
+    QLabel* lblCuenta;
+    QLabel* lblImporte;
+    QLabel* LblMensaje;
+    QComboBox* cboTablasDist;
+    controles::FlexGrid* FgCCosto;
+    CajaTexto* txtEdit2;
+    QPushButton* CmdAceptar;
+    QPushButton* CmdCancelar;
+    QPushButton* cmdConsultar;
+
+protected:
+    void Form_Load() override;
+    void Form_KeyDown(int& keyCode, int shift) override;
+    void Form_Unload(bool& cancel) override;
+
+private:
+    void CrearControles();
+    void Inicializa();
+    void CargarTablasDist();
+    void cboTablasDist_Click();
+    QString ConsultaPropia(const QString& Cuenta) const;
+    void MostrarCuenta(const QString& Cuenta, const Currency& Importe);
+    void AgregarFila(const QString& CCosto, const QString& Porcentaje, const Currency& Total);
+    void SeleccionarTabla(const QString& Item);
+    void CargarDelGuion(const QString& CCostoActual, const Currency& Importe);
+    bool ConfirmacionPedida() const;
+    Currency Total() const;
+    bool RechazarValor(const QString& Campo, const QString& V);
+    bool RechazarCCosto(const QString& V);
+    void Rechazar(const QString& Mensaje);
+    bool FilaUsada(int Fila) const;
+
+    // ---- Cell editing: one box floats over the current cell ----
+    void ConectarEdicion();
+    void MsflexGridEdt(int KeyAscii);
+    void MsflexKey(int& KeyCode);
+    void EditKeyCode(int KeyCode);
+    void txtEdit2_KeyDown(int& KeyCode);
+    void txtEdit2_KeyPress(int& KeyAscii);
+    void FgCCosto_Configurar();
+    // The box's text goes into its cell, only while the box is shown and only when it passes
+    // the checks; the box is hidden either way.
+    void Devolver();
+    // The checks on the box's text; a refusal leaves the row's cells as they were.
+    bool Juzgar();
+    void OcultarCaja();
+    void SiguienteFila();
+    void MostrarFilaCortada();
+
+    bool hayCCostos_ = false;
+    bool cancelar_ = false;
+    bool ErrorValidacion = false;
+};
+
+// Makes the cost-centre script confirm its splits through this dialog.
+void InstalarConfirmacionCCosto();

@@ -1,0 +1,339 @@
+#include "cost_centres/FrmConfirmaCCosto.h"
+
+#include "lookup/Lib_ClsCons3.h"
+#include "lookup/Lib_FrmCons3Tree.h"
+#include "platform/controls/FlexGrid.h"
+#include "platform/controls/TreeView.h"
+#include "platform/forms/CajaTexto.h"
+#include "session/DemoModGlobal.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Confirmacion : public DemoConectada {
+protected:
+    void SetUp() override {
+        DemoConectada::SetUp();
+        ModGlobal::CantidadDecimales = QStringLiteral("2");
+        ModGlobal::UNegocio = QStringLiteral("   1");
+    }
+    void TearDown() override {
+        ClsCCosto::CrearConfirmacion = nullptr;
+        DemoConectada::TearDown();
+    }
+    // Each data row as its five cells.
+    QStringList Grilla() const {
+        QStringList filas;
+        for (int r = 1; r < dlg.FgCCosto->Rows(); ++r) {
+            QStringList celdas;
+            for (int c = 0; c < 5; ++c)
+                celdas << dlg.FgCCosto->TextMatrix(r, c);
+            filas << celdas.join(u'|');
+        }
+        return filas;
+    }
+    void Correr(QString script) {
+        DB_Dll::Instancia().EjecutaConsultaSQL(script);
+        ASSERT_EQ(DB_Dll::Instancia().gCnn.Errors().Count(), 0)
+            << DB_Dll::Instancia().gCnn.Errors().Item(0).Description.toStdString();
+    }
+    QString Script(const QString& secuencia = "3") {
+        return dlg.SCriptCCosto("2026", "77", "D", "CPRA", "   1", "21/08/2026", secuencia);
+    }
+    FrmConfirmaCCosto dlg;
+};
+
+// The account's own split, by the user's business unit when it has one, or the distribution
+// table the account names, with that table chosen in the combo box.
+TEST_F(Confirmacion, CargaLaDistribucionDeLaCuenta) {
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
+    EXPECT_TRUE(dlg.gHayCCostos());
+    EXPECT_EQ(Grilla(), QStringList({"1|0003|Depósito Central|60,00|600,00",
+                                     "2|0004|Logística y Distribución|40,00|400,00"}));
+    EXPECT_EQ(dlg.lblCuenta->text(), "5210101 Fletes y Acarreos");
+    EXPECT_EQ(dlg.lblImporte->text(), "1000");
+
+    dlg.CargarCcostos("5220101", Currency::DesdeEntero(200), {}, {});
+    EXPECT_EQ(Grilla(),
+              QStringList({"1|0001|Administración|70,00|140,00", "2|0002|Comercial|30,00|60,00"}));
+    ModGlobal::UNegocio = QStringLiteral("9");
+    dlg.CargarCcostos("5220101", Currency::DesdeEntero(200), {}, {});
+    EXPECT_EQ(Grilla(), QStringList({"1|0001|Administración|100,00|200,00"}));
+
+    dlg.CargarCcostos("5210102", Currency::DesdeEntero(50), {}, {});
+    EXPECT_EQ(dlg.cboTablasDist->currentText(),
+              "D001    - Distribución comercial - Publicidad y promociones");
+    EXPECT_EQ(Grilla(),
+              QStringList({"1|0001|Administración|20,00|10,00", "2|0002|Comercial|80,00|40,00"}));
+    EXPECT_EQ(dlg.cboTablasDist->count(), 2);
+    dlg.cboTablasDist->setCurrentIndex(0);
+    emit dlg.cboTablasDist->activated(0);
+    EXPECT_TRUE(Grilla().isEmpty());
+}
+
+// An account that uses cost centres but has no split shows itself with an empty grid; one
+// that uses none leaves everything alone.
+TEST_F(Confirmacion, CuentaSinDistribucion) {
+    Ejecutar("UPDATE MA_CUENTAS SET USACCOSTOS = 1 WHERE CODIGO = '1110101'");
+    dlg.CargarCcostos("1110101", Currency::DesdeEntero(10), {}, {});
+    EXPECT_FALSE(dlg.gHayCCostos());
+    EXPECT_TRUE(dlg.lblCuenta->text().startsWith("1110101 "));
+    dlg.CargarCcostos("1120201", Currency::DesdeEntero(10), {}, {});
+    EXPECT_TRUE(dlg.lblCuenta->text().startsWith("1110101 "));
+    EXPECT_FALSE(dlg.gHayCCostos());
+    EXPECT_EQ(Script(), "");
+}
+
+// A script the caller holds gives back only this account's rows, whatever line breaks it
+// uses, and no blank rows.
+TEST_F(Confirmacion, CargaDelScriptSoloLaCuenta) {
+    const auto fila = [](const char* cuenta, const char* cc, const char* porc) {
+        return SentenciaCCosto(
+            {"2026", "5", "D", "CPRA", "   1", "01/02/2026", cuenta, "1", cc, porc, "0"});
+    };
+    const QString guion = "\r\n" + fila("5210101", "0003", "33.33") + "\r\n" +
+                          fila("5220101", "0001", "100") + "\n" + fila("5210101", "0004", "66.67") +
+                          "\r";
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(300), {}, guion);
+    EXPECT_EQ(Grilla(), QStringList({"1|0003|Depósito Central|33,33|99,99",
+                                     "2|0004|Logística y Distribución|66,67|200,01"}));
+}
+
+// Each usable row becomes one statement, the last row first; rows without a cost centre or a
+// positive share write nothing. The script runs on the database.
+TEST_F(Confirmacion, ScriptDeLasFilas) {
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
+    dlg.FgCCosto->SetRows(5);
+    dlg.FgCCosto->SetTextMatrix(3, 4, "10");
+    dlg.FgCCosto->SetTextMatrix(4, 1, "0001");
+    dlg.FgCCosto->SetTextMatrix(4, 3, "0");
+    ContadorSecuencia = 0;
+    const QString s = Script();
+    EXPECT_EQ(ContadorSecuencia, 2);
+    ContadorSecuencia = 0;
+    EXPECT_EQ(s, "INSERT INTO MV_ASIENTOSCCOSTO (PERIODO,[NUMERO ASIENTO],[DEBE-HABER],Tipo_Reg,"
+                 "Moneda,Fecha,MES_OPERATIVO,CUENTA,SECUENCIA,CCosto,Porcentaje,Importe) VALUES "
+                 "('2026',77,'D','CPRA','   1','21/08/2026',8,'5210101',3,'0004',40,400)\r\n"
+                 "INSERT INTO MV_ASIENTOSCCOSTO (PERIODO,[NUMERO ASIENTO],[DEBE-HABER],Tipo_Reg,"
+                 "Moneda,Fecha,MES_OPERATIVO,CUENTA,SECUENCIA,CCosto,Porcentaje,Importe) VALUES "
+                 "('2026',77,'D','CPRA','   1','21/08/2026',8,'5210101',3,'0003',60,600)\r\n");
+    Correr(s);
+    EXPECT_EQ(
+        Leer("SELECT SUM(IMPORTE) FROM MV_ASIENTOSCCOSTO WHERE [NUMERO ASIENTO] = 77").toDouble(),
+        1000);
+}
+
+// A complete split whose flag is set needs no confirmation, its shares summed exactly; an
+// incomplete one, or a flag not set, does.
+TEST_F(Confirmacion, PideConfirmacion) {
+    Ejecutar("DELETE FROM MA_CUENTASCCOSTO WHERE CODIGO = '5210101'");
+    Ejecutar("INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, VARIABLEPORUD, "
+             "PIDECONFIRMACION) VALUES ('5210101','0001',33.33,0,1),('5210101','0002',33.33,0,1),"
+             "('5210101','0003',33.34,0,1)");
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
+    EXPECT_FALSE(dlg.Pideconfirmacion());
+    dlg.FgCCosto->SetTextMatrix(3, 3, "33,33");
+    EXPECT_TRUE(dlg.Pideconfirmacion());
+    Ejecutar("UPDATE MA_CUENTASCCOSTO SET PIDECONFIRMACION = NULL WHERE CODIGO = '5210101'");
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
+    EXPECT_TRUE(dlg.Pideconfirmacion());
+    dlg.CargarCcostos("5210102", Currency::DesdeEntero(1000), {}, {});
+    EXPECT_TRUE(dlg.Pideconfirmacion());
+    Ejecutar("UPDATE MA_CUENTAS_CCDIST SET PIDECONFIRMACION = 1");
+    EXPECT_FALSE(dlg.Pideconfirmacion());
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+// The cost-centre script confirms through the dialog: the user accepts one line, cancels the
+// next, and the rows accepted run on the database.
+TEST_F(Confirmacion, ElScriptConfirmaConElDialogo) {
+    InstalarConfirmacionCCosto();
+    const QString parametro = ModGlobal::ParametroAdicional = QStringLiteral("abc");
+    ClsCCosto c;
+    QString linea = "5210102|1000|D||01/02/2026|NCPE|0001|00000007|X|";
+    ASSERT_TRUE(c.HayCuentasCC2(linea, {}));
+    guion.AccionesModales.push_back([](QWidget& w) {
+        auto& d = static_cast<FrmConfirmaCCosto&>(w);
+        EXPECT_EQ(d.LblTitulo->text(), "NCPE 0001-00000007 X");
+        QTest::mouseClick(d.CmdAceptar, Qt::LeftButton);
+    });
+    QString s = c.SCriptCCosto(true, {});
+    EXPECT_EQ(guion.VentanasModales.size(), 1u);
+    EXPECT_EQ(s.count("INSERT INTO MV_ASIENTOSCCOSTO"), 2);
+    Correr(c.ActualizaHayCuentasCC2(s, "88", "4"));
+    EXPECT_EQ(Leer("SELECT COUNT(*) FROM MV_ASIENTOSCCOSTO WHERE [NUMERO ASIENTO] = 88").toInt(),
+              2);
+    guion.AccionesModales.push_back([](QWidget& w) {
+        QTest::mouseClick(static_cast<FrmConfirmaCCosto&>(w).CmdCancelar, Qt::LeftButton);
+    });
+    EXPECT_EQ(c.SCriptCCosto(true, {}), "CANCELADO");
+    // Closing the window cancels too, and leaves the window to the script that owns it.
+    guion.AccionesModales.push_back([](QWidget& w) {
+        w.close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
+    EXPECT_EQ(c.SCriptCCosto(true, {}), "CANCELADO");
+    EXPECT_EQ(ModGlobal::ParametroAdicional, parametro);
+}
+
+// Acceptance needs every cost centre valid and the amounts within half a unit of the total;
+// a refused one explains the sums and keeps the dialog open.
+TEST_F(Confirmacion, Aceptacion) {
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
+    dlg.FgCCosto->SetRows(4);
+    dlg.FgCCosto->SetTextMatrix(2, 4, "399,50");
+    dlg.CmdAceptar_Click();
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_EQ(guion.Mensajes[0].Titulo, "ATENCIÓN");
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("    Importe = 999,50\r\n"));
+    dlg.FgCCosto->SetTextMatrix(2, 4, "399,51");
+    dlg.FijarCancelar(true);
+    dlg.CmdAceptar_Click();
+    EXPECT_FALSE(dlg.gCancelar());
+    dlg.FgCCosto->SetTextMatrix(2, 1, "0003");
+    EXPECT_FALSE(dlg.ValidaGrilla());
+    EXPECT_EQ(guion.Mensajes.back().Texto, "El Centro de Costo se repite en la línea 2");
+    dlg.FgCCosto->SetTextMatrix(2, 1, "0009");
+    EXPECT_FALSE(dlg.ValidaGrilla());
+    EXPECT_EQ(guion.Mensajes.back().Texto, "El Centro de Costo ingresado es inexistente.");
+
+    dlg.CargarCcostos("1120201", Currency(), {}, {});
+    Currency p, i;
+    EXPECT_TRUE(dlg.Validato(p, i));
+    dlg.lblImporte->setText("0,4");
+    EXPECT_FALSE(dlg.Validato(p, i));
+}
+
+} // namespace
+
+namespace {
+
+// The dialog on the screen, typed into as the user does: each key goes to whatever control
+// holds the focus.
+class Edicion : public Confirmacion {
+protected:
+    void SetUp() override {
+        Confirmacion::SetUp();
+        dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
+        dlg.show();
+        dlg.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    }
+    void Ir(int fila, int columna) {
+        dlg.FgCCosto->setFocus();
+        dlg.FgCCosto->SetRow(fila);
+        dlg.FgCCosto->SetCol(columna);
+    }
+    void Teclas(const QString& texto) {
+        for (QChar c : texto)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+    void Tecla(Qt::Key tecla) { QTest::keyClick(QApplication::focusWidget(), tecla); }
+    QString Celda(int fila, int columna) { return dlg.FgCCosto->TextMatrix(fila, columna); }
+};
+
+// A share typed and entered recomputes the amount and moves on; a refused value keeps the box
+// open and the row as it was; Esc discards the edit without touching the row.
+TEST_F(Edicion, EditaUnaCelda) {
+    Ir(1, 3);
+    Teclas("25");
+    EXPECT_TRUE(dlg.txtEdit2->isVisible());
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(Unidos(Celda(1, 3), Celda(1, 4), dlg.FgCCosto->Col()), "25,00|250,00|4");
+    EXPECT_FALSE(dlg.txtEdit2->isVisible());
+
+    Teclas("2000");
+    Tecla(Qt::Key_Return);
+    EXPECT_TRUE(dlg.txtEdit2->isVisible());
+    EXPECT_EQ(guion.Mensajes.back().Texto, "El importe no puede ser mayor al importe total!!!");
+    Tecla(Qt::Key_Escape);
+    EXPECT_FALSE(dlg.txtEdit2->isVisible());
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(Unidos(Celda(1, 3), Celda(1, 4)), "25,00|250,00");
+
+    Ir(2, 4);
+    Teclas("100");
+    Tecla(Qt::Key_Escape);
+    EXPECT_EQ(Unidos(Celda(2, 3), Celda(2, 4)), "40,00|400,00");
+    Teclas("1.5.");
+    EXPECT_EQ(dlg.txtEdit2->Text(), "1,5");
+    Tecla(Qt::Key_Up);
+    EXPECT_EQ(Unidos(Celda(2, 3), Celda(2, 4), dlg.FgCCosto->Row()), "0,15|1,50|1");
+}
+
+// A refused value left behind by moving to another cell never reaches its cell.
+TEST_F(Edicion, ValorRechazadoNoLlegaALaCelda) {
+    Ir(1, 1);
+    Teclas("0004");
+    dlg.FgCCosto->SetRow(2);
+    EXPECT_EQ(guion.Mensajes.back().Texto, "El Centro de Costo se repite en la línea 2");
+    EXPECT_EQ(Unidos(Celda(1, 1), Celda(1, 2)), "0003|Depósito Central");
+    EXPECT_FALSE(dlg.txtEdit2->isVisible());
+}
+
+// Insert appends a numbered row, Enter on the last amount too; Delete removes a row or
+// blanks the first; blank rows do not stop the acceptance by F2.
+TEST_F(Edicion, FilasYAceptacion) {
+    Ir(2, 4);
+    Tecla(Qt::Key_Return);
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(Unidos(dlg.FgCCosto->Rows(), dlg.FgCCosto->Row(), dlg.FgCCosto->Col(), Celda(3, 0)),
+              "4|3|1|3");
+    Tecla(Qt::Key_Insert);
+    EXPECT_EQ(Unidos(dlg.FgCCosto->Rows(), Celda(4, 0)), "5|4");
+    Tecla(Qt::Key_Delete);
+    EXPECT_EQ(dlg.FgCCosto->Rows(), 4);
+    dlg.FijarCancelar(true);
+    Tecla(Qt::Key_F2);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_FALSE(dlg.gCancelar());
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+// F5 on the cost-centre column picks a code from the tree: it is checked, described and the
+// cursor moves on to the share; a cancelled lookup changes nothing.
+TEST_F(Edicion, ConsultaDeCentrosDeCosto) {
+    Ir(2, 1);
+    guion.AccionesModales.push_back(
+        [](QWidget& w) { static_cast<Lib_FrmCons3Tree&>(w).CmdCancelar_Click(); });
+    Tecla(Qt::Key_F5);
+    EXPECT_EQ(Unidos(Celda(2, 1), dlg.FgCCosto->Col()), "0004|1");
+    guion.AccionesModales.push_back([](QWidget& w) {
+        auto& arbol = static_cast<Lib_FrmCons3Tree&>(w);
+        arbol.TreeV->SetSelectedItem(arbol.TreeV->Nodes().Item("A0001"));
+        arbol.CmdAceptar_Click();
+    });
+    Tecla(Qt::Key_F5);
+    EXPECT_EQ(Unidos(Celda(2, 1), Celda(2, 2), dlg.FgCCosto->Col()), "0001|Administración|3");
+    EXPECT_TRUE(guion.Mensajes.empty());
+    Lib_ClsCons3::Instancia() = Lib_ClsCons3();
+}
+
+// A heading is refused once its description is shown; the row keeps its former cells. Delete
+// on the first row blanks it, and the blank row is no repeat for the acceptance.
+TEST_F(Edicion, TituloYFilaEnBlanco) {
+    Ejecutar("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION, TITULO) VALUES ('0100', 'Ventas', 1)");
+    Ir(2, 1);
+    Teclas("0100");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(guion.Mensajes.back().Texto, "El centro de Costos es Titulo, seleccione otro!");
+    EXPECT_EQ(Unidos(Celda(2, 1), Celda(2, 2)), "0004|Logística y Distribución");
+    Tecla(Qt::Key_Escape);
+    Ir(1, 1);
+    Tecla(Qt::Key_Delete);
+    EXPECT_EQ(Unidos(dlg.FgCCosto->Rows(), Celda(1, 0), Celda(1, 1), Celda(1, 4)), "3|||");
+    dlg.FgCCosto->SetRows(4);
+    dlg.FgCCosto->SetTextMatrix(2, 4, "1000");
+    guion.Mensajes.clear();
+    Tecla(Qt::Key_F2);
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_FALSE(dlg.isVisible());
+}
+
+} // namespace
