@@ -341,8 +341,8 @@ template <class F> double Segundos(F&& f) {
 }
 
 void EscribirConElPrograma(const QString& pagina) {
-    clsAuditoria_HTM().writeHTML(pagina, "Auditoria", " encabezado generico ", {}, {}, {}, {}, {},
-                                 {}, {}, {}, {}, kTodosLosEstados);
+    clsAuditoria_HTM().writeHTML(pagina, "Auditoria", " encabezado generico ",
+                                 {.Estados = kTodosLosEstados});
 }
 
 QByteArray Contenido(const QString& ruta) {

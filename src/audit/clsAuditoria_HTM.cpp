@@ -1,10 +1,10 @@
 #include "audit/clsAuditoria_HTM.h"
 
 #include "audit/ConsultaDiferencias.h"
+#include "audit/EnlaceLista.h"
 #include "audit/EnlacePagina.h"
 #include "audit/EscrituraArchivoPagina.h"
 #include "platform/ado/Recordset.h"
-#include "platform/browser/CodificacionUrl.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/files/ArchivoTexto.h"
 #include "platform/files/Carpetas.h"
@@ -194,26 +194,6 @@ const std::array<QString, CantidadColumnas> kNombresColumnas = {
 
 using TextosFila = std::array<QString, CantidadColumnas>;
 
-// The markers and values that the state-change and modify links share after their first
-// marker.
-void AgregarDatosDiferencia(QString& linea, const TextosFila& t) {
-    AgregarValorUrl(linea, t[Estado]);
-    const std::array<std::pair<const char*, Columna>, 8> resto = {{
-        {"_TC_", TC},
-        {"_SUCURSAL_", Sucursal},
-        {"_NUMERO_", Numero},
-        {"_LETRA_", Letra},
-        {"_TIPOORIGEN_", TcOrigen},
-        {"_CPTE-ORIGEN_", CpteOrigen},
-        {"_Cabcuenta_", CabCuenta},
-        {"_CabNombre_", CabNombre},
-    }};
-    for (const auto& [marcador, columna] : resto) {
-        linea += QLatin1String(marcador);
-        AgregarValorUrl(linea, t[columna]);
-    }
-}
-
 void AgregarCelda(QString& linea, const char* apertura, const QString& texto) {
     linea += QLatin1String(apertura);
     AgregarHtml(linea, texto);
@@ -221,28 +201,16 @@ void AgregarCelda(QString& linea, const char* apertura, const QString& texto) {
 }
 
 void AgregarCeldaOrigen(QString& linea, const TextosFila& t) {
-    linea += QLatin1String("<TD CLASS=TableRow><A HREF=\"_TCorigen_");
-    AgregarValorUrl(linea, t[TcOrigen]);
-    linea += QLatin1String("_CpteOrigen_");
-    AgregarValorUrl(linea, t[CpteOrigen]);
-    linea += QLatin1String("_Cuenta_");
-    AgregarValorUrl(linea, t[CabCuenta]);
+    linea += QLatin1String("<TD CLASS=TableRow><A HREF=\"");
+    EnlaceLista::AgregarOrigen(linea, t[TcOrigen], t[CpteOrigen], t[CabCuenta]);
     linea += QLatin1String("\">");
     AgregarHtml(linea, t[CpteOrigen]);
     linea += QLatin1String("</TD>");
 }
 
 void AgregarCeldaAsiento(QString& linea, const TextosFila& t) {
-    linea += QLatin1String("<TD CLASS=TableRow><A HREF=\"_VER_ASIENTOTC_");
-    AgregarValorUrl(linea, t[TC]);
-    linea += QLatin1String("_SUCURSAL_");
-    AgregarValorUrl(linea, t[Sucursal]);
-    linea += QLatin1String("_NUMERO_");
-    AgregarValorUrl(linea, t[Numero]);
-    linea += QLatin1String("_LETRA_");
-    AgregarValorUrl(linea, t[Letra]);
-    linea += QLatin1String("_Cuenta_");
-    AgregarValorUrl(linea, t[CabCuenta]);
+    linea += QLatin1String("<TD CLASS=TableRow><A HREF=\"");
+    EnlaceLista::AgregarAsiento(linea, t[TC], t[Sucursal], t[Numero], t[Letra], t[CabCuenta]);
     linea += QLatin1String("\">");
     AgregarHtml(linea, t[Sucursal]);
     linea += QLatin1Char('-');
@@ -252,11 +220,10 @@ void AgregarCeldaAsiento(QString& linea, const TextosFila& t) {
     linea += QLatin1String("</TD>");
 }
 
-void AgregarCeldaComando(QString& linea, const char* marcador, const char* rotulo,
-                         const TextosFila& t) {
+void AgregarCeldaComando(QString& linea, EnlaceLista::Comando comando, const char* rotulo,
+                         const QString& datos) {
     linea += QLatin1String("<TD CLASS=TableRow><A HREF=\"");
-    linea += QLatin1String(marcador);
-    AgregarDatosDiferencia(linea, t);
+    EnlaceLista::AgregarDiferencia(linea, comando, datos);
     linea += QLatin1String("\"><font color=white><U><B>");
     linea += QLatin1String(rotulo);
     linea += QLatin1String("</B></U></font></TD>");
@@ -274,8 +241,11 @@ QString LineaFila(const TextosFila& t) {
     AgregarCelda(linea, "<TD CLASS=TableRow>", t[TC]);
     AgregarCeldaAsiento(linea, t);
     AgregarCelda(linea, "<TD CLASS=TableRow> ", t[Estado]);
-    AgregarCeldaComando(linea, "_CambioEstado_", "Cambiar Estado", t);
-    AgregarCeldaComando(linea, "_Modificar_", "Modificar", t);
+    const QString datos =
+        EnlaceLista::DatosDiferencia({t[Estado], t[TC], t[Sucursal], t[Numero], t[Letra],
+                                      t[TcOrigen], t[CpteOrigen], t[CabCuenta], t[CabNombre]});
+    AgregarCeldaComando(linea, EnlaceLista::Comando::CambioEstado, "Cambiar Estado", datos);
+    AgregarCeldaComando(linea, EnlaceLista::Comando::Modificar, "Modificar", datos);
     linea += QLatin1String("</TR>");
     return linea;
 }
@@ -386,16 +356,9 @@ void EscritorLista::Terminar() {
 } // namespace
 
 void clsAuditoria_HTM::writeHTML(const QString& strNombreArchivo, const QString& Titulo,
-                                 const QString& Subtitulo, const QString& Fecha_Desde,
-                                 const QString& Fecha_Hasta, const QString& Cuenta_Desde,
-                                 const QString& Cuenta_Hasta, const QString& NombreLike,
-                                 const QString& Tc_Origen, const QString& Suc_Origen,
-                                 const QString& Numero_Origen, const QString& Letra_Origen,
-                                 const QStringList& Estados) {
+                                 const QString& Subtitulo, const FiltrosDiferencias& Filtros) {
     Q_UNUSED(Subtitulo);
-    const QString sql =
-        SentenciaDiferencias({Fecha_Desde, Fecha_Hasta, Cuenta_Desde, Cuenta_Hasta, NombreLike,
-                              Tc_Origen, Suc_Origen, Numero_Origen, Letra_Origen, Estados});
+    const QString sql = SentenciaDiferencias(Filtros);
     const auto intento = [&] { return EscritorLista(strNombreArchivo, Titulo, sql).Escribir(); };
     if (EscrituraArchivoPagina::Repetir(intento) == EscritorLista::Desenlace::Abandonada) {
         // Better no page than a cut one, or the previous list shown as if it were this.

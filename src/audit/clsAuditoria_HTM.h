@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audit/ConsultaDiferencias.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -18,12 +20,9 @@ public:
     // Errors are reported to the operator here, once each: a query that fails leaves a page
     // that says the list could not be read, never an empty list; a failure of the file itself
     // is retried from the start or leaves no page at all.
+    // The subtitle is not written.
     void writeHTML(const QString& strNombreArchivo, const QString& Titulo, const QString& Subtitulo,
-                   const QString& Fecha_Desde, const QString& Fecha_Hasta,
-                   const QString& Cuenta_Desde, const QString& Cuenta_Hasta,
-                   const QString& NombreLike, const QString& Tc_Origen, const QString& Suc_Origen,
-                   const QString& Numero_Origen, const QString& Letra_Origen,
-                   const QStringList& Estados);
+                   const FiltrosDiferencias& Filtros);
 
     // The level of a code told by its length, from the account plan as configured now.
     QString ObtenerColorNivel(const QString& Cuenta);

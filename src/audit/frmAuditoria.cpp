@@ -471,11 +471,12 @@ void frmAuditoria::CmdActualizar_Click() {
     };
     if (!Escritor)
         Escritor = std::make_unique<clsAuditoria_HTM>();
-    Escritor->writeHTML(RutaInforme_, titulo, QStringLiteral(" encabezado generico "),
-                        valor("Fecha_desde"), valor("fecha_hasta"), valor("Cuenta_desde"),
-                        valor("Cuenta_hasta"), valor("nombre"), valor("tc_origen"),
-                        valor("suc_origen"), valor("numero_origen"), valor("letra_origen"),
-                        estados);
+    const FiltrosDiferencias filtros{valor("Fecha_desde"),  valor("fecha_hasta"),
+                                     valor("Cuenta_desde"), valor("Cuenta_hasta"),
+                                     valor("nombre"),       valor("tc_origen"),
+                                     valor("suc_origen"),   valor("numero_origen"),
+                                     valor("letra_origen"), estados};
+    Escritor->writeHTML(RutaInforme_, titulo, QStringLiteral(" encabezado generico "), filtros);
     Navegar(RutaInforme_);
 }
 

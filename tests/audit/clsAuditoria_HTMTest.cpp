@@ -29,10 +29,7 @@ protected:
     QString Ruta() const { return dir.filePath("Auditoria.htm"); }
     QByteArray Escribir(const FiltrosDiferencias& f, const QString& ruta = {}) {
         const QString destino = ruta.isEmpty() ? Ruta() : ruta;
-        clsAuditoria_HTM().writeHTML(destino, "Auditoria", " encabezado generico ", f.Fecha_Desde,
-                                     f.Fecha_Hasta, f.Cuenta_Desde, f.Cuenta_Hasta, f.NombreLike,
-                                     f.Tc_Origen, f.Suc_Origen, f.Numero_Origen, f.Letra_Origen,
-                                     f.Estados);
+        clsAuditoria_HTM().writeHTML(destino, "Auditoria", " encabezado generico ", f);
         return Bytes(destino);
     }
     // The differences listed, by voucher number, in page order.
