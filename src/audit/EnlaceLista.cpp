@@ -18,6 +18,7 @@ constexpr QLatin1StringView kCambioEstado("_CambioEstado_");
 constexpr QLatin1StringView kTCorigen("_TCorigen_");
 constexpr QLatin1StringView kVerAsiento("_VER_ASIENTOTC_");
 constexpr QLatin1StringView kModificar("_Modificar_");
+constexpr QLatin1StringView kPagina("_Pagina_");
 constexpr QLatin1StringView kCpteOrigen("_CpteOrigen_");
 constexpr QLatin1StringView kCuenta("_Cuenta_");
 constexpr QLatin1StringView kTC("_TC_");
@@ -30,11 +31,12 @@ constexpr QLatin1StringView kCabCuenta("_Cabcuenta_");
 constexpr QLatin1StringView kCabNombre("_CabNombre_");
 
 // The commands by the marker their links begin with.
-constexpr std::array<std::pair<QLatin1StringView, Comando>, 4> kComandos = {{
+constexpr std::array<std::pair<QLatin1StringView, Comando>, 5> kComandos = {{
     {kCambioEstado, Comando::CambioEstado},
     {kTCorigen, Comando::Origen},
     {kVerAsiento, Comando::VerAsiento},
     {kModificar, Comando::Modificar},
+    {kPagina, Comando::Pagina},
 }};
 
 QLatin1StringView Marcador(Comando comando) {
@@ -74,9 +76,7 @@ void AgregarAsiento(QString& linea, const QString& TC, const QString& Sucursal,
     Agregar(linea, kCuenta, CabCuenta);
 }
 
-QString DatosDiferencia(const Diferencia& d) {
-    QString datos;
-    datos.reserve(256);
+void AgregarDatosDiferencia(QString& datos, const Diferencia& d) {
     AgregarValorUrl(datos, d.Estado);
     Agregar(datos, kTC, d.TC);
     Agregar(datos, kSucursal, d.Suc);
@@ -86,12 +86,17 @@ QString DatosDiferencia(const Diferencia& d) {
     Agregar(datos, kCpteOrigenDiferencia, d.Cpte_Origen);
     Agregar(datos, kCabCuenta, d.CabCuenta);
     Agregar(datos, kCabNombre, d.CabNombre);
-    return datos;
 }
 
 void AgregarDiferencia(QString& linea, Comando comando, const QString& datos) {
     linea += Marcador(comando);
     linea += datos;
+}
+
+QString Pagina(int numero) {
+    QString enlace;
+    Agregar(enlace, kPagina, QString::number(numero));
+    return enlace;
 }
 
 // ---- Reading the links ------------------------------------------------------------------
@@ -146,6 +151,18 @@ std::optional<Comprobante> LeerAsiento(const QString& enlace) {
     if (AlgunoVacio({c.TC, c.Sucursal, c.Numero, c.Letra}))
         return std::nullopt;
     return c;
+}
+
+std::optional<int> LeerPagina(const QString& enlace) {
+    const std::optional<QStringList> v = EnlacePagina::Cortar(enlace, {kPagina});
+    const auto cifra = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (!v || v->at(0).isEmpty() || !std::all_of(v->at(0).cbegin(), v->at(0).cend(), cifra))
+        return std::nullopt;
+    bool numero = false;
+    const int pagina = v->at(0).toInt(&numero);
+    if (!numero || pagina < 1)
+        return std::nullopt;
+    return pagina;
 }
 
 // ---- Voucher-type groups ----------------------------------------------------------------

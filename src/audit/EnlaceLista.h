@@ -9,11 +9,12 @@
 //
 // A link is made of marker words and values (EnlacePagina.h): "_TCorigen_" (the origin
 // voucher), "_VER_ASIENTOTC_" (the difference's journal entry), "_CambioEstado_" and
-// "_Modificar_" (the difference itself). Markers are written as they stand ("_Cabcuenta_" in
-// mixed case) and found without regard to case; a link is known by the marker it begins with.
+// "_Modificar_" (the difference itself), "_Pagina_" (another page of a long list). Markers are
+// written as they stand ("_Cabcuenta_" in mixed case) and found without regard to case; a link is
+// known by the marker it begins with.
 namespace EnlaceLista {
 
-enum class Comando { Ninguno, CambioEstado, Origen, VerAsiento, Modificar };
+enum class Comando { Ninguno, CambioEstado, Origen, VerAsiento, Modificar, Pagina };
 
 // The values of a state-change or modify link.
 struct Diferencia {
@@ -32,9 +33,11 @@ void AgregarOrigen(QString& linea, const QString& Tc_Origen, const QString& Cpte
 void AgregarAsiento(QString& linea, const QString& TC, const QString& Sucursal,
                     const QString& Numero, const QString& Letra, const QString& CabCuenta);
 // The state-change and modify links of a difference share everything after their command's
-// marker: it is made once and written after either marker.
-QString DatosDiferencia(const Diferencia& d);
+// marker: it is made once (appended to `datos`) and written after either marker.
+void AgregarDatosDiferencia(QString& datos, const Diferencia& d);
 void AgregarDiferencia(QString& linea, Comando comando, const QString& datos);
+// The link to page `numero` (from 1) of the list.
+QString Pagina(int numero);
 
 // ---- Reading the links ------------------------------------------------------------------
 
@@ -50,6 +53,8 @@ bool TieneMarcador(const QString& enlace);
 std::optional<Diferencia> LeerDiferencia(const QString& enlace);
 std::optional<Comprobante> LeerOrigen(const QString& enlace);
 std::optional<Comprobante> LeerAsiento(const QString& enlace);
+// The page a page link names: a number from 1.
+std::optional<int> LeerPagina(const QString& enlace);
 
 // ---- Voucher-type groups ----------------------------------------------------------------
 

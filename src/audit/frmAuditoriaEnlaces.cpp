@@ -4,6 +4,7 @@
 #include "audit/EnlaceLista.h"
 #include "audit/EnlacePagina.h"
 #include "audit/VentanasVecinas.h"
+#include "audit/clsAuditoria_HTM.h"
 #include "audit/frmAuditoria.h"
 #include "audit/frmCambioEstado.h"
 #include "platform/dialogs/Dialogos.h"
@@ -105,26 +106,37 @@ bool GrabarModificacion(const Diferencia& d, const QString& SQLTemp) {
 
 void frmAuditoria::wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel) {
     using Accion = void (frmAuditoria::*)(const QString&);
-    static const std::array<std::pair<Comando, Accion>, 4> acciones = {{
+    static const std::array<std::pair<Comando, Accion>, 5> acciones = {{
         {Comando::CambioEstado, &frmAuditoria::CambiarEstado},
         {Comando::Origen, &frmAuditoria::AbrirOrigen},
         {Comando::VerAsiento, &frmAuditoria::VerAsiento},
         {Comando::Modificar, &frmAuditoria::Modificar},
+        {Comando::Pagina, &frmAuditoria::IrAPagina},
     }};
     // A link is known by the marker it begins with. An address that holds a marker only
     // further on is no link the page wrote: it is kept from loading, and cannot be read.
     const QString enlace = EnlacePagina::Propio(URL);
     const Comando comando = EnlaceLista::ComandoDe(enlace);
     Cancel = EnlaceLista::TieneMarcador(enlace);
-    if (Cancel)
-        EjecutarPasos(QStringLiteral("wbExplorer_BeforeNavigate2"), AvisarError, {[&] {
-                          const auto accion =
-                              std::find_if(acciones.cbegin(), acciones.cend(),
-                                           [&](const auto& a) { return a.first == comando; });
-                          if (accion == acciones.cend())
-                              vb::Raise(5);
-                          (this->*accion->second)(enlace);
-                      }});
+    if (!Cancel) {
+        NotarPagina(URL);
+        return;
+    }
+    // A link followed while a page's error is being answered waits for no list.
+    if (Escritor && Escritor->Ocupado())
+        return;
+    EjecutarPasos(QStringLiteral("wbExplorer_BeforeNavigate2"), AvisarError, {[&] {
+                      const auto accion =
+                          std::find_if(acciones.cbegin(), acciones.cend(),
+                                       [&](const auto& a) { return a.first == comando; });
+                      if (accion == acciones.cend())
+                          vb::Raise(5);
+                      // Every action reads the database, and a page link needs its page: the
+                      // list is written whole first.
+                      if (Escritor)
+                          Escritor->CompletarPaginas();
+                      (this->*accion->second)(enlace);
+                  }});
 }
 
 void frmAuditoria::CambiarEstado(const QString& URL) {
@@ -217,4 +229,11 @@ void frmAuditoria::Modificar(const QString& URL) {
             QStringLiteral("ImprimirAsientos"), AvisarError,
             {[&] { ImprimirAsientos(a.TC, a.Suc, a.Nro, a.Letra, a.Mes, a.Asiento, a.Periodo); }});
     CmdActualizar_Click();
+}
+
+void frmAuditoria::IrAPagina(const QString& URL) {
+    const int pagina = Leido(EnlaceLista::LeerPagina(URL));
+    if (!Escritor || pagina > Escritor->PaginasEscritas())
+        vb::Raise(5);
+    Navegar(clsAuditoria_HTM::RutaPagina(RutaInforme_, pagina));
 }

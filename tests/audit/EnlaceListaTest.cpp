@@ -32,8 +32,9 @@ QString Asiento(const QString& tc, const QString& s, const QString& n, const QSt
 }
 
 QString EnlaceDiferencia(Comando comando, const Diferencia& d) {
-    QString enlace;
-    AgregarDiferencia(enlace, comando, DatosDiferencia(d));
+    QString datos, enlace;
+    AgregarDatosDiferencia(datos, d);
+    AgregarDiferencia(enlace, comando, datos);
     return enlace;
 }
 
@@ -102,6 +103,12 @@ TEST(EnlaceLista, LecturaDeEnlaces) {
         {"_ver_asientotc_NCPE_sucursal_1_numero_2_letra_XYZ", Comando::VerAsiento, true, true},
         {"_VER_ASIENTOTC_NCPE_SUCURSAL_1_NUMERO_2_LETRA_", Comando::VerAsiento, true, false},
         {"x_Modificar_0_TC_NCPE", Comando::Ninguno, true, false},
+        {"_pagina_12", Comando::Pagina, true, true},
+        {"_Pagina_0", Comando::Pagina, true, false},
+        {"_Pagina_", Comando::Pagina, true, false},
+        {"_Pagina_2x", Comando::Pagina, true, false},
+        {"_Pagina_%2B2", Comando::Pagina, true, false},
+        {"Auditoria2.htm_Pagina_2", Comando::Ninguno, true, false},
         {"Auditoria.htm", Comando::Ninguno, false, false},
         {"_TC_FC_SUCURSAL_1_NUMERO_2_LETRA_A", Comando::Ninguno, false, false},
     };
@@ -110,10 +117,12 @@ TEST(EnlaceLista, LecturaDeEnlaces) {
         EXPECT_EQ(int(ComandoDe(e)), int(comando)) << enlace;
         EXPECT_EQ(TieneMarcador(e), marcador) << enlace;
         const bool leido = LeerDiferencia(e).has_value() || LeerOrigen(e).has_value() ||
-                           LeerAsiento(e).has_value();
+                           LeerAsiento(e).has_value() || LeerPagina(e).has_value();
         EXPECT_EQ(leido, legible) << enlace;
     }
     EXPECT_EQ(LeerAsiento("_VER_ASIENTOTC_NCPE_SUCURSAL_1_NUMERO_2_LETRA_XYZ")->Letra, "X");
+    for (const int pagina : {1, 2, 10, 2000})
+        EXPECT_EQ(LeerPagina(Leida(Pagina(pagina))), pagina);
 }
 
 TEST(EnlaceLista, GruposDeComprobantes) {
