@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QString>
+#include <QStringList>
+#include <chrono>
 #include <cstdio>
 #include <sqlite3.h>
 #include <string>
@@ -21,11 +23,12 @@ inline bool Ejecutar(sqlite3* db, const std::string& sql) {
     return false;
 }
 
-// A fresh database with the program's schema, opened with its collation and functions;
-// null (with the reason printed) when it cannot be made.
-inline sqlite3* AbrirBaseNueva(const QString& archivo) {
+// A fresh database made from the scripts (the program's schema by default), opened with its
+// collation and functions; null (with the reason printed) when it cannot be made.
+inline sqlite3* AbrirBaseNueva(const QString& archivo,
+                               const QStringList& scripts = {AUDITORIA_DATA_DIR "/schema.sql"}) {
     QString error;
-    if (!ado::CrearBaseSqlite(archivo, {AUDITORIA_DATA_DIR "/schema.sql"}, &error)) {
+    if (!ado::CrearBaseSqlite(archivo, scripts, &error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return nullptr;
     }
@@ -33,4 +36,11 @@ inline sqlite3* AbrirBaseNueva(const QString& archivo) {
     sqlite3_open(QFile::encodeName(archivo).constData(), &db);
     ado::RegistrarFunciones(db);
     return db;
+}
+
+// The time `f` takes, in seconds.
+template <class F> double Cronometrar(F&& f) {
+    const auto inicio = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
 }

@@ -2,10 +2,16 @@
 
 #include "platform/browser/CodificacionUrl.h"
 
+#include <algorithm>
+
 namespace EnlacePagina {
 
 void AgregarHtml(QString& linea, const QString& texto) {
-    for (const QChar c : texto) {
+    // Most texts hold nothing to escape: what runs up to the first such character is copied.
+    const auto especial = [](QChar c) { return c == u'&' || c == u'<' || c == u'>' || c == u'"'; };
+    const qsizetype llano = std::find_if(texto.cbegin(), texto.cend(), especial) - texto.cbegin();
+    linea.append(texto.constData(), llano);
+    for (const QChar c : QStringView(texto).mid(llano)) {
         switch (c.unicode()) {
         case u'&':
             linea += QLatin1String("&amp;");

@@ -1,10 +1,10 @@
 #include "audit/clsAuditoria_HTM.h"
 
 #include "audit/ConsultaDiferencias.h"
+#include "audit/EnlaceLista.h"
 #include "audit/EnlacePagina.h"
 #include "audit/EscrituraArchivoPagina.h"
 #include "platform/ado/Recordset.h"
-#include "platform/browser/CodificacionUrl.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/files/ArchivoTexto.h"
 #include "platform/files/Carpetas.h"
@@ -13,8 +13,10 @@
 #include "session/DB_Dll.h"
 #include "session/ast.h"
 
+#include <QScopeGuard>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -170,7 +172,7 @@ namespace {
 
 using EnlacePagina::AgregarHtml;
 
-// The texts of one row of the list, in the order of the statement's columns.
+// The statement's columns, in its order.
 enum Columna {
     Fecha,
     TcOrigen,
@@ -192,107 +194,125 @@ const std::array<QString, CantidadColumnas> kNombresColumnas = {
     QStringLiteral("TC"),        QStringLiteral("Sucursal"),  QStringLiteral("Numero"),
     QStringLiteral("Letra"),     QStringLiteral("estado")};
 
-using TextosFila = std::array<QString, CantidadColumnas>;
+// The texts of one row of the list: the difference its links carry, its date and amount.
+struct TextosFila {
+    QString Fecha, Importe;
+    EnlaceLista::Diferencia d;
 
-// The markers and values that the state-change and modify links share after their first
-// marker.
-void AgregarDatosDiferencia(QString& linea, const TextosFila& t) {
-    AgregarValorUrl(linea, t[Estado]);
-    const std::array<std::pair<const char*, Columna>, 8> resto = {{
-        {"_TC_", TC},
-        {"_SUCURSAL_", Sucursal},
-        {"_NUMERO_", Numero},
-        {"_LETRA_", Letra},
-        {"_TIPOORIGEN_", TcOrigen},
-        {"_CPTE-ORIGEN_", CpteOrigen},
-        {"_Cabcuenta_", CabCuenta},
-        {"_CabNombre_", CabNombre},
-    }};
-    for (const auto& [marcador, columna] : resto) {
-        linea += QLatin1String(marcador);
-        AgregarValorUrl(linea, t[columna]);
+    // Where each column's text goes, in the statement's order.
+    std::array<QString*, CantidadColumnas> Destinos() {
+        return {&Fecha, &d.Tc_Origen, &d.Cpte_Origen, &d.CabCuenta, &d.CabNombre, &Importe,
+                &d.TC,  &d.Suc,       &d.Numero,      &d.Letra,     &d.Estado};
     }
-}
+};
 
-void AgregarCelda(QString& linea, const char* apertura, const QString& texto) {
-    linea += QLatin1String(apertura);
+// The row's markup is written as UTF-16 literals: copied, where Latin-1 would be converted
+// a hundred thousand times.
+void AgregarCelda(QString& linea, QStringView apertura, const QString& texto) {
+    linea += apertura;
     AgregarHtml(linea, texto);
-    linea += QLatin1String("</TD>");
+    linea += u"</TD>";
 }
 
-void AgregarCeldaOrigen(QString& linea, const TextosFila& t) {
-    linea += QLatin1String("<TD CLASS=TableRow><A HREF=\"_TCorigen_");
-    AgregarValorUrl(linea, t[TcOrigen]);
-    linea += QLatin1String("_CpteOrigen_");
-    AgregarValorUrl(linea, t[CpteOrigen]);
-    linea += QLatin1String("_Cuenta_");
-    AgregarValorUrl(linea, t[CabCuenta]);
-    linea += QLatin1String("\">");
-    AgregarHtml(linea, t[CpteOrigen]);
-    linea += QLatin1String("</TD>");
+void AgregarCeldaOrigen(QString& linea, const EnlaceLista::Diferencia& d) {
+    linea += u"<TD CLASS=TableRow><A HREF=\"";
+    EnlaceLista::AgregarOrigen(linea, d.Tc_Origen, d.Cpte_Origen, d.CabCuenta);
+    linea += u"\">";
+    AgregarHtml(linea, d.Cpte_Origen);
+    linea += u"</TD>";
 }
 
-void AgregarCeldaAsiento(QString& linea, const TextosFila& t) {
-    linea += QLatin1String("<TD CLASS=TableRow><A HREF=\"_VER_ASIENTOTC_");
-    AgregarValorUrl(linea, t[TC]);
-    linea += QLatin1String("_SUCURSAL_");
-    AgregarValorUrl(linea, t[Sucursal]);
-    linea += QLatin1String("_NUMERO_");
-    AgregarValorUrl(linea, t[Numero]);
-    linea += QLatin1String("_LETRA_");
-    AgregarValorUrl(linea, t[Letra]);
-    linea += QLatin1String("_Cuenta_");
-    AgregarValorUrl(linea, t[CabCuenta]);
-    linea += QLatin1String("\">");
-    AgregarHtml(linea, t[Sucursal]);
-    linea += QLatin1Char('-');
-    AgregarHtml(linea, t[Numero]);
-    linea += QLatin1Char(' ');
-    AgregarHtml(linea, t[Letra]);
-    linea += QLatin1String("</TD>");
+void AgregarCeldaAsiento(QString& linea, const EnlaceLista::Diferencia& d) {
+    linea += u"<TD CLASS=TableRow><A HREF=\"";
+    EnlaceLista::AgregarAsiento(linea, d.TC, d.Suc, d.Numero, d.Letra, d.CabCuenta);
+    linea += u"\">";
+    AgregarHtml(linea, d.Suc);
+    linea += u'-';
+    AgregarHtml(linea, d.Numero);
+    linea += u' ';
+    AgregarHtml(linea, d.Letra);
+    linea += u"</TD>";
 }
 
-void AgregarCeldaComando(QString& linea, const char* marcador, const char* rotulo,
-                         const TextosFila& t) {
-    linea += QLatin1String("<TD CLASS=TableRow><A HREF=\"");
-    linea += QLatin1String(marcador);
-    AgregarDatosDiferencia(linea, t);
-    linea += QLatin1String("\"><font color=white><U><B>");
-    linea += QLatin1String(rotulo);
-    linea += QLatin1String("</B></U></font></TD>");
+void AgregarCeldaComando(QString& linea, EnlaceLista::Comando comando, QStringView rotulo,
+                         const QString& datos) {
+    linea += u"<TD CLASS=TableRow><A HREF=\"";
+    EnlaceLista::AgregarDiferencia(linea, comando, datos);
+    linea += u"\"><font color=white><U><B>";
+    linea += rotulo;
+    linea += u"</B></U></font></TD>";
 }
 
-QString LineaFila(const TextosFila& t) {
-    QString linea;
-    linea.reserve(1024);
-    AgregarCelda(linea, "<TD CLASS=TableRow>", t[Fecha]);
-    AgregarCelda(linea, "<TD CLASS=TableRow>", t[TcOrigen]);
-    AgregarCeldaOrigen(linea, t);
-    AgregarCelda(linea, "<TD CLASS=TableRow>", t[CabCuenta]);
-    AgregarCelda(linea, "<TD CLASS=TableRow>", t[CabNombre]);
-    AgregarCelda(linea, "<TD CLASS=TableRow align=right> ", t[Importe]);
-    AgregarCelda(linea, "<TD CLASS=TableRow>", t[TC]);
-    AgregarCeldaAsiento(linea, t);
-    AgregarCelda(linea, "<TD CLASS=TableRow> ", t[Estado]);
-    AgregarCeldaComando(linea, "_CambioEstado_", "Cambiar Estado", t);
-    AgregarCeldaComando(linea, "_Modificar_", "Modificar", t);
-    linea += QLatin1String("</TR>");
-    return linea;
+// The row's two lines ("<TR>" and its cells) into `linea`, and the part its two difference
+// links share into `datos`: both buffers are the writer's, kept from row to row.
+void LineaFila(QString& linea, QString& datos, const TextosFila& t) {
+    const EnlaceLista::Diferencia& d = t.d;
+    linea.resize(0);
+    linea += u"<TR>\r\n";
+    AgregarCelda(linea, u"<TD CLASS=TableRow>", t.Fecha);
+    AgregarCelda(linea, u"<TD CLASS=TableRow>", d.Tc_Origen);
+    AgregarCeldaOrigen(linea, d);
+    AgregarCelda(linea, u"<TD CLASS=TableRow>", d.CabCuenta);
+    AgregarCelda(linea, u"<TD CLASS=TableRow>", d.CabNombre);
+    AgregarCelda(linea, u"<TD CLASS=TableRow align=right> ", t.Importe);
+    AgregarCelda(linea, u"<TD CLASS=TableRow>", d.TC);
+    AgregarCeldaAsiento(linea, d);
+    AgregarCelda(linea, u"<TD CLASS=TableRow> ", d.Estado);
+    datos.resize(0);
+    EnlaceLista::AgregarDatosDiferencia(datos, d);
+    AgregarCeldaComando(linea, EnlaceLista::Comando::CambioEstado, u"Cambiar Estado", datos);
+    AgregarCeldaComando(linea, EnlaceLista::Comando::Modificar, u"Modificar", datos);
+    linea += u"</TR>";
 }
 
-// One attempt at writing the list page.
-class EscritorLista {
+AccionError TratarErrorSuite(const ErrorEjecucion& error, const QString& procedimiento) {
+    return UtilGeneral::Instancia().TratarError(error, procedimiento);
+}
+
+// The navigation cell towards page `destino`, or the dead one where there is no such page.
+QString BotonPagina(int destino, const char* rotulo, const char* alineacion) {
+    QString celda =
+        QLatin1String(destino > 0 ? "<TD CLASS=BotonEnabled" : "<TD CLASS=BotonDisabled") +
+        QLatin1String(" WIDTH=20% ALIGN=") + QLatin1String(alineacion) + u'>';
+    if (destino > 0)
+        celda += QLatin1String("<A HREF=\"") + EnlaceLista::Pagina(destino) + QLatin1String("\">") +
+                 QLatin1String(rotulo) + QLatin1String("</A>");
+    else
+        celda += QLatin1String(rotulo);
+    return celda + QLatin1String("</TD>");
+}
+
+} // namespace
+
+// One pass of the list's query, written as page files of at most FilasPorPagina rows each:
+// the first under the path given, the others beside it. Each page is a complete page of its
+// own, written under the page's error routine as the single page always was.
+class clsAuditoria_HTM::EscritorLista {
 public:
     using Desenlace = EscrituraArchivoPagina::Desenlace;
 
     EscritorLista(const QString& ruta, const QString& titulo, const QString& sql)
         : ruta_(ruta), titulo_(titulo), sql_(sql) {}
 
-    Desenlace Escribir();
+    // Writes the next page; what the operator answered to a failure of its file.
+    Desenlace EscribirPagina();
+    // Whether the page written last was the list's last.
+    bool Terminada() const { return terminada_; }
+    int Paginas() const { return int(paginas_.size()); }
+    // Once the last page is written, the other pages' navigation lines get the total.
+    void CompletarNavegacion();
 
 private:
+    // Where a page's navigation line starts (-1: a list of one page has none) and the rows
+    // it holds, counted from 1 over the whole list.
+    struct Pagina {
+        qint64 navegacion;
+        int primera, ultima;
+    };
+
     void EscribirEncabezado();
     void Consultar();
+    bool QuedanFilas() const;
     void EscribirFilas();
     void EscribirFila(const std::vector<ado::Field>& campos);
     const QString& TextoFecha(const QVariant& fecha);
@@ -301,74 +321,97 @@ private:
     QString ruta_;
     QString titulo_;
     QString sql_;
-    EscrituraArchivoPagina pagina_;
-    archivos::ArchivoTexto& archivo_ = pagina_.Archivo();
+    std::optional<EscrituraArchivoPagina> pagina_;
     ado::Recordset rs_;
     bool consultada_ = false;
+    std::vector<ado::Field> campos_;
+    std::vector<Pagina> paginas_;
+    int filas_ = 0;       // rows written, all pages
+    int filasPagina_ = 0; // rows written on the page being written
     bool hayFilas_ = false;
+    bool terminada_ = false;
     QVariant fecha_;
     QString textoFecha_;
+    // The row being written, in buffers kept from row to row.
+    TextosFila fila_;
+    std::array<QString*, CantidadColumnas> destinos_ = fila_.Destinos();
+    QString linea_, datos_;
 };
 
-EscritorLista::Desenlace EscritorLista::Escribir() {
-    pagina_.Pasos({[&] { pagina_.Abrir(ruta_); }, [&] { Consultar(); },
-                   [&] { EscribirEncabezado(); }, [&] { EscribirFilas(); }});
-    // Whatever stopped the rows, the page that can still be written is closed properly.
-    if (!pagina_.Fallida())
-        pagina_.Pasos({[&] { Terminar(); }});
-    return pagina_.Resultado();
+clsAuditoria_HTM::EscritorLista::Desenlace clsAuditoria_HTM::EscritorLista::EscribirPagina() {
+    const bool primera = paginas_.empty();
+    pagina_.emplace();
+    filasPagina_ = 0;
+    hayFilas_ = false;
+    std::vector<Paso> pasos = {[&] { pagina_->Abrir(RutaPagina(ruta_, Paginas() + 1)); }};
+    if (primera)
+        pasos.push_back([&] { Consultar(); });
+    pasos.push_back([&] { EscribirEncabezado(); });
+    pasos.push_back([&] { EscribirFilas(); });
+    // Whatever stopped the rows ends the list with this page.
+    terminada_ = pagina_->Pasos(pasos).SalioAntes || !QuedanFilas();
+    // The page that can still be written is closed properly.
+    if (!pagina_->Fallida())
+        pagina_->Pasos({[&] { Terminar(); }});
+    return pagina_->Resultado();
 }
 
-void EscritorLista::EscribirEncabezado() {
-    archivo_.EscribirLinea(
+void clsAuditoria_HTM::EscritorLista::EscribirEncabezado() {
+    archivos::ArchivoTexto& archivo = pagina_->Archivo();
+    archivo.EscribirLinea(
         clsAuditoria_HTM::CabeceraHTML(QStringLiteral("Auditoria"), false, QDate::currentDate()));
-    archivo_.EscribirLinea(QStringLiteral("<TABLE Border=0 CellPadding=3 CellSpacing=0 "
-                                          "WIDTH=100%><TR CLASS=TableTitulo><td ALIGN=center >") +
-                           titulo_ +
-                           QStringLiteral("</td><TD ALIGN=right ></td></TR></TABLE>&nbsp"));
+    archivo.EscribirLinea(QStringLiteral("<TABLE Border=0 CellPadding=3 CellSpacing=0 "
+                                         "WIDTH=100%><TR CLASS=TableTitulo><td ALIGN=center >") +
+                          titulo_ +
+                          QStringLiteral("</td><TD ALIGN=right ></td></TR></TABLE>&nbsp"));
     // An empty table would read as a list without differences.
     if (!consultada_) {
-        archivo_.EscribirLinea(kSinLectura);
+        archivo.EscribirLinea(kSinLectura);
         return;
     }
     for (const char* linea : kEncabezadosTabla)
-        archivo_.EscribirLinea(QLatin1String(linea));
+        archivo.EscribirLinea(QLatin1String(linea));
 }
 
 // A statement that fails is reported by the database object itself, which leaves the
 // recordset closed: the page then says that nothing was read. Rows are read as they are
-// written; the statement ends with the last row, or with this attempt.
-void EscritorLista::Consultar() {
+// written; the statement ends with the last row, or with this pass.
+void clsAuditoria_HTM::EscritorLista::Consultar() {
     rs_.SetCursorLocation(ado::adUseServer);
     consultada_ = DB_Dll::Instancia().AbrirRecordset(sql_, rs_, nullptr, ado::adOpenForwardOnly,
                                                      ado::adLockReadOnly, -1, true);
 }
 
-void EscritorLista::EscribirFilas() {
-    if (!consultada_ || rs_.Bof())
+bool clsAuditoria_HTM::EscritorLista::QuedanFilas() const {
+    return consultada_ && rs_.State() != ado::adStateClosed && !rs_.Eof();
+}
+
+void clsAuditoria_HTM::EscritorLista::EscribirFilas() {
+    if (!QuedanFilas())
         return;
     hayFilas_ = true;
-    std::vector<ado::Field> campos;
-    for (const QString& nombre : kNombresColumnas)
-        campos.push_back(rs_.Fields(nombre));
+    if (campos_.empty())
+        for (const QString& nombre : kNombresColumnas)
+            campos_.push_back(rs_.Fields(nombre));
     // A row that cannot be written is retried or left out on its own.
-    while (!rs_.Eof()) {
-        pagina_.Ejecutar([&] { EscribirFila(campos); });
+    while (!rs_.Eof() && filasPagina_ < FilasPorPagina) {
+        pagina_->Ejecutar([&] { EscribirFila(campos_); });
         rs_.MoveNext();
     }
 }
 
-void EscritorLista::EscribirFila(const std::vector<ado::Field>& campos) {
-    TextosFila textos;
+void clsAuditoria_HTM::EscritorLista::EscribirFila(const std::vector<ado::Field>& campos) {
     for (int i = 0; i < CantidadColumnas; ++i)
-        textos[i] = i == Fecha ? TextoFecha(campos[i].Value()) : vb::ValorTexto(campos[i].Value());
-    const QString linea = LineaFila(textos);
-    archivo_.EscribirLinea(QStringLiteral("<TR>"));
-    archivo_.EscribirLinea(linea);
+        *destinos_[size_t(i)] =
+            i == Fecha ? TextoFecha(campos[i].Value()) : vb::ValorTexto(campos[i].Value());
+    LineaFila(linea_, datos_, fila_);
+    pagina_->Archivo().EscribirLinea(linea_);
+    ++filasPagina_;
+    ++filas_;
 }
 
 // The rows come by date: each day's text is made once for all its rows.
-const QString& EscritorLista::TextoFecha(const QVariant& fecha) {
+const QString& clsAuditoria_HTM::EscritorLista::TextoFecha(const QVariant& fecha) {
     if (fecha != fecha_) {
         fecha_ = fecha;
         textoFecha_ = vb::ValorTexto(fecha);
@@ -376,29 +419,160 @@ const QString& EscritorLista::TextoFecha(const QVariant& fecha) {
     return textoFecha_;
 }
 
-void EscritorLista::Terminar() {
+// A list that fits on one page ends as it always did; the pages of a longer one end with their
+// navigation line, the total in it only once it is known.
+void clsAuditoria_HTM::EscritorLista::Terminar() {
+    archivos::ArchivoTexto& archivo = pagina_->Archivo();
     if (hayFilas_)
-        archivo_.EscribirLinea(QStringLiteral("</TABLE>"));
-    archivo_.EscribirLinea(QStringLiteral("</body></html>"));
-    archivo_.Cerrar();
+        archivo.EscribirLinea(QStringLiteral("</TABLE>"));
+    const int numero = Paginas() + 1;
+    Pagina pagina{-1, filas_ - filasPagina_ + 1, filas_};
+    if (numero > 1 || !terminada_) {
+        pagina.navegacion = archivo.Posicion();
+        archivo.EscribirLinea(LineaNavegacion(numero, pagina.primera, pagina.ultima,
+                                              terminada_ ? filas_ : 0, terminada_));
+    }
+    archivo.EscribirLinea(QStringLiteral("</body></html>"));
+    archivo.Cerrar();
+    paginas_.push_back(pagina);
+}
+
+void clsAuditoria_HTM::EscritorLista::CompletarNavegacion() {
+    std::vector<Paso> pasos;
+    for (int i = 0; i + 1 < Paginas(); ++i)
+        pasos.push_back([this, i] {
+            const Pagina& p = paginas_[size_t(i)];
+            archivos::ArchivoTexto::ReemplazarFinal(
+                RutaPagina(ruta_, i + 1), p.navegacion,
+                {LineaNavegacion(i + 1, p.primera, p.ultima, filas_, false),
+                 QStringLiteral("</body></html>")});
+        });
+    // A line left without its total still leads to every page.
+    EjecutarPasos(QStringLiteral("Generar"), TratarErrorSuite, pasos);
+}
+
+// ---- The list's pages ------------------------------------------------------------------
+
+namespace {
+
+// Where a page's number goes into the first page's path: before the file name's extension.
+qsizetype CortePagina(const QString& primera) {
+    const qsizetype punto = primera.lastIndexOf(u'.');
+    const qsizetype separador = std::max(primera.lastIndexOf(u'/'), primera.lastIndexOf(u'\\'));
+    return punto > separador ? punto : primera.size();
 }
 
 } // namespace
 
+clsAuditoria_HTM::clsAuditoria_HTM() = default;
+clsAuditoria_HTM::~clsAuditoria_HTM() = default;
+
+QString clsAuditoria_HTM::RutaPagina(const QString& Primera, int Numero) {
+    if (Numero <= 1)
+        return Primera;
+    const qsizetype corte = CortePagina(Primera);
+    return Primera.left(corte) + QString::number(Numero) + Primera.mid(corte);
+}
+
+int clsAuditoria_HTM::NumeroPagina(const QString& Primera, const QString& Ruta) {
+    if (Ruta == Primera)
+        return 1;
+    // The number stands where RutaPagina puts it, written as QString::number writes it.
+    const qsizetype corte = CortePagina(Primera);
+    const qsizetype cifras = Ruta.size() - Primera.size();
+    if (cifras < 1 || !Ruta.startsWith(Primera.left(corte)) || !Ruta.endsWith(Primera.mid(corte)))
+        return 0;
+    bool esNumero = false;
+    const int numero = Ruta.mid(corte, cifras).toInt(&esNumero);
+    return esNumero && numero > 1 && RutaPagina(Primera, numero) == Ruta ? numero : 0;
+}
+
+QString clsAuditoria_HTM::LineaNavegacion(int Pagina, int Primera, int Ultima, int Total,
+                                          bool UltimaPagina) {
+    QString linea = QStringLiteral("<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100%><TR>");
+    linea += BotonPagina(Pagina - 1, "&lt;&lt; Anterior", "left");
+    linea += QStringLiteral("<TD CLASS=TableCaption ALIGN=center>Diferencias ") +
+             QString::number(Primera) + QStringLiteral(" a ") + QString::number(Ultima);
+    if (Total > 0)
+        linea += QStringLiteral(" de ") + QString::number(Total);
+    linea += QStringLiteral("</TD>");
+    linea += BotonPagina(UltimaPagina ? 0 : Pagina + 1, "Siguiente &gt;&gt;", "right");
+    return linea + QStringLiteral("</TR></TABLE>");
+}
+
 void clsAuditoria_HTM::writeHTML(const QString& strNombreArchivo, const QString& Titulo,
-                                 const QString& Subtitulo, const QString& Fecha_Desde,
-                                 const QString& Fecha_Hasta, const QString& Cuenta_Desde,
-                                 const QString& Cuenta_Hasta, const QString& NombreLike,
-                                 const QString& Tc_Origen, const QString& Suc_Origen,
-                                 const QString& Numero_Origen, const QString& Letra_Origen,
-                                 const QStringList& Estados) {
+                                 const QString& Subtitulo, const FiltrosDiferencias& Filtros) {
     Q_UNUSED(Subtitulo);
-    const QString sql =
-        SentenciaDiferencias({Fecha_Desde, Fecha_Hasta, Cuenta_Desde, Cuenta_Hasta, NombreLike,
-                              Tc_Origen, Suc_Origen, Numero_Origen, Letra_Origen, Estados});
-    const auto intento = [&] { return EscritorLista(strNombreArchivo, Titulo, sql).Escribir(); };
-    if (EscrituraArchivoPagina::Repetir(intento) == EscritorLista::Desenlace::Abandonada) {
-        // Better no page than a cut one, or the previous list shown as if it were this.
-        IgnorarErrores({[&] { archivos::BorrarArchivo(strNombreArchivo); }});
+    if (ocupado_)
+        return;
+    ruta_ = strNombreArchivo;
+    titulo_ = Titulo;
+    sql_ = SentenciaDiferencias(Filtros);
+    lista_ = std::make_unique<EscritorLista>(ruta_, titulo_, sql_);
+    while (lista_ && lista_->Paginas() == 0)
+        Avanzar();
+}
+
+bool clsAuditoria_HTM::PaginasPendientes() const {
+    return lista_ != nullptr;
+}
+
+int clsAuditoria_HTM::PaginasEscritas() const {
+    return lista_ ? lista_->Paginas() : paginas_;
+}
+
+bool clsAuditoria_HTM::ContinuarPaginas() {
+    if (ocupado_ || !lista_)
+        return false;
+    Avanzar();
+    return true;
+}
+
+void clsAuditoria_HTM::CompletarPaginas() {
+    while (ContinuarPaginas()) {
+    }
+}
+
+void clsAuditoria_HTM::AbandonarPaginas() {
+    if (!ocupado_)
+        lista_.reset();
+}
+
+void clsAuditoria_HTM::Avanzar() {
+    ocupado_ = true;
+    const auto libre = qScopeGuard([this] { ocupado_ = false; });
+    switch (lista_->EscribirPagina()) {
+    case EscritorLista::Desenlace::Escrita:
+        if (lista_->Terminada())
+            Cerrar();
+        return;
+    case EscritorLista::Desenlace::ReintentarArchivo:
+        lista_ = std::make_unique<EscritorLista>(ruta_, titulo_, sql_);
+        return;
+    case EscritorLista::Desenlace::Abandonada:
+        // Better no page than a cut list, or the previous list shown as if it were this.
+        lista_.reset();
+        paginas_ = 0;
+        BorrarPaginas(1);
+        return;
+    }
+}
+
+void clsAuditoria_HTM::Cerrar() {
+    lista_->CompletarNavegacion();
+    paginas_ = lista_->Paginas();
+    lista_.reset();
+    // The pages a longer list left behind lead nowhere any more.
+    BorrarPaginas(paginas_ + 1);
+}
+
+// The pages from `Desde` on, as far as they follow one another; the first page goes even when
+// those after it are missing.
+void clsAuditoria_HTM::BorrarPaginas(int Desde) {
+    for (int numero = Desde;; ++numero) {
+        const QString ruta = RutaPagina(ruta_, numero);
+        if (numero > 1 && !archivos::ExisteArchivo(ruta))
+            return;
+        IgnorarErrores({[&] { archivos::BorrarArchivo(ruta); }});
     }
 }

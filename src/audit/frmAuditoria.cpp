@@ -36,6 +36,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 
@@ -198,6 +199,8 @@ void frmAuditoria::CrearControles() {
     Colocar(*StatusBar1_, 0, 4635, 9150, 285);
     wbExplorer_ = Navegador::Crear(this);
     Colocar(*wbExplorer_->Control(), 0, 1575, 9045, 2895);
+    Paginador_ = new QTimer(this);
+    Paginador_->setSingleShot(true);
 }
 
 void frmAuditoria::CrearFiltros() {
@@ -240,6 +243,12 @@ void frmAuditoria::ConectarEventos() {
     Conectar(CmdActualizar_, &QPushButton::clicked, "CmdActualizar_Click",
              [this] { CmdActualizar_Click(); });
     Conectar(cmdClose_, &QPushButton::clicked, "cmdClose_Click", [this] { cmdClose_Click(); });
+    Conectar(Paginador_, &QTimer::timeout, "Paginador_Timer",
+             [this] { EscribirPaginaSiguiente(); });
+    wbExplorer_->DocumentComplete = [this](const QString&) {
+        ProtegerEvento(QStringLiteral("frmAuditoria.wbExplorer_DocumentComplete"),
+                       [&] { wbExplorer_DocumentComplete(); });
+    };
     wbExplorer_->BeforeNavigate2 = [this](const QString& URL, bool& Cancel) {
         ProtegerEvento(QStringLiteral("frmAuditoria.wbExplorer_BeforeNavigate2"),
                        [&] { wbExplorer_BeforeNavigate2(URL, Cancel); });
@@ -318,6 +327,11 @@ void frmAuditoria::AsignarDatos() {
 
 void frmAuditoria::Form_Unload(bool& /*Cancel*/) {
     IgnorarErrores({
+        // The list's statement goes before the session's connection.
+        [this] {
+            if (Escritor)
+                Escritor->AbandonarPaginas();
+        },
         [] { ModGlobal::FinalizarSesion(); },
         [this] {
             if (rsTabla.State() != ado::adStateClosed)
@@ -459,6 +473,9 @@ void frmAuditoria::CampoValida(CajaTexto& Texto) {
 // ---- Refresh and browser ----------------------------------------------------------------
 
 void frmAuditoria::CmdActualizar_Click() {
+    // F9 while a page's error is being answered: that list is not finished with yet.
+    if (Escritor && Escritor->Ocupado())
+        return;
     CursorEspera espera;
     QStringList estados;
     if (ModGlobal::ListaSeleccionados(*lstEstados_, estados, 4, true) == 0) {
@@ -471,12 +488,51 @@ void frmAuditoria::CmdActualizar_Click() {
     };
     if (!Escritor)
         Escritor = std::make_unique<clsAuditoria_HTM>();
-    Escritor->writeHTML(RutaInforme_, titulo, QStringLiteral(" encabezado generico "),
-                        valor("Fecha_desde"), valor("fecha_hasta"), valor("Cuenta_desde"),
-                        valor("Cuenta_hasta"), valor("nombre"), valor("tc_origen"),
-                        valor("suc_origen"), valor("numero_origen"), valor("letra_origen"),
-                        estados);
-    Navegar(RutaInforme_);
+    const FiltrosDiferencias filtros{valor("Fecha_desde"),  valor("fecha_hasta"),
+                                     valor("Cuenta_desde"), valor("Cuenta_hasta"),
+                                     valor("nombre"),       valor("tc_origen"),
+                                     valor("suc_origen"),   valor("numero_origen"),
+                                     valor("letra_origen"), estados};
+    Escritor->writeHTML(RutaInforme_, titulo, QStringLiteral(" encabezado generico "), filtros);
+    MostrarLista();
+}
+
+// The page the user was on is shown as soon as it is written, or the last one when the list
+// got shorter. The pages after it are written while the window waits for the user, once the
+// browser has loaded the page shown (writing them meanwhile would hold the page up), or after a
+// second should the browser never say so.
+void frmAuditoria::MostrarLista() {
+    while (Escritor->PaginasEscritas() < PaginaLista_ && Escritor->ContinuarPaginas()) {
+    }
+    const int pagina = std::clamp(PaginaLista_, 1, std::max(1, Escritor->PaginasEscritas()));
+    if (Escritor->PaginasPendientes())
+        Paginador_->start(1000);
+    Navegar(clsAuditoria_HTM::RutaPagina(RutaInforme_, pagina));
+}
+
+void frmAuditoria::wbExplorer_DocumentComplete() {
+    if (Paginador_->isActive())
+        Paginador_->start(0);
+}
+
+void frmAuditoria::EscribirPaginaSiguiente() {
+    if (!Escritor->ContinuarPaginas())
+        return;
+    if (Escritor->PaginasPendientes())
+        Paginador_->start(0);
+    else if (Escritor->PaginasEscritas() == 0)
+        Navegar(RutaInforme_); // the list was abandoned: no page of it stays in sight
+}
+
+bool frmAuditoria::PaginasPorEscribir() const {
+    return Escritor && Escritor->PaginasPendientes();
+}
+
+// Whichever way the browser got to a page of the list, that is the page the user is on.
+void frmAuditoria::NotarPagina(const QString& URL) {
+    const int pagina = clsAuditoria_HTM::NumeroPagina(RutaInforme_, QUrl(URL).toLocalFile());
+    if (pagina > 0)
+        PaginaLista_ = pagina;
 }
 
 void frmAuditoria::Navegar(const QString& Ruta) {

@@ -14,6 +14,7 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTimer;
 class clsAuditoria_HTM;
 namespace controles {
 class StatusBar;
@@ -49,6 +50,8 @@ public:
     const QString& RutaInforme() const { return RutaInforme_; }
     const QString& CarpetaInforme() const { return CarpetaInforme_; }
     bool ErrorCampo() const { return ErrorCampo_; }
+    // Whether pages of the list shown are still being written.
+    bool PaginasPorEscribir() const;
 
 protected:
     void Form_Load() override;
@@ -68,6 +71,10 @@ private:
     void AbrirTabla(const QString& Tabla);
     void ConsultarCampo();
     void Navegar(const QString& Ruta);
+    void MostrarLista();
+    void EscribirPaginaSiguiente();
+    void wbExplorer_DocumentComplete();
+    void NotarPagina(const QString& URL);
     void CerrarVentana();
     void txtFields_GotFocus(int Index);
     void txtFields_LostFocus(int Index);
@@ -78,6 +85,7 @@ private:
     void AbrirOrigen(const QString& URL);
     void VerAsiento(const QString& URL);
     void Modificar(const QString& URL);
+    void IrAPagina(const QString& URL);
 
     QGroupBox* frmEncabezado_ = nullptr;
     std::unique_ptr<ArregloCajasTexto> txtFields_;
@@ -86,6 +94,7 @@ private:
     QPushButton* cmdClose_ = nullptr;
     controles::StatusBar* StatusBar1_ = nullptr;
     Navegador* wbExplorer_ = nullptr;
+    QTimer* Paginador_ = nullptr; // writes the list's later pages while the window waits
 
     QString TablaActiva;
     QString CarpetaInforme_;
@@ -95,5 +104,6 @@ private:
     int IndiceActivo = 0;
     CajaTexto* CampoActivo = nullptr;
     bool ErrorCampo_ = false;
+    int PaginaLista_ = 1; // the page of the list the browser was last sent to
     std::unique_ptr<clsAuditoria_HTM> Escritor;
 };

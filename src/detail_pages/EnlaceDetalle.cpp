@@ -1,5 +1,6 @@
 #include "detail_pages/EnlaceDetalle.h"
 
+#include "audit/EnlaceLista.h"
 #include "audit/EnlacePagina.h"
 #include "audit/VentanasVecinas.h"
 #include "detail_pages/FabricaVentanas.h"
@@ -71,28 +72,11 @@ QString Ancla(const QString& Enlace) {
     return QStringLiteral("<A HREF=\"") + Enlace + QStringLiteral("\">");
 }
 
-// ---- Voucher-type groups ----------------------------------------------------------------
-
-Grupo GrupoDe(const QString& TC) {
-    static const std::array<std::pair<Grupo, QStringList>, 7> grupos = {{
-        {Grupo::Ventas, {"FC", "NC", "DBC", "ND", "NCFP", "FP", "TK", "TKFC", "RM", "NP"}},
-        {Grupo::Compras, {"FCC", "FPC", "NCC", "NDC", "NCCP", "OC", "RMC"}},
-        {Grupo::Recibos, {"CBFP", "CB", "CBCT"}},
-        {Grupo::Pagos, {"PG", "OPG", "PGFP"}},
-        {Grupo::NCPE, {"NCPE"}},
-        {Grupo::IngresoStock, {"IR"}},
-        {Grupo::SinDetalle, {"VJ"}},
-    }};
-    for (const auto& [grupo, codigos] : grupos)
-        if (codigos.contains(TC, Qt::CaseInsensitive))
-            return grupo;
-    return Grupo::Otro;
-}
-
 // ---- Reading the links ------------------------------------------------------------------
 
 namespace {
 
+using EnlaceLista::Grupo;
 constexpr int kGrupos = int(Grupo::SinDetalle) + 1;
 using N = Ventana;
 
@@ -163,7 +147,7 @@ Destino EnlaceComprobante(Manejador quien, const QString& enlace) {
         nada.Cancel = true;
         return nada;
     }
-    const Grupo grupo = GrupoDe(d->TC);
+    const Grupo grupo = EnlaceLista::GrupoDe(d->TC);
     d->Abre = kRutas[size_t(quien)][size_t(grupo)];
     d->EsVenta = grupo != Grupo::Compras && !(grupo == Grupo::Pagos && quien == Manejador::PopUp);
     if (grupo != Grupo::Ventas && grupo != Grupo::Compras)

@@ -29,21 +29,6 @@ QString AsientoConCuenta(const QString& TC, const QString& Sucursal, const QStri
 // it; the visible text follows).
 QString Ancla(const QString& Enlace);
 
-// ---- Voucher-type groups ----------------------------------------------------------------
-
-enum class Grupo {
-    Otro,         // any type outside the groups
-    Ventas,       // FC, NC, DBC, ND, NCFP, FP, TK, TKFC, RM, NP
-    Compras,      // FCC, FPC, NCC, NDC, NCCP, OC, RMC
-    Recibos,      // CBFP, CB, CBCT
-    Pagos,        // PG, OPG, PGFP
-    NCPE,         // pending supplier credit note: the journal entry
-    IngresoStock, // IR
-    SinDetalle,   // VJ: has no page
-};
-// The whole code compared without regard to case; blanks count.
-Grupo GrupoDe(const QString& TC);
-
 // ---- Reading the links ------------------------------------------------------------------
 
 // The window whose link handler reads the address: each reads the links a little

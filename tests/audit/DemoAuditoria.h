@@ -154,6 +154,20 @@ protected:
         EXPECT_EQ(guion.Mensajes[0].Botones, botones);
     }
     NavegadorGrabador& Navegador() { return dynamic_cast<NavegadorGrabador&>(frm->wbExplorer()); }
+    // `cuantas` pending differences of a supplier of their own, named "Paginas" (in place of
+    // any added before), newest first by number: difference i is NCPE 0009-i, dated i
+    // minutes before noon of 30/06/2026.
+    void DiferenciasDePaginas(int cuantas) {
+        cnn.EjecutarNativo("DELETE FROM MV_ASIENTOS WHERE CABNOMBRE = 'Paginas'", {}, nullptr);
+        cnn.EjecutarNativo(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?1) "
+            "INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, FECHA, PERIODO, "
+            "MES_OPERATIVO, CUENTA, [DEBE-HABER], IMPORTE, TC_ORIGEN, CPTE_ORIGEN, CABCUENTA, "
+            "CABNOMBRE, ESTADO) SELECT 'NCPE', '0009', printf('%08d', i), 'X', 1, "
+            "datetime('2026-06-30 12:00:00', '-' || i || ' minutes'), 2026, 6, '211010101', 'D', "
+            "i, 'FCC', '000900000001A', '211010101', 'Paginas', 0 FROM n WHERE ?1 > 0",
+            {cuantas}, nullptr);
+    }
 
     QStringList registro; // what the fake windows were asked, in order
     DetallesFalsos detalles{registro};

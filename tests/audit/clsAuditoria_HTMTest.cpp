@@ -29,10 +29,7 @@ protected:
     QString Ruta() const { return dir.filePath("Auditoria.htm"); }
     QByteArray Escribir(const FiltrosDiferencias& f, const QString& ruta = {}) {
         const QString destino = ruta.isEmpty() ? Ruta() : ruta;
-        clsAuditoria_HTM().writeHTML(destino, "Auditoria", " encabezado generico ", f.Fecha_Desde,
-                                     f.Fecha_Hasta, f.Cuenta_Desde, f.Cuenta_Hasta, f.NombreLike,
-                                     f.Tc_Origen, f.Suc_Origen, f.Numero_Origen, f.Letra_Origen,
-                                     f.Estados);
+        clsAuditoria_HTM().writeHTML(destino, "Auditoria", " encabezado generico ", f);
         return Bytes(destino);
     }
     // The differences listed, by voucher number, in page order.
@@ -203,6 +200,138 @@ TEST_F(PaginaDiferencias, PaginaAnteriorNoQuedaALaVistaSiNoSePuedeReescribir) {
     Escribir({.Estados = kTodosLosEstados});
     EXPECT_FALSE(archivos::ExisteArchivo(Ruta()));
     EXPECT_EQ(guion.Mensajes.size(), 1u);
+}
+
+// ---- Pages of a long list ------------------------------------------------------------------
+
+constexpr int N = clsAuditoria_HTM::FilasPorPagina;
+
+class PaginasDeLaLista : public PaginaDiferencias {
+protected:
+    // The list of the "Paginas" supplier, its first page only (the writer kept to go on).
+    void EscribirPrimera(clsAuditoria_HTM& escritor) {
+        escritor.writeHTML(Ruta(), "Auditoria", " encabezado generico ", {.NombreLike = "Paginas"});
+    }
+    QByteArray Pagina(int numero) { return Bytes(clsAuditoria_HTM::RutaPagina(Ruta(), numero)); }
+    int CantidadDePaginas() {
+        int n = 0;
+        while (archivos::ExisteArchivo(clsAuditoria_HTM::RutaPagina(Ruta(), n + 1)))
+            ++n;
+        return n;
+    }
+    // The differences a page lists, by number, in page order.
+    static QList<int> Numeros(const QByteArray& pagina) {
+        static const QRegularExpression asiento(
+            QStringLiteral("_VER_ASIENTOTC_NCPE_SUCURSAL_0009_NUMERO_(\\d{8})_"));
+        QList<int> numeros;
+        for (const auto& m : asiento.globalMatch(QString::fromLatin1(pagina)))
+            numeros.append(m.captured(1).toInt());
+        return numeros;
+    }
+    static QList<int> DelAl(int desde, int hasta) {
+        QList<int> numeros;
+        for (int i = desde; i <= hasta; ++i)
+            numeros.append(i);
+        return numeros;
+    }
+};
+
+// At most FilasPorPagina rows a page, every row once and in the list's order. A list that fits
+// on one page ends as it always did; a longer one's pages end with their navigation line, the
+// last without a next page. Pages a longer list left behind go.
+TEST_F(PaginasDeLaLista, CadaDiferenciaEnUnaPaginaYEnOrden) {
+    DiferenciasDePaginas(2 * N + 3);
+    clsAuditoria_HTM escritor;
+    EscribirPrimera(escritor);
+    escritor.CompletarPaginas();
+    ASSERT_EQ(CantidadDePaginas(), 3);
+    for (const int cuantas : {0, 1, N, N + 1, 2 * N + 1}) {
+        DiferenciasDePaginas(cuantas);
+        EscribirPrimera(escritor);
+        escritor.CompletarPaginas();
+        const int paginas = std::max(1, (cuantas + N - 1) / N);
+        ASSERT_EQ(CantidadDePaginas(), paginas) << cuantas;
+        EXPECT_EQ(escritor.PaginasEscritas(), paginas) << cuantas;
+        for (int p = 1; p <= paginas; ++p) {
+            const QByteArray pagina = Pagina(p);
+            const int hasta = std::min(cuantas, p * N);
+            EXPECT_EQ(Numeros(pagina), DelAl((p - 1) * N + 1, hasta)) << cuantas << " " << p;
+            EXPECT_EQ(pagina.contains("Diferencias "), paginas > 1) << cuantas << " " << p;
+            EXPECT_EQ(pagina.contains("HREF=\"_Pagina_" + QByteArray::number(p + 1) + "\""),
+                      p < paginas)
+                << cuantas << " " << p;
+            EXPECT_TRUE(pagina.endsWith(cuantas > 0 && paginas == 1
+                                            ? "</TR>\r\n</TABLE>\r\n</body></html>\r\n"
+                                            : "</body></html>\r\n"));
+        }
+    }
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+// The first page is written and the writer returns; until the list ends its total is not
+// known. Once the last page is written, every page says it.
+TEST_F(PaginasDeLaLista, LaPrimeraPaginaAntesQueLasDemas) {
+    DiferenciasDePaginas(N + 1);
+    clsAuditoria_HTM escritor;
+    EscribirPrimera(escritor);
+    EXPECT_TRUE(escritor.PaginasPendientes());
+    EXPECT_EQ(escritor.PaginasEscritas(), 1);
+    EXPECT_FALSE(archivos::ExisteArchivo(clsAuditoria_HTM::RutaPagina(Ruta(), 2)));
+    const QByteArray navegacion1 =
+        "<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100%><TR><TD CLASS=BotonDisabled "
+        "WIDTH=20% ALIGN=left>&lt;&lt; Anterior</TD><TD CLASS=TableCaption "
+        "ALIGN=center>Diferencias 1 a 500%1</TD><TD CLASS=BotonEnabled WIDTH=20% ALIGN=right><A "
+        "HREF=\"_Pagina_2\">Siguiente &gt;&gt;</A></TD></TR></TABLE>\r\n</body></html>\r\n";
+    EXPECT_TRUE(Pagina(1).endsWith(QString(navegacion1).arg("").toLatin1()));
+
+    escritor.CompletarPaginas();
+    EXPECT_FALSE(escritor.PaginasPendientes());
+    EXPECT_TRUE(Pagina(1).endsWith(QString(navegacion1).arg(" de 501").toLatin1()));
+    EXPECT_TRUE(Pagina(2).endsWith(
+        "<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100%><TR><TD CLASS=BotonEnabled "
+        "WIDTH=20% ALIGN=left><A HREF=\"_Pagina_1\">&lt;&lt; Anterior</A></TD><TD "
+        "CLASS=TableCaption ALIGN=center>Diferencias 501 a 501 de 501</TD><TD "
+        "CLASS=BotonDisabled WIDTH=20% ALIGN=right>Siguiente &gt;&gt;</TD></TR></TABLE>\r\n</"
+        "body></html>\r\n"));
+    EXPECT_TRUE(Pagina(2).startsWith(Pagina(1).left(Pagina(1).indexOf("<TR>\r\n<TD"))));
+}
+
+// A later page whose file cannot be written leaves no page of the list, whatever the answer
+// but retry; a retry writes the list again from its first page.
+TEST_F(PaginasDeLaLista, UnaPaginaQueNoSePuedeEscribirNoDejaLista) {
+    DiferenciasDePaginas(N + 1);
+    const QString segunda = clsAuditoria_HTM::RutaPagina(Ruta(), 2);
+    ASSERT_TRUE(QDir().mkpath(segunda)); // a folder where the page's file should go
+    clsAuditoria_HTM escritor;
+    guion.RespuestasMsgBox = {3};
+    EscribirPrimera(escritor);
+    escritor.CompletarPaginas();
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_FALSE(archivos::ExisteArchivo(Ruta()));
+    EXPECT_EQ(escritor.PaginasEscritas(), 0);
+
+    guion.RespuestasMsgBox = {4};
+    guion.AlVerMensaje = [&] { QDir().rmdir(segunda); };
+    EscribirPrimera(escritor);
+    escritor.CompletarPaginas();
+    EXPECT_EQ(guion.Mensajes.size(), 2u);
+    EXPECT_EQ(CantidadDePaginas(), 2);
+    EXPECT_EQ(Numeros(Pagina(2)), QList<int>{N + 1});
+    EXPECT_TRUE(Pagina(1).contains("Diferencias 1 a 500 de 501"));
+}
+
+TEST(RutaPagina, ElNumeroVaAntesDeLaExtension) {
+    EXPECT_EQ(clsAuditoria_HTM::RutaPagina("/t/a.b/Auditoria.htm", 1), "/t/a.b/Auditoria.htm");
+    EXPECT_EQ(clsAuditoria_HTM::RutaPagina("/t/a.b/Auditoria.htm", 12), "/t/a.b/Auditoria12.htm");
+    EXPECT_EQ(clsAuditoria_HTM::RutaPagina("/t/a.b/Auditoria", 3), "/t/a.b/Auditoria3");
+    const std::pair<const char*, int> rutas[] = {
+        {"/t/Auditoria.htm", 1},   {"/t/Auditoria12.htm", 12},
+        {"/t/Auditoria1.htm", 0},  {"/t/Auditoria0.htm", 0},
+        {"/t/Auditoria02.htm", 0}, {"/t/Auditoria2x.htm", 0},
+        {"/t/Otra2.htm", 0},       {"", 0},
+    };
+    for (const auto& [ruta, numero] : rutas)
+        EXPECT_EQ(clsAuditoria_HTM::NumeroPagina("/t/Auditoria.htm", ruta), numero) << ruta;
 }
 
 // Color, next and previous level of a code, from the account plan as configured at each call.

@@ -1,4 +1,5 @@
 #include "DemoAuditoria.h"
+#include "audit/clsAuditoria_HTM.h"
 #include "platform/browser/CodificacionUrl.h"
 #include "support/EnlacesDePagina.h"
 
@@ -388,6 +389,107 @@ TEST_F(frmAuditoriaEnlacesTest, UnEnlaceIncompletoNoAbreNada) {
         EXPECT_EQ(registro.join(';'), efecto) << enlace;
     }
     EXPECT_TRUE(guion.VentanasModales.empty());
+}
+
+// ---- Pages of a long list ------------------------------------------------------------------
+
+constexpr int N = clsAuditoria_HTM::FilasPorPagina;
+
+// The list of the "Paginas" supplier, 2N + 1 differences: three pages.
+class PaginasEnLaVentana : public frmAuditoriaEnlacesTest {
+protected:
+    void SetUp() override {
+        frmAuditoriaEnlacesTest::SetUp();
+        DiferenciasDePaginas(2 * N + 1);
+        frm->txtFields().Campo("Nombre").SetText("Paginas");
+    }
+    QString Pagina(int numero) const {
+        return clsAuditoria_HTM::RutaPagina(frm->RutaInforme(), numero);
+    }
+    // The page the browser shows, by number (0: no page of the list).
+    int Mostrada() {
+        return clsAuditoria_HTM::NumeroPagina(frm->RutaInforme(),
+                                              QUrl(Navegador().LocationURL()).toLocalFile());
+    }
+    // The page links of the page shown, as it wrote them.
+    QStringList EnlacesDePaginas() {
+        return EnlacesDePagina(QUrl(Navegador().LocationURL()).toLocalFile()).filter("_Pagina_");
+    }
+    // Follows the page's link to page `numero`.
+    void IrA(int numero) {
+        const QStringList enlace = EnlacesDePaginas().filter("_Pagina_" + QString::number(numero));
+        ASSERT_EQ(enlace.size(), 1) << EnlacesDePaginas().join(' ');
+        EXPECT_TRUE(Clic(enlace[0]));
+        EXPECT_EQ(Mostrada(), numero);
+    }
+};
+
+// The first page is shown at once, the others written while the window waits; a link to the
+// next page written meanwhile shows it, every page links to its neighbours and only to them,
+// and a page link that names no page of the list opens nothing and is told.
+TEST_F(PaginasEnLaVentana, LasPaginasSeRecorrenPorSusEnlaces) {
+    frm->CmdActualizar_Click();
+    EXPECT_EQ(Mostrada(), 1);
+    EXPECT_TRUE(frm->PaginasPorEscribir());
+    EXPECT_EQ(EnlacesDePaginas(), QStringList{"_Pagina_2"});
+    IrA(2);
+    EXPECT_FALSE(frm->PaginasPorEscribir());
+    EXPECT_EQ(EnlacesDePaginas(), QStringList({"_Pagina_1", "_Pagina_3"}));
+    IrA(3);
+    EXPECT_EQ(EnlacesDePaginas(), QStringList{"_Pagina_2"});
+    IrA(2);
+    IrA(1);
+    EXPECT_TRUE(guion.Mensajes.empty());
+
+    for (const QString roto : {"_Pagina_4", "_Pagina_0", "_pagina_x", "_Pagina_"}) {
+        guion.Mensajes.clear();
+        EXPECT_TRUE(Clic(roto)) << roto;
+        EXPECT_EQ(guion.Mensajes.size(), 1u) << roto;
+        EXPECT_EQ(Mostrada(), 1);
+    }
+}
+
+// A state change, F9, and the browser's own going back keep the page the user is on; a list
+// that got shorter shows its last page.
+TEST_F(PaginasEnLaVentana, LosCambiosYF9ConservanLaPagina) {
+    frm->CmdActualizar_Click();
+    IrA(2);
+    guion.AccionesModales.push_back(
+        [](QWidget& v) { dynamic_cast<frmCambioEstado&>(v).CmdAceptar->click(); });
+    const QString cambio = EnlacesConParte("_CambioEstado_0_TC_NCPE_SUCURSAL_0009_").value(0);
+    EXPECT_TRUE(Clic(cambio));
+    EXPECT_EQ(guion.VentanasModales.size(), 1u);
+    EXPECT_EQ(Mostrada(), 2);
+    frm->CmdActualizar_Click();
+    EXPECT_EQ(Mostrada(), 2);
+
+    Navegador().Navigate(QUrl::fromLocalFile(Pagina(3)).toString());
+    frm->CmdActualizar_Click();
+    EXPECT_EQ(Mostrada(), 3);
+
+    DiferenciasDePaginas(N + 1);
+    frm->CmdActualizar_Click();
+    EXPECT_EQ(Mostrada(), 2);
+    DiferenciasDePaginas(1);
+    frm->CmdActualizar_Click();
+    EXPECT_EQ(Mostrada(), 1);
+    EXPECT_FALSE(QFile::exists(Pagina(2)));
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+// F9 while the pages of the last list are still being written starts the list afresh: its
+// pages go, and the new list's are all written in their turn.
+TEST_F(PaginasEnLaVentana, F9MientrasSeEscribenLasPaginas) {
+    frm->CmdActualizar_Click();
+    ASSERT_TRUE(frm->PaginasPorEscribir());
+    frm->txtFields().Campo("Nombre").SetText("D'Angelo*");
+    frm->CmdActualizar_Click();
+    QTRY_VERIFY(!frm->PaginasPorEscribir());
+    EXPECT_EQ(Mostrada(), 1);
+    EXPECT_FALSE(QFile::exists(Pagina(2)));
+    EXPECT_FALSE(EnlacesConParte("_CambioEstado_").isEmpty());
+    EXPECT_FALSE(Bytes(Pagina(1)).contains("Paginas"));
+    EXPECT_TRUE(guion.Mensajes.empty());
 }
 
 class CarpetaTemporalHostil : public frmAuditoriaEnlacesTest {

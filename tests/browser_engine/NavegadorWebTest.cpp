@@ -1,6 +1,7 @@
 #include "platform/browser/NavegadorWeb.h"
 
 #include "detail_pages/EnlaceDetalle.h"
+#include "platform/dialogs/DialogosGuionados.h"
 #include "support/Apoyo.h"
 
 #include <QDir>
@@ -10,18 +11,23 @@
 #include <QTest>
 #include <QUrl>
 #include <QWebEngineScript>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace EnlaceDetalle;
 
+// As the start script does: the engine runs as root only without its sandbox.
+void PrepararMotor() {
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+}
+
 // The engine itself: a page written in a folder whose name holds address characters and marker
 // words is loaded, its link clicked, and the handler reads every value of it back exactly.
 TEST(NavegadorWeb, UnClicEnUnaPaginaEscritaDaCadaValorExacto) {
-    // As the start script does: the engine runs as root only without its sandbox.
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    PrepararMotor();
     QTemporaryDir dir;
     const QString carpeta = dir.filePath("a#b?c%41 d_tc_ articulo_");
     ASSERT_TRUE(QDir().mkpath(carpeta));
@@ -56,6 +62,38 @@ TEST(NavegadorWeb, UnClicEnUnaPaginaEscritaDaCadaValorExacto) {
     EXPECT_EQ(QStringList({d.TC, d.Sucursal, d.Numero, d.Letra, d.Cuenta}), valores);
     EXPECT_EQ(int(d.Abre), int(Ventana::NuevoDetalleComprobante));
     EXPECT_EQ(QUrl(navegador.LocationURL()).toLocalFile(), pagina);
+}
+
+// The page's process killed: the operator is told once, and loading the page again brings it
+// back in a new process.
+TEST(NavegadorWeb, UnProcesoDePaginaTerminadoSeAvisaYLaPaginaVuelve) {
+    PrepararMotor();
+    DialogosGuionados operador;
+    DialogosEnUso enUso{operador};
+    QTemporaryDir dir;
+    const QString pagina = dir.filePath("Auditoria.htm");
+    QFile archivo(pagina);
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    archivo.write("<html><body>Diferencias</body></html>");
+    archivo.close();
+    const QString url = QUrl::fromLocalFile(pagina).toString(QUrl::FullyEncoded);
+
+    NavegadorWeb navegador;
+    QSignalSpy cargada(&navegador, &QWebEngineView::loadFinished);
+    navegador.Navigate(url);
+    ASSERT_TRUE(cargada.wait(30000));
+    const qint64 proceso = navegador.page()->renderProcessPid();
+    ASSERT_GT(proceso, 0);
+    ASSERT_EQ(::kill(pid_t(proceso), SIGKILL), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(operador.Mensajes.size(), size_t(1), 30000);
+    EXPECT_TRUE(operador.Mensajes[0].Texto.contains("terminó de forma inesperada"));
+
+    cargada.clear();
+    navegador.Navigate(url);
+    QTRY_VERIFY_WITH_TIMEOUT(!cargada.isEmpty(), 30000);
+    EXPECT_TRUE(cargada.last().at(0).toBool());
+    EXPECT_NE(navegador.page()->renderProcessPid(), proceso);
+    EXPECT_EQ(operador.Mensajes.size(), 1u);
 }
 
 } // namespace

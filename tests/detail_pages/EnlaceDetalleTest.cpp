@@ -295,19 +295,6 @@ TEST(EnlaceDetalle, EscrituraDeLosEnlaces) {
               QStringLiteral("<A HREF=\"_TC_FC_SUCURSAL_1_NUMERO_2_LETRA_A\">"));
 }
 
-TEST(EnlaceDetalle, GruposDeComprobantes) {
-    const std::pair<const char*, Grupo> grupos[] = {
-        {"FC", Grupo::Ventas},     {"np", Grupo::Ventas},   {"TKFC", Grupo::Ventas},
-        {"FCC", Grupo::Compras},   {"rmc", Grupo::Compras}, {"OC", Grupo::Compras},
-        {"CBCT", Grupo::Recibos},  {"cb", Grupo::Recibos},  {"PGFP", Grupo::Pagos},
-        {"opg", Grupo::Pagos},     {"NCPE", Grupo::NCPE},   {"ir", Grupo::IngresoStock},
-        {"VJ", Grupo::SinDetalle}, {"FC ", Grupo::Otro},    {"", Grupo::Otro},
-        {"NDPR", Grupo::Otro},
-    };
-    for (const auto& [tc, grupo] : grupos)
-        EXPECT_EQ(int(GrupoDe(QString::fromUtf8(tc))), int(grupo)) << tc;
-}
-
 // ---- Opening what a link names --------------------------------------------------------------
 
 // The windows a link would open, each call written into one log.

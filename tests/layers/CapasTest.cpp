@@ -28,7 +28,7 @@ const QMap<QString, QStringList>& Permitidas() {
         {"platform/files", {"platform/errors", "platform/runtime"}},
         {"platform/dialogs", {"platform/errors", "platform/runtime"}},
         {"platform/forms", {"platform/dialogs", "platform/errors"}},
-        {"platform/browser", {"platform/errors"}},
+        {"platform/browser", {"platform/dialogs", "platform/errors"}},
         {"platform/controls", {"platform/forms", "platform/errors"}},
         {"platform/suite",
          {"platform/dialogs", "platform/forms", "platform/files", "platform/runtime"}},

@@ -69,15 +69,23 @@ QString TextoDeBytes(const QByteArray& bytes) {
 } // namespace
 
 void AgregarValorUrl(QString& destino, const QString& valor) {
+    // Most values are codes of letters and digits: what runs up to the first character to
+    // escape is copied as it stands.
+    const auto escapar = [](QChar c) { return c == u'_' || !NoReservado(c.unicode()); };
+    const qsizetype llano = std::find_if(valor.cbegin(), valor.cend(), escapar) - valor.cbegin();
+    destino.append(valor.constData(), llano);
+    if (llano == valor.size())
+        return;
+    const QStringView resto = QStringView(valor).mid(llano);
     const bool ascii =
-        std::all_of(valor.cbegin(), valor.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    const QByteArray utf8 = ascii ? QByteArray() : valor.toUtf8();
-    const qsizetype largo = ascii ? valor.size() : utf8.size();
+        std::all_of(resto.cbegin(), resto.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    const QByteArray utf8 = ascii ? QByteArray() : resto.toUtf8();
+    const qsizetype largo = ascii ? resto.size() : utf8.size();
     const qsizetype inicio = destino.size();
     destino.resize(inicio + 5 * largo); // room for every byte escaped twice
     QChar* salida = destino.data() + inicio;
     for (qsizetype i = 0; i < largo; ++i)
-        salida = EscribirByteValor(salida, ascii ? static_cast<unsigned char>(valor[i].unicode())
+        salida = EscribirByteValor(salida, ascii ? static_cast<unsigned char>(resto[i].unicode())
                                                  : static_cast<unsigned char>(utf8[i]));
     destino.truncate(salida - destino.constData());
 }

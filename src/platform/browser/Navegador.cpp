@@ -1,7 +1,9 @@
 #include "platform/browser/Navegador.h"
 
 #include "platform/browser/NavegadorGrabador.h"
+#include "platform/dialogs/Dialogos.h"
 
+#include <QScopeGuard>
 #include <QUrl>
 
 namespace {
@@ -28,4 +30,23 @@ bool Navegador::Cancelada(const QUrl& url) {
     if (BeforeNavigate2)
         BeforeNavigate2(url.toString(QUrl::FullyEncoded), cancelar);
     return cancelar;
+}
+
+void Navegador::Completado() {
+    if (DocumentComplete)
+        DocumentComplete(LocationURL());
+}
+
+void Navegador::ProcesoTerminado() {
+    // Views that shared the process hear of its end one after the other, while the message
+    // is still on screen.
+    static bool avisando = false;
+    if (avisando)
+        return;
+    avisando = true;
+    const auto fin = qScopeGuard([] { avisando = false; });
+    MsgBox(QStringLiteral("La página dejó de mostrarse: el proceso del navegador que la mostraba "
+                          "terminó de forma inesperada. La ventana sigue disponible; vuelva a "
+                          "cargar la página ([F9] Cargar, o el enlace que la abrió)."),
+           vbExclamation);
 }

@@ -15,6 +15,7 @@ class QWidget;
 class Navegador {
 public:
     using EventoBeforeNavigate2 = std::function<void(const QString& URL, bool& Cancel)>;
+    using EventoDocumentComplete = std::function<void(const QString& URL)>;
     using Fabrica = std::function<Navegador*(QWidget* padre)>;
 
     virtual ~Navegador() = default;
@@ -34,6 +35,8 @@ public:
     void SetTheaterMode(bool valor) { modoTeatro_ = valor; }
 
     EventoBeforeNavigate2 BeforeNavigate2;
+    // A page finished loading (or failed to), with the address as LocationURL gives it.
+    EventoDocumentComplete DocumentComplete;
 
     // Windows get their browser here: the application installs the one over the web engine;
     // without it (as in the tests) every window gets a recording browser.
@@ -43,6 +46,12 @@ public:
 protected:
     // Raises BeforeNavigate2 for `url`; true when the handler cancelled.
     bool Cancelada(const QUrl& url);
+    // Raises DocumentComplete for the page shown.
+    void Completado();
+    // The engine's page process ended abnormally (it crashed, was killed or ran out of
+    // memory) and took the page with it. The operator is told, once however many views it
+    // served; the view stays usable and its next navigation loads the page afresh.
+    void ProcesoTerminado();
 
 private:
     bool pantallaCompleta_ = false;

@@ -23,8 +23,10 @@ QStringList NavegadorGrabador::PaginasMostradas() const {
 bool NavegadorGrabador::Ofrecer(const QUrl& url, bool clic) {
     const bool cancelada = Cancelada(url);
     historial_.append({url.toString(QUrl::FullyEncoded), cancelada, clic});
-    if (!cancelada)
+    if (!cancelada) {
         direccion_ = url;
+        Completado();
+    }
     return cancelada;
 }
 

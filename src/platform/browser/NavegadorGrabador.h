@@ -7,7 +7,8 @@
 #include <QWidget>
 
 // A browser without an engine, for tests: it shows nothing, records every navigation offered
-// to BeforeNavigate2 and lets a test follow a link of the page shown, as a user's click would.
+// to BeforeNavigate2 (a page that goes ahead is complete at once) and lets a test follow a
+// link of the page shown, as a user's click would.
 // Addresses go through QUrl as in the engine, so a handler sees them in the same form
 // (escapes of unreserved characters unescaped, blanks escaped).
 class NavegadorGrabador : public QWidget, public Navegador {
@@ -28,6 +29,9 @@ public:
     // whether the handler cancelled. A relative link is resolved against the page shown,
     // backslashes read as slashes, as the engine does for file pages.
     bool Clic(const QString& enlace);
+
+    // What the engine-backed browser does when its page process ends abnormally.
+    void TerminarProceso() { ProcesoTerminado(); }
 
     const QList<Navegacion>& Historial() const { return historial_; }
     // The addresses that went ahead, in order.

@@ -5,7 +5,17 @@
 #include <QUrl>
 
 NavegadorWeb::NavegadorWeb(QWidget* padre) : QWebEngineView(padre) {
-    setPage(new PaginaNavegador([this](const QUrl& url) { return !Cancelada(url); }, this));
+    auto* pagina = new PaginaNavegador([this](const QUrl& url) { return !Cancelada(url); }, this);
+    setPage(pagina);
+    connect(this, &QWebEngineView::loadFinished, this, [this] { Completado(); });
+    // Told from the event loop, not from inside the engine's own notice.
+    connect(
+        pagina, &QWebEnginePage::renderProcessTerminated, this,
+        [this](QWebEnginePage::RenderProcessTerminationStatus estado) {
+            if (estado != QWebEnginePage::NormalTerminationStatus)
+                ProcesoTerminado();
+        },
+        Qt::QueuedConnection);
 }
 
 // The engine offers this navigation to the page, which raises BeforeNavigate2 for it.

@@ -30,11 +30,11 @@ void ArchivoTexto::EscribirLinea(const QString& texto) {
     if (!archivo_.isOpen()) {
         LanzarErrorArchivo(NombreArchivoIncorrecto, archivo_.fileName());
     }
-    QByteArray bytes;
-    bytes.reserve(texto.size() + 2);
-    AgregarWindows1252(bytes, texto);
-    bytes.append("\r\n", 2);
-    EscribirBytes(bytes);
+    // One buffer for every line: a page is written a line at a time.
+    linea_.resize(0);
+    AgregarWindows1252(linea_, texto);
+    linea_.append("\r\n", 2);
+    EscribirBytes(linea_);
 }
 
 void ArchivoTexto::EscribirBytes(const QByteArray& bytes) {
@@ -72,6 +72,23 @@ void ArchivoTexto::AgregarLineas(const QString& ruta, const QStringList& lineas)
         archivo.EscribirLinea(linea);
     }
     archivo.Cerrar();
+}
+
+void ArchivoTexto::ReemplazarFinal(const QString& ruta, qint64 desde, const QStringList& lineas) {
+    const QString local = RutaPlataforma(ruta);
+    QFile archivo(local);
+    if (!archivo.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
+        LanzarErrorArchivo(CausaFalloApertura(local, true), local);
+    }
+    QByteArray bytes;
+    for (const QString& linea : lineas) {
+        AgregarWindows1252(bytes, linea);
+        bytes.append("\r\n", 2);
+    }
+    if (!archivo.seek(desde) || archivo.write(bytes) != bytes.size() ||
+        !archivo.resize(desde + bytes.size()) || !archivo.flush()) {
+        LanzarErrorArchivo(ErrorDispositivo, local);
+    }
 }
 
 QStringList ArchivoTexto::LeerLineas(const QString& ruta) {

@@ -23,9 +23,13 @@ public:
     void EscribirLinea(const QString& texto);
     void Cerrar();
     bool Abierto() const { return archivo_.isOpen(); }
+    // The bytes written so far.
+    qint64 Posicion() const { return archivo_.pos(); }
 
     static void EscribirLineas(const QString& ruta, const QStringList& lineas);
     static void AgregarLineas(const QString& ruta, const QStringList& lineas);
+    // Replaces everything after the first `desde` bytes of an existing file with the lines.
+    static void ReemplazarFinal(const QString& ruta, qint64 desde, const QStringList& lineas);
     // Lines ended by CR LF, LF or CR; a last line without its end counts too.
     static QStringList LeerLineas(const QString& ruta);
     static QStringList PartirLineas(const QByteArray& contenido);
@@ -34,6 +38,7 @@ private:
     void EscribirBytes(const QByteArray& bytes);
 
     QFile archivo_;
+    QByteArray linea_;
 };
 
 } // namespace archivos

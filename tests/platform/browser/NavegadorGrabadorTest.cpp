@@ -1,5 +1,8 @@
 #include "platform/browser/NavegadorGrabador.h"
 
+#include "platform/dialogs/DialogosGuionados.h"
+
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -76,6 +79,39 @@ TEST(FabricaNavegador, SinFabricaInstaladaLasVentanasRecibenUnNavegadorGrabador)
     Navegador* navegador = Navegador::Crear(&ventana);
     EXPECT_NE(dynamic_cast<NavegadorGrabador*>(navegador), nullptr);
     EXPECT_EQ(navegador->Control()->parentWidget(), &ventana);
+}
+
+// The operator, who can look around while a message is on screen.
+class OperadorMirando : public DialogosGuionados {
+public:
+    std::function<void()> AlVerMensaje;
+
+protected:
+    int MostrarMensaje(const QString& texto, int botones, const QString& titulo) override {
+        if (AlVerMensaje)
+            AlVerMensaje();
+        return DialogosGuionados::MostrarMensaje(texto, botones, titulo);
+    }
+};
+
+// The engine's page process ends under two views at once: one message says it, whichever view
+// hears of it first; the views go on working, and a later end is told again.
+TEST_F(NavegadorGrabadorTest, UnProcesoDePaginaTerminadoSeAvisaUnaVez) {
+    OperadorMirando operador;
+    DialogosEnUso enUso{operador};
+    NavegadorGrabador otro;
+    operador.AlVerMensaje = [&] { otro.TerminarProceso(); };
+    navegador.Navigate(QStringLiteral("file:///tmp/Auditoria.htm"));
+    navegador.TerminarProceso();
+    ASSERT_EQ(operador.Mensajes.size(), 1u);
+    EXPECT_TRUE(operador.Mensajes[0].Texto.contains("terminó de forma inesperada"));
+    EXPECT_EQ(operador.Mensajes[0].Botones, vbExclamation);
+
+    navegador.Navigate(QStringLiteral("file:///tmp/Auditoria.htm"));
+    EXPECT_EQ(navegador.PaginasMostradas().size(), 2);
+    operador.AlVerMensaje = nullptr;
+    otro.TerminarProceso();
+    EXPECT_EQ(operador.Mensajes.size(), 2u);
 }
 
 } // namespace

@@ -1,0 +1,242 @@
+#include "audit/EnlaceLista.h"
+
+#include "audit/EnlacePagina.h"
+#include "platform/ado/TokenSql.h"
+#include "platform/browser/CodificacionUrl.h"
+#include "platform/runtime/Texto.h"
+
+#include <QLatin1StringView>
+#include <QStringList>
+#include <algorithm>
+#include <array>
+
+namespace EnlaceLista {
+
+namespace {
+
+constexpr QLatin1StringView kCambioEstado("_CambioEstado_");
+constexpr QLatin1StringView kTCorigen("_TCorigen_");
+constexpr QLatin1StringView kVerAsiento("_VER_ASIENTOTC_");
+constexpr QLatin1StringView kModificar("_Modificar_");
+constexpr QLatin1StringView kPagina("_Pagina_");
+constexpr QLatin1StringView kCpteOrigen("_CpteOrigen_");
+constexpr QLatin1StringView kCuenta("_Cuenta_");
+constexpr QLatin1StringView kTC("_TC_");
+constexpr QLatin1StringView kSucursal("_SUCURSAL_");
+constexpr QLatin1StringView kNumero("_NUMERO_");
+constexpr QLatin1StringView kLetra("_LETRA_");
+constexpr QLatin1StringView kTipoOrigen("_TIPOORIGEN_");
+constexpr QLatin1StringView kCpteOrigenDiferencia("_CPTE-ORIGEN_");
+constexpr QLatin1StringView kCabCuenta("_Cabcuenta_");
+constexpr QLatin1StringView kCabNombre("_CabNombre_");
+
+// The commands by the marker their links begin with.
+constexpr std::array<std::pair<QLatin1StringView, Comando>, 5> kComandos = {{
+    {kCambioEstado, Comando::CambioEstado},
+    {kTCorigen, Comando::Origen},
+    {kVerAsiento, Comando::VerAsiento},
+    {kModificar, Comando::Modificar},
+    {kPagina, Comando::Pagina},
+}};
+
+QLatin1StringView Marcador(Comando comando) {
+    for (const auto& [marcador, c] : kComandos)
+        if (c == comando)
+            return marcador;
+    return {};
+}
+
+void Agregar(QString& linea, QLatin1StringView marcador, const QString& valor) {
+    linea += marcador;
+    AgregarValorUrl(linea, valor);
+}
+
+bool AlgunoVacio(std::initializer_list<QString> valores) {
+    return std::any_of(valores.begin(), valores.end(),
+                       [](const QString& v) { return v.isEmpty(); });
+}
+
+} // namespace
+
+// ---- Writing the links ------------------------------------------------------------------
+
+void AgregarOrigen(QString& linea, const QString& Tc_Origen, const QString& Cpte_Origen,
+                   const QString& CabCuenta) {
+    Agregar(linea, kTCorigen, Tc_Origen);
+    Agregar(linea, kCpteOrigen, Cpte_Origen);
+    Agregar(linea, kCuenta, CabCuenta);
+}
+
+void AgregarAsiento(QString& linea, const QString& TC, const QString& Sucursal,
+                    const QString& Numero, const QString& Letra, const QString& CabCuenta) {
+    Agregar(linea, kVerAsiento, TC);
+    Agregar(linea, kSucursal, Sucursal);
+    Agregar(linea, kNumero, Numero);
+    Agregar(linea, kLetra, Letra);
+    Agregar(linea, kCuenta, CabCuenta);
+}
+
+void AgregarDatosDiferencia(QString& datos, const Diferencia& d) {
+    AgregarValorUrl(datos, d.Estado);
+    Agregar(datos, kTC, d.TC);
+    Agregar(datos, kSucursal, d.Suc);
+    Agregar(datos, kNumero, d.Numero);
+    Agregar(datos, kLetra, d.Letra);
+    Agregar(datos, kTipoOrigen, d.Tc_Origen);
+    Agregar(datos, kCpteOrigenDiferencia, d.Cpte_Origen);
+    Agregar(datos, kCabCuenta, d.CabCuenta);
+    Agregar(datos, kCabNombre, d.CabNombre);
+}
+
+void AgregarDiferencia(QString& linea, Comando comando, const QString& datos) {
+    linea += Marcador(comando);
+    linea += datos;
+}
+
+QString Pagina(int numero) {
+    QString enlace;
+    Agregar(enlace, kPagina, QString::number(numero));
+    return enlace;
+}
+
+// ---- Reading the links ------------------------------------------------------------------
+
+Comando ComandoDe(const QString& enlace) {
+    for (const auto& [marcador, comando] : kComandos)
+        if (EnlacePagina::EmpiezaCon(enlace, marcador))
+            return comando;
+    return Comando::Ninguno;
+}
+
+bool TieneMarcador(const QString& enlace) {
+    return std::any_of(kComandos.cbegin(), kComandos.cend(),
+                       [&](const auto& c) { return EnlacePagina::Contiene(enlace, c.first); });
+}
+
+std::optional<Diferencia> LeerDiferencia(const QString& enlace) {
+    const Comando comando = ComandoDe(enlace);
+    if (comando != Comando::CambioEstado && comando != Comando::Modificar)
+        return std::nullopt;
+    const std::optional<QStringList> v =
+        EnlacePagina::Cortar(enlace, {Marcador(comando), kTC, kSucursal, kNumero, kLetra,
+                                      kTipoOrigen, kCpteOrigenDiferencia, kCabCuenta, kCabNombre});
+    if (!v)
+        return std::nullopt;
+    const QStringList& x = *v;
+    Diferencia d{x[0], x[1], x[2], x[3], x[4], x[5], x[6], x[7], x[8]};
+    if (AlgunoVacio({d.TC, d.Suc, d.Numero, d.Letra}))
+        return std::nullopt;
+    return d;
+}
+
+std::optional<Comprobante> LeerOrigen(const QString& enlace) {
+    const std::optional<QStringList> v =
+        EnlacePagina::Cortar(enlace, {kTCorigen, kCpteOrigen, kCuenta});
+    if (!v)
+        return std::nullopt;
+    const QString clave = vb::Left(v->at(1), 13);
+    Comprobante c{vb::Trim(v->at(0)), vb::Left(clave, 4), vb::Mid(clave, 5, 8), vb::Right(clave, 1),
+                  v->at(2)};
+    if (c.TC.isEmpty() || clave.size() < 13)
+        return std::nullopt;
+    return c;
+}
+
+std::optional<Comprobante> LeerAsiento(const QString& enlace) {
+    const std::optional<QStringList> v =
+        EnlacePagina::Cortar(enlace, {kVerAsiento, kSucursal, kNumero, kLetra});
+    if (!v)
+        return std::nullopt;
+    Comprobante c{v->at(0), v->at(1), v->at(2), vb::Left(v->at(3), 1), {}};
+    if (AlgunoVacio({c.TC, c.Sucursal, c.Numero, c.Letra}))
+        return std::nullopt;
+    return c;
+}
+
+std::optional<int> LeerPagina(const QString& enlace) {
+    const std::optional<QStringList> v = EnlacePagina::Cortar(enlace, {kPagina});
+    const auto cifra = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (!v || v->at(0).isEmpty() || !std::all_of(v->at(0).cbegin(), v->at(0).cend(), cifra))
+        return std::nullopt;
+    bool numero = false;
+    const int pagina = v->at(0).toInt(&numero);
+    if (!numero || pagina < 1)
+        return std::nullopt;
+    return pagina;
+}
+
+// ---- Voucher-type groups ----------------------------------------------------------------
+
+Grupo GrupoDe(const QString& TC) {
+    static const std::array<std::pair<Grupo, QStringList>, 7> grupos = {{
+        {Grupo::Ventas, {"FC", "NC", "DBC", "ND", "NCFP", "FP", "TK", "TKFC", "RM", "NP"}},
+        {Grupo::Compras, {"FCC", "FPC", "NCC", "NDC", "NCCP", "OC", "RMC"}},
+        {Grupo::Recibos, {"CBFP", "CB", "CBCT"}},
+        {Grupo::Pagos, {"PG", "OPG", "PGFP"}},
+        {Grupo::NCPE, {"NCPE"}},
+        {Grupo::IngresoStock, {"IR"}},
+        {Grupo::SinDetalle, {"VJ"}},
+    }};
+    for (const auto& [grupo, codigos] : grupos)
+        if (codigos.contains(TC, Qt::CaseInsensitive))
+            return grupo;
+    return Grupo::Otro;
+}
+
+// ---- The modify link's statements -------------------------------------------------------
+
+namespace {
+
+using ado::DoblarApostrofos;
+
+// The condition on the origin voucher's branch, number and letter, cut from its key.
+QString ClaveOrigen(const QString& cpte, const char* sucursal, const char* numero,
+                    const char* letra) {
+    return QLatin1String(sucursal) + DoblarApostrofos(vb::Mid(cpte, 1, 4)) + QLatin1String(numero) +
+           DoblarApostrofos(vb::Mid(cpte, 5, 8)) + QLatin1String(letra) +
+           DoblarApostrofos(vb::Mid(cpte, 13, 1)) + u'\'';
+}
+
+} // namespace
+
+BusquedaAsiento BuscarAsiento(const Diferencia& d) {
+    const QString cuenta = DoblarApostrofos(d.CabCuenta);
+    if (vb::Iguales(vb::Trim(d.Tc_Origen), QStringLiteral("RM")))
+        return {d.Tc_Origen, QStringLiteral("TC_ORIGEN"),
+                "TC_ORIGEN='" + DoblarApostrofos(d.Tc_Origen) + "' AND CPTE_ORIGEN ='" +
+                    DoblarApostrofos(d.Cpte_Origen) + "' and CABCUENTA = '" + cuenta + "'"};
+    if (!vb::Trim(d.Tc_Origen).isEmpty())
+        return {d.Tc_Origen, QStringLiteral("TC"),
+                "TC='" + DoblarApostrofos(d.Tc_Origen) + "'" +
+                    ClaveOrigen(d.Cpte_Origen, " AND SUCURSAL ='", "' AND NUMERO = '",
+                                "' AND LETRA ='") +
+                    " and CABCUENTA = '" + cuenta + "'"};
+    return {d.TC, QStringLiteral("TC"),
+            "TC='" + DoblarApostrofos(d.TC) + "' AND SUCURSAL ='" + DoblarApostrofos(d.Suc) +
+                "' AND NUMERO = '" + DoblarApostrofos(d.Numero) + "' AND LETRA ='" +
+                DoblarApostrofos(d.Letra) + "'" + " and (CABCUENTA = '" + cuenta +
+                "' or Cuenta = '" + cuenta + "')"};
+}
+
+QString LoteModificacion(const Diferencia& d, const QString& SQLTemp) {
+    const QString fin = QStringLiteral("\r\n");
+    const QString comprobante = "TC ='" + DoblarApostrofos(d.TC) + "' AND SUCURSAL = '" +
+                                DoblarApostrofos(d.Suc) + "' AND NUMERO ='" +
+                                DoblarApostrofos(d.Numero) + "' AND LETRA ='" +
+                                DoblarApostrofos(d.Letra) + "'";
+    QString aplicaciones;
+    if (!vb::Trim(d.Tc_Origen).isEmpty())
+        aplicaciones = "DELETE MV_APLICACION WHERE " + comprobante + " AND TCO_ORIGEN = '" +
+                       DoblarApostrofos(d.Tc_Origen) + "'" +
+                       ClaveOrigen(d.Cpte_Origen, " AND SUCURSAL_ORIGEN='", "' AND NUMERO_ORIGEN='",
+                                   "' AND LETRA_ORIGEN='");
+    else
+        aplicaciones = "DELETE MV_APLICACION WHERE TC ='" + DoblarApostrofos(d.TC) +
+                       "' AND IDCOMPROBANTE = '" + DoblarApostrofos(d.Suc + d.Numero + d.Letra) +
+                       "' AND TCO_ORIGEN = '" + DoblarApostrofos(d.Tc_Origen) +
+                       "' AND IDCOMPROBANTE_ORIGEN='" + DoblarApostrofos(d.Cpte_Origen) + "'";
+    return "BEGIN TRANSACTION" + fin + "DELETE MV_ASIENTOS WHERE " + comprobante + fin +
+           aplicaciones + fin + SQLTemp + fin;
+}
+
+} // namespace EnlaceLista
