@@ -265,10 +265,6 @@ void LineaFila(QString& linea, QString& datos, const TextosFila& t) {
     linea += u"</TR>";
 }
 
-AccionError TratarErrorSuite(const ErrorEjecucion& error, const QString& procedimiento) {
-    return UtilGeneral::Instancia().TratarError(error, procedimiento);
-}
-
 // The navigation cell towards page `destino`, or the dead one where there is no such page.
 QString BotonPagina(int destino, const char* rotulo, const char* alineacion) {
     QString celda =
@@ -448,7 +444,7 @@ void clsAuditoria_HTM::EscritorLista::CompletarNavegacion() {
                  QStringLiteral("</body></html>")});
         });
     // A line left without its total still leads to every page.
-    EjecutarPasos(QStringLiteral("Generar"), TratarErrorSuite, pasos);
+    EjecutarPasos(QStringLiteral("Generar"), suite::TratarError, pasos);
 }
 
 // ---- The list's pages ------------------------------------------------------------------

@@ -94,10 +94,6 @@ QString ElementoEstado(const Estado& estado) {
     return etiqueta.leftJustified(estado.Largo - 1, u' ') + etiqueta.front();
 }
 
-AccionError TratarErrorSuite(const ErrorEjecucion& error, const QString& procedimiento) {
-    return UtilGeneral::Instancia().TratarError(error, procedimiento);
-}
-
 // A command button that shows its icon above its caption, as the window's graphical buttons
 // always did.
 class BotonGrafico : public QPushButton {
@@ -290,7 +286,7 @@ void frmAuditoria::Form_Load() {
 }
 
 void frmAuditoria::AbrirTabla(const QString& Tabla) {
-    EjecutarPasos(QStringLiteral("Generar"), TratarErrorSuite,
+    EjecutarPasos(QStringLiteral("Generar"), suite::TratarError,
                   {[&] {
                        QString sql = QStringLiteral("SELECT top 1 * FROM ") + Tabla;
                        DB_Dll& db = DB_Dll::Instancia();
@@ -312,7 +308,7 @@ void frmAuditoria::AsignarDatos() {
         return vb::ValorTexto(valor);
     };
     EjecutarPasos(
-        QStringLiteral("AsignarDatos"), TratarErrorSuite,
+        QStringLiteral("AsignarDatos"), suite::TratarError,
         {[&] {
              QString sql = QStringLiteral("select [FECHA DESDE] as FECHADESDE, [FECHA HASTA] as "
                                           "FECHAHASTA from MV_EJERCICIOS where periodo='") +
