@@ -14,6 +14,7 @@
 #include "platform/suite/UtilControles.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
+#include "session/DialogoErrores.h"
 #include "session/ModGlobal.h"
 #include "session/ModGlobalUtilidades.h"
 
@@ -51,12 +52,6 @@ QString Descripcion(const QString& codigo) {
     return Texto(DB_Dll::Instancia().DatosTabla(QStringLiteral("TA_CCOSTO"), codigo,
                                                 QStringLiteral("DESCRIPCION"),
                                                 QStringLiteral("CODIGO"), 8, {}, true));
-}
-
-RutinaError Tratamiento(const QString& rutina) {
-    return [rutina](const ErrorEjecucion& error, const QString&) {
-        return ComoAccionError(DB_Dll::Instancia().TratamientoErrores(error, QVariant(), rutina));
-    };
 }
 
 // A query read whole; the recordset is closed again however the reading ends.
@@ -140,7 +135,7 @@ void FrmConfirmaCCosto::Inicializa() {
                                   const QString& procedimiento) -> AccionError {
         if (error.Number() == 5)
             return AccionError::Ignorar;
-        return Tratamiento(procedimiento)(error, {});
+        return TratarConDialogo(error, procedimiento);
     };
     EjecutarPasos(QStringLiteral("Inicializa"), rutina, {[&] { MSFLEX_InicializaCC(); }});
 }
@@ -383,7 +378,7 @@ void FrmConfirmaCCosto::CampoValida(CajaTexto& Texto) {
     ErrorValidacion = false;
     const QString V = vb::Trim(Texto.Text());
     const QString F = vb::Trim(Texto.DataField());
-    EjecutarPasos(QStringLiteral("CAMPO_VALIDA"), Tratamiento(QStringLiteral("CAMPO_VALIDA")),
+    EjecutarPasos(QStringLiteral("CAMPO_VALIDA"), DialogoErrores(QStringLiteral("CAMPO_VALIDA")),
                   {[&] {
                       if (vb::Iguales(F, QStringLiteral("CCOSTO")))
                           RechazarCCosto(V);

@@ -1,11 +1,11 @@
 #include "entries/CuentaIVACF.h"
 
-#include "entries/ErroresNumeracion.h"
 #include "platform/ado/Recordset.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/runtime/Texto.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
+#include "session/DialogoErrores.h"
 #include "session/ModGlobal.h"
 
 namespace ModNumeracion {
@@ -78,7 +78,7 @@ CuentasIVA CuentaIVACF(short CondIVA, const QString& Motivo) {
     const UtilGeneral& util = UtilGeneral::Instancia();
     CuentasIVA cuentas;
     ado::Recordset rs;
-    EjecutarPasos(QStringLiteral("CuentaIVACF"), TratarErrorNumeracion,
+    EjecutarPasos(QStringLiteral("CuentaIVACF"), TratarConDialogo,
                   {[&] {
                        if (Motivo.isEmpty())
                            return;

@@ -14,6 +14,7 @@
 #include "platform/suite/UtilControles.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
+#include "session/DialogoErrores.h"
 #include "session/ModGlobal.h"
 #include "session/ModGlobalUtilidades.h"
 
@@ -40,13 +41,6 @@ constexpr int LeftDetalle = 1470, AnchoDetalle = 4500;
 constexpr int LeftDebe = 6030, LeftHaber = 7590, AnchoImporte = 1500;
 
 } // namespace
-
-RutinaError FrmAsientoNDPRoNCPE::Tratamiento(const QString& rutina) {
-    return [rutina](const ErrorEjecucion& error, const QString&) {
-        return ComoAccionError(DB_Dll::Instancia().TratamientoErrores(
-            error, QVariant(), rutina.isEmpty() ? QVariant() : QVariant(rutina)));
-    };
-}
 
 FrmAsientoNDPRoNCPE::FrmAsientoNDPRoNCPE() : txtFields_(std::make_unique<ArregloCajasTexto>()) {
     setObjectName(QStringLiteral("FrmAsientoNDPRoNCPE"));
@@ -189,7 +183,7 @@ void FrmAsientoNDPRoNCPE::Form_KeyDown(int& KeyCode, int) {
 }
 
 void FrmAsientoNDPRoNCPE::Form_Load() {
-    EjecutarPasos(QStringLiteral("Form_Load"), Tratamiento(QString()),
+    EjecutarPasos(QStringLiteral("Form_Load"), DialogoErrores(QString()),
                   {[&] { UtilGeneral::Instancia().IniciarFormulario(*this); },
                    [&] { ModGlobal::PrepararFormulario(*this); }, [&] { Inicializa(); },
                    [&] {
@@ -227,7 +221,8 @@ void FrmAsientoNDPRoNCPE::Inicializa() {
     }
     for (int n = 1; n <= Lineas; ++n)
         pasos.push_back([&, n] { CampoValida(Campo(QString::number(n))); });
-    EjecutarPasos(QStringLiteral("Inicializa"), Tratamiento(QStringLiteral("Inicializa")), pasos);
+    EjecutarPasos(QStringLiteral("Inicializa"), DialogoErrores(QStringLiteral("Inicializa")),
+                  pasos);
 }
 
 void FrmAsientoNDPRoNCPE::DetalleOn(bool) {
@@ -286,7 +281,7 @@ void FrmAsientoNDPRoNCPE::CargarParaModificar(const QString& TComp, const QStrin
     Campo(QStringLiteral("1H")).SetEnabled(true);
     bool leido = false;
     const ResultadoPasos r =
-        EjecutarPasos(QStringLiteral("CargarParaModificar"), Tratamiento(QString()),
+        EjecutarPasos(QStringLiteral("CargarParaModificar"), DialogoErrores(QString()),
                       {[&] { leido = LeerAsiento(TComp, IdCpte); }});
     cargaCompleta_ = leido && !r.SalioAntes && !r.Error;
     if (cargaCompleta_)

@@ -85,8 +85,6 @@ protected:
     void Form_KeyDown(int& KeyCode, int Shift) override;
 
 private:
-    // The program's error dialog and log, as the error routine of the procedure `rutina`.
-    static RutinaError Tratamiento(const QString& rutina);
     void CrearControles();
     void CrearCabecera();
     void CrearLineas();

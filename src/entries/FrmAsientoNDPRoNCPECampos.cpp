@@ -15,6 +15,7 @@
 #include "platform/suite/UtilControles.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
+#include "session/DialogoErrores.h"
 #include "session/ModGlobal.h"
 #include "session/ModGlobalUtilidades.h"
 
@@ -153,7 +154,7 @@ void FrmAsientoNDPRoNCPE::CampoValida(CajaTexto& Texto) {
     hayError_ = false;
     QString mensaje;
     const ResultadoPasos r = EjecutarPasos(
-        QStringLiteral("CAMPO_VALIDA"), Tratamiento(QStringLiteral("CAMPO_VALIDA")), {[&] {
+        QStringLiteral("CAMPO_VALIDA"), DialogoErrores(QStringLiteral("CAMPO_VALIDA")), {[&] {
             const QString valor = vb::Trim(Texto.Text());
             const QString campo = vb::Trim(Texto.DataField());
             const QString c = vb::UCase(campo);

@@ -1,6 +1,5 @@
 #include "entries/NumeroComprobante.h"
 
-#include "entries/ErroresNumeracion.h"
 #include "entries/RegistracionContable.h"
 #include "entries/Talonarios.h"
 #include "platform/ado/Recordset.h"
@@ -12,6 +11,7 @@
 #include "platform/runtime/Variantes.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
+#include "session/DialogoErrores.h"
 #include "session/ModGlobal.h"
 
 #include <QStringList>
@@ -132,7 +132,7 @@ void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
                              bool LiberarControl) {
     if (TC.isEmpty())
         return;
-    EjecutarPasos(QStringLiteral("Obtener_Nro_Comprobante"), TratarErrorNumeracion,
+    EjecutarPasos(QStringLiteral("Obtener_Nro_Comprobante"), TratarConDialogo,
                   {[&] {
                        Obtener_Nro_Comprobante_Contable(ObtieneTCNumeracion(TC), Sucursal, Numero,
                                                         Letra, ModificaNumeracion, UNegocio);

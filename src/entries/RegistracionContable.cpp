@@ -1,6 +1,5 @@
 #include "entries/RegistracionContable.h"
 
-#include "entries/ErroresNumeracion.h"
 #include "platform/ado/Recordset.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/runtime/Numeros.h"
@@ -9,6 +8,7 @@
 #include "platform/runtime/Variantes.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
+#include "session/DialogoErrores.h"
 
 namespace ModNumeracion {
 namespace {
@@ -32,7 +32,7 @@ QString ObtieneTipoRegCont(const QString& TC) {
     QString resultado;
     QString subdiario;
     ado::Recordset rs;
-    EjecutarPasos(QStringLiteral("ObtieneTipoRegCont$"), TratarErrorNumeracion,
+    EjecutarPasos(QStringLiteral("ObtieneTipoRegCont$"), TratarConDialogo,
                   {[&] {
                        QString sql =
                            "SELECT * FROM MA_SUBDIARIOSCOMPROBANTES WHERE TC = " +
@@ -62,7 +62,7 @@ long ValidaTCRegistraciones(const QVariant& Mes, const QVariant& Periodo, const 
     DB_Dll& db = DB_Dll::Instancia();
     long resultado = 0;
     ado::Recordset rs;
-    EjecutarPasos(QStringLiteral("ValidaTCRegistraciones"), TratarErrorNumeracion,
+    EjecutarPasos(QStringLiteral("ValidaTCRegistraciones"), TratarConDialogo,
                   {[&] {
                        const QString mes = QString::number(vb::CLng(Mes));
                        const QString periodo =

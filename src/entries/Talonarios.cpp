@@ -1,6 +1,5 @@
 #include "entries/Talonarios.h"
 
-#include "entries/ErroresNumeracion.h"
 #include "platform/ado/Recordset.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/errors/Procedimiento.h"
@@ -12,6 +11,7 @@
 #include "platform/runtime/Variantes.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
+#include "session/DialogoErrores.h"
 #include "session/ModGlobalUtilidades.h"
 
 #include <optional>
@@ -235,7 +235,7 @@ void Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
     ado::Recordset rs;
     bool agotado = false;
     EjecutarPasos(
-        QStringLiteral("Obtener_Nro_Comprobante_Contable"), TratarErrorNumeracion,
+        QStringLiteral("Obtener_Nro_Comprobante_Contable"), TratarConDialogo,
         {[&] {
              if (vb::Trim(Letra).isEmpty())
                  Letra = QStringLiteral("X");

@@ -12,6 +12,7 @@
 #include "platform/runtime/Variantes.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
+#include "session/DialogoErrores.h"
 #include "session/ModGlobal.h"
 #include "session/ModGlobalUtilidades.h"
 
@@ -32,14 +33,6 @@ bool Es(const QString& tc, std::initializer_list<const char*> codigos) {
         if (vb::Iguales(tc, QLatin1String(codigo)))
             return true;
     return false;
-}
-
-// The error routine of the load and of Encolumnar: the program's error dialog and log.
-RutinaError TratamientoErrores(const QString& rutina) {
-    return [rutina](const ErrorEjecucion& error, const QString&) {
-        return ComoAccionError(DB_Dll::Instancia().TratamientoErrores(
-            error, QVariant(), rutina.isEmpty() ? QVariant() : QVariant(rutina)));
-    };
 }
 
 struct Columna {
@@ -188,7 +181,7 @@ void FrmConsComprobantes::Encolumnar() {
                                            controles::lvwColumnLeft);
         });
     }
-    EjecutarPasos("Encolumnar", TratamientoErrores(QStringLiteral("Encolumnar")), pasos);
+    EjecutarPasos("Encolumnar", DialogoErrores(QStringLiteral("Encolumnar")), pasos);
 }
 
 int FrmConsComprobantes::ObtieneIndiceImagen(const QString& TC) const {
@@ -327,7 +320,7 @@ void FrmConsComprobantes::Form_Load() {
     ConsultasComprobantes::Consulta consulta;
     DB_Dll& db = DB_Dll::Instancia();
     EjecutarPasos(
-        "Form_Load", TratamientoErrores(QString()),
+        "Form_Load", DialogoErrores(QString()),
         {[this] { ListView1->ListItems().Clear(); },
          [this] {
              ListView1->SetMultiSelect(false);
@@ -395,7 +388,7 @@ bool FrmConsComprobantes::LlenarFila() {
     });
     pasos.push_back([this] { rs_.MoveNext(); });
     pasos.push_back([] { QCoreApplication::processEvents(); });
-    return !EjecutarPasos("Form_Load", TratamientoErrores(QString()), pasos).SalioAntes;
+    return !EjecutarPasos("Form_Load", DialogoErrores(QString()), pasos).SalioAntes;
 }
 
 // ---- Choice -------------------------------------------------------------------------------

@@ -18,6 +18,7 @@
 #include "platform/suite/UtilGeneral.h"
 #include "platform/suite/UtilSistema.h"
 #include "session/DB_Dll.h"
+#include "session/DialogoErrores.h"
 #include "session/ModGlobalUtilidades.h"
 
 #include <QCoreApplication>
@@ -55,7 +56,7 @@ AccionError RutinaInicio(const ErrorEjecucion& error, const QString& procedimien
                                    QStringLiteral("No se pudo completar el inicio de la sesión. ") +
                                        error.Description(),
                                    error.Source());
-    return ComoAccionError(DB_Dll::Instancia().TratamientoErrores(informado, {}, procedimiento));
+    return TratarConDialogo(informado, procedimiento);
 }
 
 QString LineaComandoProceso() {
