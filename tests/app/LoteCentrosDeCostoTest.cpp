@@ -48,7 +48,8 @@ TEST_F(LoteConCentros, ElLoteDelFormularioLlegaALasFilasDeCentros) {
         QTest::mouseClick(static_cast<FrmConfirmaCCosto&>(w).CmdAceptar, Qt::LeftButton);
     });
     QString script = c.SCriptCCosto(true, {});
-    EXPECT_EQ(guion.VentanasModales.size(), 1u) << "only the account that asks shows the dialog";
+    EXPECT_EQ(guion.VentanasModales.size(), 1u)
+        << "5210101 is stored complete and needs no confirmation";
     Ejecutar("DELETE FROM MV_ASIENTOSCCOSTO");
     DB_Dll::Instancia().EjecutaConsultaSQL(script);
     ASSERT_EQ(DB_Dll::Instancia().gCnn.Errors().Count(), 0) << script.toStdString();
