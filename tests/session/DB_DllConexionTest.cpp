@@ -18,21 +18,37 @@ protected:
 
 // ---- The connection string and the dialog ----------------------------------------------
 
+// Nothing listens at that address: opening fails at once, with no name to resolve. The ODBC
+// driver gets the OLE DB settings it knows under its own names, and no other.
 TEST_F(Conexion, LaCadenaSeArmaComoLaEsperaElProveedor) {
-    const QString sql = "PROVIDER=SQLOLEDB;Server=SRV01;Database =EMPRESA;UId=sa;Pwd=clave;";
+    const QString srv = "127.0.0.1,1";
+    const QString sql = "PROVIDER=SQLOLEDB;Server=" + srv + ";Database =EMPRESA;UId=sa;Pwd=clave;";
     const QString oracle =
         "Provider=OraOLEDB.Oracle.1;Data Source=EMPRESA;User Id=sa;Password=clave;";
-    // Server, extended, provider and ready string given; the string and provider after.
-    const QString casos[][6] = {
-        {"SRV01", "", "", "", sql, "SQLOLEDB"},
-        {"SRV01", "", "OraOLEDB.Oracle.1", "", sql, "OraOLEDB.Oracle.1"},
-        {"SRV01", "Connect Timeout=5;", "", "", sql + "Connect Timeout=5;", "SQLOLEDB"},
-        {"#ORA", "Connect Timeout=5;", "", "", oracle, "SQLOLEDB"},
-        {"ORA#1", "", "", "", oracle, "SQLOLEDB"},
-        {"ORA#", "", "", "", oracle, "SQLOLEDB"},
-        {"#ORA", "", "", "PROVIDER=X;Server=OTRO;", "PROVIDER=X;Server=OTRO;", "SQLOLEDB"},
-        {"SRV01", "", "", "   ", sql, "SQLOLEDB"}};
-    for (const auto& [servidor, extendido, proveedor, dada, cadena, proveedorDespues] : casos) {
+    const QString tds =
+        "DRIVER={FreeTDS};SERVER=127.0.0.1;PORT=1;DATABASE=EMPRESA;UID=sa;PWD=clave;";
+    const QString utf8 = "ClientCharset=UTF-8;";
+    const QString oledb = "Provider=SQLOLEDB.1;Data Source=" + srv +
+                          ";Initial Catalog=EMPRESA;User ID=sa;Password= clave ;Auto Translate=1;";
+    const QString extras = "Connection Timeout=7;Application Name=Auditoria;Workstation ID=PC "
+                           "1;Persist Security Info=False;Initial Catalog=OTRA;";
+    // Server, extended, provider and ready string given; the string and provider after, and
+    // the ODBC string with its timeout (SQL Server only).
+    const QString casos[][7] = {
+        {srv, "", "", "", sql, "SQLOLEDB", tds + utf8 + "|15"},
+        {srv, "", "OraOLEDB.Oracle.1", "", sql, "OraOLEDB.Oracle.1", ""},
+        {srv, "Connect Timeout=5;", "", "", sql + "Connect Timeout=5;", "SQLOLEDB",
+         tds + utf8 + "|5"},
+        {srv, extras, "", "", sql + extras, "SQLOLEDB",
+         tds + "APP=Auditoria;WSID=PC 1;" + utf8 + "|7"},
+        {"#ORA", "Connect Timeout=5;", "", "", oracle, "SQLOLEDB", ""},
+        {"ORA#1", "", "", "", oracle, "SQLOLEDB", ""},
+        {"ORA#", "", "", "", oracle, "SQLOLEDB", ""},
+        {"#ORA", "", "", oledb, oledb, "SQLOLEDB", tds + utf8 + "|15"},
+        {srv, "", "", "   ", sql, "SQLOLEDB", tds + utf8 + "|15"},
+    };
+    for (const auto& [servidor, extendido, proveedor, dada, cadena, proveedorDespues, odbc] :
+         casos) {
         DB_Dll& db = Sesion(servidor, "EMPRESA", "sa", "clave");
         db.gExtended = extendido;
         db.gProveedor = proveedor;
@@ -40,6 +56,9 @@ TEST_F(Conexion, LaCadenaSeArmaComoLaEsperaElProveedor) {
         db.OpenServerADODB(false, 3, dada, true, false);
         EXPECT_EQ(Unidos(db.gConnString, db.gProveedor, db.gOpenFlag),
                   Unidos(cadena, proveedorDespues, false));
+        if (int espera = 15; !odbc.isEmpty()) {
+            EXPECT_EQ(Unidos(ado::CadenaOdbcSqlServer(db.gConnString, espera), espera), odbc);
+        }
         DB_Dll::Liberar();
     }
     EXPECT_TRUE(guion.Mensajes.empty());
@@ -68,8 +87,8 @@ TEST_F(Conexion, AceptarCopiaLoEscritoYRehaceLaCadena) {
     const QString oracle =
         "Provider=OraOLEDB.Oracle.1;Data Source= EMPRESA ;User Id=sa ;Password= x;";
     const std::tuple<QString, int, QString, QString, QString> casos[] = {
-        {"SRV01", 0, "SRV01", "SQLOLEDB",
-         "PROVIDER=SQLOLEDB;Server=SRV01;Database = EMPRESA ;UId=sa ;Pwd= x;"},
+        {"127.0.0.1,1", 0, "127.0.0.1,1", "SQLOLEDB",
+         "PROVIDER=SQLOLEDB;Server=127.0.0.1,1;Database = EMPRESA ;UId=sa ;Pwd= x;"},
         {"ORA", 1, "#ORA", "OraOLEDB.Oracle.1", oracle},
         {"OR#A", 1, "OR#A", "OraOLEDB.Oracle.1", oracle},
         {"#ORA", 0, "#ORA", "SQLOLEDB", oracle}};

@@ -139,6 +139,15 @@ void Connection::EjecutarNativo(const QString& sql, const QVariantList& valores,
         LanzarPrimerError();
 }
 
+long Connection::ActualizarUnaFila(const QString& sql, const QVariantList& valores) {
+    ExigirAbierta();
+    errores_.Clear();
+    long afectados = 0;
+    if (!proveedor_->ActualizarUnaFila(sql, valores, afectados, errores_))
+        LanzarPrimerError();
+    return afectados;
+}
+
 QStringList Connection::ClavePrimaria(const QString& tabla) {
     ExigirAbierta();
     return proveedor_->ClavePrimaria(tabla);

@@ -66,6 +66,8 @@ public:
     bool LeerFila(FilasEnCurso& filas, QVector<QVariant>& fila);
     // For updatable recordsets: a statement in the provider's own dialect with bound values.
     void EjecutarNativo(const QString& sql, const QVariantList& valores, long* afectados);
+    // An UPDATE kept only when it changed exactly one row; gives how many it matched.
+    long ActualizarUnaFila(const QString& sql, const QVariantList& valores);
     QStringList ClavePrimaria(const QString& tabla);
 
 private:

@@ -34,38 +34,71 @@ QString Atributo(const QString& clave, const QString& valor) {
            u';';
 }
 
+// The first value given under any of a setting's names: OLE DB's own or the ODBC driver's.
+QString Valor(const QHash<QString, QString>& partes, std::initializer_list<const char*> nombres) {
+    for (const char* nombre : nombres)
+        if (!partes.value(QLatin1String(nombre)).isEmpty())
+            return partes.value(QLatin1String(nombre));
+    return {};
+}
+
 QString Credenciales(const QHash<QString, QString>& partes) {
-    const QString usuario = partes.value(QStringLiteral("uid"), partes.value("user id"));
-    const QString clave = partes.value(QStringLiteral("pwd"), partes.value("password"));
-    return Atributo(QStringLiteral("UID"), usuario) + Atributo(QStringLiteral("PWD"), clave);
+    return Atributo(QStringLiteral("UID"), Valor(partes, {"uid", "user id"})) +
+           Atributo(QStringLiteral("PWD"), Valor(partes, {"pwd", "password"}));
+}
+
+// Settings of the OLE DB string that the server's ODBC drivers know under a name of their
+// own. Any other is the OLE DB provider's alone and stays out: the driver would refuse it.
+QString Equivalentes(const QHash<QString, QString>& partes) {
+    static const std::pair<const char*, const char*> tabla[] = {{"application name", "APP"},
+                                                                {"workstation id", "WSID"}};
+    QString atributos;
+    for (const auto& [oledb, odbc] : tabla)
+        if (partes.contains(QLatin1String(oledb)))
+            atributos += Atributo(QLatin1String(odbc), partes.value(QLatin1String(oledb)));
+    return atributos;
 }
 
 // A data source of the server's name is the user's own configuration and wins; otherwise
 // the FreeTDS driver reaches "host", "host,port" or "host\instance" directly.
 QString CadenaSqlServer(const QString& servidor, const QHash<QString, QString>& partes) {
-    const QString base = Atributo(QStringLiteral("DATABASE"), partes.value("database"));
+    const QString base =
+        Atributo(QStringLiteral("DATABASE"), Valor(partes, {"database", "initial catalog"})) +
+        Credenciales(partes) + Equivalentes(partes);
     if (ProveedorOdbc::ExisteOrigen(servidor))
-        return Atributo(QStringLiteral("DSN"), servidor) + base + Credenciales(partes);
+        return Atributo(QStringLiteral("DSN"), servidor) + base;
     const int coma = servidor.indexOf(u',');
     QString destino = Atributo(QStringLiteral("SERVER"), coma < 0 ? servidor : servidor.left(coma));
     if (coma >= 0)
         destino += Atributo(QStringLiteral("PORT"), servidor.mid(coma + 1).trimmed());
-    return QStringLiteral("DRIVER={FreeTDS};") + destino + base + Credenciales(partes) +
+    return QStringLiteral("DRIVER={FreeTDS};") + destino + base +
            QStringLiteral("ClientCharset=UTF-8;");
 }
 
+// The login timeout the string sets, if it sets one.
+int TiempoDeEspera(const QHash<QString, QString>& partes, int tiempoEspera) {
+    bool ok = false;
+    const int segundos = Valor(partes, {"connect timeout", "connection timeout"}).toInt(&ok);
+    return ok && segundos >= 0 ? segundos : tiempoEspera;
+}
+
 } // namespace
+
+QString CadenaOdbcSqlServer(const QString& cadenaConexion, int& tiempoEspera) {
+    const auto partes = Partes(cadenaConexion);
+    tiempoEspera = TiempoDeEspera(partes, tiempoEspera);
+    return CadenaSqlServer(Valor(partes, {"server", "data source"}).trimmed(), partes);
+}
 
 std::unique_ptr<Proveedor> AbrirProveedor(const QString& cadenaConexion, int tiempoEspera,
                                           Errors& errores) {
     const auto partes = Partes(cadenaConexion);
     const QString proveedor = partes.value(QStringLiteral("provider"));
-    const QString servidor =
-        partes.value(QStringLiteral("server"), partes.value(QStringLiteral("data source")));
+    const QString servidor = Valor(partes, {"server", "data source"});
     if (proveedor.startsWith(QLatin1String("OraOLEDB"), Qt::CaseInsensitive))
-        return ProveedorOdbc::Abrir(Atributo(QStringLiteral("DSN"), servidor) +
-                                        Credenciales(partes),
-                                    ProveedorOdbc::Oracle, servidor, tiempoEspera, errores);
+        return ProveedorOdbc::Abrir(
+            Atributo(QStringLiteral("DSN"), servidor) + Credenciales(partes), ProveedorOdbc::Oracle,
+            servidor, TiempoDeEspera(partes, tiempoEspera), errores);
     if (servidor.compare(QLatin1String("SQLITE"), Qt::CaseInsensitive) == 0)
         return ProveedorSqlite::Abrir(partes.value(QStringLiteral("database")), tiempoEspera,
                                       errores);
@@ -80,8 +113,9 @@ std::unique_ptr<Proveedor> AbrirProveedor(const QString& cadenaConexion, int tie
                                                "indica el servidor.")));
         return nullptr;
     }
-    return ProveedorOdbc::Abrir(CadenaSqlServer(servidor.trimmed(), partes),
-                                ProveedorOdbc::SqlServer, servidor, tiempoEspera, errores);
+    const QString cadenaOdbc = CadenaOdbcSqlServer(cadenaConexion, tiempoEspera);
+    return ProveedorOdbc::Abrir(cadenaOdbc, ProveedorOdbc::SqlServer, servidor, tiempoEspera,
+                                errores);
 }
 
 } // namespace ado

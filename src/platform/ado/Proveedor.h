@@ -45,6 +45,11 @@ public:
     // (never spliced into the text); used to write back rows of updatable recordsets.
     virtual bool EjecutarNativo(const QString& sql, const QVariantList& valores, long* afectados,
                                 Errors& errores) = 0;
+    // An UPDATE in the engine's own dialect, bound as EjecutarNativo's, whose change is kept
+    // only when it changed exactly one row; `afectados` tells how many it matched. Whatever
+    // transaction the caller holds stays open, with its earlier work, either way.
+    virtual bool ActualizarUnaFila(const QString& sql, const QVariantList& valores, long& afectados,
+                                   Errors& errores) = 0;
     virtual bool IniciarTransaccion(Errors& errores) = 0;
     virtual bool ConfirmarTransaccion(Errors& errores) = 0;
     virtual bool DeshacerTransaccion(Errors& errores) = 0;
@@ -64,5 +69,9 @@ public:
 // reason in errores.
 std::unique_ptr<Proveedor> AbrirProveedor(const QString& cadenaConexion, int tiempoEspera,
                                           Errors& errores);
+
+// What the driver manager is given for a SQL Server string of the program's own form, and
+// the login timeout the string sets (`tiempoEspera` stays as it is when it sets none).
+QString CadenaOdbcSqlServer(const QString& cadenaConexion, int& tiempoEspera);
 
 } // namespace ado

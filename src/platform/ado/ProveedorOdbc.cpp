@@ -73,23 +73,86 @@ void DescribirColumnas(SQLHSTMT stmt, SQLSMALLINT n, QVector<Columna>& columnas)
     }
 }
 
+// The next row of a statement, each value converted as its column says.
+FilasEnCurso::Lectura LeerFila(SQLHSTMT stmt, const QVector<Columna>& columnas,
+                               QVector<QVariant>& fila, Errors& errores) {
+    const SQLRETURN rc = SQLFetch(stmt);
+    if (rc == SQL_NO_DATA)
+        return FilasEnCurso::Fin;
+    bool ok = SQL_SUCCEEDED(rc);
+    fila.resize(columnas.size());
+    for (int c = 0; ok && c < fila.size(); ++c)
+        ok = LeerValorOdbc(stmt, SQLUSMALLINT(c + 1), columnas[c], fila[c]);
+    if (ok)
+        return FilasEnCurso::Fila;
+    Diagnosticos(SQL_HANDLE_STMT, stmt, errores);
+    return FilasEnCurso::Fallo;
+}
+
 bool LeerFilas(SQLHSTMT stmt, Resultado& r, Errors& errores) {
     for (;;) {
-        const SQLRETURN rc = SQLFetch(stmt);
-        if (rc == SQL_NO_DATA)
-            return true;
-        if (!SQL_SUCCEEDED(rc)) {
-            Diagnosticos(SQL_HANDLE_STMT, stmt, errores);
-            return false;
-        }
-        QVector<QVariant> fila(r.columnas.size());
-        for (int c = 0; c < fila.size(); ++c)
-            if (!LeerValorOdbc(stmt, SQLUSMALLINT(c + 1), r.columnas[c], fila[c])) {
-                Diagnosticos(SQL_HANDLE_STMT, stmt, errores);
-                return false;
-            }
+        QVector<QVariant> fila;
+        const FilasEnCurso::Lectura lectura = LeerFila(stmt, r.columnas, fila, errores);
+        if (lectura != FilasEnCurso::Fila)
+            return lectura == FilasEnCurso::Fin;
         r.filas.append(std::move(fila));
     }
+}
+
+// A query's rowset fetched as the caller moves; the statement is the object's own.
+class FilasOdbc : public FilasEnCurso {
+public:
+    FilasOdbc(SQLHSTMT stmt, SQLSMALLINT columnas, std::weak_ptr<char> conexion)
+        : stmt_(stmt), conexion_(std::move(conexion)) {
+        DescribirColumnas(stmt_, columnas, columnas_);
+    }
+    // A closed connection took its statements with it.
+    ~FilasOdbc() override {
+        if (!conexion_.expired())
+            SQLFreeHandle(SQL_HANDLE_STMT, stmt_);
+    }
+    const QVector<Columna>& Columnas() const override { return columnas_; }
+    Lectura Leer(QVector<QVariant>& fila, Errors& errores) override {
+        if (!conexion_.expired())
+            return LeerFila(stmt_, columnas_, fila, errores);
+        errores.Add(ErrorConexionCerrada());
+        return Fallo;
+    }
+
+private:
+    SQLHSTMT stmt_;
+    std::weak_ptr<char> conexion_;
+    QVector<Columna> columnas_;
+};
+
+QString NombreDelMotor(SQLHDBC dbc) {
+    SQLWCHAR nombre[128];
+    SQLSMALLINT largo = 0;
+    if (!SQL_SUCCEEDED(SQLGetInfoW(dbc, SQL_DBMS_NAME, nombre, sizeof nombre, &largo)))
+        return {};
+    return Leido(nombre, largo / qsizetype(sizeof(SQLWCHAR)));
+}
+
+bool EsSqlite(const QString& motor) {
+    return motor.compare(QLatin1String("SQLite"), Qt::CaseInsensitive) == 0;
+}
+
+bool EsSqlServer(const QString& motor) {
+    return motor.contains(QLatin1String("SQL Server"), Qt::CaseInsensitive);
+}
+
+// A savepoint in the server's own words: set it, go back to it, and let it go where the
+// engine wants that (SQLite's ends the transaction it opened when none was).
+struct PalabrasDePunto {
+    QString marcar, volver, soltar;
+};
+
+PalabrasDePunto PalabrasDelMotor(const QString& motor) {
+    const QString punto = QStringLiteral("fila_recordset");
+    if (EsSqlServer(motor))
+        return {"SAVE TRANSACTION " + punto, "ROLLBACK TRANSACTION " + punto, {}};
+    return {"SAVEPOINT " + punto, "ROLLBACK TO SAVEPOINT " + punto,
+            EsSqlite(motor) ? "RELEASE SAVEPOINT " + punto : QString()};
 }
 
 // Storage for one bound value; it must outlive the execution.
@@ -206,6 +269,7 @@ std::unique_ptr<ProveedorOdbc> ProveedorOdbc::Abrir(const QString& cadenaOdbc, D
         return nullptr;
     }
     std::unique_ptr<ProveedorOdbc> p(new ProveedorOdbc(env, dbc, dialecto));
+    p->motor_ = NombreDelMotor(dbc);
     // The program writes its date literals day first.
     if (dialecto == SqlServer &&
         !p->Ejecutar(QStringLiteral("SET DATEFORMAT dmy"), nullptr, errores))
@@ -295,15 +359,22 @@ bool ProveedorOdbc::Resultados(SQLHSTMT stmt, SQLRETURN rc, Resultado* resultado
     return ok;
 }
 
-bool ProveedorOdbc::Correr(const QString& sql, const QVariantList& valores, Resultado* resultado,
-                           long* afectados, Errors& errores) {
+SQLHSTMT ProveedorOdbc::NuevaSentencia(Errors& errores) {
     SQLHSTMT stmt = SQL_NULL_HSTMT;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &stmt))) {
         Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
-        return false;
+        return SQL_NULL_HSTMT;
     }
     SQLSetStmtAttr(stmt, SQL_ATTR_QUERY_TIMEOUT,
                    reinterpret_cast<SQLPOINTER>(SQLULEN(qMax(0, tiempoComando_))), 0);
+    return stmt;
+}
+
+bool ProveedorOdbc::Correr(const QString& sql, const QVariantList& valores, Resultado* resultado,
+                           long* afectados, Errors& errores) {
+    SQLHSTMT stmt = NuevaSentencia(errores);
+    if (!stmt)
+        return false;
     std::u16string texto = Ancho(sql);
     std::vector<Parametro> parametros(valores.size());
     SQLRETURN rc = SQL_SUCCESS;
@@ -330,11 +401,25 @@ bool ProveedorOdbc::Consultar(const QString& sql, Resultado& resultado, Errors& 
     return Correr(sql, {}, &resultado, nullptr, errores);
 }
 
-// Rows are read whole: the server's own cursor would hold locks while the user browses.
+// Only a query whose first result is a rowset comes row by row: anything else (a statement
+// or a batch that starts with one) is read whole, as Consultar reads it.
 bool ProveedorOdbc::ConsultarPorFilas(const QString& sql, std::unique_ptr<FilasEnCurso>& filas,
                                       Resultado& resultado, Errors& errores) {
     filas.reset();
-    return Consultar(sql, resultado, errores);
+    resultado = Resultado();
+    SQLHSTMT stmt = NuevaSentencia(errores);
+    if (!stmt)
+        return false;
+    std::u16string texto = Ancho(sql);
+    const SQLRETURN rc = SQLExecDirectW(stmt, Sql(texto), SQLINTEGER(texto.size()));
+    SQLSMALLINT columnas = 0;
+    if (SQL_SUCCEEDED(rc) && SQL_SUCCEEDED(SQLNumResultCols(stmt, &columnas)) && columnas > 0) {
+        filas = std::make_unique<FilasOdbc>(stmt, columnas, vida_);
+        return true;
+    }
+    const bool ok = Resultados(stmt, rc, &resultado, nullptr, errores);
+    SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+    return ok;
 }
 
 bool ProveedorOdbc::EjecutarNativo(const QString& sql, const QVariantList& valores, long* afectados,
@@ -342,13 +427,25 @@ bool ProveedorOdbc::EjecutarNativo(const QString& sql, const QVariantList& valor
     return Correr(sql, valores, nullptr, afectados, errores);
 }
 
+bool ProveedorOdbc::Autocommit(bool activo, Errors& errores) {
+    const SQLULEN valor = activo ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF;
+    if (SQL_SUCCEEDED(
+            SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(valor), 0)))
+        return true;
+    Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+    return false;
+}
+
+bool ProveedorOdbc::Finalizar(SQLSMALLINT como, Errors& errores) {
+    if (SQL_SUCCEEDED(SQLEndTran(SQL_HANDLE_DBC, dbc_, como)))
+        return true;
+    Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+    return false;
+}
+
 bool ProveedorOdbc::IniciarTransaccion(Errors& errores) {
-    if (nivelTransaccion_ == 0 &&
-        !SQL_SUCCEEDED(SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT,
-                                         reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0))) {
-        Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+    if (nivelTransaccion_ == 0 && !Autocommit(false, errores))
         return false;
-    }
     ++nivelTransaccion_;
     return true;
 }
@@ -362,12 +459,58 @@ bool ProveedorOdbc::Terminar(SQLSMALLINT como, Errors& errores) {
     if (como == SQL_COMMIT && --nivelTransaccion_ > 0)
         return true;
     nivelTransaccion_ = 0;
-    const bool ok = SQL_SUCCEEDED(SQLEndTran(SQL_HANDLE_DBC, dbc_, como));
-    if (!ok)
-        Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
-    SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON),
-                      0);
+    Errors ignorados;
+    const bool ok = Finalizar(como, errores);
+    Autocommit(true, ignorados);
     return ok;
+}
+
+// A savepoint needs a transaction to live in: the caller's (BeginTrans, or one the program's
+// text began, which only the server knows of). SQLite's is a transaction of its own when
+// none is open; other servers without one take a transaction of the update's own.
+bool ProveedorOdbc::PuntoDeGuardadoPosible(bool& posible, Errors& errores) {
+    posible = nivelTransaccion_ > 0 || EsSqlite(motor_);
+    if (!EsSqlServer(motor_))
+        return true;
+    Resultado abiertas;
+    if (!Correr(QStringLiteral("SELECT @@TRANCOUNT"), {}, &abiertas, nullptr, errores))
+        return false;
+    // Under BeginTrans the server opens the transaction only with its first statement.
+    posible = abiertas.filas.value(0).value(0).toInt() > 0;
+    return true;
+}
+
+bool ProveedorOdbc::ActualizarUnaFila(const QString& sql, const QVariantList& valores,
+                                      long& afectados, Errors& errores) {
+    afectados = 0;
+    bool posible = false;
+    if (!PuntoDeGuardadoPosible(posible, errores))
+        return false;
+    return posible ? EnPuntoDeGuardado(sql, valores, afectados, errores)
+                   : EnTransaccionLocal(sql, valores, afectados, errores);
+}
+
+bool ProveedorOdbc::EnPuntoDeGuardado(const QString& sql, const QVariantList& valores,
+                                      long& afectados, Errors& errores) {
+    const PalabrasDePunto punto = PalabrasDelMotor(motor_);
+    if (!Ejecutar(punto.marcar, nullptr, errores))
+        return false;
+    const bool ok = Correr(sql, valores, nullptr, &afectados, errores);
+    const bool enOrden = (ok && afectados == 1) || Ejecutar(punto.volver, nullptr, errores);
+    return (punto.soltar.isEmpty() || Ejecutar(punto.soltar, nullptr, errores)) && ok && enOrden;
+}
+
+// Outside BeginTrans the update gets a transaction of its own; under it (nothing done in it
+// yet, as the server said) undoing the update undoes nothing of the caller's.
+bool ProveedorOdbc::EnTransaccionLocal(const QString& sql, const QVariantList& valores,
+                                       long& afectados, Errors& errores) {
+    const bool propia = nivelTransaccion_ == 0;
+    if (propia && !Autocommit(false, errores))
+        return false;
+    const bool ok = Correr(sql, valores, nullptr, &afectados, errores);
+    const bool una = ok && afectados == 1;
+    const bool terminada = (!propia && una) || Finalizar(una ? SQL_COMMIT : SQL_ROLLBACK, errores);
+    return (!propia || Autocommit(true, errores)) && ok && terminada;
 }
 
 bool ProveedorOdbc::ConfirmarTransaccion(Errors& errores) {
@@ -380,11 +523,9 @@ bool ProveedorOdbc::DeshacerTransaccion(Errors& errores) {
 
 bool ProveedorOdbc::Catalogo(const std::function<SQLRETURN(SQLHSTMT)>& llamada,
                              Resultado& resultado, Errors& errores) {
-    SQLHSTMT stmt = SQL_NULL_HSTMT;
-    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &stmt))) {
-        Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+    SQLHSTMT stmt = NuevaSentencia(errores);
+    if (!stmt)
         return false;
-    }
     const bool ok = Resultados(stmt, llamada(stmt), &resultado, nullptr, errores);
     SQLFreeHandle(SQL_HANDLE_STMT, stmt);
     return ok;

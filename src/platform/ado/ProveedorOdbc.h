@@ -30,6 +30,8 @@ public:
                            Resultado& resultado, Errors& errores) override;
     bool EjecutarNativo(const QString& sql, const QVariantList& valores, long* afectados,
                         Errors& errores) override;
+    bool ActualizarUnaFila(const QString& sql, const QVariantList& valores, long& afectados,
+                           Errors& errores) override;
     bool IniciarTransaccion(Errors& errores) override;
     bool ConfirmarTransaccion(Errors& errores) override;
     bool DeshacerTransaccion(Errors& errores) override;
@@ -41,11 +43,20 @@ public:
 private:
     ProveedorOdbc(SQLHENV env, SQLHDBC dbc, Dialecto dialecto)
         : env_(env), dbc_(dbc), dialecto_(dialecto) {}
+    // A statement handle with the session's query timeout; null on failure.
+    SQLHSTMT NuevaSentencia(Errors& errores);
     bool Correr(const QString& sql, const QVariantList& valores, Resultado* resultado,
                 long* afectados, Errors& errores);
     bool Resultados(SQLHSTMT stmt, SQLRETURN rc, Resultado* resultado, long* afectados,
                     Errors& errores);
     bool Terminar(SQLSMALLINT como, Errors& errores);
+    bool Autocommit(bool activo, Errors& errores);
+    bool Finalizar(SQLSMALLINT como, Errors& errores);
+    bool PuntoDeGuardadoPosible(bool& posible, Errors& errores);
+    bool EnPuntoDeGuardado(const QString& sql, const QVariantList& valores, long& afectados,
+                           Errors& errores);
+    bool EnTransaccionLocal(const QString& sql, const QVariantList& valores, long& afectados,
+                            Errors& errores);
     // A catalog function's rowset, read as a query's.
     bool Catalogo(const std::function<SQLRETURN(SQLHSTMT)>& llamada, Resultado& resultado,
                   Errors& errores);
@@ -55,6 +66,10 @@ private:
     Dialecto dialecto_;
     int tiempoComando_ = 30;
     int nivelTransaccion_ = 0;
+    QString motor_; // the server's own name for itself (SQL_DBMS_NAME)
+    // Rows still being read hold statements of this connection: they must not touch them
+    // once it is closed.
+    std::shared_ptr<char> vida_ = std::make_shared<char>();
 };
 
 } // namespace ado

@@ -324,6 +324,17 @@ bool ProveedorSqlite::EjecutarNativo(const QString& sql, const QVariantList& val
     return EjecutarUna(sql, valores, nullptr, afectados, errores);
 }
 
+// A savepoint nests in the caller's transaction, or is one of its own when none is open.
+bool ProveedorSqlite::ActualizarUnaFila(const QString& sql, const QVariantList& valores,
+                                        long& afectados, Errors& errores) {
+    afectados = 0;
+    if (!Simple("SAVEPOINT fila_recordset", errores))
+        return false;
+    const bool ok = EjecutarUna(sql, valores, nullptr, &afectados, errores);
+    const bool enOrden = (ok && afectados == 1) || Simple("ROLLBACK TO fila_recordset", errores);
+    return Simple("RELEASE fila_recordset", errores) && ok && enOrden;
+}
+
 bool ProveedorSqlite::IniciarTransaccion(Errors& errores) {
     if (nivelTransaccion_ == 0 && !Simple("BEGIN", errores))
         return false;

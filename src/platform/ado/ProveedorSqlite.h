@@ -25,6 +25,8 @@ public:
                            Resultado& resultado, Errors& errores) override;
     bool EjecutarNativo(const QString& sql, const QVariantList& valores, long* afectados,
                         Errors& errores) override;
+    bool ActualizarUnaFila(const QString& sql, const QVariantList& valores, long& afectados,
+                           Errors& errores) override;
     bool IniciarTransaccion(Errors& errores) override;
     bool ConfirmarTransaccion(Errors& errores) override;
     bool DeshacerTransaccion(Errors& errores) override;

@@ -359,8 +359,11 @@ QString Recordset::CondicionDeFila(QVariantList& valores) const {
             clave.append(i);
     QStringList partes;
     for (int i : clave) {
-        partes.append(Corchetes(NombreBase(i)) + QStringLiteral(" IS ?"));
-        valores.append(Almacenable(datos_.filas[fila_][i], datos_.columnas[i]));
+        const QVariant original = Almacenable(datos_.filas[fila_][i], datos_.columnas[i]);
+        partes.append(Corchetes(NombreBase(i)) +
+                      (original.isNull() ? QStringLiteral(" IS NULL") : QStringLiteral(" = ?")));
+        if (!original.isNull())
+            valores.append(original);
     }
     return partes.join(QStringLiteral(" AND "));
 }
@@ -376,20 +379,16 @@ void Recordset::GuardarCambios() {
     if (asignaciones.isEmpty())
         return;
     const QString condicion = CondicionDeFila(valores);
-    // Exactly one row must change; a savepoint undoes an update that matched several.
+    // The provider undoes an update that did not change exactly one row.
     long afectados = 0;
-    conexion_->EjecutarNativo(QStringLiteral("SAVEPOINT fila_recordset"), {}, nullptr);
     try {
-        conexion_->EjecutarNativo(
+        afectados = conexion_->ActualizarUnaFila(
             QStringLiteral("UPDATE %1 SET %2 WHERE %3")
                 .arg(Corchetes(TablaBase()), asignaciones.join(", "), condicion),
-            valores, &afectados);
+            valores);
     } catch (...) {
         afectados = -1;
     }
-    if (afectados != 1)
-        conexion_->EjecutarNativo(QStringLiteral("ROLLBACK TO fila_recordset"), {}, nullptr);
-    conexion_->EjecutarNativo(QStringLiteral("RELEASE fila_recordset"), {}, nullptr);
     if (afectados != 1)
         throw ErrorEjecucion(-2147217864,
                              QStringLiteral("No se encuentra la fila para actualizarla: algunos "

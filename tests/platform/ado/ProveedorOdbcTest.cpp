@@ -1,10 +1,12 @@
 #include "platform/ado/AdoTipos.h"
 #include "platform/ado/TiposOdbc.h"
 #include "platform/errors/ErrorEjecucion.h"
+#include "support/Apoyo.h"
 #include "support/BaseDePrueba.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <sqlite3.h>
 
 using namespace ado;
 
@@ -25,6 +27,15 @@ INSERT INTO ASIENTOS VALUES ('NC', 2, NULL, NULL, 0, NULL);
         cnn.Open("Driver=SQLite3;Database=" + Archivo() + ";");
     }
     int Contar() { return Filas("SELECT COUNT(*) FROM ASIENTOS").value(0).toInt(); }
+    // What another program writing the database meets, without waiting.
+    int EscribirDesdeOtraConexion() {
+        sqlite3* otra = nullptr;
+        sqlite3_open(QFile::encodeName(Archivo()).constData(), &otra);
+        const int rc = sqlite3_exec(otra, "UPDATE ASIENTOS SET DETALLE = 'otra' WHERE NUMERO = 2",
+                                    nullptr, nullptr, nullptr);
+        sqlite3_close(otra);
+        return rc;
+    }
 };
 
 TEST_F(ProveedorOdbc, LosTiposDelControladorLleganComoLosDelProveedor) {
@@ -43,6 +54,37 @@ TEST_F(ProveedorOdbc, LosTiposDelControladorLleganComoLosDelProveedor) {
     for (int c : {2, 3, 5})
         EXPECT_TRUE(rs.Fields(c).Value().isNull()) << c;
     EXPECT_FALSE(rs.Fields(4).Value().toBool());
+}
+
+// A statement read row by row holds the database until it is let go (this driver steps the
+// engine as rows are fetched only when asked to).
+TEST_F(ProveedorOdbc, UnaAUnaLasFilasSonLasDelCursorDelClienteHastaSoltarlas) {
+    cnn.Close();
+    cnn.Open("Driver=SQLite3;Database=" + Archivo() + ";StepAPI=1;");
+    const QString sql = "SELECT TC, NUMERO, FECHA, IMPORTE, CONCILIADO, DETALLE, NUMERO * 2 AS "
+                        "DOBLE FROM ASIENTOS ORDER BY NUMERO";
+    Recordset cliente, servidor;
+    cliente.SetCursorLocation(adUseClient);
+    cliente.Open(sql, cnn);
+    servidor.SetCursorLocation(adUseServer);
+    servidor.Open(sql, cnn);
+    EXPECT_EQ(EscribirDesdeOtraConexion(), SQLITE_BUSY);
+    for (; !cliente.Eof(); cliente.MoveNext(), servidor.MoveNext()) {
+        ASSERT_FALSE(servidor.Eof());
+        for (int c = 0; c < cliente.FieldCount(); ++c) {
+            EXPECT_EQ(servidor.Fields(c).Type(), cliente.Fields(c).Type()) << c;
+            EXPECT_EQ(servidor.Fields(c).Value(), cliente.Fields(c).Value()) << c;
+        }
+    }
+    EXPECT_TRUE(servidor.Eof());
+    servidor.Close();
+    EXPECT_EQ(EscribirDesdeOtraConexion(), SQLITE_OK);
+
+    // Dropped half-way.
+    servidor.Open(sql, cnn);
+    servidor.Close();
+    EXPECT_EQ(EscribirDesdeOtraConexion(), SQLITE_OK);
+    Ejecutar("UPDATE ASIENTOS SET DETALLE = 'x'");
 }
 
 // This driver reports CHAR and DECIMAL as text: what a server reports is checked on the
@@ -83,6 +125,45 @@ TEST_F(ProveedorOdbc, LaTransaccionDeTextoSeDeshaceTrasUnFalloEnLaMismaConexion)
     Ejecutar("DELETE FROM ASIENTOS");
     cnn.RollbackTrans();
     EXPECT_EQ(Contar(), 2);
+}
+
+// Rows are found again by all their values (no key here), a Null one included; one that
+// stands for two changes nothing, and the caller's transaction outlives the refusal.
+TEST_F(ProveedorOdbc, UnaFilaLeidaSeReescribeSoloSiEsUnaConOSinTransaccion) {
+    Ejecutar("CREATE TABLE NOTAS (TC CHAR(4), NUMERO INTEGER, DETALLE VARCHAR(60))");
+    Ejecutar("INSERT INTO NOTAS VALUES ('NC', 1, NULL), ('NC', 2, 'doble'), ('NC', 2, 'doble')");
+    const QStringList antes = Filas("SELECT * FROM NOTAS ORDER BY NUMERO, DETALLE");
+    enum { Ninguna, DeTexto, BeginTrans };
+    for (int transaccion : {DeTexto, BeginTrans, Ninguna}) {
+        if (transaccion == DeTexto)
+            Ejecutar("BEGIN TRANSACTION");
+        if (transaccion == BeginTrans)
+            cnn.BeginTrans();
+        Recordset rs;
+        rs.Open("SELECT * FROM NOTAS ORDER BY NUMERO", cnn, adOpenKeyset, adLockOptimistic);
+        rs.AddNew();
+        rs.Fields("TC") = "NC";
+        rs.Fields("NUMERO") = 3;
+        rs.Fields("DETALLE") = "D'Angelo";
+        rs.Update();
+        rs.MoveFirst();
+        rs.Fields("DETALLE") = "leída";
+        rs.Update();
+        rs.MoveNext();
+        rs.Fields("DETALLE") = "una de dos";
+        EXPECT_EQ(NumeroDeError([&] { rs.Update(); }), -2147217864) << transaccion;
+        rs.CancelUpdate();
+        rs.Close();
+        const QStringList despues = {"NC|1|leída", "NC|2|doble", "NC|2|doble", "NC|3|D'Angelo"};
+        EXPECT_EQ(Filas("SELECT * FROM NOTAS ORDER BY NUMERO, DETALLE"), despues) << transaccion;
+        if (transaccion == DeTexto)
+            Ejecutar("ROLLBACK TRANSACTION");
+        if (transaccion == BeginTrans)
+            cnn.RollbackTrans();
+        EXPECT_EQ(Filas("SELECT * FROM NOTAS ORDER BY NUMERO, DETALLE"),
+                  transaccion == Ninguna ? despues : antes)
+            << transaccion;
+    }
 }
 
 TEST_F(ProveedorOdbc, ElEsquemaSaleDeLasFuncionesDeCatalogo) {

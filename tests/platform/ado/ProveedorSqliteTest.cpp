@@ -268,10 +268,11 @@ TEST_F(Apertura, BaseBloqueadaPorOtroProceso) {
     EXPECT_TRUE(otra.Errors().Item(0).Description.contains("bloqueada"));
 }
 
-TEST_F(Apertura, OtroServidorUOracleNoDisponibles) {
+// Any other server name goes to the server path and fails there, naming the server.
+TEST_F(Apertura, OtroServidorSinEscuchaUOrigenOracleInexistenteNoAbren) {
     Connection c;
-    EXPECT_THROW(c.Open("PROVIDER=SQLOLEDB;Server=SERVIDOR1;Database =X;"), ErrorEjecucion);
-    EXPECT_TRUE(c.Errors().Item(0).Description.contains("SERVIDOR1"));
+    EXPECT_THROW(c.Open("PROVIDER=SQLOLEDB;Server=127.0.0.1,1;Database =X;"), ErrorEjecucion);
+    EXPECT_TRUE(c.Errors().Item(0).Description.contains("'127.0.0.1,1'"));
     EXPECT_THROW(c.Open("Provider=OraOLEDB.Oracle.1;Data Source=X;User Id=a;Password=b;"),
                  ErrorEjecucion);
     EXPECT_EQ(c.Errors().Count(), 1);
