@@ -389,11 +389,18 @@ INSERT INTO TA_INPUT_COMPRAS (IDMOTIVOCPRA, CONDIVA, CFI_IVARI, CFI_IVARNI, C_CF
 -- Cost centres
 --------------------------------------------------------------------------
 
-INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES
-    ('0001', 'Administración'),
-    ('0002', 'Comercial'),
-    ('0003', 'Depósito Central'),
-    ('0004', 'Logística y Distribución');
+-- Codes are hierarchical by prefix: a heading (TITULO = 1) groups the centres whose codes
+-- begin with its own and takes no amounts itself.
+INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION, TITULO) VALUES
+    ('0', 'Estructura central', 1),
+    ('0001', 'Administración', 0),
+    ('0002', 'Comercial', 0),
+    ('0003', 'Depósito Central', 0),
+    ('0004', 'Logística y Distribución', 0),
+    ('1', 'Producción', 1),
+    ('1001', 'Planta de Armado', 0),
+    ('1002', 'Diseño y Señalética', 0),
+    ('1003', 'Control de Calidad', 0);
 
 INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, VARIABLEPORUD, PIDECONFIRMACION) VALUES
     ('5210101', '0003', 60, 0, 1),

@@ -567,12 +567,14 @@ void FrmConfirmaCCosto::MsflexGridEdt(int KeyAscii) {
     }
     const bool tecla = KeyAscii < 0 || KeyAscii > 32;
     txtEdit2->SetText(tecla ? QString(QChar(KeyAscii)) : g.Text());
+    // A cell cut off at the bottom scrolls up before the box is laid over it, or the box
+    // would stay where the cell was.
+    MostrarFilaCortada();
     txtEdit2->setGeometry(g.CellLeft() / TwipsPorPixel, g.CellTop() / TwipsPorPixel,
                           APixeles(g.CellWidth()), APixeles(g.CellHeight()));
     txtEdit2->show();
     // Esc belongs to the box while it is open: it discards the edit, not the dialog.
     SetBotonCancelar(nullptr);
-    MostrarFilaCortada();
     txtEdit2->setFocus();
     txtEdit2->SetSelStart(tecla ? 1 : 1000);
 }

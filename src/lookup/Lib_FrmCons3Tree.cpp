@@ -27,9 +27,10 @@ namespace {
 
 const QString Raiz = QStringLiteral("Consulta...");
 
-// Letter case folded one character at a time, so a prefix keeps its length.
+// Letter case folded one character at a time, so a prefix keeps its length. Trailing blanks
+// go: a fixed-width code comes padded ("1   "), and the database holds it equal to "1".
 QString Plegar(const QString& texto) {
-    QString plegado = texto;
+    QString plegado = vb::RTrim(texto);
     for (QChar& c : plegado)
         c = c.toUpper();
     return plegado;

@@ -20,9 +20,9 @@ class TreeView;
 } // namespace controles
 
 // Where the rows of a tree lookup hang: every code under the longest code already in the
-// tree that begins it, letter case aside, so hierarchical codes ("1", "11", "111") show as
-// levels with no level table. Codes are registered as their nodes go in; the empty code
-// stands for the root.
+// tree that begins it, letter case and trailing blanks aside, so hierarchical codes ("1", "11",
+// "111") show as levels with no level table. Codes are registered as their nodes go in; the empty
+// code stands for the root.
 class IndicePrefijos {
 public:
     // The node registered for the longest code that begins `codigo`; `sinPadre` when none.

@@ -3,8 +3,10 @@
 #include "lookup/Lib_ClsCons3.h"
 #include "lookup/Lib_FrmCons3Tree.h"
 #include "platform/controls/FlexGrid.h"
+#include "platform/controls/Node.h"
 #include "platform/controls/TreeView.h"
 #include "platform/forms/CajaTexto.h"
+#include "platform/forms/Twips.h"
 #include "session/DemoModGlobal.h"
 
 #include <QApplication>
@@ -202,6 +204,9 @@ TEST_F(Confirmacion, Aceptacion) {
     dlg.FgCCosto->SetTextMatrix(2, 1, "0009");
     EXPECT_FALSE(dlg.ValidaGrilla());
     EXPECT_EQ(guion.Mensajes.back().Texto, "El Centro de Costo ingresado es inexistente.");
+    dlg.FgCCosto->SetTextMatrix(2, 1, "1");
+    EXPECT_FALSE(dlg.ValidaGrilla());
+    EXPECT_EQ(guion.Mensajes.back().Texto, "El centro de Costos es Titulo, seleccione otro!");
 
     dlg.CargarCcostos("1120201", Currency(), {}, {});
     Currency p, i;
@@ -312,6 +317,16 @@ TEST_F(Edicion, ConsultaDeCentrosDeCosto) {
     Tecla(Qt::Key_F5);
     EXPECT_EQ(Unidos(Celda(2, 1), Celda(2, 2), dlg.FgCCosto->Col()), "0001|Administración|3");
     EXPECT_TRUE(guion.Mensajes.empty());
+    // The tree offers the headings too; one picked is refused like one typed.
+    Ir(2, 1);
+    guion.AccionesModales.push_back([](QWidget& w) {
+        auto& arbol = static_cast<Lib_FrmCons3Tree&>(w);
+        arbol.TreeV->SetSelectedItem(arbol.TreeV->Nodes().Item("A1001")->Parent());
+        arbol.CmdAceptar_Click();
+    });
+    Tecla(Qt::Key_F5);
+    EXPECT_EQ(guion.Mensajes.back().Texto, "El centro de Costos es Titulo, seleccione otro!");
+    EXPECT_EQ(Unidos(Celda(2, 1), dlg.txtEdit2->Text()), "0001|1");
     Lib_ClsCons3::Instancia() = Lib_ClsCons3();
 }
 
@@ -334,6 +349,50 @@ TEST_F(Edicion, TituloYFilaEnBlanco) {
     Tecla(Qt::Key_F2);
     EXPECT_TRUE(guion.Mensajes.empty());
     EXPECT_FALSE(dlg.isVisible());
+}
+
+// End leaves the grid for the next control; a double click edits the cell under the mouse
+// with its text; walking down past the rows in view scrolls the grid, and the box opens over
+// its cell every time.
+TEST_F(Edicion, TeclasYRatonEnLaGrilla) {
+    controles::FlexGrid& g = *dlg.FgCCosto;
+    // Where the box must stand: on the current cell, whole inside the grid's view.
+    const auto sobreSuCelda = [&] {
+        const QRect celda = g.visualRect(g.model()->index(g.Row(), g.Col()));
+        return dlg.txtEdit2->isVisible() && g.viewport()->rect().contains(celda) &&
+               dlg.txtEdit2->geometry() == celda.translated(g.viewport()->pos());
+    };
+    Ir(1, 3);
+    Tecla(Qt::Key_End);
+    EXPECT_EQ(QApplication::focusWidget(), dlg.cmdConsultar);
+    EXPECT_EQ(Unidos(g.Row(), g.Col()), "1|3");
+
+    const QRect celda = g.visualRect(g.model()->index(2, 4));
+    QTest::mouseDClick(g.viewport(), Qt::LeftButton, {}, celda.center());
+    EXPECT_EQ(Unidos(g.Row(), g.Col(), dlg.txtEdit2->Text(), dlg.txtEdit2->cursorPosition()),
+              "2|4|400,00|6");
+    EXPECT_TRUE(sobreSuCelda());
+    Tecla(Qt::Key_Escape);
+
+    for (int i = 0; i < 12; ++i)
+        Tecla(Qt::Key_Insert);
+    Ir(1, 1);
+    const int arriba = g.TopRow();
+    for (int fila = 1; fila < g.Rows(); ++fila) {
+        Tecla(Qt::Key_Return);
+        ASSERT_TRUE(sobreSuCelda()) << fila;
+        Tecla(Qt::Key_Down);
+        if (fila < g.Rows() - 1)
+            Tecla(Qt::Key_Return); // from the line number on to the cost centre
+    }
+    EXPECT_GT(g.TopRow(), arriba);
+
+    // A cell the user scrolled half out of view comes up whole under the box.
+    Ir(8, 3);
+    g.SetTopRow(3);
+    ASSERT_GT(g.CellTop() + g.CellHeight(), ATwips(g.height()));
+    Teclas("5");
+    EXPECT_TRUE(sobreSuCelda());
 }
 
 } // namespace

@@ -32,6 +32,8 @@ TEST(ArbolPrefijos, CadaCodigoBajoElPrefijoMasLargoAnterior) {
         {{"ab", "ABC", "aBd"}, {-1, 0, 0}}, // letter case aside
         {{"ab", "AB", "abc"}, {-1, 0, 0}},  // a repeated code keeps its first node
         {{"A", "A-1", "A-11", "A-2", "B", "B-1"}, {-1, 0, 1, 0, -1, 4}},
+        // Fixed-width codes come padded with blanks, which the database does not compare.
+        {{"0   ", "0001", "1   ", "1001", "10  ", "1 1 "}, {-1, 0, -1, 2, 2, 2}},
         {{}, {}},
     };
     for (const auto& c : casos)
@@ -236,12 +238,15 @@ TEST_F(ArbolDeConsulta, LaTildeBajaSeisNiveles) {
 TEST_F(ArbolDeConsulta, EleccionMultiple) {
     Abrir(Centros, "Codigo", true);
     arbol->ValorDevuelto = "previo";
-    Tildar("A"); // ticks every centre too
+    Tildar("A"); // ticks every heading and centre too
+    EXPECT_EQ(Padre("A1002"), QStringLiteral("A1   "));
+    Tildar("A1   ", false); // a heading takes its centres with it
     Tildar("A0002", false);
     Tildar("A0004", false);
     arbol->CmdAceptar->click();
-    // In tree order, the root's empty code first; ValorDevuelto is not touched.
-    EXPECT_EQ(*arbol->Valores, QStringList({"", "0001", "0003"}));
+    // In tree order, the root's empty code first, a ticked heading like any other code;
+    // ValorDevuelto is not touched.
+    EXPECT_EQ(*arbol->Valores, QStringList({"", "0", "0001", "0003"}));
     EXPECT_EQ(arbol->ValorDevuelto.toString(), QStringLiteral("previo"));
 
     Abrir("SELECT IDPOSICION, DESCRIPCION FROM MA_POSICIONES UNION SELECT 'Z9', 'Sin ubicar' "

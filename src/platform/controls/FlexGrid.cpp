@@ -9,6 +9,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QTableView>
 
 namespace controles {
 
@@ -32,12 +34,23 @@ private:
 
 } // namespace
 
-FlexGrid::FlexGrid(QWidget* padre) : QTableWidget(padre) {
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    horizontalHeader()->setMinimumSectionSize(0); // a width of 0 hides a column
-    verticalHeader()->setMinimumSectionSize(0);
-    setEditTriggers(NoEditTriggers);
+FlexGrid::FlexGrid(QWidget* padre) : QTableWidget(padre), fijas_(new QTableView(this)) {
+    for (QTableView* vista : {static_cast<QTableView*>(this), fijas_}) {
+        vista->horizontalHeader()->hide();
+        vista->verticalHeader()->hide();
+        vista->horizontalHeader()->setMinimumSectionSize(0); // a width of 0 hides a column
+        vista->verticalHeader()->setMinimumSectionSize(0);
+        vista->setEditTriggers(NoEditTriggers);
+    }
+    fijas_->setModel(model());
+    fijas_->setFrameShape(QFrame::NoFrame);
+    fijas_->setFocusPolicy(Qt::NoFocus);
+    fijas_->setSelectionMode(NoSelection);
+    fijas_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fijas_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fijas_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, fijas_->horizontalScrollBar(),
+            &QScrollBar::setValue);
     setSelectionMode(SingleSelection);
     setSelectionBehavior(SelectItems);
     setTabKeyNavigation(false); // Tab leaves the grid, as in the windows' other controls
@@ -52,6 +65,7 @@ void FlexGrid::SetRows(int filas) {
     const int antes = rowCount();
     setRowCount(filas);
     PrepararCeldas(antes, columnCount());
+    AjustarFilasFijas();
     AjustarCeldaActual();
 }
 
@@ -71,6 +85,7 @@ void FlexGrid::SetFixedRows(int filas) {
     Silencio silencio(silencio_);
     filasFijas_ = filas;
     PrepararCeldas(0, 0);
+    AjustarFilasFijas();
     AjustarCeldaActual();
 }
 
@@ -122,16 +137,19 @@ int FlexGrid::ColWidth(int columna) const {
 void FlexGrid::SetColWidth(int columna, int twips) {
     ValidarColumna(columna);
     setColumnWidth(columna, APixeles(twips));
+    fijas_->setColumnWidth(columna, APixeles(twips));
 }
 
 int FlexGrid::RowHeight(int fila) const {
     ValidarFila(fila);
-    return ATwips(rowHeight(fila));
+    return ATwips(fijas_->rowHeight(fila));
 }
 
 void FlexGrid::SetRowHeight(int fila, int twips) {
     ValidarFila(fila);
     setRowHeight(fila, APixeles(twips));
+    fijas_->setRowHeight(fila, APixeles(twips));
+    AjustarFilasFijas();
 }
 
 int FlexGrid::CellLeft() const {
@@ -290,8 +308,35 @@ void FlexGrid::AjustarCeldaActual() {
 }
 
 QRect FlexGrid::RectanguloActual() const {
-    const QRect celda = visualRect(model()->index(fila_, columna_));
-    return celda.translated(viewport()->pos());
+    const QModelIndex indice = model()->index(fila_, columna_);
+    if (fila_ < filasFijas_)
+        return fijas_->visualRect(indice).translated(fijas_->pos());
+    return visualRect(indice).translated(viewport()->pos());
+}
+
+// The scrolling view starts below the fixed rows, which it hides; the fixed view shows them
+// in the margin left above it.
+void FlexGrid::AjustarFilasFijas() {
+    for (int fila = 0; fila < rowCount(); ++fila)
+        setRowHidden(fila, fila < filasFijas_);
+    ColocarFilasFijas();
+}
+
+// Heights are read again at every layout: new rows take theirs once the views are laid out.
+void FlexGrid::ColocarFilasFijas() {
+    int alto = 0;
+    for (int fila = 0; fila < qMin(filasFijas_, rowCount()); ++fila)
+        alto += fijas_->rowHeight(fila);
+    if (viewportMargins().top() != alto)
+        setViewportMargins(0, alto, 0, 0);
+    const QRect marco = contentsRect();
+    fijas_->setGeometry(marco.left(), marco.top(), viewport()->width(), alto);
+    fijas_->setVisible(alto > 0);
+}
+
+void FlexGrid::updateGeometries() {
+    QTableWidget::updateGeometries();
+    ColocarFilasFijas();
 }
 
 } // namespace controles

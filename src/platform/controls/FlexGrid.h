@@ -3,14 +3,17 @@
 #include <QTableWidget>
 #include <functional>
 
+class QTableView;
+
 namespace controles {
 
 // The windows' grid: a matrix of text cells addressed by (row, col) from 0. The first
 // FixedRows rows and FixedCols columns are fixed: they hold headings, look apart and never
 // become the current cell by the user's hand (code may still put it there). Sizes are in
-// twips and colours BGR longs. Cells are never edited in place: a window floats its own edit
-// box over the current cell. Events raised by code (Row, Col) follow the same order as the
-// user's: LeaveCell while the old cell is still current, then EnterCell.
+// twips and colours BGR longs. The fixed rows stay in view while the others scroll. Cells
+// are never edited in place: a window floats its own edit box over the current cell. Events
+// raised by code (Row, Col) follow the same order as the user's: LeaveCell while the old
+// cell is still current, then EnterCell.
 class FlexGrid : public QTableWidget {
 public:
     explicit FlexGrid(QWidget* padre = nullptr);
@@ -72,6 +75,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     void focusInEvent(QFocusEvent* evento) override;
+    void updateGeometries() override;
 
 private:
     bool EsFija(int fila, int columna) const;
@@ -81,6 +85,12 @@ private:
     void PrepararCelda(int fila, int columna);
     void AjustarCeldaActual();
     QRect RectanguloActual() const;
+    void AjustarFilasFijas();
+    void ColocarFilasFijas();
+
+    // The fixed rows as shown: a second view of the same cells, in a margin above the
+    // scrolling view, which hides them.
+    QTableView* fijas_;
 
     int filasFijas_ = 1;
     int columnasFijas_ = 1;

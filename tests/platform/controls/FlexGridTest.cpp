@@ -143,6 +143,26 @@ TEST_F(FlexGridTest, LasCeldasFijasNoSeSeleccionanYLasFlechasNoLlevanAEllas) {
     EXPECT_EQ(grilla.Row(), 2);
 }
 
+// The rows scroll beneath the heading row, which keeps its place; the heading made current
+// by code scrolls nothing.
+TEST_F(FlexGridTest, LaFilaFijaQuedaALaVistaAlDesplazarse) {
+    for (int fila = 1; fila <= 20; ++fila)
+        AgregarFila(QString::number(fila));
+    grilla.resize(300, 150);
+    grilla.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grilla));
+    grilla.SetRow(0);
+    const int arriba = grilla.CellTop();
+    grilla.SetRow(20);
+    const int primera = grilla.TopRow();
+    EXPECT_GT(primera, 10);
+    grilla.SetRow(primera);
+    EXPECT_EQ(grilla.CellTop(), arriba + grilla.RowHeight(0));
+    grilla.SetRow(0);
+    EXPECT_EQ(grilla.CellTop(), arriba);
+    EXPECT_EQ(grilla.TopRow(), primera);
+}
+
 TEST_F(FlexGridTest, LasTeclasLleganComoCodigosYUnaTeclaAnuladaNoSigue) {
     AgregarFila(QStringLiteral("01"));
     AgregarFila(QStringLiteral("02"));
