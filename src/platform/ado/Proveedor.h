@@ -11,7 +11,8 @@ namespace ado {
 
 // The rows of one query, read from the engine one at a time as the caller asks for them
 // (forward only). The statement stays open in the engine until the last row was read or the
-// object is destroyed; meanwhile the database keeps a read lock.
+// object is destroyed; meanwhile the database keeps a read lock. A server's rows are read on
+// into memory as soon as their connection is needed for anything else.
 class FilasEnCurso {
 public:
     enum Lectura { Fila, Fin, Fallo };

@@ -99,31 +99,69 @@ bool LeerFilas(SQLHSTMT stmt, Resultado& r, Errors& errores) {
     }
 }
 
-// A query's rowset fetched as the caller moves; the statement is the object's own.
+} // namespace
+
+// A query's rowset fetched as the caller moves; the statement is the object's own. The
+// server keeps one result open per connection: before the connection runs anything else,
+// the rest of the rows are read into memory (Guardar) and handed out from there.
 class FilasOdbc : public FilasEnCurso {
 public:
-    FilasOdbc(SQLHSTMT stmt, SQLSMALLINT columnas, std::weak_ptr<char> conexion)
-        : stmt_(stmt), conexion_(std::move(conexion)) {
+    FilasOdbc(SQLHSTMT stmt, SQLSMALLINT columnas, std::weak_ptr<FilasOdbc*> enCurso)
+        : stmt_(stmt), enCurso_(std::move(enCurso)) {
         DescribirColumnas(stmt_, columnas, columnas_);
+        if (const auto abierta = enCurso_.lock())
+            *abierta = this;
     }
-    // A closed connection took its statements with it.
-    ~FilasOdbc() override {
-        if (!conexion_.expired())
-            SQLFreeHandle(SQL_HANDLE_STMT, stmt_);
-    }
+    ~FilasOdbc() override { Cerrar(); }
     const QVector<Columna>& Columnas() const override { return columnas_; }
-    Lectura Leer(QVector<QVariant>& fila, Errors& errores) override {
-        if (!conexion_.expired())
-            return LeerFila(stmt_, columnas_, fila, errores);
+    Lectura Leer(QVector<QVariant>& fila, Errors& errores) override;
+    void Guardar();
+
+private:
+    void Cerrar();
+
+    SQLHSTMT stmt_;
+    std::weak_ptr<FilasOdbc*> enCurso_;
+    QVector<Columna> columnas_;
+    QList<QVector<QVariant>> guardadas_;
+    Errors fallo_; // what reading the rest ran into, told after the rows read before it
+};
+
+FilasEnCurso::Lectura FilasOdbc::Leer(QVector<QVariant>& fila, Errors& errores) {
+    if (enCurso_.expired()) {
         errores.Add(ErrorConexionCerrada());
         return Fallo;
     }
+    if (stmt_)
+        return LeerFila(stmt_, columnas_, fila, errores);
+    if (!guardadas_.isEmpty()) {
+        fila = guardadas_.takeFirst();
+        return Fila;
+    }
+    for (int i = 0; i < fallo_.Count(); ++i)
+        errores.Add(fallo_.Item(i));
+    return fallo_.Count() ? Fallo : Fin;
+}
 
-private:
-    SQLHSTMT stmt_;
-    std::weak_ptr<char> conexion_;
-    QVector<Columna> columnas_;
-};
+void FilasOdbc::Guardar() {
+    Resultado resto{columnas_, {}};
+    LeerFilas(stmt_, resto, fallo_);
+    guardadas_ = std::move(resto.filas);
+    Cerrar();
+}
+
+// A closed connection took its statements with it.
+void FilasOdbc::Cerrar() {
+    const auto abierta = enCurso_.lock();
+    if (!abierta || !stmt_)
+        return;
+    SQLFreeHandle(SQL_HANDLE_STMT, stmt_);
+    stmt_ = SQL_NULL_HSTMT;
+    if (*abierta == this)
+        *abierta = nullptr;
+}
+
+namespace {
 
 QString NombreDelMotor(SQLHDBC dbc) {
     SQLWCHAR nombre[128];
@@ -308,6 +346,7 @@ bool ProveedorOdbc::Ajustar(const AjustesSesion& ajustes, Errors& errores) {
     tiempoComando_ = ajustes.tiempoComando;
     if (dialecto_ != SqlServer)
         return true;
+    GuardarFilasEnCurso();
     const SQLULEN nivel =
         ajustes.aislamiento == 256 ? SQL_TXN_READ_UNCOMMITTED : SQL_TXN_READ_COMMITTED;
     if (!SQL_SUCCEEDED(SQLSetConnectAttr(dbc_, SQL_ATTR_TXN_ISOLATION,
@@ -359,7 +398,13 @@ bool ProveedorOdbc::Resultados(SQLHSTMT stmt, SQLRETURN rc, Resultado* resultado
     return ok;
 }
 
+void ProveedorOdbc::GuardarFilasEnCurso() {
+    if (*enCurso_)
+        (*enCurso_)->Guardar();
+}
+
 SQLHSTMT ProveedorOdbc::NuevaSentencia(Errors& errores) {
+    GuardarFilasEnCurso();
     SQLHSTMT stmt = SQL_NULL_HSTMT;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &stmt))) {
         Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
@@ -414,7 +459,7 @@ bool ProveedorOdbc::ConsultarPorFilas(const QString& sql, std::unique_ptr<FilasE
     const SQLRETURN rc = SQLExecDirectW(stmt, Sql(texto), SQLINTEGER(texto.size()));
     SQLSMALLINT columnas = 0;
     if (SQL_SUCCEEDED(rc) && SQL_SUCCEEDED(SQLNumResultCols(stmt, &columnas)) && columnas > 0) {
-        filas = std::make_unique<FilasOdbc>(stmt, columnas, vida_);
+        filas = std::make_unique<FilasOdbc>(stmt, columnas, enCurso_);
         return true;
     }
     const bool ok = Resultados(stmt, rc, &resultado, nullptr, errores);
@@ -428,6 +473,7 @@ bool ProveedorOdbc::EjecutarNativo(const QString& sql, const QVariantList& valor
 }
 
 bool ProveedorOdbc::Autocommit(bool activo, Errors& errores) {
+    GuardarFilasEnCurso();
     const SQLULEN valor = activo ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF;
     if (SQL_SUCCEEDED(
             SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(valor), 0)))
@@ -437,6 +483,7 @@ bool ProveedorOdbc::Autocommit(bool activo, Errors& errores) {
 }
 
 bool ProveedorOdbc::Finalizar(SQLSMALLINT como, Errors& errores) {
+    GuardarFilasEnCurso();
     if (SQL_SUCCEEDED(SQLEndTran(SQL_HANDLE_DBC, dbc_, como)))
         return true;
     Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);

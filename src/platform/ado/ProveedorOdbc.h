@@ -7,6 +7,8 @@
 
 namespace ado {
 
+class FilasOdbc;
+
 // A database server reached through an ODBC driver. Statements go to it verbatim: the
 // program's text is already the server's dialect. Text transactions inside batches are the
 // server's own; BeginTrans and its kin switch the connection out of autocommit.
@@ -43,6 +45,9 @@ public:
 private:
     ProveedorOdbc(SQLHENV env, SQLHDBC dbc, Dialecto dialecto)
         : env_(env), dbc_(dbc), dialecto_(dialecto) {}
+    // The server gives one result open per connection: whatever runs next on it first reads
+    // the rows still being read into memory. Every way to the server goes through here.
+    void GuardarFilasEnCurso();
     // A statement handle with the session's query timeout; null on failure.
     SQLHSTMT NuevaSentencia(Errors& errores);
     bool Correr(const QString& sql, const QVariantList& valores, Resultado* resultado,
@@ -67,9 +72,9 @@ private:
     int tiempoComando_ = 30;
     int nivelTransaccion_ = 0;
     QString motor_; // the server's own name for itself (SQL_DBMS_NAME)
-    // Rows still being read hold statements of this connection: they must not touch them
-    // once it is closed.
-    std::shared_ptr<char> vida_ = std::make_shared<char>();
+    // The rows being read from the server, if any. They hold a statement of this connection
+    // and must not touch it once the connection is closed: this going away tells them.
+    std::shared_ptr<FilasOdbc*> enCurso_ = std::make_shared<FilasOdbc*>(nullptr);
 };
 
 } // namespace ado

@@ -18,27 +18,32 @@ QString Corchetes(const QString& nombre) {
     return QLatin1Char('[') + nombre + QLatin1Char(']');
 }
 
-// A value in the form the column stores: dates as ISO text, whatever form they came in.
+// A date whatever form it came in, to the second as a read gives it back. A text must be
+// a date; a null date object is no date.
+QDateTime FechaDe(const QVariant& valor, const QString& campo) {
+    if (valor.typeId() == QMetaType::QDate)
+        return valor.toDate().isValid() ? QDateTime(valor.toDate(), QTime(0, 0)) : QDateTime();
+    if (valor.typeId() == QMetaType::QDateTime)
+        return valor.toDateTime().addMSecs(-valor.toDateTime().time().msec());
+    const QDateTime fecha = FechaDeTexto(valor.toString());
+    if (!fecha.isValid())
+        throw ErrorEjecucion(
+            -2147217913, QStringLiteral("El valor '%1' no es una fecha válida para el campo %2.")
+                             .arg(valor.toString(), campo));
+    return fecha;
+}
+
+// A value as the column holds it: dates as date objects, which each provider writes in its
+// engine's own form (the server's binding never goes through its date-format setting).
 QVariant Almacenable(const QVariant& valor, const Columna& columna) {
     if (valor.isNull() || !valor.isValid())
         return {};
-    const bool fecha = columna.tipo == adDBTimeStamp || columna.tipo == adDBDate;
-    const auto clase = columna.tipo == adDBDate ? EsquemaSqlite::Fecha : EsquemaSqlite::FechaHora;
-    if (fecha && valor.typeId() == QMetaType::QDate)
-        return Almacenable(QDateTime(valor.toDate(), QTime(0, 0)), columna);
-    if (fecha && valor.typeId() == QMetaType::QDateTime)
-        return valor.toDateTime().toString(clase == EsquemaSqlite::Fecha
-                                               ? QStringLiteral("yyyy-MM-dd")
-                                               : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (fecha) {
-        const QString texto = FechaAlmacenada(valor.toString(), clase);
-        if (texto.isEmpty())
-            throw ErrorEjecucion(-2147217913, QStringLiteral("El valor '%1' no es una fecha "
-                                                             "válida para el campo %2.")
-                                                  .arg(valor.toString(), columna.nombre));
-        return texto;
-    }
-    return valor;
+    if (columna.tipo != adDBTimeStamp && columna.tipo != adDBDate)
+        return valor;
+    const QDateTime fecha = FechaDe(valor, columna.nombre);
+    if (!fecha.isValid())
+        return {};
+    return columna.tipo == adDBDate ? QVariant(fecha.date()) : QVariant(fecha);
 }
 
 // The value as a read from the database would give it back.
@@ -46,10 +51,6 @@ QVariant ComoSeLee(const QVariant& valor, const Columna& columna) {
     if (valor.isNull() || !valor.isValid())
         return {};
     switch (columna.tipo) {
-    case adDBTimeStamp:
-        return QDateTime::fromString(valor.toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    case adDBDate:
-        return QDate::fromString(valor.toString(), QStringLiteral("yyyy-MM-dd"));
     case adChar:
     case adWChar:
         return valor.toString().leftJustified(int(columna.tamano), ' ');

@@ -53,7 +53,7 @@ void Borrar(TokenSql& t) {
 // ---------------------------------------------------------------------------------------
 // Dates
 
-QString FechaAlmacenada(const QString& texto, Clase clase) {
+QDateTime FechaDeTexto(const QString& texto) {
     static const QRegularExpression diaPrimero(
         R"(^\s*(\d{1,2})([/.-])(\d{1,2})\2(\d{4}|\d{2})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)");
     static const QRegularExpression iso(
@@ -85,9 +85,16 @@ QString FechaAlmacenada(const QString& texto, Clase clase) {
     const QTime tiempo(hora, minuto, segundo);
     if (!fecha.isValid() || !tiempo.isValid())
         return {};
+    return QDateTime(fecha, tiempo);
+}
+
+QString FechaAlmacenada(const QString& texto, Clase clase) {
+    const QDateTime fecha = FechaDeTexto(texto);
+    if (!fecha.isValid())
+        return {};
     if (clase == EsquemaSqlite::Fecha)
-        return fecha.toString(QStringLiteral("yyyy-MM-dd"));
-    return QDateTime(fecha, tiempo).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        return fecha.date().toString(QStringLiteral("yyyy-MM-dd"));
+    return fecha.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "platform/ado/EsquemaSqlite.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QVector>
 
@@ -25,7 +26,11 @@ inline constexpr char kColacion[] = "SQLSRV_CI";
 QVector<SentenciaTraducida> TraducirLote(const QString& sql, const EsquemaSqlite& esquema);
 
 // A day-first date text ("dd/mm/yy", "dd/mm/yyyy", optionally with " hh:mm[:ss]") or an ISO
-// one, in the storage form of a column of that class; empty when the text is no date.
+// one, as a local date and time; invalid when the text is no date. An empty text is the
+// database's zero date.
+QDateTime FechaDeTexto(const QString& texto);
+
+// Such a text in the storage form of a column of that class; empty when the text is no date.
 QString FechaAlmacenada(const QString& texto, EsquemaSqlite::ClaseColumna clase);
 
 } // namespace ado

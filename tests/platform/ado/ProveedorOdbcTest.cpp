@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <functional>
 #include <sqlite3.h>
 
 using namespace ado;
@@ -87,6 +88,37 @@ TEST_F(ProveedorOdbc, UnaAUnaLasFilasSonLasDelCursorDelClienteHastaSoltarlas) {
     Ejecutar("UPDATE ASIENTOS SET DETALLE = 'x'");
 }
 
+// The server keeps one result open per connection: whatever else runs on it meanwhile
+// first takes the rest of the rows into memory. This engine refuses to drop a table, and
+// cuts a read short on a rollback, while a statement of the connection is being read.
+TEST_F(ProveedorOdbc, OtraSentenciaEnMedioDeUnaLecturaPorFilasNoLaCorta) {
+    cnn.Close();
+    cnn.Open("Driver=SQLite3;Database=" + Archivo() + ";StepAPI=1;");
+    Ejecutar("INSERT INTO ASIENTOS (TC, NUMERO) VALUES ('NC', 3), ('NC', 4), ('NC', 5)");
+    const std::function<void()> otras[] = {
+        [&] { Ejecutar("CREATE TABLE AUXILIAR (N INT)"); },
+        [&] { Ejecutar("DROP TABLE AUXILIAR"); },
+        [&] {
+            cnn.BeginTrans();
+            Ejecutar("DELETE FROM ASIENTOS WHERE NUMERO = 5");
+            cnn.RollbackTrans();
+        },
+    };
+    for (const auto& otra : otras) {
+        Recordset rs;
+        rs.SetCursorLocation(adUseServer);
+        rs.Open("SELECT NUMERO FROM ASIENTOS ORDER BY NUMERO", cnn);
+        QStringList numeros;
+        for (; !rs.Eof() && numeros.size() < 2; rs.MoveNext())
+            numeros << rs.Fields(0).Value().toString();
+        otra();
+        EXPECT_EQ(EscribirDesdeOtraConexion(), SQLITE_OK); // the cursor let the database go
+        for (; !rs.Eof(); rs.MoveNext())
+            numeros << rs.Fields(0).Value().toString();
+        EXPECT_EQ(numeros, QStringList({"1", "2", "3", "4", "5"}));
+    }
+}
+
 // This driver reports CHAR and DECIMAL as text: what a server reports is checked on the
 // mapping itself.
 TEST(TiposOdbc, ElDineroYLosTextosFijosDelServidorTienenSuTipo) {
@@ -164,6 +196,24 @@ TEST_F(ProveedorOdbc, UnaFilaLeidaSeReescribeSoloSiEsUnaConOSinTransaccion) {
                   transaccion == Ninguna ? despues : antes)
             << transaccion;
     }
+}
+
+// A server reads a date text by its session's date format: written-back dates go bound as
+// dates. This driver stores a bound date with its fraction of a second, a text as it came.
+TEST_F(ProveedorOdbc, LasFechasReescritasVanComoFechasNoComoTexto) {
+    Recordset rs;
+    rs.Open("SELECT * FROM ASIENTOS ORDER BY NUMERO", cnn, adOpenKeyset, adLockOptimistic);
+    rs.MoveNext();
+    rs.Fields("FECHA") = "04/03/2026";
+    rs.Update();
+    rs.AddNew();
+    rs.Fields("TC") = "NC";
+    rs.Fields("NUMERO") = 3;
+    rs.Fields("FECHA") = QDate(2026, 3, 13);
+    rs.Update();
+    rs.Close();
+    EXPECT_EQ(Filas("SELECT '#' || FECHA FROM ASIENTOS WHERE NUMERO > 1 ORDER BY NUMERO"),
+              QStringList({"#2026-03-04 00:00:00.000", "#2026-03-13 00:00:00.000"}));
 }
 
 TEST_F(ProveedorOdbc, ElEsquemaSaleDeLasFuncionesDeCatalogo) {

@@ -212,6 +212,10 @@ TEST_F(Proveedor, UpdatePorClavePrimariaConFechas) {
     rs.Update();
     EXPECT_EQ(Contar("FECHA = '24/12/2026' AND SECUENCIA = 2 AND IMPORTE = 10.05"), 1);
     EXPECT_THROW(rs.Fields("FECHA") = "31/02/2026", ErrorEjecucion);
+    rs.Fields("FECHA") = QDateTime(QDate(2026, 12, 24), QTime(8, 15, 2, 500));
+    rs.Update();
+    EXPECT_EQ(Filas("SELECT '#' || FECHA FROM MV_ASIENTOS WHERE SECUENCIA = 2 AND TC = 'NCPE'"),
+              QStringList{"#2026-12-24 08:15:02"});
 }
 
 TEST_F(Proveedor, EsquemaDeTablasYColumnas) {
