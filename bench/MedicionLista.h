@@ -12,6 +12,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <sqlite3.h>
 #include <string>
 #include <vector>
@@ -135,16 +136,27 @@ inline void LeerFila(sqlite3_stmt* st, Fila& f) {
     f.t[Est] = propio(f.estado);
 }
 
-inline void DatosDiferencia(std::string& l, const Fila& f) {
-    Url(l, f.t[Est]);
-    const std::pair<const char*, int> resto[] = {{"_TC_", Tc},          {"_SUCURSAL_", Suc},
-                                                 {"_NUMERO_", Num},     {"_LETRA_", Let},
-                                                 {"_TIPOORIGEN_", TcO}, {"_CPTE-ORIGEN_", CpteO},
-                                                 {"_Cabcuenta_", CabC}, {"_CabNombre_", CabN}};
-    for (const auto& [marcador, c] : resto) {
+// Each marker followed by its column's value, percent-encoded.
+inline void Marcados(std::string& l, std::initializer_list<std::pair<const char*, int>> valores,
+                     const Fila& f) {
+    for (const auto& [marcador, c] : valores) {
         l += marcador;
         Url(l, f.t[c]);
     }
+}
+
+inline void DatosDiferencia(std::string& l, const Fila& f) {
+    Url(l, f.t[Est]);
+    Marcados(l,
+             {{"_TC_", Tc},
+              {"_SUCURSAL_", Suc},
+              {"_NUMERO_", Num},
+              {"_LETRA_", Let},
+              {"_TIPOORIGEN_", TcO},
+              {"_CPTE-ORIGEN_", CpteO},
+              {"_Cabcuenta_", CabC},
+              {"_CabNombre_", CabN}},
+             f);
 }
 
 inline void LineaFila(std::string& l, const Fila& f) {
@@ -155,12 +167,8 @@ inline void LineaFila(std::string& l, const Fila& f) {
     };
     celda("<TD CLASS=TableRow>", Fecha);
     celda("<TD CLASS=TableRow>", TcO);
-    l += "<TD CLASS=TableRow><A HREF=\"_TCorigen_";
-    Url(l, f.t[TcO]);
-    l += "_CpteOrigen_";
-    Url(l, f.t[CpteO]);
-    l += "_Cuenta_";
-    Url(l, f.t[CabC]);
+    l += "<TD CLASS=TableRow><A HREF=\"";
+    Marcados(l, {{"_TCorigen_", TcO}, {"_CpteOrigen_", CpteO}, {"_Cuenta_", CabC}}, f);
     l += "\">";
     Celda(l, f.t[CpteO]);
     l += "</TD>";
@@ -168,16 +176,14 @@ inline void LineaFila(std::string& l, const Fila& f) {
     celda("<TD CLASS=TableRow>", CabN);
     celda("<TD CLASS=TableRow align=right> ", Imp);
     celda("<TD CLASS=TableRow>", Tc);
-    l += "<TD CLASS=TableRow><A HREF=\"_VER_ASIENTOTC_";
-    Url(l, f.t[Tc]);
-    l += "_SUCURSAL_";
-    Url(l, f.t[Suc]);
-    l += "_NUMERO_";
-    Url(l, f.t[Num]);
-    l += "_LETRA_";
-    Url(l, f.t[Let]);
-    l += "_Cuenta_";
-    Url(l, f.t[CabC]);
+    l += "<TD CLASS=TableRow><A HREF=\"";
+    Marcados(l,
+             {{"_VER_ASIENTOTC_", Tc},
+              {"_SUCURSAL_", Suc},
+              {"_NUMERO_", Num},
+              {"_LETRA_", Let},
+              {"_Cuenta_", CabC}},
+             f);
     l += "\">";
     Celda(l, f.t[Suc]);
     l += '-';
