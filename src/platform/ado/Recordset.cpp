@@ -380,16 +380,12 @@ void Recordset::GuardarCambios() {
     if (asignaciones.isEmpty())
         return;
     const QString condicion = CondicionDeFila(valores);
-    // The provider undoes an update that did not change exactly one row.
-    long afectados = 0;
-    try {
-        afectados = conexion_->ActualizarUnaFila(
-            QStringLiteral("UPDATE %1 SET %2 WHERE %3")
-                .arg(Corchetes(TablaBase()), asignaciones.join(", "), condicion),
-            valores);
-    } catch (...) {
-        afectados = -1;
-    }
+    // The provider undoes an update that did not change exactly one row; an update the
+    // engine refused reaches the caller as the engine's own error.
+    const long afectados = conexion_->ActualizarUnaFila(
+        QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+            .arg(Corchetes(TablaBase()), asignaciones.join(", "), condicion),
+        valores);
     if (afectados != 1)
         throw ErrorEjecucion(-2147217864,
                              QStringLiteral("No se encuentra la fila para actualizarla: algunos "

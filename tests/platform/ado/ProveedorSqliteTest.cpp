@@ -216,6 +216,15 @@ TEST_F(Proveedor, UpdatePorClavePrimariaConFechas) {
     rs.Update();
     EXPECT_EQ(Filas("SELECT '#' || FECHA FROM MV_ASIENTOS WHERE SECUENCIA = 2 AND TC = 'NCPE'"),
               QStringList{"#2026-12-24 08:15:02"});
+    // The engine's own refusal reaches the caller, not a row said to be missing.
+    rs.Fields("TC") = QVariant();
+    try {
+        rs.Update();
+        ADD_FAILURE() << "a Null TC was written";
+    } catch (const ErrorEjecucion& e) {
+        EXPECT_FALSE(e.Description().contains("No se encuentra la fila"))
+            << e.Description().toStdString();
+    }
 }
 
 TEST_F(Proveedor, EsquemaDeTablasYColumnas) {
