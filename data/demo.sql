@@ -1088,6 +1088,13 @@ INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, FECHA, FECHASUB
     ('NCPE', '0001', '00000036', 'X', 2, '2026-12-07 00:00:00', '2026-12-07 00:00:00', 2026, 12, 5, 'CPRA', '   1', '5110102', 'H', 3179.83, 'Dif. de precio s/FCC 0003-00005308A', '   1', 1, '   1', NULL, 'FCC', '000300005308A', NULL, NULL, 3847.59, 0, NULL, 21, 0, 'auditor', '2026-12-07 14:35:00'),
     ('NCPE', '0001', '00000036', 'X', 3, '2026-12-07 00:00:00', '2026-12-07 00:00:00', 2026, 12, 5, 'CPRA', '   1', '1120201', 'H', 667.76, 'Dif. de precio s/FCC 0003-00005308A', '   1', 1, '   1', 'ESIVA', 'FCC', '000300005308A', NULL, NULL, 3847.59, 0, NULL, 21, 0, 'auditor', '2026-12-07 14:35:00');
 
+-- A difference booked with the supplier on the credit side, as a debit note to
+-- the supplier is, with its VAT on the debit side.
+INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, FECHA, FECHASUBDIARIO, PERIODO, MES_OPERATIVO, [NUMERO ASIENTO], TIPO_REG, UNEGOCIO, CUENTA, [DEBE-HABER], IMPORTE, DETALLE, MONEDA, COTIZACION, IDCAJAS, NROCAI, TC_ORIGEN, CPTE_ORIGEN, CABCUENTA, CABNOMBRE, CABIMPORTE, ESTADO, IDMOTIVO, LIVA_ALICIVA, CONCILIADO, USUARIO_LOGEADO, FECHAHORA_GRABACION) VALUES
+    ('NCPE', '0001', '00000038', 'X', 1, '2026-12-08 00:00:00', '2026-12-08 00:00:00', 2026, 12, 6, 'CPRA', '   1', '211010106', 'H', 1728.40, 'Devolución de mercadería pendiente de acreditar', '   1', 1, '   1', NULL, NULL, NULL, '211010106', 'Aceros Zárate S.A.', 1728.40, 0, NULL, 21, 0, 'demo', '2026-12-08 10:05:00'),
+    ('NCPE', '0001', '00000038', 'X', 2, '2026-12-08 00:00:00', '2026-12-08 00:00:00', 2026, 12, 6, 'CPRA', '   1', '5110102', 'D', 1428.43, 'Devolución de mercadería pendiente de acreditar', '   1', 1, '   1', NULL, NULL, NULL, NULL, NULL, 1728.40, 0, NULL, 21, 0, 'demo', '2026-12-08 10:05:00'),
+    ('NCPE', '0001', '00000038', 'X', 3, '2026-12-08 00:00:00', '2026-12-08 00:00:00', 2026, 12, 6, 'CPRA', '   1', '1120201', 'D', 299.97, 'Devolución de mercadería pendiente de acreditar', '   1', 1, '   1', 'ESIVA', NULL, NULL, NULL, NULL, 1728.40, 0, NULL, 21, 0, 'demo', '2026-12-08 10:05:00');
+
 -- Applications: invoices and receipts to their orders, and the pending
 -- differences (states 0 to 2) to the voucher they correct.
 INSERT INTO MV_APLICACION (CUENTA, TC, SUCURSAL, NUMERO, LETRA, TCO_ORIGEN, SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, IMPORTE) VALUES

@@ -218,12 +218,19 @@ BusquedaAsiento BuscarAsiento(const Diferencia& d) {
                 "' or Cuenta = '" + cuenta + "')"};
 }
 
+QString CondicionAsiento(const Diferencia& d) {
+    return "TC ='" + DoblarApostrofos(d.TC) + "' AND SUCURSAL = '" + DoblarApostrofos(d.Suc) +
+           "' AND NUMERO ='" + DoblarApostrofos(d.Numero) + "' AND LETRA ='" +
+           DoblarApostrofos(d.Letra) + "'";
+}
+
 QString LoteModificacion(const Diferencia& d, const QString& SQLTemp) {
+    return "BEGIN TRANSACTION\r\n" + CuerpoModificacion(d, SQLTemp);
+}
+
+QString CuerpoModificacion(const Diferencia& d, const QString& SQLTemp) {
     const QString fin = QStringLiteral("\r\n");
-    const QString comprobante = "TC ='" + DoblarApostrofos(d.TC) + "' AND SUCURSAL = '" +
-                                DoblarApostrofos(d.Suc) + "' AND NUMERO ='" +
-                                DoblarApostrofos(d.Numero) + "' AND LETRA ='" +
-                                DoblarApostrofos(d.Letra) + "'";
+    const QString comprobante = CondicionAsiento(d);
     QString aplicaciones;
     if (!vb::Trim(d.Tc_Origen).isEmpty())
         aplicaciones = "DELETE MV_APLICACION WHERE " + comprobante + " AND TCO_ORIGEN = '" +
@@ -235,8 +242,7 @@ QString LoteModificacion(const Diferencia& d, const QString& SQLTemp) {
                        "' AND IDCOMPROBANTE = '" + DoblarApostrofos(d.Suc + d.Numero + d.Letra) +
                        "' AND TCO_ORIGEN = '" + DoblarApostrofos(d.Tc_Origen) +
                        "' AND IDCOMPROBANTE_ORIGEN='" + DoblarApostrofos(d.Cpte_Origen) + "'";
-    return "BEGIN TRANSACTION" + fin + "DELETE MV_ASIENTOS WHERE " + comprobante + fin +
-           aplicaciones + fin + SQLTemp + fin;
+    return "DELETE MV_ASIENTOS WHERE " + comprobante + fin + aplicaciones + fin + SQLTemp + fin;
 }
 
 } // namespace EnlaceLista

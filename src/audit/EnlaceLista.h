@@ -85,5 +85,10 @@ BusquedaAsiento BuscarAsiento(const Diferencia& d);
 // the entry form's statements write the new one, all in one transaction that the batch opens
 // and the caller closes.
 QString LoteModificacion(const Diferencia& d, const QString& SQLTemp);
+// The same batch without its opening "BEGIN TRANSACTION": what runs once the transaction is open
+// and the stored entry found as it was when the form loaded it.
+QString CuerpoModificacion(const Diferencia& d, const QString& SQLTemp);
+// The condition that picks the difference's own entry in MV_ASIENTOS.
+QString CondicionAsiento(const Diferencia& d);
 
 } // namespace EnlaceLista

@@ -7,10 +7,12 @@
 #include "audit/clsAuditoria_HTM.h"
 #include "audit/frmAuditoria.h"
 #include "audit/frmCambioEstado.h"
+#include "platform/ado/Recordset.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/runtime/ErrorVb.h"
 #include "platform/runtime/Texto.h"
+#include "platform/runtime/ValorTexto.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
 
@@ -71,34 +73,78 @@ AsientoEditado EditarAsiento(FormularioAsientoDiferencia& form, const Diferencia
     return a;
 }
 
-// Reports what failed and undoes the batch: with an origin before the message, without one
-// after it.
-bool AbandonarModificacion(bool deshacerAntes) {
+// Undoes the batch and then reports what failed: the transaction's locks are released before
+// the user reads the message.
+bool AbandonarModificacion() {
     DB_Dll& db = DB_Dll::Instancia();
     const QString mensaje =
         db.gCnn.Errors().Item(0).Description + "\r\nNo se pudo realizar la modificacion";
     QString cierre = QStringLiteral("ROLLBACK TRANSACTION");
-    if (deshacerAntes)
-        db.EjecutaConsultaSQL(cierre);
+    db.EjecutaConsultaSQL(cierre);
     MsgBox(mensaje, vbCritical + vbOKOnly, TituloAvisoUsuario);
-    if (!deshacerAntes)
-        db.EjecutaConsultaSQL(cierre);
     return false;
 }
 
-// Runs the batch and closes its transaction; false (and the user told why) when it failed.
-bool GrabarModificacion(const Diferencia& d, const QString& SQLTemp) {
+bool Ejecutado(QString sentencia) {
     DB_Dll& db = DB_Dll::Instancia();
-    QString lote = EnlaceLista::LoteModificacion(d, SQLTemp);
-    db.EjecutaConsultaSQL(lote);
-    if (db.gCnn.Errors().Count() > 0)
-        return AbandonarModificacion(!vb::Trim(d.Tc_Origen).isEmpty());
-    QString cierre = QStringLiteral("COMMIT TRANSACTION");
-    db.EjecutaConsultaSQL(cierre);
+    db.EjecutaConsultaSQL(sentencia);
+    return db.gCnn.Errors().Count() == 0;
+}
+
+// Everything stored of the difference's entry, its cost-centre rows included, as one text: two
+// readings differ exactly when somebody changed the entry in between. Nothing when it could
+// not be read (the user was told why).
+std::optional<QString> HuellaAsiento(const Diferencia& d) {
+    DB_Dll& db = DB_Dll::Instancia();
+    QString huella;
+    QStringList clave;
+    for (const QString& tabla :
+         {QStringLiteral("MV_ASIENTOS"), QStringLiteral("MV_ASIENTOSCCOSTO")}) {
+        QString sql = tabla == u"MV_ASIENTOS"
+                          ? "SELECT * FROM MV_ASIENTOS WHERE " + EnlaceLista::CondicionAsiento(d) +
+                                " ORDER BY SECUENCIA"
+                          : "SELECT * FROM MV_ASIENTOSCCOSTO WHERE PERIODO = " + clave.value(0) +
+                                " AND MES_OPERATIVO = " + clave.value(1) +
+                                " AND [NUMERO ASIENTO] = " + clave.value(2) +
+                                " AND TIPO_REG = " + clave.value(3) + " ORDER BY SECUENCIA, CCOSTO";
+        ado::Recordset rs;
+        if (!db.AbrirRecordset(sql, rs))
+            return std::nullopt;
+        if (clave.isEmpty() && !rs.Eof())
+            for (const char* campo : {"PERIODO", "MES_OPERATIVO", "NUMERO ASIENTO", "TIPO_REG"})
+                clave << db.SQLValue(rs.Fields(QLatin1String(campo)).Value());
+        for (; !rs.Eof(); rs.MoveNext())
+            for (int i = 0; i < rs.FieldCount(); ++i)
+                huella += vb::ValorTexto(rs.Fields(i).Value()) + u'\x1f';
+        db.CierraRecordset(rs);
+        if (clave.isEmpty())
+            break;
+    }
+    return huella;
+}
+
+// Runs the batch and closes its transaction; false (and the user told why) when it failed.
+// Inside the transaction, before anything is replaced, the stored entry must still be the one
+// the form loaded: another user's change in between is never overwritten unseen. The entry's
+// rows are locked first, so that nobody changes them between that check and the commit.
+bool GrabarModificacion(const Diferencia& d, const QString& SQLTemp, const QString& huella) {
+    if (!Ejecutado(QStringLiteral("BEGIN TRANSACTION")) ||
+        !Ejecutado("UPDATE MV_ASIENTOS SET ESTADO = ESTADO WHERE " +
+                   EnlaceLista::CondicionAsiento(d)))
+        return AbandonarModificacion();
+    if (HuellaAsiento(d) != huella) {
+        QString cierre = QStringLiteral("ROLLBACK TRANSACTION");
+        DB_Dll::Instancia().EjecutaConsultaSQL(cierre);
+        MsgBox(QStringLiteral("El asiento fue modificado por otro usuario después de abrirlo: "
+                              "vuelva a abrirlo para modificarlo."),
+               vbCritical + vbOKOnly, TituloAvisoUsuario);
+        return false;
+    }
     // A refused commit (the database locked by another user) leaves the transaction open:
     // every later change of the session would join it and be lost at the end.
-    if (db.gCnn.Errors().Count() > 0)
-        return AbandonarModificacion(true);
+    if (!Ejecutado(EnlaceLista::CuerpoModificacion(d, SQLTemp)) ||
+        !Ejecutado(QStringLiteral("COMMIT TRANSACTION")))
+        return AbandonarModificacion();
     return true;
 }
 
@@ -215,6 +261,10 @@ void frmAuditoria::Modificar(const QString& URL) {
                vbInformation, QStringLiteral("Aviso al Usuario"));
         return;
     }
+    // What the entry is as the form loads it; the save checks it has not changed since.
+    const std::optional<QString> huella = HuellaAsiento(d);
+    if (!huella)
+        return;
     AsientoEditado a;
     const ResultadoPasos editado =
         EjecutarPasos(QStringLiteral("Modificar"), AvisarError,
@@ -224,7 +274,7 @@ void frmAuditoria::Modificar(const QString& URL) {
         vecinas.LiberarAsientoDiferencia();
     if (editado.SalioAntes || vb::Trim(a.SQLTemp).isEmpty())
         return;
-    if (GrabarModificacion(d, a.SQLTemp) && a.Imprimir)
+    if (GrabarModificacion(d, a.SQLTemp, *huella) && a.Imprimir)
         EjecutarPasos(
             QStringLiteral("ImprimirAsientos"), AvisarError,
             {[&] { ImprimirAsientos(a.TC, a.Suc, a.Nro, a.Letra, a.Mes, a.Asiento, a.Periodo); }});

@@ -9,6 +9,7 @@
 #include "platform/forms/ArregloCajasTexto.h"
 #include "platform/forms/CajaTexto.h"
 #include "platform/forms/Colores.h"
+#include "platform/forms/CursorEspera.h"
 #include "platform/forms/Twips.h"
 #include "platform/runtime/Texto.h"
 #include "platform/suite/UtilControles.h"
@@ -22,6 +23,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <algorithm>
 
 namespace {
 
@@ -179,6 +181,9 @@ void FrmAsientoNDPRoNCPE::ConectarEventos() {
 // ---- Lifecycle -------------------------------------------------------------------------------
 
 void FrmAsientoNDPRoNCPE::Form_KeyDown(int& KeyCode, int) {
+    // GRABAR is off while the totals differ; F2 then says why instead of doing nothing.
+    if (KeyCode == 113 && !Asistel1->BotonActivo(3) && AvisarDesbalance())
+        KeyCode = 0;
     Asistel1->ProcesarTecla(KeyCode);
 }
 
@@ -232,6 +237,9 @@ void FrmAsientoNDPRoNCPE::DetalleOn(bool) {
     Asistel1->SetBotonActivo(7, false);
     Asistel1->SetBotonActivo(6, false);
     Campo(QStringLiteral("fecha")).SetEnabled(false);
+    // An entry being modified can always be brought back as stored.
+    if (EnModificacion && cargaCompleta_)
+        Asistel1->SetBotonActivo(8, true);
 }
 
 void FrmAsientoNDPRoNCPE::HabilitaDebeHaber() {
@@ -253,14 +261,20 @@ void FrmAsientoNDPRoNCPE::Lado1(const QString& dataField, bool habilitada, long 
 
 namespace {
 
+bool EsIva(const QString& marca) {
+    return vb::Iguales(marca, QStringLiteral("ESIVA"));
+}
+
 // The line each row of an entry goes to: the VAT row to line 12, every other row to its
-// place in sequence order (the VAT row counted). Empty when some row has no line of its own.
+// place in sequence order (the VAT row counted). Empty when some row has no line of its own:
+// line 12 is the VAT line, so an ordinary row has no place there either.
 std::vector<int> LineasDeFilas(const QStringList& marcas) {
     std::vector<int> lineas;
     std::vector<bool> ocupada(Lineas + 1, false);
     for (int n = 1; n <= marcas.size(); ++n) {
-        const int linea = vb::Iguales(marcas[n - 1], QStringLiteral("ESIVA")) ? Lineas : n;
-        if (linea > Lineas || ocupada[linea])
+        const bool iva = EsIva(marcas[n - 1]);
+        const int linea = iva ? Lineas : n;
+        if (linea > Lineas || ocupada[linea] || (linea == Lineas && !iva))
             return {};
         ocupada[linea] = true;
         lineas.push_back(linea);
@@ -279,6 +293,7 @@ void FrmAsientoNDPRoNCPE::CargarParaModificar(const QString& TComp, const QStrin
     CmbTC->setCurrentIndex(0);
     CmbTC->setEnabled(false);
     Campo(QStringLiteral("1H")).SetEnabled(true);
+    CursorEspera espera;
     bool leido = false;
     const ResultadoPasos r =
         EjecutarPasos(QStringLiteral("CargarParaModificar"), DialogoErrores(QString()),
@@ -286,6 +301,8 @@ void FrmAsientoNDPRoNCPE::CargarParaModificar(const QString& TComp, const QStrin
     cargaCompleta_ = leido && !r.SalioAntes && !r.Error;
     if (cargaCompleta_)
         HabilitaDebeHaber();
+    // CANCELAR brings the stored entry back.
+    Asistel1->SetBotonActivo(8, cargaCompleta_);
 }
 
 // Reads the entry's rows and spreads them over the window; false when it cannot be shown
@@ -304,10 +321,7 @@ bool FrmAsientoNDPRoNCPE::LeerAsiento(const QString& TComp, const QString& IdCpt
         marcas << UtilGeneral::Instancia().ValorCampo(rs.Fields("NroCai").Value());
     const std::vector<int> lineas = LineasDeFilas(marcas);
     if (lineas.size() != static_cast<size_t>(marcas.size())) {
-        MsgBox("El asiento " + TComp + " " + IdCpte + " tiene " + QString::number(marcas.size()) +
-                   " renglones y no cabe en esta ventana (11 renglones y el de IVA): no se puede "
-                   "modificar desde aquí.",
-               vbCritical + vbOKOnly, QStringLiteral("Aviso al operador..."));
+        NoCabe(TComp, IdCpte, marcas);
         return false;
     }
     if (marcas.isEmpty())
@@ -320,6 +334,20 @@ bool FrmAsientoNDPRoNCPE::LeerAsiento(const QString& TComp, const QString& IdCpt
     }
     db.CierraRecordset(rs);
     return true;
+}
+
+// Said in the user's terms: the voucher as the lists write it, and what the window holds.
+void FrmAsientoNDPRoNCPE::NoCabe(const QString& TComp, const QString& IdCpte,
+                                 const QStringList& marcas) {
+    const bool conIva = std::any_of(marcas.cbegin(), marcas.cend(), EsIva);
+    const QString renglones =
+        QString::number(marcas.size()) +
+        (conIva ? " renglones, uno de ellos el de IVA," : " renglones, ninguno de IVA,");
+    MsgBox("El asiento " + vb::Trim(TComp) + " " + vb::Mid(IdCpte, 1, 4) + "-" +
+               vb::Mid(IdCpte, 5, 8) + " " + vb::Mid(IdCpte, 13, 1) + " tiene " + renglones +
+               " y no cabe en esta ventana, que admite 11 renglones y el de IVA: no se puede "
+               "modificar desde aquí.",
+           vbCritical + vbOKOnly, QStringLiteral("Aviso al operador..."));
 }
 
 void FrmAsientoNDPRoNCPE::CargarCabecera(ado::Recordset& rs, const QString& IdCpte) {
@@ -343,8 +371,21 @@ void FrmAsientoNDPRoNCPE::CargarCabecera(ado::Recordset& rs, const QString& IdCp
     for (const char* clave : {"SUCURSAL", "NUMERO", "LETRA", "FECHA"})
         Campo(QLatin1String(clave)).SetEnabled(false);
     Campo(QStringLiteral("CONCEPTO")).SetEnabled(true);
-    dpdEstadoNuevo->setCurrentIndex(util.ValorMoneda(valor("Estado")).Redondear(0).Escalado() /
-                                    10000);
+    MostrarEstado(static_cast<int>(util.ValorMoneda(valor("Estado")).Redondear(0).Escalado() /
+                                   Currency::Escala));
+    // What the save writes back as read.
+    cabNombreCargado_ = valor("CabNombre");
+    origenNulo_ = rs.Fields("TC_ORIGEN").Value().isNull();
+    claveCentros_ = {valor("PERIODO"), valor("MES_OPERATIVO"), valor("numero asiento"),
+                     valor("TIPO_REG")};
+}
+
+// A state outside the list is shown as stored and kept unless the user picks one.
+void FrmAsientoNDPRoNCPE::MostrarEstado(int estado) {
+    estadoCargado_ = estado;
+    const bool previsto = estado >= 0 && estado < dpdEstadoNuevo->count();
+    dpdEstadoNuevo->setPlaceholderText(previsto ? QString() : QString::number(estado));
+    dpdEstadoNuevo->setCurrentIndex(previsto ? estado : -1);
 }
 
 void FrmAsientoNDPRoNCPE::CargarLinea(int linea, ado::Recordset& rs) {
@@ -411,9 +452,9 @@ void FrmAsientoNDPRoNCPE::ImportesNuevos(const Currency& Dif) {
         return ModGlobal::FmtMoneda(monto.ATexto(), -1);
     };
     if (Lado == "D") {
-        const double tasa = UtilGeneral::Instancia().ValorMoneda(TasaIVA).ADouble();
-        Campo(QStringLiteral("1D"))
-            .SetText(texto(Currency::DesdeDouble(Dif.ADouble() * (tasa / 100 + 1))));
+        const Currency tasa = UtilGeneral::Instancia().ValorMoneda(TasaIVA);
+        const Currency uno = Currency::DesdeEntero(1), cien = Currency::DesdeEntero(100);
+        Campo(QStringLiteral("1D")).SetText(texto(Dif * (tasa / cien + uno)));
         Campo(QStringLiteral("2H")).SetText(texto(Dif));
     } else {
         Campo(QStringLiteral("1H")).SetText(texto(Dif));

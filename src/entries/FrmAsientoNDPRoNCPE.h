@@ -1,10 +1,12 @@
 #pragma once
 
+#include "entries/LoteAsiento.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/forms/Formulario.h"
 #include "platform/runtime/Currency.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -99,6 +101,8 @@ private:
     bool LeerAsiento(const QString& TComp, const QString& IdCpte);
     void CargarCabecera(ado::Recordset& rs, const QString& IdCpte);
     void CargarLinea(int linea, ado::Recordset& rs);
+    void NoCabe(const QString& TComp, const QString& IdCpte, const QStringList& marcas);
+    void MostrarEstado(int estado);
     void NumerarNuevo();
     void ImportesNuevos(const Currency& Dif);
 
@@ -111,6 +115,7 @@ private:
     Currency Total(const QString& lado) const;
     bool RechazaImporte(const QString& dataField) const;
     void Balancear();
+    Currency Diferencia() const;
 
     // Field validation, one check per kind of box; each gives the message of the failure.
     QString ValidaFecha(CajaTexto& caja, const QString& Valor);
@@ -122,21 +127,13 @@ private:
     QString ValidaImporte(CajaTexto& caja, const QString& Valor);
 
     // Toolbar commands and the save.
-    struct Entrada {
-        QString Fecha, CabNombre, TipoReg, NumeroAsiento;
-        Currency TotalDebe;
-        int Secuencia = 0;
-    };
     void Grabar();
     void Cancelar();
-    std::pair<QString, Currency> LadoEImporte(int linea);
-    bool HayLineas();
-    void ArmarLote(std::vector<QString>& sentencias);
-    void AgregarLinea(Entrada& e, int linea, std::vector<QString>& sentencias);
-    void AgregarColumnasFinales(const Entrada& e);
-    void AgregarOrigen(const Entrada& e, std::vector<QString>& sentencias);
-    void AgregarAplicacion(const Entrada& e, std::vector<QString>& sentencias);
-    void AgregarConfiguracion(std::vector<QString>& sentencias);
+    bool ArmarLote(std::vector<QString>& sentencias);
+    LoteAsiento::Asiento ValoresAsiento();
+    int EstadoElegido() const;
+    std::vector<LoteAsiento::FilaCentro> LeerCentros();
+    bool AvisarDesbalance();
 
     std::unique_ptr<ArregloCajasTexto> txtFields_;
     QString idCpte_;
@@ -148,4 +145,9 @@ private:
     bool Grabando = false;
     CajaTexto* ControlActivo = nullptr;
     bool cargaCompleta_ = true;
+    // What the loaded entry holds that the boxes do not show.
+    QString cabNombreCargado_;
+    bool origenNulo_ = false;
+    int estadoCargado_ = -1;
+    LoteAsiento::ClaveCentros claveCentros_;
 };

@@ -1,6 +1,7 @@
 // Field events, totals and validation of the difference entry form.
 #include "entries/CuentaIVACF.h"
 #include "entries/FrmAsientoNDPRoNCPE.h"
+#include "entries/LoteAsiento.h"
 #include "entries/NumeroComprobante.h"
 #include "entries/Talonarios.h"
 #include "platform/ado/Recordset.h"
@@ -10,6 +11,7 @@
 #include "platform/forms/ArregloCajasTexto.h"
 #include "platform/forms/CajaTexto.h"
 #include "platform/forms/Colores.h"
+#include "platform/forms/CursorEspera.h"
 #include "platform/runtime/Fechas.h"
 #include "platform/runtime/Texto.h"
 #include "platform/suite/UtilControles.h"
@@ -93,6 +95,7 @@ void FrmAsientoNDPRoNCPE::txtFields_KeyDown(int Index, int& KeyCode, int) {
     if (!UtilControles::Instancia().TipoTecla(KeyCode))
         return;
     CajaTexto& caja = (*txtFields_)[Index];
+    CursorEspera espera;
     IgnorarErrores({[&] { CampoValida(caja); },
                     [&] {
                         if (!hayError_ && isVisible())
@@ -129,12 +132,17 @@ void FrmAsientoNDPRoNCPE::txtFields_LostFocus(int Index) {
     Balancear();
 }
 
-// While the debit side exceeds the credit side, line 12 (the VAT line) takes the difference.
-// It is added to what line 12 already holds, so that the totals end equal.
+Currency FrmAsientoNDPRoNCPE::Diferencia() const {
+    return Moneda(Importe(Moneda(LblTotalDebe->text()) - Moneda(LblTotalHaber->text())));
+}
+
+// While the debit side exceeds the credit side, line 12 (the VAT line) takes the difference,
+// on whichever of its sides keeps it a line of one side: what the totals then show is what the
+// save writes. The shortfall is read only once line 12 has its account (refilling it brings
+// its amount back into the totals), and a line 12 left without one is not written to: its
+// amount counts nowhere, so adding to it would only grow it.
 void FrmAsientoNDPRoNCPE::Balancear() {
-    const Currency d =
-        Moneda(Importe(Moneda(LblTotalDebe->text()) - Moneda(LblTotalHaber->text())));
-    if (d <= Currency())
+    if (Diferencia() <= Currency())
         return;
     CajaTexto& cuenta = Campo(QStringLiteral("12"));
     if (vb::Trim(cuenta.Text()).isEmpty()) {
@@ -143,9 +151,26 @@ void FrmAsientoNDPRoNCPE::Balancear() {
         const auto cond = static_cast<short>(vb::Trim(CondIVA).toInt());
         cuenta.SetText(vb::Trim(ModNumeracion::CuentaIVACF(cond, QString()).CuentaIVA));
     }
+    const Currency d = Diferencia();
+    if (vb::Trim(cuenta.Text()).isEmpty() || d <= Currency())
+        return;
+    CajaTexto& debe = Campo(QStringLiteral("12D"));
     CajaTexto& haber = Campo(QStringLiteral("12H"));
-    if (haber.Enabled())
-        haber.SetText(Importe(Moneda(haber.Text()) + d));
+    const Currency neto = Moneda(debe.Text()) - Moneda(haber.Text()) - d;
+    CajaTexto& queda = neto > Currency() ? debe : haber;
+    CajaTexto& vacia = neto > Currency() ? haber : debe;
+    if (!queda.Enabled() || (!vacia.Enabled() && !vb::Trim(vacia.Text()).isEmpty()))
+        return;
+    vacia.SetText(QString());
+    queda.SetText(neto == Currency() ? QString() : Importe(neto > Currency() ? neto : -neto));
+}
+
+bool FrmAsientoNDPRoNCPE::AvisarDesbalance() {
+    const Currency debe = Moneda(LblTotalDebe->text()), haber = Moneda(LblTotalHaber->text());
+    if (debe == haber)
+        return false;
+    MsgBox(LoteAsiento::MensajeDesbalance(debe, haber), vbCritical + vbOKOnly, TituloAviso);
+    return true;
 }
 
 // ---- Validation ------------------------------------------------------------------------------
@@ -153,6 +178,7 @@ void FrmAsientoNDPRoNCPE::Balancear() {
 void FrmAsientoNDPRoNCPE::CampoValida(CajaTexto& Texto) {
     hayError_ = false;
     QString mensaje;
+    const unsigned long fallos = DB_Dll::Instancia().LecturasFallidas();
     const ResultadoPasos r = EjecutarPasos(
         QStringLiteral("CAMPO_VALIDA"), DialogoErrores(QStringLiteral("CAMPO_VALIDA")), {[&] {
             const QString valor = vb::Trim(Texto.Text());
@@ -173,8 +199,14 @@ void FrmAsientoNDPRoNCPE::CampoValida(CajaTexto& Texto) {
             if (mensaje.isEmpty() && !LadoDe(campo).isEmpty() && !valor.isEmpty())
                 mensaje = ValidaImporte(Texto, valor);
         }});
-    if (r.SalioAntes)
+    // A check left halfway, or one whose data could not be read, has not passed.
+    if (r.SalioAntes) {
+        hayError_ = true;
         return;
+    }
+    if (DB_Dll::Instancia().LecturasFallidas() != fallos)
+        mensaje = QStringLiteral("No se pudo leer la base de datos: el dato no pudo comprobarse. "
+                                 "Vuelva a intentarlo.");
     if (!mensaje.isEmpty()) {
         hayError_ = true;
         MsgBox(mensaje, vbCritical + vbOKOnly, TituloAviso);

@@ -233,7 +233,9 @@ bool DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs,
     if (resultado.SalioAntes)
         CierraRecordset(Lrcs);
     // Ignoring the error goes on with a recordset that never opened.
-    return Lrcs.State() != ado::adStateClosed;
+    const bool abierto = Lrcs.State() != ado::adStateClosed;
+    lecturasFallidas_ += abierto ? 0 : 1;
+    return abierto;
 }
 
 void DB_Dll::CierraRecordset(ado::Recordset& LrcsTemp) {

@@ -98,6 +98,9 @@ public:
                         ado::Connection* ConexionActiva = nullptr, long CursorType = 0,
                         long LockType = 1, long Options = -1, bool ConvOracle = true);
     void CierraRecordset(ado::Recordset& LrcsTemp);
+    // How many reads have failed so far in the run. A caller that must not take an unread
+    // value for an empty one (a check, a save) compares it before and after its reads.
+    unsigned long LecturasFallidas() const { return lecturasFallidas_; }
     QString ORACLE_Dicc(const QString& Valor) const;
 
     // ---- Per-user synonyms and value quoting ----------------------------------------
@@ -131,4 +134,5 @@ private:
     // The file dialog of OpenLocalADODB, kept by CmdDlg once created.
     bool ElegirBaseLocal();
     std::shared_ptr<DialogoComun> cmdDlgPropio_;
+    unsigned long lecturasFallidas_ = 0;
 };

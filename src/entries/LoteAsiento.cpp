@@ -1,0 +1,299 @@
+#include "entries/LoteAsiento.h"
+
+#include "entries/GenerarSentenciaSQL.h"
+#include "platform/runtime/Numeros.h"
+#include "platform/runtime/Reparto.h"
+#include "platform/runtime/Texto.h"
+#include "platform/suite/UtilGeneral.h"
+#include "session/DB_Dll.h"
+#include "session/ModGlobalUtilidades.h"
+
+#include <map>
+
+namespace LoteAsiento {
+
+namespace {
+
+// A row the batch writes: the line it comes from, its side and amount.
+struct Renglon {
+    int Linea = 0;
+    QString Cuenta, Lado;
+    Currency Importe;
+    int Secuencia = 0;
+};
+
+QString Texto(const QString& valor) {
+    return DB_Dll::Instancia().SQLValue(valor);
+}
+
+QString Numero(const QString& valor) {
+    return DB_Dll::Instancia().SQLValue(valor, QStringLiteral("@"));
+}
+
+QString Importe(const Currency& monto) {
+    return Numero(monto.ATexto());
+}
+
+QString Monto(const Currency& monto) {
+    return ModGlobal::FmtMoneda(monto.ATexto(), -1);
+}
+
+} // namespace
+
+QString MensajeDesbalance(const Currency& debe, const Currency& haber);
+
+namespace {
+
+// The side a line is written on. Line 1 is the header's side; any other line is on the debit
+// side when it has a debit amount. A line may carry an amount on one side only.
+QString LadoDe(const Asiento& a, int linea, Currency& importe, QString& error) {
+    const Linea& l = a.Lineas[linea - 1];
+    const bool debe = linea == 1 ? vb::Iguales(a.Lado, QStringLiteral("D")) : l.Debe != Currency();
+    importe = debe ? l.Debe : l.Haber;
+    const Currency otro = debe ? l.Haber : l.Debe;
+    if (!vb::Trim(l.Cuenta).isEmpty() && importe != Currency() && otro != Currency())
+        error = "La línea " + QString::number(linea) +
+                " tiene importe en el Debe y en el Haber: deje uno solo.";
+    return debe ? QStringLiteral("D") : QStringLiteral("H");
+}
+
+// The rows the batch writes, numbered without gaps; empty with `error` set when the entry
+// cannot be saved as it stands.
+std::vector<Renglon> Renglones(const Asiento& a, QString& error) {
+    std::vector<Renglon> renglones;
+    Currency debe, haber;
+    for (int linea = 1; linea <= NumeroLineas && error.isEmpty(); ++linea) {
+        Renglon r;
+        r.Linea = linea;
+        r.Cuenta = a.Lineas[linea - 1].Cuenta;
+        r.Lado = LadoDe(a, linea, r.Importe, error);
+        if (vb::Trim(r.Cuenta).isEmpty() || r.Importe == Currency())
+            continue;
+        r.Secuencia = int(renglones.size()) + 1;
+        (r.Lado == u"D" ? debe : haber) += r.Importe;
+        renglones.push_back(r);
+    }
+    if (error.isEmpty() && renglones.empty())
+        error = QStringLiteral("El asiento no tiene ningún renglón con cuenta e importe: no hay "
+                               "nada que grabar.");
+    if (error.isEmpty() && debe != haber)
+        error = MensajeDesbalance(debe, haber);
+    return error.isEmpty() ? renglones : std::vector<Renglon>{};
+}
+
+Currency TotalDebe(const std::vector<Renglon>& renglones) {
+    Currency total;
+    for (const Renglon& r : renglones)
+        if (r.Lado == u"D")
+            total += r.Importe;
+    return total;
+}
+
+// The origin as read: trimmed, and Null when the entry had none.
+QString Origen(const Asiento& a, const QString& valor) {
+    return a.OrigenNulo && vb::Trim(valor).isEmpty() ? QStringLiteral("Null")
+                                                     : Texto(vb::Trim(valor));
+}
+
+class Columnas {
+public:
+    void operator()(const QString& campo, const QString& literal) {
+        campos_.push_back({campo, literal});
+    }
+    void Insertar(const QString& tabla, std::vector<QString>& sentencias) {
+        QString condicion;
+        ModNumeracion::GenerarSentenciaSQL(campos_, sentencias, tabla, false, condicion, false);
+        campos_.clear();
+    }
+
+private:
+    std::vector<ModGlobal::CampoValor> campos_;
+};
+
+void AgregarRenglon(const Asiento& a, const Renglon& r, const Currency& totalDebe,
+                    std::vector<QString>& sentencias) {
+    const UtilGeneral& util = UtilGeneral::Instancia();
+    Columnas c;
+    c("Fecha", Texto(a.Fecha));
+    c("FechaSubDiario", Texto(a.Fecha));
+    c("UNegocio", Texto(util.Rellenar(a.UNegocio, 4)));
+    c("MES_OPERATIVO", Numero(a.Mes));
+    c("[numero asiento]", a.EnModificacion ? Numero(a.NumeroAsiento) : Texto("@AAAAAA@"));
+    c("Cuenta", Texto(r.Cuenta));
+    c("Secuencia", Numero(QString::number(r.Secuencia)));
+    c("CabImporte", Importe(totalDebe));
+    c("[DEBE-HABER]", Texto(r.Lado));
+    c("Importe", Importe(r.Importe));
+    c("Periodo", Texto(a.Periodo));
+    c("TC", Texto(a.TC));
+    c("Sucursal", Texto(a.Sucursal));
+    c("Numero", Texto(a.Numero));
+    c("Letra", Texto(a.Letra));
+    c("Tipo_Reg", Texto(a.TipoReg));
+    c("Detalle", Texto(vb::Trim(a.Concepto)));
+    c("Moneda", Texto(util.Rellenar(QStringLiteral("1"), 4)));
+    c("Cotizacion", Numero(QStringLiteral("1")));
+    c("IdCajas", Texto(util.Rellenar(vb::Trim(a.Caja), 4)));
+    if (r.Linea == NumeroLineas)
+        c("NroCAI", Texto(QStringLiteral("ESIVA")));
+    c("Tc_Origen", Origen(a, a.Tc_O));
+    c("Cpte_Origen", Origen(a, a.Cpte_O));
+    c("USUARIO_LOGEADO", Texto(a.Usuario));
+    c("Fechahora_Grabacion", Texto(a.FechaHora));
+    if (r.Secuencia == 1) {
+        c("CabCuenta", Texto(a.CabCuenta));
+        c("CabNombre", Texto(a.CabNombre));
+    }
+    if (a.EnModificacion)
+        c("Estado", Numero(QString::number(a.Estado)));
+    c("LIVA_ALICIVA", Numero(a.TasaIVA));
+    if (!vb::Trim(a.Motivo).isEmpty())
+        c("IdMotivo", Texto(util.Rellenar(vb::Trim(a.Motivo), 4)));
+    c.Insertar(QStringLiteral("MV_ASIENTOS"), sentencias);
+}
+
+void AgregarAplicacion(const Asiento& a, const Currency& importe,
+                       std::vector<QString>& sentencias) {
+    Columnas c;
+    c("Cuenta", Texto(a.CabCuenta));
+    c("TC", Texto(a.TC));
+    c("Sucursal", Texto(QString::number(int(vb::Val(a.Sucursal))).rightJustified(4, u'0')));
+    c("Numero", Texto(a.Numero));
+    c("Letra", Texto(vb::UCase(vb::Trim(a.Letra))));
+    c("Tco_Origen", Origen(a, a.Tc_O));
+    c("Sucursal_Origen", Texto(vb::Mid(a.Cpte_O, 1, 4)));
+    c("numero_Origen", Texto(vb::Mid(a.Cpte_O, 5, 8)));
+    c("Letra_Origen", Texto(vb::UCase(vb::Mid(a.Cpte_O, 13, 1))));
+    c("Importe", Importe(importe));
+    c.Insertar(QStringLiteral("MV_APLICACION"), sentencias);
+}
+
+// The application of the difference to its origin voucher, and the origin's state.
+void AgregarOrigen(const Asiento& a, const Currency& importe, std::vector<QString>& sentencias) {
+    const QString tc = vb::Trim(a.Tc_O);
+    if (a.Estado != 4 && !vb::Iguales(a.Lado, QStringLiteral("H"))) {
+        if (!a.EnModificacion)
+            sentencias.push_back("UPDATE MV_ASIENTOS SET ESTADO = 1 WHERE TC = " + Texto(tc) +
+                                 " AND " + " Sucursal = " + Texto(vb::Mid(a.Cpte_O, 1, 4)) +
+                                 " AND Numero = " + Texto(vb::Mid(a.Cpte_O, 5, 8)) +
+                                 " AND Letra = " + Texto(vb::UCase(vb::Mid(a.Cpte_O, 13, 1))) +
+                                 " AND CUENTA = " + Texto(a.CabCuenta));
+        AgregarAplicacion(a, importe, sentencias);
+    }
+    if (a.EnModificacion)
+        sentencias.push_back(QStringLiteral("UPDATE MV_ASIENTOS SET ESTADO=") +
+                             (a.Estado != 0 ? "0" : "1") + " WHERE tc=" + Texto(tc) +
+                             " and sucursal=" + Texto(vb::Left(a.Cpte_O, 4)) +
+                             " and numero=" + Texto(vb::Mid(a.Cpte_O, 5, 8)) +
+                             " and letra=" + Texto(vb::Right(a.Cpte_O, 1)) +
+                             "  and CabCuenta = " + Texto(a.CabCuenta));
+}
+
+// The line accounts are remembered for the next new entry. They travel in the batch, so they
+// are written exactly when the entry is: a batch rolled back or never run changes none.
+void AgregarConfiguracion(const Asiento& a, std::vector<QString>& sentencias) {
+    const QString tabla = vb::Trim(a.TablaConfiguracion).isEmpty()
+                              ? QStringLiteral("TA_CONFIGURACION")
+                              : a.TablaConfiguracion;
+    for (int linea = 2; linea <= NumeroLineas; ++linea) {
+        const QString clave = Texto("NCPE_" + QString::number(linea));
+        const QString valor = Texto(a.Lineas[linea - 1].Cuenta);
+        sentencias.push_back("UPDATE " + tabla + " SET VALOR = " + valor +
+                             ", Grupo = 'DATOS', PoliticaNegocio = 0 WHERE CLAVE = " + clave);
+        sentencias.push_back("INSERT INTO " + tabla +
+                             " (CLAVE, VALOR, ValorAux, Grupo, PoliticaNegocio) SELECT " + clave +
+                             ", " + valor + ", '', 'DATOS', 0 WHERE NOT EXISTS (SELECT * FROM " +
+                             tabla + " WHERE CLAVE = " + clave + ")");
+    }
+}
+
+// The rows of one stored line, in their order.
+using Grupo = std::vector<const FilaCentro*>;
+
+// Each stored line keeps its cost-centre rows when a line of the same account is still written:
+// the k-th stored line of an account goes to the k-th written line of that account.
+std::map<int, const Renglon*> Destinos(const std::map<int, Grupo>& grupos,
+                                       const std::vector<Renglon>& renglones) {
+    std::map<QString, int> usados;
+    std::map<int, const Renglon*> destinos;
+    for (const auto& [secuencia, filas] : grupos) {
+        const QString cuenta = vb::UCase(vb::Trim(filas.front()->Cuenta));
+        int k = usados[cuenta]++;
+        for (const Renglon& r : renglones)
+            if (vb::UCase(vb::Trim(r.Cuenta)) == cuenta && k-- == 0) {
+                destinos[secuencia] = &r;
+                break;
+            }
+    }
+    return destinos;
+}
+
+// The entry's cost-centre rows follow their lines: re-pointed to the line's new sequence (first
+// as its negative, so that no two lines swap into each other's rows midway), the amounts
+// worked out anew from their shares so that they add up to the line, the rows of a line no
+// longer written removed. Nothing else of the table changes.
+void AgregarCentros(const Asiento& a, const std::vector<Renglon>& renglones,
+                    std::vector<QString>& sentencias) {
+    std::map<int, Grupo> grupos;
+    for (const FilaCentro& f : a.Centros)
+        grupos[f.Secuencia].push_back(&f);
+    if (grupos.empty())
+        return;
+    const QString entrada = CondicionCentros(a.Clave);
+    const std::map<int, const Renglon*> destinos = Destinos(grupos, renglones);
+    for (const auto& [secuencia, filas] : grupos) {
+        const QString linea = entrada + " AND CUENTA = " + Texto(filas.front()->Cuenta) +
+                              " AND SECUENCIA = " + QString::number(secuencia);
+        const auto destino = destinos.find(secuencia);
+        if (destino == destinos.end()) {
+            sentencias.push_back("DELETE FROM MV_ASIENTOSCCOSTO WHERE " + linea);
+            continue;
+        }
+        std::vector<Currency> porcentajes;
+        for (const FilaCentro* f : filas)
+            porcentajes.push_back(f->Porcentaje);
+        const std::vector<Currency> partes = RepartirImporte(destino->second->Importe, porcentajes);
+        for (size_t i = 0; i < filas.size(); ++i)
+            sentencias.push_back("UPDATE MV_ASIENTOSCCOSTO SET SECUENCIA = " +
+                                 QString::number(-destino->second->Secuencia) +
+                                 ", [DEBE-HABER] = " + Texto(destino->second->Lado) +
+                                 ", IMPORTE = " + Importe(partes[i]) + " WHERE " + linea +
+                                 " AND CCOSTO = " + Texto(filas[i]->CCosto));
+    }
+    if (!destinos.empty())
+        sentencias.push_back("UPDATE MV_ASIENTOSCCOSTO SET SECUENCIA = -SECUENCIA WHERE " +
+                             entrada + " AND SECUENCIA < 0");
+}
+
+} // namespace
+
+QString MensajeDesbalance(const Currency& debe, const Currency& haber) {
+    return "El asiento no balancea: Debe " + Monto(debe) + " Haber " + Monto(haber) +
+           ". Corrija los importes antes de grabar.";
+}
+
+QString CondicionCentros(const ClaveCentros& k) {
+    return "PERIODO = " + Numero(k.Periodo) + " AND MES_OPERATIVO = " + Numero(k.Mes) +
+           " AND [NUMERO ASIENTO] = " + Numero(k.NumeroAsiento) +
+           " AND TIPO_REG = " + Texto(k.TipoReg);
+}
+
+Lote Armar(const Asiento& a) {
+    Lote lote;
+    const std::vector<Renglon> renglones = Renglones(a, lote.Error);
+    if (!lote.Error.isEmpty())
+        return lote;
+    const Currency totalDebe = TotalDebe(renglones);
+    for (const Renglon& r : renglones)
+        AgregarRenglon(a, r, totalDebe, lote.Sentencias);
+    Currency aplicacion;
+    QString sinUso;
+    LadoDe(a, 1, aplicacion, sinUso);
+    AgregarOrigen(a, aplicacion, lote.Sentencias);
+    AgregarConfiguracion(a, lote.Sentencias);
+    if (a.EnModificacion)
+        AgregarCentros(a, renglones, lote.Sentencias);
+    return lote;
+}
+
+} // namespace LoteAsiento

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/runtime/Currency.h"
+
+#include <QString>
+#include <array>
+#include <vector>
+
+// The statement batch that rewrites a difference entry: its MV_ASIENTOS rows, the application
+// to its origin voucher, the origin's state, the line accounts remembered for the next entry
+// and the entry's cost-centre rows, which follow their lines. It is built from the entry's
+// values alone, so the one road that writes an entry can be checked without a window.
+namespace LoteAsiento {
+
+constexpr int NumeroLineas = 12;
+
+// One line of the form: its account box and its two amount boxes.
+struct Linea {
+    QString Cuenta;
+    Currency Debe, Haber;
+};
+
+// A cost-centre row stored with the entry: the line it splits (its account and sequence) and
+// its share of it.
+struct FilaCentro {
+    QString Cuenta;
+    int Secuencia = 0;
+    QString CCosto;
+    Currency Porcentaje;
+};
+
+// The entry's key in the cost-centre table, as stored with it.
+struct ClaveCentros {
+    QString Periodo, Mes, NumeroAsiento, TipoReg;
+};
+
+// The entry as the form holds it when it is saved.
+struct Asiento {
+    bool EnModificacion = false;
+    QString Lado; // the header's side, that of line 1
+    std::array<Linea, NumeroLineas> Lineas;
+    QString TC, Sucursal, Numero, Letra, Fecha, Periodo, Mes, TipoReg, NumeroAsiento;
+    QString Concepto, Motivo, UNegocio, Caja, Usuario, TasaIVA, FechaHora;
+    // The origin voucher; a Null origin read with the entry is written back as Null.
+    QString Tc_O, Cpte_O;
+    bool OrigenNulo = false;
+    QString CabCuenta, CabNombre;
+    int Estado = 0; // the difference's state, 0 to 4, or whatever was stored
+    QString TablaConfiguracion;
+    ClaveCentros Clave;
+    std::vector<FilaCentro> Centros;
+};
+
+struct Lote {
+    // Each statement preceded by a carriage return makes the batch; the first is empty.
+    std::vector<QString> Sentencias{QString()};
+    // Why nothing may be saved (the user's words); empty when the batch is sound.
+    QString Error;
+};
+
+Lote Armar(const Asiento& a);
+
+// What the user is told when the debits differ from the credits.
+QString MensajeDesbalance(const Currency& debe, const Currency& haber);
+
+// The condition that picks the entry's rows in MV_ASIENTOSCCOSTO.
+QString CondicionCentros(const ClaveCentros& clave);
+
+} // namespace LoteAsiento
