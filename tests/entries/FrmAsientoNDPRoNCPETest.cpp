@@ -7,6 +7,7 @@
 #include "platform/forms/ArregloCajasTexto.h"
 #include "platform/forms/CajaTexto.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -33,6 +34,13 @@ protected:
     FrmAsientoNDPRoNCPE& Nuevo() {
         FrmAsientoNDPRoNCPE& frm = Instancia<FrmAsientoNDPRoNCPE>();
         frm.Load();
+        frm.show();
+        QApplication::setActiveWindow(&frm);
+        return frm;
+    }
+    // A loaded entry on screen, for the focus to move as the user moves it.
+    FrmAsientoNDPRoNCPE& Mostrar(const QString& idCpte) {
+        FrmAsientoNDPRoNCPE& frm = Cargar(idCpte);
         frm.show();
         QApplication::setActiveWindow(&frm);
         return frm;
@@ -109,7 +117,26 @@ TEST_F(FormularioAsiento, RechazaElAsientoQueNoCabe) {
     EXPECT_FALSE(frm.CargaCompleta());
     ASSERT_EQ(guion.Mensajes.size(), 1u);
     EXPECT_TRUE(guion.Mensajes[0].Texto.contains("no cabe en esta ventana"));
+    EXPECT_TRUE(guion.Mensajes[0].Texto.startsWith(
+        "El asiento NCPE 0001-00000004 X tiene 12 renglones, uno de ellos el de IVA,"));
     EXPECT_TRUE(Texto(frm, "1D").isEmpty());
+}
+
+// Line 12 is the VAT line: an entry whose twelfth row is an ordinary one has no place for it.
+TEST_F(FormularioAsiento, LaLinea12SoloEsDelIva) {
+    Ejecutar("UPDATE MV_ASIENTOS SET NROCAI = NULL WHERE TC = 'NCPE' AND NUMERO = '00000004'");
+    for (int secuencia = 5; secuencia <= 12; ++secuencia)
+        Ejecutar(QStringLiteral("INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, "
+                                "FECHA, PERIODO, MES_OPERATIVO, CUENTA, [DEBE-HABER], IMPORTE) "
+                                "VALUES ('NCPE', '0001', '00000004', 'X', %1, '2026-01-23', "
+                                "2026, 1, '5210101', 'H', 1)")
+                     .arg(secuencia));
+    FrmAsientoNDPRoNCPE& frm = Cargar(QStringLiteral("000100000004X"));
+    EXPECT_FALSE(frm.CargaCompleta());
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.startsWith(
+        "El asiento NCPE 0001-00000004 X tiene 12 renglones, ninguno de IVA, y no cabe"))
+        << guion.Mensajes[0].Texto.toStdString();
 }
 
 // The key of the entry reaches the query as text, whatever it holds.
@@ -243,6 +270,14 @@ TEST_F(FormularioAsiento, CancelarVuelveAlAsientoGuardado) {
     EXPECT_EQ(Texto(frm, "2H"), "20727,66");
     EXPECT_EQ(frm.CmbTC->count(), 1);
     EXPECT_TRUE(guion.Mensajes.empty());
+    // The button is there for it whenever an entry is being modified, also after the checks.
+    EXPECT_TRUE(frm.DatosValidos());
+    frm.Campo("2H").SetText("2");
+    QAction* cancelar = frm.Asistel1->Boton("CANCELAR");
+    ASSERT_TRUE(cancelar->isEnabled());
+    cancelar->trigger();
+    EXPECT_EQ(Texto(frm, "2H"), "20727,66");
+    EXPECT_TRUE(cancelar->isEnabled());
 }
 
 // A new entry from an invoice of 1210 on an order of 1000: a pending credit note grossed up
@@ -272,6 +307,119 @@ TEST_F(FormularioAsiento, NuevoAsientoDeLaDiferencia) {
     EXPECT_TRUE(nd.Campo("1").Enabled());
     EXPECT_EQ(Texto(nd, "1H"), "210,00");
     EXPECT_EQ(Texto(nd, "2D"), "210,00");
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+} // namespace
+
+namespace {
+
+// Line 12 takes the shortfall once, in every order of events: its account cleared and left,
+// cleared and typed again, an amount typed elsewhere, a VAT account that cannot be found.
+TEST_F(FormularioAsiento, LaLinea12TomaLaDiferenciaUnaSolaVez) {
+    FrmAsientoNDPRoNCPE& frm = Mostrar(QStringLiteral("000100000002X"));
+    Enfocar(frm.Campo("12"));
+    frm.Campo("12").SetText("");
+    Enfocar(frm.Campo("CONCEPTO"));
+    EXPECT_EQ(Texto(frm, "12"), "1120201");
+    EXPECT_EQ(Texto(frm, "12H"), "3472,9");
+    Enfocar(frm.Campo("12"));
+    frm.Campo("12").SetText("");
+    QTest::keyClicks(&frm.Campo("12"), "1120201");
+    Enfocar(frm.Campo("CONCEPTO"));
+    EXPECT_EQ(Texto(frm, "12H"), "3472,9");
+    Enfocar(frm.Campo("2H"));
+    QTest::keyClicks(&frm.Campo("2H"), "16000");
+    EXPECT_EQ(Texto(frm, "2H"), "16000");
+    Enfocar(frm.Campo("3"));
+    Enfocar(frm.Campo("4"));
+    EXPECT_EQ(Texto(frm, "12H"), "4010,52");
+    EXPECT_EQ(frm.lblDif->text(), "0,00");
+    // No VAT account configured: line 12 stays without one and its amount untouched.
+    Ejecutar("DELETE FROM TA_CUENTASIVA");
+    Enfocar(frm.Campo("12"));
+    frm.Campo("12").SetText("");
+    Enfocar(frm.Campo("3"));
+    Enfocar(frm.Campo("4"));
+    EXPECT_EQ(Texto(frm, "12"), "");
+    EXPECT_EQ(Texto(frm, "12H"), "4010,52");
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+// The header on the credit side and its VAT on the debit side: lowering the header lowers line
+// 12's debit, so what the totals show is what the save writes. F2 on an entry whose credits
+// exceed its debits says so instead of doing nothing.
+TEST_F(FormularioAsiento, ElAsientoAlHaberSeEquilibraEnElDebeDeLaLinea12) {
+    FrmAsientoNDPRoNCPE& frm = Mostrar(QStringLiteral("000100000038X"));
+    ASSERT_TRUE(frm.Campo("1H").Enabled());
+    EXPECT_EQ(Texto(frm, "12D"), "299,97");
+    Enfocar(frm.Campo("1H"));
+    QTest::keyClicks(&frm.Campo("1H"), "1700");
+    Enfocar(frm.Campo("CONCEPTO"));
+    EXPECT_EQ(Texto(frm, "12D"), "271,57");
+    EXPECT_EQ(Texto(frm, "12H"), "");
+    EXPECT_EQ(frm.LblTotalDebe->text(), "1700,00");
+    EXPECT_EQ(frm.LblTotalHaber->text(), "1700,00");
+    EXPECT_TRUE(frm.Asistel1->BotonActivo(3));
+
+    frm.Campo("1H").SetText("1800");
+    EXPECT_FALSE(frm.Asistel1->BotonActivo(3));
+    QTest::keyClick(&frm.Campo("CONCEPTO"), Qt::Key_F2);
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_EQ(guion.Mensajes[0].Texto, "El asiento no balancea: Debe 1700,00 Haber 1800,00. "
+                                       "Corrija los importes antes de grabar.");
+    EXPECT_TRUE(frm.isVisible());
+    EXPECT_TRUE(frm.SQLTemp.isEmpty());
+}
+
+// A check whose data the locked database did not give has failed, and says the database could
+// not be read; the save that needed it writes nothing, whatever the user answered.
+TEST_F(FormularioAsiento, UnaLecturaFallidaNoPasaLaComprobacion) {
+    DB_Dll& db = DB_Dll::Instancia();
+    db.gCnn.Close();
+    db.gCnn.SetConnectionTimeout(1); // gives up on a lock after a second
+    Conectar();
+    FrmAsientoNDPRoNCPE& frm = Cargar(QStringLiteral("000100000002X"));
+    frm.Tc_O = "FCC";
+    frm.Cpte_O = "000200004526A";
+    cnn.EjecutarNativo("BEGIN EXCLUSIVE", {}, nullptr);
+    const QString mensaje = Validar(frm, "FECHA", "22/12/2025");
+    EXPECT_TRUE(mensaje.startsWith("No se pudo leer la base de datos")) << mensaje.toStdString();
+    guion.Mensajes.clear();
+    frm.Asistel1_click("GRABAR");
+    EXPECT_FALSE(guion.Mensajes.empty());
+    EXPECT_TRUE(frm.SQLTemp.isEmpty());
+    EXPECT_TRUE(frm.HayError());
+    cnn.EjecutarNativo("ROLLBACK", {}, nullptr);
+    guion.Mensajes.clear();
+    frm.Asistel1_click("GRABAR");
+    EXPECT_FALSE(frm.SQLTemp.isEmpty()) << Textos().front().toStdString();
+}
+
+// A state outside the list is kept as stored, never saved as -1, and the origin is treated by
+// it; a state the user picks replaces it.
+TEST_F(FormularioAsiento, UnEstadoFueraDeLaListaSeConserva) {
+    Ejecutar("UPDATE MV_ASIENTOS SET ESTADO = 7 WHERE TC = 'NCPE' AND NUMERO = '00000002'");
+    FrmAsientoNDPRoNCPE& frm = Cargar(QStringLiteral("000100000002X"));
+    EXPECT_EQ(frm.dpdEstadoNuevo->currentIndex(), -1);
+    EXPECT_EQ(frm.dpdEstadoNuevo->placeholderText(), "7");
+    frm.Tc_O = "FCC";
+    frm.Cpte_O = "000200004526A";
+    const auto grabar = [&] {
+        frm.ActualizarDatos();
+        QString lote = "DELETE FROM MV_ASIENTOS WHERE TC = 'NCPE' AND NUMERO = '00000002'\r"
+                       "DELETE FROM MV_APLICACION WHERE TC = 'NCPE' AND NUMERO = '00000002'" +
+                       frm.SQLTemp;
+        DB_Dll::Instancia().EjecutaConsultaSQL(lote);
+        EXPECT_EQ(DB_Dll::Instancia().gCnn.Errors().Count(), 0);
+        return Filas("SELECT DISTINCT ESTADO FROM MV_ASIENTOS WHERE TC = 'NCPE' AND NUMERO = "
+                     "'00000002'") +
+               Filas("SELECT DISTINCT ESTADO FROM MV_ASIENTOS WHERE TC = 'FCC' AND NUMERO = "
+                     "'00004526' AND CABCUENTA = '211010102'");
+    };
+    EXPECT_EQ(grabar(), QStringList({"7", "0"}));
+    frm.dpdEstadoNuevo->setCurrentIndex(0);
+    EXPECT_EQ(grabar(), QStringList({"0", "1"}));
     EXPECT_TRUE(guion.Mensajes.empty());
 }
 

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,11 +28,13 @@ protected:
     }
     // The modify link of NCPE 0001-00000002 X, state 0, on its invoice FCC 0002-00004526A.
     static QString Enlace() {
+        return Enlace({"NCPE", "0001", "00000002", "X", "FCC", "000200004526A", "211010102",
+                       "Muñoz y Peña S.R.L."});
+    }
+    static QString Enlace(const QStringList& valores) {
         QString enlace = QStringLiteral("_Modificar_0");
         const QStringList marcas = {"_TC_",         "_SUCURSAL_",    "_NUMERO_",    "_LETRA_",
                                     "_TIPOORIGEN_", "_CPTE-ORIGEN_", "_Cabcuenta_", "_CabNombre_"};
-        const QStringList valores = {"NCPE", "0001",          "00000002",  "X",
-                                     "FCC",  "000200004526A", "211010102", "Muñoz y Peña S.R.L."};
         for (int i = 0; i < marcas.size(); ++i) {
             enlace += marcas[i];
             AgregarValorUrl(enlace, valores[i]);
@@ -63,9 +66,22 @@ protected:
     QStringList RecordadaLinea3() {
         return Filas("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'NCPE_3'");
     }
-    QStringList Guardadas() {
+    QStringList Guardadas(const QString& numero = QStringLiteral("00000002")) {
         return Filas("SELECT CUENTA, [DEBE-HABER], IMPORTE FROM MV_ASIENTOS WHERE TC = 'NCPE' "
-                     "AND NUMERO = '00000002' ORDER BY SECUENCIA");
+                     "AND NUMERO = '" +
+                     numero + "' ORDER BY SECUENCIA");
+    }
+    // The user types into a box and moves on, as with the mouse.
+    static void Escribir(FrmAsientoNDPRoNCPE& f, const char* campo, const char* texto,
+                         const char* siguiente) {
+        f.Campo(campo).setFocus();
+        QTest::keyClicks(&f.Campo(campo), texto);
+        f.Campo(siguiente).setFocus();
+        QCoreApplication::processEvents();
+    }
+    void SinAvisos() {
+        for (const auto& m : guion.Mensajes)
+            ADD_FAILURE() << m.Texto.toStdString();
     }
 };
 
@@ -195,6 +211,127 @@ TEST_F(ModificarAsiento, UnLoteDeshechoNoGuardaLasCuentasRecordadas) {
     EXPECT_TRUE(guion.Mensajes[0].Texto.contains("No se pudo realizar la modificacion"));
     EXPECT_EQ(Guardadas(), antes);
     EXPECT_EQ(RecordadaLinea3(), QStringList({"5210101"}));
+}
+
+// The header on the credit side, its VAT on the debit side: the entry is stored as the form
+// shows it once lowered, balanced, and its Null origin stays Null.
+TEST_F(ModificarAsiento, ElAsientoAlHaberSeGuardaComoSeMuestra) {
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        QApplication::setActiveWindow(&f);
+        Escribir(f, "1H", "1700", "CONCEPTO");
+        QTest::keyClick(&f.Campo("CONCEPTO"), Qt::Key_F2);
+    });
+    EXPECT_TRUE(Navegador().Clic(
+        Enlace({"NCPE", "0001", "00000038", "X", "", "", "211010106", "Aceros Zárate S.A."})));
+    SinAvisos();
+    EXPECT_EQ(Guardadas("00000038"),
+              QStringList({"211010106|H|1700", "5110102|D|1428.43", "1120201|D|271.57"}));
+    EXPECT_EQ(Filas("SELECT COUNT(*), MAX(CABIMPORTE) FROM MV_ASIENTOS WHERE TC = 'NCPE' AND "
+                    "NUMERO = '00000038' AND TC_ORIGEN IS NULL AND CPTE_ORIGEN IS NULL"),
+              QStringList({"3|1700"}));
+}
+
+// The freight line lowered: its cost-centre rows are shared anew in the same transaction; a
+// failing cost-centre statement undoes the whole rewrite.
+TEST_F(ModificarAsiento, LasFilasDeCentrosSiguenAlRenglon) {
+    const QStringList enlace = {"NCPE", "0001",          "00000004",  "X",
+                                "FCC",  "001200004572A", "211010106", "Aceros Zárate S.A."};
+    const auto centros = [&] {
+        return Filas("SELECT SECUENCIA, CCOSTO, IMPORTE FROM MV_ASIENTOSCCOSTO WHERE PERIODO = "
+                     "2026 AND MES_OPERATIVO = 1 AND [NUMERO ASIENTO] = 4 ORDER BY CCOSTO");
+    };
+    const auto bajarFlete = [&](FrmAsientoNDPRoNCPE& f) {
+        QApplication::setActiveWindow(&f);
+        Escribir(f, "3H", "8000", "4");
+        QTest::keyClick(&f.Campo("4"), Qt::Key_F2);
+    };
+    cnn.EjecutarNativo("CREATE TRIGGER falla BEFORE UPDATE ON MV_ASIENTOSCCOSTO BEGIN SELECT "
+                       "RAISE(ABORT, 'centro de costo bloqueado'); END",
+                       {}, nullptr);
+    const QStringList antes = Guardadas("00000004");
+    AlAbrir(bajarFlete);
+    EXPECT_TRUE(Navegador().Clic(Enlace(enlace)));
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("centro de costo bloqueado"));
+    EXPECT_EQ(Guardadas("00000004"), antes);
+    EXPECT_EQ(centros(), QStringList({"3|0003|5329.97", "3|0004|3553.32"}));
+
+    cnn.EjecutarNativo("DROP TRIGGER falla", {}, nullptr);
+    guion.Mensajes.clear();
+    AlAbrir(bajarFlete);
+    EXPECT_TRUE(Navegador().Clic(Enlace(enlace)));
+    SinAvisos();
+    EXPECT_EQ(Guardadas("00000004"), QStringList({"211010106|D|35829.25", "5110102|H|20727.66",
+                                                  "5210101|H|8000", "1120201|H|7101.59"}));
+    EXPECT_EQ(centros(), QStringList({"3|0003|4800", "3|0004|3200"}));
+}
+
+// With the subdiary table gone the save stops at the one clear message of the failed read.
+TEST_F(ModificarAsiento, SinSubdiariosUnSoloAvisoYNadaEscrito) {
+    const QStringList antes = Guardadas();
+    bool abierta = false;
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        Ejecutar("DROP TABLE MA_SUBDIARIOSCOMPROBANTES");
+        f.Asistel1_click("GRABAR");
+        abierta = f.isVisible();
+        f.Asistel1_click("CERRAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    EXPECT_TRUE(abierta);
+    ASSERT_EQ(guion.Mensajes.size(), 1u) << Avisos().toStdString();
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("MA_SUBDIARIOSCOMPROBANTES"))
+        << Avisos().toStdString();
+    EXPECT_EQ(Guardadas(), antes);
+}
+
+// Another user's change committed while the form was open is never overwritten unseen.
+TEST_F(ModificarAsiento, ElCambioDeOtroUsuarioNoSePierde) {
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        Ejecutar("UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + 1 WHERE TC = 'NCPE' AND NUMERO = "
+                 "'00000002' AND SECUENCIA IN (1, 2)");
+        f.Campo("CONCEPTO").SetText("Ajuste");
+        f.Asistel1_click("GRABAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_EQ(guion.Mensajes[0].Texto, "El asiento fue modificado por otro usuario después de "
+                                       "abrirlo: vuelva a abrirlo para modificarlo.");
+    EXPECT_EQ(Guardadas(),
+              QStringList({"211010102|D|20011.52", "5110102|H|16538.62", "1120201|H|3472.9"}));
+    EXPECT_EQ(Filas("SELECT DISTINCT DETALLE FROM MV_ASIENTOS WHERE TC = 'NCPE' AND NUMERO = "
+                    "'00000002'"),
+              QStringList({"Dif. de precio s/FCC 0002-00004526A"}));
+}
+
+// A supplier no longer in the view keeps the name stored with the entry; a view that cannot
+// be read stops the save. The origin's type is stored trimmed, as read.
+TEST_F(ModificarAsiento, ElNombreDelProveedorNoSeBorra) {
+    Ejecutar("UPDATE MA_CUENTAS SET TIPOVISTA = NULL WHERE CODIGO = '211010102'");
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) { f.Asistel1_click("GRABAR"); });
+    EXPECT_TRUE(Navegador().Clic(Enlace({"NCPE", "0001", "00000002", "X", "FCC ", "000200004526A",
+                                         "211010102", "Muñoz y Peña S.R.L."})));
+    SinAvisos();
+    EXPECT_EQ(Filas("SELECT CABNOMBRE, TC_ORIGEN || '|' FROM MV_ASIENTOS WHERE TC = 'NCPE' AND "
+                    "NUMERO = '00000002' AND SECUENCIA = 1"),
+              QStringList({"Muñoz y Peña S.R.L.|FCC|"}));
+    EXPECT_EQ(Filas("SELECT TCO_ORIGEN || '|' FROM MV_APLICACION WHERE TC = 'NCPE' AND NUMERO = "
+                    "'00000002'"),
+              QStringList({"FCC|"}));
+
+    const QStringList antes = Guardadas();
+    bool abierta = false;
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        Ejecutar("DROP VIEW VT_PROVEEDORES");
+        f.Campo("2H").SetText("16000");
+        f.Campo("12H").SetText("4010,52");
+        f.Asistel1_click("GRABAR");
+        abierta = f.isVisible();
+        f.Asistel1_click("CERRAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    EXPECT_TRUE(abierta);
+    EXPECT_EQ(guion.Mensajes.size(), 1u) << Avisos().toStdString();
+    EXPECT_EQ(Guardadas(), antes);
 }
 
 } // namespace
