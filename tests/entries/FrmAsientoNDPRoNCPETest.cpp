@@ -45,6 +45,16 @@ protected:
         QApplication::setActiveWindow(&frm);
         return frm;
     }
+    // NCPE 0001-00000004 X grown to twelve rows.
+    void RenglonesHasta12() {
+        for (int secuencia = 5; secuencia <= 12; ++secuencia)
+            Ejecutar(
+                QStringLiteral("INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, "
+                               "FECHA, PERIODO, MES_OPERATIVO, CUENTA, [DEBE-HABER], IMPORTE) "
+                               "VALUES ('NCPE', '0001', '00000004', 'X', %1, '2026-01-23', "
+                               "2026, 1, '5210101', 'H', 1)")
+                    .arg(secuencia));
+    }
     static void Enfocar(CajaTexto& caja) {
         caja.setFocus();
         QCoreApplication::processEvents();
@@ -107,12 +117,7 @@ TEST_F(FormularioAsiento, AbrirNoBorraFilasDeControl) {
 // Rows with no box of their own (a thirteenth row, or an ordinary twelfth row beside the VAT
 // row) would be lost on saving: such an entry is refused before anything is shown.
 TEST_F(FormularioAsiento, RechazaElAsientoQueNoCabe) {
-    for (int secuencia = 5; secuencia <= 12; ++secuencia)
-        Ejecutar(QStringLiteral("INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, "
-                                "FECHA, PERIODO, MES_OPERATIVO, CUENTA, [DEBE-HABER], IMPORTE) "
-                                "VALUES ('NCPE', '0001', '00000004', 'X', %1, '2026-01-23', "
-                                "2026, 1, '5210101', 'H', 1)")
-                     .arg(secuencia));
+    RenglonesHasta12();
     FrmAsientoNDPRoNCPE& frm = Cargar(QStringLiteral("000100000004X"));
     EXPECT_FALSE(frm.CargaCompleta());
     ASSERT_EQ(guion.Mensajes.size(), 1u);
@@ -125,12 +130,7 @@ TEST_F(FormularioAsiento, RechazaElAsientoQueNoCabe) {
 // Line 12 is the VAT line: an entry whose twelfth row is an ordinary one has no place for it.
 TEST_F(FormularioAsiento, LaLinea12SoloEsDelIva) {
     Ejecutar("UPDATE MV_ASIENTOS SET NROCAI = NULL WHERE TC = 'NCPE' AND NUMERO = '00000004'");
-    for (int secuencia = 5; secuencia <= 12; ++secuencia)
-        Ejecutar(QStringLiteral("INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, "
-                                "FECHA, PERIODO, MES_OPERATIVO, CUENTA, [DEBE-HABER], IMPORTE) "
-                                "VALUES ('NCPE', '0001', '00000004', 'X', %1, '2026-01-23', "
-                                "2026, 1, '5210101', 'H', 1)")
-                     .arg(secuencia));
+    RenglonesHasta12();
     FrmAsientoNDPRoNCPE& frm = Cargar(QStringLiteral("000100000004X"));
     EXPECT_FALSE(frm.CargaCompleta());
     ASSERT_EQ(guion.Mensajes.size(), 1u);
