@@ -16,6 +16,7 @@
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
 
+#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -177,9 +178,10 @@ void frmAuditoria::wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel) 
                                        [&](const auto& a) { return a.first == comando; });
                       if (accion == acciones.cend())
                           vb::Raise(5);
-                      // Every action reads the database, and a page link needs its page: the
-                      // list is written whole first.
-                      if (Escritor)
+                      // Every other action reads or changes the database, which the list's
+                      // query must not be holding meanwhile: the list is written whole first. A
+                      // page link needs only the pages up to its own.
+                      if (Escritor && comando != Comando::Pagina)
                           Escritor->CompletarPaginas();
                       (this->*accion->second)(enlace);
                   }});
@@ -283,7 +285,14 @@ void frmAuditoria::Modificar(const QString& URL) {
 
 void frmAuditoria::IrAPagina(const QString& URL) {
     const int pagina = Leido(EnlaceLista::LeerPagina(URL));
-    if (!Escritor || pagina > Escritor->PaginasEscritas())
+    if (!Escritor)
         vb::Raise(5);
+    while (Escritor->PaginasEscritas() < pagina && Escritor->ContinuarPaginas()) {
+    }
+    if (pagina > Escritor->PaginasEscritas())
+        vb::Raise(5);
+    // The pages after it go on being written while the window waits, as after F9.
+    if (Escritor->PaginasPendientes())
+        Paginador_->start(1000);
     Navegar(clsAuditoria_HTM::RutaPagina(RutaInforme_, pagina));
 }

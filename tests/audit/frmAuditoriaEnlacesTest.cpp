@@ -424,16 +424,18 @@ protected:
     }
 };
 
-// The first page is shown at once, the others written while the window waits; a link to the
-// next page written meanwhile shows it, every page links to its neighbours and only to them,
-// and a page link that names no page of the list opens nothing and is told.
+// The first page is shown at once, the others written while the window waits; a link to a
+// page not yet written writes the list up to it and shows it, every page links to its neighbours
+// and only to them, and a page link that names no page of the list opens nothing and is told.
 TEST_F(PaginasEnLaVentana, LasPaginasSeRecorrenPorSusEnlaces) {
     frm->CmdActualizar_Click();
     EXPECT_EQ(Mostrada(), 1);
     EXPECT_TRUE(frm->PaginasPorEscribir());
     EXPECT_EQ(EnlacesDePaginas(), QStringList{"_Pagina_2"});
     IrA(2);
-    EXPECT_FALSE(frm->PaginasPorEscribir());
+    // Only the pages up to the one asked for were written before it was shown.
+    EXPECT_TRUE(frm->PaginasPorEscribir());
+    EXPECT_FALSE(QFile::exists(Pagina(3)));
     EXPECT_EQ(EnlacesDePaginas(), QStringList({"_Pagina_1", "_Pagina_3"}));
     IrA(3);
     EXPECT_EQ(EnlacesDePaginas(), QStringList{"_Pagina_2"});
