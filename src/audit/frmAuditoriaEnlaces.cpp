@@ -133,12 +133,15 @@ bool GrabarModificacion(const Diferencia& d, const QString& SQLTemp, const QStri
         !Ejecutado("UPDATE MV_ASIENTOS SET ESTADO = ESTADO WHERE " +
                    EnlaceLista::CondicionAsiento(d)))
         return AbandonarModificacion();
-    if (HuellaAsiento(d) != huella) {
+    const std::optional<QString> actual = HuellaAsiento(d);
+    if (actual != huella) {
         QString cierre = QStringLiteral("ROLLBACK TRANSACTION");
         DB_Dll::Instancia().EjecutaConsultaSQL(cierre);
-        MsgBox(QStringLiteral("El asiento fue modificado por otro usuario después de abrirlo: "
-                              "vuelva a abrirlo para modificarlo."),
-               vbCritical + vbOKOnly, TituloAvisoUsuario);
+        // An entry that could not be read again was reported as such.
+        if (actual)
+            MsgBox(QStringLiteral("El asiento fue modificado por otro usuario después de abrirlo: "
+                                  "vuelva a abrirlo para modificarlo."),
+                   vbCritical + vbOKOnly, TituloAvisoUsuario);
         return false;
     }
     // A refused commit (the database locked by another user) leaves the transaction open:
