@@ -1,6 +1,7 @@
 #include "cost_centres/ClsCCosto.h"
 
 #include "platform/ado/TokenSql.h"
+#include "platform/errors/ErrorEjecucion.h"
 #include "platform/runtime/ErrorVb.h"
 #include "platform/runtime/Fechas.h"
 #include "platform/runtime/Texto.h"
@@ -9,6 +10,7 @@
 #include "session/DB_Dll.h"
 #include "session/ModGlobal.h"
 
+#include <QRegularExpression>
 #include <optional>
 
 namespace {
@@ -60,13 +62,24 @@ bool EsNombre(const ado::TokenSql& t) {
            t.tipo == ado::TokenSql::Identificador;
 }
 
-// The first table whose name holds `tabla` (MV_ASIENTOSCCOSTO holds MV_ASIENTOS), with its
-// column list and VALUES list; nothing when the statement has not that shape.
+// The table's name as a whole word: MV_ASIENTOSCCOSTO is not MV_ASIENTOS. The
+// administrator's prefix, which the session drops before running a statement, is no part of it.
+bool EsTabla(const ado::TokenSql& token, const QString& tabla) {
+    if (!EsNombre(token))
+        return false;
+    QString nombre = token.Nombre();
+    static const QString prefijo = QStringLiteral("@Admin_");
+    if (nombre.startsWith(prefijo, Qt::CaseInsensitive))
+        nombre = nombre.mid(prefijo.size());
+    return vb::Iguales(nombre, tabla);
+}
+
+// The first table named `tabla`, with its column list and VALUES list; nothing when the
+// statement has not that shape.
 std::optional<Insercion> LeerInsercion(const QString& sentencia, const QString& tabla) {
     const ado::TokensSql tokens = ado::Tokenizar(sentencia);
     int i = 0;
-    while (i < tokens.size() &&
-           !(EsNombre(tokens[i]) && tokens[i].Nombre().contains(tabla, Qt::CaseInsensitive)))
+    while (i < tokens.size() && !EsTabla(tokens[i], tabla))
         ++i;
     Insercion r;
     i = i < tokens.size() ? ado::Siguiente(tokens, i) : -1;
@@ -83,16 +96,17 @@ std::optional<Insercion> LeerInsercion(const QString& sentencia, const QString& 
 
 } // namespace
 
-QString SentenciaCCosto(const FilaCCosto& f) {
+QString SentenciaCCosto(const FilaCCosto& f, const QString& MesSinFecha) {
     const DB_Dll& db = DB_Dll::Instancia();
     const auto q = [&](const QString& texto) { return db.SQLValue(texto); };
-    const int mes = vb::CDate(f.Fecha).date().month();
+    const bool sinFecha = f.Fecha.isEmpty() && !MesSinFecha.isEmpty();
+    const QString fecha = sinFecha ? QStringLiteral("NULL") : q(f.Fecha);
+    const QString mes = sinFecha ? MesSinFecha : QString::number(vb::CDate(f.Fecha).date().month());
     return "INSERT INTO MV_ASIENTOSCCOSTO (PERIODO,[NUMERO ASIENTO],[DEBE-HABER],Tipo_Reg,"
            "Moneda,Fecha,MES_OPERATIVO,CUENTA,SECUENCIA,CCosto,Porcentaje,Importe) VALUES (" +
            q(f.Periodo) + "," + f.NumeroAsiento + "," + q(f.DH) + "," + q(f.TipoReg) + "," +
-           q(f.Moneda) + "," + q(f.Fecha) + "," + QString::number(mes) + "," + q(f.Cuenta) + "," +
-           f.Secuencia + "," + q(vb::Trim(f.CCosto)) + "," +
-           db.SQLValue(f.Porcentaje, QStringLiteral("@")) + "," +
+           q(f.Moneda) + "," + fecha + "," + mes + "," + q(f.Cuenta) + "," + f.Secuencia + "," +
+           q(vb::Trim(f.CCosto)) + "," + db.SQLValue(f.Porcentaje, QStringLiteral("@")) + "," +
            db.SQLValue(f.Importe, QStringLiteral("@")) + ")";
 }
 
@@ -153,7 +167,9 @@ void ClsCCosto::LeerSentencia(const QString& Sentencia) {
     l.Importe = Util().ValorMoneda(valor(QStringLiteral("IMPORTE")));
     if (!NecesitaDistribucion(l.Cuenta, true))
         return;
-    const auto campo = [&](const char* columna) { return vb::Trim(valor(columna)); };
+    // A quoted value is kept as written, blanks included: the currency code '   1' is the
+    // stored code.
+    const auto campo = [&](const char* columna) { return valor(columna); };
     l.DH = campo("Debe-Haber");
     l.Fecha = campo("Fecha");
     l.Moneda = campo("Moneda");
@@ -289,7 +305,8 @@ QString ClsCCosto::SCriptCCosto2() const {
     for (size_t i = 1; i < pendientes_.size(); ++i) {
         const LineaPendienteCC& l = pendientes_[i];
         if (!vb::Trim(l.CCosto).isEmpty() && l.Porcentaje > 0)
-            resultado = SentenciaCCosto(Fila(l, l.Cuenta, l.Secuencia)) + "\r\n" + resultado;
+            resultado = SentenciaCCosto(Fila(l, l.Cuenta, l.Secuencia), l.MesOperativo) + "\r\n" +
+                        resultado;
     }
     return resultado;
 }
@@ -303,20 +320,38 @@ QString ClsCCosto::ActualizaHayCuentasCC2(QString& sTmp, const QString& Asiento,
 
 // ---- Stored rows ---------------------------------------------------------------------------
 
+namespace {
+
+// The month, entry number and SECUENCIA go into the query bare, as numbers: any other text is
+// refused before the query is built.
+QString Entero(const QString& Valor, const char* Nombre) {
+    static const QRegularExpression entero(QStringLiteral("^[0-9]+$"));
+    const QString texto = vb::Trim(Valor);
+    if (!entero.match(texto).hasMatch())
+        throw ErrorEjecucion(13, QStringLiteral("%1 debe ser un número entero; se recibió '%2'.")
+                                     .arg(QString::fromUtf8(Nombre), Valor));
+    return texto;
+}
+
+} // namespace
+
 QString ClsCCosto::LeeCCosto(const QString& Periodo, const QString& Mes, const QString& Asiento,
                              const QString& Cuenta, const QString& Secuencia,
                              const QString& TipoReg, const QString& TC, const QString& Suc,
                              const QString& Nro, const QString& Letra, const QString& NewNroAsiento,
                              const QString& NewPeriodo, bool BuscaSinSecuencia) {
     Vaciar();
+    const QString mes = Entero(Mes, "El mes");
+    const QString asiento = Entero(Asiento, "El número de asiento");
+    const QString secuencia = Entero(Secuencia, "La secuencia");
     const DB_Dll& db = DB_Dll::Instancia();
     const QString sql = "Select * from MV_ASIENTOSCCOSTO WHERE  PERIODO = " + db.SQLValue(Periodo) +
-                        " AND  MES_OPERATIVO = " + Mes + " AND  [NUMERO ASIENTO] = " + Asiento +
+                        " AND  MES_OPERATIVO = " + mes + " AND  [NUMERO ASIENTO] = " + asiento +
                         " AND  CUENTA = " + db.SQLValue(Cuenta) +
                         " AND  TIPO_REG = " + db.SQLValue(TipoReg) + " ";
     QString resultado;
     const Copia copia{Cuenta, TC, Suc, Nro, Letra, NewNroAsiento, NewPeriodo};
-    if (!LeerFilasGuardadas(sql + "and Secuencia = " + Secuencia, copia, resultado) &&
+    if (!LeerFilasGuardadas(sql + "and Secuencia = " + secuencia, copia, resultado) &&
         BuscaSinSecuencia)
         LeerFilasGuardadas(sql, copia, resultado);
     return resultado;
@@ -339,6 +374,8 @@ bool ClsCCosto::LeerFilasGuardadas(QString sql, const Copia& c, QString& Resulta
         l.Importe = numero(campo("Importe"));
         l.DH = util.ValorCampo(campo("DEBE-HABER"));
         l.Fecha = util.ValorCampo(campo("Fecha"));
+        if (l.Fecha.isEmpty())
+            l.MesOperativo = util.ValorCampo(campo("MES_OPERATIVO"));
         l.Moneda = util.ValorCampo(campo("Moneda"));
         const QString asiento = util.ValorCampo(campo("numero asiento"));
         l.NumeroAsiento = !c.NewNroAsiento.isEmpty() ? c.NewNroAsiento
@@ -354,7 +391,7 @@ bool ClsCCosto::LeerFilasGuardadas(QString sql, const Copia& c, QString& Resulta
         l.Porcentaje = static_cast<float>(numero(campo("Porcentaje")).ADouble());
         l.Secuencia = QString::fromLatin1(MarcaSecuencia);
         pendientes_.push_back(l);
-        Resultado += "\r" + SentenciaCCosto(Fila(l, l.Cuenta, l.Secuencia)) + "\r";
+        Resultado += "\r" + SentenciaCCosto(Fila(l, l.Cuenta, l.Secuencia), l.MesOperativo) + "\r";
     }
     return true;
 }

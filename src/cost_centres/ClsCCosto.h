@@ -27,6 +27,8 @@ struct LineaPendienteCC {
     QString Numero;
     QString Letra;
     QString Secuencia;
+    // The stored month of a row read back without a date.
+    QString MesOperativo;
 };
 
 // Rows written by the confirmation dialog, counted for the whole run; -1 while rows are not
@@ -60,8 +62,9 @@ struct FilaCCosto {
     QString Cuenta, Secuencia, CCosto, Porcentaje, Importe;
 };
 // Texts quoted with their apostrophes doubled; the entry number and SECUENCIA bare (a number
-// or its placeholder); the share and amount as plain numbers with "." for decimals.
-QString SentenciaCCosto(const FilaCCosto& Fila);
+// or its placeholder); the share and amount as plain numbers with "." for decimals. A row
+// read back without a date (MesSinFecha: its stored month) writes its date as NULL.
+QString SentenciaCCosto(const FilaCCosto& Fila, const QString& MesSinFecha = {});
 // A row statement read back, its values as their literals read; nothing when the text is no
 // INSERT into MV_ASIENTOSCCOSTO.
 std::optional<FilaCCosto> LeerFilaCCosto(const QString& Sentencia);

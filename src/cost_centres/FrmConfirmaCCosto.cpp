@@ -9,6 +9,7 @@
 #include "platform/forms/CajaTexto.h"
 #include "platform/forms/Twips.h"
 #include "platform/runtime/Numeros.h"
+#include "platform/runtime/Reparto.h"
 #include "platform/runtime/Texto.h"
 #include "platform/runtime/ValorTexto.h"
 #include "platform/suite/UtilControles.h"
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <vector>
 
 namespace {
 
@@ -39,8 +41,8 @@ QString Literal(const QString& texto) {
     return "'" + ado::DoblarApostrofos(texto) + "'";
 }
 
-QString Moneda(double valor) {
-    return ModGlobal::FmtMoneda(vb::ValorTexto(valor), -1);
+QString Formato(const Currency& valor) {
+    return ModGlobal::FmtMoneda(valor.ATexto(), -1);
 }
 
 QString ItemTabla(ado::Recordset& rs) {
@@ -173,9 +175,10 @@ void FrmConfirmaCCosto::cboTablasDist_Click() {
     for (; rs.HayFila(); rs->MoveNext()) {
         const QString cc = vb::Trim(Texto(rs->Fields("CCosto").Value()));
         const QString porcentaje = vb::Trim(Texto(rs->Fields("Porcentaje").Value()));
-        AgregarFila(cc, porcentaje, Total());
+        AgregarFila(cc, porcentaje);
         FgCCosto->SetTextMatrix(FgCCosto->Rows() - 1, 3, porcentaje);
     }
+    RepartirImportes();
 }
 
 Currency FrmConfirmaCCosto::Total() const {
@@ -199,9 +202,8 @@ void FrmConfirmaCCosto::MostrarCuenta(const QString& Cuenta, const Currency& Imp
     lblImporte->setText(Importe.ATexto());
 }
 
-// A row numbered after its position, its amount the share of the total.
-void FrmConfirmaCCosto::AgregarFila(const QString& CCosto, const QString& Porcentaje,
-                                    const Currency& Total) {
+// A row numbered after its position; RepartirImportes gives it its amount.
+void FrmConfirmaCCosto::AgregarFila(const QString& CCosto, const QString& Porcentaje) {
     controles::FlexGrid& g = *FgCCosto;
     g.SetRows(g.Rows() + 1);
     const int r = g.Rows() - 1;
@@ -209,7 +211,30 @@ void FrmConfirmaCCosto::AgregarFila(const QString& CCosto, const QString& Porcen
     g.SetTextMatrix(r, 1, CCosto);
     g.SetTextMatrix(r, 2, Descripcion(CCosto));
     g.SetTextMatrix(r, 3, ModGlobal::FmtMoneda(Porcentaje, -1));
-    g.SetTextMatrix(r, 4, Moneda(Total.ADouble() * Util().ValorMoneda(Porcentaje).ADouble() / 100));
+}
+
+// The amounts follow the shares (Porcentaje: the share of row Fila, not yet in its cell):
+// each row's share of the line to the cent, what rounding leaves over on the last row with a
+// share, so that shares making 100 give rows making the line.
+void FrmConfirmaCCosto::RepartirImportes(int Fila, const QString& Porcentaje) {
+    controles::FlexGrid& g = *FgCCosto;
+    std::vector<int> filas;
+    std::vector<Currency> porcentajes;
+    for (int r = 1; r < g.Rows(); ++r) {
+        const QString texto = r == Fila ? Porcentaje : vb::Trim(g.TextMatrix(r, 3));
+        if (texto.isEmpty())
+            continue;
+        const Currency porcentaje = Util().ValorMoneda(texto);
+        if (porcentaje == Currency()) {
+            g.SetTextMatrix(r, 4, Formato(Currency()));
+            continue;
+        }
+        filas.push_back(r);
+        porcentajes.push_back(porcentaje);
+    }
+    const std::vector<Currency> partes = RepartirImporte(Total(), porcentajes);
+    for (size_t i = 0; i < filas.size(); ++i)
+        g.SetTextMatrix(filas[i], 4, Formato(partes[i]));
 }
 
 // The account's own split: by the user's business unit when the account varies by unit and
@@ -237,8 +262,8 @@ void FrmConfirmaCCosto::CargarCcostos(const QString& Cuenta, const Currency& Imp
     hayCCostos_ = false;
     if (Util().PruebaValor(vb::Trim(Cuenta)))
         return;
-    if (!CCostoActual.isEmpty())
-        return CargarDelGuion(CCostoActual, Importe);
+    if (!CCostoActual.isEmpty() && CargarDelGuion(CCostoActual, Importe))
+        return;
     QString sql;
     if (!Dist.isEmpty()) {
         sql = "SELECT * FROM MA_CUENTAS_CCDIST WHERE CODIGO = " + Literal(Util().Rellenar(Dist, 4));
@@ -265,9 +290,10 @@ void FrmConfirmaCCosto::CargarCcostos(const QString& Cuenta, const Currency& Imp
     MSFLEX_InicializaCC();
     for (; !rs->Eof(); rs->MoveNext()) {
         AgregarFila(vb::Trim(Texto(rs->Fields("CCOSTO").Value())),
-                    vb::ValorTexto(rs->Fields("PORCENTAJE").Value()), Importe);
+                    vb::ValorTexto(rs->Fields("PORCENTAJE").Value()));
         hayCCostos_ = true;
     }
+    RepartirImportes();
 }
 
 void FrmConfirmaCCosto::SeleccionarTabla(const QString& Item) {
@@ -279,18 +305,25 @@ void FrmConfirmaCCosto::SeleccionarTabla(const QString& Item) {
 }
 
 // The rows a script of the caller holds for this account: the dialog opened again on a line
-// already split.
-void FrmConfirmaCCosto::CargarDelGuion(const QString& CCostoActual, const Currency& Importe) {
-    MostrarCuenta(CuentaCC, Importe);
-    MSFLEX_InicializaCC();
+// already split. False, and nothing touched, when the script holds none for it: the
+// account's own split applies then.
+bool FrmConfirmaCCosto::CargarDelGuion(const QString& CCostoActual, const Currency& Importe) {
     static const QRegularExpression finDeLinea(QStringLiteral("\r\n|\r|\n"));
+    std::vector<FilaCCosto> filas;
     for (const QString& linea : CCostoActual.split(finDeLinea)) {
         const std::optional<FilaCCosto> fila = LeerFilaCCosto(linea);
-        if (!fila || vb::Trim(fila->Cuenta) != vb::Trim(CuentaCC))
-            continue;
-        AgregarFila(vb::Trim(fila->CCosto), vb::ValorTexto(fila->Porcentaje.toDouble()), Importe);
-        hayCCostos_ = true;
+        if (fila && vb::Trim(fila->Cuenta) == vb::Trim(CuentaCC))
+            filas.push_back(*fila);
     }
+    if (filas.empty())
+        return false;
+    MostrarCuenta(CuentaCC, Importe);
+    MSFLEX_InicializaCC();
+    for (const FilaCCosto& fila : filas)
+        AgregarFila(vb::Trim(fila.CCosto), vb::ValorTexto(fila.Porcentaje.toDouble()));
+    RepartirImportes();
+    hayCCostos_ = true;
+    return true;
 }
 
 // ---- Whether the user must confirm ---------------------------------------------------------
@@ -385,8 +418,23 @@ void FrmConfirmaCCosto::CampoValida(CajaTexto& Texto) {
                       else if (!RechazarValor(F, V) && !V.isEmpty() &&
                                (vb::Iguales(F, QStringLiteral("Porcentaje")) ||
                                 vb::Iguales(F, QStringLiteral("Importe"))))
-                          Texto.SetText(Moneda(vb::CDbl(V)));
+                          Texto.SetText(Formato(Currency::DesdeTexto(V)));
                   }});
+}
+
+// Why a share cannot stand on a row (with or without a cost centre); empty when it can. A row
+// with a cost centre takes a share above 0: one of 0 would split nothing and write no row.
+QString FrmConfirmaCCosto::MotivoPorcentaje(const QString& V, bool ConCodigo) const {
+    if (V.isEmpty())
+        return ConCodigo ? QStringLiteral("Debe ingresar un porcentaje!!!") : QString();
+    if (!vb::IsNumeric(V))
+        return QStringLiteral("Debe ingresar un valor numérico!!!");
+    const Currency porcentaje = Currency::DesdeTexto(V);
+    if (porcentaje < Currency() || porcentaje > Currency::DesdeEntero(100))
+        return QStringLiteral("El porcentaje debe ser un valor entre 0 y 100!!!");
+    if (porcentaje == Currency() && ConCodigo)
+        return QStringLiteral("Debe ingresar un porcentaje!!!");
+    return {};
 }
 
 // A share or an amount; an accepted one recomputes its partner cell. A zero total gives a
@@ -396,33 +444,37 @@ bool FrmConfirmaCCosto::RechazarValor(const QString& Campo, const QString& V) {
     if (!porcentaje && !vb::Iguales(Campo, QStringLiteral("Importe")))
         return false;
     const int fila = FgCCosto->Row();
+    const bool conCodigo = !vb::Trim(FgCCosto->TextMatrix(fila, 1)).isEmpty();
+    if (porcentaje) {
+        const QString motivo = MotivoPorcentaje(V, conCodigo);
+        if (!motivo.isEmpty())
+            Rechazar(motivo);
+        else if (!V.isEmpty())
+            RepartirImportes(fila, V);
+        return ErrorValidacion;
+    }
     if (V.isEmpty()) {
-        if (vb::Trim(FgCCosto->TextMatrix(fila, 1)).isEmpty())
-            return false;
-        Rechazar(porcentaje ? QStringLiteral("Debe ingresar un porcentaje!!!")
-                            : QStringLiteral("Debe ingresar un importe!!!"));
-        return true;
+        if (conCodigo)
+            Rechazar(QStringLiteral("Debe ingresar un importe!!!"));
+        return ErrorValidacion;
     }
     if (!vb::IsNumeric(V)) {
         Rechazar(QStringLiteral("Debe ingresar un valor numérico!!!"));
         return true;
     }
-    const double valor = vb::CDbl(V);
-    const double total = Total().ADouble();
-    if (porcentaje) {
-        if (valor < 0 || valor > 100) {
-            Rechazar(QStringLiteral("El porcentaje debe ser un valor entre 0 y 100!!!"));
-            return true;
-        }
-        FgCCosto->SetTextMatrix(fila, 4, Moneda(total * valor / 100));
-        return false;
-    }
-    if (valor < 0)
+    const Currency importe = Currency::DesdeTexto(V);
+    const Currency total = Total();
+    if (importe < Currency())
         Rechazar(QStringLiteral("Debe ingresar un valor positivo!!!"));
-    else if (Util().ValorMoneda(V) > Total())
+    else if (importe > total)
         Rechazar(QStringLiteral("El importe no puede ser mayor al importe total!!!"));
+    else if (importe == Currency() && conCodigo)
+        Rechazar(QStringLiteral("Debe ingresar un importe!!!"));
     else
-        FgCCosto->SetTextMatrix(fila, 3, Moneda(total == 0 ? 0 : valor * 100 / total));
+        FgCCosto->SetTextMatrix(fila, 3,
+                                Formato(total == Currency()
+                                            ? Currency()
+                                            : importe * Currency::DesdeEntero(100) / total));
     return ErrorValidacion;
 }
 
@@ -464,26 +516,40 @@ bool FrmConfirmaCCosto::ValidaGrilla() {
         txtEdit2->SetText(FgCCosto->TextMatrix(i, 1));
         TextPropiedades(*txtEdit2, 1);
         CampoValida(*txtEdit2);
+        if (!ErrorValidacion)
+            RevisarPorcentaje(i);
     }
     return !ErrorValidacion;
 }
 
+// The share a row came with (from a table, a script or the account's own split) is held to
+// the rules of a share typed into its cell.
+void FrmConfirmaCCosto::RevisarPorcentaje(int Fila) {
+    const QString motivo = MotivoPorcentaje(vb::Trim(FgCCosto->TextMatrix(Fila, 3)),
+                                            !vb::Trim(FgCCosto->TextMatrix(Fila, 1)).isEmpty());
+    if (motivo.isEmpty())
+        return;
+    FgCCosto->SetCol(3);
+    Rechazar(motivo);
+}
+
+// The amounts must make the total and the shares 100, each to within half a unit: a zero
+// total says nothing of the shares.
 bool FrmConfirmaCCosto::Validato(Currency& Porc, Currency& Importe) {
-    bool filas = false;
     for (int i = 1; i < FgCCosto->Rows(); ++i) {
         Importe += Util().ValorMoneda(FgCCosto->TextMatrix(i, 4));
         Porc += Util().ValorMoneda(FgCCosto->TextMatrix(i, 3));
-        filas = filas || FilaUsada(i);
     }
     const Currency total = Util().ValorMoneda(ModGlobal::FmtMoneda(lblImporte->text(), -1));
-    if (!filas && total != Currency())
-        return false;
-    const Currency diferencia = total - Importe;
-    return (diferencia < Currency() ? -diferencia : diferencia) < Currency::DesdeEscalado(5000);
+    const auto cerca = [](const Currency& a, const Currency& b) {
+        const Currency diferencia = a - b;
+        return (diferencia < Currency() ? -diferencia : diferencia) < Currency::DesdeEscalado(5000);
+    };
+    return cerca(total, Importe) && cerca(Currency::DesdeEntero(100), Porc);
 }
 
 void FrmConfirmaCCosto::CmdAceptar_Click() {
-    if (!ValidaGrilla())
+    if (!TerminarEdicion() || !ValidaGrilla())
         return;
     Currency porc, importe;
     if (Validato(porc, importe)) {
@@ -566,7 +632,12 @@ void FrmConfirmaCCosto::MsflexGridEdt(int KeyAscii) {
         return;
     }
     const bool tecla = KeyAscii < 0 || KeyAscii > 32;
-    txtEdit2->SetText(tecla ? QString(QChar(KeyAscii)) : g.Text());
+    AbrirCaja(tecla ? QString(QChar(KeyAscii)) : g.Text(), tecla ? 1 : 1000);
+}
+
+void FrmConfirmaCCosto::AbrirCaja(const QString& Texto, int SelStart) {
+    controles::FlexGrid& g = *FgCCosto;
+    txtEdit2->SetText(Texto);
     // A cell cut off at the bottom scrolls up before the box is laid over it, or the box
     // would stay where the cell was.
     MostrarFilaCortada();
@@ -576,7 +647,7 @@ void FrmConfirmaCCosto::MsflexGridEdt(int KeyAscii) {
     // Esc belongs to the box while it is open: it discards the edit, not the dialog.
     SetBotonCancelar(nullptr);
     txtEdit2->setFocus();
-    txtEdit2->SetSelStart(tecla ? 1 : 1000);
+    txtEdit2->SetSelStart(SelStart);
 }
 
 void FrmConfirmaCCosto::MostrarFilaCortada() {
@@ -603,6 +674,18 @@ bool FrmConfirmaCCosto::Juzgar() {
     return !ErrorValidacion;
 }
 
+bool FrmConfirmaCCosto::TerminarEdicion() {
+    if (!txtEdit2->isVisible())
+        return true;
+    if (!Juzgar()) {
+        txtEdit2->setFocus();
+        return false;
+    }
+    OcultarCaja();
+    FgCCosto->SetText(txtEdit2->Text());
+    return true;
+}
+
 void FrmConfirmaCCosto::Devolver() {
     if (!txtEdit2->isVisible())
         return;
@@ -620,12 +703,19 @@ void FrmConfirmaCCosto::MsflexKey(int& KeyCode) {
             for (int c = 0; c < g.Cols(); ++c)
                 g.SetTextMatrix(1, c, QString());
         }
+        Renumerar();
     } else if (KeyCode == 35) {
         focusNextChild();
     } else if (KeyCode == 45) {
         g.SetRows(g.Rows() + 1);
-        g.SetTextMatrix(g.Rows() - 1, 0, QString::number(g.Rows() - 1));
+        Renumerar();
     }
+}
+
+// A row's line number is its position, whatever rows were removed or added before it.
+void FrmConfirmaCCosto::Renumerar() {
+    for (int r = 1; r < FgCCosto->Rows(); ++r)
+        FgCCosto->SetTextMatrix(r, 0, QString::number(r));
 }
 
 void FrmConfirmaCCosto::txtEdit2_KeyDown(int& KeyCode) {
@@ -669,7 +759,7 @@ void FrmConfirmaCCosto::SiguienteFila() {
     controles::FlexGrid& g = *FgCCosto;
     if (g.Row() >= g.Rows() - 1) {
         g.SetRows(g.Rows() + 1);
-        g.SetTextMatrix(g.Rows() - 1, 0, QString::number(g.Rows() - 1));
+        Renumerar();
     }
     g.SetRow(g.Row() + 1);
     g.SetCol(1);
@@ -686,8 +776,11 @@ void FrmConfirmaCCosto::txtEdit2_KeyPress(int& KeyAscii) {
     }
 }
 
+// The dialog's one lookup: the code picked goes into the cost-centre cell of the current row,
+// whatever column the cursor stands on, and is checked there as one typed.
 void FrmConfirmaCCosto::cmdConsultar_Click() {
-    if (!vb::Iguales(txtEdit2->Tag(), QStringLiteral("CCOSTO")))
+    controles::FlexGrid& g = *FgCCosto;
+    if (g.Row() < g.FixedRows())
         return;
     Lib_ClsCons3& consultas = Lib_ClsCons3::Instancia();
     consultas.CampoDevuelto = QStringLiteral("Codigo");
@@ -697,10 +790,12 @@ void FrmConfirmaCCosto::cmdConsultar_Click() {
     const QString codigo = vb::Trim(vb::ValorTexto(consultas.ValorDevuelto));
     if (codigo.isEmpty())
         return;
-    txtEdit2->SetText(codigo);
-    txtEdit2->show();
-    SetBotonCancelar(nullptr);
-    txtEdit2->setFocus();
+    if (g.Col() != 1) {
+        if (!TerminarEdicion())
+            return;
+        g.SetCol(1);
+    }
+    AbrirCaja(codigo, 1000);
     int tecla = 13;
     txtEdit2_KeyDown(tecla);
 }

@@ -76,12 +76,15 @@ private:
     void cboTablasDist_Click();
     QString ConsultaPropia(const QString& Cuenta) const;
     void MostrarCuenta(const QString& Cuenta, const Currency& Importe);
-    void AgregarFila(const QString& CCosto, const QString& Porcentaje, const Currency& Total);
+    void AgregarFila(const QString& CCosto, const QString& Porcentaje);
+    void RepartirImportes(int Fila = 0, const QString& Porcentaje = {});
     void SeleccionarTabla(const QString& Item);
-    void CargarDelGuion(const QString& CCostoActual, const Currency& Importe);
+    bool CargarDelGuion(const QString& CCostoActual, const Currency& Importe);
     bool ConfirmacionPedida() const;
     Currency Total() const;
+    QString MotivoPorcentaje(const QString& V, bool ConCodigo) const;
     bool RechazarValor(const QString& Campo, const QString& V);
+    void RevisarPorcentaje(int Fila);
     bool RechazarCCosto(const QString& V);
     void Rechazar(const QString& Mensaje);
     bool FilaUsada(int Fila) const;
@@ -89,7 +92,9 @@ private:
     // ---- Cell editing: one box floats over the current cell ----
     void ConectarEdicion();
     void MsflexGridEdt(int KeyAscii);
+    void AbrirCaja(const QString& Texto, int SelStart);
     void MsflexKey(int& KeyCode);
+    void Renumerar();
     void EditKeyCode(int KeyCode);
     void txtEdit2_KeyDown(int& KeyCode);
     void txtEdit2_KeyPress(int& KeyAscii);
@@ -97,6 +102,9 @@ private:
     // The box's text goes into its cell, only while the box is shown and only when it passes
     // the checks; the box is hidden either way.
     void Devolver();
+    // The open edit finished before the dialog is accepted: written into its cell when it
+    // passes the checks; refused, it stays open with its message and the dialog with it.
+    bool TerminarEdicion();
     // The checks on the box's text; a refusal leaves the row's cells as they were.
     bool Juzgar();
     void OcultarCaja();

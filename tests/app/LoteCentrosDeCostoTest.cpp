@@ -40,7 +40,7 @@ TEST_F(LoteConCentros, ElLoteDelFormularioLlegaALasFilasDeCentros) {
     EXPECT_EQ(p[1].Cuenta + "|" + p[1].Secuencia + "|" + p[1].Importe.ATexto() + "|" + p[1].DH,
               "5210102|2|20727,66|H");
     EXPECT_EQ(p[2].Cuenta + "|" + p[2].Secuencia + "|" + p[2].Importe.ATexto() + "|" + p[2].Moneda,
-              "5210101|3|8883,29|1");
+              "5210101|3|8883,29|   1");
     EXPECT_EQ(p[1].NumeroAsiento, f.AstNumero.trimmed());
 
     InstalarConfirmacionCCosto();

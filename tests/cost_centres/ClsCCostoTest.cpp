@@ -4,6 +4,7 @@
 #include "session/DemoModGlobal.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -98,12 +99,26 @@ TEST_F(CCosto, LeeLasLineasDelLoteQueSeDistribuyen) {
     EXPECT_EQ(Unidos(p[1].Cuenta, p[1].Importe.ATexto(), p[1].DH, p[1].Moneda, p[1].Periodo,
                      p[1].NumeroAsiento, p[1].TipoReg, p[1].Fecha, p[1].TC, p[1].Sucursal,
                      p[1].Numero, p[1].Letra, p[1].Secuencia),
-              "5210101|5000|H|1|2026|@AAAAAA@|CPRA|23/01/2026|NCPE|0001|@NNNNNN@|X|2");
+              "5210101|5000|H|   1|2026|@AAAAAA@|CPRA|23/01/2026|NCPE|0001|@NNNNNN@|X|2");
     EXPECT_EQ(Unidos(p[2].Cuenta, p[2].Importe.ATexto(), p[2].Moneda, p[2].Secuencia),
-              "5210102|3883,29|1|3");
+              "5210102|3883,29|   1|3");
     EXPECT_FALSE(c.HayCuentasCC({}));
     EXPECT_FALSE(c.HayCuentasCC({lote[0], lote[3]}));
     EXPECT_EQ(c.PendientesCC().size(), 1u);
+}
+
+// Only statements into MV_ASIENTOS itself are journal lines: the split rows a batch already
+// holds for a line are not read as a second line of their account.
+TEST_F(CCosto, LasFilasDeCentrosDelLoteNoSonLineas) {
+    const QString fila = SentenciaCCosto(
+        {"2026", "7", "H", "CPRA", "   1", "23/01/2026", "5210101", "2", "0003", "60", "600"});
+    const QString admin =
+        QString(Linea("5210102", 3, "10")).replace("INTO MV_ASIENTOS", "INTO @Admin_MV_ASIENTOS");
+    ASSERT_TRUE(c.HayCuentasCC({Linea("5210101", 2, "1000"), fila, admin}));
+    const auto& p = c.PendientesCC();
+    ASSERT_EQ(p.size(), 3u);
+    EXPECT_EQ(Unidos(p[1].Cuenta, p[1].Importe.ATexto(), p[2].Cuenta), "5210101|1000|5210102");
+    EXPECT_FALSE(c.HayCuentasCC({fila}));
 }
 
 // A CC_DIST left empty names no distribution table: the account is not split.
@@ -148,10 +163,11 @@ TEST_F(CCosto, ElGuionLlevaLaSecuenciaDeCadaLinea) {
     EXPECT_EQ(ContadorSecuencia, 0);
     EXPECT_EQ(cargadas, QStringList({"5220101", "5210101"}));
     EXPECT_EQ(mostrados, 1);
-    EXPECT_TRUE(guion.startsWith("\r\nINSERT INTO MV_ASIENTOSCCOSTO (PERIODO,[NUMERO ASIENTO],"
-                                 "[DEBE-HABER],Tipo_Reg,Moneda,Fecha,MES_OPERATIVO,CUENTA,"
-                                 "SECUENCIA,CCosto,Porcentaje,Importe) VALUES ('2026',@AAAAAA@,"
-                                 "'H','CPRA','1','23/01/2026',1,'5220101',2,'0004',50,10.5)\r\n"));
+    EXPECT_TRUE(
+        guion.startsWith("\r\nINSERT INTO MV_ASIENTOSCCOSTO (PERIODO,[NUMERO ASIENTO],"
+                         "[DEBE-HABER],Tipo_Reg,Moneda,Fecha,MES_OPERATIVO,CUENTA,"
+                         "SECUENCIA,CCosto,Porcentaje,Importe) VALUES ('2026',@AAAAAA@,"
+                         "'H','CPRA','   1','23/01/2026',1,'5220101',2,'0004',50,10.5)\r\n"));
     guion.replace("@AAAAAA@", "77");
     Correr(guion);
     EXPECT_EQ(Guardadas("77"), QStringList({"2026|77|5220101|2|0003|50|10.5|1|2026-01-23",
@@ -208,6 +224,38 @@ TEST_F(CCosto, CopiaLasFilasGuardadas) {
     Correr(copia);
     EXPECT_EQ(Filas("SELECT CCOSTO FROM MV_ASIENTOSCCOSTO WHERE SECUENCIA = 8"),
               QStringList({"0004", "0003"}));
+}
+
+// The month, entry and SECUENCIA go into the query as numbers or not at all; a stored row
+// without a date is copied with a NULL date and its own month.
+TEST_F(CCosto, CopiaSoloConNumerosYSinFecha) {
+    const auto lee = [&](const QString& mes, const QString& asiento, const QString& secuencia) {
+        return c.LeeCCosto("2026", mes, asiento, "5210101", secuencia, "CPRA", "NCPE", "0001",
+                           "00000009", "X", "88", "2027", true);
+    };
+    for (const auto& [mes, asiento, secuencia] :
+         {std::tuple{"", "4", "3"}, {"1", "4 OR 1=1", "3"}, {"1", "4", "3; DELETE MA_CUENTAS"}}) {
+        try {
+            lee(mes, asiento, secuencia);
+            ADD_FAILURE() << asiento;
+        } catch (const ErrorEjecucion& e) {
+            EXPECT_EQ(e.Number(), 13);
+            EXPECT_TRUE(e.Description().contains("debe ser un número entero")) << asiento;
+        }
+    }
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_EQ(c.PendientesCC().size(), 1u);
+
+    Ejecutar("UPDATE MV_ASIENTOSCCOSTO SET FECHA = NULL WHERE [NUMERO ASIENTO] = 4");
+    QString guion = lee(" 1", "4", "3");
+    EXPECT_TRUE(guion.contains("'   1',NULL,1,'5210101',@@@@8888,'0003',60,5329.97)"))
+        << guion.toStdString();
+    Correr(c.ActualizaHayCuentasCC2(guion, "88", "6"));
+    QString copia = c.SCriptCCosto2();
+    Correr(c.ActualizaHayCuentasCC2(copia, "88", "7"));
+    EXPECT_EQ(Filas("SELECT SECUENCIA, CCOSTO, MES_OPERATIVO, FECHA IS NULL FROM "
+                    "MV_ASIENTOSCCOSTO WHERE [NUMERO ASIENTO] = 88 ORDER BY SECUENCIA, CCOSTO"),
+              QStringList({"6|0003|1|1", "6|0004|1|1", "7|0003|1|1", "7|0004|1|1"}));
 }
 
 } // namespace

@@ -45,6 +45,21 @@ protected:
         ASSERT_EQ(DB_Dll::Instancia().gCnn.Errors().Count(), 0)
             << DB_Dll::Instancia().gCnn.Errors().Item(0).Description.toStdString();
     }
+    // 5210101 split in thirds, complete: no confirmation asked.
+    void Tercios() {
+        Ejecutar("DELETE FROM MA_CUENTASCCOSTO WHERE CODIGO = '5210101'");
+        Ejecutar("INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, VARIABLEPORUD, "
+                 "PIDECONFIRMACION) VALUES ('5210101','0001',33.33,0,1),"
+                 "('5210101','0002',33.33,0,1),('5210101','0003',33.34,0,1)");
+    }
+    // The script of one journal line of 5210101 through the class and the dialog.
+    QString ScriptDeLinea(const QString& importe, const QString& guionActual = {}) {
+        InstalarConfirmacionCCosto();
+        ClsCCosto c;
+        QString linea = "5210101|" + importe + "|D||01/02/2026|NCPE|0001|00000007|X|";
+        EXPECT_TRUE(c.HayCuentasCC2(linea, {}));
+        return c.SCriptCCosto(false, guionActual);
+    }
     QString Script(const QString& secuencia = "3") {
         return dlg.SCriptCCosto("2026", "77", "D", "CPRA", "   1", "21/08/2026", secuencia);
     }
@@ -215,6 +230,73 @@ TEST_F(Confirmacion, Aceptacion) {
     EXPECT_FALSE(dlg.Validato(p, i));
 }
 
+// A script the caller holds with no rows for the account leaves the account its own split.
+TEST_F(Confirmacion, GuionDeOtraCuentaUsaLaDistribucionPropia) {
+    const QString otra = "\r\n" + SentenciaCCosto({"2026", "41", "D", "CPRA", "   1", "01/02/2026",
+                                                   "5220101", "1", "0001", "100", "50"});
+    const QString s = ScriptDeLinea("1000", otra);
+    EXPECT_TRUE(guion.VentanasModales.empty());
+    EXPECT_EQ(s.count("INSERT INTO MV_ASIENTOSCCOSTO"), 2);
+    EXPECT_TRUE(s.contains("'5210101',@@@@8888,'0003',60,600)")) << s.toStdString();
+    EXPECT_TRUE(s.contains("'5210101',@@@@8888,'0004',40,400)")) << s.toStdString();
+}
+
+// Shares of thirds give amounts to the cent that make the line, the remainder on the last row,
+// from the account's split and from a script alike; the stored rows make the line too.
+TEST_F(Confirmacion, LasFilasSumanLaLinea) {
+    Tercios();
+    dlg.CargarCcostos("5210101", Currency::DesdeTexto("1000,01"), {}, {});
+    EXPECT_EQ(Grilla(),
+              QStringList({"1|0001|Administración|33,33|333,30", "2|0002|Comercial|33,33|333,30",
+                           "3|0003|Depósito Central|33,34|333,41"}));
+    dlg.CargarCcostos("5210101", Currency::DesdeTexto("0,05"), {}, "\r\n" + Script() + "\r\n");
+    EXPECT_EQ(Unidos(dlg.FgCCosto->TextMatrix(1, 4), dlg.FgCCosto->TextMatrix(2, 4),
+                     dlg.FgCCosto->TextMatrix(3, 4)),
+              "0,02|0,02|0,01");
+    int asiento = 90;
+    for (const char* importe : {"10", "0,05", "1000,01"}) {
+        QString s = ScriptDeLinea(importe);
+        Correr(s.replace("@@@@9999", QString::number(++asiento)).replace("@@@@8888", "1"));
+        EXPECT_EQ(Leer("SELECT SUM(IMPORTE) FROM MV_ASIENTOSCCOSTO WHERE [NUMERO ASIENTO] = " +
+                       QString::number(asiento))
+                      .toString(),
+                  QString(importe).replace(',', '.'));
+    }
+    EXPECT_TRUE(guion.VentanasModales.empty());
+}
+
+// Shares below 0 or above 100 brought by the account's split are refused at the acceptance
+// on their cell, as a 0 share on a row with a cost centre is.
+TEST_F(Confirmacion, PorcentajesQueNoCaben) {
+    Ejecutar("UPDATE MA_CUENTASCCOSTO SET PORCENTAJE = -10 WHERE CCOSTO = '0003'");
+    Ejecutar("UPDATE MA_CUENTASCCOSTO SET PORCENTAJE = 110 WHERE CCOSTO = '0004'");
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
+    EXPECT_TRUE(dlg.Pideconfirmacion());
+    dlg.FijarCancelar(true);
+    dlg.CmdAceptar_Click();
+    EXPECT_TRUE(dlg.gCancelar());
+    EXPECT_EQ(guion.Mensajes.back().Texto, "El porcentaje debe ser un valor entre 0 y 100!!!");
+    EXPECT_EQ(Unidos(dlg.FgCCosto->Row(), dlg.FgCCosto->Col()), "1|3");
+    dlg.FgCCosto->SetTextMatrix(1, 3, "0");
+    dlg.FgCCosto->SetTextMatrix(2, 3, "100");
+    dlg.CmdAceptar_Click();
+    EXPECT_TRUE(dlg.gCancelar());
+    EXPECT_EQ(guion.Mensajes.back().Texto, "Debe ingresar un porcentaje!!!");
+}
+
+// With a line of 0 the amounts tell nothing: the shares must make 100.
+TEST_F(Confirmacion, LineaEnCeroPideCienPorCiento) {
+    dlg.CargarCcostos("5210101", Currency(), {}, {});
+    dlg.FgCCosto->SetTextMatrix(2, 3, "20");
+    dlg.FijarCancelar(true);
+    dlg.CmdAceptar_Click();
+    EXPECT_TRUE(dlg.gCancelar());
+    EXPECT_EQ(guion.Mensajes.back().Titulo, "ATENCIÓN");
+    dlg.FgCCosto->SetTextMatrix(2, 3, "40");
+    dlg.CmdAceptar_Click();
+    EXPECT_FALSE(dlg.gCancelar());
+}
+
 } // namespace
 
 namespace {
@@ -342,8 +424,9 @@ TEST_F(Edicion, TituloYFilaEnBlanco) {
     Tecla(Qt::Key_Escape);
     Ir(1, 1);
     Tecla(Qt::Key_Delete);
-    EXPECT_EQ(Unidos(dlg.FgCCosto->Rows(), Celda(1, 0), Celda(1, 1), Celda(1, 4)), "3|||");
+    EXPECT_EQ(Unidos(dlg.FgCCosto->Rows(), Celda(1, 0), Celda(1, 1), Celda(1, 4)), "3|1||");
     dlg.FgCCosto->SetRows(4);
+    dlg.FgCCosto->SetTextMatrix(2, 3, "100");
     dlg.FgCCosto->SetTextMatrix(2, 4, "1000");
     guion.Mensajes.clear();
     Tecla(Qt::Key_F2);
@@ -393,6 +476,113 @@ TEST_F(Edicion, TeclasYRatonEnLaGrilla) {
     ASSERT_GT(g.CellTop() + g.CellHeight(), ATwips(g.height()));
     Teclas("5");
     EXPECT_TRUE(sobreSuCelda());
+}
+
+// An edit still open when F2 is pressed is finished first: a code typed over row 1's is the
+// one accepted and written.
+TEST_F(Edicion, F2TerminaLaEdicionAbierta) {
+    controles::FlexGrid& g = *dlg.FgCCosto;
+    g.setFocus();
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {},
+                      g.visualRect(g.model()->index(1, 1)).center());
+    ASSERT_EQ(Unidos(g.Row(), g.Col()), "1|1");
+    Teclas("0001");
+    Tecla(Qt::Key_F2);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_FALSE(dlg.gCancelar());
+    EXPECT_EQ(Unidos(Celda(1, 1), Celda(1, 2)), "0001|Administración");
+    EXPECT_TRUE(Script().contains("'0001',60,600)"));
+}
+
+// A refused open edit stops the acceptance, by F2 or by the button, and stays open; once it
+// is set right, the button accepts it.
+TEST_F(Edicion, RechazoAbiertoDetieneLaAceptacion) {
+    Ir(2, 3);
+    Teclas("150");
+    dlg.FijarCancelar(true);
+    Tecla(Qt::Key_F2);
+    QTest::mouseClick(dlg.CmdAceptar, Qt::LeftButton);
+    ASSERT_EQ(guion.Mensajes.size(), 2u);
+    EXPECT_EQ(guion.Mensajes[1].Texto, "El porcentaje debe ser un valor entre 0 y 100!!!");
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(dlg.gCancelar());
+    EXPECT_EQ(Unidos(dlg.txtEdit2->isVisible(), dlg.txtEdit2->Text(), Celda(2, 3)),
+              "true|150|40,00");
+    Tecla(Qt::Key_Backspace);
+    Tecla(Qt::Key_Backspace);
+    QTest::mouseClick(dlg.CmdAceptar, Qt::LeftButton);
+    EXPECT_EQ(Unidos(guion.Mensajes.back().Titulo, Celda(2, 3), Celda(2, 4)),
+              "ATENCIÓN|1,00|10,00");
+    Ir(2, 3);
+    Teclas("40");
+    QTest::mouseClick(dlg.CmdAceptar, Qt::LeftButton);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_FALSE(dlg.gCancelar());
+}
+
+// Shares typed one by one split the line to the cent, the last row taking the remainder; a
+// share or an amount of 0 on a row with a cost centre is refused.
+TEST_F(Edicion, RepartoAlEscribir) {
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(10), {}, {});
+    for (int fila : {1, 2}) {
+        Ir(fila, 3);
+        Teclas("33,33");
+        Tecla(Qt::Key_Return);
+    }
+    Tecla(Qt::Key_Insert);
+    Ir(3, 1);
+    Teclas("0001");
+    Tecla(Qt::Key_Return);
+    Teclas("33.34");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(Unidos(Celda(1, 4), Celda(2, 4), Celda(3, 4)), "3,33|3,33|3,34");
+    for (int columna : {3, 4}) {
+        Ir(3, columna);
+        Teclas("0");
+        Tecla(Qt::Key_Return);
+        EXPECT_EQ(guion.Mensajes.back().Texto,
+                  columna == 3 ? "Debe ingresar un porcentaje!!!" : "Debe ingresar un importe!!!");
+        Tecla(Qt::Key_Escape);
+    }
+    EXPECT_EQ(guion.Mensajes.size(), 2u);
+    Tecla(Qt::Key_F2);
+    EXPECT_FALSE(dlg.isVisible());
+    Correr(Script());
+    EXPECT_EQ(
+        Leer("SELECT SUM(IMPORTE) FROM MV_ASIENTOSCCOSTO WHERE [NUMERO ASIENTO] = 77").toString(),
+        "10");
+}
+
+// F5 fills the cost centre of the current row from the line number or the description as well.
+TEST_F(Edicion, ConsultaDesdeOtraColumna) {
+    const auto elegir = [&](const char* clave) {
+        guion.AccionesModales.push_back([clave](QWidget& w) {
+            auto& arbol = static_cast<Lib_FrmCons3Tree&>(w);
+            arbol.TreeV->SetSelectedItem(arbol.TreeV->Nodes().Item(clave));
+            arbol.CmdAceptar_Click();
+        });
+        Tecla(Qt::Key_F5);
+    };
+    Ir(2, 0);
+    elegir("A0001");
+    EXPECT_EQ(Unidos(Celda(2, 0), Celda(2, 1), Celda(2, 2), dlg.FgCCosto->Col()),
+              "2|0001|Administración|3");
+    Ir(1, 2);
+    elegir("A0002");
+    EXPECT_EQ(Unidos(Celda(1, 0), Celda(1, 1), Celda(1, 2)), "1|0002|Comercial");
+    EXPECT_TRUE(guion.Mensajes.empty());
+    Lib_ClsCons3::Instancia() = Lib_ClsCons3();
+}
+
+// Line numbers follow the rows after every row deleted or added.
+TEST_F(Edicion, FilasRenumeradas) {
+    Ir(2, 1);
+    Tecla(Qt::Key_Insert);
+    Tecla(Qt::Key_Insert);
+    Ir(3, 1);
+    Tecla(Qt::Key_Delete);
+    Tecla(Qt::Key_Insert);
+    EXPECT_EQ(Unidos(Celda(1, 0), Celda(2, 0), Celda(3, 0), Celda(4, 0)), "1|2|3|4");
 }
 
 } // namespace
