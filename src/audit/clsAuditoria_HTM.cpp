@@ -133,23 +133,23 @@ struct Nivel {
 Nivel NivelDeCuenta(const QString& cuenta) {
     ast::LeerDigitosPlan();
     ast::LeerPosicionesPlan();
-    using namespace ast;
+    const ast::EstructuraPlanCuentas& p = ast::Plan;
     const qsizetype largo = cuenta.size();
     if (largo == 0)
-        return {"#f9aba9", PosicionCapitulo, 0};
-    if (largo == PosicionCapitulo)
-        return {"#f9aba9", PosicionSubCapitulo, 0};
-    if (largo <= PosicionSubCapitulo)
-        return {"#f0aaa8", PosicionRubro, PosicionCapitulo};
-    if (largo <= PosicionRubro)
-        return {"#f0bab7", PosicionSubRubro, PosicionSubCapitulo};
-    if (largo <= PosicionSubRubro)
-        return {"#f0cac6", PosicionCuenta, PosicionRubro};
-    if (largo <= PosicionCuenta)
-        return {"#ffcac4", PosicionSubCuenta, PosicionSubRubro};
-    if (largo <= PosicionSubCuenta)
-        return {"#ffcac3", PosicionSubCuenta, PosicionCuenta};
-    return {"#f0cac0", PosicionSubCuenta, PosicionSubCuenta};
+        return {"#f9aba9", p.PosicionCapitulo, 0};
+    if (largo == p.PosicionCapitulo)
+        return {"#f9aba9", p.PosicionSubCapitulo, 0};
+    if (largo <= p.PosicionSubCapitulo)
+        return {"#f0aaa8", p.PosicionRubro, p.PosicionCapitulo};
+    if (largo <= p.PosicionRubro)
+        return {"#f0bab7", p.PosicionSubRubro, p.PosicionSubCapitulo};
+    if (largo <= p.PosicionSubRubro)
+        return {"#f0cac6", p.PosicionCuenta, p.PosicionRubro};
+    if (largo <= p.PosicionCuenta)
+        return {"#ffcac4", p.PosicionSubCuenta, p.PosicionSubRubro};
+    if (largo <= p.PosicionSubCuenta)
+        return {"#ffcac3", p.PosicionSubCuenta, p.PosicionCuenta};
+    return {"#f0cac0", p.PosicionSubCuenta, p.PosicionSubCuenta};
 }
 
 } // namespace

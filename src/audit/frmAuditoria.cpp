@@ -312,7 +312,7 @@ void frmAuditoria::AsignarDatos() {
         {[&] {
              QString sql = QStringLiteral("select [FECHA DESDE] as FECHADESDE, [FECHA HASTA] as "
                                           "FECHAHASTA from MV_EJERCICIOS where periodo='") +
-                           QString::number(ModGlobal::PeriodoActual) + u'\'';
+                           QString::number(ModGlobal::Valores.PeriodoActual) + u'\'';
              DB_Dll& db = DB_Dll::Instancia();
              if (!db.AbrirRecordset(sql, rsTabla, &db.gCnn, 0, 1, -1, true))
                  SalirDelProcedimiento();
@@ -401,8 +401,8 @@ void frmAuditoria::ConsultarCampo() {
 
 void frmAuditoria::txtFields_GotFocus(int Index) {
     CajaTexto& campo = (*txtFields_)[Index];
-    campo.SetBackColor(ModGlobal::ColorFondo);
-    campo.SetForeColor(ModGlobal::ColorLetra);
+    campo.SetBackColor(ModGlobal::Valores.ColorFondo);
+    campo.SetForeColor(ModGlobal::Valores.ColorLetra);
     IndiceActivo = Index;
     CampoActivo = &campo;
     campo.SetSelStart(0);
@@ -592,7 +592,7 @@ void frmAuditoria::ImprimirAsientos(const QString& TC, const QString& Sucursal,
     reporte.FijarOpcion(reporte.LeerOpcion());
     const QString empresa = ModGlobal::Cfg(QStringLiteral("NOMBRE"));
     reporte.ImprimirReporte(QStringLiteral("Asientos"), {QString()}, seleccion,
-                            ModGlobal::CadenaODBC,
+                            ModGlobal::Valores.CadenaODBC,
                             {QStringLiteral("EMPRESA = '") + empresa + u'\'',
                              QStringLiteral("ENQUEMONEDA = '1'"), QString(), QString(), QString()});
     reporte.SetEstadoReporte(10);

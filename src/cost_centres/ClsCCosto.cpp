@@ -230,7 +230,7 @@ bool ClsCCosto::HayCuentasCC2(QString& LineaVariables, const QString& CCostoActu
     l.Sucursal = CampoLinea(LineaVariables);
     l.Numero = CampoLinea(LineaVariables);
     l.Letra = CampoLinea(LineaVariables);
-    l.Periodo = QString::number(ModGlobal::PeriodoActual);
+    l.Periodo = QString::number(ModGlobal::Valores.PeriodoActual);
     l.TipoReg = vb::Trim(Util().ValorCampo(
         DB_Dll::Instancia().DatosTabla(QStringLiteral("MA_SUBDIARIOSCOMPROBANTES"), l.TC,
                                        QStringLiteral("SUBDIARIO"), QStringLiteral("TC"))));

@@ -249,7 +249,7 @@ QString FrmConfirmaCCosto::ConsultaPropia(const QString& Cuenta) const {
     }
     const QString porUnidadSql =
         "SELECT * FROM MA_CUENTASCCOSTO_UNEG WHERE CODIGO = " + cuenta +
-        " AND UNEGOCIO = " + Literal(Util().Rellenar(ModGlobal::UNegocio, 4));
+        " AND UNEGOCIO = " + Literal(Util().Rellenar(ModGlobal::Valores.UNegocio, 4));
     if (porUnidad)
         porUnidad = Lectura(porUnidadSql).HayFila();
     return porUnidad ? porUnidadSql : "SELECT * FROM MA_CUENTASCCOSTO WHERE CODIGO = " + cuenta;

@@ -439,7 +439,7 @@ void FrmAsientoNDPRoNCPE::NumerarNuevo() {
     QString sucursal, numero, letra;
     bool modifica = false;
     ModNumeracion::Obtener_Nro_Comprobante(TC, sucursal, numero, letra, modifica, true,
-                                           ModGlobal::UNegocio, false);
+                                           ModGlobal::Valores.UNegocio, false);
     Campo(QStringLiteral("SUCURSAL")).SetText(sucursal);
     Campo(QStringLiteral("NUMERO")).SetText(numero);
     Campo(QStringLiteral("LETRA")).SetText(letra);

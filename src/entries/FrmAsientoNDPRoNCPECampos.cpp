@@ -323,7 +323,7 @@ QString FrmAsientoNDPRoNCPE::ValidaCuenta(CajaTexto& caja, QString Valor) {
              util.ValorCampo(db.DatosTabla(tabla, Valor, QStringLiteral("MEDIODEPAGO"), codigo)))
              .isEmpty())
         return QStringLiteral("La cuenta ingresada no puede ser un Medio de Pago.");
-    if (!ModGlobal::CuentaHabilitada(ModGlobal::UsuarioLogeado, Valor))
+    if (!ModGlobal::CuentaHabilitada(ModGlobal::Valores.UsuarioLogeado, Valor))
         return "La Cuenta: " + Valor + " está reservada.";
     if (caja.DataField() != "1" && vb::Iguales(Valor, Campo(QStringLiteral("1")).Text()))
         return "La Cuenta: " + Valor + " ya esta informada en la linea 1.";

@@ -185,8 +185,8 @@ LoteAsiento::Asiento FrmAsientoNDPRoNCPE::ValoresAsiento() {
     a.Concepto = Campo(QStringLiteral("CONCEPTO")).Text();
     a.Motivo = Campo(QStringLiteral("Motivo")).Text();
     a.UNegocio = UnegFac;
-    a.Caja = ModGlobal::Caja;
-    a.Usuario = ModGlobal::UsuarioLogeado;
+    a.Caja = ModGlobal::Valores.Caja;
+    a.Usuario = ModGlobal::Valores.UsuarioLogeado;
     a.TasaIVA = TasaIVA;
     a.FechaHora = vb::Format(vb::Now(), QStringLiteral("dd/mm/yyyy hh:nn:ss"));
     a.Tc_O = Tc_O;
@@ -194,7 +194,7 @@ LoteAsiento::Asiento FrmAsientoNDPRoNCPE::ValoresAsiento() {
     a.OrigenNulo = origenNulo_;
     a.CabCuenta = CabCuenta;
     a.Estado = EstadoElegido();
-    a.TablaConfiguracion = ModGlobal::TablaConfiguracion;
+    a.TablaConfiguracion = ModGlobal::Valores.TablaConfiguracion;
     a.Clave = claveCentros_;
     return a;
 }

@@ -97,7 +97,7 @@ void Lib_ClsCons3::LeerConfiguracion() {
         DB_Dll::Instancia().gCnn.State() != ado::adStateOpen)
         return;
     configuracionLeida_ = true;
-    gRutaMascaraConsultas = ModGlobal::RutaMascaraConsultas;
+    gRutaMascaraConsultas = ModGlobal::Valores.RutaMascaraConsultas;
     gUsarMascarasConsultas = !gRutaMascaraConsultas.isEmpty();
     // All the keys or none: after a read that failed the others would only fail again.
     QString auxiliar;

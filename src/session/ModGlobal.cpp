@@ -20,6 +20,7 @@
 #include "session/DB_Dll.h"
 #include "session/DialogoErrores.h"
 #include "session/ModGlobalUtilidades.h"
+#include "session/ast.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -123,18 +124,18 @@ void AgregarPreparacion(std::vector<Paso>& pasos, Inicio& in) {
                                                  QStringLiteral("htmlhelp\\zovurivivav.chm")));
             },
             [] {
-                ColorLetra = 0;
-                ColorFondo = 0xFFFFFF;
+                Valores.ColorLetra = 0;
+                Valores.ColorFondo = 0xFFFFFF;
             },
             [&] { in.ComandoSesion = !in.CmdLine.isEmpty() ? in.CmdLine : LineaComandoProceso(); },
             [&] {
                 if (in.AllowIni && vb::Trim(in.ComandoSesion).isEmpty())
                     in.ComandoSesion = ComandoDesdeIni();
             },
-            [] { SeccionEquipoUsuario = SeccionDelEquipo(); },
+            [] { Valores.SeccionEquipoUsuario = SeccionDelEquipo(); },
             [] {
-                EstiloBarras = vb::Val(ArchivoIni::Instancia().LeerIni(
-                    ArchivoIniSesion, SeccionEquipoUsuario, QStringLiteral("FlatToolbars"),
+                Valores.EstiloBarras = vb::Val(ArchivoIni::Instancia().LeerIni(
+                    ArchivoIniSesion, Valores.SeccionEquipoUsuario, QStringLiteral("FlatToolbars"),
                     QStringLiteral("1")));
             },
         });
@@ -142,10 +143,10 @@ void AgregarPreparacion(std::vector<Paso>& pasos, Inicio& in) {
 
 void LeerEtiquetas(Inicio& in) {
     in.Comando = LeerComandoArranque(in.ComandoSesion);
-    ParametroAdicional = in.Comando.ParametroAdicional;
-    MenuOrigen = in.Comando.Menu;
-    UsuarioLogeado = in.Comando.UsuarioLogeado;
-    Caja = in.Comando.Caja;
+    Valores.ParametroAdicional = in.Comando.ParametroAdicional;
+    Valores.MenuOrigen = in.Comando.Menu;
+    Valores.UsuarioLogeado = in.Comando.UsuarioLogeado;
+    Valores.Caja = in.Comando.Caja;
 }
 
 void ServidorOracle(Inicio& in) {
@@ -188,7 +189,7 @@ void AgregarConexion(std::vector<Paso>& pasos, Inicio& in) {
                                       TerminarPrograma();
                                       SalirDelProcedimiento();
                                   }),
-                                  siConecta([&db] { UsuarioLogeado = db.gUsuario; }),
+                                  siConecta([&db] { Valores.UsuarioLogeado = db.gUsuario; }),
                                   siConecta([&db] {
                                       db.gCnn.SetCommandTimeout(360);
                                       db.gCnn.SetIsolationLevel(256);
@@ -208,16 +209,17 @@ void AgregarSesionAbierta(std::vector<Paso>& pasos, Inicio& in) {
         pasos.end(),
         {
             conBase([&db] {
-                CadenaODBC = QStringLiteral("DSN=") + db.gDBName + QStringLiteral("; UID=") +
-                             db.gUsuario + QStringLiteral("; PWD=") + db.gUserPassWord;
+                Valores.CadenaODBC = QStringLiteral("DSN=") + db.gDBName +
+                                     QStringLiteral("; UID=") + db.gUsuario +
+                                     QStringLiteral("; PWD=") + db.gUserPassWord;
             }),
             conBase([&in] { Reporteador::Instancia().SetConexionReporte(in.RutaPrograma); }),
             conBase([&db] { db.gCnn.SetDefaultDatabase(db.gDBName); }),
             conBase([&in] {
-                RutaMascaraConsultas = in.RutaPrograma + QStringLiteral("consultas.sve");
+                Valores.RutaMascaraConsultas = in.RutaPrograma + QStringLiteral("consultas.sve");
             }),
             conBase([] {
-                if (!archivos::ExisteArchivo(RutaMascaraConsultas))
+                if (!archivos::ExisteArchivo(Valores.RutaMascaraConsultas))
                     CrearMascarasConsultas();
             }),
             conBase([&db] { db.gCnn.SetDefaultDatabase(db.gDBName); }),
@@ -236,28 +238,8 @@ bool NombraCarpeta(const QString& texto) {
 // ---- Session values -----------------------------------------------------------------------
 
 void RestablecerValores() {
-    ParametroAdicional = MenuOrigen = UsuarioLogeado = Caja = SeccionEquipoUsuario = QString();
-    EstiloBarras = QVariant();
-    ColorFondo = 0xFFFFFF;
-    ColorLetra = 0;
-    CadenaODBC = TablaConfiguracion = TituloClientes = TituloProveedores = ArchivoTareas =
-        QString();
-    MostrarStockenConsultas = ExigeClaveConsultaLikeArticulos = UsaConsultaLike = false;
-    UsaMultilesMonedas = UsaFacturaProforma = UsaCCosto = UsaStkStockUdKg = false;
-    CantidadDecimales = UNegocio = UnidadMedidaM3 = UnidadMedidaBL = UnidadMedidaKG = QString();
-    PeriodoActual = 0;
-    ValidaCodigoBarra = ModuloOrdenDeTrabajo = VModificaCPrecio = CModificaCPrecio = false;
-    Maderera = false;
-    MadTiras = MadP2 = MadML = MadM2 = MadHojas = MadMLP2 = MadM2P2 = MadMLM2 = QString();
-    CuentaCtroDist = QString();
-    MaxDto = MaxDtoProforma = Currency();
-    PideClaveStockNeg = PideClaveMarkUpBase = PideClaveLimiteCredito = false;
-    BloqueoActivo = UtilizarFechaDia = false;
-    CondIvaEmpresa = 0;
-    TopDefault = QString();
-    IdControlAcceso = 0;
-    RutaMascaraConsultas = QString();
-    RegistroMascara = MascaraConsulta();
+    Valores = ValoresSesion();
+    ast::Plan = ast::EstructuraPlanCuentas();
     CamposValores.clear();
 }
 
@@ -338,12 +320,12 @@ bool IniciarSesion(bool AllowIni, const QString& CmdLine, const QString& ConnStr
 
 void AgregarMascaraConsulta(archivos::ArchivoRegistros& archivo, const QString& Titulo,
                             const QString& Tabla, const QString& Campos) {
-    RegistroMascara.Titulo = vb::Trim(Titulo);
-    RegistroMascara.Tabla = Tabla;
-    RegistroMascara.Campos = vb::Trim(Campos);
-    RegistroMascara.Filtro = QString();
-    RegistroMascara.FinRegistro = QStringLiteral("\r\n");
-    archivo.Put(archivo.CantidadRegistros() + 1, RegistroMascara.Empaquetar());
+    Valores.RegistroMascara.Titulo = vb::Trim(Titulo);
+    Valores.RegistroMascara.Tabla = Tabla;
+    Valores.RegistroMascara.Campos = vb::Trim(Campos);
+    Valores.RegistroMascara.Filtro = QString();
+    Valores.RegistroMascara.FinRegistro = QStringLiteral("\r\n");
+    archivo.Put(archivo.CantidadRegistros() + 1, Valores.RegistroMascara.Empaquetar());
 }
 
 void CrearMascarasConsultas() {
@@ -358,7 +340,7 @@ void CrearMascarasConsultas() {
         {"MANTENIMIENTOS", "V_MA_MANTENIMIENTOS", "|DESCRIPCION|CODIGO|"},
     };
     archivos::ArchivoRegistros archivo;
-    archivo.Abrir(RutaMascaraConsultas, MascaraConsulta::Longitud);
+    archivo.Abrir(Valores.RutaMascaraConsultas, MascaraConsulta::Longitud);
     for (const auto& mascara : mascaras)
         AgregarMascaraConsulta(archivo, QString::fromLatin1(mascara[0]),
                                QString::fromLatin1(mascara[1]), QString::fromLatin1(mascara[2]));
@@ -396,11 +378,11 @@ std::optional<QString> LeerCfg(const QString& Clave, QString& ValorAux) {
         QStringLiteral("Cfg"), RutinaCfg,
         {
             [] {
-                if (vb::Trim(TablaConfiguracion).isEmpty())
-                    TablaConfiguracion = QStringLiteral("TA_CONFIGURACION");
+                if (vb::Trim(Valores.TablaConfiguracion).isEmpty())
+                    Valores.TablaConfiguracion = QStringLiteral("TA_CONFIGURACION");
             },
             [&] {
-                sql = QStringLiteral("SELECT VALOR, valoraux FROM ") + TablaConfiguracion +
+                sql = QStringLiteral("SELECT VALOR, valoraux FROM ") + Valores.TablaConfiguracion +
                       QStringLiteral(" WHERE CLAVE = ") + DB_Dll::Instancia().SQLValue(clave);
             },
             [&] {
@@ -446,7 +428,7 @@ void GrabaDfg(const QString& Clave, const QVariant& Valor, const QString& ValorA
         QStringLiteral("GrabaDfg"), suite::TratarError,
         {
             [&] {
-                sql = QStringLiteral("SELECT * FROM ") + TablaConfiguracion +
+                sql = QStringLiteral("SELECT * FROM ") + Valores.TablaConfiguracion +
                       QStringLiteral(" WHERE CLAVE = ") +
                       DB_Dll::Instancia().SQLValue(vb::Trim(Clave));
             },
@@ -537,7 +519,7 @@ void AgregarFilaUsuario(std::vector<Paso>& pasos, ado::Recordset& rs, QString& s
                  {
                      [&sql] {
                          sql = QStringLiteral("Select * from ta_usuarios where Nombre = ") +
-                               DB_Dll::Instancia().SQLValue(UsuarioLogeado);
+                               DB_Dll::Instancia().SQLValue(Valores.UsuarioLogeado);
                      },
                      [&db, &sql, &rs] {
                          if (!db.AbrirRecordset(sql, rs, nullptr, 0, 1, -1, true))
@@ -545,18 +527,18 @@ void AgregarFilaUsuario(std::vector<Paso>& pasos, ado::Recordset& rs, QString& s
                      },
                      [&rs] {
                          if (!rs.Eof())
-                             UNegocio = UtilGeneral::Instancia().ValorCampo(
+                             Valores.UNegocio = UtilGeneral::Instancia().ValorCampo(
                                  rs.Fields(QStringLiteral("UNegocio")).Value());
                      },
                      [&rs] {
-                         if (!rs.Eof() && UsaFacturaProforma)
-                             UsaFacturaProforma =
+                         if (!rs.Eof() && Valores.UsaFacturaProforma)
+                             Valores.UsaFacturaProforma =
                                  vb::CDbl(rs.Fields(QStringLiteral("VerProforma")).Value()) != 0;
                      },
                      [&db, &rs] { db.CierraRecordset(rs); },
                      [] {
-                         if (UNegocio.isEmpty())
-                             UNegocio = QStringLiteral("   1");
+                         if (Valores.UNegocio.isEmpty())
+                             Valores.UNegocio = QStringLiteral("   1");
                      },
                  });
 }
@@ -566,75 +548,77 @@ void AgregarHastaUsuario(std::vector<Paso>& pasos, const QString& RutaPrograma,
     pasos.insert(
         pasos.end(),
         {
-            [] { TablaConfiguracion = QStringLiteral("ta_configuracion"); },
+            [] { Valores.TablaConfiguracion = QStringLiteral("ta_configuracion"); },
             [] {
-                MostrarStockenConsultas = InterruptorSi(
+                Valores.MostrarStockenConsultas = InterruptorSi(
                     UtilGeneral::Instancia().ValorCampo(Valor("MostrarStockenConsultas")));
             },
-            Texto("TituloClientes", TituloClientes),
-            Texto("TituloProveedores", TituloProveedores),
-            [&RutaPrograma] { ArchivoTareas = RutaPrograma + QStringLiteral("SVDOCTareas.sve"); },
-            Logico("EXIGECLAVECONSULTALIKEARTICULOS", ExigeClaveConsultaLikeArticulos,
+            Texto("TituloClientes", Valores.TituloClientes),
+            Texto("TituloProveedores", Valores.TituloProveedores),
+            [&RutaPrograma] {
+                Valores.ArchivoTareas = RutaPrograma + QStringLiteral("SVDOCTareas.sve");
+            },
+            Logico("EXIGECLAVECONSULTALIKEARTICULOS", Valores.ExigeClaveConsultaLikeArticulos,
                    InterruptorSi),
-            Logico("UsaConsultaLike", UsaConsultaLike, InterruptorSi),
-            [] { CantidadDecimales = Valor("CantidadDecimales"); },
+            Logico("UsaConsultaLike", Valores.UsaConsultaLike, InterruptorSi),
+            [] { Valores.CantidadDecimales = Valor("CantidadDecimales"); },
             [&ejecutable] { ejecutable = NombreEjecutable(); },
             [&ejecutable] {
                 if (UtilGeneral::Instancia().EstaEnLista(ejecutable, ProgramasDecimalesVentas) &&
                     vb::Val(Valor("CantidadDecimalesVentas")) > 0)
-                    CantidadDecimales = Valor("CantidadDecimalesVentas");
+                    Valores.CantidadDecimales = Valor("CantidadDecimalesVentas");
             },
-            Logico("UsaMultilesMonedas", UsaMultilesMonedas, InterruptorSi),
-            Logico("UsaFacturaProforma", UsaFacturaProforma, InterruptorSi),
-            Logico("USACCOSTO", UsaCCosto, InterruptorSi),
-            Logico("USA_STK_STOCK_UDKG", UsaStkStockUdKg, InterruptorSi),
+            Logico("UsaMultilesMonedas", Valores.UsaMultilesMonedas, InterruptorSi),
+            Logico("UsaFacturaProforma", Valores.UsaFacturaProforma, InterruptorSi),
+            Logico("USACCOSTO", Valores.UsaCCosto, InterruptorSi),
+            Logico("USA_STK_STOCK_UDKG", Valores.UsaStkStockUdKg, InterruptorSi),
         });
 }
 
 void AgregarRestantes(std::vector<Paso>& pasos) {
     pasos.insert(pasos.end(),
                  {
-                     Texto("UNIDADDEMEDIDA_M3", UnidadMedidaM3),
-                     Texto("UNIDADDEMEDIDA_BL", UnidadMedidaBL),
-                     Texto("UNIDADDEMEDIDA_KG", UnidadMedidaKG),
-                     [] { PeriodoActual = Entero(Valor("PERIODO")); },
-                     Logico("VALIDACODIGOBARRA", ValidaCodigoBarra, SiRecortado),
-                     Color("CFondo", ColorFondo),
-                     Color("CLetra", ColorLetra),
+                     Texto("UNIDADDEMEDIDA_M3", Valores.UnidadMedidaM3),
+                     Texto("UNIDADDEMEDIDA_BL", Valores.UnidadMedidaBL),
+                     Texto("UNIDADDEMEDIDA_KG", Valores.UnidadMedidaKG),
+                     [] { Valores.PeriodoActual = Entero(Valor("PERIODO")); },
+                     Logico("VALIDACODIGOBARRA", Valores.ValidaCodigoBarra, SiRecortado),
+                     Color("CFondo", Valores.ColorFondo),
+                     Color("CLetra", Valores.ColorLetra),
                      [] {
-                         if (ColorFondo == 0)
-                             ColorFondo = 0xFFFF00;
+                         if (Valores.ColorFondo == 0)
+                             Valores.ColorFondo = 0xFFFF00;
                      },
-                     Logico("ModuloOrdenDeTrabajo", ModuloOrdenDeTrabajo, NoEsNo),
-                     Logico("V_ModificaCPrecio", VModificaCPrecio, TresVias),
-                     Logico("C_ModificaCPrecio", CModificaCPrecio, TresVias),
-                     Logico("MADERERA", Maderera, TresVias),
-                     Texto("MAD_TIRAS", MadTiras),
-                     Texto("MAD_P2", MadP2),
-                     Texto("MAD_ML", MadML),
-                     Texto("MAD_M2", MadM2),
-                     Texto("MAD_HOJAS", MadHojas),
-                     Texto("MAD_ML_P2", MadMLP2),
-                     Texto("MAD_M2_P2", MadM2P2),
-                     Texto("MAD_ML_M2", MadMLM2),
-                     Texto("CuentaCtroDist", CuentaCtroDist),
-                     Importe("MaxDto", MaxDto),
-                     Importe("MaxDtoProforma", MaxDtoProforma),
-                     Logico("PideClave_StockNeg", PideClaveStockNeg, TresVias),
-                     Logico("PideClave_MarkUpBase", PideClaveMarkUpBase, TresVias),
-                     Logico("PideClave_LimiteCredito", PideClaveLimiteCredito, TresVias),
-                     Logico("SS_BloqueoActivo", BloqueoActivo, InterruptorSi),
-                     Logico("UTILIZARFECHADIA", UtilizarFechaDia, InterruptorSi),
+                     Logico("ModuloOrdenDeTrabajo", Valores.ModuloOrdenDeTrabajo, NoEsNo),
+                     Logico("V_ModificaCPrecio", Valores.VModificaCPrecio, TresVias),
+                     Logico("C_ModificaCPrecio", Valores.CModificaCPrecio, TresVias),
+                     Logico("MADERERA", Valores.Maderera, TresVias),
+                     Texto("MAD_TIRAS", Valores.MadTiras),
+                     Texto("MAD_P2", Valores.MadP2),
+                     Texto("MAD_ML", Valores.MadML),
+                     Texto("MAD_M2", Valores.MadM2),
+                     Texto("MAD_HOJAS", Valores.MadHojas),
+                     Texto("MAD_ML_P2", Valores.MadMLP2),
+                     Texto("MAD_M2_P2", Valores.MadM2P2),
+                     Texto("MAD_ML_M2", Valores.MadMLM2),
+                     Texto("CuentaCtroDist", Valores.CuentaCtroDist),
+                     Importe("MaxDto", Valores.MaxDto),
+                     Importe("MaxDtoProforma", Valores.MaxDtoProforma),
+                     Logico("PideClave_StockNeg", Valores.PideClaveStockNeg, TresVias),
+                     Logico("PideClave_MarkUpBase", Valores.PideClaveMarkUpBase, TresVias),
+                     Logico("PideClave_LimiteCredito", Valores.PideClaveLimiteCredito, TresVias),
+                     Logico("SS_BloqueoActivo", Valores.BloqueoActivo, InterruptorSi),
+                     Logico("UTILIZARFECHADIA", Valores.UtilizarFechaDia, InterruptorSi),
                      [] {
                          int condicion = Entero(Valor("CONDIVAEMPRESA"));
                          if (condicion == 0)
                              condicion = Entero(Valor("CONDIVA"));
-                         CondIvaEmpresa = condicion == 0 ? 1 : condicion;
+                         Valores.CondIvaEmpresa = condicion == 0 ? 1 : condicion;
                      },
                      [] {
-                         TopDefault = Valor("Top_Default");
-                         if (vb::Trim(TopDefault).isEmpty())
-                             TopDefault = QStringLiteral("1000");
+                         Valores.TopDefault = Valor("Top_Default");
+                         if (vb::Trim(Valores.TopDefault).isEmpty())
+                             Valores.TopDefault = QStringLiteral("1000");
                      },
                  });
 }
@@ -662,8 +646,8 @@ QString ColaComando(const QString& ParametroAdicional) {
            db.gDBName + QStringLiteral("; @usuario=") + db.gUsuario +
            QStringLiteral("; @Password=") + db.gUserPassWord +
            QStringLiteral("; @ParametroAdicional=") + ParametroAdicional +
-           QStringLiteral("; zeta@ ; @UsuarioLogeado = ") + UsuarioLogeado +
-           QStringLiteral("; @Caja=") + Caja + u';';
+           QStringLiteral("; zeta@ ; @UsuarioLogeado = ") + Valores.UsuarioLogeado +
+           QStringLiteral("; @Caja=") + Valores.Caja + u';';
 }
 
 QString LineaComandoMenu(const QString& Link, const QString& ParametroAdicional) {
@@ -702,7 +686,8 @@ void CerrarControlAcceso() {
                                         QStringLiteral(" SET EGRESO = '") +
                                         vb::Format(vb::Now(), FmtFecha() + u' ' + FmtHora()) +
                                         u'\'' + QStringLiteral(" WHERE EGRESO IS NULL AND ") +
-                                        QStringLiteral(" ID = ") + QString::number(IdControlAcceso);
+                                        QStringLiteral(" ID = ") +
+                                        QString::number(Valores.IdControlAcceso);
                           DB_Dll::Instancia().EjecutaConsultaSQL(sql);
                       }});
     (void)resultado;

@@ -17,73 +17,83 @@ class ArchivoRegistros;
 // programs, shutdown, the query-mask file and configuration values).
 namespace ModGlobal {
 
-// ---- Launch command and start-up --------------------------------------------------------
-inline QString ParametroAdicional;
-inline QString MenuOrigen;
-inline QString UsuarioLogeado;
-inline QString Caja;
-inline QString SeccionEquipoUsuario;
-inline QVariant EstiloBarras;
-inline long ColorFondo = 0xFFFFFF;
-inline long ColorLetra = 0;
-inline QString CadenaODBC;
+// The session's values, as a fresh run starts them: filled at start-up, alive until shutdown.
+// One struct, so that starting afresh is one assignment and no value can be left out of it.
+struct ValoresSesion {
+    // ---- Launch command and start-up
+    // -------------------------------------------------------------
+    QString ParametroAdicional;
+    QString MenuOrigen;
+    QString UsuarioLogeado;
+    QString Caja;
+    QString SeccionEquipoUsuario;
+    QVariant EstiloBarras;
+    long ColorFondo = 0xFFFFFF;
+    long ColorLetra = 0;
+    QString CadenaODBC;
 
-// ---- Session settings (configuration table and the user's row) --------------------------
-inline QString TablaConfiguracion;
-inline bool MostrarStockenConsultas = false;
-inline QString TituloClientes;
-inline QString TituloProveedores;
-inline QString ArchivoTareas;
-inline bool ExigeClaveConsultaLikeArticulos = false;
-inline bool UsaConsultaLike = false;
-inline QString CantidadDecimales;
-inline bool UsaMultilesMonedas = false;
-inline bool UsaFacturaProforma = false;
-inline bool UsaCCosto = false;
-inline bool UsaStkStockUdKg = false;
-inline QString UNegocio;
-inline QString UnidadMedidaM3;
-inline QString UnidadMedidaBL;
-inline QString UnidadMedidaKG;
-inline int PeriodoActual = 0;
-inline bool ValidaCodigoBarra = false;
-inline bool ModuloOrdenDeTrabajo = false;
-inline bool VModificaCPrecio = false;
-inline bool CModificaCPrecio = false;
-inline bool Maderera = false;
-inline QString MadTiras;
-inline QString MadP2;
-inline QString MadML;
-inline QString MadM2;
-inline QString MadHojas;
-inline QString MadMLP2;
-inline QString MadM2P2;
-inline QString MadMLM2;
-inline QString CuentaCtroDist;
-inline Currency MaxDto;
-inline Currency MaxDtoProforma;
-inline bool PideClaveStockNeg = false;
-inline bool PideClaveMarkUpBase = false;
-inline bool PideClaveLimiteCredito = false;
-inline bool BloqueoActivo = false;
-inline bool UtilizarFechaDia = false;
-inline int CondIvaEmpresa = 0;
-inline QString TopDefault;
+    // ---- Session settings (configuration table and the user's row)
+    // -------------------------------
+    QString TablaConfiguracion;
+    bool MostrarStockenConsultas = false;
+    QString TituloClientes;
+    QString TituloProveedores;
+    QString ArchivoTareas;
+    bool ExigeClaveConsultaLikeArticulos = false;
+    bool UsaConsultaLike = false;
+    QString CantidadDecimales;
+    bool UsaMultilesMonedas = false;
+    bool UsaFacturaProforma = false;
+    bool UsaCCosto = false;
+    bool UsaStkStockUdKg = false;
+    QString UNegocio;
+    QString UnidadMedidaM3;
+    QString UnidadMedidaBL;
+    QString UnidadMedidaKG;
+    int PeriodoActual = 0;
+    bool ValidaCodigoBarra = false;
+    bool ModuloOrdenDeTrabajo = false;
+    bool VModificaCPrecio = false;
+    bool CModificaCPrecio = false;
+    bool Maderera = false;
+    QString MadTiras;
+    QString MadP2;
+    QString MadML;
+    QString MadM2;
+    QString MadHojas;
+    QString MadMLP2;
+    QString MadM2P2;
+    QString MadMLM2;
+    QString CuentaCtroDist;
+    Currency MaxDto;
+    Currency MaxDtoProforma;
+    bool PideClaveStockNeg = false;
+    bool PideClaveMarkUpBase = false;
+    bool PideClaveLimiteCredito = false;
+    bool BloqueoActivo = false;
+    bool UtilizarFechaDia = false;
+    int CondIvaEmpresa = 0;
+    QString TopDefault;
 
-// ---- Sibling programs and shutdown ------------------------------------------------------
-// Id of the session's access record; nothing assigns it, so shutdown closes the rows of id 0.
-inline long IdControlAcceso = 0;
+    // ---- Sibling programs and shutdown
+    // ----------------------------------------------------------- Id of the session's access
+    // record; nothing assigns it, so shutdown closes the rows of id 0.
+    long IdControlAcceso = 0;
 
-// ---- Query-mask file ----------------------------------------------------------------------
-// The file start-up chose for the query masks ("consultas.sve" in the program folder), empty
-// until a session with a database name starts. The lookup library takes it from here.
-inline QString RutaMascaraConsultas;
-// The record buffer, filled field by field before each write.
-inline MascaraConsulta RegistroMascara;
+    // ---- Query-mask file
+    // ------------------------------------------------------------------------- The file start-up
+    // chose for the query masks ("consultas.sve" in the program folder), empty until a session with
+    // a database name starts. The lookup library takes it from here.
+    QString RutaMascaraConsultas;
+    // The record buffer, filled field by field before each write.
+    MascaraConsulta RegistroMascara;
+};
 
-// Every value above, and the column list of ModGlobalUtilidades.h, back to what a fresh run
-// starts with, so that a process that opens one session after another (the tests do) starts
-// each from nothing. A value added here is added there too.
+inline ValoresSesion Valores;
+
+// Every session value, the account plan and the column list of ModGlobalUtilidades.h back to
+// what a fresh run starts with, so that a process that opens one session after another (the
+// tests do) starts each from nothing.
 void RestablecerValores();
 
 // ---- The launch command -------------------------------------------------------------------

@@ -40,7 +40,7 @@ void FijarIcono(QWidget& ventana) {
 }
 
 void FijarEstiloBarras(QWidget& ventana) {
-    const int estilo = EstiloBarras.toInt();
+    const int estilo = Valores.EstiloBarras.toInt();
     for (const char* nombre : {"Asistel1", "TBarRep1", "Util0011"})
         if (auto* barra = ventana.findChild<controles::Asistel*>(QLatin1String(nombre)))
             barra->SetStyleBar(estilo);
@@ -49,7 +49,7 @@ void FijarEstiloBarras(QWidget& ventana) {
 int DecimalesPara(int pedido) {
     int n = pedido;
     if (n == -1)
-        n = vb::CInt(vb::Val(CantidadDecimales));
+        n = vb::CInt(vb::Val(Valores.CantidadDecimales));
     if (n == 0)
         n = Locale::DecimalesMoneda();
     if (n == -2)
@@ -227,7 +227,7 @@ QString ArmarCondicion(const QString& Campo, const QString& Operador, const QStr
 }
 
 bool CuentaHabilitada(const QString& Usuario, const QString& Cuenta) {
-    if (!BloqueoActivo)
+    if (!Valores.BloqueoActivo)
         return true;
     DB_Dll& db = DB_Dll::Instancia();
     const QString tabla = QStringLiteral("MA_CUENTAS_USUARIOS");

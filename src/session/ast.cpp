@@ -21,27 +21,27 @@ int SumaEntera(int a, int b) {
 } // namespace
 
 void LeerDigitosPlan() {
-    DigitosCapitulo = vb::CInt(Digitos("Digitos_Capitulo"));
-    DigitosSubCapitulo = vb::CInt(Digitos("Digitos_SubCapitulo"));
-    DigitosRubro = vb::CInt(Digitos("Digitos_Rubro"));
-    DigitosSubRubro = vb::CInt(Digitos("Digitos_SubRubro"));
-    DigitosCuenta = vb::CInt(Digitos("Digitos_Cuenta"));
-    DigitosSubCuenta = vb::CInt(Digitos("Digitos_SubCuenta"));
+    Plan.DigitosCapitulo = vb::CInt(Digitos("Digitos_Capitulo"));
+    Plan.DigitosSubCapitulo = vb::CInt(Digitos("Digitos_SubCapitulo"));
+    Plan.DigitosRubro = vb::CInt(Digitos("Digitos_Rubro"));
+    Plan.DigitosSubRubro = vb::CInt(Digitos("Digitos_SubRubro"));
+    Plan.DigitosCuenta = vb::CInt(Digitos("Digitos_Cuenta"));
+    Plan.DigitosSubCuenta = vb::CInt(Digitos("Digitos_SubCuenta"));
     int total = 0;
-    for (int digitos : {DigitosCapitulo, DigitosSubCapitulo, DigitosRubro, DigitosSubRubro,
-                        DigitosCuenta, DigitosSubCuenta})
+    for (int digitos : {Plan.DigitosCapitulo, Plan.DigitosSubCapitulo, Plan.DigitosRubro,
+                        Plan.DigitosSubRubro, Plan.DigitosCuenta, Plan.DigitosSubCuenta})
         total = SumaEntera(total, digitos);
-    TotalDigitos = total;
+    Plan.TotalDigitos = total;
 }
 
 void LeerPosicionesPlan() {
-    PosicionCapitulo = vb::CInt(Digitos("DIGITOS_CAPITULO"));
-    PosicionSubCapitulo = vb::CInt(PosicionCapitulo + Digitos("DIGITOS_SUBCAPITULO"));
-    PosicionRubro = vb::CInt(PosicionSubCapitulo + Digitos("DIGITOS_RUBRO"));
-    PosicionSubRubro = vb::CInt(PosicionRubro + Digitos("DIGITOS_SUBRUBRO"));
-    PosicionCuenta = vb::CInt(PosicionSubRubro + Digitos("DIGITOS_CUENTA"));
-    PosicionSubCuenta = vb::CInt(PosicionCuenta + Digitos("DIGITOS_SUBCUENTA"));
-    LongitudCodigo = PosicionSubCuenta;
+    Plan.PosicionCapitulo = vb::CInt(Digitos("DIGITOS_CAPITULO"));
+    Plan.PosicionSubCapitulo = vb::CInt(Plan.PosicionCapitulo + Digitos("DIGITOS_SUBCAPITULO"));
+    Plan.PosicionRubro = vb::CInt(Plan.PosicionSubCapitulo + Digitos("DIGITOS_RUBRO"));
+    Plan.PosicionSubRubro = vb::CInt(Plan.PosicionRubro + Digitos("DIGITOS_SUBRUBRO"));
+    Plan.PosicionCuenta = vb::CInt(Plan.PosicionSubRubro + Digitos("DIGITOS_CUENTA"));
+    Plan.PosicionSubCuenta = vb::CInt(Plan.PosicionCuenta + Digitos("DIGITOS_SUBCUENTA"));
+    Plan.LongitudCodigo = Plan.PosicionSubCuenta;
 }
 
 } // namespace ast

@@ -4,24 +4,28 @@
 // configured number of digits.
 namespace ast {
 
-// Digits per level and their total (LeerDigitosPlan).
-inline int DigitosCapitulo = 0;
-inline int DigitosSubCapitulo = 0;
-inline int DigitosRubro = 0;
-inline int DigitosSubRubro = 0;
-inline int DigitosCuenta = 0;
-inline int DigitosSubCuenta = 0;
-inline int TotalDigitos = 0;
+// The digits of each level and their total (LeerDigitosPlan); the 1-based position of the
+// last character of each level, and the code length (LeerPosicionesPlan).
+struct EstructuraPlanCuentas {
+    int DigitosCapitulo = 0;
+    int DigitosSubCapitulo = 0;
+    int DigitosRubro = 0;
+    int DigitosSubRubro = 0;
+    int DigitosCuenta = 0;
+    int DigitosSubCuenta = 0;
+    int TotalDigitos = 0;
 
-// The 1-based position of the last character of each level, and the code length
-// (LeerPosicionesPlan).
-inline int PosicionCapitulo = 0;
-inline int PosicionSubCapitulo = 0;
-inline int PosicionRubro = 0;
-inline int PosicionSubRubro = 0;
-inline int PosicionCuenta = 0;
-inline int PosicionSubCuenta = 0;
-inline int LongitudCodigo = 0;
+    int PosicionCapitulo = 0;
+    int PosicionSubCapitulo = 0;
+    int PosicionRubro = 0;
+    int PosicionSubRubro = 0;
+    int PosicionCuenta = 0;
+    int PosicionSubCuenta = 0;
+    int LongitudCodigo = 0;
+};
+
+// The session's account plan, as read last.
+inline EstructuraPlanCuentas Plan;
 
 // Reads the digits of each level from the configuration; an overflowing total raises error 6.
 void LeerDigitosPlan();

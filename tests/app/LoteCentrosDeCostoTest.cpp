@@ -24,7 +24,7 @@ protected:
 // (a concept with a comma and an apostrophe before the currency), and the confirmed rows,
 // run on the database, carry each line's own SECUENCIA, entry number and amount.
 TEST_F(LoteConCentros, ElLoteDelFormularioLlegaALasFilasDeCentros) {
-    ModGlobal::UNegocio = QStringLiteral("   1");
+    ModGlobal::Valores.UNegocio = QStringLiteral("   1");
     FrmAsientoNDPRoNCPE& f = Instancia<FrmAsientoNDPRoNCPE>();
     f.CargarParaModificar("NCPE", "000100000004X");
     ASSERT_EQ(f.Campo("3").Text(), "5210101");

@@ -132,7 +132,7 @@ TEST_F(CCosto, CCDistVacioNoDistribuye) {
 
 // One line given field by field, its entry number taken from the script the caller holds.
 TEST_F(CCosto, LineaPorCampos) {
-    ModGlobal::PeriodoActual = 2026;
+    ModGlobal::Valores.PeriodoActual = 2026;
     QString linea = "5210101 |125,50|D||01/02/2026|NCPE|0001|00000007|X|resto";
     ASSERT_TRUE(c.HayCuentasCC2(linea, {}));
     EXPECT_EQ(linea, "resto");

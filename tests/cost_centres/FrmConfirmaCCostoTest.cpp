@@ -22,8 +22,8 @@ class Confirmacion : public DemoConectada {
 protected:
     void SetUp() override {
         DemoConectada::SetUp();
-        ModGlobal::CantidadDecimales = QStringLiteral("2");
-        ModGlobal::UNegocio = QStringLiteral("   1");
+        ModGlobal::Valores.CantidadDecimales = QStringLiteral("2");
+        ModGlobal::Valores.UNegocio = QStringLiteral("   1");
     }
     void TearDown() override {
         ClsCCosto::CrearConfirmacion = nullptr;
@@ -79,7 +79,7 @@ TEST_F(Confirmacion, CargaLaDistribucionDeLaCuenta) {
     dlg.CargarCcostos("5220101", Currency::DesdeEntero(200), {}, {});
     EXPECT_EQ(Grilla(),
               QStringList({"1|0001|Administración|70,00|140,00", "2|0002|Comercial|30,00|60,00"}));
-    ModGlobal::UNegocio = QStringLiteral("9");
+    ModGlobal::Valores.UNegocio = QStringLiteral("9");
     dlg.CargarCcostos("5220101", Currency::DesdeEntero(200), {}, {});
     EXPECT_EQ(Grilla(), QStringList({"1|0001|Administración|100,00|200,00"}));
 
@@ -171,7 +171,7 @@ TEST_F(Confirmacion, PideConfirmacion) {
 // next, and the rows accepted run on the database.
 TEST_F(Confirmacion, ElScriptConfirmaConElDialogo) {
     InstalarConfirmacionCCosto();
-    const QString parametro = ModGlobal::ParametroAdicional = QStringLiteral("abc");
+    const QString parametro = ModGlobal::Valores.ParametroAdicional = QStringLiteral("abc");
     ClsCCosto c;
     QString linea = "5210102|1000|D||01/02/2026|NCPE|0001|00000007|X|";
     ASSERT_TRUE(c.HayCuentasCC2(linea, {}));
@@ -196,7 +196,7 @@ TEST_F(Confirmacion, ElScriptConfirmaConElDialogo) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     });
     EXPECT_EQ(c.SCriptCCosto(true, {}), "CANCELADO");
-    EXPECT_EQ(ModGlobal::ParametroAdicional, parametro);
+    EXPECT_EQ(ModGlobal::Valores.ParametroAdicional, parametro);
 }
 
 // Acceptance needs every cost centre valid and the amounts within half a unit of the total;

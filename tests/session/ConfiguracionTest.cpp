@@ -18,14 +18,17 @@ protected:
     static QString Ajustes() {
         QString si;
         for (bool valor :
-             {MostrarStockenConsultas, ExigeClaveConsultaLikeArticulos, UsaConsultaLike, UsaCCosto,
-              UsaFacturaProforma, ModuloOrdenDeTrabajo, VModificaCPrecio, CModificaCPrecio,
-              Maderera, PideClaveStockNeg, PideClaveMarkUpBase, PideClaveLimiteCredito,
-              BloqueoActivo, UtilizarFechaDia})
+             {Valores.MostrarStockenConsultas, Valores.ExigeClaveConsultaLikeArticulos,
+              Valores.UsaConsultaLike, Valores.UsaCCosto, Valores.UsaFacturaProforma,
+              Valores.ModuloOrdenDeTrabajo, Valores.VModificaCPrecio, Valores.CModificaCPrecio,
+              Valores.Maderera, Valores.PideClaveStockNeg, Valores.PideClaveMarkUpBase,
+              Valores.PideClaveLimiteCredito, Valores.BloqueoActivo, Valores.UtilizarFechaDia})
             si += valor ? u'S' : u'N';
-        return Unidos(TablaConfiguracion, TituloClientes, ArchivoTareas, CantidadDecimales,
-                      UNegocio, UnidadMedidaKG, PeriodoActual, ColorFondo, ColorLetra,
-                      MaxDto.ATexto(), MaxDtoProforma.ATexto(), CondIvaEmpresa, TopDefault, si);
+        return Unidos(Valores.TablaConfiguracion, Valores.TituloClientes, Valores.ArchivoTareas,
+                      Valores.CantidadDecimales, Valores.UNegocio, Valores.UnidadMedidaKG,
+                      Valores.PeriodoActual, Valores.ColorFondo, Valores.ColorLetra,
+                      Valores.MaxDto.ATexto(), Valores.MaxDtoProforma.ATexto(),
+                      Valores.CondIvaEmpresa, Valores.TopDefault, si);
     }
 };
 
@@ -46,18 +49,18 @@ TEST_F(Configuracion, CfgLeeElValorDeLaClave) {
         EXPECT_EQ(Unidos(Cfg(clave, aux), aux), Unidos(valor, auxiliar)) << clave;
     }
     EXPECT_TRUE(guion.Mensajes.empty());
-    TablaConfiguracion = QStringLiteral("  ");
+    Valores.TablaConfiguracion = QStringLiteral("  ");
     EXPECT_EQ(Cfg("PERIODO"), "2026");
-    EXPECT_EQ(TablaConfiguracion, "TA_CONFIGURACION");
+    EXPECT_EQ(Valores.TablaConfiguracion, "TA_CONFIGURACION");
     // A failing read is reported, gives nothing and leaves the auxiliary value alone.
-    TablaConfiguracion = QStringLiteral("NO_EXISTE");
+    Valores.TablaConfiguracion = QStringLiteral("NO_EXISTE");
     QString aux = QStringLiteral("previo");
     EXPECT_EQ(Unidos(Cfg("PERIODO", aux), aux), "|previo");
     EXPECT_FALSE(guion.Mensajes.empty());
 }
 
 TEST_F(Configuracion, GrabaDfgAgregaOActualizaUnaSolaFila) {
-    TablaConfiguracion = QStringLiteral("ta_configuracion");
+    Valores.TablaConfiguracion = QStringLiteral("ta_configuracion");
     Ejecutar("UPDATE TA_CONFIGURACION SET ValorAux = 'guardado' WHERE CLAVE = 'PERIODO'");
     GrabaDfg("  nueva_clave ", QStringLiteral("  el valor "), " aux ", true, "GRUPO");
     GrabaDfg(" PERIODO ", 2027, "", false, "CONTABILIDAD");
@@ -82,14 +85,14 @@ TEST_F(Configuracion, GrabaDfgAgregaOActualizaUnaSolaFila) {
 // ---- Session settings ----------------------------------------------------------------------
 
 TEST_F(Configuracion, CargarConfiguracionConLaEmpresaDemoYSinClaves) {
-    UsuarioLogeado = QStringLiteral("demo");
+    Valores.UsuarioLogeado = QStringLiteral("demo");
     CargarConfiguracion("/programa/");
     EXPECT_EQ(Ajustes(), "ta_configuracion|Clientes|/programa/SVDOCTareas.sve|2|   1|KG|2026|"
                          "8454143|0|15|10|1|1000|SNSSNNNSNSNSNS");
     EXPECT_TRUE(guion.Mensajes.empty());
     Ejecutar("DELETE FROM TA_CONFIGURACION");
     ModGlobal::RestablecerValores();
-    UsuarioLogeado = QStringLiteral("nadie");
+    Valores.UsuarioLogeado = QStringLiteral("nadie");
     CargarConfiguracion("/programa/");
     EXPECT_EQ(Ajustes(), "ta_configuracion||/programa/SVDOCTareas.sve| |   1||0|16776960|0|0|0|1|"
                          "1000|NNNNNSNNNNNNNN");
@@ -97,17 +100,17 @@ TEST_F(Configuracion, CargarConfiguracionConLaEmpresaDemoYSinClaves) {
 
 TEST_F(Configuracion, LosInterruptoresLeenSusPalabras) {
     const std::tuple<QString, QString, bool*, bool> casos[] = {
-        {"USACCOSTO", "si", &UsaCCosto, true},
-        {"USACCOSTO", " SI ", &UsaCCosto, false},
-        {"VALIDACODIGOBARRA", " SI ", &ValidaCodigoBarra, true},
-        {"V_MODIFICACPRECIO", "NO", &VModificaCPrecio, false},
-        {"V_MODIFICACPRECIO", "cualquiera", &VModificaCPrecio, true},
-        {"V_MODIFICACPRECIO", "  ", &VModificaCPrecio, false},
-        {"V_MODIFICACPRECIO", " NO", &VModificaCPrecio, true},
-        {"MODULOORDENDETRABAJO", " no ", &ModuloOrdenDeTrabajo, false},
-        {"MODULOORDENDETRABAJO", "", &ModuloOrdenDeTrabajo, true},
+        {"USACCOSTO", "si", &Valores.UsaCCosto, true},
+        {"USACCOSTO", " SI ", &Valores.UsaCCosto, false},
+        {"VALIDACODIGOBARRA", " SI ", &Valores.ValidaCodigoBarra, true},
+        {"V_MODIFICACPRECIO", "NO", &Valores.VModificaCPrecio, false},
+        {"V_MODIFICACPRECIO", "cualquiera", &Valores.VModificaCPrecio, true},
+        {"V_MODIFICACPRECIO", "  ", &Valores.VModificaCPrecio, false},
+        {"V_MODIFICACPRECIO", " NO", &Valores.VModificaCPrecio, true},
+        {"MODULOORDENDETRABAJO", " no ", &Valores.ModuloOrdenDeTrabajo, false},
+        {"MODULOORDENDETRABAJO", "", &Valores.ModuloOrdenDeTrabajo, true},
     };
-    UsuarioLogeado = QStringLiteral("demo");
+    Valores.UsuarioLogeado = QStringLiteral("demo");
     for (const auto& [clave, valor, ajuste, esperado] : casos) {
         Fijar(clave, valor);
         CargarConfiguracion("/");
@@ -122,15 +125,17 @@ TEST_F(Configuracion, LaFilaDelUsuarioLaCondicionDeIvaYElPeriodo) {
     Fijar("CONDIVA", "3");
     Ejecutar(
         "INSERT INTO TA_USUARIOS (NOMBRE, UNegocio, VerProforma) VALUES ('O''Neil', '   7', 0)");
-    UsuarioLogeado = QStringLiteral("demo");
+    Valores.UsuarioLogeado = QStringLiteral("demo");
     CargarConfiguracion("/");
-    EXPECT_EQ(Unidos(UsaFacturaProforma, UNegocio, CondIvaEmpresa, PeriodoActual),
+    EXPECT_EQ(Unidos(Valores.UsaFacturaProforma, Valores.UNegocio, Valores.CondIvaEmpresa,
+                     Valores.PeriodoActual),
               "true|   1|3|2026");
     Fijar("CONDIVA", "0");
     Fijar("PERIODO", "99999");
-    UsuarioLogeado = QStringLiteral("O'Neil");
+    Valores.UsuarioLogeado = QStringLiteral("O'Neil");
     CargarConfiguracion("/");
-    EXPECT_EQ(Unidos(UsaFacturaProforma, UNegocio, CondIvaEmpresa, PeriodoActual),
+    EXPECT_EQ(Unidos(Valores.UsaFacturaProforma, Valores.UNegocio, Valores.CondIvaEmpresa,
+                     Valores.PeriodoActual),
               "false|   7|1|2026");
     EXPECT_TRUE(guion.Mensajes.empty());
 }
@@ -141,13 +146,14 @@ TEST_F(Configuracion, ElPlanDeCuentasSaleDeLosDigitosDeCadaNivel) {
     // The six levels' digits and their total; the six end positions and the code length.
     const auto plan = [] {
         using namespace ast;
+        const EstructuraPlanCuentas& p = Plan;
         LeerDigitosPlan();
         LeerPosicionesPlan();
-        return Unidos(DigitosCapitulo, DigitosSubCapitulo, DigitosRubro, DigitosSubRubro,
-                      DigitosCuenta, DigitosSubCuenta, TotalDigitos) +
+        return Unidos(p.DigitosCapitulo, p.DigitosSubCapitulo, p.DigitosRubro, p.DigitosSubRubro,
+                      p.DigitosCuenta, p.DigitosSubCuenta, p.TotalDigitos) +
                " " +
-               Unidos(PosicionCapitulo, PosicionSubCapitulo, PosicionRubro, PosicionSubRubro,
-                      PosicionCuenta, PosicionSubCuenta, LongitudCodigo);
+               Unidos(p.PosicionCapitulo, p.PosicionSubCapitulo, p.PosicionRubro,
+                      p.PosicionSubRubro, p.PosicionCuenta, p.PosicionSubCuenta, p.LongitudCodigo);
     };
     EXPECT_EQ(plan(), "1|1|1|2|2|2|9 1|2|3|5|7|9|9") << "demo";
     const std::pair<QStringList, QString> casos[] = {
@@ -167,6 +173,11 @@ TEST_F(Configuracion, ElPlanDeCuentasSaleDeLosDigitosDeCadaNivel) {
     EXPECT_EQ(NumeroDeError([] { ast::LeerDigitosPlan(); }), 6) << "un total que no cabe";
     Ejecutar("DELETE FROM TA_CONFIGURACION");
     EXPECT_EQ(plan(), "0|0|0|0|0|0|0 0|0|0|0|0|0|0") << "sin claves";
+    // A session started afresh starts without the last one's plan.
+    Fijar("DIGITOS_CAPITULO", "3");
+    plan();
+    ModGlobal::RestablecerValores();
+    EXPECT_EQ(ast::Plan.PosicionCapitulo, 0);
 }
 
 } // namespace

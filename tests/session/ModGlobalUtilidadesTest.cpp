@@ -42,7 +42,7 @@ TEST(ObtenerCampo, CortaPorElSeparador) {
 }
 
 TEST_F(Utilidades, FmtMonedaRedondeaYEscribeConLosDecimalesPedidos) {
-    CantidadDecimales = QStringLiteral("3");
+    Valores.CantidadDecimales = QStringLiteral("3");
     const std::tuple<QString, QVariant, QString> casos[] = {
         {"1234,567", -2, "1235"},
         {"1234,5", 2, "1234,50"},
@@ -65,7 +65,7 @@ TEST_F(Utilidades, FmtMonedaRedondeaYEscribeConLosDecimalesPedidos) {
             << importe << " / " << decimales.toString();
     EXPECT_TRUE(guion.Mensajes.empty());
     // Without configured decimals, the currency's.
-    CantidadDecimales = QStringLiteral(" ");
+    Valores.CantidadDecimales = QStringLiteral(" ");
     const int moneda = Locale::DecimalesMoneda();
     EXPECT_EQ(FmtMoneda("10", -1), moneda == 0 ? "10" : "10," + QString(moneda, u'0'));
     EXPECT_EQ(FmtMoneda("10", 0), FmtMoneda("10", -1));
@@ -124,11 +124,11 @@ TEST(PrepararFormulario, DaALasBarrasElEstiloConfigurado) {
     barra->setObjectName("Asistel1");
     auto* otra = new controles::Asistel(&ventana);
     otra->setObjectName("Asistel2");
-    EstiloBarras = 1.0;
+    Valores.EstiloBarras = 1.0;
     PrepararFormulario(ventana);
     EXPECT_EQ(barra->StyleBar(), 1);
     EXPECT_EQ(otra->StyleBar(), 0);
-    EstiloBarras = QVariant();
+    Valores.EstiloBarras = QVariant();
 }
 
 // ---- Conditions and the field/value list ---------------------------------------------------
@@ -196,7 +196,7 @@ TEST_F(Cuentas, ElValorDeCamposValoresVuelveIgualDeLaBase) {
 
 TEST_F(Cuentas, CuentaHabilitadaSegunElGrupoDelUsuario) {
     EXPECT_TRUE(CuentaHabilitada("auditor", "1110102")) << "sin bloqueo todo vale";
-    BloqueoActivo = true;
+    Valores.BloqueoActivo = true;
     Ejecutar("INSERT INTO TA_USUARIOS (NOMBRE, GRUPO) VALUES ('singrupo', NULL)");
     Ejecutar("INSERT INTO TA_USUARIOS (NOMBRE, GRUPO) VALUES ('O''Neil', 'ADMIN')");
     const std::tuple<QString, QString, bool> casos[] = {

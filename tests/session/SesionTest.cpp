@@ -50,16 +50,17 @@ TEST_F(InicioSesion, ElInicioAbreLaBaseCargaLaConfiguracionYCreaLasMascaras) {
                   3);
     const DB_Dll& db = DB_Dll::Instancia();
     ASSERT_TRUE(db.gOpenFlag);
-    EXPECT_EQ(Unidos(terminado, db.gServidor, db.gDBName, UsuarioLogeado, Caja, ParametroAdicional,
-                     MenuOrigen),
+    EXPECT_EQ(Unidos(terminado, db.gServidor, db.gDBName, Valores.UsuarioLogeado, Valores.Caja,
+                     Valores.ParametroAdicional, Valores.MenuOrigen),
               Unidos(0, "SQLITE", Archivo(), "demo", "5", "X", "M"));
     EXPECT_EQ(Unidos(db.gCnn.CommandTimeout(), db.gCnn.IsolationLevel(), db.gCnn.DefaultDatabase(),
-                     CadenaODBC),
+                     Valores.CadenaODBC),
               Unidos(360, 256, Archivo(), "DSN=" + Archivo() + "; UID=demo; PWD="));
-    EXPECT_EQ(Unidos(PeriodoActual, ColorFondo, EstiloBarras.toString()), "2026|8454143|1");
-    EXPECT_FALSE(SeccionEquipoUsuario.isEmpty());
-    EXPECT_LE(SeccionEquipoUsuario.size(), 50);
-    EXPECT_EQ(QDir::cleanPath(RutaMascaraConsultas), QDir::cleanPath(Mascaras()));
+    EXPECT_EQ(Unidos(Valores.PeriodoActual, Valores.ColorFondo, Valores.EstiloBarras.toString()),
+              "2026|8454143|1");
+    EXPECT_FALSE(Valores.SeccionEquipoUsuario.isEmpty());
+    EXPECT_LE(Valores.SeccionEquipoUsuario.size(), 50);
+    EXPECT_EQ(QDir::cleanPath(Valores.RutaMascaraConsultas), QDir::cleanPath(Mascaras()));
     EXPECT_TRUE(guion.Mensajes.empty());
     EXPECT_TRUE(guion.VentanasModales.empty());
     // The eight default query masks, byte for byte.
@@ -79,7 +80,7 @@ TEST_F(InicioSesion, ElInicioAbreLaBaseCargaLaConfiguracionYCreaLasMascaras) {
 // A mask is appended after the last whole record, title and columns trimmed; a missing folder
 // is an error for the caller.
 TEST_F(InicioSesion, LasMascarasSeAgreganTrasElUltimoRegistroEntero) {
-    RutaMascaraConsultas = Mascaras();
+    Valores.RutaMascaraConsultas = Mascaras();
     archivos::ArchivoRegistros archivo;
     archivo.Abrir(Mascaras(), MascaraConsulta::Longitud);
     AgregarMascaraConsulta(archivo, "  TITULO  ", " TABLA ", "  |A|B|  ");
@@ -93,7 +94,7 @@ TEST_F(InicioSesion, LasMascarasSeAgreganTrasElUltimoRegistroEntero) {
     CrearMascarasConsultas();
     EXPECT_EQ(Contenido().size(), 1202 * 9);
     EXPECT_EQ(Contenido().left(1202 + 9), propia + "ARTICULOS");
-    RutaMascaraConsultas = EnCarpeta("no/existe/consultas.sve");
+    Valores.RutaMascaraConsultas = EnCarpeta("no/existe/consultas.sve");
     EXPECT_NE(NumeroDeError([] { CrearMascarasConsultas(); }), 0);
 }
 
@@ -106,7 +107,7 @@ TEST_F(InicioSesion, UnaSegundaLlamadaRecargaSinVolverAConectar) {
     QFile::remove(Mascaras());
     Ejecutar("UPDATE TA_CONFIGURACION SET VALOR = '2027' WHERE CLAVE = 'PERIODO'");
     IniciarSesion(false, "@Server=OTRO;@DbName=OTRA;@Caja=9;", "", 3);
-    EXPECT_EQ(Unidos(DB_Dll::Instancia().gServidor, Caja, PeriodoActual, terminado),
+    EXPECT_EQ(Unidos(DB_Dll::Instancia().gServidor, Valores.Caja, Valores.PeriodoActual, terminado),
               "SQLITE|5|2027|0");
     EXPECT_EQ(QFileInfo(Mascaras()).size(), 9616);
 }
@@ -120,7 +121,7 @@ TEST_F(InicioSesion, SinComandoPideLaConexionYCancelarTerminaElPrograma) {
     EXPECT_EQ(terminado, 1);
     EXPECT_FALSE(DB_Dll::Instancia().gOpenFlag);
     EXPECT_NE(DB_Dll::Instancia().gCnn.CommandTimeout(), 360) << "nada corre después de terminar";
-    EXPECT_TRUE(RutaMascaraConsultas.isEmpty());
+    EXPECT_TRUE(Valores.RutaMascaraConsultas.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(Mascaras()));
 }
 
@@ -160,7 +161,7 @@ TEST_F(InicioSesion, UnFalloDespuesDeConectarSeInformaYSePuedeSeguir) {
         const QStringList registro = archivos::ArchivoTexto::LeerLineas(EnCarpeta("SVERR.LOG"));
         ASSERT_EQ(registro.size(), 1);
         EXPECT_TRUE(registro[0].contains("IniciarSesion") && registro[0].endsWith(palabra));
-        EXPECT_EQ(PeriodoActual, periodo);
+        EXPECT_EQ(Valores.PeriodoActual, periodo);
     }
     EXPECT_EQ(terminado, 0);
 }
@@ -221,7 +222,7 @@ TEST_F(InicioSesion, LaConfiguracionQueNoSeLeeDaUnSoloAviso) {
     Ejecutar("DROP TABLE TA_CONFIGURACION");
     Ejecutar("CREATE TABLE TA_CONFIGURACION (CLAVE VARCHAR(50), DATO VARCHAR(50))");
     EXPECT_FALSE(IniciarSesion(false, Comando(), "", 3));
-    EXPECT_EQ(Unidos(guion.Mensajes.size(), PeriodoActual, terminado), "1|0|0");
+    EXPECT_EQ(Unidos(guion.Mensajes.size(), Valores.PeriodoActual, terminado), "1|0|0");
 }
 
 // ---- Sibling programs ----------------------------------------------------------------------
@@ -231,8 +232,8 @@ protected:
     void SetUp() override {
         EnSesion::SetUp();
         Sesion("SRV", "DB", "sa", "p=w");
-        UsuarioLogeado = QStringLiteral("JUAN");
-        Caja = QStringLiteral("2");
+        Valores.UsuarioLogeado = QStringLiteral("JUAN");
+        Valores.Caja = QStringLiteral("2");
     }
     const QString cola = QStringLiteral(
         " ; @server=SRV; @dbname=DB; @usuario=sa; @Password=p=w; @ParametroAdicional=; zeta@ ; "
