@@ -1,6 +1,7 @@
 #include "platform/ado/TiposOdbc.h"
 
 #include "platform/ado/AdoTipos.h"
+#include "platform/runtime/Currency.h"
 
 #include <QDateTime>
 
@@ -24,15 +25,34 @@ int TipoTexto(SQLSMALLINT tipoSql) {
     }
 }
 
+// "yyyy-MM-dd HH:mm:ss[.fffffff]": the fraction is kept to the millisecond, as a row is
+// found again by all its values when it is written back.
 QDateTime Fecha(const QString& texto) {
-    const QString base = texto.left(19);
-    QDateTime dt = QDateTime::fromString(base, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!dt.isValid())
-        dt = QDateTime(QDate::fromString(base.left(10), Qt::ISODate), QTime(0, 0));
-    return dt;
+    const QDate dia = QDate::fromString(texto.left(10), Qt::ISODate);
+    QTime hora = QTime::fromString(texto.mid(11, 8), QStringLiteral("HH:mm:ss"));
+    if (!hora.isValid())
+        return QDateTime(dia, QTime(0, 0));
+    if (texto.size() > 20 && texto.at(19) == u'.') {
+        int milisegundos = 0;
+        for (int i = 20; i < 23; ++i) {
+            const QChar c = texto.size() > i ? texto.at(i) : QChar(u'0');
+            milisegundos = milisegundos * 10 + (c.isDigit() ? c.digitValue() : 0);
+        }
+        hora = hora.addMSecs(milisegundos);
+    }
+    return QDateTime(dia, hora);
 }
 
-QVariant Convertir(const QString& texto, const Columna& c) {
+QVariant Importe(const QString& texto, int escala) {
+    if (escala >= 0 && escala <= 4)
+        if (const auto importe = Currency::DesdeTextoSql(texto.trimmed()))
+            return importe->AVariant();
+    return texto.trimmed().toDouble();
+}
+
+} // namespace
+
+QVariant ValorDeTextoOdbc(const QString& texto, const Columna& c) {
     switch (c.tipo) {
     case adChar:
     case adWChar:
@@ -47,7 +67,9 @@ QVariant Convertir(const QString& texto, const Columna& c) {
     case adBigInt:
         return texto.trimmed().toLongLong();
     case adCurrency:
+        return Importe(texto, 4);
     case adNumeric:
+        return Importe(texto, c.escala);
     case adDouble:
     case adSingle:
         return texto.trimmed().toDouble();
@@ -58,8 +80,6 @@ QVariant Convertir(const QString& texto, const Columna& c) {
         return texto;
     }
 }
-
-} // namespace
 
 int TipoAdoDeOdbc(SQLSMALLINT tipoSql, SQLULEN tamano, SQLSMALLINT escala) {
     switch (tipoSql) {
@@ -115,7 +135,7 @@ bool LeerValorOdbc(SQLHSTMT stmt, SQLUSMALLINT columna, const Columna& descripci
         if (rc == SQL_SUCCESS)
             break;
     }
-    valor = Convertir(texto, descripcion);
+    valor = ValorDeTextoOdbc(texto, descripcion);
     return true;
 }
 
