@@ -55,7 +55,10 @@ QVariant Fecha(const QString& texto, int tipo) {
         const QDate d = QDate::fromString(texto.left(10), Qt::ISODate);
         return d.isValid() ? QVariant(d) : QVariant(texto);
     }
-    QDateTime dt = QDateTime::fromString(texto, Qt::ISODate);
+    // With milliseconds as they are bound: a row is found again by all its values.
+    QDateTime dt = texto.size() == 23
+                       ? QDateTime::fromString(texto, QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"))
+                       : QDateTime::fromString(texto, Qt::ISODate);
     if (!dt.isValid())
         dt = QDateTime::fromString(texto, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     if (!dt.isValid())

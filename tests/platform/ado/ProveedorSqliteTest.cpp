@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <functional>
+#include <sqlite3.h>
 
 using namespace ado;
 
@@ -279,6 +280,27 @@ TEST_F(Proveedor, LosImportesGrandesSeLeenSinDesbordeNiRedondeo) {
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(rs.Fields(i).Type(),
                   (QVector<int>{adInteger, adCurrency, adNumeric, adNumeric}[i]));
+}
+
+// A row without a key is found again by its datetime to the millisecond (the program's own
+// literals keep seconds; a file another program wrote may hold more).
+TEST_F(Proveedor, LasFechasConMilisegundosVuelvenIguales) {
+    Ejecutar("CREATE TABLE MARCAS (FECHA DATETIME, DETALLE VARCHAR(20))");
+    cnn.Close();
+    sqlite3* otra = nullptr;
+    sqlite3_open(QFile::encodeName(Archivo()).constData(), &otra);
+    sqlite3_exec(otra, "INSERT INTO MARCAS VALUES ('2026-12-01 10:30:00.123', 'a')", nullptr,
+                 nullptr, nullptr);
+    sqlite3_close(otra);
+    cnn.Open(Cadena());
+    Recordset rs;
+    rs.Open("SELECT * FROM MARCAS", cnn, adOpenKeyset, adLockOptimistic);
+    EXPECT_EQ(rs.Fields("FECHA").Value().toDateTime(),
+              QDateTime(QDate(2026, 12, 1), QTime(10, 30, 0, 123)));
+    rs.Fields("DETALLE") = "b";
+    EXPECT_NO_THROW(rs.Update());
+    rs.Close();
+    EXPECT_EQ(Filas("SELECT DETALLE FROM MARCAS"), QStringList({"b"}));
 }
 
 TEST_F(Proveedor, EsquemaDeTablasYColumnas) {
