@@ -1,6 +1,7 @@
 #include "platform/ado/TiposOdbc.h"
 
 #include "platform/ado/AdoTipos.h"
+#include "platform/ado/FechaIso.h"
 #include "platform/runtime/Currency.h"
 
 #include <QDateTime>
@@ -25,22 +26,11 @@ int TipoTexto(SQLSMALLINT tipoSql) {
     }
 }
 
-// "yyyy-MM-dd HH:mm:ss[.fffffff]": the fraction is kept to the millisecond, as a row is
-// found again by all its values when it is written back.
+// The date alone when the time cannot be read, as before the fraction was kept.
 QDateTime Fecha(const QString& texto) {
-    const QDate dia = QDate::fromString(texto.left(10), Qt::ISODate);
-    QTime hora = QTime::fromString(texto.mid(11, 8), QStringLiteral("HH:mm:ss"));
-    if (!hora.isValid())
-        return QDateTime(dia, QTime(0, 0));
-    if (texto.size() > 20 && texto.at(19) == u'.') {
-        int milisegundos = 0;
-        for (int i = 20; i < 23; ++i) {
-            const QChar c = texto.size() > i ? texto.at(i) : QChar(u'0');
-            milisegundos = milisegundos * 10 + (c.isDigit() ? c.digitValue() : 0);
-        }
-        hora = hora.addMSecs(milisegundos);
-    }
-    return QDateTime(dia, hora);
+    const QDateTime dt = FechaIso(texto);
+    return dt.isValid() ? dt
+                        : QDateTime(QDate::fromString(texto.left(10), Qt::ISODate), QTime(0, 0));
 }
 
 QVariant Importe(const QString& texto, int escala) {

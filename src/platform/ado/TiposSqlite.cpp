@@ -1,6 +1,7 @@
 #include "platform/ado/TiposSqlite.h"
 
 #include "platform/ado/AdoTipos.h"
+#include "platform/ado/FechaIso.h"
 #include "platform/ado/Resultado.h"
 #include "platform/runtime/Currency.h"
 
@@ -55,10 +56,11 @@ QVariant Fecha(const QString& texto, int tipo) {
         const QDate d = QDate::fromString(texto.left(10), Qt::ISODate);
         return d.isValid() ? QVariant(d) : QVariant(texto);
     }
-    // With milliseconds as they are bound: a row is found again by all its values.
-    QDateTime dt = texto.size() == 23
-                       ? QDateTime::fromString(texto, QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"))
-                       : QDateTime::fromString(texto, Qt::ISODate);
+    // With the milliseconds another program may have written: a row is found again by all
+    // its values.
+    QDateTime dt = texto.size() > 19 ? FechaIso(texto) : QDateTime();
+    if (!dt.isValid())
+        dt = QDateTime::fromString(texto, Qt::ISODate);
     if (!dt.isValid())
         dt = QDateTime::fromString(texto, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     if (!dt.isValid())
