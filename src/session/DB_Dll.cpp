@@ -39,7 +39,6 @@ bool ErrorHabitualDelProveedor(long numero) {
            numero == ado::DB_E_NOTABLE_ || numero == ado::DB_E_INTEGRITYVIOLATION_;
 }
 
-constexpr long kTruncamiento = 8152;   // string or binary data would be truncated
 constexpr long kSinResultado = 265929; // DB_S_NORESULT
 constexpr int kAbortarReintentarIgnorarCritico = vbAbortRetryIgnore + vbCritical;
 
@@ -203,7 +202,7 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected) {
     const bool conTransaccion = Contiene(SentenciaSQL, "TRANS");
     const int cantidad = gCnn.Errors().Count();
     const bool truncamiento =
-        cantidad > 0 && !conTransaccion && gCnn.Errors().Item(0).NativeError == kTruncamiento;
+        cantidad > 0 && !conTransaccion && ado::EsTruncamiento(gCnn.Errors().Item(0).NativeError);
     if (!error) {
         if (truncamiento && cantidad <= 2)
             gCnn.Errors().Clear();

@@ -27,11 +27,14 @@ TEST_F(Conexion, LaCadenaSeArmaComoLaEsperaElProveedor) {
         "Provider=OraOLEDB.Oracle.1;Data Source=EMPRESA;User Id=sa;Password=clave;";
     const QString tds =
         "DRIVER={FreeTDS};SERVER=127.0.0.1;PORT=1;DATABASE=EMPRESA;UID=sa;PWD=clave;";
-    const QString utf8 = "ClientCharset=UTF-8;";
+    // FreeTDS gets a protocol version when none is given: it answers within the timeout.
+    const QString utf8 = "TDS_Version=7.4;ClientCharset=UTF-8;";
     const QString oledb = "Provider=SQLOLEDB.1;Data Source=" + srv +
                           ";Initial Catalog=EMPRESA;User ID=sa;Password= clave ;Auto Translate=1;";
     const QString extras = "Connection Timeout=7;Application Name=Auditoria;Workstation ID=PC "
                            "1;Persist Security Info=False;Initial Catalog=OTRA;";
+    // An encrypted SQL Server 2019.
+    const QString cifrado = "TDS_Version=7.4;Encrypt=yes;TrustServerCertificate=yes;";
     // Server, extended, provider and ready string given; the string and provider after, and
     // the ODBC string with its timeout (SQL Server only).
     const QString casos[][7] = {
@@ -41,6 +44,11 @@ TEST_F(Conexion, LaCadenaSeArmaComoLaEsperaElProveedor) {
          tds + utf8 + "|5"},
         {srv, extras, "", "", sql + extras, "SQLOLEDB",
          tds + "APP=Auditoria;WSID=PC 1;" + utf8 + "|7"},
+        {srv, cifrado, "", "", sql + cifrado, "SQLOLEDB",
+         tds + "Encrypt=yes;TrustServerCertificate=yes;TDS_Version=7.4;Encryption=require;"
+               "ClientCharset=UTF-8;|15"},
+        {srv, "tds_version=7.2;Encrypt=no;", "", "", sql + "tds_version=7.2;Encrypt=no;",
+         "SQLOLEDB", tds + "Encrypt=no;TDS_Version=7.2;Encryption=request;ClientCharset=UTF-8;|15"},
         {"#ORA", "Connect Timeout=5;", "", "", oracle, "SQLOLEDB", ""},
         {"ORA#1", "", "", "", oracle, "SQLOLEDB", ""},
         {"ORA#", "", "", "", oracle, "SQLOLEDB", ""},

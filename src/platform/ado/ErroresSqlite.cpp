@@ -77,7 +77,7 @@ Error PorCodigo(int codigo, const QString& mensaje) {
 
 Error ErrorDelProveedor(long numero, long nativo, const QString& estado,
                         const QString& descripcion) {
-    return Error{numero, nativo, estado, descripcion, kOrigen};
+    return ErrorDe(kOrigen, numero, nativo, estado, descripcion);
 }
 
 Error ErrorConexionCerrada() {

@@ -13,4 +13,13 @@ const Error& Errors::Item(int indice) const {
     return lista_.at(indice);
 }
 
+Error ErrorDe(const QString& origen, long numero, long nativo, const QString& estado,
+              const QString& descripcion) {
+    return Error{numero, nativo, estado, descripcion, origen};
+}
+
+bool EsTruncamiento(long nativo) {
+    return nativo == 8152 || nativo == 2628;
+}
+
 } // namespace ado

@@ -27,4 +27,12 @@ private:
     QVector<Error> lista_;
 };
 
+// A provider message under the name of the engine or driver that gave it.
+Error ErrorDe(const QString& origen, long numero, long nativo, const QString& estado,
+              const QString& descripcion);
+
+// Whether a server's native error says a text was cut to fit its column: 8152, and 2628
+// from SQL Server 2019 on (compatibility level 150 and later) for the same condition.
+bool EsTruncamiento(long nativo);
+
 } // namespace ado

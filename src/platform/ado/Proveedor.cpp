@@ -48,10 +48,14 @@ QString Credenciales(const QHash<QString, QString>& partes) {
 }
 
 // Settings of the OLE DB string that the server's ODBC drivers know under a name of their
-// own. Any other is the OLE DB provider's alone and stays out: the driver would refuse it.
+// own, and those of today's servers' encryption, which they read under the same names. Any
+// other is the OLE DB provider's alone and stays out: the driver would refuse it.
 QString Equivalentes(const QHash<QString, QString>& partes) {
-    static const std::pair<const char*, const char*> tabla[] = {{"application name", "APP"},
-                                                                {"workstation id", "WSID"}};
+    static const std::pair<const char*, const char*> tabla[] = {
+        {"application name", "APP"},
+        {"workstation id", "WSID"},
+        {"encrypt", "Encrypt"},
+        {"trustservercertificate", "TrustServerCertificate"}};
     QString atributos;
     for (const auto& [oledb, odbc] : tabla)
         if (partes.contains(QLatin1String(oledb)))
@@ -59,20 +63,50 @@ QString Equivalentes(const QHash<QString, QString>& partes) {
     return atributos;
 }
 
+// FreeTDS's own words for what the string says. Without a protocol version it tries one
+// after another, and a server that takes the connection and never answers keeps it trying
+// past any login timeout; 7.4 (SQL Server 2012 and later) gives up within it. Its driver
+// knows encryption as "Encryption".
+QString AtributosFreeTds(const QHash<QString, QString>& partes, const QString& origen) {
+    QString version = Valor(partes, {"tds_version"});
+    if (version.isEmpty() &&
+        (origen.isEmpty() || ProveedorOdbc::ValorDelOrigen(origen, "TDS_Version").isEmpty()))
+        version = QStringLiteral("7.4");
+    QString atributos = version.isEmpty() ? QString() : Atributo("TDS_Version", version);
+    const QString cifrado = Valor(partes, {"encrypt"}).toLower();
+    if (!cifrado.isEmpty()) {
+        const bool exigido =
+            cifrado == "yes" || cifrado == "true" || cifrado == "mandatory" || cifrado == "strict";
+        atributos += Atributo("Encryption", exigido ? "require" : "request");
+    }
+    return atributos;
+}
+
+bool EsFreeTds(const QString& controlador) {
+    return controlador.contains(QLatin1String("tds"), Qt::CaseInsensitive);
+}
+
 // A data source of the server's name is the user's own configuration and wins; otherwise
-// the FreeTDS driver reaches "host", "host,port" or "host\instance" directly.
+// the FreeTDS driver reaches "host", "host,port" or "host\instance" directly. The database
+// goes only to a SQL Server driver: to another (SQLite's) it would name a file of its own.
 QString CadenaSqlServer(const QString& servidor, const QHash<QString, QString>& partes) {
     const QString base =
-        Atributo(QStringLiteral("DATABASE"), Valor(partes, {"database", "initial catalog"})) +
-        Credenciales(partes) + Equivalentes(partes);
-    if (ProveedorOdbc::ExisteOrigen(servidor))
-        return Atributo(QStringLiteral("DSN"), servidor) + base;
+        Atributo(QStringLiteral("DATABASE"), Valor(partes, {"database", "initial catalog"}));
+    const QString resto = Credenciales(partes) + Equivalentes(partes);
+    if (ProveedorOdbc::ExisteOrigen(servidor)) {
+        const QString controlador = ProveedorOdbc::ValorDelOrigen(servidor, "Driver");
+        const bool freeTds = EsFreeTds(controlador);
+        const bool sqlServer =
+            freeTds || controlador.contains(QLatin1String("SQL Server"), Qt::CaseInsensitive);
+        return Atributo(QStringLiteral("DSN"), servidor) + (sqlServer ? base : QString()) + resto +
+               (freeTds ? AtributosFreeTds(partes, servidor) : QString());
+    }
     const int coma = servidor.indexOf(u',');
     QString destino = Atributo(QStringLiteral("SERVER"), coma < 0 ? servidor : servidor.left(coma));
     if (coma >= 0)
         destino += Atributo(QStringLiteral("PORT"), servidor.mid(coma + 1).trimmed());
-    return QStringLiteral("DRIVER={FreeTDS};") + destino + base +
-           QStringLiteral("ClientCharset=UTF-8;");
+    return QStringLiteral("DRIVER={FreeTDS};") + destino + base + resto +
+           AtributosFreeTds(partes, {}) + QStringLiteral("ClientCharset=UTF-8;");
 }
 
 // The login timeout the string sets, if it sets one.

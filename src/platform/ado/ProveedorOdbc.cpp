@@ -6,7 +6,9 @@
 #include "platform/runtime/Currency.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 #include <algorithm>
+#include <odbcinst.h>
 #include <sqlext.h>
 
 namespace ado {
@@ -27,8 +29,10 @@ template <size_t N> QString Leido(const SQLWCHAR (&s)[N], qsizetype n) {
 }
 
 // Every diagnostic record of a handle, as the server sent them: its native number (208,
-// 2627 ...) and SQLSTATE are what callers test. False when the driver had none to give.
-bool Diagnosticos(SQLSMALLINT tipo, SQLHANDLE h, Errors& errores, const QString& prefijo = {}) {
+// 2627 ...) and SQLSTATE are what callers test; `origen` names the driver that gave them.
+// False when the driver had none to give.
+bool Diagnosticos(SQLSMALLINT tipo, SQLHANDLE h, Errors& errores, const QString& origen,
+                  const QString& prefijo = {}) {
     const int antes = errores.Count();
     for (SQLSMALLINT i = 1;; ++i) {
         SQLWCHAR estado[6] = {};
@@ -41,12 +45,12 @@ bool Diagnosticos(SQLSMALLINT tipo, SQLHANDLE h, Errors& errores, const QString&
         const QString sqlState = Leido(estado, 5);
         const long numero =
             sqlState.startsWith(QLatin1String("08")) ? E_FAIL_ : DB_E_ERRORSINCOMMAND_;
-        errores.Add(ErrorDelProveedor(numero, nativo, sqlState, prefijo + Leido(mensaje, largo)));
+        errores.Add(ErrorDe(origen, numero, nativo, sqlState, prefijo + Leido(mensaje, largo)));
     }
     if (errores.Count() > antes)
         return true;
-    errores.Add(ErrorDelProveedor(E_FAIL_, 0, QStringLiteral("HY000"),
-                                  prefijo + QStringLiteral("Error del controlador ODBC.")));
+    errores.Add(ErrorDe(origen, E_FAIL_, 0, QStringLiteral("HY000"),
+                        prefijo + QStringLiteral("Error del controlador ODBC.")));
     return false;
 }
 
@@ -62,6 +66,8 @@ void DescribirColumnas(SQLHSTMT stmt, SQLSMALLINT n, QVector<Columna>& columnas)
         col.nombre = Leido(nombre, largo);
         col.tipo = TipoAdoDeOdbc(tipo, tamano, escala);
         col.tamano = long(tamano);
+        if (tipo == SQL_DECIMAL || tipo == SQL_NUMERIC)
+            col.escala = escala;
         SQLWCHAR base[256];
         SQLSMALLINT largoBase = 0;
         if (SQL_SUCCEEDED(SQLColAttributeW(stmt, c, SQL_DESC_BASE_TABLE_NAME, base, sizeof base,
@@ -75,7 +81,7 @@ void DescribirColumnas(SQLHSTMT stmt, SQLSMALLINT n, QVector<Columna>& columnas)
 
 // The next row of a statement, each value converted as its column says.
 FilasEnCurso::Lectura LeerFila(SQLHSTMT stmt, const QVector<Columna>& columnas,
-                               QVector<QVariant>& fila, Errors& errores) {
+                               QVector<QVariant>& fila, Errors& errores, const QString& origen) {
     const SQLRETURN rc = SQLFetch(stmt);
     if (rc == SQL_NO_DATA)
         return FilasEnCurso::Fin;
@@ -85,14 +91,14 @@ FilasEnCurso::Lectura LeerFila(SQLHSTMT stmt, const QVector<Columna>& columnas,
         ok = LeerValorOdbc(stmt, SQLUSMALLINT(c + 1), columnas[c], fila[c]);
     if (ok)
         return FilasEnCurso::Fila;
-    Diagnosticos(SQL_HANDLE_STMT, stmt, errores);
+    Diagnosticos(SQL_HANDLE_STMT, stmt, errores, origen);
     return FilasEnCurso::Fallo;
 }
 
-bool LeerFilas(SQLHSTMT stmt, Resultado& r, Errors& errores) {
+bool LeerFilas(SQLHSTMT stmt, Resultado& r, Errors& errores, const QString& origen) {
     for (;;) {
         QVector<QVariant> fila;
-        const FilasEnCurso::Lectura lectura = LeerFila(stmt, r.columnas, fila, errores);
+        const FilasEnCurso::Lectura lectura = LeerFila(stmt, r.columnas, fila, errores, origen);
         if (lectura != FilasEnCurso::Fila)
             return lectura == FilasEnCurso::Fin;
         r.filas.append(std::move(fila));
@@ -106,8 +112,9 @@ bool LeerFilas(SQLHSTMT stmt, Resultado& r, Errors& errores) {
 // the rest of the rows are read into memory (Guardar) and handed out from there.
 class FilasOdbc : public FilasEnCurso {
 public:
-    FilasOdbc(SQLHSTMT stmt, SQLSMALLINT columnas, std::weak_ptr<FilasOdbc*> enCurso)
-        : stmt_(stmt), enCurso_(std::move(enCurso)) {
+    FilasOdbc(SQLHSTMT stmt, SQLSMALLINT columnas, std::weak_ptr<FilasOdbc*> enCurso,
+              QString origen)
+        : stmt_(stmt), enCurso_(std::move(enCurso)), origen_(std::move(origen)) {
         DescribirColumnas(stmt_, columnas, columnas_);
         if (const auto abierta = enCurso_.lock())
             *abierta = this;
@@ -122,6 +129,7 @@ private:
 
     SQLHSTMT stmt_;
     std::weak_ptr<FilasOdbc*> enCurso_;
+    QString origen_;
     QVector<Columna> columnas_;
     QList<QVector<QVariant>> guardadas_;
     Errors fallo_; // what reading the rest ran into, told after the rows read before it
@@ -129,11 +137,13 @@ private:
 
 FilasEnCurso::Lectura FilasOdbc::Leer(QVector<QVariant>& fila, Errors& errores) {
     if (enCurso_.expired()) {
-        errores.Add(ErrorConexionCerrada());
+        Error cerrada = ErrorConexionCerrada();
+        cerrada.Source = origen_;
+        errores.Add(cerrada);
         return Fallo;
     }
     if (stmt_)
-        return LeerFila(stmt_, columnas_, fila, errores);
+        return LeerFila(stmt_, columnas_, fila, errores, origen_);
     if (!guardadas_.isEmpty()) {
         fila = guardadas_.takeFirst();
         return Fila;
@@ -145,7 +155,7 @@ FilasEnCurso::Lectura FilasOdbc::Leer(QVector<QVariant>& fila, Errors& errores) 
 
 void FilasOdbc::Guardar() {
     Resultado resto{columnas_, {}};
-    LeerFilas(stmt_, resto, fallo_);
+    LeerFilas(stmt_, resto, fallo_, origen_);
     guardadas_ = std::move(resto.filas);
     Cerrar();
 }
@@ -163,12 +173,22 @@ void FilasOdbc::Cerrar() {
 
 namespace {
 
-QString NombreDelMotor(SQLHDBC dbc) {
+QString Informacion(SQLHDBC dbc, SQLUSMALLINT dato) {
     SQLWCHAR nombre[128];
     SQLSMALLINT largo = 0;
-    if (!SQL_SUCCEEDED(SQLGetInfoW(dbc, SQL_DBMS_NAME, nombre, sizeof nombre, &largo)))
+    if (!SQL_SUCCEEDED(SQLGetInfoW(dbc, dato, nombre, sizeof nombre, &largo)))
         return {};
     return Leido(nombre, largo / qsizetype(sizeof(SQLWCHAR)));
+}
+
+// Until the driver can say its own name, the one the connection string gives it.
+QString OrigenDeLaCadena(const QString& cadenaOdbc) {
+    static const QRegularExpression clave(
+        QStringLiteral(R"((?:^|;)\s*(DRIVER|DSN)\s*=\s*\{?([^;}]*))"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto m = clave.match(cadenaOdbc);
+    return QStringLiteral("Proveedor ODBC") +
+           (m.hasMatch() ? u' ' + m.captured(2).trimmed() : QString());
 }
 
 bool EsSqlite(const QString& motor) {
@@ -202,6 +222,15 @@ struct Parametro {
     SQLLEN indicador = 0;
 };
 
+// To the millisecond: a row read back is found again by the fraction the engine gave it.
+SQL_TIMESTAMP_STRUCT MarcaDeTiempo(const QDateTime& dt) {
+    const QDate d = dt.date();
+    const QTime t = dt.time();
+    return {SQLSMALLINT(d.year()),          SQLUSMALLINT(d.month()),  SQLUSMALLINT(d.day()),
+            SQLUSMALLINT(t.hour()),         SQLUSMALLINT(t.minute()), SQLUSMALLINT(t.second()),
+            SQLUINTEGER(t.msec()) * 1000000};
+}
+
 SQLRETURN Vincular(SQLHSTMT stmt, SQLUSMALLINT i, const QVariant& v, Parametro& p) {
     if (v.isNull()) {
         p.indicador = SQL_NULL_DATA;
@@ -221,26 +250,22 @@ SQLRETURN Vincular(SQLHSTMT stmt, SQLUSMALLINT i, const QVariant& v, Parametro& 
                                 0, nullptr);
     case QMetaType::QDateTime:
     case QMetaType::QDate: {
-        const QDateTime dt = v.toDateTime();
-        p.fecha = {SQLSMALLINT(dt.date().year()),
-                   SQLUSMALLINT(dt.date().month()),
-                   SQLUSMALLINT(dt.date().day()),
-                   SQLUSMALLINT(dt.time().hour()),
-                   SQLUSMALLINT(dt.time().minute()),
-                   SQLUSMALLINT(dt.time().second()),
-                   0};
+        p.fecha = MarcaDeTiempo(v.toDateTime());
         return SQLBindParameter(stmt, i, SQL_PARAM_INPUT, SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP,
-                                19, 0, &p.fecha, 0, nullptr);
+                                23, 3, &p.fecha, 0, nullptr);
     }
     default:
         break;
     }
-    p.texto = Ancho(v.metaType() == QMetaType::fromType<Currency>() ? v.value<Currency>().ATexto()
-                                                                    : v.toString());
+    // An amount goes as a decimal in the drivers' notation: the locale's "3847,59" would be
+    // read by the server's money conversion as 384759.
+    const bool importe = v.metaType() == QMetaType::fromType<Currency>();
+    p.texto = Ancho(importe ? v.value<Currency>().ATextoSql() : v.toString());
     p.indicador = SQLLEN(p.texto.size() * sizeof(char16_t));
-    return SQLBindParameter(stmt, i, SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_WVARCHAR,
-                            qMax<SQLULEN>(1, p.texto.size()), 0, Sql(p.texto), p.indicador,
-                            &p.indicador);
+    return SQLBindParameter(stmt, i, SQL_PARAM_INPUT, SQL_C_WCHAR,
+                            importe ? SQL_DECIMAL : SQL_WVARCHAR,
+                            importe ? 19 : qMax<SQLULEN>(1, p.texto.size()), importe ? 4 : 0,
+                            Sql(p.texto), p.indicador, &p.indicador);
 }
 
 Columna ColumnaEsquema(const char* nombre, int tipo) {
@@ -298,7 +323,7 @@ std::unique_ptr<ProveedorOdbc> ProveedorOdbc::Abrir(const QString& cadenaOdbc, D
     const SQLRETURN rc = SQLDriverConnectW(dbc, nullptr, Sql(cadena), SQLSMALLINT(cadena.size()),
                                            nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc)) {
-        Diagnosticos(SQL_HANDLE_DBC, dbc, errores,
+        Diagnosticos(SQL_HANDLE_DBC, dbc, errores, OrigenDeLaCadena(cadenaOdbc),
                      QStringLiteral("No se puede conectar con el servidor '%1': no responde, no "
                                     "existe o rechaza el acceso. ")
                          .arg(servidor));
@@ -307,9 +332,16 @@ std::unique_ptr<ProveedorOdbc> ProveedorOdbc::Abrir(const QString& cadenaOdbc, D
         return nullptr;
     }
     std::unique_ptr<ProveedorOdbc> p(new ProveedorOdbc(env, dbc, dialecto));
-    p->motor_ = NombreDelMotor(dbc);
+    p->motor_ = Informacion(dbc, SQL_DBMS_NAME);
+    const QString controlador = Informacion(dbc, SQL_DRIVER_NAME);
+    p->origen_ = controlador.isEmpty() ? OrigenDeLaCadena(cadenaOdbc)
+                                       : QStringLiteral("Proveedor ODBC ") + controlador;
+    // A data source of the server's name may lead to any engine: only SQL Server is spoken
+    // to in its own session statements.
+    if (dialecto == SqlServer && !EsSqlServer(p->motor_))
+        p->dialecto_ = Generico;
     // The program writes its date literals day first.
-    if (dialecto == SqlServer &&
+    if (p->dialecto_ == SqlServer &&
         !p->Ejecutar(QStringLiteral("SET DATEFORMAT dmy"), nullptr, errores))
         return nullptr;
     return p;
@@ -334,6 +366,13 @@ bool ProveedorOdbc::ExisteOrigen(const QString& nombre) {
     return existe;
 }
 
+QString ProveedorOdbc::ValorDelOrigen(const QString& origen, const QString& clave) {
+    char valor[256] = {};
+    SQLGetPrivateProfileString(origen.toUtf8().constData(), clave.toUtf8().constData(), "", valor,
+                               int(sizeof valor), "odbc.ini");
+    return QString::fromUtf8(valor).trimmed();
+}
+
 ProveedorOdbc::~ProveedorOdbc() {
     if (nivelTransaccion_ > 0)
         SQLEndTran(SQL_HANDLE_DBC, dbc_, SQL_ROLLBACK);
@@ -342,16 +381,21 @@ ProveedorOdbc::~ProveedorOdbc() {
     SQLFreeHandle(SQL_HANDLE_ENV, env_);
 }
 
+// The query timeout goes with every statement. Another engine takes the isolation level if
+// its driver knows it, and has no database of the server's kind to change to.
 bool ProveedorOdbc::Ajustar(const AjustesSesion& ajustes, Errors& errores) {
     tiempoComando_ = ajustes.tiempoComando;
-    if (dialecto_ != SqlServer)
+    if (dialecto_ == Oracle)
         return true;
     GuardarFilasEnCurso();
     const SQLULEN nivel =
         ajustes.aislamiento == 256 ? SQL_TXN_READ_UNCOMMITTED : SQL_TXN_READ_COMMITTED;
-    if (!SQL_SUCCEEDED(SQLSetConnectAttr(dbc_, SQL_ATTR_TXN_ISOLATION,
-                                         reinterpret_cast<SQLPOINTER>(nivel), 0))) {
-        Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+    const bool aislado = SQL_SUCCEEDED(
+        SQLSetConnectAttr(dbc_, SQL_ATTR_TXN_ISOLATION, reinterpret_cast<SQLPOINTER>(nivel), 0));
+    if (dialecto_ != SqlServer)
+        return true;
+    if (!aislado) {
+        Diagnosticos(SQL_HANDLE_DBC, dbc_, errores, origen_);
         return false;
     }
     if (ajustes.baseDefecto.trimmed().isEmpty())
@@ -360,7 +404,7 @@ bool ProveedorOdbc::Ajustar(const AjustesSesion& ajustes, Errors& errores) {
     if (SQL_SUCCEEDED(SQLSetConnectAttrW(dbc_, SQL_ATTR_CURRENT_CATALOG, Sql(base),
                                          SQLINTEGER(base.size() * sizeof(char16_t)))))
         return true;
-    Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+    Diagnosticos(SQL_HANDLE_DBC, dbc_, errores, origen_);
     return false;
 }
 
@@ -375,7 +419,7 @@ bool ProveedorOdbc::Resultados(SQLHSTMT stmt, SQLRETURN rc, Resultado* resultado
         if (rc == SQL_ERROR || rc == SQL_INVALID_HANDLE) {
             ok = false;
             // A driver that reports nothing has no further results to give either.
-            if (!Diagnosticos(SQL_HANDLE_STMT, stmt, errores))
+            if (!Diagnosticos(SQL_HANDLE_STMT, stmt, errores, origen_))
                 break;
         } else {
             SQLSMALLINT columnas = 0;
@@ -383,7 +427,7 @@ bool ProveedorOdbc::Resultados(SQLHSTMT stmt, SQLRETURN rc, Resultado* resultado
             if (columnas > 0 && resultado) {
                 Resultado r;
                 DescribirColumnas(stmt, columnas, r.columnas);
-                ok = LeerFilas(stmt, r, errores) && ok;
+                ok = LeerFilas(stmt, r, errores, origen_) && ok;
                 *resultado = std::move(r);
             } else if (columnas == 0) {
                 SQLLEN n = 0;
@@ -407,7 +451,7 @@ SQLHSTMT ProveedorOdbc::NuevaSentencia(Errors& errores) {
     GuardarFilasEnCurso();
     SQLHSTMT stmt = SQL_NULL_HSTMT;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &stmt))) {
-        Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+        Diagnosticos(SQL_HANDLE_DBC, dbc_, errores, origen_);
         return SQL_NULL_HSTMT;
     }
     SQLSetStmtAttr(stmt, SQL_ATTR_QUERY_TIMEOUT,
@@ -459,7 +503,7 @@ bool ProveedorOdbc::ConsultarPorFilas(const QString& sql, std::unique_ptr<FilasE
     const SQLRETURN rc = SQLExecDirectW(stmt, Sql(texto), SQLINTEGER(texto.size()));
     SQLSMALLINT columnas = 0;
     if (SQL_SUCCEEDED(rc) && SQL_SUCCEEDED(SQLNumResultCols(stmt, &columnas)) && columnas > 0) {
-        filas = std::make_unique<FilasOdbc>(stmt, columnas, enCurso_);
+        filas = std::make_unique<FilasOdbc>(stmt, columnas, enCurso_, origen_);
         return true;
     }
     const bool ok = Resultados(stmt, rc, &resultado, nullptr, errores);
@@ -478,7 +522,7 @@ bool ProveedorOdbc::Autocommit(bool activo, Errors& errores) {
     if (SQL_SUCCEEDED(
             SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(valor), 0)))
         return true;
-    Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+    Diagnosticos(SQL_HANDLE_DBC, dbc_, errores, origen_);
     return false;
 }
 
@@ -486,7 +530,7 @@ bool ProveedorOdbc::Finalizar(SQLSMALLINT como, Errors& errores) {
     GuardarFilasEnCurso();
     if (SQL_SUCCEEDED(SQLEndTran(SQL_HANDLE_DBC, dbc_, como)))
         return true;
-    Diagnosticos(SQL_HANDLE_DBC, dbc_, errores);
+    Diagnosticos(SQL_HANDLE_DBC, dbc_, errores, origen_);
     return false;
 }
 
@@ -499,8 +543,8 @@ bool ProveedorOdbc::IniciarTransaccion(Errors& errores) {
 
 bool ProveedorOdbc::Terminar(SQLSMALLINT como, Errors& errores) {
     if (nivelTransaccion_ == 0) {
-        errores.Add(ErrorDelProveedor(E_FAIL_, 3902, QStringLiteral("25000"),
-                                      QStringLiteral("No hay ninguna transacción activa.")));
+        errores.Add(ErrorDe(origen_, E_FAIL_, 3902, QStringLiteral("25000"),
+                            QStringLiteral("No hay ninguna transacción activa.")));
         return false;
     }
     if (como == SQL_COMMIT && --nivelTransaccion_ > 0)
@@ -582,9 +626,8 @@ bool ProveedorOdbc::Esquema(int tipo, const QVariantList& restricciones, Resulta
                             Errors& errores) {
     resultado = Resultado();
     if (tipo != adSchemaTables && tipo != adSchemaColumns) {
-        errores.Add(
-            ErrorDelProveedor(E_FAIL_, 0, QStringLiteral("HYC00"),
-                              QStringLiteral("El proveedor no admite el esquema %1.").arg(tipo)));
+        errores.Add(ErrorDe(origen_, E_FAIL_, 0, QStringLiteral("HYC00"),
+                            QStringLiteral("El proveedor no admite el esquema %1.").arg(tipo)));
         return false;
     }
     // Restrictions are in the catalog function's own order: catalog, schema, table and then

@@ -25,6 +25,8 @@ public:
     ~ProveedorOdbc() override;
     // Whether a data source of that name is configured (user or system).
     static bool ExisteOrigen(const QString& nombre);
+    // What a configured data source sets for `clave`; empty when it sets nothing.
+    static QString ValorDelOrigen(const QString& origen, const QString& clave);
 
     bool Ejecutar(const QString& sql, long* afectados, Errors& errores) override;
     bool Consultar(const QString& sql, Resultado& resultado, Errors& errores) override;
@@ -71,7 +73,8 @@ private:
     Dialecto dialecto_;
     int tiempoComando_ = 30;
     int nivelTransaccion_ = 0;
-    QString motor_; // the server's own name for itself (SQL_DBMS_NAME)
+    QString motor_;  // the server's own name for itself (SQL_DBMS_NAME)
+    QString origen_; // what its messages say they came from: the driver's name
     // The rows being read from the server, if any. They hold a statement of this connection
     // and must not touch it once the connection is closed: this going away tells them.
     std::shared_ptr<FilasOdbc*> enCurso_ = std::make_shared<FilasOdbc*>(nullptr);

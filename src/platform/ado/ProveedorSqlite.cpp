@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -29,7 +30,8 @@ void DescribirColumnas(sqlite3_stmt* stmt, QVector<Columna>& columnas) {
     for (int c = 0; c < columnas.size(); ++c) {
         Columna& col = columnas[c];
         col.nombre = QString::fromUtf8(sqlite3_column_name(stmt, c));
-        col.tipo = TipoAdo(QString::fromUtf8(sqlite3_column_decltype(stmt, c)), &col.tamano);
+        col.tipo =
+            TipoAdo(QString::fromUtf8(sqlite3_column_decltype(stmt, c)), &col.tamano, &col.escala);
         col.tabla = QString::fromUtf8(sqlite3_column_table_name(stmt, c));
         col.columnaBase = QString::fromUtf8(sqlite3_column_origin_name(stmt, c));
     }
@@ -41,8 +43,7 @@ void LeerFila(sqlite3_stmt* stmt, const QVector<Columna>& columnas,
     for (int c = 0; c < columnas.size(); ++c) {
         const Columna& columna = columnas[c];
         const bool fecha = columna.tipo == adDBTimeStamp || columna.tipo == adDBDate;
-        fila[c] = fecha ? fechas[c].Leer(stmt, c, columna.tipo, columna.tamano)
-                        : LeerValor(stmt, c, columna.tipo, columna.tamano);
+        fila[c] = fecha ? fechas[c].Leer(stmt, c, columna) : LeerValor(stmt, c, columna);
     }
 }
 
@@ -138,6 +139,7 @@ std::unique_ptr<ProveedorSqlite> ProveedorSqlite::Abrir(const QString& archivo, 
         return nullptr;
     }
     std::unique_ptr<ProveedorSqlite> proveedor(new ProveedorSqlite(db));
+    proveedor->RecordarArchivo();
     sqlite3_busy_timeout(db, std::max(tiempoEspera, 1) * 1000);
     Errors propios;
     if (!RegistrarFunciones(db) || !proveedor->CargarEsquema(propios)) {
@@ -147,6 +149,21 @@ std::unique_ptr<ProveedorSqlite> ProveedorSqlite::Abrir(const QString& archivo, 
         return nullptr;
     }
     return proveedor;
+}
+
+void ProveedorSqlite::RecordarArchivo() {
+    ruta_ = QByteArray(sqlite3_db_filename(db_, "main"));
+    struct stat datos {};
+    if (stat(ruta_.constData(), &datos) == 0) {
+        dispositivo_ = datos.st_dev;
+        nodo_ = datos.st_ino;
+    }
+}
+
+bool ProveedorSqlite::SigueElArchivo() const {
+    struct stat datos {};
+    return stat(ruta_.constData(), &datos) == 0 && datos.st_dev == dispositivo_ &&
+           datos.st_ino == nodo_ && datos.st_nlink > 0;
 }
 
 ProveedorSqlite::~ProveedorSqlite() {
@@ -356,6 +373,18 @@ bool ProveedorSqlite::ConfirmarTransaccion(Errors& errores) {
         errores.Add(ErrorDelProveedor(E_FAIL_, 3998, QStringLiteral("25000"),
                                       QStringLiteral("La transacción fue deshecha por un error "
                                                      "anterior; no se guardó ningún cambio.")));
+        return false;
+    }
+    if (nivelTransaccion_ == 1 && !SigueElArchivo()) {
+        nivelTransaccion_ = 0;
+        Errors ignorados;
+        Simple("ROLLBACK", ignorados);
+        errores.Add(ErrorDelProveedor(
+            E_FAIL_, 0, QStringLiteral("08S01"),
+            QStringLiteral("El archivo de la base de datos '%1' se borró o se reemplazó mientras "
+                           "estaba abierto; la transacción se deshizo y no se guardó ningún "
+                           "cambio.")
+                .arg(QFile::decodeName(ruta_))));
         return false;
     }
     if (nivelTransaccion_ == 1 && !Simple("COMMIT", errores))

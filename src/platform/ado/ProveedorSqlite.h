@@ -38,6 +38,10 @@ public:
 
 private:
     explicit ProveedorSqlite(sqlite3* db) : db_(db) {}
+    // The file as it was opened: a commit on one deleted or replaced since would report as
+    // saved what no file holds.
+    void RecordarArchivo();
+    bool SigueElArchivo() const;
     bool CargarEsquema(Errors& errores);
     bool Traducir(const QString& sql, QVector<SentenciaTraducida>& lote, Errors& errores);
     bool EjecutarLote(const QVector<SentenciaTraducida>& lote, Resultado* resultado,
@@ -52,6 +56,8 @@ private:
     sqlite3* db_;
     EsquemaSqlite esquema_;
     int nivelTransaccion_ = 0;
+    QByteArray ruta_;
+    quint64 dispositivo_ = 0, nodo_ = 0;
     // Rows still being read hold statements of this database: they must not step them once
     // it is closed.
     std::shared_ptr<char> vida_ = std::make_shared<char>();

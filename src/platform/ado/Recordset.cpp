@@ -20,11 +20,14 @@ QString Corchetes(const QString& nombre) {
 
 // A date whatever form it came in, to the second as a read gives it back. A text must be
 // a date; a null date object is no date.
-QDateTime FechaDe(const QVariant& valor, const QString& campo) {
+// A date the program gives is kept to the second, as the server stores it; one read back
+// keeps the milliseconds the engine gave, or the row would not be found again by it.
+QDateTime FechaDe(const QVariant& valor, const QString& campo, bool leida) {
     if (valor.typeId() == QMetaType::QDate)
         return valor.toDate().isValid() ? QDateTime(valor.toDate(), QTime(0, 0)) : QDateTime();
     if (valor.typeId() == QMetaType::QDateTime)
-        return valor.toDateTime().addMSecs(-valor.toDateTime().time().msec());
+        return leida ? valor.toDateTime()
+                     : valor.toDateTime().addMSecs(-valor.toDateTime().time().msec());
     const QDateTime fecha = FechaDeTexto(valor.toString());
     if (!fecha.isValid())
         throw ErrorEjecucion(
@@ -35,12 +38,12 @@ QDateTime FechaDe(const QVariant& valor, const QString& campo) {
 
 // A value as the column holds it: dates as date objects, which each provider writes in its
 // engine's own form (the server's binding never goes through its date-format setting).
-QVariant Almacenable(const QVariant& valor, const Columna& columna) {
+QVariant Almacenable(const QVariant& valor, const Columna& columna, bool leido = false) {
     if (valor.isNull() || !valor.isValid())
         return {};
     if (columna.tipo != adDBTimeStamp && columna.tipo != adDBDate)
         return valor;
-    const QDateTime fecha = FechaDe(valor, columna.nombre);
+    const QDateTime fecha = FechaDe(valor, columna.nombre, leido);
     if (!fecha.isValid())
         return {};
     return columna.tipo == adDBDate ? QVariant(fecha.date()) : QVariant(fecha);
@@ -360,7 +363,7 @@ QString Recordset::CondicionDeFila(QVariantList& valores) const {
             clave.append(i);
     QStringList partes;
     for (int i : clave) {
-        const QVariant original = Almacenable(datos_.filas[fila_][i], datos_.columnas[i]);
+        const QVariant original = Almacenable(datos_.filas[fila_][i], datos_.columnas[i], true);
         partes.append(Corchetes(NombreBase(i)) +
                       (original.isNull() ? QStringLiteral(" IS NULL") : QStringLiteral(" = ?")));
         if (!original.isNull())

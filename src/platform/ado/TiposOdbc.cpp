@@ -1,6 +1,8 @@
 #include "platform/ado/TiposOdbc.h"
 
 #include "platform/ado/AdoTipos.h"
+#include "platform/ado/FechaIso.h"
+#include "platform/runtime/Currency.h"
 
 #include <QDateTime>
 
@@ -24,15 +26,23 @@ int TipoTexto(SQLSMALLINT tipoSql) {
     }
 }
 
+// The date alone when the time cannot be read, as before the fraction was kept.
 QDateTime Fecha(const QString& texto) {
-    const QString base = texto.left(19);
-    QDateTime dt = QDateTime::fromString(base, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!dt.isValid())
-        dt = QDateTime(QDate::fromString(base.left(10), Qt::ISODate), QTime(0, 0));
-    return dt;
+    const QDateTime dt = FechaIso(texto);
+    return dt.isValid() ? dt
+                        : QDateTime(QDate::fromString(texto.left(10), Qt::ISODate), QTime(0, 0));
 }
 
-QVariant Convertir(const QString& texto, const Columna& c) {
+QVariant Importe(const QString& texto, int escala) {
+    if (escala >= 0 && escala <= 4)
+        if (const auto importe = Currency::DesdeTextoSql(texto.trimmed()))
+            return importe->AVariant();
+    return texto.trimmed().toDouble();
+}
+
+} // namespace
+
+QVariant ValorDeTextoOdbc(const QString& texto, const Columna& c) {
     switch (c.tipo) {
     case adChar:
     case adWChar:
@@ -47,7 +57,9 @@ QVariant Convertir(const QString& texto, const Columna& c) {
     case adBigInt:
         return texto.trimmed().toLongLong();
     case adCurrency:
+        return Importe(texto, 4);
     case adNumeric:
+        return Importe(texto, c.escala);
     case adDouble:
     case adSingle:
         return texto.trimmed().toDouble();
@@ -58,8 +70,6 @@ QVariant Convertir(const QString& texto, const Columna& c) {
         return texto;
     }
 }
-
-} // namespace
 
 int TipoAdoDeOdbc(SQLSMALLINT tipoSql, SQLULEN tamano, SQLSMALLINT escala) {
     switch (tipoSql) {
@@ -115,7 +125,7 @@ bool LeerValorOdbc(SQLHSTMT stmt, SQLUSMALLINT columna, const Columna& descripci
         if (rc == SQL_SUCCESS)
             break;
     }
-    valor = Convertir(texto, descripcion);
+    valor = ValorDeTextoOdbc(texto, descripcion);
     return true;
 }
 

@@ -11,6 +11,11 @@ namespace ado {
 // server's money precisions) reads as Currency.
 int TipoAdoDeOdbc(SQLSMALLINT tipoSql, SQLULEN tamano, SQLSMALLINT escala);
 
+// A value the driver gave as text, as its column's type reads it: amounts and decimals of up
+// to four places exactly as Currency (a double only where Currency cannot hold them),
+// datetimes with their milliseconds.
+QVariant ValorDeTextoOdbc(const QString& texto, const Columna& columna);
+
 // One column of the current row, fetched as text so that exact numbers (money, decimals)
 // reach the program as the server wrote them; null for SQL NULL. False when the driver
 // failed.

@@ -1,6 +1,8 @@
 #include "platform/ado/TiposSqlite.h"
 
 #include "platform/ado/AdoTipos.h"
+#include "platform/ado/FechaIso.h"
+#include "platform/ado/Resultado.h"
 #include "platform/runtime/Currency.h"
 
 #include <QDateTime>
@@ -54,7 +56,11 @@ QVariant Fecha(const QString& texto, int tipo) {
         const QDate d = QDate::fromString(texto.left(10), Qt::ISODate);
         return d.isValid() ? QVariant(d) : QVariant(texto);
     }
-    QDateTime dt = QDateTime::fromString(texto, Qt::ISODate);
+    // With the milliseconds another program may have written: a row is found again by all
+    // its values.
+    QDateTime dt = texto.size() > 19 ? FechaIso(texto) : QDateTime();
+    if (!dt.isValid())
+        dt = QDateTime::fromString(texto, Qt::ISODate);
     if (!dt.isValid())
         dt = QDateTime::fromString(texto, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     if (!dt.isValid())
@@ -67,6 +73,30 @@ QVariant Entero(sqlite3_stmt* stmt, int columna) {
     if (n >= std::numeric_limits<int>::min() && n <= std::numeric_limits<int>::max())
         return int(n);
     return n;
+}
+
+// The engine keeps an amount as an integer, as a double (exact up to 2^39 with four
+// decimals) or, when it was written as text no number reads, as that text: each is taken
+// without a detour through a double where it has none. What Currency cannot hold stays a
+// double.
+QVariant Importe(sqlite3_stmt* stmt, int columna) {
+    std::optional<Currency> importe;
+    switch (sqlite3_column_type(stmt, columna)) {
+    case SQLITE_INTEGER: {
+        constexpr qint64 kMaximo = std::numeric_limits<qint64>::max() / Currency::Escala;
+        const qint64 n = sqlite3_column_int64(stmt, columna);
+        if (n >= -kMaximo && n <= kMaximo)
+            importe = Currency::DesdeEscalado(n * Currency::Escala);
+        break;
+    }
+    case SQLITE_FLOAT:
+        importe = Currency::DesdeDoubleGuardado(sqlite3_column_double(stmt, columna));
+        break;
+    default:
+        importe = Currency::DesdeTextoSql(Texto(stmt, columna).toString().trimmed());
+        break;
+    }
+    return importe ? importe->AVariant() : QVariant(sqlite3_column_double(stmt, columna));
 }
 
 // A value read from an expression: dates come back as ISO text and are recognised here.
@@ -86,9 +116,9 @@ QVariant SinTipo(sqlite3_stmt* stmt, int columna) {
 
 } // namespace
 
-int TipoAdo(const QString& declarado, long* tamano) {
+int TipoAdo(const QString& declarado, long* tamano, int* escala) {
     static const QRegularExpression forma(
-        R"(^\s*([A-Za-z ]+?)\s*(?:\(\s*(\d+)\s*(?:,\s*\d+\s*)?\))?\s*$)");
+        R"(^\s*([A-Za-z ]+?)\s*(?:\(\s*(\d+)\s*(?:,\s*(\d+)\s*)?\))?\s*$)");
     const auto m = forma.match(declarado);
     const QString base = m.captured(1).toUpper();
     const auto it = Tipos().constFind(base);
@@ -99,12 +129,19 @@ int TipoAdo(const QString& declarado, long* tamano) {
     const bool texto = it->tipo == adChar || it->tipo == adWChar || it->tipo == adVarChar ||
                        it->tipo == adVarWChar;
     *tamano = texto && !m.captured(2).isEmpty() ? m.captured(2).toLong() : it->tamano;
+    if (escala && it->tipo == adCurrency)
+        *escala = 4;
+    else if (escala && it->tipo == adNumeric)
+        *escala =
+            m.captured(3).isEmpty() ? (m.captured(2).isEmpty() ? -1 : 0) : m.captured(3).toInt();
     return it->tipo;
 }
 
-QVariant LeerValor(sqlite3_stmt* stmt, int columna, int tipo, long tamano) {
+QVariant LeerValor(sqlite3_stmt* stmt, int columna, const Columna& descripcion) {
     if (sqlite3_column_type(stmt, columna) == SQLITE_NULL)
         return {};
+    const int tipo = descripcion.tipo;
+    const long tamano = descripcion.tamano;
     switch (tipo) {
     case adEmpty:
         return SinTipo(stmt, columna);
@@ -123,6 +160,9 @@ QVariant LeerValor(sqlite3_stmt* stmt, int columna, int tipo, long tamano) {
         return Fecha(Texto(stmt, columna).toString(), tipo);
     case adCurrency:
     case adNumeric:
+        if (descripcion.escala >= 0 && descripcion.escala <= 4)
+            return Importe(stmt, columna);
+        return sqlite3_column_double(stmt, columna);
     case adDouble:
     case adSingle:
         return sqlite3_column_double(stmt, columna);
@@ -156,19 +196,19 @@ bool ClaveIso(const unsigned char* s, int n, qint64& clave) {
 
 } // namespace
 
-QVariant FechasLeidas::Leer(sqlite3_stmt* stmt, int columna, int tipo, long tamano) {
+QVariant FechasLeidas::Leer(sqlite3_stmt* stmt, int columna, const Columna& descripcion) {
     if (sqlite3_column_type(stmt, columna) == SQLITE_NULL)
         return {};
     const unsigned char* texto = sqlite3_column_text(stmt, columna);
     qint64 clave = 0;
     if (!texto || !ClaveIso(texto, sqlite3_column_bytes(stmt, columna), clave))
-        return LeerValor(stmt, columna, tipo, tamano);
+        return LeerValor(stmt, columna, descripcion);
     const auto vista = vistas_.constFind(clave);
     if (vista != vistas_.constEnd())
         return *vista;
     if (vistas_.size() >= 4096) // time stamps rarely repeat: keep the memory bounded
         vistas_.clear();
-    return *vistas_.insert(clave, LeerValor(stmt, columna, tipo, tamano));
+    return *vistas_.insert(clave, LeerValor(stmt, columna, descripcion));
 }
 
 int TipoDeValor(const QVariant& valor) {
@@ -193,8 +233,9 @@ int TipoDeValor(const QVariant& valor) {
 int Vincular(sqlite3_stmt* stmt, int indice, const QVariant& valor) {
     if (valor.isNull() || !valor.isValid())
         return sqlite3_bind_null(stmt, indice);
+    // As text the engine turns it into the same number a literal of the amount becomes.
     if (valor.metaType() == QMetaType::fromType<Currency>())
-        return sqlite3_bind_double(stmt, indice, valor.value<Currency>().ADouble());
+        return Vincular(stmt, indice, valor.value<Currency>().ATextoSql());
     switch (valor.typeId()) {
     case QMetaType::Bool:
         return sqlite3_bind_int(stmt, indice, valor.toBool() ? 1 : 0);
@@ -208,9 +249,13 @@ int Vincular(sqlite3_stmt* stmt, int indice, const QVariant& valor) {
         return sqlite3_bind_double(stmt, indice, valor.toDouble());
     case QMetaType::QDate:
         return Vincular(stmt, indice, valor.toDate().toString(QStringLiteral("yyyy-MM-dd")));
-    case QMetaType::QDateTime:
+    case QMetaType::QDateTime: {
+        const QDateTime fecha = valor.toDateTime();
         return Vincular(stmt, indice,
-                        valor.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+                        fecha.toString(fecha.time().msec()
+                                           ? QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")
+                                           : QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    }
     default: {
         const QByteArray u = valor.toString().toUtf8();
         return sqlite3_bind_text(stmt, indice, u.constData(), u.size(), SQLITE_TRANSIENT);

@@ -8,19 +8,23 @@ struct sqlite3_stmt;
 
 namespace ado {
 
-// The data-type code and size that a column declared as `declarado` reports.
-int TipoAdo(const QString& declarado, long* tamano);
+struct Columna;
+
+// The data-type code and size that a column declared as `declarado` reports, and the
+// decimals of an exact number when the declaration tells them.
+int TipoAdo(const QString& declarado, long* tamano, int* escala = nullptr);
 
 // The value of a result column, as the callers expect it of that type: dates as
-// QDateTime/QDate, bits as bool, fixed-width texts padded with blanks to their width.
-QVariant LeerValor(sqlite3_stmt* stmt, int columna, int tipo, long tamano);
+// QDateTime/QDate, bits as bool, fixed-width texts padded with blanks to their width,
+// amounts and decimals of up to four places as Currency.
+QVariant LeerValor(sqlite3_stmt* stmt, int columna, const Columna& descripcion);
 
 // Reads the dates of one result column. Entries of a day share their date, and turning a
 // text into a local date and time costs a time-zone lookup, so each distinct ISO text of
 // the column is converted once and its value reused.
 class FechasLeidas {
 public:
-    QVariant Leer(sqlite3_stmt* stmt, int columna, int tipo, long tamano);
+    QVariant Leer(sqlite3_stmt* stmt, int columna, const Columna& descripcion);
 
 private:
     QHash<qint64, QVariant> vistas_;

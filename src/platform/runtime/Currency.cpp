@@ -69,6 +69,25 @@ Currency DesdeDecimal(const std::optional<vb::Decimal>& numero) {
     return Ajustar(*escalado);
 }
 
+// Amounts read from a database travel in variants that callers may still take as numbers or
+// text, as they took the doubles amounts were read as before.
+const bool kConversiones = [] {
+    QMetaType::registerConverter<Currency, double>(&Currency::ADouble);
+    QMetaType::registerConverter<Currency, qlonglong>(
+        [](const Currency& c) { return qlonglong(c.Redondear(0).Escalado() / Currency::Escala); });
+    QMetaType::registerConverter<Currency, int>(
+        [](const Currency& c) { return int(c.Redondear(0).Escalado() / Currency::Escala); });
+    QMetaType::registerConverter<Currency, QString>([](const Currency& c) {
+        QString texto = c.ATextoSql();
+        while (texto.endsWith(u'0'))
+            texto.chop(1);
+        if (texto.endsWith(u'.'))
+            texto.chop(1);
+        return texto;
+    });
+    return true;
+}();
+
 } // namespace
 
 Currency Currency::DesdeEntero(qint64 entero) {
@@ -89,6 +108,30 @@ Currency Currency::DesdeDouble(double valor) {
 Currency Currency::DesdeTexto(const QString& texto) {
     return DesdeDecimal(
         vb::LeerDecimal(texto, Locale::SeparadorDecimal(), Locale::SeparadorMiles()));
+}
+
+std::optional<Currency> Currency::DesdeTextoSql(QStringView texto) {
+    const auto numero = vb::LeerDecimal(texto, QChar(u'.'), QChar());
+    const auto escalado = numero ? Escalar(*numero) : std::nullopt;
+    if (!escalado || *escalado > Maximo || *escalado < Minimo)
+        return std::nullopt;
+    return DesdeEscalado(qint64(*escalado));
+}
+
+std::optional<Currency> Currency::DesdeDoubleGuardado(double valor) {
+    constexpr double maximo = 922337203685477.5807;
+    constexpr double minimo = -922337203685477.5808;
+    if (!std::isfinite(valor) || valor > maximo || valor < minimo)
+        return std::nullopt;
+    if (valor == maximo || valor == minimo)
+        return DesdeEscalado(valor > 0 ? qint64(Maximo) : qint64(Minimo));
+    // Most amounts are small: their ten-thousandths are a whole number but for the double's
+    // own error, and the shortest text would give that same number.
+    const double escalado = valor * Escala;
+    const double entero = std::nearbyint(escalado);
+    if (std::fabs(valor) < 8e9 && std::fabs(escalado - entero) < 0.01)
+        return DesdeEscalado(qint64(entero));
+    return DesdeDouble(valor);
 }
 
 Currency Currency::DesdeVariant(const QVariant& valor) {
@@ -135,6 +178,12 @@ QString Currency::ATexto(int decimales) const {
     QString fraccion = QString::number(absoluto % Escala).rightJustified(4, u'0');
     fraccion = decimales <= 4 ? fraccion.left(decimales) : fraccion + QString(decimales - 4, u'0');
     return texto + Locale::SeparadorDecimal() + fraccion;
+}
+
+QString Currency::ATextoSql() const {
+    const quint64 absoluto = escalado_ < 0 ? 0 - quint64(escalado_) : quint64(escalado_);
+    return (escalado_ < 0 ? QStringLiteral("-") : QString()) + QString::number(absoluto / Escala) +
+           u'.' + QString::number(absoluto % Escala).rightJustified(4, u'0');
 }
 
 QVariant Currency::AVariant() const {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVariant>
 #include <compare>
+#include <optional>
 
 // Amounts: a 64-bit integer of ten-thousandths, as the classic runtime's Currency. Every
 // conversion into it rounds halves to even, arithmetic stays exact or rounds the same way, and
@@ -18,6 +19,13 @@ public:
     static Currency DesdeDouble(double valor);
     // Text in the locale (decimal comma); error 13 when it is no number.
     static Currency DesdeTexto(const QString& texto);
+    // Text as engines and drivers write numbers: a decimal point, no grouping ("-0.0001",
+    // "922337203685477.5807"); none when it is no number or out of range.
+    static std::optional<Currency> DesdeTextoSql(QStringView texto);
+    // A double an engine stored for an amount. At the ends of the range the stored double
+    // lies just beyond them (922337203685477.5807 is kept as ...477.625): that one reads as
+    // the end. None further out.
+    static std::optional<Currency> DesdeDoubleGuardado(double valor);
     // Whole numbers, doubles, text, booleans (True is -1) and amounts; Null is error 94.
     static Currency DesdeVariant(const QVariant& valor);
 
@@ -27,6 +35,9 @@ public:
     QString ATexto() const;
     // Exactly `decimales` decimals (rounded when fewer than four), no grouping.
     QString ATexto(int decimales) const;
+    // Four decimals, a decimal point and no grouping, whatever the locale: what engines and
+    // drivers read as a number ("3847.5900", "-0.0001").
+    QString ATextoSql() const;
     QVariant AVariant() const;
     // Rounded to `decimales` (0 to 4) decimals, halves to even.
     Currency Redondear(int decimales) const;

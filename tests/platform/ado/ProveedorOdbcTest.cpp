@@ -1,13 +1,19 @@
 #include "platform/ado/AdoTipos.h"
 #include "platform/ado/TiposOdbc.h"
 #include "platform/errors/ErrorEjecucion.h"
+#include "platform/runtime/Currency.h"
 #include "support/Apoyo.h"
 #include "support/BaseDePrueba.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <arpa/inet.h>
+#include <cstdlib>
 #include <functional>
+#include <netinet/in.h>
 #include <sqlite3.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace ado;
 
@@ -117,6 +123,144 @@ TEST_F(ProveedorOdbc, OtraSentenciaEnMedioDeUnaLecturaPorFilasNoLaCorta) {
             numeros << rs.Fields(0).Value().toString();
         EXPECT_EQ(numeros, QStringList({"1", "2", "3", "4", "5"}));
     }
+}
+
+// The user's data sources, for the test's life, are those of a file of its own.
+class OrigenesDeDatos {
+public:
+    OrigenesDeDatos(const QString& archivo, const QString& contenido)
+        : antes_(qgetenv("ODBCINI")), habia_(qEnvironmentVariableIsSet("ODBCINI")) {
+        QFile f(archivo);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(contenido.toUtf8());
+        qputenv("ODBCINI", QFile::encodeName(archivo));
+    }
+    ~OrigenesDeDatos() {
+        if (habia_)
+            qputenv("ODBCINI", antes_);
+        else
+            qunsetenv("ODBCINI");
+    }
+
+private:
+    QByteArray antes_;
+    bool habia_;
+};
+
+// A server that takes the connection and never says a word: the kernel completes the
+// handshake for a listening socket nobody accepts on.
+class ServidorMudo {
+public:
+    ServidorMudo() {
+        socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in dir{};
+        dir.sin_family = AF_INET;
+        dir.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t largo = sizeof dir;
+        ::bind(socket_, reinterpret_cast<sockaddr*>(&dir), sizeof dir);
+        ::listen(socket_, 8);
+        ::getsockname(socket_, reinterpret_cast<sockaddr*>(&dir), &largo);
+        puerto_ = ntohs(dir.sin_port);
+    }
+    ~ServidorMudo() { ::close(socket_); }
+    int Puerto() const { return puerto_; }
+
+private:
+    int socket_ = -1;
+    int puerto_ = 0;
+};
+
+// A data source named as the server leads to whatever engine it names: only SQL Server is
+// sent SQL Server's session statements, the rest take what their driver knows of them.
+TEST_F(ProveedorOdbc, UnOrigenDeDatosDeOtroMotorSeAbreSinLasSentenciasDeSqlServer) {
+    OrigenesDeDatos origenes(dir.filePath("odbc.ini"),
+                             "[AUDITORIA_PRUEBA]\nDriver=SQLite3\nDatabase=" + Archivo() + "\n");
+    Connection otra;
+    otra.Open("PROVIDER=SQLOLEDB;Server=AUDITORIA_PRUEBA;Database =EMPRESA;UId=sa;Pwd=x;");
+    otra.SetCommandTimeout(360);
+    otra.SetIsolationLevel(256);
+    otra.SetDefaultDatabase("EMPRESA");
+    EXPECT_EQ(otra.Errors().Count(), 0);
+    otra.Execute("UPDATE ASIENTOS SET DETALLE = 'x' WHERE NUMERO = 2");
+    EXPECT_EQ(otra.Errors().Count(), 0);
+}
+
+// Each provider names itself in its messages, and the error raised carries that name to
+// the message box's title.
+TEST_F(ProveedorOdbc, LosErroresDicenQueVienenDelControladorODBC) {
+    cnn.Execute("UPDATE NO_EXISTE SET X = 1");
+    ASSERT_GT(cnn.Errors().Count(), 0);
+    EXPECT_EQ(cnn.Errors().Item(0).Source, "Proveedor ODBC sqlite3odbc.so");
+    try {
+        Recordset rs;
+        rs.Open("SELECT * FROM NO_EXISTE", cnn);
+        ADD_FAILURE();
+    } catch (const ErrorEjecucion& e) {
+        EXPECT_EQ(e.Source(), "Proveedor ODBC sqlite3odbc.so");
+    }
+    Connection otra;
+    EXPECT_NE(NumeroDeError([&] { otra.Open("PROVIDER=SQLOLEDB;Server=127.0.0.1,1;UId=u;"); }), 0);
+    EXPECT_EQ(otra.Errors().Item(0).Source, "Proveedor ODBC FreeTDS");
+    EXPECT_TRUE(EsTruncamiento(8152));
+    EXPECT_TRUE(EsTruncamiento(2628)); // SQL Server 2019 on, compatibility level 150+
+    EXPECT_FALSE(EsTruncamiento(8114));
+}
+
+// Amounts go to the server as decimals in its notation and come back exact; the engine here
+// keeps a double, so what reaches it is asked of it directly.
+TEST_F(ProveedorOdbc, LosImportesVanYVuelvenExactos) {
+    const Currency importes[] = {Currency::DesdeEscalado(std::numeric_limits<qint64>::max()),
+                                 Currency::DesdeEscalado(-1), Currency::DesdeEscalado(38475900)};
+    Columna dinero, decimal, decimales6;
+    dinero.tipo = adCurrency;
+    decimal.tipo = adNumeric;
+    decimal.escala = 4;
+    for (const Currency& importe : importes) {
+        EXPECT_EQ(ValorDeTextoOdbc(importe.ATextoSql(), dinero).value<Currency>(), importe);
+        EXPECT_EQ(ValorDeTextoOdbc(importe.ATextoSql(), decimal).value<Currency>(), importe);
+    }
+    EXPECT_EQ(ValorDeTextoOdbc("-.0001", dinero).value<Currency>(), importes[1]);
+    // Beyond what Currency holds, or with more decimals than it keeps: a double.
+    decimales6.tipo = adNumeric;
+    decimales6.escala = 6;
+    EXPECT_DOUBLE_EQ(ValorDeTextoOdbc("1.234567", decimales6).toDouble(), 1.234567);
+    EXPECT_DOUBLE_EQ(ValorDeTextoOdbc("999999999999999.9999", decimal).toDouble(), 1e15);
+
+    Ejecutar("CREATE TABLE SALDOS (N INTEGER, IMPORTE DECIMAL(19,4))");
+    Recordset rs;
+    rs.Open("SELECT * FROM SALDOS", cnn, adOpenKeyset, adLockOptimistic);
+    for (int i = 0; i < 3; ++i) {
+        rs.AddNew();
+        rs.Fields("N") = i;
+        rs.Fields("IMPORTE") = importes[i].AVariant();
+        rs.Update();
+    }
+    rs.Close();
+    EXPECT_EQ(Filas("SELECT typeof(IMPORTE), IMPORTE * 10000 FROM SALDOS ORDER BY N"),
+              QStringList({"real|9223372036854780000", "real|-1", "real|38475900"}));
+}
+
+// A row found again by all its values (no key) has its datetime to the millisecond.
+TEST_F(ProveedorOdbc, LasFechasConservanSusMilisegundos) {
+    Ejecutar("CREATE TABLE MARCAS (FECHA DATETIME, DETALLE VARCHAR(20))");
+    Ejecutar("INSERT INTO MARCAS VALUES ('2026-12-01 10:30:00.123', 'a')");
+    Recordset rs;
+    rs.Open("SELECT * FROM MARCAS", cnn, adOpenKeyset, adLockOptimistic);
+    EXPECT_EQ(rs.Fields("FECHA").Value().toDateTime(),
+              QDateTime(QDate(2026, 12, 1), QTime(10, 30, 0, 123)));
+    rs.Fields("DETALLE") = "b";
+    EXPECT_EQ(NumeroDeError([&] { rs.Update(); }), 0);
+    rs.Close();
+    EXPECT_EQ(Filas("SELECT FECHA || '|' || DETALLE FROM MARCAS"),
+              QStringList({"2026-12-01 10:30:00.123|b"}));
+    Columna fecha;
+    fecha.tipo = adDBTimeStamp;
+    EXPECT_EQ(ValorDeTextoOdbc("2026-12-01 10:30:05.1234567", fecha).toDateTime(),
+              QDateTime(QDate(2026, 12, 1), QTime(10, 30, 5, 123)));
+    EXPECT_EQ(ValorDeTextoOdbc("2026-12-01 10:30:05.5", fecha).toDateTime(),
+              QDateTime(QDate(2026, 12, 1), QTime(10, 30, 5, 500)));
+    EXPECT_EQ(ValorDeTextoOdbc("2026-12-01", fecha).toDateTime(),
+              QDateTime(QDate(2026, 12, 1), QTime(0, 0)));
 }
 
 // This driver reports CHAR and DECIMAL as text: what a server reports is checked on the
@@ -247,6 +391,44 @@ TEST_F(ProveedorOdbc, UnServidorQueNoRespondeDaElErrorDelProveedorEnSeguida) {
         }
     }
     EXPECT_LT(reloj.elapsed(), 10000);
+}
+
+// FreeTDS given no protocol version never stops trying a server that takes the connection
+// and stays silent; the connection timeout bounds the open.
+TEST_F(ProveedorOdbc, UnServidorMudoNoDetieneElArranqueMasQueElTiempoDeConexion) {
+    ServidorMudo mudo;
+    Connection otra;
+    otra.SetConnectionTimeout(2);
+    QElapsedTimer reloj;
+    reloj.start();
+    EXPECT_NE(NumeroDeError([&] {
+                  otra.Open(QString("PROVIDER=SQLOLEDB;Server=127.0.0.1,%1;Database =X;UId=u;"
+                                    "Pwd=p;")
+                                .arg(mudo.Puerto()));
+              }),
+              0);
+    EXPECT_LT(reloj.elapsed(), 6000);
+    ASSERT_GT(otra.Errors().Count(), 0);
+    EXPECT_TRUE(otra.Errors().Item(0).Description.startsWith(
+        "No se puede conectar con el servidor '127.0.0.1,"));
+}
+
+// A data source on FreeTDS that sets no protocol version is given one; its own stays.
+TEST(CadenaOdbcSqlServer, UnOrigenDeFreeTdsSinVersionRecibeUna) {
+    QTemporaryDir dir;
+    OrigenesDeDatos origenes(dir.filePath("odbc.ini"),
+                             "[SIN_VERSION]\nDriver=FreeTDS\nServer=127.0.0.1\n"
+                             "[CON_VERSION]\nDriver=FreeTDS\nTDS_Version=7.3\n"
+                             "[OTRO_MOTOR]\nDriver=SQLite3\n");
+    int espera = 15;
+    const QString resto = ";Database =E;UId=u;Pwd=p;Encrypt=yes;";
+    EXPECT_EQ(CadenaOdbcSqlServer("PROVIDER=SQLOLEDB;Server=SIN_VERSION" + resto, espera),
+              "DSN=SIN_VERSION;DATABASE=E;UID=u;PWD=p;Encrypt=yes;TDS_Version=7.4;"
+              "Encryption=require;");
+    EXPECT_EQ(CadenaOdbcSqlServer("PROVIDER=SQLOLEDB;Server=CON_VERSION" + resto, espera),
+              "DSN=CON_VERSION;DATABASE=E;UID=u;PWD=p;Encrypt=yes;Encryption=require;");
+    EXPECT_EQ(CadenaOdbcSqlServer("PROVIDER=SQLOLEDB;Server=OTRO_MOTOR" + resto, espera),
+              "DSN=OTRO_MOTOR;UID=u;PWD=p;Encrypt=yes;");
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <functional>
+#include <sqlite3.h>
 
 using namespace ado;
 
@@ -225,6 +227,80 @@ TEST_F(Proveedor, UpdatePorClavePrimariaConFechas) {
         EXPECT_FALSE(e.Description().contains("No se encuentra la fila"))
             << e.Description().toStdString();
     }
+}
+
+// A commit on a file deleted or replaced since it was opened saved nothing anyone will find:
+// it is undone and reported.
+TEST_F(Proveedor, UnaConfirmacionSobreUnArchivoQueYaNoEstaSeDeshaceYSeInforma) {
+    const QString insertar = "INSERT INTO MV_ASIENTOS (TC, IDCOMPROBANTE, SECUENCIA) VALUES "
+                             "('NCPE', 'x', %1)";
+    const std::function<void()> quitar[] = {[&] { QFile::remove(Archivo()); },
+                                            [&] {
+                                                QFile::copy(Archivo(), Archivo() + ".copia");
+                                                QFile::remove(Archivo());
+                                                QFile::rename(Archivo() + ".copia", Archivo());
+                                            }};
+    for (const auto& quitarArchivo : quitar) {
+        cnn.Close();
+        Crear(kEsquema);
+        cnn.BeginTrans();
+        Ejecutar(insertar.arg(1));
+        quitarArchivo();
+        Ejecutar(insertar.arg(2));
+        EXPECT_THROW(cnn.CommitTrans(), ErrorEjecucion);
+        ASSERT_EQ(cnn.Errors().Count(), 1);
+        EXPECT_TRUE(cnn.Errors().Item(0).Description.contains("se borró o se reemplazó"));
+        EXPECT_THROW(cnn.RollbackTrans(), ErrorEjecucion); // nothing left open
+        QFile::remove(Archivo());
+    }
+}
+
+// Amounts are read without a detour through a double where the engine kept more than one
+// holds: whole numbers as integers, and the ends of the range, which its doubles overstep.
+// With four decimals the engine's doubles are exact up to 2^39.
+TEST_F(Proveedor, LosImportesGrandesSeLeenSinDesbordeNiRedondeo) {
+    Ejecutar("CREATE TABLE SALDOS (N INT, IMPORTE MONEY, SALDO DECIMAL(19,4), TASA DECIMAL(18,6))");
+    Ejecutar("INSERT INTO SALDOS VALUES (1, 922337203685477, 922337203685477.5807, 1.234567), "
+             "(2, -922337203685477.5808, -922337203685477.5808, NULL), "
+             "(3, 549755813887.9999, 12345678901234.5678, NULL)");
+    Recordset rs;
+    rs.Open("SELECT * FROM SALDOS ORDER BY N", cnn);
+    const auto importe = [&](const char* campo) {
+        return Currency::DesdeVariant(rs.Fields(campo).Value()).Escalado();
+    };
+    EXPECT_EQ(importe("IMPORTE"), 9223372036854770000);
+    EXPECT_EQ(importe("SALDO"), std::numeric_limits<qint64>::max());
+    EXPECT_DOUBLE_EQ(rs.Fields("TASA").Value().toDouble(), 1.234567);
+    rs.MoveNext();
+    EXPECT_EQ(importe("IMPORTE"), std::numeric_limits<qint64>::min());
+    EXPECT_EQ(importe("SALDO"), std::numeric_limits<qint64>::min());
+    rs.MoveNext();
+    EXPECT_EQ(importe("IMPORTE"), 5497558138879999);
+    EXPECT_EQ(importe("SALDO"), 123456789012345680); // beyond 2^39, the engine's double
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(rs.Fields(i).Type(),
+                  (QVector<int>{adInteger, adCurrency, adNumeric, adNumeric}[i]));
+}
+
+// A row without a key is found again by its datetime to the millisecond (the program's own
+// literals keep seconds; a file another program wrote may hold more).
+TEST_F(Proveedor, LasFechasConMilisegundosVuelvenIguales) {
+    Ejecutar("CREATE TABLE MARCAS (FECHA DATETIME, DETALLE VARCHAR(20))");
+    cnn.Close();
+    sqlite3* otra = nullptr;
+    sqlite3_open(QFile::encodeName(Archivo()).constData(), &otra);
+    sqlite3_exec(otra, "INSERT INTO MARCAS VALUES ('2026-12-01 10:30:00.123', 'a')", nullptr,
+                 nullptr, nullptr);
+    sqlite3_close(otra);
+    cnn.Open(Cadena());
+    Recordset rs;
+    rs.Open("SELECT * FROM MARCAS", cnn, adOpenKeyset, adLockOptimistic);
+    EXPECT_EQ(rs.Fields("FECHA").Value().toDateTime(),
+              QDateTime(QDate(2026, 12, 1), QTime(10, 30, 0, 123)));
+    rs.Fields("DETALLE") = "b";
+    EXPECT_NO_THROW(rs.Update());
+    rs.Close();
+    EXPECT_EQ(Filas("SELECT DETALLE FROM MARCAS"), QStringList({"b"}));
 }
 
 TEST_F(Proveedor, EsquemaDeTablasYColumnas) {

@@ -183,3 +183,28 @@ TEST(Currency, DesdeVariant) {
     EXPECT_EQ(NumeroDeError([] { Currency::DesdeVariant(qulonglong(1) << 63); }), 6);
     EXPECT_DOUBLE_EQ(C("-12,3456").ADouble(), -12.3456);
 }
+
+// What engines and drivers write and read: a point, no grouping, whatever the locale.
+TEST(Currency, TextoDeLosMotores) {
+    const qint64 maximo = std::numeric_limits<qint64>::max();
+    EXPECT_EQ(Currency::DesdeTextoSql(u"922337203685477.5807")->Escalado(), maximo);
+    EXPECT_EQ(Currency::DesdeTextoSql(u" -.0001 ")->Escalado(), -1);
+    EXPECT_EQ(Currency::DesdeTextoSql(u"1E+3")->Escalado(), 10000000);
+    EXPECT_FALSE(Currency::DesdeTextoSql(u"922337203685477.5808"));
+    EXPECT_FALSE(Currency::DesdeTextoSql(u"3847,59"));
+    EXPECT_FALSE(Currency::DesdeTextoSql(u"1.234,5"));
+    EXPECT_EQ(Currency::DesdeEscalado(38475900).ATextoSql(), "3847.5900");
+    EXPECT_EQ(Currency::DesdeEscalado(-1).ATextoSql(), "-0.0001");
+    EXPECT_EQ(Currency::DesdeEscalado(std::numeric_limits<qint64>::min()).ATextoSql(),
+              "-922337203685477.5808");
+    // A stored double at the ends of the range is the end; further out there is none.
+    EXPECT_EQ(Currency::DesdeDoubleGuardado(922337203685477.5807)->Escalado(), maximo);
+    EXPECT_FALSE(Currency::DesdeDoubleGuardado(922337203685478.0));
+    EXPECT_EQ(Currency::DesdeDoubleGuardado(0.1 + 0.2)->Escalado(), 3000);
+    EXPECT_EQ(Currency::DesdeDoubleGuardado(2.00005)->Escalado(), 20000); // halves to even
+    EXPECT_EQ(Currency::DesdeDoubleGuardado(1234.56785)->Escalado(), 12345678);
+    // Callers that took amounts read as doubles still can.
+    const QVariant v = Currency::DesdeEscalado(-12500).AVariant();
+    EXPECT_EQ(v.toDouble(), -1.25);
+    EXPECT_EQ(v.toString(), "-1.25");
+}
