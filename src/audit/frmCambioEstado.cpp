@@ -4,6 +4,7 @@
 #include "platform/ado/AdoTipos.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ado/TokenSql.h"
+#include "platform/ado/Transaccion.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/forms/ArregloCajasTexto.h"
@@ -24,6 +25,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -268,29 +270,24 @@ QStringList frmCambioEstado::SentenciasGrabacion() const {
 bool frmCambioEstado::GrabarCambioEstado() {
     ado::Connection& cnn = DB_Dll::Instancia().gCnn;
     QStringList sentencias;
-    bool abierta = false;
+    std::optional<ado::Transaccion> transaccion;
     bool grabado = false;
-    const ResultadoPasos resultado =
-        EjecutarPasos(QStringLiteral("GrabarCambioEstado"), AbandonarGrabacion,
-                      {[&] { sentencias = SentenciasGrabacion(); },
-                       [&] {
-                           cnn.BeginTrans();
-                           abierta = true;
-                       },
-                       [&] {
-                           // The first statement is the difference's own; an origin without
-                           // entry lines is legitimate, so the rest may change nothing.
-                           for (qsizetype i = 0; i < sentencias.size(); ++i)
-                               Ejecutar(sentencias[i], i == 0);
-                       },
-                       [&] {
-                           cnn.CommitTrans();
-                           grabado = true;
-                       }});
+    const ResultadoPasos resultado = EjecutarPasos(
+        QStringLiteral("GrabarCambioEstado"), AbandonarGrabacion,
+        {[&] { sentencias = SentenciasGrabacion(); }, [&] { transaccion.emplace(cnn); },
+         [&] {
+             // The first statement is the difference's own; an origin without
+             // entry lines is legitimate, so the rest may change nothing.
+             for (qsizetype i = 0; i < sentencias.size(); ++i)
+                 Ejecutar(sentencias[i], i == 0);
+         },
+         [&] {
+             transaccion->Confirmar();
+             grabado = true;
+         }});
     if (grabado)
         return true;
-    if (abierta)
-        IgnorarErrores({[&] { cnn.RollbackTrans(); }});
+    transaccion.reset(); // rolled back before the user is told
     const QString causa = resultado.Error ? resultado.Error->Description() : QString();
     MsgBox(causa + "\r\nNo se pudo cambiar el estado", vbCritical + vbOKOnly, TituloAviso);
     return false;
