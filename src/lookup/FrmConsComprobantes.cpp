@@ -351,7 +351,7 @@ void FrmConsComprobantes::Form_Load() {
              Filtro = consulta.Filtro;
          },
          [&] {
-             if (!db.AbrirRecordset(consulta.Sentencia, rs_, nullptr, 0, 1, -1, true))
+             if (!db.AbrirRecordset(consulta.Sentencia, rs_, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true))
                  SalirDelProcedimiento();
          },
          [this] { LlenarLista(); }, [&] { db.CierraRecordset(rs_); }});

@@ -217,8 +217,8 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected) {
 }
 
 bool DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs,
-                            ado::Connection* ConexionActiva, long CursorType, long LockType,
-                            long Options, bool ConvOracle) {
+                            ado::Connection* ConexionActiva, ado::TipoCursor CursorType,
+                            ado::TipoBloqueo LockType, long Options, bool ConvOracle) {
     ado::Connection* conexion = &gCnn;
     const ResultadoPasos resultado = EjecutarPasos(
         "AbrirRecordset", suite::TratarError,

@@ -95,8 +95,10 @@ public:
     // True when Lrcs is open on the query. A failure has been put to the operator already:
     // the caller reads nothing and reports nothing more.
     bool AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs,
-                        ado::Connection* ConexionActiva = nullptr, long CursorType = 0,
-                        long LockType = 1, long Options = -1, bool ConvOracle = true);
+                        ado::Connection* ConexionActiva = nullptr,
+                        ado::TipoCursor CursorType = ado::adOpenForwardOnly,
+                        ado::TipoBloqueo LockType = ado::adLockReadOnly, long Options = -1,
+                        bool ConvOracle = true);
     void CierraRecordset(ado::Recordset& LrcsTemp);
     // How many reads have failed so far in the run. A caller that must not take an unread
     // value for an empty one (a check, a save) compares it before and after its reads.

@@ -83,8 +83,9 @@ bool AbrirCuenta(const QString& columna, const QString& Codigo, ado::Recordset& 
                  bool SoloLectura) {
     QString sql = QStringLiteral("SELECT * FROM MA_CUENTAS WHERE ") + columna +
                   QStringLiteral(" =  ") + Literal(Codigo);
-    if (!DB_Dll::Instancia().AbrirRecordset(sql, Rs, nullptr, SoloLectura ? 0 : 2,
-                                            SoloLectura ? 1 : 3, -1, true))
+    if (!DB_Dll::Instancia().AbrirRecordset(
+            sql, Rs, nullptr, SoloLectura ? ado::adOpenForwardOnly : ado::adOpenDynamic,
+            SoloLectura ? ado::adLockReadOnly : ado::adLockOptimistic, -1, true))
         SalirDelProcedimiento();
     return !Rs.Eof();
 }
@@ -249,7 +250,7 @@ int ObtenerPeriodo(const QString& Fecha) {
                   Literal(Fecha) + QStringLiteral(" and [FECHA HASTA] >= ") + Literal(Fecha);
     ado::Recordset rs;
     int periodo = 0;
-    if (db.AbrirRecordset(sql, rs, nullptr, 0, 1, -1, true) && !rs.Eof())
+    if (db.AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true) && !rs.Eof())
         periodo = vb::CInt(rs.Fields(QStringLiteral("Periodo")).Value());
     db.CierraRecordset(rs);
     return periodo;
