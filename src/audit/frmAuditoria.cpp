@@ -290,7 +290,8 @@ void frmAuditoria::AbrirTabla(const QString& Tabla) {
                   {[&] {
                        QString sql = QStringLiteral("SELECT top 1 * FROM ") + Tabla;
                        DB_Dll& db = DB_Dll::Instancia();
-                       if (!db.AbrirRecordset(sql, rsTabla, &db.gCnn, ado::adOpenDynamic, ado::adLockOptimistic, -1, true))
+                       if (!db.AbrirRecordset(sql, rsTabla, &db.gCnn, ado::adOpenDynamic,
+                                              ado::adLockOptimistic, -1, true))
                            SalirDelProcedimiento();
                    },
                    [&] {
@@ -314,7 +315,8 @@ void frmAuditoria::AsignarDatos() {
                                           "FECHAHASTA from MV_EJERCICIOS where periodo='") +
                            QString::number(ModGlobal::Valores.PeriodoActual) + u'\'';
              DB_Dll& db = DB_Dll::Instancia();
-             if (!db.AbrirRecordset(sql, rsTabla, &db.gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true))
+             if (!db.AbrirRecordset(sql, rsTabla, &db.gCnn, ado::adOpenForwardOnly,
+                                    ado::adLockReadOnly, -1, true))
                  SalirDelProcedimiento();
          },
          [&] { CampoPorNombre(QStringLiteral("Fecha_Desde")).SetText(fecha("FechaDesde")); },

@@ -73,7 +73,8 @@ bool EscrituraPagina::Consultar(const QString& sql, ado::Recordset& rs) {
     bool hayFilas = false;
     Ejecutar([&] {
         QString sentencia = sql;
-        DB_Dll::Instancia().AbrirRecordset(sentencia, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+        DB_Dll::Instancia().AbrirRecordset(sentencia, rs, nullptr, ado::adOpenForwardOnly,
+                                           ado::adLockReadOnly, -1, true);
         hayFilas = rs.State() != ado::adStateClosed && !rs.Bof();
         if (hayFilas)
             rs.MoveFirst();

@@ -53,7 +53,8 @@ void FrmAuditoriaPopUp::wbExplorer_BeforeNavigate2(const QString& URL, bool& Can
 void FrmAuditoriaPopUp::BuscarCuenta(const QString& Cuenta) {
     QString sql = QStringLiteral("select  descripcion, titulo from MA_CUENTAS where codigo='") +
                   ado::DoblarApostrofos(Cuenta) + u'\'';
-    DB_Dll::Instancia().AbrirRecordset(sql, rsCuenta_, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+    DB_Dll::Instancia().AbrirRecordset(sql, rsCuenta_, nullptr, ado::adOpenForwardOnly,
+                                       ado::adLockReadOnly, -1, true);
     if (rsCuenta_.State() != ado::adStateClosed && !rsCuenta_.Eof())
         MostrarPagina();
 }

@@ -351,7 +351,8 @@ void FrmConsComprobantes::Form_Load() {
              Filtro = consulta.Filtro;
          },
          [&] {
-             if (!db.AbrirRecordset(consulta.Sentencia, rs_, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true))
+             if (!db.AbrirRecordset(consulta.Sentencia, rs_, nullptr, ado::adOpenForwardOnly,
+                                    ado::adLockReadOnly, -1, true))
                  SalirDelProcedimiento();
          },
          [this] { LlenarLista(); }, [&] { db.CierraRecordset(rs_); }});

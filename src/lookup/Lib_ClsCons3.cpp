@@ -68,7 +68,10 @@ QStringList ColumnasDe(const QString& tabla) {
     ado::Recordset rs;
     QString sql = QStringLiteral("select top 1 * from ") + tabla;
     QStringList columnas;
-    IgnorarErrores({[&] { db.AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true); },
+    IgnorarErrores({[&] {
+                        db.AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly,
+                                          ado::adLockReadOnly, -1, true);
+                    },
                     [&] {
                         for (int i = 0; i < rs.FieldCount(); ++i)
                             columnas << rs.Fields(i).Name();

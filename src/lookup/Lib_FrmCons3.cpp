@@ -219,7 +219,8 @@ void Lib_FrmCons3::Cargar() {
                    },
                    [&] {
                        // The failure was put to the operator; the list stays empty.
-                       if (!db.AbrirRecordset(SQL, rs_, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true))
+                       if (!db.AbrirRecordset(SQL, rs_, nullptr, ado::adOpenForwardOnly,
+                                              ado::adLockReadOnly, -1, true))
                            SalirDelProcedimiento();
                    },
                    [&] { modelo_->SetCasillas(CheckBoxes); }, [&] { Encolumnar(); },

@@ -194,7 +194,8 @@ void Lib_FrmCons3Tree::ArmarTreeVAutomatico() {
          [this] { TreeV->Nodes().Add(nullptr, 0, QStringLiteral("A"), Raiz)->SetExpanded(true); },
          [&] {
              QString sql = SQL;
-             if (!db.AbrirRecordset(sql, rs, &db.gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true))
+             if (!db.AbrirRecordset(sql, rs, &db.gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly,
+                                    -1, true))
                  SalirDelProcedimiento();
          },
          [&] {

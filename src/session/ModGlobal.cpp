@@ -390,7 +390,8 @@ std::optional<QString> LeerCfg(const QString& Clave, QString& ValorAux) {
                     sql = sql.toUpper();
             },
             [&] {
-                if (!db.AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true))
+                if (!db.AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly,
+                                       ado::adLockReadOnly, -1, true))
                     SalirDelProcedimiento();
             },
             [&] {
@@ -433,7 +434,8 @@ void GrabaDfg(const QString& Clave, const QVariant& Valor, const QString& ValorA
                       DB_Dll::Instancia().SQLValue(vb::Trim(Clave));
             },
             [&] {
-                if (!db.AbrirRecordset(sql, rs, &db.gCnn, ado::adOpenDynamic, ado::adLockOptimistic, -1, true))
+                if (!db.AbrirRecordset(sql, rs, &db.gCnn, ado::adOpenDynamic, ado::adLockOptimistic,
+                                       -1, true))
                     SalirDelProcedimiento();
             },
             [&] {
@@ -522,7 +524,8 @@ void AgregarFilaUsuario(std::vector<Paso>& pasos, ado::Recordset& rs, QString& s
                                DB_Dll::Instancia().SQLValue(Valores.UsuarioLogeado);
                      },
                      [&db, &sql, &rs] {
-                         if (!db.AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true))
+                         if (!db.AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly,
+                                                ado::adLockReadOnly, -1, true))
                              SalirDelProcedimiento();
                      },
                      [&rs] {

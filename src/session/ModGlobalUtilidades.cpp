@@ -250,7 +250,9 @@ int ObtenerPeriodo(const QString& Fecha) {
                   Literal(Fecha) + QStringLiteral(" and [FECHA HASTA] >= ") + Literal(Fecha);
     ado::Recordset rs;
     int periodo = 0;
-    if (db.AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true) && !rs.Eof())
+    if (db.AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1,
+                          true) &&
+        !rs.Eof())
         periodo = vb::CInt(rs.Fields(QStringLiteral("Periodo")).Value());
     db.CierraRecordset(rs);
     return periodo;
