@@ -6,14 +6,14 @@
 
 namespace ConsultasComprobantes {
 
-namespace {
-
 bool Es(const QString& tc, std::initializer_list<const char*> codigos) {
     for (const char* codigo : codigos)
         if (vb::Iguales(tc, QLatin1String(codigo)))
             return true;
     return false;
 }
+
+namespace {
 
 const QString OrdenComprobante = QStringLiteral(" ORDER BY IDCOMPROBANTE DESC");
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 
 // The query of the voucher pick list for a voucher type or group key. Each group reads its
 // own view with its own conditions; the statements are plain text, built here apart from the
@@ -40,5 +41,8 @@ Consulta ArmarConsulta(const QString& tc, bool soloPendientes, const QString& fi
 // The filter without the keyword WHERE: only whole words outside literals and bracketed
 // names go, so a column such as SOMEWHERE_ID or a value 'where' stays as it is.
 QString QuitarWhere(const QString& filtro);
+
+// Whether the type code is one of the codes, compared without regard to case.
+bool Es(const QString& tc, std::initializer_list<const char*> codigos);
 
 } // namespace ConsultasComprobantes

@@ -28,12 +28,7 @@ using controles::ListItem;
 
 namespace {
 
-bool Es(const QString& tc, std::initializer_list<const char*> codigos) {
-    for (const char* codigo : codigos)
-        if (vb::Iguales(tc, QLatin1String(codigo)))
-            return true;
-    return false;
-}
+using ConsultasComprobantes::Es;
 
 struct Columna {
     const char* titulo;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audit/DetallesFalsos.h"
 #include "audit/VentanasVecinas.h"
 #include "audit/frmAuditoria.h"
 #include "audit/frmCambioEstado.h"
@@ -47,30 +48,6 @@ protected:
             AlVerMensaje();
         return DialogosGuionados::MostrarMensaje(texto, botones, titulo);
     }
-};
-
-// The detail windows the links open: every call goes into one log.
-class DetallesFalsos : public VentanaDetalleComprobante,
-                       public VentanaDetalleRecibo,
-                       public VentanaAsientoComprobante {
-public:
-    explicit DetallesFalsos(QStringList& r) : r_(r) {}
-    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
-                 bool venta, const QString& cuenta) override {
-        r_ << "Detalle " + QStringList{tc, s, n, l, venta ? "venta" : "compra", cuenta}.join('|');
-    }
-    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
-                 bool venta) override {
-        r_ << "Recibo " + QStringList{tc, s, n, l, venta ? "venta" : "compra"}.join('|');
-    }
-    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
-                 const QString& cuenta) override {
-        r_ << "Asiento " + QStringList{tc, s, n, l, cuenta}.join('|');
-    }
-    void Show() override { r_ << "Show"; }
-
-private:
-    QStringList& r_;
 };
 
 // The entry form: logs what it is given and leaves what the test says.

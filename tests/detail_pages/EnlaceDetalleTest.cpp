@@ -1,5 +1,6 @@
 #include "detail_pages/EnlaceDetalle.h"
 
+#include "audit/DetallesFalsos.h"
 #include "audit/VentanasVecinas.h"
 #include "detail_pages/FabricaVentanas.h"
 #include "platform/files/Carpetas.h"
@@ -297,27 +298,6 @@ TEST(EnlaceDetalle, EscrituraDeLosEnlaces) {
 
 // ---- Opening what a link names --------------------------------------------------------------
 
-// The windows a link would open, each call written into one log.
-class VentanasGrabadas : public VentanaDetalleComprobante,
-                         public VentanaDetalleRecibo,
-                         public VentanaAsientoComprobante {
-public:
-    QStringList log;
-    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
-                 bool venta, const QString& cuenta) override {
-        log << "Detalle " + QStringList{tc, s, n, l, venta ? "V" : "C", cuenta}.join('|');
-    }
-    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
-                 bool venta) override {
-        log << "Recibo " + QStringList{tc, s, n, l, venta ? "V" : "C"}.join('|');
-    }
-    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
-                 const QString& cuenta) override {
-        log << "Asiento " + QStringList{tc, s, n, l, cuenta}.join('|');
-    }
-    void Show() override { log << "Show"; }
-};
-
 class AperturaDeEnlaces : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -326,17 +306,17 @@ protected:
         f = FabricaVentanas();
         f.NuevoDetalleComprobante = [this](const QString& tc, const QString& s, const QString& n,
                                            const QString& l, bool v, const QString& c) {
-            v_.log << "Nuevo detalle " + QStringList{tc, s, n, l, v ? "V" : "C", c}.join('|');
+            log_ << "Nuevo detalle " + QStringList{tc, s, n, l, v ? "V" : "C", c}.join('|');
         };
         f.NuevoStock = [this](const QString& tc, const QString& s, const QString& n,
                               const QString& l, bool v) {
-            v_.log << "Nuevo stock " + QStringList{tc, s, n, l, v ? "V" : "C"}.join('|');
+            log_ << "Nuevo stock " + QStringList{tc, s, n, l, v ? "V" : "C"}.join('|');
         };
         f.NuevoRecibo = [this](const QString& tc, const QString& s, const QString& n,
                                const QString& l, bool v) {
-            v_.log << "Nuevo recibo " + QStringList{tc, s, n, l, v ? "V" : "C"}.join('|');
+            log_ << "Nuevo recibo " + QStringList{tc, s, n, l, v ? "V" : "C"}.join('|');
         };
-        f.MenuExes = [this](const QString& link) { v_.log << "MenuExes " + link; };
+        f.MenuExes = [this](const QString& link) { log_ << "MenuExes " + link; };
         VentanasVecinas& vecinas = VentanasVecinas::Actuales();
         vecinas.DetalleComprobante = [this] { return &v_; };
         vecinas.DetalleRecibo = [this] { return &v_; };
@@ -348,11 +328,11 @@ protected:
         archivos::FijarCarpetaPrograma(QString());
     }
     QStringList Seguir(M quien, const QString& url, bool cancelInicial = false) {
-        v_.log.clear();
+        log_.clear();
         bool cancel = cancelInicial;
         EnlaceDetalle::Seguir(quien, url, cancel);
-        v_.log << (cancel ? "Cancel" : "Sigue");
-        return v_.log;
+        log_ << (cancel ? "Cancel" : "Sigue");
+        return log_;
     }
     void CrearProgramaArticulos() {
         QFile f(QDir(programa.path()).filePath("v_ma_articulos.exe"));
@@ -360,7 +340,8 @@ protected:
     }
 
     QTemporaryDir programa;
-    VentanasGrabadas v_;
+    QStringList log_; // what the windows a link opens were asked, in order
+    DetallesFalsos v_{log_};
 };
 
 TEST_F(AperturaDeEnlaces, CadaVentanaRecibeSusValores) {
@@ -375,20 +356,20 @@ TEST_F(AperturaDeEnlaces, CadaVentanaRecibeSusValores) {
     EXPECT_EQ(Seguir(M::DetalleComprobante, Reportada(kAsientoConCuenta)),
               QStringList({"Asiento FCC|0002|00004526|B|211010102", "Show", "Cancel"}));
     EXPECT_EQ(Seguir(M::PopUp, Reportada(kPago)),
-              QStringList({"Recibo OPG|0001|00000011|X|C", "Show", "Cancel"}));
+              QStringList({"Recibo OPG|0001|00000011|X|compra", "Show", "Cancel"}));
     EXPECT_EQ(Seguir(M::PopUp, Reportada(kCompra)),
-              QStringList({"Detalle FCC|0002|00004526|B|C|", "Show", "Cancel"}));
+              QStringList({"Detalle FCC|0002|00004526|B|compra|", "Show", "Cancel"}));
     // A cancelled navigation of the browser stays so when the address is no link.
     EXPECT_EQ(Seguir(M::Asiento, Reportada(kPagina), true), QStringList({"Sigue"}));
 }
 
 TEST_F(AperturaDeEnlaces, DosClicsAbrenDosVentanas) {
     bool cancel = false;
-    v_.log.clear();
+    log_.clear();
     EnlaceDetalle::Seguir(M::Stock, Reportada(kVenta), cancel);
     EnlaceDetalle::Seguir(M::Stock, Reportada(kVenta), cancel);
-    EXPECT_EQ(v_.log.size(), 2);
-    EXPECT_EQ(v_.log.count(v_.log.first()), 2);
+    EXPECT_EQ(log_.size(), 2);
+    EXPECT_EQ(log_.count(log_.first()), 2);
 }
 
 TEST_F(AperturaDeEnlaces, ElArticuloArrancaElProgramaSoloSiExiste) {

@@ -1,9 +1,10 @@
-#include "Apoyo.h"
 #include "platform/controls/ImageList.h"
 #include "platform/controls/Panel.h"
 #include "platform/controls/StatusBar.h"
+#include "support/Apoyo.h"
 
 #include <QPixmap>
+#include <gtest/gtest.h>
 
 using namespace controles;
 

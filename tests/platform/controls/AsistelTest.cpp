@@ -1,8 +1,9 @@
 #include "platform/controls/Asistel.h"
 
-#include "Apoyo.h"
+#include "support/Apoyo.h"
 
 #include <QAction>
+#include <gtest/gtest.h>
 
 using controles::Asistel;
 

@@ -1,9 +1,10 @@
 #include "platform/controls/FlexGrid.h"
 
-#include "Apoyo.h"
+#include "support/Apoyo.h"
 
 #include <QStringList>
 #include <QTest>
+#include <gtest/gtest.h>
 
 using controles::FlexGrid;
 

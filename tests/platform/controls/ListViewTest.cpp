@@ -1,10 +1,11 @@
 #include "platform/controls/ListView.h"
 
-#include "Apoyo.h"
 #include "platform/controls/ListItem.h"
+#include "support/Apoyo.h"
 
 #include <QHeaderView>
 #include <QTest>
+#include <gtest/gtest.h>
 
 using namespace controles;
 

@@ -1,7 +1,9 @@
 #include "platform/controls/TreeView.h"
 
-#include "Apoyo.h"
 #include "platform/controls/Node.h"
+#include "support/Apoyo.h"
+
+#include <gtest/gtest.h>
 
 using namespace controles;
 

@@ -2,6 +2,7 @@
 
 #include "platform/errors/ErrorEjecucion.h"
 #include "platform/files/MascaraConsulta.h"
+#include "support/Apoyo.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,23 +13,13 @@ using archivos::ArchivoRegistros;
 
 namespace {
 
-QByteArray Contenido(const QString& ruta) {
-    QFile archivo(ruta);
-    archivo.open(QIODevice::ReadOnly);
-    return archivo.readAll();
-}
-
-long NumeroDeError(ArchivoRegistros& archivo, qint64 numero, bool escribir) {
-    try {
-        if (escribir) {
+long ErrorDeRegistro(ArchivoRegistros& archivo, qint64 numero, bool escribir) {
+    return NumeroDeError([&] {
+        if (escribir)
             archivo.Put(numero, "x");
-        } else {
+        else
             archivo.Get(numero);
-        }
-    } catch (const ErrorEjecucion& error) {
-        return error.Number();
-    }
-    return 0;
+    });
 }
 
 } // namespace
@@ -87,7 +78,7 @@ TEST(ArchivoRegistros, PutYGetDelRegistroN) {
     EXPECT_EQ(archivo.Get(3), QByteArray("CC  "));
     EXPECT_EQ(archivo.Get(5), QByteArray(4, '\0'));
     archivo.Cerrar();
-    EXPECT_EQ(Contenido(ruta), QByteArray("AAAABBBBCC  "));
+    EXPECT_EQ(Bytes(ruta), QByteArray("AAAABBBBCC  "));
 }
 
 TEST(ArchivoRegistros, UnaColaIncompletaNoCuentaYLaPisaElRegistroSiguiente) {
@@ -104,7 +95,7 @@ TEST(ArchivoRegistros, UnaColaIncompletaNoCuentaYLaPisaElRegistroSiguiente) {
     EXPECT_EQ(archivo.Get(2), QByteArray("BB\0\0", 4));
     archivo.Put(archivo.CantidadRegistros() + 1, "CCCC");
     archivo.Cerrar();
-    EXPECT_EQ(Contenido(ruta), QByteArray("AAAACCCC"));
+    EXPECT_EQ(Bytes(ruta), QByteArray("AAAACCCC"));
 }
 
 TEST(ArchivoRegistros, MascarasAgregadasUnaTrasOtra) {
@@ -125,11 +116,11 @@ TEST(ArchivoRegistros, MascarasAgregadasUnaTrasOtra) {
 TEST(ArchivoRegistros, NumeroDeRegistroIncorrectoOArchivoCerrado) {
     QTemporaryDir carpeta;
     ArchivoRegistros archivo;
-    EXPECT_EQ(NumeroDeError(archivo, 1, false), 52);
-    EXPECT_EQ(NumeroDeError(archivo, 1, true), 52);
+    EXPECT_EQ(ErrorDeRegistro(archivo, 1, false), 52);
+    EXPECT_EQ(ErrorDeRegistro(archivo, 1, true), 52);
     archivo.Abrir(carpeta.filePath("r.dat"), 10);
-    EXPECT_EQ(NumeroDeError(archivo, 0, false), 63);
-    EXPECT_EQ(NumeroDeError(archivo, -1, true), 63);
+    EXPECT_EQ(ErrorDeRegistro(archivo, 0, false), 63);
+    EXPECT_EQ(ErrorDeRegistro(archivo, -1, true), 63);
 }
 
 TEST(ArchivoRegistros, ArchivoDeSoloLecturaSeLeePeroNoSeEscribe) {
@@ -147,5 +138,5 @@ TEST(ArchivoRegistros, ArchivoDeSoloLecturaSeLeePeroNoSeEscribe) {
     ArchivoRegistros archivo;
     archivo.Abrir(ruta, 4);
     EXPECT_EQ(archivo.Get(2), QByteArray("BBBB"));
-    EXPECT_EQ(NumeroDeError(archivo, 1, true), 75);
+    EXPECT_EQ(ErrorDeRegistro(archivo, 1, true), 75);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/errors/ErrorEjecucion.h"
 #include "platform/files/Windows1252.h"
+#include "support/Apoyo.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,25 +14,10 @@ using archivos::ArchivoTexto;
 
 namespace {
 
-QByteArray Contenido(const QString& ruta) {
-    QFile archivo(ruta);
-    archivo.open(QIODevice::ReadOnly);
-    return archivo.readAll();
-}
-
 void Grabar(const QString& ruta, const QByteArray& bytes) {
     QFile archivo(ruta);
     archivo.open(QIODevice::WriteOnly);
     archivo.write(bytes);
-}
-
-long NumeroDeError(const std::function<void()>& accion) {
-    try {
-        accion();
-    } catch (const ErrorEjecucion& error) {
-        return error.Number();
-    }
-    return 0;
 }
 
 } // namespace
@@ -80,7 +66,7 @@ TEST(ArchivoTexto, EscribeWindows1252ConCrLfYLoVuelveALeer) {
 
     ArchivoTexto::EscribirLineas(ruta, lineas);
 
-    EXPECT_EQ(Contenido(ruta), QByteArray("Se\xf1or\r\nRaz\xf3n \x80\r\n\r\n"));
+    EXPECT_EQ(Bytes(ruta), QByteArray("Se\xf1or\r\nRaz\xf3n \x80\r\n\r\n"));
     EXPECT_EQ(ArchivoTexto::LeerLineas(ruta), lineas);
 }
 
@@ -92,8 +78,8 @@ TEST(ArchivoTexto, EscribirReemplazaYAgregarSigueAlFinal) {
     ArchivoTexto::AgregarLineas(ruta, {"dos"});
     ArchivoTexto::AgregarLineas(ruta + "-nuevo", {"creado"});
 
-    EXPECT_EQ(Contenido(ruta), QByteArray("uno\r\ndos\r\n"));
-    EXPECT_EQ(Contenido(ruta + "-nuevo"), QByteArray("creado\r\n"));
+    EXPECT_EQ(Bytes(ruta), QByteArray("uno\r\ndos\r\n"));
+    EXPECT_EQ(Bytes(ruta + "-nuevo"), QByteArray("creado\r\n"));
 }
 
 TEST(ArchivoTexto, LoEscritoQuedaAunqueNoSeCierreExplicitamente) {
@@ -104,7 +90,7 @@ TEST(ArchivoTexto, LoEscritoQuedaAunqueNoSeCierreExplicitamente) {
         archivo.Abrir(ruta, ArchivoTexto::Modo::Salida);
         archivo.EscribirLinea("<html>");
     }
-    EXPECT_EQ(Contenido(ruta), QByteArray("<html>\r\n"));
+    EXPECT_EQ(Bytes(ruta), QByteArray("<html>\r\n"));
 }
 
 TEST(ArchivoTexto, AceptaRutasConBarraInvertida) {
@@ -112,7 +98,7 @@ TEST(ArchivoTexto, AceptaRutasConBarraInvertida) {
     QString ruta = carpeta.filePath("estilo.css");
     ruta.replace('/', '\\');
     ArchivoTexto::EscribirLineas(ruta, {"A {}"});
-    EXPECT_EQ(Contenido(carpeta.filePath("estilo.css")), QByteArray("A {}\r\n"));
+    EXPECT_EQ(Bytes(carpeta.filePath("estilo.css")), QByteArray("A {}\r\n"));
 }
 
 TEST(ArchivoTexto, PartirLineasAceptaCualquierFinDeLinea) {

@@ -1,6 +1,7 @@
 #include "platform/files/Carpetas.h"
 
 #include "platform/errors/ErrorEjecucion.h"
+#include "support/Apoyo.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,15 +17,6 @@ namespace {
 void Crear(const QString& ruta) {
     QFile archivo(ruta);
     archivo.open(QIODevice::WriteOnly);
-}
-
-long NumeroDeError(const std::function<void()>& accion) {
-    try {
-        accion();
-    } catch (const ErrorEjecucion& error) {
-        return error.Number();
-    }
-    return 0;
 }
 
 // Restores an environment variable when the test ends.
