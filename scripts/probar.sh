@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the format of every C++ file under version control, builds the program and its tests
-# with warnings as errors, and runs every test.
+# with warnings as errors, runs every test, and runs them again under the sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/instalar-dependencias.sh
@@ -9,3 +9,4 @@ git ls-files -z -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp'
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUDITORIA_WERROR=ON
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+bash scripts/probar-sanitizadores.sh
