@@ -1,5 +1,6 @@
 #include "platform/browser/NavegadorWeb.h"
 
+#include "audit/clsAuditoria_HTM.h"
 #include "detail_pages/EnlaceDetalle.h"
 #include "platform/dialogs/DialogosGuionados.h"
 #include "support/Apoyo.h"
@@ -94,6 +95,41 @@ TEST(NavegadorWeb, UnProcesoDePaginaTerminadoSeAvisaYLaPaginaVuelve) {
     EXPECT_TRUE(cargada.last().at(0).toBool());
     EXPECT_NE(navegador.page()->renderProcessPid(), proceso);
     EXPECT_EQ(operador.Mensajes.size(), 1u);
+}
+
+// The style sheet's Verdana, missing here, and text of no face at all both come out in the
+// sans face the browser sets, as wide as a text asked for in that face; not in a serif.
+TEST(NavegadorWeb, LasPaginasSalenEnUnaLetraSinSerifa) {
+    PrepararMotor();
+    QTemporaryDir dir;
+    clsAuditoria_HTM().writeStyleCSS(dir.path());
+    const QString texto = QStringLiteral("Diferencias 1 a 500 de 1234 Muñoz y Peña S.R.L.");
+    QFile archivo(dir.filePath("Auditoria.htm"));
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    archivo.write((clsAuditoria_HTM::CabeceraHTML("Auditoria", false, QDate(2026, 12, 7)) +
+                   QString("<span class=TableRow id=v>%1</span><br>"
+                           "<span style=\"font: 10px 'DejaVu Sans'\" id=d>%1</span><br>"
+                           "<span style=\"font: 10px serif\" id=s>%1</span><br>"
+                           "<span id=n>%1</span><br>"
+                           "<span style=\"font: 16px 'DejaVu Sans'\" id=dn>%1</span>")
+                       .arg(texto))
+                      .toLatin1());
+    archivo.close();
+
+    NavegadorWeb navegador;
+    QSignalSpy cargada(&navegador, &QWebEngineView::loadFinished);
+    navegador.Navigate(QUrl::fromLocalFile(archivo.fileName()).toString(QUrl::FullyEncoded));
+    ASSERT_TRUE(cargada.wait(30000));
+    QStringList anchos;
+    navegador.page()->runJavaScript(
+        QStringLiteral("['v','d','s','n','dn'].map(i => document.getElementById(i)"
+                       ".getBoundingClientRect().width).join(' ')"),
+        QWebEngineScript::ApplicationWorld,
+        [&](const QVariant& resultado) { anchos = resultado.toString().split(' '); });
+    QTRY_COMPARE_WITH_TIMEOUT(anchos.size(), 5, 30000);
+    EXPECT_EQ(anchos[0], anchos[1]) << anchos.join(' ').toStdString();
+    EXPECT_NE(anchos[0], anchos[2]) << anchos.join(' ').toStdString();
+    EXPECT_EQ(anchos[3], anchos[4]) << anchos.join(' ').toStdString();
 }
 
 } // namespace
