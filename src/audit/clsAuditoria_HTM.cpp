@@ -287,15 +287,17 @@ class clsAuditoria_HTM::EscritorLista {
 public:
     using Desenlace = EscrituraArchivoPagina::Desenlace;
 
-    EscritorLista(const QString& ruta, const QString& titulo, const QString& sql)
-        : ruta_(ruta), titulo_(titulo), sql_(sql) {}
+    EscritorLista(const QString& ruta, const QString& titulo, const FiltrosDiferencias& filtros)
+        : ruta_(ruta), titulo_(titulo), sql_(SentenciaDiferencias(filtros)),
+          sqlCuenta_(SentenciaCuentaDiferencias(filtros)) {}
 
     // Writes the next page; what the operator answered to a failure of its file.
     Desenlace EscribirPagina();
     // Whether the page written last was the list's last.
     bool Terminada() const { return terminada_; }
     int Paginas() const { return int(paginas_.size()); }
-    // Once the last page is written, the other pages' navigation lines get the total.
+    // Once the last page is written, the other pages' navigation lines that say another total
+    // (or none) get the one the rows came to.
     void CompletarNavegacion();
 
 private:
@@ -304,6 +306,7 @@ private:
     struct Pagina {
         qint64 navegacion;
         int primera, ultima;
+        int total; // the total its navigation line says
     };
 
     void EscribirEncabezado();
@@ -317,6 +320,7 @@ private:
     QString ruta_;
     QString titulo_;
     QString sql_;
+    QString sqlCuenta_;
     std::optional<EscrituraArchivoPagina> pagina_;
     ado::Recordset rs_;
     bool consultada_ = false;
@@ -324,6 +328,7 @@ private:
     std::vector<Pagina> paginas_;
     int filas_ = 0;       // rows written, all pages
     int filasPagina_ = 0; // rows written on the page being written
+    int total_ = 0;       // the rows the list was counted to have before it was read
     bool hayFilas_ = false;
     bool terminada_ = false;
     QVariant fecha_;
@@ -372,10 +377,21 @@ void clsAuditoria_HTM::EscritorLista::EscribirEncabezado() {
 // A statement that fails is reported by the database object itself, which leaves the
 // recordset closed: the page then says that nothing was read. Rows are read as they are
 // written; the statement ends with the last row, or with this pass.
+//
+// The rows are counted first, so that the first page already tells how many there are:
+// counting is cheap next to writing them. A count that fails is the failing statement.
 void clsAuditoria_HTM::EscritorLista::Consultar() {
+    ado::Recordset cuenta;
+    QString sql = sqlCuenta_;
+    DB_Dll& db = DB_Dll::Instancia();
+    if (!db.AbrirRecordset(sql, cuenta, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1,
+                           true))
+        return;
+    total_ = cuenta.Eof() ? 0 : cuenta.Fields(0).Value().toInt();
+    cuenta.Close();
     rs_.SetCursorLocation(ado::adUseServer);
-    consultada_ = DB_Dll::Instancia().AbrirRecordset(sql_, rs_, nullptr, ado::adOpenForwardOnly,
-                                                     ado::adLockReadOnly, -1, true);
+    consultada_ = db.AbrirRecordset(sql_, rs_, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly,
+                                    -1, true);
 }
 
 bool clsAuditoria_HTM::EscritorLista::QuedanFilas() const {
@@ -416,17 +432,22 @@ const QString& clsAuditoria_HTM::EscritorLista::TextoFecha(const QVariant& fecha
 }
 
 // A list that fits on one page ends as it always did; the pages of a longer one end with their
-// navigation line, the total in it only once it is known.
+// navigation line, with the total counted, or, when the rows already outrun the count, none
+// until the last page is written.
 void clsAuditoria_HTM::EscritorLista::Terminar() {
     archivos::ArchivoTexto& archivo = pagina_->Archivo();
     if (hayFilas_)
         archivo.EscribirLinea(QStringLiteral("</TABLE>"));
     const int numero = Paginas() + 1;
-    Pagina pagina{-1, filas_ - filasPagina_ + 1, filas_};
+    const bool contada = terminada_ || total_ > filas_;
+    Pagina pagina{-1, filas_ - filasPagina_ + 1, filas_,
+                  terminada_ ? filas_
+                  : contada  ? total_
+                             : 0};
     if (numero > 1 || !terminada_) {
         pagina.navegacion = archivo.Posicion();
-        archivo.EscribirLinea(LineaNavegacion(numero, pagina.primera, pagina.ultima,
-                                              terminada_ ? filas_ : 0, terminada_));
+        archivo.EscribirLinea(
+            LineaNavegacion(numero, pagina.primera, pagina.ultima, pagina.total, terminada_));
     }
     archivo.EscribirLinea(QStringLiteral("</body></html>"));
     archivo.Cerrar();
@@ -436,13 +457,14 @@ void clsAuditoria_HTM::EscritorLista::Terminar() {
 void clsAuditoria_HTM::EscritorLista::CompletarNavegacion() {
     std::vector<Paso> pasos;
     for (int i = 0; i + 1 < Paginas(); ++i)
-        pasos.push_back([this, i] {
-            const Pagina& p = paginas_[size_t(i)];
-            archivos::ArchivoTexto::ReemplazarFinal(
-                RutaPagina(ruta_, i + 1), p.navegacion,
-                {LineaNavegacion(i + 1, p.primera, p.ultima, filas_, false),
-                 QStringLiteral("</body></html>")});
-        });
+        if (paginas_[size_t(i)].total != filas_)
+            pasos.push_back([this, i] {
+                const Pagina& p = paginas_[size_t(i)];
+                archivos::ArchivoTexto::ReemplazarFinal(
+                    RutaPagina(ruta_, i + 1), p.navegacion,
+                    {LineaNavegacion(i + 1, p.primera, p.ultima, filas_, false),
+                     QStringLiteral("</body></html>")});
+            });
     // A line left without its total still leads to every page.
     EjecutarPasos(QStringLiteral("Generar"), suite::TratarError, pasos);
 }
@@ -503,8 +525,8 @@ void clsAuditoria_HTM::writeHTML(const QString& strNombreArchivo, const QString&
         return;
     ruta_ = strNombreArchivo;
     titulo_ = Titulo;
-    sql_ = SentenciaDiferencias(Filtros);
-    lista_ = std::make_unique<EscritorLista>(ruta_, titulo_, sql_);
+    filtros_ = Filtros;
+    lista_ = std::make_unique<EscritorLista>(ruta_, titulo_, filtros_);
     while (lista_ && lista_->Paginas() == 0)
         Avanzar();
 }
@@ -543,7 +565,7 @@ void clsAuditoria_HTM::Avanzar() {
             Cerrar();
         return;
     case EscritorLista::Desenlace::ReintentarArchivo:
-        lista_ = std::make_unique<EscritorLista>(ruta_, titulo_, sql_);
+        lista_ = std::make_unique<EscritorLista>(ruta_, titulo_, filtros_);
         return;
     case EscritorLista::Desenlace::Abandonada:
         // Better no page than a cut list, or the previous list shown as if it were this.

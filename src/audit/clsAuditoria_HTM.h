@@ -77,7 +77,7 @@ private:
 
     QString ruta_;
     QString titulo_;
-    QString sql_;
+    FiltrosDiferencias filtros_;
     std::unique_ptr<EscritorLista> lista_; // the list whose pages are being written
     int paginas_ = 0;                      // the pages of the last list, once written
     bool ocupado_ = false;

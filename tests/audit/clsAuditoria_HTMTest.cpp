@@ -4,7 +4,9 @@
 #include "audit/ConsultaDiferencias.h"
 #include "platform/browser/CodificacionUrl.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -268,8 +270,8 @@ TEST_F(PaginasDeLaLista, CadaDiferenciaEnUnaPaginaYEnOrden) {
     EXPECT_TRUE(guion.Mensajes.empty());
 }
 
-// The first page is written and the writer returns; until the list ends its total is not
-// known. Once the last page is written, every page says it.
+// The first page is written and the writer returns, its total already counted: the page the
+// user looks at says it at once, and is not written again when the others follow.
 TEST_F(PaginasDeLaLista, LaPrimeraPaginaAntesQueLasDemas) {
     DiferenciasDePaginas(N + 1);
     clsAuditoria_HTM escritor;
@@ -282,11 +284,14 @@ TEST_F(PaginasDeLaLista, LaPrimeraPaginaAntesQueLasDemas) {
         "WIDTH=20% ALIGN=left>&lt;&lt; Anterior</TD><TD CLASS=TableCaption "
         "ALIGN=center>Diferencias 1 a 500%1</TD><TD CLASS=BotonEnabled WIDTH=20% ALIGN=right><A "
         "HREF=\"_Pagina_2\">Siguiente &gt;&gt;</A></TD></TR></TABLE>\r\n</body></html>\r\n";
-    EXPECT_TRUE(Pagina(1).endsWith(QString(navegacion1).arg("").toLatin1()));
+    const QByteArray primera = Pagina(1);
+    EXPECT_TRUE(primera.endsWith(QString(navegacion1).arg(" de 501").toLatin1()));
+    const QDateTime escrita = QFileInfo(Ruta()).lastModified();
 
     escritor.CompletarPaginas();
     EXPECT_FALSE(escritor.PaginasPendientes());
-    EXPECT_TRUE(Pagina(1).endsWith(QString(navegacion1).arg(" de 501").toLatin1()));
+    EXPECT_EQ(Pagina(1), primera);
+    EXPECT_EQ(QFileInfo(Ruta()).lastModified(), escrita);
     EXPECT_TRUE(Pagina(2).endsWith(
         "<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100%><TR><TD CLASS=BotonEnabled "
         "WIDTH=20% ALIGN=left><A HREF=\"_Pagina_1\">&lt;&lt; Anterior</A></TD><TD "
