@@ -507,7 +507,9 @@ int clsAuditoria_HTM::NumeroPagina(const QString& Primera, const QString& Ruta) 
 
 QString clsAuditoria_HTM::LineaNavegacion(int Pagina, int Primera, int Ultima, int Total,
                                           bool UltimaPagina) {
-    QString linea = QStringLiteral("<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100%><TR>");
+    // The buttons' classes give no size: without one they would stand out from the table.
+    QString linea = QStringLiteral(
+        "<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100% STYLE=\"font-size: 10px\"><TR>");
     linea += BotonPagina(Pagina - 1, "&lt;&lt; Anterior", "left");
     linea += QStringLiteral("<TD CLASS=TableCaption ALIGN=center>Diferencias ") +
              QString::number(Primera) + QStringLiteral(" a ") + QString::number(Ultima);

@@ -280,7 +280,8 @@ TEST_F(PaginasDeLaLista, LaPrimeraPaginaAntesQueLasDemas) {
     EXPECT_EQ(escritor.PaginasEscritas(), 1);
     EXPECT_FALSE(archivos::ExisteArchivo(clsAuditoria_HTM::RutaPagina(Ruta(), 2)));
     const QByteArray navegacion1 =
-        "<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100%><TR><TD CLASS=BotonDisabled "
+        "<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100% STYLE=\"font-size: 10px\"><TR><TD "
+        "CLASS=BotonDisabled "
         "WIDTH=20% ALIGN=left>&lt;&lt; Anterior</TD><TD CLASS=TableCaption "
         "ALIGN=center>Diferencias 1 a 500%1</TD><TD CLASS=BotonEnabled WIDTH=20% ALIGN=right><A "
         "HREF=\"_Pagina_2\">Siguiente &gt;&gt;</A></TD></TR></TABLE>\r\n</body></html>\r\n";
@@ -293,7 +294,8 @@ TEST_F(PaginasDeLaLista, LaPrimeraPaginaAntesQueLasDemas) {
     EXPECT_EQ(Pagina(1), primera);
     EXPECT_EQ(QFileInfo(Ruta()).lastModified(), escrita);
     EXPECT_TRUE(Pagina(2).endsWith(
-        "<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100%><TR><TD CLASS=BotonEnabled "
+        "<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100% STYLE=\"font-size: 10px\"><TR><TD "
+        "CLASS=BotonEnabled "
         "WIDTH=20% ALIGN=left><A HREF=\"_Pagina_1\">&lt;&lt; Anterior</A></TD><TD "
         "CLASS=TableCaption ALIGN=center>Diferencias 501 a 501 de 501</TD><TD "
         "CLASS=BotonDisabled WIDTH=20% ALIGN=right>Siguiente &gt;&gt;</TD></TR></TABLE>\r\n</"

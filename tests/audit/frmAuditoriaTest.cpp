@@ -324,7 +324,7 @@ TEST_F(frmAuditoriaTest, ElAsientoImpresoEnPdf) {
         static const QRegularExpression linea(QStringLiteral("[^\n]*"));
         const qsizetype inicio = texto.indexOf(cuenta);
         const QString renglon = linea.match(texto, inicio).captured();
-        EXPECT_TRUE(renglon.endsWith(importe)) << renglon;
+        EXPECT_TRUE(renglon.endsWith(importe)) << renglon << texto;
         return renglon.size();
     };
     EXPECT_LT(columna("211010102", "18158,75"), columna("5110102", "15007,23"));

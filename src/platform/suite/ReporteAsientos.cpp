@@ -11,6 +11,12 @@ QString Celda(const QString& texto, const char* alineacion = "left") {
         .arg(QString::fromLatin1(alineacion), texto.trimmed().toHtmlEscaped());
 }
 
+// A code or an amount is read whole: it is never broken over two lines.
+QString CeldaEntera(const QString& texto, const char* alineacion = "left") {
+    return QStringLiteral("<td align=\"%1\" style=\"white-space: nowrap\">%2</td>")
+        .arg(QString::fromLatin1(alineacion), texto.trimmed().toHtmlEscaped());
+}
+
 // A caption in bold and its value, as one cell of the entry's data.
 QString Dato(const QString& rotulo, const QString& valor, int columnas = 1) {
     return QStringLiteral("<td colspan=\"%1\"><b>%2:</b> %3</td>")
@@ -25,8 +31,9 @@ QString ReporteAsientos::Html(const QString& empresa, const QString& moneda,
     QString html = Cabecera(empresa, moneda, filas.empty() ? FilaAsiento{} : filas.front()) +
                    QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" "
                                   "cellpadding=\"3\"><thead><tr><th>Cuenta</th>"
-                                  "<th>Descripción</th><th>Concepto</th><th>Debe</th>"
-                                  "<th>Haber</th></tr></thead>");
+                                  "<th>Descripción</th><th>Concepto</th>"
+                                  "<th width=\"14%\">Debe</th><th width=\"14%\">Haber</th>"
+                                  "</tr></thead>");
     Currency debe, haber;
     for (const FilaAsiento& fila : filas) {
         html += Fila(fila);
@@ -66,9 +73,9 @@ QString ReporteAsientos::Cabecera(const QString& empresa, const QString& moneda,
 
 QString ReporteAsientos::Fila(const FilaAsiento& fila) {
     const QString importe = fila.Importe.ATexto(2);
-    return QStringLiteral("<tr>") + Celda(fila.Cuenta) + Celda(fila.Descripcion) +
-           Celda(fila.Concepto) + Celda(EsDebe(fila) ? importe : QString(), "right") +
-           Celda(EsDebe(fila) ? QString() : importe, "right") + QStringLiteral("</tr>");
+    return QStringLiteral("<tr>") + CeldaEntera(fila.Cuenta) + Celda(fila.Descripcion) +
+           Celda(fila.Concepto) + CeldaEntera(EsDebe(fila) ? importe : QString(), "right") +
+           CeldaEntera(EsDebe(fila) ? QString() : importe, "right") + QStringLiteral("</tr>");
 }
 
 QString ReporteAsientos::Totales(const Currency& debe, const Currency& haber) {
