@@ -70,7 +70,3 @@ QString SentenciaDiferencias(const FiltrosDiferencias& filtros) {
                           "tc,sucursal,numero,letra, ISNULL(Estado,0)AS ESTADO from mv_Asientos ") +
            CondicionDiferencias(filtros) + QStringLiteral(" order by FECHA desc");
 }
-
-QString SentenciaCuentaDiferencias(const FiltrosDiferencias& filtros) {
-    return QStringLiteral("Select count(*) from mv_Asientos ") + CondicionDiferencias(filtros);
-}

@@ -25,5 +25,3 @@ QString CondicionDiferencias(const FiltrosDiferencias& filtros);
 
 // The list's statement, newest first.
 QString SentenciaDiferencias(const FiltrosDiferencias& filtros);
-// How many rows that statement gives.
-QString SentenciaCuentaDiferencias(const FiltrosDiferencias& filtros);

@@ -287,17 +287,16 @@ class clsAuditoria_HTM::EscritorLista {
 public:
     using Desenlace = EscrituraArchivoPagina::Desenlace;
 
-    EscritorLista(const QString& ruta, const QString& titulo, const FiltrosDiferencias& filtros)
-        : ruta_(ruta), titulo_(titulo), sql_(SentenciaDiferencias(filtros)),
-          sqlCuenta_(SentenciaCuentaDiferencias(filtros)) {}
+    EscritorLista(const QString& ruta, const QString& titulo, const QString& sql)
+        : ruta_(ruta), titulo_(titulo), sql_(sql) {}
 
     // Writes the next page; what the operator answered to a failure of its file.
     Desenlace EscribirPagina();
     // Whether the page written last was the list's last.
     bool Terminada() const { return terminada_; }
     int Paginas() const { return int(paginas_.size()); }
-    // Once the last page is written, the other pages' navigation lines that say another total
-    // (or none) get the one the rows came to.
+    int Filas() const { return filas_; }
+    // Once the last page is written, the other pages' navigation lines get the total.
     void CompletarNavegacion();
 
 private:
@@ -306,7 +305,6 @@ private:
     struct Pagina {
         qint64 navegacion;
         int primera, ultima;
-        int total; // the total its navigation line says
     };
 
     void EscribirEncabezado();
@@ -320,7 +318,6 @@ private:
     QString ruta_;
     QString titulo_;
     QString sql_;
-    QString sqlCuenta_;
     std::optional<EscrituraArchivoPagina> pagina_;
     ado::Recordset rs_;
     bool consultada_ = false;
@@ -328,7 +325,6 @@ private:
     std::vector<Pagina> paginas_;
     int filas_ = 0;       // rows written, all pages
     int filasPagina_ = 0; // rows written on the page being written
-    int total_ = 0;       // the rows the list was counted to have before it was read
     bool hayFilas_ = false;
     bool terminada_ = false;
     QVariant fecha_;
@@ -377,21 +373,10 @@ void clsAuditoria_HTM::EscritorLista::EscribirEncabezado() {
 // A statement that fails is reported by the database object itself, which leaves the
 // recordset closed: the page then says that nothing was read. Rows are read as they are
 // written; the statement ends with the last row, or with this pass.
-//
-// The rows are counted first, so that the first page already tells how many there are:
-// counting is cheap next to writing them. A count that fails is the failing statement.
 void clsAuditoria_HTM::EscritorLista::Consultar() {
-    ado::Recordset cuenta;
-    QString sql = sqlCuenta_;
-    DB_Dll& db = DB_Dll::Instancia();
-    if (!db.AbrirRecordset(sql, cuenta, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1,
-                           true))
-        return;
-    total_ = cuenta.Eof() ? 0 : cuenta.Fields(0).Value().toInt();
-    cuenta.Close();
     rs_.SetCursorLocation(ado::adUseServer);
-    consultada_ = db.AbrirRecordset(sql_, rs_, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly,
-                                    -1, true);
+    consultada_ = DB_Dll::Instancia().AbrirRecordset(sql_, rs_, nullptr, ado::adOpenForwardOnly,
+                                                     ado::adLockReadOnly, -1, true);
 }
 
 bool clsAuditoria_HTM::EscritorLista::QuedanFilas() const {
@@ -432,22 +417,17 @@ const QString& clsAuditoria_HTM::EscritorLista::TextoFecha(const QVariant& fecha
 }
 
 // A list that fits on one page ends as it always did; the pages of a longer one end with their
-// navigation line, with the total counted, or, when the rows already outrun the count, none
-// until the last page is written.
+// navigation line, the total in it only once it is known.
 void clsAuditoria_HTM::EscritorLista::Terminar() {
     archivos::ArchivoTexto& archivo = pagina_->Archivo();
     if (hayFilas_)
         archivo.EscribirLinea(QStringLiteral("</TABLE>"));
     const int numero = Paginas() + 1;
-    const bool contada = terminada_ || total_ > filas_;
-    Pagina pagina{-1, filas_ - filasPagina_ + 1, filas_,
-                  terminada_ ? filas_
-                  : contada  ? total_
-                             : 0};
+    Pagina pagina{-1, filas_ - filasPagina_ + 1, filas_};
     if (numero > 1 || !terminada_) {
         pagina.navegacion = archivo.Posicion();
-        archivo.EscribirLinea(
-            LineaNavegacion(numero, pagina.primera, pagina.ultima, pagina.total, terminada_));
+        archivo.EscribirLinea(LineaNavegacion(numero, pagina.primera, pagina.ultima,
+                                              terminada_ ? filas_ : 0, terminada_));
     }
     archivo.EscribirLinea(QStringLiteral("</body></html>"));
     archivo.Cerrar();
@@ -457,14 +437,13 @@ void clsAuditoria_HTM::EscritorLista::Terminar() {
 void clsAuditoria_HTM::EscritorLista::CompletarNavegacion() {
     std::vector<Paso> pasos;
     for (int i = 0; i + 1 < Paginas(); ++i)
-        if (paginas_[size_t(i)].total != filas_)
-            pasos.push_back([this, i] {
-                const Pagina& p = paginas_[size_t(i)];
-                archivos::ArchivoTexto::ReemplazarFinal(
-                    RutaPagina(ruta_, i + 1), p.navegacion,
-                    {LineaNavegacion(i + 1, p.primera, p.ultima, filas_, false),
-                     QStringLiteral("</body></html>")});
-            });
+        pasos.push_back([this, i] {
+            const Pagina& p = paginas_[size_t(i)];
+            archivos::ArchivoTexto::ReemplazarFinal(
+                RutaPagina(ruta_, i + 1), p.navegacion,
+                {LineaNavegacion(i + 1, p.primera, p.ultima, filas_, false),
+                 QStringLiteral("</body></html>")});
+        });
     // A line left without its total still leads to every page.
     EjecutarPasos(QStringLiteral("Generar"), suite::TratarError, pasos);
 }
@@ -511,13 +490,25 @@ QString clsAuditoria_HTM::LineaNavegacion(int Pagina, int Primera, int Ultima, i
     QString linea = QStringLiteral(
         "<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100% STYLE=\"font-size: 10px\"><TR>");
     linea += BotonPagina(Pagina - 1, "&lt;&lt; Anterior", "left");
-    linea += QStringLiteral("<TD CLASS=TableCaption ALIGN=center>Diferencias ") +
-             QString::number(Primera) + QStringLiteral(" a ") + QString::number(Ultima);
-    if (Total > 0)
-        linea += QStringLiteral(" de ") + QString::number(Total);
-    linea += QStringLiteral("</TD>");
+    linea += QStringLiteral("<TD CLASS=TableCaption ALIGN=center ID=") + IdNavegacion + u'>' +
+             TextoNavegacion(Primera, Ultima, Total) + QStringLiteral("</TD>");
     linea += BotonPagina(UltimaPagina ? 0 : Pagina + 1, "Siguiente &gt;&gt;", "right");
     return linea + QStringLiteral("</TR></TABLE>");
+}
+
+QString clsAuditoria_HTM::TextoNavegacion(int Primera, int Ultima, int Total) {
+    QString texto = QStringLiteral("Diferencias ") + QString::number(Primera) +
+                    QStringLiteral(" a ") + QString::number(Ultima);
+    if (Total > 0)
+        texto += QStringLiteral(" de ") + QString::number(Total);
+    return texto;
+}
+
+QString clsAuditoria_HTM::NavegacionCompleta(int Pagina) const {
+    if (lista_ || paginas_ < 2 || Pagina < 1 || Pagina > paginas_)
+        return {};
+    return TextoNavegacion((Pagina - 1) * FilasPorPagina + 1,
+                           std::min(filas_, Pagina * FilasPorPagina), filas_);
 }
 
 void clsAuditoria_HTM::writeHTML(const QString& strNombreArchivo, const QString& Titulo,
@@ -527,8 +518,8 @@ void clsAuditoria_HTM::writeHTML(const QString& strNombreArchivo, const QString&
         return;
     ruta_ = strNombreArchivo;
     titulo_ = Titulo;
-    filtros_ = Filtros;
-    lista_ = std::make_unique<EscritorLista>(ruta_, titulo_, filtros_);
+    sql_ = SentenciaDiferencias(Filtros);
+    lista_ = std::make_unique<EscritorLista>(ruta_, titulo_, sql_);
     while (lista_ && lista_->Paginas() == 0)
         Avanzar();
 }
@@ -567,7 +558,7 @@ void clsAuditoria_HTM::Avanzar() {
             Cerrar();
         return;
     case EscritorLista::Desenlace::ReintentarArchivo:
-        lista_ = std::make_unique<EscritorLista>(ruta_, titulo_, filtros_);
+        lista_ = std::make_unique<EscritorLista>(ruta_, titulo_, sql_);
         return;
     case EscritorLista::Desenlace::Abandonada:
         // Better no page than a cut list, or the previous list shown as if it were this.
@@ -581,6 +572,7 @@ void clsAuditoria_HTM::Avanzar() {
 void clsAuditoria_HTM::Cerrar() {
     lista_->CompletarNavegacion();
     paginas_ = lista_->Paginas();
+    filas_ = lista_->Filas();
     lista_.reset();
     // The pages a longer list left behind lead nowhere any more.
     BorrarPaginas(paginas_ + 1);

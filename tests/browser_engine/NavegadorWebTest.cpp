@@ -14,6 +14,8 @@
 #include <QWebEngineScript>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -130,6 +132,34 @@ TEST(NavegadorWeb, LasPaginasSalenEnUnaLetraSinSerifa) {
     EXPECT_EQ(anchos[0], anchos[1]) << anchos.join(' ').toStdString();
     EXPECT_NE(anchos[0], anchos[2]) << anchos.join(' ').toStdString();
     EXPECT_EQ(anchos[3], anchos[4]) << anchos.join(' ').toStdString();
+}
+
+// The program's own script changes the text of the page shown even with the page's scripts
+// off, quotes and backslashes included, and the page is not loaded again.
+TEST(NavegadorWeb, UnTextoCambiaEnLaPaginaMostradaSinRecargarla) {
+    PrepararMotor();
+    QTemporaryDir dir;
+    QFile archivo(dir.filePath("Auditoria.htm"));
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    archivo.write("<html><body><TABLE><TR><TD ID=Diferencias>Diferencias 1 a 500</TD></TR></TABLE>"
+                  "</body></html>");
+    archivo.close();
+    NavegadorWeb navegador;
+    QSignalSpy cargada(&navegador, &QWebEngineView::loadFinished);
+    navegador.Navigate(QUrl::fromLocalFile(archivo.fileName()).toString(QUrl::FullyEncoded));
+    ASSERT_TRUE(cargada.wait(30000));
+
+    const QString texto = QStringLiteral("Diferencias 1 a 500 de 1234 'O\"Brien\\' </TD>");
+    navegador.CambiarTexto("Diferencias", texto);
+    navegador.CambiarTexto("NoEsta", "nada");
+    // Scripts run in the order they are given: the read comes after both changes.
+    auto leido = std::make_shared<std::optional<QString>>();
+    navegador.page()->runJavaScript("document.getElementById('Diferencias').textContent",
+                                    QWebEngineScript::ApplicationWorld,
+                                    [leido](const QVariant& v) { *leido = v.toString(); });
+    QTRY_VERIFY_WITH_TIMEOUT(leido->has_value(), 30000);
+    EXPECT_EQ(leido->value(), texto);
+    EXPECT_EQ(cargada.size(), 1);
 }
 
 } // namespace
