@@ -424,6 +424,11 @@ INSERT INTO TA_UNIDADNEGOCIO (CODIGO, DESCRIPCION) VALUES
     ('   1', 'Casa Central Neuquén'),
     ('   2', 'Sucursal Zárate');
 
+-- Currencies, right-aligned like every numeric code: 1 is the company's own.
+INSERT INTO TA_MONEDAS (MONEDA, DESCRIPCION) VALUES
+    ('   1', 'Pesos'),
+    ('   2', 'Dólares estadounidenses');
+
 -- Banks by their central-bank number, right-aligned like every numeric code.
 INSERT INTO TA_BANCOS (IDBANCO, DESCRIPCION) VALUES
     ('   7', 'Banco de Galicia y Buenos Aires'),

@@ -710,6 +710,13 @@ CREATE TABLE TA_UNIDADNEGOCIO (
 );
 CREATE VIEW V_TA_UNIDADNEGOCIO AS SELECT * FROM TA_UNIDADNEGOCIO;
 
+-- Currencies of amounts (MV_ASIENTOS.MONEDA, with its leading blanks); the printed
+-- journal entry names its currency from here.
+CREATE TABLE TA_MONEDAS (
+    MONEDA          CHAR(4)     COLLATE SQLSRV_CI NOT NULL PRIMARY KEY,
+    DESCRIPCION     VARCHAR(50) COLLATE SQLSRV_CI NOT NULL
+);
+
 -- Banks of cheques and transfers (MV_ASIENTOS.IDBANCO). Joined to journal
 -- lines like the business units, with the same restraint: no CUENTA here.
 CREATE TABLE TA_BANCOS (

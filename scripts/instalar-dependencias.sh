@@ -6,7 +6,7 @@ paquetes=(
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
     libqt6webenginecore6-bin libgl-dev libsqlite3-dev sqlite3 googletest libgtest-dev
     unixodbc unixodbc-dev tdsodbc libsqliteodbc
-    xvfb xauth fonts-dejavu-core fonts-liberation
+    xvfb xauth fonts-dejavu-core fonts-liberation qt6-translations-l10n poppler-utils
 )
 faltan=()
 for p in "${paquetes[@]}"; do

@@ -5,6 +5,7 @@
 #include "platform/browser/NavegadorWeb.h"
 #include "platform/dialogs/CodigosMsgBox.h"
 #include "platform/dialogs/Dialogos.h"
+#include "platform/dialogs/TraduccionQt.h"
 #include "platform/errors/GuardiaEventos.h"
 #include "platform/runtime/Locale.h"
 
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication aplicacion(argc, argv);
     Locale::Iniciar();
+    TraduccionQt::Instalar();
     NavegadorWeb::Instalar();
     InstalarInformeErrores(InformarError);
     InstalarVentanasDetalle();

@@ -51,6 +51,28 @@ QString ValorSinComillas(const QString& texto, qsizetype& pos) {
     return valor;
 }
 
+// A row of Sentencia's statement.
+FilaAsiento LeerFila(ado::Recordset& rs) {
+    const auto texto = [&](int i) { return rs.Fields(i).Value().toString(); };
+    FilaAsiento fila;
+    fila.Fecha = rs.Fields(0).Value().toDate();
+    fila.Cuenta = texto(1);
+    fila.Descripcion = texto(2);
+    fila.DebeHaber = texto(3);
+    fila.Importe = Currency::DesdeVariant(rs.Fields(4).Value());
+    fila.Concepto = texto(5);
+    fila.NumeroAsiento = texto(6);
+    fila.Periodo = texto(7);
+    fila.MesOperativo = texto(8);
+    fila.TC = texto(9);
+    fila.Sucursal = texto(10);
+    fila.Numero = texto(11);
+    fila.Letra = texto(12);
+    fila.TcOrigen = texto(13);
+    fila.CpteOrigen = texto(14);
+    return fila;
+}
+
 } // namespace
 
 FuenteAsientos& FuenteAsientos::Instancia() {
@@ -95,7 +117,9 @@ QString FuenteAsientos::Sentencia(const QList<QPair<QString, QString>>& terminos
         condicion += (condicion.isEmpty() ? QStringLiteral(" WHERE ") : Conector) +
                      QStringLiteral("A.[") + columna + QStringLiteral("] = ") +
                      db.SQLValue(valor, QStringLiteral("'"));
-    return QStringLiteral("SELECT A.FECHA, A.CUENTA, C.DESCRIPCION, A.[DEBE-HABER], A.IMPORTE "
+    return QStringLiteral("SELECT A.FECHA, A.CUENTA, C.DESCRIPCION, A.[DEBE-HABER], A.IMPORTE, "
+                          "A.DETALLE, A.[NUMERO ASIENTO], A.PERIODO, A.MES_OPERATIVO, A.TC, "
+                          "A.SUCURSAL, A.NUMERO, A.LETRA, A.TC_ORIGEN, A.CPTE_ORIGEN "
                           "FROM MV_ASIENTOS A LEFT JOIN MA_CUENTAS C ON C.CODIGO = A.CUENTA") +
            condicion + QStringLiteral(" ORDER BY A.TC, A.SUCURSAL, A.NUMERO, A.LETRA, A.SECUENCIA");
 }
@@ -106,14 +130,21 @@ std::vector<FilaAsiento> FuenteAsientos::FilasAsiento(const PedidoReporte& pedid
     ado::Recordset rs;
     rs.Open(sql, db.gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly);
     std::vector<FilaAsiento> filas;
-    for (; !rs.Eof(); rs.MoveNext()) {
-        FilaAsiento fila;
-        fila.Fecha = rs.Fields(0).Value().toDate();
-        fila.Cuenta = rs.Fields(1).Value().toString();
-        fila.Descripcion = rs.Fields(2).Value().toString();
-        fila.DebeHaber = rs.Fields(3).Value().toString();
-        fila.Importe = Currency::DesdeVariant(rs.Fields(4).Value());
-        filas.push_back(fila);
-    }
+    for (; !rs.Eof(); rs.MoveNext())
+        filas.push_back(LeerFila(rs));
     return filas;
+}
+
+QString FuenteAsientos::NombreMoneda(const QString& codigo) {
+    DB_Dll& db = DB_Dll::Instancia();
+    if (!db.ExisteTablaDB(QStringLiteral("TA_MONEDAS")))
+        return codigo;
+    // Codes are stored right-aligned ("   1"), and asked for as the user writes them ("1").
+    const QString sql = QStringLiteral("SELECT DESCRIPCION FROM TA_MONEDAS WHERE "
+                                       "LTRIM(RTRIM(MONEDA)) = ") +
+                        db.SQLValue(codigo.trimmed(), QStringLiteral("'"));
+    ado::Recordset rs;
+    rs.Open(sql, db.gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly);
+    const QString nombre = rs.Eof() ? QString() : rs.Fields(0).Value().toString().trimmed();
+    return nombre.isEmpty() ? codigo : nombre;
 }

@@ -295,6 +295,7 @@ public:
     // Whether the page written last was the list's last.
     bool Terminada() const { return terminada_; }
     int Paginas() const { return int(paginas_.size()); }
+    int Filas() const { return filas_; }
     // Once the last page is written, the other pages' navigation lines get the total.
     void CompletarNavegacion();
 
@@ -485,15 +486,29 @@ int clsAuditoria_HTM::NumeroPagina(const QString& Primera, const QString& Ruta) 
 
 QString clsAuditoria_HTM::LineaNavegacion(int Pagina, int Primera, int Ultima, int Total,
                                           bool UltimaPagina) {
-    QString linea = QStringLiteral("<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100%><TR>");
+    // The buttons' classes give no size: without one they would stand out from the table.
+    QString linea = QStringLiteral(
+        "<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100% STYLE=\"font-size: 10px\"><TR>");
     linea += BotonPagina(Pagina - 1, "&lt;&lt; Anterior", "left");
-    linea += QStringLiteral("<TD CLASS=TableCaption ALIGN=center>Diferencias ") +
-             QString::number(Primera) + QStringLiteral(" a ") + QString::number(Ultima);
-    if (Total > 0)
-        linea += QStringLiteral(" de ") + QString::number(Total);
-    linea += QStringLiteral("</TD>");
+    linea += QStringLiteral("<TD CLASS=TableCaption ALIGN=center ID=") + IdNavegacion + u'>' +
+             TextoNavegacion(Primera, Ultima, Total) + QStringLiteral("</TD>");
     linea += BotonPagina(UltimaPagina ? 0 : Pagina + 1, "Siguiente &gt;&gt;", "right");
     return linea + QStringLiteral("</TR></TABLE>");
+}
+
+QString clsAuditoria_HTM::TextoNavegacion(int Primera, int Ultima, int Total) {
+    QString texto = QStringLiteral("Diferencias ") + QString::number(Primera) +
+                    QStringLiteral(" a ") + QString::number(Ultima);
+    if (Total > 0)
+        texto += QStringLiteral(" de ") + QString::number(Total);
+    return texto;
+}
+
+QString clsAuditoria_HTM::NavegacionCompleta(int Pagina) const {
+    if (lista_ || paginas_ < 2 || Pagina < 1 || Pagina > paginas_)
+        return {};
+    return TextoNavegacion((Pagina - 1) * FilasPorPagina + 1,
+                           std::min(filas_, Pagina * FilasPorPagina), filas_);
 }
 
 void clsAuditoria_HTM::writeHTML(const QString& strNombreArchivo, const QString& Titulo,
@@ -557,6 +572,7 @@ void clsAuditoria_HTM::Avanzar() {
 void clsAuditoria_HTM::Cerrar() {
     lista_->CompletarNavegacion();
     paginas_ = lista_->Paginas();
+    filas_ = lista_->Filas();
     lista_.reset();
     // The pages a longer list left behind lead nowhere any more.
     BorrarPaginas(paginas_ + 1);

@@ -53,9 +53,14 @@ public:
     static QString RutaPagina(const QString& Primera, int Numero);
     static int NumeroPagina(const QString& Primera, const QString& Ruta);
     // The line after a page's table: the links to the previous and next page and the rows the
-    // page holds, out of `Total` (0 while not yet known).
+    // page holds, out of `Total` (0 while not yet known), in the element IdNavegacion.
     static QString LineaNavegacion(int Pagina, int Primera, int Ultima, int Total,
                                    bool UltimaPagina);
+    static QString TextoNavegacion(int Primera, int Ultima, int Total);
+    static inline const QString IdNavegacion = QStringLiteral("Diferencias");
+    // What the navigation line of page `Pagina` of the last list says once all its pages are
+    // written; empty while some are pending, and for a list of one page, which has none.
+    QString NavegacionCompleta(int Pagina) const;
 
     // The level of a code told by its length, from the account plan as configured now.
     QString ObtenerColorNivel(const QString& Cuenta);
@@ -80,5 +85,6 @@ private:
     QString sql_;
     std::unique_ptr<EscritorLista> lista_; // the list whose pages are being written
     int paginas_ = 0;                      // the pages of the last list, once written
+    int filas_ = 0;                        // and the rows they hold
     bool ocupado_ = false;
 };

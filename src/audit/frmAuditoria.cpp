@@ -513,6 +513,8 @@ void frmAuditoria::wbExplorer_DocumentComplete() {
         Paginador_->start(0);
 }
 
+// The page in sight was written before the total was known: once it is, the page says it in
+// place, where loading it again would take the user back to its top.
 void frmAuditoria::EscribirPaginaSiguiente() {
     if (!Escritor->ContinuarPaginas())
         return;
@@ -520,6 +522,8 @@ void frmAuditoria::EscribirPaginaSiguiente() {
         Paginador_->start(0);
     else if (Escritor->PaginasEscritas() == 0)
         Navegar(RutaInforme_); // the list was abandoned: no page of it stays in sight
+    else if (const QString texto = Escritor->NavegacionCompleta(PaginaLista_); !texto.isEmpty())
+        IgnorarErrores({[&] { wbExplorer_->CambiarTexto(clsAuditoria_HTM::IdNavegacion, texto); }});
 }
 
 bool frmAuditoria::PaginasPorEscribir() const {

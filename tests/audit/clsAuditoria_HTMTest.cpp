@@ -270,7 +270,8 @@ TEST_F(PaginasDeLaLista, CadaDiferenciaEnUnaPaginaYEnOrden) {
 }
 
 // The first page is written and the writer returns; until the list ends its total is not
-// known. Once the last page is written, every page says it.
+// known. Once the last page is written, every page says it, and so does the text that the
+// page on screen takes in its place.
 TEST_F(PaginasDeLaLista, LaPrimeraPaginaAntesQueLasDemas) {
     DiferenciasDePaginas(N + 1);
     clsAuditoria_HTM escritor;
@@ -279,19 +280,26 @@ TEST_F(PaginasDeLaLista, LaPrimeraPaginaAntesQueLasDemas) {
     EXPECT_EQ(escritor.PaginasEscritas(), 1);
     EXPECT_FALSE(archivos::ExisteArchivo(clsAuditoria_HTM::RutaPagina(Ruta(), 2)));
     const QByteArray navegacion1 =
-        "<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100%><TR><TD CLASS=BotonDisabled "
+        "<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100% STYLE=\"font-size: 10px\"><TR><TD "
+        "CLASS=BotonDisabled "
         "WIDTH=20% ALIGN=left>&lt;&lt; Anterior</TD><TD CLASS=TableCaption "
-        "ALIGN=center>Diferencias 1 a 500%1</TD><TD CLASS=BotonEnabled WIDTH=20% ALIGN=right><A "
+        "ALIGN=center ID=Diferencias>Diferencias 1 a 500%1</TD><TD CLASS=BotonEnabled WIDTH=20% "
+        "ALIGN=right><A "
         "HREF=\"_Pagina_2\">Siguiente &gt;&gt;</A></TD></TR></TABLE>\r\n</body></html>\r\n";
     EXPECT_TRUE(Pagina(1).endsWith(QString(navegacion1).arg("").toLatin1()));
+    EXPECT_EQ(escritor.NavegacionCompleta(1), QString());
 
     escritor.CompletarPaginas();
     EXPECT_FALSE(escritor.PaginasPendientes());
+    EXPECT_EQ(escritor.NavegacionCompleta(1), "Diferencias 1 a 500 de 501");
+    EXPECT_EQ(escritor.NavegacionCompleta(2), "Diferencias 501 a 501 de 501");
+    EXPECT_EQ(escritor.NavegacionCompleta(3), QString());
     EXPECT_TRUE(Pagina(1).endsWith(QString(navegacion1).arg(" de 501").toLatin1()));
     EXPECT_TRUE(Pagina(2).endsWith(
-        "<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100%><TR><TD CLASS=BotonEnabled "
+        "<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100% STYLE=\"font-size: 10px\"><TR><TD "
+        "CLASS=BotonEnabled "
         "WIDTH=20% ALIGN=left><A HREF=\"_Pagina_1\">&lt;&lt; Anterior</A></TD><TD "
-        "CLASS=TableCaption ALIGN=center>Diferencias 501 a 501 de 501</TD><TD "
+        "CLASS=TableCaption ALIGN=center ID=Diferencias>Diferencias 501 a 501 de 501</TD><TD "
         "CLASS=BotonDisabled WIDTH=20% ALIGN=right>Siguiente &gt;&gt;</TD></TR></TABLE>\r\n</"
         "body></html>\r\n"));
     EXPECT_TRUE(Pagina(2).startsWith(Pagina(1).left(Pagina(1).indexOf("<TR>\r\n<TD"))));

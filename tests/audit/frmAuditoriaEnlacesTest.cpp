@@ -451,6 +451,20 @@ TEST_F(PaginasEnLaVentana, LasPaginasSeRecorrenPorSusEnlaces) {
     }
 }
 
+// The first page is shown before the total is known; once the other pages are written it
+// says the total in place, and the browser does not load it again.
+TEST_F(PaginasEnLaVentana, LaPaginaMostradaRecibeElTotalSinRecargarse) {
+    frm->CmdActualizar_Click();
+    const QStringList mostradas = Navegador().PaginasMostradas();
+    EXPECT_TRUE(Navegador().TextosCambiados.isEmpty());
+    QTRY_VERIFY(!frm->PaginasPorEscribir());
+    using Cambio = QPair<QString, QString>;
+    EXPECT_EQ(Navegador().TextosCambiados,
+              QList<Cambio>{Cambio("Diferencias", "Diferencias 1 a 500 de 1001")});
+    EXPECT_EQ(Navegador().PaginasMostradas(), mostradas);
+    EXPECT_TRUE(Bytes(Pagina(1)).contains("Diferencias 1 a 500 de 1001"));
+}
+
 // A state change, F9, and the browser's own going back keep the page the user is on; a list
 // that got shorter shows its last page.
 TEST_F(PaginasEnLaVentana, LosCambiosYF9ConservanLaPagina) {

@@ -4,6 +4,7 @@
 #include "platform/controls/Panel.h"
 #include "platform/controls/StatusBar.h"
 #include "platform/suite/DialogoComun.h"
+#include "support/TextoPdf.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -304,6 +305,38 @@ TEST_F(frmAuditoriaTest, EscCierraLaSesionYSueltaLasVentanas) {
 }
 
 // ---- Printing -----------------------------------------------------------------------------
+
+// A demo entry printed to PDF, read back as the user reads it: the entry's data and currency,
+// each line's account, description and concept with its amount under Debe or Haber, the
+// totals; without a currency table the currency is its code.
+TEST_F(frmAuditoriaTest, ElAsientoImpresoEnPdf) {
+    guion.ImpresoraElegida.ArchivoSalida = dir.filePath("asiento.pdf");
+    guion.ImpresoraAceptada = {true, true};
+    frm->ImprimirAsientos("NCPE", "0001", "00000032", "X", "11", "12", QVariant(2026));
+    const QString texto = TextoDePdf(guion.ImpresoraElegida.ArchivoSalida);
+    for (const char* esperado :
+         {"Distribuidora Patagónica S.A.", "Número: 12", "Período: 2026", "Mes: 11",
+          "Fecha: 30/11/2026", "Comprobante: NCPE 0001-00000032 X", "Origen: FCC 0002-00005216 A",
+          "Moneda: Pesos", "Muñoz y Peña S.R.L.", "IVA Crédito Fiscal", "Dif. de precio"})
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado << "\n" << texto;
+    EXPECT_FALSE(texto.contains(QStringLiteral("NUMERO ASIENTO"))) << texto;
+    const auto columna = [&](const QString& cuenta, const QString& importe) {
+        static const QRegularExpression linea(QStringLiteral("[^\n]*"));
+        const qsizetype inicio = texto.indexOf(cuenta);
+        const QString renglon = linea.match(texto, inicio).captured();
+        EXPECT_TRUE(renglon.endsWith(importe)) << renglon << texto;
+        return renglon.size();
+    };
+    EXPECT_LT(columna("211010102", "18158,75"), columna("5110102", "15007,23"));
+    EXPECT_EQ(columna("1120201", "3151,52"), columna("5110102", "15007,23"));
+    static const QRegularExpression totales(QStringLiteral("Totales +18158,75 +18158,75"));
+    EXPECT_TRUE(totales.match(texto).hasMatch()) << texto;
+
+    Ejecutar(QStringLiteral("DROP TABLE TA_MONEDAS"));
+    frm->ImprimirAsientos("NCPE", "0001", "00000032", "X", "11", "12", QVariant(2026));
+    EXPECT_TRUE(TextoDePdf(guion.ImpresoraElegida.ArchivoSalida).contains("Moneda: 1"));
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
 
 // The selection and formulas go in as given, blanks of period and month included, and the
 // selection reads the entry's lines with their accounts.

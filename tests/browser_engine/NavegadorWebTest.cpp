@@ -1,5 +1,6 @@
 #include "platform/browser/NavegadorWeb.h"
 
+#include "audit/clsAuditoria_HTM.h"
 #include "detail_pages/EnlaceDetalle.h"
 #include "platform/dialogs/DialogosGuionados.h"
 #include "support/Apoyo.h"
@@ -13,6 +14,8 @@
 #include <QWebEngineScript>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -94,6 +97,69 @@ TEST(NavegadorWeb, UnProcesoDePaginaTerminadoSeAvisaYLaPaginaVuelve) {
     EXPECT_TRUE(cargada.last().at(0).toBool());
     EXPECT_NE(navegador.page()->renderProcessPid(), proceso);
     EXPECT_EQ(operador.Mensajes.size(), 1u);
+}
+
+// The style sheet's Verdana, missing here, and text of no face at all both come out in the
+// sans face the browser sets, as wide as a text asked for in that face; not in a serif.
+TEST(NavegadorWeb, LasPaginasSalenEnUnaLetraSinSerifa) {
+    PrepararMotor();
+    QTemporaryDir dir;
+    clsAuditoria_HTM().writeStyleCSS(dir.path());
+    const QString texto = QStringLiteral("Diferencias 1 a 500 de 1234 Muñoz y Peña S.R.L.");
+    QFile archivo(dir.filePath("Auditoria.htm"));
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    archivo.write((clsAuditoria_HTM::CabeceraHTML("Auditoria", false, QDate(2026, 12, 7)) +
+                   QString("<span class=TableRow id=v>%1</span><br>"
+                           "<span style=\"font: 10px 'DejaVu Sans'\" id=d>%1</span><br>"
+                           "<span style=\"font: 10px serif\" id=s>%1</span><br>"
+                           "<span id=n>%1</span><br>"
+                           "<span style=\"font: 16px 'DejaVu Sans'\" id=dn>%1</span>")
+                       .arg(texto))
+                      .toLatin1());
+    archivo.close();
+
+    NavegadorWeb navegador;
+    QSignalSpy cargada(&navegador, &QWebEngineView::loadFinished);
+    navegador.Navigate(QUrl::fromLocalFile(archivo.fileName()).toString(QUrl::FullyEncoded));
+    ASSERT_TRUE(cargada.wait(30000));
+    QStringList anchos;
+    navegador.page()->runJavaScript(
+        QStringLiteral("['v','d','s','n','dn'].map(i => document.getElementById(i)"
+                       ".getBoundingClientRect().width).join(' ')"),
+        QWebEngineScript::ApplicationWorld,
+        [&](const QVariant& resultado) { anchos = resultado.toString().split(' '); });
+    QTRY_COMPARE_WITH_TIMEOUT(anchos.size(), 5, 30000);
+    EXPECT_EQ(anchos[0], anchos[1]) << anchos.join(' ').toStdString();
+    EXPECT_NE(anchos[0], anchos[2]) << anchos.join(' ').toStdString();
+    EXPECT_EQ(anchos[3], anchos[4]) << anchos.join(' ').toStdString();
+}
+
+// The program's own script changes the text of the page shown even with the page's scripts
+// off, quotes and backslashes included, and the page is not loaded again.
+TEST(NavegadorWeb, UnTextoCambiaEnLaPaginaMostradaSinRecargarla) {
+    PrepararMotor();
+    QTemporaryDir dir;
+    QFile archivo(dir.filePath("Auditoria.htm"));
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    archivo.write("<html><body><TABLE><TR><TD ID=Diferencias>Diferencias 1 a 500</TD></TR></TABLE>"
+                  "</body></html>");
+    archivo.close();
+    NavegadorWeb navegador;
+    QSignalSpy cargada(&navegador, &QWebEngineView::loadFinished);
+    navegador.Navigate(QUrl::fromLocalFile(archivo.fileName()).toString(QUrl::FullyEncoded));
+    ASSERT_TRUE(cargada.wait(30000));
+
+    const QString texto = QStringLiteral("Diferencias 1 a 500 de 1234 'O\"Brien\\' </TD>");
+    navegador.CambiarTexto("Diferencias", texto);
+    navegador.CambiarTexto("NoEsta", "nada");
+    // Scripts run in the order they are given: the read comes after both changes.
+    auto leido = std::make_shared<std::optional<QString>>();
+    navegador.page()->runJavaScript("document.getElementById('Diferencias').textContent",
+                                    QWebEngineScript::ApplicationWorld,
+                                    [leido](const QVariant& v) { *leido = v.toString(); });
+    QTRY_VERIFY_WITH_TIMEOUT(leido->has_value(), 30000);
+    EXPECT_EQ(leido->value(), texto);
+    EXPECT_EQ(cargada.size(), 1);
 }
 
 } // namespace

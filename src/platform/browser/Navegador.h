@@ -27,6 +27,10 @@ public:
     virtual QString LocationURL() const = 0;
     // The widget the window places and sizes.
     virtual QWidget* Control() = 0;
+    // Puts `texto` in place of what the element with that id holds on the page shown, without
+    // loading the page again (the user stays where they are on it). A page without that
+    // element is left as it is.
+    virtual void CambiarTexto(const QString& id, const QString& texto) = 0;
 
     // Accepted for the windows' sake; an embedded view has no full-screen or theatre mode.
     bool FullScreen() const { return pantallaCompleta_; }

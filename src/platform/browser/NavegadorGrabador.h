@@ -3,6 +3,7 @@
 #include "platform/browser/Navegador.h"
 
 #include <QList>
+#include <QPair>
 #include <QUrl>
 #include <QWidget>
 
@@ -24,6 +25,9 @@ public:
     void Navigate(const QString& url) override;
     QString LocationURL() const override { return direccion_.toString(QUrl::FullyEncoded); }
     QWidget* Control() override { return this; }
+    void CambiarTexto(const QString& id, const QString& texto) override {
+        TextosCambiados.append({id, texto});
+    }
 
     // Follows the link `enlace` (an HREF as a page writes it) of the page shown and returns
     // whether the handler cancelled. A relative link is resolved against the page shown,
@@ -36,6 +40,8 @@ public:
     const QList<Navegacion>& Historial() const { return historial_; }
     // The addresses that went ahead, in order.
     QStringList PaginasMostradas() const;
+    // Every CambiarTexto, as id and text, in order.
+    QList<QPair<QString, QString>> TextosCambiados;
 
 private:
     bool Ofrecer(const QUrl& url, bool clic);

@@ -2,7 +2,10 @@
 
 #include "platform/browser/PaginaNavegador.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QUrl>
+#include <QWebEngineScript>
 
 NavegadorWeb::NavegadorWeb(QWidget* padre) : QWebEngineView(padre) {
     auto* pagina = new PaginaNavegador([this](const QUrl& url) { return !Cancelada(url); }, this);
@@ -25,6 +28,16 @@ void NavegadorWeb::Navigate(const QString& url) {
 
 QString NavegadorWeb::LocationURL() const {
     return url().toString(QUrl::FullyEncoded);
+}
+
+void NavegadorWeb::CambiarTexto(const QString& id, const QString& texto) {
+    // The values go in as JSON strings, whatever quotes or backslashes they hold.
+    const QString valores =
+        QString::fromUtf8(QJsonDocument(QJsonArray{id, texto}).toJson(QJsonDocument::Compact));
+    page()->runJavaScript(QStringLiteral("(function(v) { var e = document.getElementById(v[0]); "
+                                         "if (e) e.textContent = v[1]; })(%1)")
+                              .arg(valores),
+                          QWebEngineScript::ApplicationWorld);
 }
 
 void NavegadorWeb::Instalar() {

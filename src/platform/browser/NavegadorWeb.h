@@ -13,6 +13,8 @@ public:
     void Navigate(const QString& url) override;
     QString LocationURL() const override;
     QWidget* Control() override { return this; }
+    // The program's own script, which runs apart from the page's (those stay off).
+    void CambiarTexto(const QString& id, const QString& texto) override;
 
     // Makes Navegador::Crear give windows this browser.
     static void Instalar();

@@ -34,7 +34,7 @@ std::optional<QString> DialogosGuionados::AbrirArchivo(const QString& titulo,
 
 std::optional<AjustesImpresora> DialogosGuionados::ElegirImpresora() {
     if (Tomar(ImpresoraAceptada, false, QStringLiteral("ElegirImpresora")))
-        return AjustesImpresora{};
+        return ImpresoraElegida;
     return std::nullopt;
 }
 

@@ -44,6 +44,8 @@ public:
     std::deque<std::optional<QString>> Archivos;
     std::deque<std::optional<QDate>> Fechas;
     std::deque<bool> ImpresoraAceptada;
+    // What an accepted printer dialog chose: the default printer unless a test says otherwise.
+    AjustesImpresora ImpresoraElegida{};
     // Run on the next modal windows, one each, while they are shown; a window still
     // visible when its action returns is hidden, as the user would have closed it.
     std::deque<AccionModal> AccionesModales;

@@ -4,7 +4,11 @@
 #include "platform/forms/Colores.h"
 #include "platform/forms/FiltroTeclas.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QTimer>
 
 namespace {
@@ -67,6 +71,30 @@ void CajaTexto::focusOutEvent(QFocusEvent* evento) {
     QLineEdit::focusOutEvent(evento);
     if (Validar(evento->reason()))
         Disparar("LostFocus", LostFocus);
+}
+
+namespace {
+
+// The standard menu's Paste, known by its text ("&Paste", then a tab and its key, in the
+// language Qt speaks).
+QAction* AccionPegar(const QMenu& menu) {
+    for (QAction* accion : menu.actions())
+        if (accion->text().section(u'\t', 0, 0) == QLineEdit::tr("&Paste"))
+            return accion;
+    return nullptr;
+}
+
+} // namespace
+
+void CajaTexto::contextMenuEvent(QContextMenuEvent* evento) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (QAction* pegar = AccionPegar(*menu)) {
+        disconnect(pegar, &QAction::triggered, nullptr, nullptr);
+        connect(pegar, &QAction::triggered, this,
+                [this] { FiltroTeclas::Pegar(*this, QGuiApplication::clipboard()->text()); });
+    }
+    menu->popup(evento->globalPos());
 }
 
 // Leaving for another window or a menu is not leaving the box, so it is not validated.

@@ -50,6 +50,8 @@ public:
 protected:
     void focusInEvent(QFocusEvent* evento) override;
     void focusOutEvent(QFocusEvent* evento) override;
+    // The menu's Paste types the text through the key handlers, as the paste key does.
+    void contextMenuEvent(QContextMenuEvent* evento) override;
 
 private:
     friend class FiltroTeclas;

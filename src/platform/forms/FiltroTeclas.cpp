@@ -6,6 +6,7 @@
 #include "platform/forms/Formulario.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 
 void FiltroTeclas::Instalar() {
@@ -32,6 +33,19 @@ bool FiltroTeclas::EsDestinoOriginal(QWidget& destino) {
     return destino.isWindow() && (!foco || foco->window() != &destino);
 }
 
+namespace {
+
+bool EsTeclaDeEdicion(const QKeyEvent& tecla) {
+    for (QKeySequence::StandardKey clave :
+         {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+          QKeySequence::Undo, QKeySequence::Redo})
+        if (tecla.matches(clave))
+            return true;
+    return false;
+}
+
+} // namespace
+
 bool FiltroTeclas::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() != QEvent::KeyPress || evento == entregando_ || !objeto->isWidgetType())
         return false;
@@ -51,6 +65,8 @@ bool FiltroTeclas::eventFilter(QObject* objeto, QEvent* evento) {
                         CodigoAscii(tecla)};
     int asciiOriginal = pulsacion.keyAscii;
     bool previa = ventana && (ventana->KeyPreview() || &destino == ventana);
+    if (caja && EsTeclaDeEdicion(tecla))
+        return Editar(*caja, previa ? ventana : nullptr, tecla, pulsacion);
     bool tomada = ventana && ventana->PulsarBoton(destino, pulsacion.keyCode);
     bool sigue = !tomada && (pulsacion.keyCode == vbKeyTab ||
                              Disparar(previa ? ventana : nullptr, caja, pulsacion));
@@ -62,6 +78,38 @@ bool FiltroTeclas::eventFilter(QObject* objeto, QEvent* evento) {
         return false;
     Entregar(destino, tecla, pulsacion.keyAscii == asciiOriginal ? 0 : pulsacion.keyAscii);
     return true;
+}
+
+// An editing key goes to the KeyDown handlers only; what they leave of it the box does.
+bool FiltroTeclas::Editar(CajaTexto& caja, Formulario* ventana, QKeyEvent& tecla,
+                          Pulsacion pulsacion) {
+    pulsacion.keyAscii = 0;
+    tecla.accept();
+    if (!Disparar(ventana, &caja, pulsacion))
+        return true;
+    if (tecla.matches(QKeySequence::Paste)) {
+        if (!caja.isReadOnly())
+            Pegar(caja, QGuiApplication::clipboard()->text());
+        return true;
+    }
+    Entregar(caja, tecla, 0);
+    return true;
+}
+
+void FiltroTeclas::Pegar(CajaTexto& caja, const QString& texto) {
+    auto* ventana = qobject_cast<Formulario*>(caja.window());
+    if (ventana && !ventana->KeyPreview())
+        ventana = nullptr;
+    const QPointer<CajaTexto> sigue(&caja);
+    for (const QChar caracter : texto) {
+        if (caracter.unicode() < 32 || caracter.unicode() == 127)
+            continue;
+        Pulsacion pulsacion{0, 0, caracter.unicode()};
+        if (Disparar(ventana, &caja, pulsacion) && sigue)
+            caja.insert(QString(QChar(pulsacion.keyAscii)));
+        if (!sigue)
+            return;
+    }
 }
 
 // False when a handler swallowed the key.

@@ -21,13 +21,17 @@ struct PedidoReporte {
     QMap<QString, QString> Formulas;
 };
 
-// One line of a journal entry as the report prints it.
+// One line of a journal entry as the report prints it, with the entry it belongs to.
 struct FilaAsiento {
     QDate Fecha;
     QString Cuenta;
-    QString Descripcion;
-    QString DebeHaber; // "D" debit, "H" credit
+    QString Descripcion; // the account's
+    QString DebeHaber;   // "D" debit, "H" credit
     Currency Importe;
+    QString Concepto; // the line's own text
+    QString NumeroAsiento, Periodo, MesOperativo;
+    QString TC, Sucursal, Numero, Letra;
+    QString TcOrigen, CpteOrigen; // the voucher the entry comes from; its key as stored
 };
 
 class FuenteReporte {
@@ -36,4 +40,6 @@ public:
     // The lines of the journal entries the selection picks, in printing order. A failure is
     // raised as a run-time error and reaches the caller of ImprimirReporte.
     virtual std::vector<FilaAsiento> FilasAsiento(const PedidoReporte& pedido) = 0;
+    // The name of the currency of that code; the code itself when it names none.
+    virtual QString NombreMoneda(const QString& codigo) { return codigo; }
 };

@@ -1,7 +1,5 @@
 #include "platform/suite/ReporteAsientos.h"
 
-#include <QRegularExpression>
-
 namespace {
 
 bool EsDebe(const FilaAsiento& fila) {
@@ -10,21 +8,32 @@ bool EsDebe(const FilaAsiento& fila) {
 
 QString Celda(const QString& texto, const char* alineacion = "left") {
     return QStringLiteral("<td align=\"%1\">%2</td>")
-        .arg(QString::fromLatin1(alineacion), texto.toHtmlEscaped());
+        .arg(QString::fromLatin1(alineacion), texto.trimmed().toHtmlEscaped());
+}
+
+// A code or an amount is read whole: it is never broken over two lines.
+QString CeldaEntera(const QString& texto, const char* alineacion = "left") {
+    return QStringLiteral("<td align=\"%1\" style=\"white-space: nowrap\">%2</td>")
+        .arg(QString::fromLatin1(alineacion), texto.trimmed().toHtmlEscaped());
+}
+
+// A caption in bold and its value, as one cell of the entry's data.
+QString Dato(const QString& rotulo, const QString& valor, int columnas = 1) {
+    return QStringLiteral("<td colspan=\"%1\"><b>%2:</b> %3</td>")
+        .arg(columnas)
+        .arg(rotulo, valor.trimmed().toHtmlEscaped());
 }
 
 } // namespace
 
-QString ReporteAsientos::Html(const QString& empresa, const QString& seleccion,
+QString ReporteAsientos::Html(const QString& empresa, const QString& moneda,
                               const std::vector<FilaAsiento>& filas) {
-    QString html =
-        QStringLiteral("<html><body>"
-                       "<h2 align=\"center\">Asiento</h2>"
-                       "<p><b>%1</b></p><p>Selección: %2</p>"
-                       "<table width=\"100%\" border=\"1\" cellspacing=\"0\" "
-                       "cellpadding=\"3\"><tr><th>Fecha</th><th>Cuenta</th>"
-                       "<th>Descripción</th><th>Debe</th><th>Haber</th></tr>")
-            .arg(empresa.trimmed().toHtmlEscaped(), SeleccionLegible(seleccion).toHtmlEscaped());
+    QString html = Cabecera(empresa, moneda, filas.empty() ? FilaAsiento{} : filas.front()) +
+                   QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" "
+                                  "cellpadding=\"3\"><thead><tr><th>Cuenta</th>"
+                                  "<th>Descripción</th><th>Concepto</th>"
+                                  "<th width=\"14%\">Debe</th><th width=\"14%\">Haber</th>"
+                                  "</tr></thead>");
     Currency debe, haber;
     for (const FilaAsiento& fila : filas) {
         html += Fila(fila);
@@ -33,18 +42,40 @@ QString ReporteAsientos::Html(const QString& empresa, const QString& seleccion,
     return html + Totales(debe, haber) + QStringLiteral("</table></body></html>");
 }
 
-QString ReporteAsientos::SeleccionLegible(const QString& seleccion) {
-    static const QRegularExpression campo(QStringLiteral("\\{(?:[^{}.]*\\.)?([^{}]*)\\}"));
-    QString legible = seleccion;
-    return legible.replace(campo, QStringLiteral("\\1"));
+QString ReporteAsientos::Comprobante(const QString& tc, const QString& sucursal,
+                                     const QString& numero, const QString& letra) {
+    return tc.trimmed() + u' ' + sucursal.trimmed() + u'-' + numero.trimmed() + u' ' +
+           letra.trimmed();
+}
+
+QString ReporteAsientos::Origen(const QString& tc, const QString& clave) {
+    if (clave.trimmed().isEmpty())
+        return tc.trimmed();
+    return Comprobante(tc, clave.left(4), clave.mid(4, 8), clave.mid(12));
+}
+
+QString ReporteAsientos::Cabecera(const QString& empresa, const QString& moneda,
+                                  const FilaAsiento& a) {
+    return QStringLiteral("<html><body><h3>%1</h3><h2 align=\"center\">Asiento</h2>"
+                          "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\">")
+               .arg(empresa.trimmed().toHtmlEscaped()) +
+           QStringLiteral("<tr>") + Dato(QStringLiteral("Número"), a.NumeroAsiento) +
+           Dato(QStringLiteral("Período"), a.Periodo) +
+           Dato(QStringLiteral("Mes"), a.MesOperativo) +
+           Dato(QStringLiteral("Fecha"), a.Fecha.toString(QStringLiteral("dd/MM/yyyy"))) +
+           QStringLiteral("</tr><tr>") +
+           Dato(QStringLiteral("Comprobante"), Comprobante(a.TC, a.Sucursal, a.Numero, a.Letra),
+                2) +
+           Dato(QStringLiteral("Origen"), Origen(a.TcOrigen, a.CpteOrigen), 2) +
+           QStringLiteral("</tr><tr>") + Dato(QStringLiteral("Moneda"), moneda, 4) +
+           QStringLiteral("</tr></table><p></p>");
 }
 
 QString ReporteAsientos::Fila(const FilaAsiento& fila) {
     const QString importe = fila.Importe.ATexto(2);
-    return QStringLiteral("<tr>") + Celda(fila.Fecha.toString(QStringLiteral("dd/MM/yyyy"))) +
-           Celda(fila.Cuenta.trimmed()) + Celda(fila.Descripcion.trimmed()) +
-           Celda(EsDebe(fila) ? importe : QString(), "right") +
-           Celda(EsDebe(fila) ? QString() : importe, "right") + QStringLiteral("</tr>");
+    return QStringLiteral("<tr>") + CeldaEntera(fila.Cuenta) + Celda(fila.Descripcion) +
+           Celda(fila.Concepto) + CeldaEntera(EsDebe(fila) ? importe : QString(), "right") +
+           CeldaEntera(EsDebe(fila) ? QString() : importe, "right") + QStringLiteral("</tr>");
 }
 
 QString ReporteAsientos::Totales(const Currency& debe, const Currency& haber) {

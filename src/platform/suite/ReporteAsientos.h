@@ -5,16 +5,22 @@
 #include <QString>
 #include <vector>
 
-// The layout of the report "Asientos": the title, the company, the selection in readable form,
-// one row per journal line with its amount under Debe or Haber, and the totals of both sides.
+// The layout of the report "Asientos", a journal entry as accountants read it: the company;
+// the entry's number, period, month, date, voucher and origin; its currency; one row per line
+// with account, description, concept and the amount under Debe or Haber; the totals of both.
 class ReporteAsientos {
 public:
-    static QString Html(const QString& empresa, const QString& seleccion,
+    static QString Html(const QString& empresa, const QString& moneda,
                         const std::vector<FilaAsiento>& filas);
-    // "{MV_ASIENTOS.NUMERO ASIENTO} = 12" reads "NUMERO ASIENTO = 12".
-    static QString SeleccionLegible(const QString& seleccion);
+    // "NCPE 0001-00000032 X".
+    static QString Comprobante(const QString& tc, const QString& sucursal, const QString& numero,
+                               const QString& letra);
+    // The origin voucher from its stored key (branch, number and letter run together).
+    static QString Origen(const QString& tc, const QString& clave);
 
 private:
+    static QString Cabecera(const QString& empresa, const QString& moneda,
+                            const FilaAsiento& asiento);
     static QString Fila(const FilaAsiento& fila);
     static QString Totales(const Currency& debe, const Currency& haber);
 };

@@ -7,9 +7,12 @@
 #include "platform/suite/ObjetosSuite.h"
 #include "platform/suite/ReporteAsientos.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <algorithm>
 #include <utility>
 
@@ -50,6 +53,56 @@ void Configurar(QPrinter& impresora, const AjustesImpresora& ajustes) {
                                                     : QPageLayout::Portrait);
 }
 
+// The page's number goes in its bottom margin, and only when the report runs over one page.
+void ImprimirPagina(QPainter& pintor, QTextDocument& documento, int pagina, qreal margen) {
+    const QSizeF hoja = documento.pageSize();
+    pintor.save();
+    pintor.translate(0, -(pagina - 1) * hoja.height());
+    QAbstractTextDocumentLayout::PaintContext contexto;
+    contexto.clip = QRectF(0, (pagina - 1) * hoja.height(), hoja.width(), hoja.height());
+    pintor.setClipRect(contexto.clip);
+    documento.documentLayout()->draw(&pintor, contexto);
+    pintor.restore();
+    if (documento.pageCount() < 2)
+        return;
+    pintor.setFont(documento.defaultFont());
+    const QRectF pie(0, hoja.height() - margen, hoja.width() - margen, margen / 2);
+    pintor.drawText(pie, Qt::AlignRight | Qt::AlignBottom,
+                    QStringLiteral("Página %1 de %2").arg(pagina).arg(documento.pageCount()));
+}
+
+// The document laid out for the printer's pages, with margins of two centimetres; the margin
+// in the printer's pixels. The layout takes lengths at 96 dots per inch and scales them.
+qreal Paginar(QTextDocument& documento, QPrinter& impresora) {
+    documento.documentLayout()->setPaintDevice(&impresora);
+    constexpr qreal PuntosPorPulgada = 96;
+    QTextFrameFormat marco = documento.rootFrame()->frameFormat();
+    marco.setMargin(2 / 2.54 * PuntosPorPulgada);
+    documento.rootFrame()->setFrameFormat(marco);
+    documento.setPageSize(impresora.pageRect(QPrinter::DevicePixel).size());
+    return 2 / 2.54 * impresora.logicalDpiY();
+}
+
+void ImprimirDocumento(QTextDocument& documento, QPrinter& impresora) {
+    const qreal margen = Paginar(documento, impresora);
+    const int desde = std::max(1, impresora.fromPage());
+    const int hasta = impresora.toPage() > 0 ? std::min(impresora.toPage(), documento.pageCount())
+                                             : documento.pageCount();
+    const int copias = impresora.supportsMultipleCopies() ? 1 : impresora.copyCount();
+    QPainter pintor;
+    // As before pages were counted: a printer that takes no job leaves nothing printed, and a
+    // PDF file that cannot be written is found empty below.
+    if (!pintor.begin(&impresora))
+        return;
+    for (int copia = 0; copia < copias; ++copia)
+        for (int pagina = desde; pagina <= hasta; ++pagina) {
+            if (copia > 0 || pagina > desde)
+                impresora.newPage();
+            ImprimirPagina(pintor, documento, pagina, margen);
+        }
+    pintor.end();
+}
+
 void Imprimir(const QString& html, const AjustesImpresora& ajustes) {
     QPrinter impresora(QPrinter::HighResolution);
     Configurar(impresora, ajustes);
@@ -59,7 +112,7 @@ void Imprimir(const QString& html, const AjustesImpresora& ajustes) {
             QStringLiteral("No se puede imprimir en la impresora \"%1\"").arg(ajustes.Impresora));
     QTextDocument documento;
     documento.setHtml(html);
-    documento.print(&impresora);
+    ImprimirDocumento(documento, impresora);
     const QString pdf = impresora.outputFileName();
     if (!pdf.isEmpty() && QFileInfo(pdf).size() == 0)
         archivos::LanzarErrorArchivo(archivos::ErrorAccesoRuta, pdf);
@@ -93,9 +146,10 @@ void Reporteador::ImprimirReporte(const QString& reporte, const QStringList& for
     const PedidoReporte pedido{reporte, seleccion, conexion,
                                LeerFormulas(formulas + textosFormula)};
     const std::vector<FilaAsiento> filas = Fuente()->FilasAsiento(pedido);
-    Imprimir(
-        ReporteAsientos::Html(pedido.Formulas.value(QStringLiteral("EMPRESA")), seleccion, filas),
-        LeerOpcion());
+    const QString moneda =
+        Fuente()->NombreMoneda(pedido.Formulas.value(QStringLiteral("ENQUEMONEDA")));
+    Imprimir(ReporteAsientos::Html(pedido.Formulas.value(QStringLiteral("EMPRESA")), moneda, filas),
+             LeerOpcion());
 }
 
 void Reporteador::Comprobar(const QString& reporte) const {

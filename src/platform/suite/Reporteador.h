@@ -36,9 +36,10 @@ public:
     void SetEstadoReporte(int estado);
 
     // Prints the report. `formulas` and `textosFormula` hold "NAME = 'value'" texts (empty
-    // ones are skipped); "EMPRESA" names the company. An unknown report, a destination other
-    // than the printer or a missing source are error 5 or 91; a printer that cannot print is
-    // error 482, a PDF file that cannot be written error 75.
+    // ones are skipped); "EMPRESA" names the company, "ENQUEMONEDA" the code of the currency
+    // the source names. The selection picks the rows; it is not printed. An unknown report, a
+    // destination other than the printer or a missing source are error 5 or 91; a printer that
+    // cannot print is error 482, a PDF file that cannot be written error 75.
     void ImprimirReporte(const QString& reporte, const QStringList& formulas,
                          const QString& seleccion, const QString& conexion,
                          const QStringList& textosFormula = {});

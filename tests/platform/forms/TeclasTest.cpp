@@ -4,8 +4,12 @@
 #include "platform/forms/CodigosTecla.h"
 #include "platform/forms/Formulario.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -92,7 +96,7 @@ public:
         };
         txtFields.KeyPress = [this](int index, int& keyAscii) {
             eventos << QStringLiteral("txtFields_KeyPress(%1,%2)").arg(index).arg(keyAscii);
-            if (keyAscii == 13)
+            if (keyAscii == 13 || (soloDigitos && !QChar(keyAscii).isDigit()))
                 keyAscii = 0;
         };
     }
@@ -101,6 +105,7 @@ public:
     QStringList eventos;
     int consumirCodigo = -1;
     bool mayusculas = false;
+    bool soloDigitos = false;
     bool fallar = false;
 
 protected:
@@ -168,6 +173,63 @@ TEST_F(VistaPreviaDeTeclas, TeclasConShiftYCtrl) {
     // The modifier keys arrive first as keys of their own.
     EXPECT_TRUE(ventana.eventos.contains(QStringLiteral("Form_KeyDown(120,1)")));
     EXPECT_TRUE(ventana.eventos.contains(QStringLiteral("Form_KeyDown(3,2)")));
+}
+
+// Select all, copy, cut, undo and paste do what they do in a Qt line edit. They reach the
+// KeyDown handlers, which may still take them, and no KeyPress handler; pasted text, from the
+// key or the menu, goes through the KeyPress handlers as typed text does.
+TEST_F(VistaPreviaDeTeclas, LasTeclasDeEdicionHacenLoDeUnaCajaDeQt) {
+    QClipboard& portapapeles = *QGuiApplication::clipboard();
+    campo().SetText(QStringLiteral("viejo"));
+    QTest::keyClick(&campo(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&campo(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(portapapeles.text(), QStringLiteral("viejo"));
+    QTest::keyClicks(&campo(), QStringLiteral("n"));
+    EXPECT_EQ(campo().Text(), QStringLiteral("n"));
+    QTest::keyClick(&campo(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&campo(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(campo().Text(), QString());
+    EXPECT_EQ(portapapeles.text(), QStringLiteral("n"));
+    QTest::keyClick(&campo(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(campo().Text(), QStringLiteral("n"));
+    EXPECT_TRUE(ventana.eventos.contains(QStringLiteral("txtFields_KeyDown(1,65,2)")));
+    EXPECT_FALSE(ventana.eventos.filter(QStringLiteral("KeyPress(1)")).size() +
+                 ventana.eventos.filter(QStringLiteral("KeyPress(3)")).size());
+
+    // Taken by the window, the key does nothing.
+    ventana.consumirCodigo = 'A';
+    campo().SetSelStart(1);
+    QTest::keyClick(&campo(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_FALSE(campo().hasSelectedText());
+    ventana.consumirCodigo = -1;
+
+    portapapeles.setText(QStringLiteral("a1\r\nb2"));
+    ventana.mayusculas = true;
+    campo().SetText(QString());
+    QTest::keyClick(&campo(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(campo().Text(), QStringLiteral("A1B2"));
+    ventana.soloDigitos = true;
+    campo().SetText(QStringLiteral("9"));
+    QTest::keyClick(&campo(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(campo().Text(), QStringLiteral("912"));
+    campo().SetLocked(true);
+    QTest::keyClick(&campo(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(campo().Text(), QStringLiteral("912"));
+    campo().SetLocked(false);
+
+    // The menu's Paste filters the same way.
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5),
+                           campo().mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(&campo(), &menu);
+    QAction* pegar = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* m = qobject_cast<QMenu*>(w); m && m->isVisible())
+            for (QAction* a : m->actions())
+                if (a->text().startsWith(QStringLiteral("&Paste")))
+                    pegar = a;
+    ASSERT_NE(pegar, nullptr);
+    pegar->trigger();
+    EXPECT_EQ(campo().Text(), QStringLiteral("91212"));
 }
 
 TEST_F(VistaPreviaDeTeclas, UnErrorEnElManejadorSeInformaYLaTeclaSigue) {

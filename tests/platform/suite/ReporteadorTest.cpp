@@ -4,6 +4,7 @@
 #include "platform/suite/DialogoComun.h"
 #include "platform/suite/ReporteAsientos.h"
 #include "support/Apoyo.h"
+#include "support/TextoPdf.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,18 +16,45 @@ Currency Pesos(qint64 pesos) {
     return Currency::DesdeEntero(pesos);
 }
 
+FilaAsiento Linea(const QString& cuenta, const QString& descripcion, const char* lado,
+                  qint64 pesos) {
+    FilaAsiento f;
+    f.Fecha = QDate(2024, 3, 5);
+    f.Cuenta = cuenta;
+    f.Descripcion = descripcion;
+    f.DebeHaber = QString::fromLatin1(lado);
+    f.Importe = Pesos(pesos);
+    f.Concepto = QStringLiteral("Dif. de precio s/FCC 0002-00004526A");
+    f.NumeroAsiento = QStringLiteral("12");
+    f.Periodo = QStringLiteral("2024");
+    f.MesOperativo = QStringLiteral("3");
+    f.TC = QStringLiteral("NCPE");
+    f.Sucursal = QStringLiteral("0001");
+    f.Numero = QStringLiteral("00000032");
+    f.Letra = QStringLiteral("X");
+    f.TcOrigen = QStringLiteral("FCC ");
+    f.CpteOrigen = QStringLiteral("000200004526A");
+    return f;
+}
+
 class FuenteFalsa : public FuenteReporte {
 public:
     std::vector<FilaAsiento> FilasAsiento(const PedidoReporte& pedido) override {
         pedidos.push_back(pedido);
-        return {{QDate(2024, 3, 5), QStringLiteral("1.1.01"), QStringLiteral("Proveedores"),
-                 QStringLiteral("D"), Pesos(121)},
-                {QDate(2024, 3, 5), QStringLiteral("2.1.01"), QStringLiteral("Compras"),
-                 QStringLiteral("H"), Pesos(100)},
-                {QDate(2024, 3, 5), QStringLiteral("2.1.05"), QStringLiteral("IVA <crédito>"),
-                 QStringLiteral("h"), Pesos(21)}};
+        std::vector<FilaAsiento> filas = {
+            Linea(QStringLiteral("1.1.01"), QStringLiteral("Proveedores"), "D", 121),
+            Linea(QStringLiteral("2.1.01"), QStringLiteral("Compras"), "H", 100),
+            Linea(QStringLiteral("2.1.05"), QStringLiteral("IVA <crédito>"), "h", 21)};
+        for (int i = 0; i < extra; ++i)
+            filas.push_back(Linea(QStringLiteral("9.9.%1").arg(i), QStringLiteral("Varios"),
+                                  i % 2 ? "D" : "H", 1));
+        return filas;
+    }
+    QString NombreMoneda(const QString& codigo) override {
+        return codigo == QStringLiteral("1") ? QStringLiteral("Pesos") : codigo;
     }
     std::vector<PedidoReporte> pedidos;
+    int extra = 0; // lines of one peso, to run over one page
 };
 
 // The printer dialog answered with printing to a file.
@@ -90,17 +118,44 @@ TEST_F(ReporteadorTest, ImprimeElAsientoEnElPdfElegido) {
     EXPECT_EQ(pedido.Formulas.value(QStringLiteral("ENQUEMONEDA")), QStringLiteral("1"));
 }
 
-TEST_F(ReporteadorTest, LaHojaLlevaEmpresaSeleccionFilasYTotales) {
+TEST_F(ReporteadorTest, LaHojaLlevaEmpresaAsientoMonedaFilasYTotales) {
     FuenteFalsa otra;
     const QString html =
-        ReporteAsientos::Html(QStringLiteral("O'Higgins & Cía"), Seleccion, otra.FilasAsiento({}));
+        ReporteAsientos::Html(QStringLiteral("O'Higgins & Cía"), "Pesos", otra.FilasAsiento({}));
     EXPECT_TRUE(html.contains(QStringLiteral("O'Higgins &amp; Cía")));
-    EXPECT_TRUE(html.contains(QStringLiteral("PERIODO = '2024' AND TC = 'NCPE' AND NUMERO "
-                                             "ASIENTO = 12")));
+    EXPECT_TRUE(html.contains(QStringLiteral("NCPE 0001-00000032 X")));
+    EXPECT_TRUE(html.contains(QStringLiteral("FCC 0002-00004526 A")));
     EXPECT_TRUE(html.contains(QStringLiteral("IVA &lt;crédito&gt;")));
     EXPECT_TRUE(html.contains(QStringLiteral("<td align=\"right\"><b>121,00</b></td>"
                                              "<td align=\"right\"><b>121,00</b></td>")))
         << html.toStdString();
+    EXPECT_FALSE(html.contains(QStringLiteral("PERIODO")));
+    EXPECT_EQ(ReporteAsientos::Origen(QStringLiteral("REC "), QString()), QStringLiteral("REC"));
+}
+
+// What the printed page says, read back from the PDF: the selection only picks the rows; the
+// page number appears once the entry runs over one page.
+TEST_F(ReporteadorTest, ElPdfSeLeeComoUnAsiento) {
+    reporteador.FijarOpcion(AjustesImpresora{QString(), dialogos.archivo});
+    Imprimir(QStringLiteral("Asientos"));
+    const QString texto = TextoDePdf(dialogos.archivo);
+    for (const char* esperado :
+         {"O'Higgins S.A.", "Número: 12", "Período: 2024", "Mes: 3", "Fecha: 05/03/2024",
+          "Comprobante: NCPE 0001-00000032 X", "Origen: FCC 0002-00004526 A", "Moneda: Pesos",
+          "Proveedores", "Dif. de precio", "Totales"})
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado << "\n" << texto;
+    EXPECT_FALSE(texto.contains(QStringLiteral("PERIODO"))) << texto;
+    EXPECT_FALSE(texto.contains(QStringLiteral("Página"))) << texto;
+
+    fuente.extra = 80;
+    Imprimir(QStringLiteral("Asientos"));
+    const QString largo = TextoDePdf(dialogos.archivo);
+    const int paginas = int(largo.count(u'\f'));
+    ASSERT_GE(paginas, 2) << largo;
+    EXPECT_TRUE(largo.contains(QStringLiteral("Página 1 de %1").arg(paginas))) << largo;
+    EXPECT_TRUE(largo.contains(QStringLiteral("Página %1 de %1").arg(paginas))) << largo;
+    // The column captions head every page.
+    EXPECT_EQ(largo.count(QStringLiteral("Descripción")), paginas) << largo;
 }
 
 TEST_F(ReporteadorTest, LoQueNoSePuedeImprimirEsUnErrorClaro) {
