@@ -484,6 +484,37 @@ int clsAuditoria_HTM::NumeroPagina(const QString& Primera, const QString& Ruta) 
     return esNumero && numero > 1 && RutaPagina(Primera, numero) == Ruta ? numero : 0;
 }
 
+// The pages around the one shown, the first and the last, each one click away: "« 1 … 4 5 [6] 7
+// 8 … 200 »". While the total is not known the line reaches the next page and says more follow.
+QString clsAuditoria_HTM::EnlacesPaginas(int Pagina, int Total, bool UltimaPagina) {
+    const bool conocidas = Total > 0 || UltimaPagina;
+    const int paginas = Total > 0 ? (Total + FilasPorPagina - 1) / FilasPorPagina
+                                  : (UltimaPagina ? Pagina : Pagina + 1);
+    const auto enlace = [](int destino, const QString& rotulo) {
+        return QLatin1String("<A HREF=\"") + EnlaceLista::Pagina(destino) + QLatin1String("\">") +
+               rotulo + QLatin1String("</A>");
+    };
+    QStringList partes;
+    if (Pagina > 1)
+        partes << enlace(1, QStringLiteral("&laquo;"));
+    int anterior = 0;
+    for (int n = 1; n <= paginas; ++n) {
+        const bool cerca = std::abs(n - Pagina) <= 2;
+        if (n != 1 && !(n == paginas && conocidas) && !cerca)
+            continue;
+        if (n > anterior + 1)
+            partes << QStringLiteral("&hellip;");
+        partes << (n == Pagina ? "<B>[" + QString::number(n) + "]</B>"
+                               : enlace(n, QString::number(n)));
+        anterior = n;
+    }
+    if (!conocidas)
+        partes << QStringLiteral("&hellip;");
+    else if (Pagina < paginas)
+        partes << enlace(paginas, QStringLiteral("&raquo;"));
+    return partes.join(u' ');
+}
+
 QString clsAuditoria_HTM::LineaNavegacion(int Pagina, int Primera, int Ultima, int Total,
                                           bool UltimaPagina) {
     // The buttons' classes give no size: without one they would stand out from the table.
@@ -493,6 +524,9 @@ QString clsAuditoria_HTM::LineaNavegacion(int Pagina, int Primera, int Ultima, i
     linea += QStringLiteral("<TD CLASS=TableCaption ALIGN=center ID=") + IdNavegacion + u'>' +
              TextoNavegacion(Primera, Ultima, Total) + QStringLiteral("</TD>");
     linea += BotonPagina(UltimaPagina ? 0 : Pagina + 1, "Siguiente &gt;&gt;", "right");
+    linea += QStringLiteral("</TR><TR><TD CLASS=BotonEnabled COLSPAN=3 ALIGN=center ID=") +
+             IdPaginas + u'>' + EnlacesPaginas(Pagina, Total, UltimaPagina) +
+             QStringLiteral("</TD>");
     return linea + QStringLiteral("</TR></TABLE>");
 }
 
@@ -502,6 +536,12 @@ QString clsAuditoria_HTM::TextoNavegacion(int Primera, int Ultima, int Total) {
     if (Total > 0)
         texto += QStringLiteral(" de ") + QString::number(Total);
     return texto;
+}
+
+QString clsAuditoria_HTM::PaginasCompletas(int Pagina) const {
+    if (NavegacionCompleta(Pagina).isEmpty())
+        return {};
+    return EnlacesPaginas(Pagina, filas_, Pagina == paginas_);
 }
 
 QString clsAuditoria_HTM::NavegacionCompleta(int Pagina) const {

@@ -58,9 +58,15 @@ public:
                                    bool UltimaPagina);
     static QString TextoNavegacion(int Primera, int Ultima, int Total);
     static inline const QString IdNavegacion = QStringLiteral("Diferencias");
+    // The links to the pages, in the element IdPaginas: the first and last page and the ones
+    // around `Pagina`.
+    static QString EnlacesPaginas(int Pagina, int Total, bool UltimaPagina);
+    static inline const QString IdPaginas = QStringLiteral("Paginas");
     // What the navigation line of page `Pagina` of the last list says once all its pages are
     // written; empty while some are pending, and for a list of one page, which has none.
     QString NavegacionCompleta(int Pagina) const;
+    // The same for its links to the pages.
+    QString PaginasCompletas(int Pagina) const;
 
     // The level of a code told by its length, from the account plan as configured now.
     QString ObtenerColorNivel(const QString& Cuenta);

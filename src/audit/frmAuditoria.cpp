@@ -523,7 +523,11 @@ void frmAuditoria::EscribirPaginaSiguiente() {
     else if (Escritor->PaginasEscritas() == 0)
         Navegar(RutaInforme_); // the list was abandoned: no page of it stays in sight
     else if (const QString texto = Escritor->NavegacionCompleta(PaginaLista_); !texto.isEmpty())
-        IgnorarErrores({[&] { wbExplorer_->CambiarTexto(clsAuditoria_HTM::IdNavegacion, texto); }});
+        IgnorarErrores({[&] { wbExplorer_->CambiarTexto(clsAuditoria_HTM::IdNavegacion, texto); },
+                        [&] {
+                            wbExplorer_->CambiarHtml(clsAuditoria_HTM::IdPaginas,
+                                                     Escritor->PaginasCompletas(PaginaLista_));
+                        }});
 }
 
 bool frmAuditoria::PaginasPorEscribir() const {

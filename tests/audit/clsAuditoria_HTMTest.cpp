@@ -285,8 +285,10 @@ TEST_F(PaginasDeLaLista, LaPrimeraPaginaAntesQueLasDemas) {
         "WIDTH=20% ALIGN=left>&lt;&lt; Anterior</TD><TD CLASS=TableCaption "
         "ALIGN=center ID=Diferencias>Diferencias 1 a 500%1</TD><TD CLASS=BotonEnabled WIDTH=20% "
         "ALIGN=right><A "
-        "HREF=\"_Pagina_2\">Siguiente &gt;&gt;</A></TD></TR></TABLE>\r\n</body></html>\r\n";
-    EXPECT_TRUE(Pagina(1).endsWith(QString(navegacion1).arg("").toLatin1()));
+        "HREF=\"_Pagina_2\">Siguiente &gt;&gt;</A></TD></TR><TR><TD CLASS=BotonEnabled COLSPAN=3 "
+        "ALIGN=center ID=Paginas><B>[1]</B> <A HREF=\"_Pagina_2\">2</A>%2</TD></TR></TABLE>\r\n"
+        "</body></html>\r\n";
+    EXPECT_TRUE(Pagina(1).endsWith(QString(navegacion1).arg("", " &hellip;").toLatin1()));
     EXPECT_EQ(escritor.NavegacionCompleta(1), QString());
 
     escritor.CompletarPaginas();
@@ -294,15 +296,35 @@ TEST_F(PaginasDeLaLista, LaPrimeraPaginaAntesQueLasDemas) {
     EXPECT_EQ(escritor.NavegacionCompleta(1), "Diferencias 1 a 500 de 501");
     EXPECT_EQ(escritor.NavegacionCompleta(2), "Diferencias 501 a 501 de 501");
     EXPECT_EQ(escritor.NavegacionCompleta(3), QString());
-    EXPECT_TRUE(Pagina(1).endsWith(QString(navegacion1).arg(" de 501").toLatin1()));
+    EXPECT_TRUE(Pagina(1).endsWith(
+        QString(navegacion1).arg(" de 501", " <A HREF=\"_Pagina_2\">&raquo;</A>").toLatin1()));
+    EXPECT_EQ(escritor.PaginasCompletas(1), "<B>[1]</B> <A HREF=\"_Pagina_2\">2</A> <A "
+                                            "HREF=\"_Pagina_2\">&raquo;</A>");
     EXPECT_TRUE(Pagina(2).endsWith(
         "<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100% STYLE=\"font-size: 10px\"><TR><TD "
         "CLASS=BotonEnabled "
         "WIDTH=20% ALIGN=left><A HREF=\"_Pagina_1\">&lt;&lt; Anterior</A></TD><TD "
         "CLASS=TableCaption ALIGN=center ID=Diferencias>Diferencias 501 a 501 de 501</TD><TD "
-        "CLASS=BotonDisabled WIDTH=20% ALIGN=right>Siguiente &gt;&gt;</TD></TR></TABLE>\r\n</"
-        "body></html>\r\n"));
+        "CLASS=BotonDisabled WIDTH=20% ALIGN=right>Siguiente &gt;&gt;</TD></TR><TR><TD "
+        "CLASS=BotonEnabled COLSPAN=3 ALIGN=center ID=Paginas><A HREF=\"_Pagina_1\">&laquo;</A> <A "
+        "HREF=\"_Pagina_1\">1</A> <B>[2]</B></TD></TR></TABLE>\r\n</body></html>\r\n"));
     EXPECT_TRUE(Pagina(2).startsWith(Pagina(1).left(Pagina(1).indexOf("<TR>\r\n<TD"))));
+}
+
+// Any page is one click away: the first, the last, and the two on each side of the one shown;
+// while the total is not known, the line reaches the next page and says more follow.
+TEST(EnlacesPaginas, LaPrimeraLaUltimaYLasVecinas) {
+    const auto enlaces = [](int pagina, int total, bool ultima) {
+        return clsAuditoria_HTM::EnlacesPaginas(pagina, total, ultima)
+            .replace(QRegularExpression("<A HREF=\"_Pagina_(\\d+)\">([^<]*)</A>"), "\\2>\\1")
+            .replace("<B>", "")
+            .replace("</B>", "");
+    };
+    EXPECT_EQ(enlaces(6, 200 * N, false), "&laquo;>1 1>1 &hellip; 4>4 5>5 [6] 7>7 8>8 &hellip; "
+                                          "200>200 &raquo;>200");
+    EXPECT_EQ(enlaces(200, 200 * N - 3, true), "&laquo;>1 1>1 &hellip; 198>198 199>199 [200]");
+    EXPECT_EQ(enlaces(3, 0, false), "&laquo;>1 1>1 2>2 [3] 4>4 &hellip;");
+    EXPECT_EQ(enlaces(1, 1, true), "[1]");
 }
 
 // A later page whose file cannot be written leaves no page of the list, whatever the answer

@@ -412,12 +412,18 @@ protected:
                                               QUrl(Navegador().LocationURL()).toLocalFile());
     }
     // The page links of the page shown, as it wrote them.
+    // The pages the page shown links to, each once, in order.
     QStringList EnlacesDePaginas() {
-        return EnlacesDePagina(QUrl(Navegador().LocationURL()).toLocalFile()).filter("_Pagina_");
+        QStringList enlaces =
+            EnlacesDePagina(QUrl(Navegador().LocationURL()).toLocalFile()).filter("_Pagina_");
+        enlaces.removeDuplicates();
+        enlaces.sort();
+        return enlaces;
     }
     // Follows the page's link to page `numero`.
     void IrA(int numero) {
-        const QStringList enlace = EnlacesDePaginas().filter("_Pagina_" + QString::number(numero));
+        const QStringList enlace = EnlacesDePaginas().filter(
+            QRegularExpression("^_Pagina_" + QString::number(numero) + "$"));
         ASSERT_EQ(enlace.size(), 1) << EnlacesDePaginas().join(' ');
         EXPECT_TRUE(Clic(enlace[0]));
         EXPECT_EQ(Mostrada(), numero);
@@ -425,8 +431,9 @@ protected:
 };
 
 // The first page is shown at once, the others written while the window waits; a link to a
-// page not yet written writes the list up to it and shows it, every page links to its neighbours
-// and only to them, and a page link that names no page of the list opens nothing and is told.
+// page not yet written writes the list up to it and shows it, every page links to its neighbours,
+// the first and the last page, and a page link that names no page of the list opens nothing and is
+// told.
 TEST_F(PaginasEnLaVentana, LasPaginasSeRecorrenPorSusEnlaces) {
     frm->CmdActualizar_Click();
     EXPECT_EQ(Mostrada(), 1);
@@ -438,7 +445,7 @@ TEST_F(PaginasEnLaVentana, LasPaginasSeRecorrenPorSusEnlaces) {
     EXPECT_FALSE(QFile::exists(Pagina(3)));
     EXPECT_EQ(EnlacesDePaginas(), QStringList({"_Pagina_1", "_Pagina_3"}));
     IrA(3);
-    EXPECT_EQ(EnlacesDePaginas(), QStringList{"_Pagina_2"});
+    EXPECT_EQ(EnlacesDePaginas(), QStringList({"_Pagina_1", "_Pagina_2"}));
     IrA(2);
     IrA(1);
     EXPECT_TRUE(guion.Mensajes.empty());
@@ -461,6 +468,10 @@ TEST_F(PaginasEnLaVentana, LaPaginaMostradaRecibeElTotalSinRecargarse) {
     using Cambio = QPair<QString, QString>;
     EXPECT_EQ(Navegador().TextosCambiados,
               QList<Cambio>{Cambio("Diferencias", "Diferencias 1 a 500 de 1001")});
+    // Its links now reach the last page in one click.
+    ASSERT_EQ(Navegador().HtmlCambiados.size(), 1);
+    EXPECT_EQ(Navegador().HtmlCambiados[0].first, "Paginas");
+    EXPECT_TRUE(Navegador().HtmlCambiados[0].second.endsWith("\"_Pagina_3\">&raquo;</A>"));
     EXPECT_EQ(Navegador().PaginasMostradas(), mostradas);
     EXPECT_TRUE(Bytes(Pagina(1)).contains("Diferencias 1 a 500 de 1001"));
 }

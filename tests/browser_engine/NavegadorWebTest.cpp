@@ -159,6 +159,15 @@ TEST(NavegadorWeb, UnTextoCambiaEnLaPaginaMostradaSinRecargarla) {
                                     [leido](const QVariant& v) { *leido = v.toString(); });
     QTRY_VERIFY_WITH_TIMEOUT(leido->has_value(), 30000);
     EXPECT_EQ(leido->value(), texto);
+
+    // Markup put in place becomes part of the page: its links are links of the page.
+    navegador.CambiarHtml("Diferencias", "<A ID=Ultima HREF=\"_Pagina_9\">&raquo;</A>");
+    auto enlace = std::make_shared<std::optional<QString>>();
+    navegador.page()->runJavaScript("document.getElementById('Ultima').getAttribute('href')",
+                                    QWebEngineScript::ApplicationWorld,
+                                    [enlace](const QVariant& v) { *enlace = v.toString(); });
+    QTRY_VERIFY_WITH_TIMEOUT(enlace->has_value(), 30000);
+    EXPECT_EQ(enlace->value(), "_Pagina_9");
     EXPECT_EQ(cargada.size(), 1);
 }
 

@@ -31,6 +31,8 @@ public:
     // loading the page again (the user stays where they are on it). A page without that
     // element is left as it is.
     virtual void CambiarTexto(const QString& id, const QString& texto) = 0;
+    // The same with markup the program wrote itself (links, never the user's text).
+    virtual void CambiarHtml(const QString& id, const QString& html) = 0;
 
     // Accepted for the windows' sake; an embedded view has no full-screen or theatre mode.
     bool FullScreen() const { return pantallaCompleta_; }

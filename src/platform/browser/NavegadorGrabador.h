@@ -28,6 +28,9 @@ public:
     void CambiarTexto(const QString& id, const QString& texto) override {
         TextosCambiados.append({id, texto});
     }
+    void CambiarHtml(const QString& id, const QString& html) override {
+        HtmlCambiados.append({id, html});
+    }
 
     // Follows the link `enlace` (an HREF as a page writes it) of the page shown and returns
     // whether the handler cancelled. A relative link is resolved against the page shown,
@@ -42,6 +45,8 @@ public:
     QStringList PaginasMostradas() const;
     // Every CambiarTexto, as id and text, in order.
     QList<QPair<QString, QString>> TextosCambiados;
+    // Every CambiarHtml, likewise.
+    QList<QPair<QString, QString>> HtmlCambiados;
 
 private:
     bool Ofrecer(const QUrl& url, bool clic);

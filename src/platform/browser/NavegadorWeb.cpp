@@ -31,12 +31,20 @@ QString NavegadorWeb::LocationURL() const {
 }
 
 void NavegadorWeb::CambiarTexto(const QString& id, const QString& texto) {
+    Cambiar(id, texto, "textContent");
+}
+
+void NavegadorWeb::CambiarHtml(const QString& id, const QString& html) {
+    Cambiar(id, html, "innerHTML");
+}
+
+void NavegadorWeb::Cambiar(const QString& id, const QString& valor, const char* propiedad) {
     // The values go in as JSON strings, whatever quotes or backslashes they hold.
     const QString valores =
-        QString::fromUtf8(QJsonDocument(QJsonArray{id, texto}).toJson(QJsonDocument::Compact));
+        QString::fromUtf8(QJsonDocument(QJsonArray{id, valor}).toJson(QJsonDocument::Compact));
     page()->runJavaScript(QStringLiteral("(function(v) { var e = document.getElementById(v[0]); "
-                                         "if (e) e.textContent = v[1]; })(%1)")
-                              .arg(valores),
+                                         "if (e) e.%1 = v[1]; })(%2)")
+                              .arg(QLatin1String(propiedad), valores),
                           QWebEngineScript::ApplicationWorld);
 }
 

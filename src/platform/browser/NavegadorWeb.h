@@ -15,7 +15,11 @@ public:
     QWidget* Control() override { return this; }
     // The program's own script, which runs apart from the page's (those stay off).
     void CambiarTexto(const QString& id, const QString& texto) override;
+    void CambiarHtml(const QString& id, const QString& html) override;
 
     // Makes Navegador::Crear give windows this browser.
     static void Instalar();
+
+private:
+    void Cambiar(const QString& id, const QString& valor, const char* propiedad);
 };
