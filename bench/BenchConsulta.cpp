@@ -7,7 +7,7 @@
 #include "BaseDeMedicion.h"
 #include "lookup/Lib_FrmCons3.h"
 #include "lookup/ModeloConsulta.h"
-#include "platform/dialogs/DialogosGuionados.h"
+#include "dobles/DialogosGuionados.h"
 #include "platform/files/Carpetas.h"
 #include "session/DB_Dll.h"
 

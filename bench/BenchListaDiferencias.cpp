@@ -6,7 +6,7 @@
 
 #include "EmpresaDiferencias.h"
 #include "MedicionLista.h"
-#include "platform/dialogs/DialogosGuionados.h"
+#include "dobles/DialogosGuionados.h"
 
 #include <QCoreApplication>
 #include <QFile>

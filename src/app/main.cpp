@@ -2,7 +2,7 @@
 #include "cost_centres/FrmConfirmaCCosto.h"
 #include "detail_pages/FabricaVentanas.h"
 #include "entries/FormularioAsiento.h"
-#include "platform/browser/NavegadorWeb.h"
+#include "platform/browser_engine/NavegadorWeb.h"
 #include "platform/dialogs/CodigosMsgBox.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/dialogs/TraduccionQt.h"

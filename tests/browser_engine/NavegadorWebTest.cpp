@@ -1,8 +1,8 @@
-#include "platform/browser/NavegadorWeb.h"
+#include "platform/browser_engine/NavegadorWeb.h"
 
 #include "audit/clsAuditoria_HTM.h"
 #include "detail_pages/EnlaceDetalle.h"
-#include "platform/dialogs/DialogosGuionados.h"
+#include "dobles/DialogosGuionados.h"
 #include "support/Apoyo.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "DetalleDemo.h"
 #include "detail_pages/FrmAuditoriaCBTEDetalle.h"
 #include "detail_pages/PaginaComprobante.h"
-#include "platform/browser/NavegadorGrabador.h"
+#include "dobles/NavegadorGrabador.h"
 #include "support/EnlacesDePagina.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "detail_pages/EnlaceDetalle.h"
 #include "detail_pages/SesionDetalle.h"
-#include "platform/browser/NavegadorGrabador.h"
+#include "dobles/NavegadorGrabador.h"
 #include "support/Apoyo.h"
 
 #include <QFileInfo>

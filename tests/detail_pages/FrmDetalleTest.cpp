@@ -1,7 +1,7 @@
 #include "detail_pages/FrmDetalle.h"
 
 #include "detail_pages/SesionDetalle.h"
-#include "platform/browser/NavegadorGrabador.h"
+#include "dobles/NavegadorGrabador.h"
 #include "platform/errors/AccionError.h"
 #include "platform/errors/ErrorEjecucion.h"
 #include "platform/forms/Twips.h"

@@ -1,7 +1,7 @@
 #include "DetalleDemo.h"
 #include "detail_pages/FrmAuditoriaRECIBODetalle.h"
 #include "detail_pages/PaginaRecibo.h"
-#include "platform/browser/NavegadorGrabador.h"
+#include "dobles/NavegadorGrabador.h"
 #include "support/EnlacesDePagina.h"
 
 #include <QApplication>

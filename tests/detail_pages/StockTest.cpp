@@ -1,7 +1,7 @@
 #include "DetalleDemo.h"
 #include "detail_pages/FrmAuditoriaTCSTOCK.h"
 #include "detail_pages/PaginaStock.h"
-#include "platform/browser/NavegadorGrabador.h"
+#include "dobles/NavegadorGrabador.h"
 
 #include <QApplication>
 #include <QPointer>

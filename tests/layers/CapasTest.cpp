@@ -15,7 +15,8 @@ namespace {
 const QMap<QString, QStringList>& Permitidas() {
     static const QMap<QString, QStringList> tabla = {
         {"app",
-         {"detail_pages", "entries", "cost_centres", "audit", "lookup", "session", "platform"}},
+         {"detail_pages", "entries", "cost_centres", "audit", "lookup", "session", "platform",
+          "platform/browser_engine"}},
         {"detail_pages", {"audit", "lookup", "session", "platform"}},
         {"entries", {"audit", "lookup", "session", "platform"}},
         {"audit", {"lookup", "session", "platform"}},
@@ -29,6 +30,7 @@ const QMap<QString, QStringList>& Permitidas() {
         {"platform/dialogs", {"platform/errors", "platform/runtime"}},
         {"platform/forms", {"platform/dialogs", "platform/errors"}},
         {"platform/browser", {"platform/dialogs", "platform/errors"}},
+        {"platform/browser_engine", {"platform/browser"}},
         {"platform/controls", {"platform/forms", "platform/errors"}},
         {"platform/suite",
          {"platform/dialogs", "platform/forms", "platform/files", "platform/runtime"}},
@@ -45,7 +47,10 @@ QString Carpeta(const QString& ruta) {
 }
 
 bool Alcanza(const QString& desde, const QString& hacia, QSet<QString>& vistas) {
-    if (desde == hacia || (desde == QLatin1String("platform") && hacia.startsWith("platform/")))
+    // The web engine's browser is the program's alone: no folder above platform reaches it.
+    const bool deLaPlataforma =
+        hacia.startsWith("platform/") && hacia != QLatin1String("platform/browser_engine");
+    if (desde == hacia || (desde == QLatin1String("platform") && deLaPlataforma))
         return true;
     if (vistas.contains(desde))
         return false;

@@ -3,7 +3,7 @@
 #include "lookup/AnchosColumnas.h"
 #include "lookup/ModeloConsulta.h"
 #include "platform/ado/Recordset.h"
-#include "platform/dialogs/DialogosGuionados.h"
+#include "dobles/DialogosGuionados.h"
 #include "platform/files/Carpetas.h"
 #include "platform/forms/Colores.h"
 #include "platform/forms/Twips.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/dialogs/DialogosGuionados.h"
+#include "dobles/DialogosGuionados.h"
 #include "platform/files/Carpetas.h"
 #include "session/DB_Dll.h"
 #include "session/ModGlobal.h"

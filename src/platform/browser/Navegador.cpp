@@ -1,6 +1,5 @@
 #include "platform/browser/Navegador.h"
 
-#include "platform/browser/NavegadorGrabador.h"
 #include "platform/dialogs/Dialogos.h"
 
 #include <QScopeGuard>
@@ -16,9 +15,11 @@ Navegador::Fabrica& FabricaInstalada() {
 } // namespace
 
 Navegador* Navegador::Crear(QWidget* padre) {
-    if (FabricaInstalada())
-        return FabricaInstalada()(padre);
-    return new NavegadorGrabador(padre);
+    // The program installs the engine's browser at start-up, the tests their recording one: a
+    // window asking for a browser before either is a fault of the start-up.
+    if (!FabricaInstalada())
+        qFatal("Navegador::Crear: no browser is installed");
+    return FabricaInstalada()(padre);
 }
 
 void Navegador::EstablecerFabrica(Fabrica fabrica) {

@@ -44,8 +44,8 @@ public:
     // A page finished loading (or failed to), with the address as LocationURL gives it.
     EventoDocumentComplete DocumentComplete;
 
-    // Windows get their browser here: the application installs the one over the web engine;
-    // without it (as in the tests) every window gets a recording browser.
+    // Windows get their browser here: the application installs the one over the web engine,
+    // the tests and benchmarks a recording one, before any window is made.
     static Navegador* Crear(QWidget* padre);
     static void EstablecerFabrica(Fabrica fabrica);
 

@@ -1,6 +1,6 @@
-#include "platform/browser/NavegadorGrabador.h"
+#include "dobles/NavegadorGrabador.h"
 
-#include "platform/dialogs/DialogosGuionados.h"
+#include "dobles/DialogosGuionados.h"
 
 #include <functional>
 #include <gtest/gtest.h>

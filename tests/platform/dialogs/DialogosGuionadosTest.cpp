@@ -1,4 +1,4 @@
-#include "platform/dialogs/DialogosGuionados.h"
+#include "dobles/DialogosGuionados.h"
 
 #include "platform/dialogs/DialogosQt.h"
 

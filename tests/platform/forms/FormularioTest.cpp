@@ -1,6 +1,6 @@
 #include "platform/forms/Formulario.h"
 
-#include "platform/dialogs/DialogosGuionados.h"
+#include "dobles/DialogosGuionados.h"
 #include "platform/errors/GuardiaEventos.h"
 
 #include <QCoreApplication>

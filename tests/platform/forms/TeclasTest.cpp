@@ -1,4 +1,4 @@
-#include "platform/dialogs/DialogosGuionados.h"
+#include "dobles/DialogosGuionados.h"
 #include "platform/errors/GuardiaEventos.h"
 #include "platform/forms/ArregloCajasTexto.h"
 #include "platform/forms/CodigosTecla.h"

@@ -1,6 +1,6 @@
 #include "platform/suite/ObjetosSuite.h"
 
-#include "platform/dialogs/DialogosGuionados.h"
+#include "dobles/DialogosGuionados.h"
 #include "platform/suite/DialogoComun.h"
 #include "platform/suite/UtilGeneral.h"
 

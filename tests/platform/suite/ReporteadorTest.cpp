@@ -1,6 +1,6 @@
 #include "platform/suite/Reporteador.h"
 
-#include "platform/dialogs/DialogosGuionados.h"
+#include "dobles/DialogosGuionados.h"
 #include "platform/suite/DialogoComun.h"
 #include "platform/suite/ReporteAsientos.h"
 #include "support/Apoyo.h"

@@ -1,6 +1,6 @@
 #include "platform/suite/UtilGeneral.h"
 
-#include "platform/dialogs/DialogosGuionados.h"
+#include "dobles/DialogosGuionados.h"
 #include "platform/runtime/Currency.h"
 #include "support/Apoyo.h"
 

@@ -1,4 +1,4 @@
-#include "platform/browser/NavegadorGrabador.h"
+#include "dobles/NavegadorGrabador.h"
 
 #include <QUrl>
 

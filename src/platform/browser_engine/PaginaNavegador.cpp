@@ -1,4 +1,4 @@
-#include "platform/browser/PaginaNavegador.h"
+#include "platform/browser_engine/PaginaNavegador.h"
 
 #include <QWebEngineSettings>
 

@@ -1,6 +1,6 @@
-#include "platform/browser/NavegadorWeb.h"
+#include "platform/browser_engine/NavegadorWeb.h"
 
-#include "platform/browser/PaginaNavegador.h"
+#include "platform/browser_engine/PaginaNavegador.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
