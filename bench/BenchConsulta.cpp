@@ -5,9 +5,9 @@
 //   build/bench/bench_consulta [accounts [database file to keep and reuse]]
 
 #include "BaseDeMedicion.h"
+#include "dobles/DialogosGuionados.h"
 #include "lookup/Lib_FrmCons3.h"
 #include "lookup/ModeloConsulta.h"
-#include "dobles/DialogosGuionados.h"
 #include "platform/files/Carpetas.h"
 #include "session/DB_Dll.h"
 

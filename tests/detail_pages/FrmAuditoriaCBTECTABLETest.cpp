@@ -2,8 +2,8 @@
 
 #include "detail_pages/EnlaceDetalle.h"
 #include "detail_pages/SesionDetalle.h"
-#include "platform/ado/FuncionesSqlite.h"
 #include "dobles/NavegadorGrabador.h"
+#include "platform/ado/FuncionesSqlite.h"
 #include "support/Apoyo.h"
 
 #include <QPointer>

@@ -1,9 +1,9 @@
 #include "lookup/Lib_FrmCons3.h"
 
+#include "dobles/DialogosGuionados.h"
 #include "lookup/AnchosColumnas.h"
 #include "lookup/ModeloConsulta.h"
 #include "platform/ado/Recordset.h"
-#include "dobles/DialogosGuionados.h"
 #include "platform/files/Carpetas.h"
 #include "platform/forms/Colores.h"
 #include "platform/forms/Twips.h"
