@@ -2,6 +2,7 @@
 
 #include "platform/ado/CrearBase.h"
 #include "platform/ado/FuncionesSqlite.h"
+#include "platform/ado/ProveedorSqlite.h"
 
 #include <QFile>
 #include <QString>

@@ -96,6 +96,7 @@ double Piso(const QString& base, long& filas) {
     sqlite3* db = nullptr;
     sqlite3_open_v2(QFile::encodeName(base).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     ado::RegistrarFunciones(db);
+    Ejecutar(db, ado::kMapaDelArchivo); // read as the program reads it
     sqlite3_stmt* st = nullptr;
     sqlite3_prepare_v2(db, kSentenciaSqlite, -1, &st, nullptr);
     long bytes = 0;

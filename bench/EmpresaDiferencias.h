@@ -3,14 +3,17 @@
 #include "BaseDeMedicion.h"
 
 #include <QDate>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numeric>
 #include <random>
 #include <string>
+#include <vector>
 
-// A company with a given number of pending differences, the same for every measurement: a dozen
-// suppliers (accents, apostrophes, HTML's special characters in their names), origins of several
-// types, some without origin, some without a state.
+// A company with a given number of pending differences, the same for every measurement and stored
+// in random order: a dozen suppliers (accents, apostrophes, HTML's special characters in their
+// names), origins of several types, some without origin, some without a state.
 
 struct Proveedor {
     const char* cuenta;
@@ -99,8 +102,13 @@ inline bool CrearEmpresa(const QString& archivo, int diferencias, bool demo = fa
                            "PRAGMA cache_size = -524288; BEGIN");
     if (demo)
         ok = ok && Ejecutar(db, "DELETE FROM MV_ASIENTOS WHERE TC = 'NCPE'");
-    for (int n = 1; ok && n <= diferencias; ++n)
-        ok = Ejecutar(db, InsertDiferencia(n, azar));
+    // Written in no order, as a real company's entries are (recorded late, corrected, imported),
+    // so that the table's order is not the list's and its reads are not sequential.
+    std::vector<int> orden(std::size_t(std::max(diferencias, 0)));
+    std::iota(orden.begin(), orden.end(), 1);
+    std::shuffle(orden.begin(), orden.end(), azar);
+    for (std::size_t i = 0; ok && i < orden.size(); ++i)
+        ok = Ejecutar(db, InsertDiferencia(orden[i], azar));
     ok = ok && Ejecutar(db, "COMMIT");
     sqlite3_close(db);
     return ok;

@@ -262,6 +262,7 @@ inline bool EscribirPiso(const QString& base, const FiltrosDiferencias& filtros,
     sqlite3* db = nullptr;
     sqlite3_open_v2(QFile::encodeName(base).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     ado::RegistrarFunciones(db);
+    Ejecutar(db, ado::kMapaDelArchivo); // read as the program reads it
     const QByteArray sql = SentenciaDiferencias(filtros).replace("ISNULL(", "IFNULL(").toUtf8();
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr) != SQLITE_OK) {

@@ -98,6 +98,9 @@ CREATE TABLE MA_CUENTAS (
     USACCOSTOS      BIT NOT NULL DEFAULT 0
 );
 CREATE INDEX IX_MA_CUENTAS_CODIGOOPCIONAL ON MA_CUENTAS (CODIGOOPCIONAL);
+-- The account lookup lists the plan by description, in the column's own
+-- collation (the one ORDER BY DESCRIPCION sorts by).
+CREATE INDEX IX_MA_CUENTAS_DESCRIPCION ON MA_CUENTAS (DESCRIPCION COLLATE SQLSRV_CI);
 
 -- Party data of supplier and customer accounts. The voucher pages join this
 -- table to the voucher views and name most columns without a table prefix,
@@ -249,8 +252,12 @@ CREATE TABLE MV_ASIENTOS (
     PRIMARY KEY (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA)
 );
 -- The audit list: NCPE, first line, not reconciled, by date (newest first).
-CREATE INDEX IX_MV_ASIENTOS_AUDITORIA
-    ON MV_ASIENTOS (TC, SECUENCIA, CONCILIADO, FECHA);
+-- It also holds every other column the list filters on or reads, so the
+-- list is read from the index alone, in its order, never from the table
+-- (whose rows lie in the order they were written, not by date).
+CREATE INDEX IX_MV_ASIENTOS_LISTA
+    ON MV_ASIENTOS (TC, SECUENCIA, CONCILIADO, FECHA, ESTADO, CABCUENTA, CUENTA,
+                    CABNOMBRE, TC_ORIGEN, CPTE_ORIGEN, IMPORTE, SUCURSAL, NUMERO, LETRA);
 -- The same list filtered by supplier account.
 CREATE INDEX IX_MV_ASIENTOS_CABCUENTA ON MV_ASIENTOS (CABCUENTA, TC);
 CREATE INDEX IX_MV_ASIENTOS_CUENTA ON MV_ASIENTOS (CUENTA, FECHA);

@@ -2,12 +2,15 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/CrearBase.h"
+#include "platform/ado/FuncionesSqlite.h"
 #include "platform/ado/Recordset.h"
+#include "platform/ado/TSqlToSqlite.h"
 
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 // A fresh embedded database per test, built from the SQLite script given, with an open
 // connection on it.
@@ -55,6 +58,24 @@ protected:
             filas << valores.join('|');
         }
         return filas;
+    }
+    // How the embedded database reads the program's statement: SQLite's query plan, one line
+    // per step (the provider itself runs no EXPLAIN).
+    QString Plan(const QString& sql) {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(QFile::encodeName(Archivo()).constData(), &db, SQLITE_OPEN_READONLY,
+                        nullptr);
+        ado::RegistrarFunciones(db);
+        const QString traducida = ado::TraducirLote(sql, ado::EsquemaSqlite()).value(0).sql;
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db, ("EXPLAIN QUERY PLAN " + traducida).toUtf8().constData(), -1, &st,
+                           nullptr);
+        QStringList pasos;
+        while (sqlite3_step(st) == SQLITE_ROW)
+            pasos << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 3)));
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+        return pasos.isEmpty() ? traducida + ": " + sqlite3_errstr(SQLITE_ERROR) : pasos.join('\n');
     }
 
     QTemporaryDir dir;

@@ -141,6 +141,7 @@ std::unique_ptr<ProveedorSqlite> ProveedorSqlite::Abrir(const QString& archivo, 
     std::unique_ptr<ProveedorSqlite> proveedor(new ProveedorSqlite(db));
     proveedor->RecordarArchivo();
     sqlite3_busy_timeout(db, std::max(tiempoEspera, 1) * 1000);
+    sqlite3_exec(db, kMapaDelArchivo, nullptr, nullptr, nullptr);
     Errors propios;
     if (!RegistrarFunciones(db) || !proveedor->CargarEsquema(propios)) {
         const QString motivo = propios.Count() ? propios.Item(0).Description : QString();

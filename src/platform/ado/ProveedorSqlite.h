@@ -9,6 +9,10 @@ struct sqlite3_stmt;
 
 namespace ado {
 
+// Set on every embedded connection. Long lists read most of the file: mapped, its pages are read
+// without a copy per page.
+inline constexpr char kMapaDelArchivo[] = "PRAGMA mmap_size = 1073741824";
+
 // The embedded database: one SQLite file, spoken to in the program's SQL Server dialect
 // through the translator. Transactions nest as on the server: only the outermost BEGIN
 // and COMMIT reach SQLite, and a ROLLBACK undoes them all.
