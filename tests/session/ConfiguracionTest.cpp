@@ -146,7 +146,7 @@ TEST_F(Configuracion, ElPlanDeCuentasSaleDeLosDigitosDeCadaNivel) {
     // The six levels' digits and their total; the six end positions and the code length.
     const auto plan = [] {
         using namespace ast;
-        const EstructuraPlanCuentas& p = Plan;
+        const EstructuraPlanCuentas& p = ast::Plan;
         LeerDigitosPlan();
         LeerPosicionesPlan();
         return Unidos(p.DigitosCapitulo, p.DigitosSubCapitulo, p.DigitosRubro, p.DigitosSubRubro,
