@@ -153,21 +153,18 @@ TEST(NavegadorWeb, UnTextoCambiaEnLaPaginaMostradaSinRecargarla) {
     navegador.CambiarTexto("Diferencias", texto);
     navegador.CambiarTexto("NoEsta", "nada");
     // Scripts run in the order they are given: the read comes after both changes.
-    auto leido = std::make_shared<std::optional<QString>>();
-    navegador.page()->runJavaScript("document.getElementById('Diferencias').textContent",
-                                    QWebEngineScript::ApplicationWorld,
-                                    [leido](const QVariant& v) { *leido = v.toString(); });
-    QTRY_VERIFY_WITH_TIMEOUT(leido->has_value(), 30000);
-    EXPECT_EQ(leido->value(), texto);
+    const auto leer = [&navegador](const QString& expresion) {
+        auto leido = std::make_shared<std::optional<QString>>();
+        navegador.page()->runJavaScript(expresion, QWebEngineScript::ApplicationWorld,
+                                        [leido](const QVariant& v) { *leido = v.toString(); });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return leido->has_value(); }, 30000));
+        return leido->value_or(QStringLiteral("(sin respuesta)"));
+    };
+    EXPECT_EQ(leer("document.getElementById('Diferencias').textContent"), texto);
 
     // Markup put in place becomes part of the page: its links are links of the page.
     navegador.CambiarHtml("Diferencias", "<A ID=Ultima HREF=\"_Pagina_9\">&raquo;</A>");
-    auto enlace = std::make_shared<std::optional<QString>>();
-    navegador.page()->runJavaScript("document.getElementById('Ultima').getAttribute('href')",
-                                    QWebEngineScript::ApplicationWorld,
-                                    [enlace](const QVariant& v) { *enlace = v.toString(); });
-    QTRY_VERIFY_WITH_TIMEOUT(enlace->has_value(), 30000);
-    EXPECT_EQ(enlace->value(), "_Pagina_9");
+    EXPECT_EQ(leer("document.getElementById('Ultima').getAttribute('href')"), "_Pagina_9");
     EXPECT_EQ(cargada.size(), 1);
 }
 
