@@ -30,7 +30,7 @@ namespace {
 constexpr long Blanco = 0xFFFFFFL;
 constexpr long Gris = 0xE0E0E0L;
 constexpr long FondoMenu = 0x80000004L;
-constexpr int Lineas = 12;
+constexpr int Lineas = LoteAsiento::NumeroLineas;
 
 // Design rows of the twelve lines, in twips within FrmEnc.
 constexpr int TopLinea1 = 1050;

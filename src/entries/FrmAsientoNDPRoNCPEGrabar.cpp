@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr int Lineas = 12;
+constexpr int Lineas = LoteAsiento::NumeroLineas;
 
 Currency Moneda(const QString& texto) {
     return UtilGeneral::Instancia().ValorMoneda(texto);
