@@ -67,12 +67,11 @@ void AgregarOrigen(QString& linea, const QString& Tc_Origen, const QString& Cpte
     Agregar(linea, kCuenta, CabCuenta);
 }
 
-void AgregarAsiento(QString& linea, const QString& TC, const QString& Sucursal,
-                    const QString& Numero, const QString& Letra, const QString& CabCuenta) {
-    Agregar(linea, kVerAsiento, TC);
-    Agregar(linea, kSucursal, Sucursal);
-    Agregar(linea, kNumero, Numero);
-    Agregar(linea, kLetra, Letra);
+void AgregarAsiento(QString& linea, const ClaveComprobante& clave, const QString& CabCuenta) {
+    Agregar(linea, kVerAsiento, clave.TC);
+    Agregar(linea, kSucursal, clave.Sucursal);
+    Agregar(linea, kNumero, clave.Numero);
+    Agregar(linea, kLetra, clave.Letra);
     Agregar(linea, kCuenta, CabCuenta);
 }
 
@@ -135,8 +134,7 @@ std::optional<Comprobante> LeerOrigen(const QString& enlace) {
     if (!v)
         return std::nullopt;
     const QString clave = vb::Left(v->at(1), 13);
-    Comprobante c{vb::Trim(v->at(0)), vb::Left(clave, 4), vb::Mid(clave, 5, 8), vb::Right(clave, 1),
-                  v->at(2)};
+    Comprobante c{ClaveComprobante::DesdeId(vb::Trim(v->at(0)), clave), v->at(2)};
     if (c.TC.isEmpty() || clave.size() < 13)
         return std::nullopt;
     return c;
@@ -147,7 +145,7 @@ std::optional<Comprobante> LeerAsiento(const QString& enlace) {
         EnlacePagina::Cortar(enlace, {kVerAsiento, kSucursal, kNumero, kLetra});
     if (!v)
         return std::nullopt;
-    Comprobante c{v->at(0), v->at(1), v->at(2), vb::Left(v->at(3), 1), {}};
+    Comprobante c{{v->at(0), v->at(1), v->at(2), vb::Left(v->at(3), 1)}, {}};
     if (AlgunoVacio({c.TC, c.Sucursal, c.Numero, c.Letra}))
         return std::nullopt;
     return c;
@@ -189,13 +187,11 @@ namespace {
 
 using ado::DoblarApostrofos;
 
-// The condition on the origin voucher's branch, number and letter, cut from its key.
-QString ClaveOrigen(const QString& cpte, const char* sucursal, const char* numero,
-                    const char* letra) {
-    return QLatin1String(sucursal) + DoblarApostrofos(vb::Mid(cpte, 1, 4)) + QLatin1String(numero) +
-           DoblarApostrofos(vb::Mid(cpte, 5, 8)) + QLatin1String(letra) +
-           DoblarApostrofos(vb::Mid(cpte, 13, 1)) + u'\'';
-}
+// Each statement's own spelling of a voucher's condition.
+const FormaClave kFormaBusqueda{"TC='", "SUCURSAL ='", "NUMERO = '", "LETRA ='", " AND "};
+const FormaClave kFormaAsiento{"TC ='", "SUCURSAL = '", "NUMERO ='", "LETRA ='", " AND "};
+const FormaClave kFormaAplicacionOrigen{"TCO_ORIGEN = '", "SUCURSAL_ORIGEN='", "NUMERO_ORIGEN='",
+                                        "LETRA_ORIGEN='", " AND "};
 
 } // namespace
 
@@ -207,21 +203,14 @@ BusquedaAsiento BuscarAsiento(const Diferencia& d) {
                     DoblarApostrofos(d.Cpte_Origen) + "' and CABCUENTA = '" + cuenta + "'"};
     if (!vb::Trim(d.Tc_Origen).isEmpty())
         return {d.Tc_Origen, QStringLiteral("TC"),
-                "TC='" + DoblarApostrofos(d.Tc_Origen) + "'" +
-                    ClaveOrigen(d.Cpte_Origen, " AND SUCURSAL ='", "' AND NUMERO = '",
-                                "' AND LETRA ='") +
-                    " and CABCUENTA = '" + cuenta + "'"};
+                d.ClaveOrigen().Condicion(kFormaBusqueda) + " and CABCUENTA = '" + cuenta + "'"};
     return {d.TC, QStringLiteral("TC"),
-            "TC='" + DoblarApostrofos(d.TC) + "' AND SUCURSAL ='" + DoblarApostrofos(d.Suc) +
-                "' AND NUMERO = '" + DoblarApostrofos(d.Numero) + "' AND LETRA ='" +
-                DoblarApostrofos(d.Letra) + "'" + " and (CABCUENTA = '" + cuenta +
+            d.Clave().Condicion(kFormaBusqueda) + " and (CABCUENTA = '" + cuenta +
                 "' or Cuenta = '" + cuenta + "')"};
 }
 
 QString CondicionAsiento(const Diferencia& d) {
-    return "TC ='" + DoblarApostrofos(d.TC) + "' AND SUCURSAL = '" + DoblarApostrofos(d.Suc) +
-           "' AND NUMERO ='" + DoblarApostrofos(d.Numero) + "' AND LETRA ='" +
-           DoblarApostrofos(d.Letra) + "'";
+    return d.Clave().Condicion(kFormaAsiento);
 }
 
 QString LoteModificacion(const Diferencia& d, const QString& SQLTemp) {
@@ -233,14 +222,12 @@ QString CuerpoModificacion(const Diferencia& d, const QString& SQLTemp) {
     const QString comprobante = CondicionAsiento(d);
     QString aplicaciones;
     if (!vb::Trim(d.Tc_Origen).isEmpty())
-        aplicaciones = "DELETE MV_APLICACION WHERE " + comprobante + " AND TCO_ORIGEN = '" +
-                       DoblarApostrofos(d.Tc_Origen) + "'" +
-                       ClaveOrigen(d.Cpte_Origen, " AND SUCURSAL_ORIGEN='", "' AND NUMERO_ORIGEN='",
-                                   "' AND LETRA_ORIGEN='");
+        aplicaciones = "DELETE MV_APLICACION WHERE " + comprobante + " AND " +
+                       d.ClaveOrigen().Condicion(kFormaAplicacionOrigen);
     else
-        aplicaciones = "DELETE MV_APLICACION WHERE TC ='" + DoblarApostrofos(d.TC) +
-                       "' AND IDCOMPROBANTE = '" + DoblarApostrofos(d.Suc + d.Numero + d.Letra) +
-                       "' AND TCO_ORIGEN = '" + DoblarApostrofos(d.Tc_Origen) +
+        aplicaciones = "DELETE MV_APLICACION WHERE " +
+                       d.Clave().CondicionId("TC ='", " AND IDCOMPROBANTE = '") +
+                       " AND TCO_ORIGEN = '" + DoblarApostrofos(d.Tc_Origen) +
                        "' AND IDCOMPROBANTE_ORIGEN='" + DoblarApostrofos(d.Cpte_Origen) + "'";
     return "DELETE MV_ASIENTOS WHERE " + comprobante + fin + aplicaciones + fin + SQLTemp + fin;
 }

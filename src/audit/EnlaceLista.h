@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/ClaveComprobante.h"
+
 #include <QString>
 #include <optional>
 
@@ -19,19 +21,24 @@ enum class Comando { Ninguno, CambioEstado, Origen, VerAsiento, Modificar, Pagin
 // The values of a state-change or modify link.
 struct Diferencia {
     QString Estado, TC, Suc, Numero, Letra, Tc_Origen, Cpte_Origen, CabCuenta, CabNombre;
+
+    ClaveComprobante Clave() const { return {TC, Suc, Numero, Letra}; }
+    // The origin voucher, cut from its 13-character key.
+    ClaveComprobante ClaveOrigen() const {
+        return ClaveComprobante::DesdeId(Tc_Origen, Cpte_Origen);
+    }
 };
 
 // The voucher of an origin or journal-entry link.
-struct Comprobante {
-    QString TC, Sucursal, Numero, Letra, Cuenta;
+struct Comprobante : ClaveComprobante {
+    QString Cuenta;
 };
 
 // ---- Writing the links ------------------------------------------------------------------
 
 void AgregarOrigen(QString& linea, const QString& Tc_Origen, const QString& Cpte_Origen,
                    const QString& CabCuenta);
-void AgregarAsiento(QString& linea, const QString& TC, const QString& Sucursal,
-                    const QString& Numero, const QString& Letra, const QString& CabCuenta);
+void AgregarAsiento(QString& linea, const ClaveComprobante& clave, const QString& CabCuenta);
 // The state-change and modify links of a difference share everything after their command's
 // marker: it is made once (appended to `datos`) and written after either marker.
 void AgregarDatosDiferencia(QString& datos, const Diferencia& d);

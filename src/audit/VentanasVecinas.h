@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/runtime/Currency.h"
+#include "session/ClaveComprobante.h"
 
 #include <QString>
 #include <functional>
@@ -13,8 +14,8 @@
 class VentanaDetalleComprobante {
 public:
     virtual ~VentanaDetalleComprobante() = default;
-    virtual void Mostrar(const QString& iTC, const QString& iSucursal, const QString& iNumero,
-                         const QString& iLetra, bool EsVenta, const QString& Cuenta = {}) = 0;
+    virtual void Mostrar(const ClaveComprobante& clave, bool EsVenta,
+                         const QString& Cuenta = {}) = 0;
     virtual void Show() = 0;
 };
 
@@ -22,8 +23,7 @@ public:
 class VentanaDetalleRecibo {
 public:
     virtual ~VentanaDetalleRecibo() = default;
-    virtual void Mostrar(const QString& iTC, const QString& iSucursal, const QString& iNumero,
-                         const QString& iLetra, bool EsVenta) = 0;
+    virtual void Mostrar(const ClaveComprobante& clave, bool EsVenta) = 0;
     virtual void Show() = 0;
 };
 
@@ -31,8 +31,7 @@ public:
 class VentanaAsientoComprobante {
 public:
     virtual ~VentanaAsientoComprobante() = default;
-    virtual void Mostrar(const QString& iTC, const QString& iSucursal, const QString& iNumero,
-                         const QString& iLetra, const QString& Cuenta = {}) = 0;
+    virtual void Mostrar(const ClaveComprobante& clave, const QString& Cuenta = {}) = 0;
     virtual void Show() = 0;
 };
 

@@ -224,7 +224,7 @@ void AgregarCeldaOrigen(QString& linea, const EnlaceLista::Diferencia& d) {
 
 void AgregarCeldaAsiento(QString& linea, const EnlaceLista::Diferencia& d) {
     linea += u"<TD CLASS=TableRow><A HREF=\"";
-    EnlaceLista::AgregarAsiento(linea, d.TC, d.Suc, d.Numero, d.Letra, d.CabCuenta);
+    EnlaceLista::AgregarAsiento(linea, d.Clave(), d.CabCuenta);
     linea += u"\">";
     AgregarHtml(linea, d.Suc);
     linea += u'-';

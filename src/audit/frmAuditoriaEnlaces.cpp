@@ -14,6 +14,7 @@
 #include "platform/runtime/Texto.h"
 #include "platform/runtime/ValorTexto.h"
 #include "platform/suite/UtilGeneral.h"
+#include "session/ClaveCentros.h"
 #include "session/DB_Dll.h"
 
 #include <QTimer>
@@ -92,35 +93,41 @@ bool Ejecutado(QString sentencia) {
     return db.gCnn.Errors().Count() == 0;
 }
 
+QString TextoCampo(ado::Recordset& rs, const char* campo) {
+    return vb::ValorTexto(rs.Fields(QLatin1String(campo)).Value());
+}
+
+// Every column of every row the statement gives, appended to `huella`; and the cost-centre
+// key of the first row when asked. False when it could not be read.
+bool AgregarFilas(QString sql, QString& huella, std::optional<ClaveCentros>* centros) {
+    DB_Dll& db = DB_Dll::Instancia();
+    ado::Recordset rs;
+    if (!db.AbrirRecordset(sql, rs))
+        return false;
+    if (centros && !rs.Eof())
+        *centros = ClaveCentros{TextoCampo(rs, "PERIODO"), TextoCampo(rs, "MES_OPERATIVO"),
+                                TextoCampo(rs, "NUMERO ASIENTO"), TextoCampo(rs, "TIPO_REG")};
+    for (; !rs.Eof(); rs.MoveNext())
+        for (int i = 0; i < rs.FieldCount(); ++i)
+            huella += vb::ValorTexto(rs.Fields(i).Value()) + u'\x1f';
+    db.CierraRecordset(rs);
+    return true;
+}
+
 // Everything stored of the difference's entry, its cost-centre rows included, as one text: two
 // readings differ exactly when somebody changed the entry in between. Nothing when it could
 // not be read (the user was told why).
 std::optional<QString> HuellaAsiento(const Diferencia& d) {
-    DB_Dll& db = DB_Dll::Instancia();
     QString huella;
-    QStringList clave;
-    for (const QString& tabla :
-         {QStringLiteral("MV_ASIENTOS"), QStringLiteral("MV_ASIENTOSCCOSTO")}) {
-        QString sql = tabla == u"MV_ASIENTOS"
-                          ? "SELECT * FROM MV_ASIENTOS WHERE " + EnlaceLista::CondicionAsiento(d) +
-                                " ORDER BY SECUENCIA"
-                          : "SELECT * FROM MV_ASIENTOSCCOSTO WHERE PERIODO = " + clave.value(0) +
-                                " AND MES_OPERATIVO = " + clave.value(1) +
-                                " AND [NUMERO ASIENTO] = " + clave.value(2) +
-                                " AND TIPO_REG = " + clave.value(3) + " ORDER BY SECUENCIA, CCOSTO";
-        ado::Recordset rs;
-        if (!db.AbrirRecordset(sql, rs))
-            return std::nullopt;
-        if (clave.isEmpty() && !rs.Eof())
-            for (const char* campo : {"PERIODO", "MES_OPERATIVO", "NUMERO ASIENTO", "TIPO_REG"})
-                clave << db.SQLValue(rs.Fields(QLatin1String(campo)).Value());
-        for (; !rs.Eof(); rs.MoveNext())
-            for (int i = 0; i < rs.FieldCount(); ++i)
-                huella += vb::ValorTexto(rs.Fields(i).Value()) + u'\x1f';
-        db.CierraRecordset(rs);
-        if (clave.isEmpty())
-            break;
-    }
+    std::optional<ClaveCentros> centros;
+    if (!AgregarFilas("SELECT * FROM MV_ASIENTOS WHERE " + EnlaceLista::CondicionAsiento(d) +
+                          " ORDER BY SECUENCIA",
+                      huella, &centros))
+        return std::nullopt;
+    if (centros && !AgregarFilas("SELECT * FROM MV_ASIENTOSCCOSTO WHERE " + centros->Condicion() +
+                                     " ORDER BY SECUENCIA, CCOSTO",
+                                 huella, nullptr))
+        return std::nullopt;
     return huella;
 }
 
@@ -222,19 +229,19 @@ void frmAuditoria::AbrirOrigen(const QString& URL) {
     if (grupo == Grupo::Ventas || grupo == Grupo::Compras) {
         if (VentanaDetalleComprobante* ventana =
                 vecinas.DetalleComprobante ? vecinas.DetalleComprobante() : nullptr) {
-            ventana->Mostrar(c.TC, c.Sucursal, c.Numero, c.Letra, grupo == Grupo::Ventas, c.Cuenta);
+            ventana->Mostrar(c, grupo == Grupo::Ventas, c.Cuenta);
             ventana->Show();
         }
     } else if (grupo == Grupo::Recibos || grupo == Grupo::Pagos) {
         if (VentanaDetalleRecibo* ventana =
                 vecinas.DetalleRecibo ? vecinas.DetalleRecibo() : nullptr) {
-            ventana->Mostrar(c.TC, c.Sucursal, c.Numero, c.Letra, true);
+            ventana->Mostrar(c, true);
             ventana->Show();
         }
     } else if (grupo != Grupo::SinDetalle) {
         if (VentanaAsientoComprobante* ventana =
                 vecinas.AsientoComprobante ? vecinas.AsientoComprobante() : nullptr) {
-            ventana->Mostrar(c.TC, c.Sucursal, c.Numero, c.Letra, QString());
+            ventana->Mostrar(c, QString());
             ventana->Show();
         }
     }
@@ -245,7 +252,7 @@ void frmAuditoria::VerAsiento(const QString& URL) {
     const VentanasVecinas& vecinas = VentanasVecinas::Actuales();
     if (VentanaAsientoComprobante* ventana =
             vecinas.AsientoComprobante ? vecinas.AsientoComprobante() : nullptr) {
-        ventana->Mostrar(c.TC, c.Sucursal, c.Numero, c.Letra, QString());
+        ventana->Mostrar(c, QString());
         ventana->Show();
     }
 }

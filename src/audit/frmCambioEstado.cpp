@@ -16,6 +16,7 @@
 #include "platform/runtime/ValorTexto.h"
 #include "platform/suite/UtilControles.h"
 #include "platform/suite/UtilGeneral.h"
+#include "session/ClaveComprobante.h"
 #include "session/DB_Dll.h"
 
 #include <QComboBox>
@@ -229,13 +230,18 @@ QString frmCambioEstado::MotivoElegido() const {
     return UtilGeneral::Instancia().Rellenar(texto, 4);
 }
 
+namespace {
+
+const FormaClave kFormaEstado{"tc='", "sucursal='", "numero='", "letra='"};
+const FormaClave kFormaAplicacion{"TC = '", "SUCURSAL = '", "NUMERO = '", "LETRA = '", " AND "};
+
+} // namespace
+
 QStringList frmCambioEstado::SentenciasGrabacion() const {
     const QString estado = EstadoNuevo();
     const QString motivo = MotivoElegido();
-    const QString diferencia = " WHERE tc='" + ado::DoblarApostrofos(TC) + "' and sucursal='" +
-                               ado::DoblarApostrofos(Suc) + "' and numero='" +
-                               ado::DoblarApostrofos(Numero) + "' and letra='" +
-                               ado::DoblarApostrofos(Letra) + "'";
+    const QString diferencia =
+        " WHERE " + ClaveComprobante{TC, Suc, Numero, Letra}.Condicion(kFormaEstado);
     QStringList sentencias;
     if (motivo.isEmpty())
         sentencias << "UPDATE MV_ASIENTOS SET ESTADO=" + estado + diferencia;
@@ -245,20 +251,19 @@ QStringList frmCambioEstado::SentenciasGrabacion() const {
     const QString cuenta = CabCuenta.isEmpty()
                                ? QStringLiteral(" and cabcuenta is null")
                                : " and cabcuenta='" + ado::DoblarApostrofos(CabCuenta) + "'";
-    // The origin's entry stays marked while its difference awaits review.
-    const QString origen = " WHERE tc='" + ado::DoblarApostrofos(Tc_Origen) + "' and sucursal='" +
-                           ado::DoblarApostrofos(vb::Mid(Cpte_Origen, 1, 4)) + "' and numero='" +
-                           ado::DoblarApostrofos(vb::Mid(Cpte_Origen, 5, 8)) + "' and letra='" +
-                           ado::DoblarApostrofos(vb::Right(Cpte_Origen, 1)) + "' " + cuenta;
+    // The origin's entry stays marked while its difference awaits review. Its letter is the
+    // key's last character, whatever the key's length.
+    const ClaveComprobante claveOrigen{Tc_Origen, vb::Mid(Cpte_Origen, 1, 4),
+                                       vb::Mid(Cpte_Origen, 5, 8), vb::Right(Cpte_Origen, 1)};
+    const QString origen = " WHERE " + claveOrigen.Condicion(kFormaEstado) + " " + cuenta;
     const double numero = vb::Val(estado);
     if (numero != 0) {
         sentencias << "UPDATE MV_ASIENTOS SET ESTADO=0" + origen;
         if (numero == 3)
             sentencias << "DELETE MV_APLICACION WHERE CUENTA = '" +
-                              ado::DoblarApostrofos(CabCuenta) +
-                              "' AND TC = 'NCPE' AND SUCURSAL = '" + ado::DoblarApostrofos(Suc) +
-                              "' AND NUMERO = '" + ado::DoblarApostrofos(Numero) +
-                              "' AND LETRA = '" + ado::DoblarApostrofos(Letra) + "'";
+                              ado::DoblarApostrofos(CabCuenta) + "' AND " +
+                              ClaveComprobante{QStringLiteral("NCPE"), Suc, Numero, Letra}
+                                  .Condicion(kFormaAplicacion);
     } else {
         sentencias << "UPDATE MV_ASIENTOS SET ESTADO=1" + origen;
     }

@@ -37,35 +37,30 @@ QString Seguido(QString enlace, QLatin1StringView marcador, const QString& valor
     return enlace;
 }
 
-QString Clave(QLatin1StringView marcador, const QString& TC, const QString& Sucursal,
-              const QString& Numero, const QString& Letra) {
+QString Clave(QLatin1StringView marcador, const ClaveComprobante& c) {
     return Seguido(
-        Seguido(Seguido(Seguido({}, marcador, TC), kSucursal, Sucursal), kNumero, Numero), kLetra,
-        Letra);
+        Seguido(Seguido(Seguido({}, marcador, c.TC), kSucursal, c.Sucursal), kNumero, c.Numero),
+        kLetra, c.Letra);
 }
 
 } // namespace
 
 // ---- Writing the links ------------------------------------------------------------------
 
-QString Comprobante(const QString& TC, const QString& Sucursal, const QString& Numero,
-                    const QString& Letra) {
-    return Clave(kTC, TC, Sucursal, Numero, Letra);
+QString Comprobante(const ClaveComprobante& clave) {
+    return Clave(kTC, clave);
 }
 
-QString ComprobanteConCuenta(const QString& TC, const QString& Sucursal, const QString& Numero,
-                             const QString& Letra, const QString& Cuenta) {
-    return Seguido(Comprobante(TC, Sucursal, Numero, Letra), kCuenta, Cuenta);
+QString ComprobanteConCuenta(const ClaveComprobante& clave, const QString& Cuenta) {
+    return Seguido(Comprobante(clave), kCuenta, Cuenta);
 }
 
-QString Asiento(const QString& TC, const QString& Sucursal, const QString& Numero,
-                const QString& Letra) {
-    return Clave(kVerAsiento, TC, Sucursal, Numero, Letra);
+QString Asiento(const ClaveComprobante& clave) {
+    return Clave(kVerAsiento, clave);
 }
 
-QString AsientoConCuenta(const QString& TC, const QString& Sucursal, const QString& Numero,
-                         const QString& Letra, const QString& Cuenta) {
-    return Seguido(Asiento(TC, Sucursal, Numero, Letra), kCabCuenta, Cuenta);
+QString AsientoConCuenta(const ClaveComprobante& clave, const QString& Cuenta) {
+    return Seguido(Asiento(clave), kCabCuenta, Cuenta);
 }
 
 QString Ancla(const QString& Enlace) {
@@ -247,22 +242,20 @@ void AbrirNuevo(const Hook& hook, const Argumentos&... a) {
 void Abrir(const Destino& d) {
     const FabricaVentanas& f = FabricaVentanas::Actual();
     const VentanasVecinas& v = VentanasVecinas::Actuales();
+    const ClaveComprobante& clave = d;
     switch (d.Abre) {
     case Ventana::NuevoDetalleComprobante:
-        return AbrirNuevo(f.NuevoDetalleComprobante, d.TC, d.Sucursal, d.Numero, d.Letra, d.EsVenta,
-                          d.Cuenta);
+        return AbrirNuevo(f.NuevoDetalleComprobante, clave, d.EsVenta, d.Cuenta);
     case Ventana::NuevoStock:
-        return AbrirNuevo(f.NuevoStock, d.TC, d.Sucursal, d.Numero, d.Letra, d.EsVenta);
+        return AbrirNuevo(f.NuevoStock, clave, d.EsVenta);
     case Ventana::NuevoRecibo:
-        return AbrirNuevo(f.NuevoRecibo, d.TC, d.Sucursal, d.Numero, d.Letra, d.EsVenta);
+        return AbrirNuevo(f.NuevoRecibo, clave, d.EsVenta);
     case Ventana::DetalleComprobante:
-        return AbrirPredeterminada(v.DetalleComprobante, d.TC, d.Sucursal, d.Numero, d.Letra,
-                                   d.EsVenta, d.Cuenta);
+        return AbrirPredeterminada(v.DetalleComprobante, clave, d.EsVenta, d.Cuenta);
     case Ventana::Recibo:
-        return AbrirPredeterminada(v.DetalleRecibo, d.TC, d.Sucursal, d.Numero, d.Letra, d.EsVenta);
+        return AbrirPredeterminada(v.DetalleRecibo, clave, d.EsVenta);
     case Ventana::Asiento:
-        return AbrirPredeterminada(v.AsientoComprobante, d.TC, d.Sucursal, d.Numero, d.Letra,
-                                   d.Cuenta);
+        return AbrirPredeterminada(v.AsientoComprobante, clave, d.Cuenta);
     case Ventana::Articulo:
         return AbrirArticulo(d.Articulo);
     case Ventana::CuentaPopUp:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/ClaveComprobante.h"
+
 #include <QString>
 
 // The command links of the detail pages: how the page writers write them and how the detail
@@ -17,14 +19,10 @@ namespace EnlaceDetalle {
 // ---- Writing the links ------------------------------------------------------------------
 
 // The link texts, values percent-encoded, markers as they stand.
-QString Comprobante(const QString& TC, const QString& Sucursal, const QString& Numero,
-                    const QString& Letra);
-QString ComprobanteConCuenta(const QString& TC, const QString& Sucursal, const QString& Numero,
-                             const QString& Letra, const QString& Cuenta);
-QString Asiento(const QString& TC, const QString& Sucursal, const QString& Numero,
-                const QString& Letra);
-QString AsientoConCuenta(const QString& TC, const QString& Sucursal, const QString& Numero,
-                         const QString& Letra, const QString& Cuenta);
+QString Comprobante(const ClaveComprobante& clave);
+QString ComprobanteConCuenta(const ClaveComprobante& clave, const QString& Cuenta);
+QString Asiento(const ClaveComprobante& clave);
+QString AsientoConCuenta(const ClaveComprobante& clave, const QString& Cuenta);
 // The anchor that opens a link: "<A HREF=\"" + link + "\">" (left open, as the pages write
 // it; the visible text follows).
 QString Ancla(const QString& Enlace);
@@ -56,10 +54,9 @@ enum class Ventana {
 
 // A handler's decision: whether the navigation is cancelled and what, if anything, it opens
 // with which values (decoded, as cut, not trimmed).
-struct Destino {
+struct Destino : ClaveComprobante {
     bool Cancel = false;
     Ventana Abre = Ventana::Ninguna;
-    QString TC, Sucursal, Numero, Letra;
     bool EsVenta = false;
     QString Cuenta;   // the account passed on (and the pop-up's account code)
     QString Articulo; // the article code

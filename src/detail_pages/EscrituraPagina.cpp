@@ -115,16 +115,15 @@ void EscrituraPagina::Empresa() {
     });
 }
 
-void EscrituraPagina::Titulo(const QString& TC, const QString& Sucursal, const QString& Numero,
-                             const QString& Letra, bool cerrarSinTipo) {
+void EscrituraPagina::Titulo(const ClaveComprobante& c, bool cerrarSinTipo) {
     ado::Recordset rs;
     const bool hallado = Consultar("SELECT DESCRIPCION FROM TA_COMPROBANTES WHERE CODIGO='" +
-                                       ado::DoblarApostrofos(TC) + "'",
+                                       ado::DoblarApostrofos(c.TC) + "'",
                                    rs);
     Ejecutar([&] {
-        const QString clave = Html(Sucursal + Numero) + " " + Html(Letra);
+        const QString clave = Html(c.Sucursal + c.Numero) + " " + Html(c.Letra);
         const QString titulo =
-            hallado ? Texto(rs, "DESCRIPCION") + " - " + clave : Html(TC) + " " + clave;
+            hallado ? Texto(rs, "DESCRIPCION") + " - " + clave : Html(c.TC) + " " + clave;
         const QString final =
             hallado || !cerrarSinTipo
                 ? QStringLiteral("<TD><FONT SIZE=1>&nbsp;</FONT></TD></TR><TR VALIGN=TOP><TD "
@@ -154,9 +153,7 @@ void EscrituraPagina::Historial(const QString& sql) {
             FilaHistorial);
 }
 
-void EscrituraPagina::EnlaceAsiento(const QString& TC, const QString& Sucursal,
-                                    const QString& Numero, const QString& Letra) {
+void EscrituraPagina::EnlaceAsiento(const ClaveComprobante& clave) {
     Linea(QStringLiteral("<br> <HR NOSHADE> ") +
-          EnlaceDetalle::Ancla(EnlaceDetalle::Asiento(TC, Sucursal, Numero, Letra)) +
-          " [VER ASIENTO] <HR NOSHADE>");
+          EnlaceDetalle::Ancla(EnlaceDetalle::Asiento(clave)) + " [VER ASIENTO] <HR NOSHADE>");
 }

@@ -2,6 +2,7 @@
 
 #include "audit/EscrituraArchivoPagina.h"
 #include "platform/ado/Recordset.h"
+#include "session/ClaveComprobante.h"
 
 #include <QString>
 #include <functional>
@@ -34,12 +35,10 @@ public:
     void Empresa();
     // The voucher type's name and the key as the title. With the type found, the title's
     // table stays open; without it, `cerrarSinTipo` closes the table.
-    void Titulo(const QString& TC, const QString& Sucursal, const QString& Numero,
-                const QString& Letra, bool cerrarSinTipo);
+    void Titulo(const ClaveComprobante& clave, bool cerrarSinTipo);
     // The history of actions read by `sql`.
     void Historial(const QString& sql);
-    void EnlaceAsiento(const QString& TC, const QString& Sucursal, const QString& Numero,
-                       const QString& Letra);
+    void EnlaceAsiento(const ClaveComprobante& clave);
 
     // The table every section opens, and the opening of every section heading but the
     // history's.

@@ -28,9 +28,8 @@ void RegistrarPopUp(FabricaVentanas& f, VentanasVecinas&) {
 // ---- FrmAuditoriaCBTEDetalle: sales and purchase vouchers ---------------------------------
 // Needs Mostrar(iTC, iSucursal, iNumero, iLetra, bool EsVenta, Cuenta) and Show().
 void RegistrarDetalleComprobante(FabricaVentanas& f, VentanasVecinas& v) {
-    f.NuevoDetalleComprobante = [](const QString& tc, const QString& s, const QString& n,
-                                   const QString& l, bool venta, const QString& cuenta) {
-        AbrirNueva<FrmAuditoriaCBTEDetalle>(tc, s, n, l, venta, cuenta);
+    f.NuevoDetalleComprobante = [](const ClaveComprobante& c, bool venta, const QString& cuenta) {
+        AbrirNueva<FrmAuditoriaCBTEDetalle>(c, venta, cuenta);
     };
     v.DetalleComprobante = &DetalleComprobantePredeterminado<FrmAuditoriaCBTEDetalle>::Acceso;
     f.Liberaciones.push_back(&Liberar<FrmAuditoriaCBTEDetalle>);
@@ -39,16 +38,18 @@ void RegistrarDetalleComprobante(FabricaVentanas& f, VentanasVecinas& v) {
 // ---- FrmAuditoriaTCSTOCK: stock movements (only new instances are opened) -----------------
 // Needs Mostrar(iTC, iSucursal, iNumero, iLetra, bool EsVenta) and Show().
 void RegistrarStock(FabricaVentanas& f, VentanasVecinas&) {
-    f.NuevoStock = [](const QString& tc, const QString& s, const QString& n, const QString& l,
-                      bool venta) { AbrirNueva<FrmAuditoriaTCSTOCK>(tc, s, n, l, venta); };
+    f.NuevoStock = [](const ClaveComprobante& c, bool venta) {
+        AbrirNueva<FrmAuditoriaTCSTOCK>(c, venta);
+    };
     f.Liberaciones.push_back(&Liberar<FrmAuditoriaTCSTOCK>);
 }
 
 // ---- FrmAuditoriaRECIBODetalle: receipts and payments -------------------------------------
 // Needs Mostrar(iTC, iSucursal, iNumero, iLetra, bool EsVenta) and Show().
 void RegistrarRecibo(FabricaVentanas& f, VentanasVecinas& v) {
-    f.NuevoRecibo = [](const QString& tc, const QString& s, const QString& n, const QString& l,
-                       bool venta) { AbrirNueva<FrmAuditoriaRECIBODetalle>(tc, s, n, l, venta); };
+    f.NuevoRecibo = [](const ClaveComprobante& c, bool venta) {
+        AbrirNueva<FrmAuditoriaRECIBODetalle>(c, venta);
+    };
     v.DetalleRecibo = &DetalleReciboPredeterminado<FrmAuditoriaRECIBODetalle>::Acceso;
     f.Liberaciones.push_back(&Liberar<FrmAuditoriaRECIBODetalle>);
 }

@@ -14,10 +14,8 @@
 // link would open instead of opening it.
 struct FabricaVentanas {
     using AbrirConCuenta =
-        std::function<void(const QString& TC, const QString& Sucursal, const QString& Numero,
-                           const QString& Letra, bool EsVenta, const QString& Cuenta)>;
-    using Abrir = std::function<void(const QString& TC, const QString& Sucursal,
-                                     const QString& Numero, const QString& Letra, bool EsVenta)>;
+        std::function<void(const ClaveComprobante& clave, bool EsVenta, const QString& Cuenta)>;
+    using Abrir = std::function<void(const ClaveComprobante& clave, bool EsVenta)>;
 
     // A new window each call: loaded, filled by its Mostrar, then shown. An empty hook opens
     // nothing.
@@ -39,10 +37,11 @@ void InstalarVentanasDetalle();
 // ---- Helpers for the registration of a window class ----------------------------------------
 
 // A further instance of T, loaded, showing the voucher and shown; it lives on by itself.
-template <class T, class... Argumentos> void AbrirNueva(const Argumentos&... argumentos) {
+template <class T, class... Argumentos>
+void AbrirNueva(const ClaveComprobante& c, const Argumentos&... argumentos) {
     T* ventana = new T();
     ventana->Load();
-    ventana->Mostrar(argumentos...);
+    ventana->Mostrar(c.TC, c.Sucursal, c.Numero, c.Letra, argumentos...);
     ventana->Show();
 }
 
@@ -51,11 +50,10 @@ template <class T, class... Argumentos> void AbrirNueva(const Argumentos&... arg
 // moment, so a released window is made afresh.
 template <class T> class DetalleComprobantePredeterminado : public VentanaDetalleComprobante {
 public:
-    void Mostrar(const QString& iTC, const QString& iSucursal, const QString& iNumero,
-                 const QString& iLetra, bool EsVenta, const QString& Cuenta) override {
+    void Mostrar(const ClaveComprobante& c, bool EsVenta, const QString& Cuenta) override {
         T& ventana = Instancia<T>();
         ventana.Load();
-        ventana.Mostrar(iTC, iSucursal, iNumero, iLetra, EsVenta, Cuenta);
+        ventana.Mostrar(c.TC, c.Sucursal, c.Numero, c.Letra, EsVenta, Cuenta);
     }
     void Show() override { Instancia<T>().Show(); }
     static VentanaDetalleComprobante* Acceso() {
@@ -66,11 +64,10 @@ public:
 
 template <class T> class DetalleReciboPredeterminado : public VentanaDetalleRecibo {
 public:
-    void Mostrar(const QString& iTC, const QString& iSucursal, const QString& iNumero,
-                 const QString& iLetra, bool EsVenta) override {
+    void Mostrar(const ClaveComprobante& c, bool EsVenta) override {
         T& ventana = Instancia<T>();
         ventana.Load();
-        ventana.Mostrar(iTC, iSucursal, iNumero, iLetra, EsVenta);
+        ventana.Mostrar(c.TC, c.Sucursal, c.Numero, c.Letra, EsVenta);
     }
     void Show() override { Instancia<T>().Show(); }
     static VentanaDetalleRecibo* Acceso() {
@@ -81,11 +78,10 @@ public:
 
 template <class T> class AsientoComprobantePredeterminado : public VentanaAsientoComprobante {
 public:
-    void Mostrar(const QString& iTC, const QString& iSucursal, const QString& iNumero,
-                 const QString& iLetra, const QString& Cuenta) override {
+    void Mostrar(const ClaveComprobante& c, const QString& Cuenta) override {
         T& ventana = Instancia<T>();
         ventana.Load();
-        ventana.Mostrar(iTC, iSucursal, iNumero, iLetra, Cuenta);
+        ventana.Mostrar(c.TC, c.Sucursal, c.Numero, c.Letra, Cuenta);
     }
     void Show() override { Instancia<T>().Show(); }
     static VentanaAsientoComprobante* Acceso() {

@@ -35,14 +35,12 @@ const QString kCamposHistorial = QStringLiteral("TIPO_ACCION, FECHAHORA, USUARIO
 // One writing of the page; the values come from a link and go into the statements quoted.
 class PaginaAsiento {
 public:
-    PaginaAsiento(EscrituraPagina& p, const QString& TC, const QString& Sucursal,
-                  const QString& Numero, const QString& Letra, const QString& Cuenta)
-        : p_(p), tc_(TC), suc_(Sucursal), num_(Numero), letra_(Letra), cuenta_(Cuenta) {}
+    PaginaAsiento(EscrituraPagina& p, const ClaveComprobante& clave, const QString& Cuenta)
+        : p_(p), clave_(clave), cuenta_(Cuenta) {}
 
     void Escribir();
 
 private:
-    QString Tc4() const { return EscrituraPagina::Relleno(tc_, 4); }
     QString Clave() const;
     QString Asiento() const;
     bool BuscarCabecera();
@@ -56,7 +54,8 @@ private:
     void LineaDeDatos(const std::function<QString()>& texto);
 
     EscrituraPagina& p_;
-    QString tc_, suc_, num_, letra_, cuenta_;
+    ClaveComprobante clave_;
+    QString cuenta_;
     // The entry chosen by the account: registration type, month and number.
     QString tipoReg_, mesAsiento_, numAsiento_;
     ado::Recordset rsCabecera_;
@@ -65,9 +64,9 @@ private:
     Currency sumaHaber_;
 };
 
+// The type filled, the rest as given; the statement's text before it names the type's column.
 QString PaginaAsiento::Clave() const {
-    return Tc4() + "' and sucursal='" + ado::DoblarApostrofos(suc_) + "' and numero='" +
-           ado::DoblarApostrofos(num_) + "' and letra='" + ado::DoblarApostrofos(letra_) + "'";
+    return clave_.ConTcRelleno().Condicion({"", "sucursal='", "numero='", "letra='"});
 }
 
 // The condition of the chosen entry; empty when the page covers the whole voucher.
@@ -124,7 +123,8 @@ void PaginaAsiento::EscribirCabecera() {
                EscrituraPagina::Texto(rsCabecera_, "fecha") + "</TD></tr><tr>" +
                "<TD class=TableCabeceraCaption ><B> Comprobante: </TD><TD "
                "class=TableCabeceraValor>&nbsp;" +
-               Html(tc_ + " " + suc_ + num_ + letra_) + "</TD></tr><tr>" +
+               Html(clave_.TC + " " + clave_.Sucursal + clave_.Numero + clave_.Letra) +
+               "</TD></tr><tr>" +
                "<TD class=TableCabeceraCaption ><B> Concepto: </TD><TD "
                "class=TableCabeceraValor>&nbsp;" +
                EscrituraPagina::Texto(rsCabecera_, "detalle") + "</TD></tr>";
@@ -159,10 +159,9 @@ void PaginaAsiento::Sumar(ado::Recordset& rs) {
 }
 
 void PaginaAsiento::EscribirLineas() {
-    const QString sql = "SELECT " + kCamposLineas + kDesdeLineas + Tc4() + "' and SUCURSAL='" +
-                        EscrituraPagina::Relleno(suc_, 4) + "' and NUMERO='" +
-                        EscrituraPagina::Relleno(num_, 8) + "' and LETRA='" +
-                        EscrituraPagina::Relleno(letra_, 4) + "'" + Asiento();
+    const QString sql = "SELECT " + kCamposLineas + kDesdeLineas +
+                        clave_.Rellena().Condicion({"", "SUCURSAL='", "NUMERO='", "LETRA='"}) +
+                        Asiento();
     ado::Recordset rs;
     if (!p_.Consultar(sql, rs))
         return;
@@ -207,7 +206,7 @@ void PaginaAsiento::EscribirUnidadNegocio() {
 void PaginaAsiento::Escribir() {
     p_.Cabecera(QStringLiteral("AuditoriaCBTEctable"));
     p_.Empresa();
-    p_.Titulo(tc_, suc_, num_, letra_, true);
+    p_.Titulo(clave_, true);
     if (!BuscarCabecera()) {
         p_.Linea(QStringLiteral("</body></html>"));
         return;
@@ -215,8 +214,8 @@ void PaginaAsiento::Escribir() {
     EscribirCabecera();
     EscribirLineas();
     EscribirSumas();
-    p_.Historial("SELECT " + kCamposHistorial + " from V_MV_CPTEACCIONES WHERE TC='" + Tc4() +
-                 "' and IDCOMPROBANTE='" + ado::DoblarApostrofos(suc_ + num_ + letra_) + "'" +
+    p_.Historial("SELECT " + kCamposHistorial + " from V_MV_CPTEACCIONES WHERE " +
+                 clave_.ConTcRelleno().CondicionId("TC='", " and IDCOMPROBANTE='") +
                  (numAsiento_.isEmpty() ? QString()
                                         : "  and Tipo_Reg = '" + ado::DoblarApostrofos(tipoReg_) +
                                               "' and Mes_Operativo = " + mesAsiento_ +
@@ -231,6 +230,6 @@ void FrmAuditoriaCBTECTABLE::Generar(QString& ArchivoPagina, const QString& iTC,
                                      const QString& iSucursal, const QString& iNumero,
                                      const QString& iLetra, const QString& iCuenta) {
     EscrituraPagina::Generar(ArchivoPagina, [&](EscrituraPagina& p) {
-        PaginaAsiento(p, iTC, iSucursal, iNumero, iLetra, iCuenta).Escribir();
+        PaginaAsiento(p, {iTC, iSucursal, iNumero, iLetra}, iCuenta).Escribir();
     });
 }

@@ -11,8 +11,8 @@ void FrmAuditoriaCBTEDetalle::Mostrar(const QString& iTC, const QString& iSucurs
                                       const QString& Cuenta) {
     FrmDetalle::Mostrar(QStringLiteral("Detalle del Comprobante "), iTC, iSucursal, iNumero, iLetra,
                         QStringLiteral("AuditoriaCBTEdetalles.htm"), [&](QString& ArchivoPagina) {
-                            PaginaComprobante::Generar(ArchivoPagina, iTC, iSucursal, iNumero,
-                                                       iLetra, EsVenta, Cuenta);
+                            PaginaComprobante::Generar(
+                                ArchivoPagina, {iTC, iSucursal, iNumero, iLetra}, EsVenta, Cuenta);
                         });
 }
 

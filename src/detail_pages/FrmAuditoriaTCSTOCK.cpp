@@ -8,11 +8,11 @@ FrmAuditoriaTCSTOCK::FrmAuditoriaTCSTOCK(QWidget* parent)
 
 void FrmAuditoriaTCSTOCK::Mostrar(const QString& iTC, const QString& iSucursal,
                                   const QString& iNumero, const QString& iLetra, bool EsVenta) {
-    FrmDetalle::Mostrar(QStringLiteral("Detalle del Comprobante "), iTC, iSucursal, iNumero, iLetra,
-                        QStringLiteral("AuditoriaCBTEdetalles.htm"), [&](QString& ArchivoPagina) {
-                            PaginaStock::Generar(ArchivoPagina, iTC, iSucursal, iNumero, iLetra,
-                                                 EsVenta);
-                        });
+    FrmDetalle::Mostrar(
+        QStringLiteral("Detalle del Comprobante "), iTC, iSucursal, iNumero, iLetra,
+        QStringLiteral("AuditoriaCBTEdetalles.htm"), [&](QString& ArchivoPagina) {
+            PaginaStock::Generar(ArchivoPagina, {iTC, iSucursal, iNumero, iLetra}, EsVenta);
+        });
 }
 
 void FrmAuditoriaTCSTOCK::wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel) {

@@ -38,20 +38,15 @@ const QString kTabla =
 
 } // namespace
 
-void PaginaComprobante::Generar(const QString& archivo, const QString& iTC,
-                                const QString& iSucursal, const QString& iNumero,
-                                const QString& iLetra, bool EsVenta, const QString& Cuenta) {
-    EscrituraArchivoPagina::Repetir([&] {
-        return PaginaComprobante(iTC, iSucursal, iNumero, iLetra, EsVenta, Cuenta)
-            .Escribir(archivo);
-    });
+void PaginaComprobante::Generar(const QString& archivo, const ClaveComprobante& clave, bool EsVenta,
+                                const QString& Cuenta) {
+    EscrituraArchivoPagina::Repetir(
+        [&] { return PaginaComprobante(clave, EsVenta, Cuenta).Escribir(archivo); });
 }
 
-PaginaComprobante::PaginaComprobante(const QString& iTC, const QString& iSucursal,
-                                     const QString& iNumero, const QString& iLetra, bool EsVenta,
+PaginaComprobante::PaginaComprobante(const ClaveComprobante& clave, bool EsVenta,
                                      const QString& Cuenta)
-    : tc_(iTC), suc_(iSucursal), num_(iNumero), letra_(iLetra), cuenta_(Cuenta), esVenta_(EsVenta) {
-}
+    : clave_(clave), cuenta_(Cuenta), esVenta_(EsVenta) {}
 
 PaginaComprobante::Desenlace PaginaComprobante::Escribir(const QString& archivo) {
     // The body between the title and the closing part belongs to a voucher that was found.
@@ -93,15 +88,10 @@ bool PaginaComprobante::Consultar(QString sql, ado::Recordset& rs) {
 
 // ---- Pieces shared by the sections ---------------------------------------------------------
 
-QString PaginaComprobante::TcRelleno() const {
-    return ado::DoblarApostrofos(UtilGeneral::Instancia().Rellenar(tc_, 4));
-}
-
 // The voucher in the statements of its lines: a sale by its complement, a purchase by its
 // supplier's account.
 QString PaginaComprobante::WhereComprobante(const QString& vista) const {
-    return vista + QStringLiteral(" WHERE TC='") + TcRelleno() +
-           QStringLiteral("' and idcomprobante='") + ado::DoblarApostrofos(Clave()) + u'\'';
+    return vista + " WHERE " + clave_.ConTcRelleno().CondicionId("TC='", " and idcomprobante='");
 }
 
 QString PaginaComprobante::Cabecera(const char* campo) {
@@ -140,18 +130,20 @@ void PaginaComprobante::EscribirTitulo() {
         "<TD ALIGN=CENTER COLSPAN=76><FONT SIZE=2 FACE=' Garamond '>(Detallado)</FONT></TD>");
     ado::Recordset rs;
     if (Consultar(QStringLiteral("SELECT DESCRIPCION FROM V_TA_CPTE WHERE CODIGO='") +
-                      ado::DoblarApostrofos(tc_) + u'\'',
+                      ado::DoblarApostrofos(clave_.TC) + u'\'',
                   rs)) {
         // The title table stays open: the body is written into it.
         Linea(apertura + Html(rs.Fields(QStringLiteral("Descripcion")).Value()) +
-              QStringLiteral(" - ") + Html(suc_ + num_ + u' ' + letra_) + detallado +
+              QStringLiteral(" - ") + Html(clave_.Sucursal + clave_.Numero + u' ' + clave_.Letra) +
+              detallado +
               QStringLiteral("<TD><FONT SIZE=1>&nbsp;</FONT></TD></TR><TR VALIGN=TOP><TD "
                              "COLSPAN=77><FONT SIZE=1>&nbsp;</FONT></TD></TR><TR VALIGN=TOP><TD "
                              "COLSPAN=77><FONT SIZE=1>&nbsp;</FONT></TD></TR>"));
         return;
     }
-    Linea(apertura + Html(tc_ + u' ' + suc_ + num_ + u' ' + letra_) + detallado +
-          QStringLiteral("</TR></TABLE>"));
+    Linea(apertura +
+          Html(clave_.TC + u' ' + clave_.Sucursal + clave_.Numero + u' ' + clave_.Letra) +
+          detallado + QStringLiteral("</TR></TABLE>"));
 }
 
 void PaginaComprobante::EscribirCierre() {
@@ -162,6 +154,6 @@ void PaginaComprobante::EscribirCierre() {
 
 void PaginaComprobante::EscribirEnlaceAsiento() {
     Linea(QStringLiteral("<br> <HR NOSHADE> ") +
-          EnlaceDetalle::Ancla(EnlaceDetalle::AsientoConCuenta(tc_, suc_, num_, letra_, cuenta_)) +
+          EnlaceDetalle::Ancla(EnlaceDetalle::AsientoConCuenta(clave_, cuenta_)) +
           QStringLiteral(" [VER ASIENTO] <HR NOSHADE>"));
 }

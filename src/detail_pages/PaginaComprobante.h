@@ -2,6 +2,7 @@
 
 #include "audit/EscrituraArchivoPagina.h"
 #include "platform/ado/Recordset.h"
+#include "session/ClaveComprobante.h"
 
 #include <QString>
 #include <QVariant>
@@ -17,15 +18,13 @@ public:
     // database refuses by the database object, and that part of the page is left out; any
     // other failure here, and the operator's answer retries it, skips it or ends the page
     // where it got; a page file that fails is written again from the start or left so.
-    static void Generar(const QString& archivo, const QString& iTC, const QString& iSucursal,
-                        const QString& iNumero, const QString& iLetra, bool EsVenta,
+    static void Generar(const QString& archivo, const ClaveComprobante& clave, bool EsVenta,
                         const QString& Cuenta = {});
 
 private:
     using Desenlace = EscrituraArchivoPagina::Desenlace;
 
-    PaginaComprobante(const QString& iTC, const QString& iSucursal, const QString& iNumero,
-                      const QString& iLetra, bool EsVenta, const QString& Cuenta);
+    PaginaComprobante(const ClaveComprobante& clave, bool EsVenta, const QString& Cuenta);
 
     Desenlace Escribir(const QString& archivo);
     void Linea(const QString& texto);
@@ -62,15 +61,15 @@ private:
     void EscribirEnlaceAsiento();
 
     // Pieces shared by the sections.
-    QString Clave() const { return suc_ + num_ + letra_; }
-    QString TcRelleno() const;
+    QString Clave() const { return clave_.IdComprobante(); }
     QString WhereComprobante(const QString& vista) const;
     QString Cabecera(const char* campo);
     // The complement of a sale as a number for the statements; a header without one has no
     // lines of its own, and NULL keeps the statement valid while finding none.
     QString ComplementoSql();
 
-    QString tc_, suc_, num_, letra_, cuenta_;
+    ClaveComprobante clave_;
+    QString cuenta_;
     bool esVenta_;
     EscrituraArchivoPagina pagina_;
     ado::Recordset rsCabecera_;

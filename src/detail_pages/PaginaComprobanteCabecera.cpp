@@ -42,8 +42,7 @@ const QString kFilaDerecha = QStringLiteral("<TD CLASS=TableROWDetalle ALIGN=RIG
 
 void PaginaComprobante::ConsultarCabecera() {
     QString sql = QStringLiteral("SELECT ") + (esVenta_ ? kCamposVenta : kCamposCompra) +
-                  TcRelleno() + QStringLiteral("' and idcomprobante='") +
-                  ado::DoblarApostrofos(Clave()) + u'\'';
+                  clave_.ConTcRelleno().CondicionId("", " and idcomprobante='");
     if (!esVenta_)
         sql += QStringLiteral(" AND Cuenta = '") + ado::DoblarApostrofos(cuenta_) + u'\'';
     hayCabecera_ = Consultar(sql, rsCabecera_);
@@ -57,7 +56,7 @@ void PaginaComprobante::EscribirParte() {
           QStringLiteral("</TD><TD> </TD><TD class=TableCabeceraValor COLSPAN=10 NOWRAP>") +
           Cabecera("Cuenta") +
           QStringLiteral("</TD><TD> </TD><TD class=TableCabeceraValor COLSPAN=14><B>") +
-          Html(tc_ + u' ' + Clave()) + QStringLiteral("</B></TD>"));
+          Html(clave_.TC + u' ' + Clave()) + QStringLiteral("</B></TD>"));
     Linea(QStringLiteral("<TD class=TableCabeceraValor ALIGN=CENTER COLSPAN=6 NOWRAP>") +
           (esVenta_ ? Cabecera("IdComplemento") : QString()) + QStringLiteral("</TD></TR>"));
     Linea(QStringLiteral("<TR VALIGN=TOP><TD class=TableCabeceraCaption COLSPAN=8><B>Domicilio:"

@@ -36,25 +36,20 @@ QString NombreAccion(const QString& tipo) {
 // The vouchers this one applies: found by its key with every part filled to the width the
 // table keys it with, the letter to four like the branch.
 void PaginaComprobante::EscribirAplicadosPor() {
-    const UtilGeneral& util = UtilGeneral::Instancia();
     EscribirAplicaciones(
         QStringLiteral("SELECT TCO_ORIGEN,SUCURSAL_ORIGEN,NUMERO_ORIGEN,LETRA_ORIGEN,"
-                       "IDCOMPROBANTE_ORIGEN, IMPORTE from MV_APLICACION WHERE TC='") +
-            TcRelleno() + QStringLiteral("' and SUCURSAL='") +
-            ado::DoblarApostrofos(util.Rellenar(suc_, 4)) + QStringLiteral("' and NUMERO='") +
-            ado::DoblarApostrofos(util.Rellenar(num_, 8)) + QStringLiteral("' and LETRA='") +
-            ado::DoblarApostrofos(util.Rellenar(letra_, 4)) + QStringLiteral("' and cuenta = '") +
-            ado::DoblarApostrofos(cuenta_) + u'\'',
+                       "IDCOMPROBANTE_ORIGEN, IMPORTE from MV_APLICACION WHERE ") +
+            clave_.Rellena().Condicion({"TC='", "SUCURSAL='", "NUMERO='", "LETRA='"}) +
+            QStringLiteral(" and cuenta = '") + ado::DoblarApostrofos(cuenta_) + u'\'',
         QStringLiteral("COMPROBANTES APLICADOS POR "), true);
 }
 
 void PaginaComprobante::EscribirQueAplican() {
     EscribirAplicaciones(
         QStringLiteral("SELECT TC,sucursal,numero,letra,IDCOMPROBANTE, IMPORTE from MV_Aplicacion "
-                       "WHERE TCo_origen='") +
-            TcRelleno() + QStringLiteral("' and idcomprobante_origen='") +
-            ado::DoblarApostrofos(Clave()) + QStringLiteral("' and cuenta = '") +
-            ado::DoblarApostrofos(cuenta_) + u'\'',
+                       "WHERE ") +
+            clave_.ConTcRelleno().CondicionId("TCo_origen='", " and idcomprobante_origen='") +
+            QStringLiteral(" and cuenta = '") + ado::DoblarApostrofos(cuenta_) + u'\'',
         QStringLiteral("COMPROBANTES QUE APLICAN A "), false);
 }
 
@@ -66,7 +61,8 @@ void PaginaComprobante::EscribirAplicaciones(const QString& sql, const QString& 
     ado::Recordset rs;
     if (!Consultar(sql, rs))
         return;
-    Linea(kAperturaSeccion + titulo + Html(tc_ + u' ' + suc_ + num_ + u' ' + letra_) +
+    Linea(kAperturaSeccion + titulo +
+          Html(clave_.TC + u' ' + clave_.Sucursal + clave_.Numero + u' ' + clave_.Letra) +
           QStringLiteral("</B>") + kTabla +
           QStringLiteral("<TR VALIGN=TOP BGCOLOR=E0EFE0><TD CLASS=TableCABDetalle>TC</TD>"
                          "<TD CLASS=TableCABDetalle>COMPROBANTE</TD>"
@@ -76,9 +72,10 @@ void PaginaComprobante::EscribirAplicaciones(const QString& sql, const QString& 
         const QString celda =
             QStringLiteral("<TD CLASS=TableRowdETALLE>") +
             EnlaceDetalle::Ancla(EnlaceDetalle::ComprobanteConCuenta(
-                vb::Trim(tipo), Texto(rs, origen ? "Sucursal_Origen" : "Sucursal"),
-                Texto(rs, origen ? "Numero_Origen" : "Numero"),
-                Texto(rs, origen ? "Letra_Origen" : "Letra"), cuenta_));
+                {vb::Trim(tipo), Texto(rs, origen ? "Sucursal_Origen" : "Sucursal"),
+                 Texto(rs, origen ? "Numero_Origen" : "Numero"),
+                 Texto(rs, origen ? "Letra_Origen" : "Letra")},
+                cuenta_));
         Linea(QStringLiteral("<TR VALIGN=TOP>") + celda + Html(tipo) + QStringLiteral("</TD>") +
               celda + Html(Texto(rs, origen ? "IDCOMPROBANTE_ORIGEN" : "IdComprobante")) +
               QStringLiteral("</TD><TD CLASS=TableROWDetalle ALIGN=RIGHT  NOWRAP>") +
@@ -90,16 +87,14 @@ void PaginaComprobante::EscribirAplicaciones(const QString& sql, const QString& 
 // The reception reports of an order, found by the order's filled key (sixteen characters
 // for the thirteen stored: the database compares without the trailing blanks).
 void PaginaComprobante::EscribirInformesRecepcion() {
-    if (!vb::Iguales(tc_, QStringLiteral("OC")))
+    if (!vb::Iguales(clave_.TC, QStringLiteral("OC")))
         return;
-    const UtilGeneral& util = UtilGeneral::Instancia();
-    const QString clave =
-        util.Rellenar(suc_, 4) + util.Rellenar(num_, 8) + util.Rellenar(letra_, 4);
     ado::Recordset rs;
     if (!Consultar(QStringLiteral("SELECT V_MV_STOCK.FECHA, V_MV_STOCK.TC,V_MV_STOCK.IDCOMPROBANTE"
-                                  " from V_MV_STOCK WHERE V_MV_STOCK.TC_ORIGEN='") +
-                       TcRelleno() + QStringLiteral("' and V_MV_STOCK.IDCOMPROBANTE_ORIGEN='") +
-                       ado::DoblarApostrofos(clave) + QStringLiteral("' AND SECUENCIA = 1"),
+                                  " from V_MV_STOCK WHERE ") +
+                       clave_.Rellena().CondicionId("V_MV_STOCK.TC_ORIGEN='",
+                                                    " and V_MV_STOCK.IDCOMPROBANTE_ORIGEN='") +
+                       QStringLiteral(" AND SECUENCIA = 1"),
                    rs))
         return;
     Linea(kAperturaSeccion + QStringLiteral("INFORMES DE RECEPCION</B>") + kTabla +
@@ -111,8 +106,8 @@ void PaginaComprobante::EscribirInformesRecepcion() {
         const QString id = Texto(rs, "IdComprobante");
         Linea(QStringLiteral("<TR VALIGN=TOP><TD CLASS=TableRowdETALLE>") +
               Html(Texto(rs, "Fecha")) + QStringLiteral("</TD><TD CLASS=TableRowdETALLE>") +
-              EnlaceDetalle::Ancla(EnlaceDetalle::Comprobante(
-                  vb::Trim(tipo), vb::Mid(id, 1, 4), vb::Mid(id, 5, 8), vb::Mid(id, 13, 1))) +
+              EnlaceDetalle::Ancla(
+                  EnlaceDetalle::Comprobante(ClaveComprobante::DesdeId(vb::Trim(tipo), id))) +
               Html(tipo + u' ' + id) + QStringLiteral("</TD></TR>"));
     }
     Linea(QStringLiteral("</TABLE>"));
@@ -120,9 +115,8 @@ void PaginaComprobante::EscribirInformesRecepcion() {
 
 void PaginaComprobante::EscribirHistorial() {
     QString sql = QStringLiteral("SELECT TIPO_ACCION, FECHAHORA, USUARIO, PC, SYSTEMUSER from "
-                                 "V_MV_CPTEACCIONES WHERE TC='") +
-                  TcRelleno() + QStringLiteral("' and IDCOMPROBANTE='") +
-                  ado::DoblarApostrofos(Clave()) + u'\'';
+                                 "V_MV_CPTEACCIONES WHERE ") +
+                  clave_.ConTcRelleno().CondicionId("TC='", " and IDCOMPROBANTE='");
     if (esVenta_)
         sql += QStringLiteral(" AND IDCOMPLEMENTO='") +
                ado::DoblarApostrofos(

@@ -40,8 +40,8 @@ QString FilaPago(ado::Recordset& rs) {
 QString FilaAfectado(ado::Recordset& rs) {
     return QStringLiteral("<TR VALIGN=TOP>") + kCelda + Texto(rs, "FECHA") + "</TD>" + kCelda +
            EnlaceDetalle::Ancla(EnlaceDetalle::Comprobante(
-               vb::Trim(Valor(rs, "TCO_ORIGEN")), Valor(rs, "SUCURSAL_ORIGEN"),
-               Valor(rs, "NUMERO_ORIGEN"), Valor(rs, "LETRA_ORIGEN"))) +
+               {vb::Trim(Valor(rs, "TCO_ORIGEN")), Valor(rs, "SUCURSAL_ORIGEN"),
+                Valor(rs, "NUMERO_ORIGEN"), Valor(rs, "LETRA_ORIGEN")})) +
            Texto(rs, "TCO_ORIGEN") + " " + Texto(rs, "IDCOMPROBANTE_ORIGEN") + "</TD>" +
            kCeldaImporte + Texto(rs, "IMPORTE") + "</TD>" + kCeldaImporte + Texto(rs, "APLICADO") +
            "</TD>" + "</TR>";
@@ -54,26 +54,17 @@ bool EsPago(const QString& tc) {
 
 } // namespace
 
-PaginaRecibo::PaginaRecibo(EscrituraPagina& escritura, const QString& iTC, const QString& iSucursal,
-                           const QString& iNumero, const QString& iLetra, bool EsVenta)
-    : e_(escritura), tc_(iTC), suc_(iSucursal), num_(iNumero), letra_(iLetra), esVenta_(EsVenta) {}
+PaginaRecibo::PaginaRecibo(EscrituraPagina& escritura, const ClaveComprobante& clave, bool EsVenta)
+    : e_(escritura), clave_(clave), esVenta_(EsVenta) {}
 
-void PaginaRecibo::Generar(const QString& archivo, const QString& iTC, const QString& iSucursal,
-                           const QString& iNumero, const QString& iLetra, bool EsVenta) {
+void PaginaRecibo::Generar(const QString& archivo, const ClaveComprobante& clave, bool EsVenta) {
     EscrituraPagina::Generar(archivo, [&](EscrituraPagina& escritura) {
-        PaginaRecibo(escritura, iTC, iSucursal, iNumero, iLetra, EsVenta).Escribir();
+        PaginaRecibo(escritura, clave, EsVenta).Escribir();
     });
 }
 
-QString PaginaRecibo::Tc4() const {
-    return EscrituraPagina::Relleno(tc_, 4);
-}
-
 QString PaginaRecibo::CondicionRellena(const QString& prefijo) const {
-    return prefijo + "TC='" + Tc4() + "' and " + prefijo + "SUCURSAL='" +
-           EscrituraPagina::Relleno(suc_, 4) + "' and " + prefijo + "NUMERO='" +
-           EscrituraPagina::Relleno(num_, 8) + "' and " + prefijo + "LETRA='" +
-           EscrituraPagina::Relleno(letra_, 4) + "'";
+    return clave_.Rellena().Condicion({"TC='", "SUCURSAL='", "NUMERO='", "LETRA='"}, prefijo);
 }
 
 QString PaginaRecibo::Parte(const char* campo) {
@@ -88,7 +79,7 @@ void PaginaRecibo::Escribir() {
     e_.Cabecera(QStringLiteral("KPT001RECIBOdetalle"));
     e_.Empresa();
     // The title's table stays open: the party's rows continue it.
-    e_.Titulo(tc_, suc_, num_, letra_, false);
+    e_.Titulo(clave_, false);
     ConsultarParte();
     if (hayParte_) {
         EscribirParte();
@@ -99,13 +90,12 @@ void PaginaRecibo::Escribir() {
         EscribirUnidadNegocio();
     }
     e_.Linea(QStringLiteral("</font></TABLE>"));
-    e_.EnlaceAsiento(tc_, suc_, num_, letra_);
+    e_.EnlaceAsiento(clave_);
     e_.Linea(QStringLiteral("</body></html>"));
 }
 
 void PaginaRecibo::ConsultarParte() {
-    const QString donde = QStringLiteral("TC='") + Tc4() + "' and idcomprobante='" +
-                          ado::DoblarApostrofos(Clave()) + "'";
+    const QString donde = clave_.ConTcRelleno().CondicionId("TC='", " and idcomprobante='");
     const QString ventas =
         QStringLiteral("SELECT ") +
         "NOMBRE,COMENTARIOS, v_mv_cpte.DOMICILIO, v_mv_cpte.LOCALIDAD,CUENTA,IDCOMPLEMENTO, "
@@ -145,7 +135,7 @@ void PaginaRecibo::EscribirParte() {
                  Parte("NOMBRE") + "</TD>" +
                  "<TD> </TD><TD class=TableCabeceraValor COLSPAN=10 NOWRAP>" + Parte("CUENTA") +
                  "</TD>" + "<TD> </TD><TD class=TableCabeceraValor COLSPAN=14>" + "<B>" +
-                 Html(tc_) + " " + Html(suc_ + num_ + letra_) + "</B></TD>");
+                 Html(clave_.TC) + " " + Html(clave_.IdComprobante()) + "</B></TD>");
     });
     e_.Ejecutar([&] {
         e_.Linea(QStringLiteral("<TD class=TableCabeceraValor ALIGN=CENTER COLSPAN=6 NOWRAP>") +
@@ -206,7 +196,7 @@ void PaginaRecibo::EscribirDetallesPago() {
 void PaginaRecibo::EscribirAfectados() {
     // Payments settle purchase vouchers whichever view the party came from.
     const QString vista =
-        !esVenta_ || EsPago(tc_) ? QStringLiteral("C_MV_CPTE") : QStringLiteral("V_MV_CPTE");
+        !esVenta_ || EsPago(clave_.TC) ? QStringLiteral("C_MV_CPTE") : QStringLiteral("V_MV_CPTE");
     const QString aplicacion = QStringLiteral("MV_APLICACION.");
     e_.Seccion(QStringLiteral("SELECT ") + vista + ".FECHA," + vista + ".IMPORTE, " +
                    "MV_APLICACION.TCO_ORIGEN,MV_APLICACION.SUCURSAL_ORIGEN,MV_APLICACION.NUMERO_"
@@ -276,8 +266,8 @@ void PaginaRecibo::EscribirTotales() {
 
 void PaginaRecibo::EscribirHistorial() {
     QString sql = QStringLiteral("SELECT ") + "TIPO_ACCION, FECHAHORA, USUARIO, PC,SYSTEMUSER" +
-                  " from V_MV_CPTEACCIONES WHERE TC='" + Tc4() + "' and IDCOMPROBANTE='" +
-                  ado::DoblarApostrofos(Clave()) + "'";
+                  " from V_MV_CPTEACCIONES WHERE " +
+                  clave_.ConTcRelleno().CondicionId("TC='", " and IDCOMPROBANTE='");
     if (esVenta_) {
         // A receipt without complement finds no history instead of breaking the statement.
         QString complemento;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ado/Recordset.h"
+#include "session/ClaveComprobante.h"
 
 #include <QString>
 
@@ -16,12 +17,10 @@ public:
     // view). Errors are told to the operator here, once each: a failing query or value leaves
     // that part out when the operator goes on; a page file that fails is written again from
     // the start or left as far as it got.
-    static void Generar(const QString& archivo, const QString& iTC, const QString& iSucursal,
-                        const QString& iNumero, const QString& iLetra, bool EsVenta);
+    static void Generar(const QString& archivo, const ClaveComprobante& clave, bool EsVenta);
 
 private:
-    PaginaRecibo(EscrituraPagina& escritura, const QString& iTC, const QString& iSucursal,
-                 const QString& iNumero, const QString& iLetra, bool EsVenta);
+    PaginaRecibo(EscrituraPagina& escritura, const ClaveComprobante& clave, bool EsVenta);
 
     void Escribir();
     void ConsultarParte();
@@ -32,9 +31,6 @@ private:
     void EscribirHistorial();
     void EscribirUnidadNegocio();
 
-    // The voucher's key in the forms the statements compare it in.
-    QString Clave() const { return suc_ + num_ + letra_; }
-    QString Tc4() const;
     // "TC='...' and SUCURSAL='...' and NUMERO='...' and LETRA='...'", each part filled to its
     // column's width, the columns named after `prefijo`.
     QString CondicionRellena(const QString& prefijo) const;
@@ -47,7 +43,7 @@ private:
     QString Retencion(const char* campo);
 
     EscrituraPagina& e_;
-    QString tc_, suc_, num_, letra_;
+    ClaveComprobante clave_;
     bool esVenta_;
     ado::Recordset rsParte_;
     bool hayParte_ = false;

@@ -23,10 +23,10 @@ QString Valor(ado::Recordset& rs, const char* campo) {
 // The cell that opens a voucher, its link left open as the pages write it. Type codes come
 // padded to their column's width; the link names the type itself, so that the window it opens
 // is the type's own.
-QString CeldaEnlace(const QString& tc, const QString& sucursal, const QString& numero,
-                    const QString& letra) {
+QString CeldaEnlace(ClaveComprobante clave) {
+    clave.TC = vb::Trim(clave.TC);
     return QStringLiteral("<TD CLASS=TableRowdETALLE>") +
-           EnlaceDetalle::Ancla(EnlaceDetalle::Comprobante(vb::Trim(tc), sucursal, numero, letra));
+           EnlaceDetalle::Ancla(EnlaceDetalle::Comprobante(clave));
 }
 
 QString EncabezadoAplicaciones(const QString& titulo, const QString& comprobante) {
@@ -41,7 +41,7 @@ QString EncabezadoAplicaciones(const QString& titulo, const QString& comprobante
 QString FilaAplicacion(ado::Recordset& rs, const char* tc, const char* sucursal, const char* numero,
                        const char* letra, const char* comprobante) {
     const QString enlace =
-        CeldaEnlace(Valor(rs, tc), Valor(rs, sucursal), Valor(rs, numero), Valor(rs, letra));
+        CeldaEnlace({Valor(rs, tc), Valor(rs, sucursal), Valor(rs, numero), Valor(rs, letra)});
     return QStringLiteral("<TR VALIGN=TOP>") + enlace + Texto(rs, tc) + "</TD>" + enlace +
            Texto(rs, comprobante) + "</TD>" + "<TD CLASS=TableROWDetalle ALIGN=RIGHT  NOWRAP>" +
            Texto(rs, "IMPORTE") + "</TD>" + "</TR>";
@@ -63,33 +63,27 @@ QString FilaInforme(ado::Recordset& rs) {
     const QString tc = Valor(rs, "TC");
     const QString id = Valor(rs, "IDCOMPROBANTE");
     return QStringLiteral("<TR VALIGN=TOP>") + "<TD CLASS=TableRowdETALLE>" + Texto(rs, "FECHA") +
-           "</TD>" + CeldaEnlace(tc, vb::Mid(id, 1, 4), vb::Mid(id, 5, 8), vb::Mid(id, 13, 1)) +
-           Html(tc) + " " + Html(id) + "</TD>" + "</TR>";
+           "</TD>" + CeldaEnlace(ClaveComprobante::DesdeId(tc, id)) + Html(tc) + " " + Html(id) +
+           "</TD>" + "</TR>";
 }
 
 } // namespace
 
-PaginaStock::PaginaStock(EscrituraPagina& escritura, const QString& iTC, const QString& iSucursal,
-                         const QString& iNumero, const QString& iLetra, bool EsVenta)
-    : e_(escritura), tc_(iTC), suc_(iSucursal), num_(iNumero), letra_(iLetra), esVenta_(EsVenta) {}
+PaginaStock::PaginaStock(EscrituraPagina& escritura, const ClaveComprobante& clave, bool EsVenta)
+    : e_(escritura), clave_(clave), esVenta_(EsVenta) {}
 
-void PaginaStock::Generar(const QString& archivo, const QString& iTC, const QString& iSucursal,
-                          const QString& iNumero, const QString& iLetra, bool EsVenta) {
+void PaginaStock::Generar(const QString& archivo, const ClaveComprobante& clave, bool EsVenta) {
     EscrituraPagina::Generar(archivo, [&](EscrituraPagina& escritura) {
-        PaginaStock(escritura, iTC, iSucursal, iNumero, iLetra, EsVenta).Escribir();
+        PaginaStock(escritura, clave, EsVenta).Escribir();
     });
 }
 
-QString PaginaStock::Tc4() const {
-    return EscrituraPagina::Relleno(tc_, 4);
-}
-
 QString PaginaStock::Where() const {
-    return " WHERE TC='" + Tc4() + "' and idcomprobante='" + ado::DoblarApostrofos(Clave()) + "'";
+    return " WHERE " + clave_.ConTcRelleno().CondicionId("TC='", " and idcomprobante='");
 }
 
 QString PaginaStock::ClaveTitulo() const {
-    return Html(tc_) + " " + Html(suc_ + num_) + " " + Html(letra_);
+    return Html(clave_.TC) + " " + Html(clave_.Sucursal + clave_.Numero) + " " + Html(clave_.Letra);
 }
 
 QString PaginaStock::Cabecera(const char* campo) {
@@ -99,19 +93,19 @@ QString PaginaStock::Cabecera(const char* campo) {
 void PaginaStock::Escribir() {
     e_.Cabecera(QStringLiteral("KPT001CBTEdetalle"));
     e_.Empresa();
-    e_.Titulo(tc_, suc_, num_, letra_, true);
+    e_.Titulo(clave_, true);
     EscribirCabecera();
     if (hayCabecera_) {
         EscribirInsumos();
         EscribirAplicadosPor();
         EscribirQueAplican();
-        if (vb::Iguales(tc_, QStringLiteral("OC")))
+        if (vb::Iguales(clave_.TC, QStringLiteral("OC")))
             EscribirInformesRecepcion();
         EscribirHistorial();
         EscribirUnidadNegocio();
     }
     e_.Linea(QStringLiteral("</TABLE>"));
-    e_.EnlaceAsiento(tc_, suc_, num_, letra_);
+    e_.EnlaceAsiento(clave_);
     e_.Linea(QStringLiteral("</body></html>"));
 }
 
@@ -123,8 +117,8 @@ void PaginaStock::EscribirCabecera() {
             "unegociodescripcion,V_MV_STOCK.IDDEPOSITO,V_TA_DEPOSITO.DESCRIPCION AS DESCDEP" +
             " FROM V_MV_STOCK LEFT OUTER JOIN " +
             "V_TA_DEPOSITO ON V_MV_STOCK.IDDEPOSITO = V_TA_DEPOSITO.IDDEPOSITO LEFT OUTER JOIN " +
-            "V_TA_UnidadNegocio ON V_MV_STOCK.UNEGOCIO = V_TA_UnidadNegocio.Codigo " +
-            "WHERE TC='" + Tc4() + "' and idcomprobante='" + ado::DoblarApostrofos(Clave()) + "'",
+            "V_TA_UnidadNegocio ON V_MV_STOCK.UNEGOCIO = V_TA_UnidadNegocio.Codigo " + "WHERE " +
+            clave_.ConTcRelleno().CondicionId("TC='", " and idcomprobante='"),
         rsCabecera_);
     if (!hayCabecera_)
         return;
@@ -161,10 +155,8 @@ void PaginaStock::EscribirAplicadosPor() {
     e_.Seccion(QStringLiteral("SELECT ") +
                    "TCO_ORIGEN,SUCURSAL_ORIGEN,NUMERO_ORIGEN,LETRA_ORIGEN,IDCOMPROBANTE_ORIGEN, "
                    "IMPORTE" +
-                   " from MV_APLICACION WHERE TC='" + Tc4() + "' and SUCURSAL='" +
-                   EscrituraPagina::Relleno(suc_, 4) + "' and NUMERO='" +
-                   EscrituraPagina::Relleno(num_, 8) + "' and LETRA='" +
-                   EscrituraPagina::Relleno(letra_, 4) + "'",
+                   " from MV_APLICACION WHERE " +
+                   clave_.Rellena().Condicion({"TC='", "SUCURSAL='", "NUMERO='", "LETRA='"}),
                EncabezadoAplicaciones(QStringLiteral("COMPROBANTES APLICADOS POR"), ClaveTitulo()),
                [](ado::Recordset& rs) {
                    return FilaAplicacion(rs, "TCO_ORIGEN", "SUCURSAL_ORIGEN", "NUMERO_ORIGEN",
@@ -174,8 +166,8 @@ void PaginaStock::EscribirAplicadosPor() {
 
 void PaginaStock::EscribirQueAplican() {
     e_.Seccion(QStringLiteral("SELECT ") + "TC,sucursal,numero,letra,IDCOMPROBANTE, IMPORTE" +
-                   " from MV_Aplicacion WHERE TCo_origen='" + Tc4() +
-                   "' and idcomprobante_origen='" + ado::DoblarApostrofos(Clave()) + "'",
+                   " from MV_Aplicacion WHERE " +
+                   clave_.ConTcRelleno().CondicionId("TCo_origen='", " and idcomprobante_origen='"),
                EncabezadoAplicaciones(QStringLiteral("COMPROBANTES QUE APLICAN A"), ClaveTitulo()),
                [](ado::Recordset& rs) {
                    return FilaAplicacion(rs, "TC", "SUCURSAL", "NUMERO", "LETRA", "IDCOMPROBANTE");
@@ -185,10 +177,10 @@ void PaginaStock::EscribirQueAplican() {
 void PaginaStock::EscribirInformesRecepcion() {
     e_.Seccion(QStringLiteral("SELECT ") +
                    "V_MV_STOCK.FECHA, V_MV_STOCK.TC,V_MV_STOCK.IDCOMPROBANTE" +
-                   " from V_MV_STOCK WHERE V_MV_STOCK.TC_ORIGEN='" + Tc4() +
-                   "' and V_MV_STOCK.IDCOMPROBANTE_ORIGEN='" + EscrituraPagina::Relleno(suc_, 4) +
-                   EscrituraPagina::Relleno(num_, 8) + EscrituraPagina::Relleno(letra_, 4) +
-                   "' AND SECUENCIA = 1",
+                   " from V_MV_STOCK WHERE " +
+                   clave_.Rellena().CondicionId("V_MV_STOCK.TC_ORIGEN='",
+                                                " and V_MV_STOCK.IDCOMPROBANTE_ORIGEN='") +
+                   " AND SECUENCIA = 1",
                EscrituraPagina::AperturaSeccion +
                    "<FONT SIZE=1 FACE=' Times New Roman '><B>INFORMES DE RECEPCION</B>" +
                    EscrituraPagina::Tabla +
@@ -200,8 +192,8 @@ void PaginaStock::EscribirInformesRecepcion() {
 
 void PaginaStock::EscribirHistorial() {
     QString sql = QStringLiteral("SELECT ") + "TIPO_ACCION, FECHAHORA, USUARIO, PC, SYSTEMUSER" +
-                  " from V_MV_CPTEACCIONES WHERE TC='" + Tc4() + "' and IDCOMPROBANTE='" +
-                  ado::DoblarApostrofos(Clave()) + "'";
+                  " from V_MV_CPTEACCIONES WHERE " +
+                  clave_.ConTcRelleno().CondicionId("TC='", " and IDCOMPROBANTE='");
     if (esVenta_) {
         // A voucher without complement finds no history instead of breaking the statement.
         QString complemento;

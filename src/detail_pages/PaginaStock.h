@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ado/Recordset.h"
+#include "session/ClaveComprobante.h"
 
 #include <QString>
 
@@ -15,12 +16,10 @@ public:
     // failing query or value leaves that part out when the operator goes on; a page file
     // that fails is written again from the start or left as far as it got. With EsVenta the
     // history is narrowed to the voucher's complement.
-    static void Generar(const QString& archivo, const QString& iTC, const QString& iSucursal,
-                        const QString& iNumero, const QString& iLetra, bool EsVenta);
+    static void Generar(const QString& archivo, const ClaveComprobante& clave, bool EsVenta);
 
 private:
-    PaginaStock(EscrituraPagina& escritura, const QString& iTC, const QString& iSucursal,
-                const QString& iNumero, const QString& iLetra, bool EsVenta);
+    PaginaStock(EscrituraPagina& escritura, const ClaveComprobante& clave, bool EsVenta);
 
     void Escribir();
     void EscribirCabecera();
@@ -31,15 +30,12 @@ private:
     void EscribirHistorial();
     void EscribirUnidadNegocio();
 
-    // The voucher's key in the forms the statements compare it in.
-    QString Clave() const { return suc_ + num_ + letra_; }
-    QString Tc4() const;
     QString Where() const;
     QString ClaveTitulo() const;
     QString Cabecera(const char* campo);
 
     EscrituraPagina& e_;
-    QString tc_, suc_, num_, letra_;
+    ClaveComprobante clave_;
     bool esVenta_;
     ado::Recordset rsCabecera_;
     bool hayCabecera_ = false;

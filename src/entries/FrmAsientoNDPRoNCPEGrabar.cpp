@@ -213,7 +213,7 @@ std::vector<LoteAsiento::FilaCentro> FrmAsientoNDPRoNCPE::LeerCentros() {
         return filas;
     DB_Dll& db = DB_Dll::Instancia();
     QString sql = "SELECT CUENTA, SECUENCIA, CCOSTO, PORCENTAJE FROM MV_ASIENTOSCCOSTO WHERE " +
-                  LoteAsiento::CondicionCentros(claveCentros_) + " ORDER BY SECUENCIA, CCOSTO";
+                  claveCentros_.Condicion() + " ORDER BY SECUENCIA, CCOSTO";
     ado::Recordset rs;
     if (!db.AbrirRecordset(sql, rs))
         return filas;

@@ -239,7 +239,7 @@ void AgregarCentros(const Asiento& a, const std::vector<Renglon>& renglones,
         grupos[f.Secuencia].push_back(&f);
     if (grupos.empty())
         return;
-    const QString entrada = CondicionCentros(a.Clave);
+    const QString entrada = a.Clave.Condicion();
     const std::map<int, const Renglon*> destinos = Destinos(grupos, renglones);
     for (const auto& [secuencia, filas] : grupos) {
         const QString linea = entrada + " AND CUENTA = " + Texto(filas.front()->Cuenta) +
@@ -270,12 +270,6 @@ void AgregarCentros(const Asiento& a, const std::vector<Renglon>& renglones,
 QString MensajeDesbalance(const Currency& debe, const Currency& haber) {
     return "El asiento no balancea: Debe " + Monto(debe) + " Haber " + Monto(haber) +
            ". Corrija los importes antes de grabar.";
-}
-
-QString CondicionCentros(const ClaveCentros& k) {
-    return "PERIODO = " + Numero(k.Periodo) + " AND MES_OPERATIVO = " + Numero(k.Mes) +
-           " AND [NUMERO ASIENTO] = " + Numero(k.NumeroAsiento) +
-           " AND TIPO_REG = " + Texto(k.TipoReg);
 }
 
 Lote Armar(const Asiento& a) {

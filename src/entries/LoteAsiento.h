@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/runtime/Currency.h"
+#include "session/ClaveCentros.h"
 
 #include <QString>
 #include <array>
@@ -29,10 +30,7 @@ struct FilaCentro {
     Currency Porcentaje;
 };
 
-// The entry's key in the cost-centre table, as stored with it.
-struct ClaveCentros {
-    QString Periodo, Mes, NumeroAsiento, TipoReg;
-};
+using ::ClaveCentros;
 
 // The entry as the form holds it when it is saved.
 struct Asiento {
@@ -62,8 +60,5 @@ Lote Armar(const Asiento& a);
 
 // What the user is told when the debits differ from the credits.
 QString MensajeDesbalance(const Currency& debe, const Currency& haber);
-
-// The condition that picks the entry's rows in MV_ASIENTOSCCOSTO.
-QString CondicionCentros(const ClaveCentros& clave);
 
 } // namespace LoteAsiento

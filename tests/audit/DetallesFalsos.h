@@ -4,23 +4,25 @@
 
 #include <QStringList>
 
+// The key's four parts and the other values, as a window's log writes them.
+inline QString Partes(const ClaveComprobante& k, const QStringList& resto) {
+    return (QStringList{k.TC, k.Sucursal, k.Numero, k.Letra} + resto).join('|');
+}
+
 // The detail windows the links open: every call goes into one log.
 class DetallesFalsos : public VentanaDetalleComprobante,
                        public VentanaDetalleRecibo,
                        public VentanaAsientoComprobante {
 public:
     explicit DetallesFalsos(QStringList& r) : r_(r) {}
-    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
-                 bool venta, const QString& cuenta) override {
-        r_ << "Detalle " + QStringList{tc, s, n, l, venta ? "venta" : "compra", cuenta}.join('|');
+    void Mostrar(const ClaveComprobante& k, bool venta, const QString& cuenta) override {
+        r_ << "Detalle " + Partes(k, {venta ? "venta" : "compra", cuenta});
     }
-    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
-                 bool venta) override {
-        r_ << "Recibo " + QStringList{tc, s, n, l, venta ? "venta" : "compra"}.join('|');
+    void Mostrar(const ClaveComprobante& k, bool venta) override {
+        r_ << "Recibo " + Partes(k, {venta ? "venta" : "compra"});
     }
-    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
-                 const QString& cuenta) override {
-        r_ << "Asiento " + QStringList{tc, s, n, l, cuenta}.join('|');
+    void Mostrar(const ClaveComprobante& k, const QString& cuenta) override {
+        r_ << "Asiento " + Partes(k, {cuenta});
     }
     void Show() override { r_ << "Show"; }
 

@@ -27,7 +27,7 @@ QString Origen(const QString& tc, const QString& cpte, const QString& cuenta) {
 QString Asiento(const QString& tc, const QString& s, const QString& n, const QString& l,
                 const QString& cuenta) {
     QString enlace;
-    AgregarAsiento(enlace, tc, s, n, l, cuenta);
+    AgregarAsiento(enlace, {tc, s, n, l}, cuenta);
     return enlace;
 }
 

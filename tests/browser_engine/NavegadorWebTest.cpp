@@ -41,7 +41,7 @@ TEST(NavegadorWeb, UnClicEnUnaPaginaEscritaDaCadaValorExacto) {
     ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
     archivo.write(
         ("<html><body>" +
-         Ancla(ComprobanteConCuenta(valores[0], valores[1], valores[2], valores[3], valores[4])) +
+         Ancla(ComprobanteConCuenta({valores[0], valores[1], valores[2], valores[3]}, valores[4])) +
          "enlace</A></body></html>")
             .toLatin1());
     archivo.close();

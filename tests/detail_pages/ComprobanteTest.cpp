@@ -16,7 +16,7 @@ protected:
     QString Ruta() const { return dir.filePath("AuditoriaCBTEdetalles.htm"); }
     QByteArray Pagina(const QString& tc, const QString& suc, const QString& num,
                       const QString& letra, bool venta, const QString& cuenta) {
-        PaginaComprobante::Generar(Ruta(), tc, suc, num, letra, venta, cuenta);
+        PaginaComprobante::Generar(Ruta(), {tc, suc, num, letra}, venta, cuenta);
         return Bytes(Ruta());
     }
     QString Texto(const QString& tc, const QString& suc, const QString& num, const QString& letra,
@@ -149,7 +149,7 @@ TEST_F(Comprobante, UnaConsultaRechazadaSeAvisaUnaVez) {
 TEST_F(Comprobante, UnArchivoQueFallaSeAvisaUnaVezPorIntento) {
     const QString ruta = dir.filePath("no/existe/AuditoriaCBTEdetalles.htm");
     guion.RespuestasMsgBox = {vbRetry, vbAbort};
-    PaginaComprobante::Generar(ruta, "OC", "0001", "00000133", "X", false, "211010101");
+    PaginaComprobante::Generar(ruta, {"OC", "0001", "00000133", "X"}, false, "211010101");
     ASSERT_EQ(guion.Mensajes.size(), 2u) << Avisos();
     EXPECT_TRUE(guion.Mensajes[0].Texto.contains("Procedimiento: Generar"));
     EXPECT_FALSE(QFile::exists(ruta));

@@ -1,23 +1,21 @@
 #pragma once
 
 #include "SesionDetalle.h"
+#include "audit/DetallesFalsos.h"
 
 // Makes the window opener record what the links would open instead of opening it.
 inline void GrabarAperturas(QStringList& abiertas) {
     const auto venta = [](bool v) { return QString(v ? "venta" : "compra"); };
     FabricaVentanas& f = FabricaVentanas::Actual();
-    f.NuevoDetalleComprobante = [&abiertas, venta](const QString& tc, const QString& s,
-                                                   const QString& n, const QString& l, bool v,
+    f.NuevoDetalleComprobante = [&abiertas, venta](const ClaveComprobante& k, bool v,
                                                    const QString& cuenta) {
-        abiertas << "Detalle " + QStringList{tc, s, n, l, venta(v), cuenta}.join('|');
+        abiertas << "Detalle " + Partes(k, {venta(v), cuenta});
     };
-    f.NuevoStock = [&abiertas, venta](const QString& tc, const QString& s, const QString& n,
-                                      const QString& l, bool v) {
-        abiertas << "Stock " + QStringList{tc, s, n, l, venta(v)}.join('|');
+    f.NuevoStock = [&abiertas, venta](const ClaveComprobante& k, bool v) {
+        abiertas << "Stock " + Partes(k, {venta(v)});
     };
-    f.NuevoRecibo = [&abiertas, venta](const QString& tc, const QString& s, const QString& n,
-                                       const QString& l, bool v) {
-        abiertas << "Recibo " + QStringList{tc, s, n, l, venta(v)}.join('|');
+    f.NuevoRecibo = [&abiertas, venta](const ClaveComprobante& k, bool v) {
+        abiertas << "Recibo " + Partes(k, {venta(v)});
     };
 }
 
@@ -49,9 +47,8 @@ protected:
     QStringList abiertas;
 
 private:
-    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
-                 const QString& cuenta) override {
-        abiertas << "Asiento " + QStringList{tc, s, n, l, cuenta}.join('|');
+    void Mostrar(const ClaveComprobante& k, const QString& cuenta) override {
+        abiertas << "Asiento " + Partes(k, {cuenta});
     }
     void Show() override { abiertas << "Show"; }
 };

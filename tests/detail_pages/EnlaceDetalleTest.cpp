@@ -26,17 +26,17 @@ QString Reportada(const QString& enlace) {
         .toString(QUrl::FullyEncoded);
 }
 
-const QString kVenta = Comprobante("FC", "0001", "00001234", "A");
-const QString kVentaConCuenta = ComprobanteConCuenta("FC", "0001", "00001234", "A", "211010102");
-const QString kCompra = Comprobante("FCC", "0002", "00004526", "B");
-const QString kRecibo = Comprobante("CB", "0001", "00000010", "X");
-const QString kPago = Comprobante("OPG", "0001", "00000011", "X");
-const QString kIngreso = Comprobante("IR", "0003", "00000077", "R");
-const QString kNcpe = Comprobante("NCPE", "0001", "00000002", "X");
-const QString kViaje = Comprobante("VJ", "0001", "00000005", "V");
-const QString kOtro = Comprobante("ZZ", "0001", "00000005", "V");
-const QString kAsiento = Asiento("FCC", "0002", "00004526", "B");
-const QString kAsientoConCuenta = AsientoConCuenta("FCC", "0002", "00004526", "B", "211010102");
+const QString kVenta = Comprobante({"FC", "0001", "00001234", "A"});
+const QString kVentaConCuenta = ComprobanteConCuenta({"FC", "0001", "00001234", "A"}, "211010102");
+const QString kCompra = Comprobante({"FCC", "0002", "00004526", "B"});
+const QString kRecibo = Comprobante({"CB", "0001", "00000010", "X"});
+const QString kPago = Comprobante({"OPG", "0001", "00000011", "X"});
+const QString kIngreso = Comprobante({"IR", "0003", "00000077", "R"});
+const QString kNcpe = Comprobante({"NCPE", "0001", "00000002", "X"});
+const QString kViaje = Comprobante({"VJ", "0001", "00000005", "V"});
+const QString kOtro = Comprobante({"ZZ", "0001", "00000005", "V"});
+const QString kAsiento = Asiento({"FCC", "0002", "00004526", "B"});
+const QString kAsientoConCuenta = AsientoConCuenta({"FCC", "0002", "00004526", "B"}, "211010102");
 const QString kArticulo = QStringLiteral("\\ARTICULO_A-100");
 const QString kPagina = QStringLiteral("AuditoriaCBTEdetalles.htm");
 
@@ -103,7 +103,7 @@ const Caso kCasos[] = {
     {"VentaRecibo", M::Recibo, kVenta, true, V::NuevoDetalleComprobante, kClaveVenta, true},
     {"CompraRecibo", M::Recibo, kCompra, true, V::NuevoDetalleComprobante, kClaveCompra, false},
     {"CompraDetalle", M::DetalleComprobante,
-     ComprobanteConCuenta("FCC", "0002", "00004526", "B", "211010102"), true,
+     ComprobanteConCuenta({"FCC", "0002", "00004526", "B"}, "211010102"), true,
      V::NuevoDetalleComprobante, kClaveCompra, false, "211010102"},
     {"CompraDetalleSinCuenta", M::DetalleComprobante, kCompra, true, V::NuevoDetalleComprobante,
      kClaveCompra, false, ""},
@@ -254,19 +254,19 @@ TEST(EnlaceDetalle, NingunValorCambiaLoQueAbreUnEnlace) {
                                 "%5F%20",   "#?",        "Ñ'",          "_VER_ASIENTOTC_"};
     for (const QString& h : hostiles) {
         for (const M quien : {M::Stock, M::Recibo, M::Asiento, M::PopUp}) {
-            const Destino d = Enrutar(quien, Reportada(Comprobante("FC", h, h, h)));
+            const Destino d = Enrutar(quien, Reportada(Comprobante({"FC", h, h, h})));
             EXPECT_EQ(QStringList({d.TC, d.Sucursal, d.Numero, d.Letra}),
                       QStringList({"FC", h, h, h}))
                 << h << int(quien);
             EXPECT_NE(int(d.Abre), int(V::Ninguna)) << h << int(quien);
         }
         const Destino d =
-            Enrutar(M::DetalleComprobante, Reportada(ComprobanteConCuenta("FC", h, h, "A", h)));
+            Enrutar(M::DetalleComprobante, Reportada(ComprobanteConCuenta({"FC", h, h, "A"}, h)));
         EXPECT_EQ(QStringList({d.TC, d.Sucursal, d.Numero, d.Letra, d.Cuenta}),
                   QStringList({"FC", h, h, "A", h}))
             << h;
         const Destino asiento =
-            Enrutar(M::DetalleComprobante, Reportada(AsientoConCuenta(h, h, h, "X", h)));
+            Enrutar(M::DetalleComprobante, Reportada(AsientoConCuenta({h, h, h, "X"}, h)));
         EXPECT_EQ(int(asiento.Abre), int(V::Asiento)) << h;
         EXPECT_EQ(QStringList({asiento.TC, asiento.Sucursal, asiento.Numero, asiento.Cuenta}),
                   QStringList({h, h, h, h}))
@@ -276,7 +276,7 @@ TEST(EnlaceDetalle, NingunValorCambiaLoQueAbreUnEnlace) {
 
 TEST(EnlaceDetalle, LosValoresLleganComoLaPaginaLosEscribio) {
     const QString enlace =
-        ComprobanteConCuenta("FCC", "0 01", "0000'12\"", "Ñ", "2.1 <Muñoz> & 50%");
+        ComprobanteConCuenta({"FCC", "0 01", "0000'12\"", "Ñ"}, "2.1 <Muñoz> & 50%");
     EXPECT_EQ(enlace,
               QStringLiteral("_TC_FCC_SUCURSAL_0%2001_NUMERO_0000%2712%22_LETRA_%C3%91_CUENTA_2.1%"
                              "20%3CMu%C3%B1oz%3E%20%26%2050%2525"));
@@ -286,13 +286,13 @@ TEST(EnlaceDetalle, LosValoresLleganComoLaPaginaLosEscribio) {
 }
 
 TEST(EnlaceDetalle, EscrituraDeLosEnlaces) {
-    EXPECT_EQ(Comprobante("FC", "0001", "00001234", "A"),
+    EXPECT_EQ(Comprobante({"FC", "0001", "00001234", "A"}),
               QStringLiteral("_TC_FC_SUCURSAL_0001_NUMERO_00001234_LETRA_A"));
-    EXPECT_EQ(Asiento("NCPE", "0001", "00000002", "X"),
+    EXPECT_EQ(Asiento({"NCPE", "0001", "00000002", "X"}),
               QStringLiteral("_VER_ASIENTOTC_NCPE_SUCURSAL_0001_NUMERO_00000002_LETRA_X"));
-    EXPECT_EQ(AsientoConCuenta("FC", "0001", "1", "A", "2.1"),
+    EXPECT_EQ(AsientoConCuenta({"FC", "0001", "1", "A"}, "2.1"),
               QStringLiteral("_VER_ASIENTOTC_FC_SUCURSAL_0001_NUMERO_1_LETRA_A_CABCUENTA_2.1"));
-    EXPECT_EQ(Ancla(Comprobante("FC", "1", "2", "A")),
+    EXPECT_EQ(Ancla(Comprobante({"FC", "1", "2", "A"})),
               QStringLiteral("<A HREF=\"_TC_FC_SUCURSAL_1_NUMERO_2_LETRA_A\">"));
 }
 
@@ -304,17 +304,14 @@ protected:
         archivos::FijarCarpetaPrograma(programa.path());
         FabricaVentanas& f = FabricaVentanas::Actual();
         f = FabricaVentanas();
-        f.NuevoDetalleComprobante = [this](const QString& tc, const QString& s, const QString& n,
-                                           const QString& l, bool v, const QString& c) {
-            log_ << "Nuevo detalle " + QStringList{tc, s, n, l, v ? "V" : "C", c}.join('|');
+        f.NuevoDetalleComprobante = [this](const ClaveComprobante& k, bool v, const QString& c) {
+            log_ << "Nuevo detalle " + Partes(k, {v ? "V" : "C", c});
         };
-        f.NuevoStock = [this](const QString& tc, const QString& s, const QString& n,
-                              const QString& l, bool v) {
-            log_ << "Nuevo stock " + QStringList{tc, s, n, l, v ? "V" : "C"}.join('|');
+        f.NuevoStock = [this](const ClaveComprobante& k, bool v) {
+            log_ << "Nuevo stock " + Partes(k, {v ? "V" : "C"});
         };
-        f.NuevoRecibo = [this](const QString& tc, const QString& s, const QString& n,
-                               const QString& l, bool v) {
-            log_ << "Nuevo recibo " + QStringList{tc, s, n, l, v ? "V" : "C"}.join('|');
+        f.NuevoRecibo = [this](const ClaveComprobante& k, bool v) {
+            log_ << "Nuevo recibo " + Partes(k, {v ? "V" : "C"});
         };
         f.MenuExes = [this](const QString& link) { log_ << "MenuExes " + link; };
         VentanasVecinas& vecinas = VentanasVecinas::Actuales();

@@ -106,20 +106,20 @@ TEST_F(FrmAuditoriaCBTECTABLETest, LosValoresDelEnlaceVanEntreComillasALaConsult
 
 TEST_F(FrmAuditoriaCBTECTABLETest, SusEnlacesAbrenComprobantesYNoAsientos) {
     QStringList abiertas;
-    FabricaVentanas::Actual().NuevoDetalleComprobante =
-        [&](const QString& tc, const QString&, const QString&, const QString&, bool venta,
-            const QString& cuenta) { abiertas << tc + (venta ? " venta " : " compra ") + cuenta; };
-    FabricaVentanas::Actual().NuevoRecibo = [&](const QString& tc, const QString&, const QString&,
-                                                const QString&, bool venta) {
-        abiertas << tc + (venta ? " recibo" : " pago");
+    FabricaVentanas::Actual().NuevoDetalleComprobante = [&](const ClaveComprobante& k, bool venta,
+                                                            const QString& cuenta) {
+        abiertas << k.TC + (venta ? " venta " : " compra ") + cuenta;
+    };
+    FabricaVentanas::Actual().NuevoRecibo = [&](const ClaveComprobante& k, bool venta) {
+        abiertas << k.TC + (venta ? " recibo" : " pago");
     };
     Pagina("NCPE", "0001", "00000002", "X");
     auto& navegador =
         dynamic_cast<NavegadorGrabador&>(Instancia<FrmAuditoriaCBTECTABLE>().wbExplorer());
-    EXPECT_TRUE(navegador.Clic(EnlaceDetalle::Comprobante("FCC", "0002", "00004526", "A")));
-    EXPECT_TRUE(navegador.Clic(EnlaceDetalle::Comprobante("PG", "0001", "00000487", "X")));
-    EXPECT_TRUE(navegador.Clic(EnlaceDetalle::Comprobante("NCPE", "0001", "00000001", "X")));
-    EXPECT_FALSE(navegador.Clic(EnlaceDetalle::Asiento("NCPE", "0001", "00000001", "X")));
+    EXPECT_TRUE(navegador.Clic(EnlaceDetalle::Comprobante({"FCC", "0002", "00004526", "A"})));
+    EXPECT_TRUE(navegador.Clic(EnlaceDetalle::Comprobante({"PG", "0001", "00000487", "X"})));
+    EXPECT_TRUE(navegador.Clic(EnlaceDetalle::Comprobante({"NCPE", "0001", "00000001", "X"})));
+    EXPECT_FALSE(navegador.Clic(EnlaceDetalle::Asiento({"NCPE", "0001", "00000001", "X"})));
     EXPECT_EQ(abiertas, QStringList({"FCC compra ", "PG recibo"}));
 }
 
@@ -134,7 +134,7 @@ TEST_F(FrmAuditoriaCBTECTABLETest, ElProgramaInstalaLasVentanasDeDetalle) {
     EXPECT_TRUE(f.NuevoDetalleComprobante && f.NuevoStock && f.NuevoRecibo && f.MenuExes);
     EXPECT_TRUE(v.DetalleComprobante && v.DetalleRecibo && v.LiberarDetalles);
     // The main window's link reaches the shared journal-entry window, loaded and filled.
-    v.AsientoComprobante()->Mostrar("NCPE", "0001", "00000002", "X", QString());
+    v.AsientoComprobante()->Mostrar({"NCPE", "0001", "00000002", "X"}, QString());
     QPointer<FrmAuditoriaCBTECTABLE> asiento = &Instancia<FrmAuditoriaCBTECTABLE>();
     EXPECT_TRUE(asiento->Cargado());
     EXPECT_EQ(asiento->Caption(),

@@ -1,5 +1,6 @@
 #include "detail_pages/FrmAuditoriaPopUp.h"
 
+#include "audit/DetallesFalsos.h"
 #include "detail_pages/EnlaceDetalle.h"
 #include "detail_pages/SesionDetalle.h"
 #include "dobles/NavegadorGrabador.h"
@@ -14,13 +15,11 @@ namespace {
 class Vecinas : public VentanaAsientoComprobante, public VentanaDetalleRecibo {
 public:
     QStringList log;
-    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
-                 const QString& cuenta) override {
-        log << "Asiento " + QStringList{tc, s, n, l, cuenta}.join('|');
+    void Mostrar(const ClaveComprobante& k, const QString& cuenta) override {
+        log << "Asiento " + Partes(k, {cuenta});
     }
-    void Mostrar(const QString& tc, const QString& s, const QString& n, const QString& l,
-                 bool venta) override {
-        log << "Recibo " + QStringList{tc, s, n, l, venta ? "V" : "C"}.join('|');
+    void Mostrar(const ClaveComprobante& k, bool venta) override {
+        log << "Recibo " + Partes(k, {venta ? "V" : "C"});
     }
     void Show() override { log << "Show"; }
 };
@@ -86,9 +85,9 @@ TEST_F(FrmAuditoriaPopUpTest, ConPaginaLaMuestraYUnaCuentaExistenteLaVuelveAMost
 TEST_F(FrmAuditoriaPopUpTest, LosEnlacesDeComprobanteAbrenLasVentanasCompartidas) {
     EscribirPagina();
     Mostrar();
-    EXPECT_TRUE(Navegador().Clic(EnlaceDetalle::Comprobante("PGFP", "0001", "00000487", "X")));
-    EXPECT_TRUE(Navegador().Clic(EnlaceDetalle::Comprobante("IR", "0001", "00000330", "X")));
-    EXPECT_TRUE(Navegador().Clic(EnlaceDetalle::Comprobante("VJ", "0001", "00000001", "X")));
+    EXPECT_TRUE(Navegador().Clic(EnlaceDetalle::Comprobante({"PGFP", "0001", "00000487", "X"})));
+    EXPECT_TRUE(Navegador().Clic(EnlaceDetalle::Comprobante({"IR", "0001", "00000330", "X"})));
+    EXPECT_TRUE(Navegador().Clic(EnlaceDetalle::Comprobante({"VJ", "0001", "00000001", "X"})));
     EXPECT_EQ(vecinas.log, QStringList({"Recibo PGFP|0001|00000487|X|C", "Show",
                                         "Asiento IR|0001|00000330|X|", "Show"}));
     EXPECT_EQ(Navegador().PaginasMostradas().size(), 1);

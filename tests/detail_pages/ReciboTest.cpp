@@ -15,7 +15,7 @@ protected:
     QString Ruta() const { return dir.filePath("AuditoriaRECIBOdetalles.htm"); }
     QString Pagina(const QString& tc, const QString& suc, const QString& num, const QString& letra,
                    bool venta = true) {
-        PaginaRecibo::Generar(Ruta(), tc, suc, num, letra, venta);
+        PaginaRecibo::Generar(Ruta(), {tc, suc, num, letra}, venta);
         return Leer(Ruta());
     }
 };
@@ -31,7 +31,7 @@ TEST_F(PaginaDeRecibo, CobranzaYPago) {
         {"PG", "00000487", "Recibo_PG.htm"},
     };
     for (const auto& [tc, numero, golden] : casos) {
-        PaginaRecibo::Generar(Ruta(), tc, "0001", numero, "X", true);
+        PaginaRecibo::Generar(Ruta(), {tc, "0001", numero, "X"}, true);
         EXPECT_EQ(SinFechas(Bytes(Ruta())), Golden(golden)) << golden;
     }
     EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
@@ -168,7 +168,7 @@ TEST_F(PaginaDeRecibo, UnaConsultaRechazadaSeAvisaUnaVez) {
 TEST_F(PaginaDeRecibo, UnArchivoQueFallaSeAvisaUnaVezPorIntento) {
     const QString ruta = dir.filePath("no/existe/AuditoriaRECIBOdetalles.htm");
     guion.RespuestasMsgBox = {vbRetry, vbRetry, vbAbort};
-    PaginaRecibo::Generar(ruta, "CB", "0001", "00000836", "X", true);
+    PaginaRecibo::Generar(ruta, {"CB", "0001", "00000836", "X"}, true);
     ASSERT_EQ(guion.Mensajes.size(), 3u) << Avisos();
     EXPECT_TRUE(guion.Mensajes[2].Texto.contains("Procedimiento: Generar"));
     EXPECT_FALSE(QFile::exists(ruta));
@@ -269,13 +269,13 @@ TEST_F(VentanaRecibo, LosValoresDeLaPaginaVuelvenExactos) {
 TEST_F(VentanaRecibo, LaInstanciaPredeterminadaSeSueltaSoloAlCerrarla) {
     InstalarVentanasDetalle();
     VentanaDetalleRecibo* acceso = VentanasVecinas::Actuales().DetalleRecibo();
-    acceso->Mostrar("PG", "0001", "00000487", "X", true);
+    acceso->Mostrar({"PG", "0001", "00000487", "X"}, true);
     acceso->Show();
     QPointer<FrmAuditoriaRECIBODetalle> predeterminada = &Instancia<FrmAuditoriaRECIBODetalle>();
     EXPECT_TRUE(predeterminada->isVisible());
     EXPECT_EQ(predeterminada->Caption(), "Detalle de PG 000100000487X");
 
-    FabricaVentanas::Actual().NuevoRecibo("CB", "0001", "00000836", "X", true);
+    FabricaVentanas::Actual().NuevoRecibo({"CB", "0001", "00000836", "X"}, true);
     QPointer<FrmAuditoriaRECIBODetalle> otra;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* v = qobject_cast<FrmAuditoriaRECIBODetalle*>(w); v && v != predeterminada)

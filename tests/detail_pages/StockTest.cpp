@@ -14,7 +14,7 @@ protected:
     QString Ruta() const { return dir.filePath("AuditoriaCBTEdetalles.htm"); }
     QString Pagina(const QString& tc, const QString& suc, const QString& num, const QString& letra,
                    bool venta = true) {
-        PaginaStock::Generar(Ruta(), tc, suc, num, letra, venta);
+        PaginaStock::Generar(Ruta(), {tc, suc, num, letra}, venta);
         return Leer(Ruta());
     }
     QStringList Lineas(const QString& tc, const QString& suc, const QString& num,
@@ -28,7 +28,7 @@ protected:
 // A reception report of the demo company: deposit, articles, the order it applies, its history
 // narrowed to its complement and its business unit.
 TEST_F(PaginaDeStock, InformeDeRecepcion) {
-    PaginaStock::Generar(Ruta(), "IR", "0001", "00000322", "X", true);
+    PaginaStock::Generar(Ruta(), {"IR", "0001", "00000322", "X"}, true);
     EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
     EXPECT_EQ(SinFechas(Bytes(Ruta())), Golden("Stock_IR.htm"));
 }
@@ -158,7 +158,7 @@ TEST_F(PaginaDeStock, UnaConsultaRechazadaSeAvisaUnaVez) {
 TEST_F(PaginaDeStock, UnArchivoQueFallaSeAvisaUnaVezPorIntento) {
     const QString ruta = dir.filePath("no/existe/AuditoriaCBTEdetalles.htm");
     guion.RespuestasMsgBox = {vbRetry, vbIgnore};
-    PaginaStock::Generar(ruta, "IR", "0001", "00000322", "X", true);
+    PaginaStock::Generar(ruta, {"IR", "0001", "00000322", "X"}, true);
     ASSERT_EQ(guion.Mensajes.size(), 2u) << Avisos();
     EXPECT_TRUE(guion.Mensajes[0].Texto.contains("Procedimiento: Generar"));
     EXPECT_FALSE(QFile::exists(ruta));
@@ -218,8 +218,8 @@ TEST_F(VentanaStock, MostrarEscribeLaPaginaYSusEnlacesAbren) {
 // Escape does nothing.
 TEST_F(VentanaStock, CadaEnlaceEsUnaVentanaQueCtrlPausaSuelta) {
     InstalarVentanasDetalle();
-    FabricaVentanas::Actual().NuevoStock("IR", "0001", "00000322", "X", true);
-    FabricaVentanas::Actual().NuevoStock("IR", "0001", "00000323", "X", true);
+    FabricaVentanas::Actual().NuevoStock({"IR", "0001", "00000322", "X"}, true);
+    FabricaVentanas::Actual().NuevoStock({"IR", "0001", "00000323", "X"}, true);
     QList<QPointer<FrmAuditoriaTCSTOCK>> ventanas;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* v = qobject_cast<FrmAuditoriaTCSTOCK*>(w); v && v->isVisible())
