@@ -81,7 +81,7 @@ void ModeloConsulta::SetCasillas(bool casillas) {
 void ModeloConsulta::SetCelda(int fila, int columna, const QString& texto) {
     const size_t celda = IndiceCelda(fila, columna);
     celdas_.celdas[celda] = {quint32(celdas_.texto.size()), quint32(texto.size())};
-    celdas_.texto += texto;
+    celdas_.texto.insert(celdas_.texto.end(), texto.utf16(), texto.utf16() + texto.size());
     iniciales_[celda] = Inicial(texto);
     emit dataChanged(index(fila, columna), index(fila, columna));
 }

@@ -5,29 +5,33 @@
 namespace ado {
 
 void TextosDeFilas::Agregar(QStringView celda) {
-    const qsizetype inicio = texto.size();
-    texto.append(celda);
+    const size_t inicio = texto.size();
+    texto.insert(texto.end(), celda.utf16(), celda.utf16() + celda.size());
     celdas.push_back({quint32(inicio), quint32(celda.size())});
 }
 
 // Plain ASCII, most of what a list holds, is widened in place; the rest goes through the
 // same decoder QString::fromUtf8 uses, into the block itself.
 void TextosDeFilas::AgregarUtf8(const char* bytes, qsizetype largo, qsizetype ancho) {
-    const qsizetype inicio = texto.size();
-    texto.resize(inicio + std::max(largo, ancho));
-    QChar* const principio = texto.data() + inicio;
-    QChar* fin = principio;
+    const size_t inicio = texto.size();
+    texto.resize(inicio + size_t(std::max(largo, ancho)));
+    char16_t* const principio = texto.data() + inicio;
+    char16_t* fin = principio;
     qsizetype i = 0;
     for (; i < largo && uchar(bytes[i]) < 0x80; ++i)
-        *fin++ = QLatin1Char(bytes[i]);
+        *fin++ = char16_t(bytes[i]);
     if (i < largo) {
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
-                                                        QStringConverter::Flag::ConvertInitialBom);
-        fin = utf8.appendToBuffer(fin, QByteArrayView(bytes + i, largo - i));
+        // A byte-order mark is dropped only at the start of the text, as fromUtf8 drops it.
+        const QStringConverter::Flags marca =
+            i == 0 ? QStringConverter::Flag::Stateless
+                   : QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+        QStringDecoder utf8(QStringConverter::Utf8, marca);
+        fin = reinterpret_cast<char16_t*>(utf8.appendToBuffer(
+            reinterpret_cast<QChar*>(fin), QByteArrayView(bytes + i, largo - i)));
     }
     while (fin - principio < ancho)
         *fin++ = u' ';
-    texto.resize(fin - texto.constData());
+    texto.resize(size_t(fin - texto.data()));
     celdas.push_back({quint32(inicio), quint32(fin - principio)});
 }
 

@@ -21,12 +21,12 @@ struct TextosDeFilas {
     };
 
     int columnas = 0;
-    QString texto;
-    std::vector<Tramo> celdas; // row after row
+    std::vector<char16_t> texto; // grown in place, cell by cell, without a call per cell
+    std::vector<Tramo> celdas;   // row after row
 
     size_t Filas() const { return columnas > 0 ? celdas.size() / size_t(columnas) : 0; }
     QStringView Celda(size_t i) const {
-        return QStringView(texto).mid(celdas[i].inicio, celdas[i].largo);
+        return QStringView(texto.data() + celdas[i].inicio, qsizetype(celdas[i].largo));
     }
     void Agregar(QStringView celda);
     // UTF-8 bytes as QString::fromUtf8 reads them, padded with blanks to `ancho` characters.

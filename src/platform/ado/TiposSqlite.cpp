@@ -238,15 +238,18 @@ void LeerTextosDeFila(sqlite3_stmt* stmt, const QVector<Columna>& columnas,
                       TextosDeFilas& textos) {
     for (int c = 0; c < columnas.size(); ++c) {
         const Columna& columna = columnas[c];
-        const int tipo = sqlite3_column_type(stmt, c);
         const long ancho = AnchoDeTexto(columna);
         const auto leer = [&] {
             const bool fecha = columna.tipo == adDBTimeStamp || columna.tipo == adDBDate;
             return fecha ? fechas[size_t(c)].Leer(stmt, c, columna) : LeerValor(stmt, c, columna);
         };
-        if (tipo != SQLITE_NULL && ancho >= 0)
-            textos.AgregarUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)),
-                               sqlite3_column_bytes(stmt, c), ancho);
+        // Each call into the engine takes its lock: a text cell costs two, as its bytes do
+        // for any reader; only a null gives no text.
+        const char* texto =
+            ancho >= 0 ? reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)) : nullptr;
+        const int tipo = texto ? SQLITE_TEXT : sqlite3_column_type(stmt, c);
+        if (texto)
+            textos.AgregarUtf8(texto, sqlite3_column_bytes(stmt, c), ancho);
         else if (tipo == SQLITE_NULL)
             escritor.AgregarEntero(c, 0, 0, leer);
         else if (tipo == SQLITE_INTEGER)
