@@ -31,6 +31,11 @@ namespace {
 const QString kSentencia = "SELECT TOP 100000 USACCOSTOS,CC_DIST,TIPOVISTA,MEDIODEPAGO,TITULO,"
                            "CODIGOOPCIONAL,DESCRIPCION,CODIGO FROM MA_CUENTAS ORDER BY DESCRIPCION";
 constexpr int kDescripcion = 6; // its column, searched by the box over it
+
+// The goals: the window open within this many times the floor, and a search keystroke within
+// this share of the opening.
+constexpr double kMetaApertura = 1.2;
+constexpr double kMetaTecla = 0.01;
 // The same statement as SQLite reads it.
 const char* const kSentenciaSqlite =
     "SELECT USACCOSTOS,CC_DIST,TIPOVISTA,MEDIODEPAGO,TITULO,CODIGOOPCIONAL,DESCRIPCION,CODIGO "
@@ -192,11 +197,13 @@ int main(int argc, char** argv) {
     std::printf("apertura (carga + primera pintura): %.3f s\n", mejor.apertura);
     std::printf("tecla de búsqueda:                  %.4f s\n", mejor.tecla);
     std::printf("piso (SQLite C API):                %.3f s\n", piso);
-    std::printf("apertura / piso:                    %.2f (meta < 3)\n", mejor.apertura / piso);
-    std::printf("tecla / apertura:                   %.4f (meta < 0.01)\n",
-                mejor.tecla / mejor.apertura);
+    std::printf("apertura / piso:                    %.2f (meta <= %.1f)\n", mejor.apertura / piso,
+                kMetaApertura);
+    std::printf("tecla / apertura:                   %.4f (meta < %.2f)\n",
+                mejor.tecla / mejor.apertura, kMetaTecla);
     for (const auto& m : operador.Mensajes)
         std::printf("Mensaje: %s\n", qPrintable(m.Texto));
-    const bool metas = mejor.apertura < 3 * piso && mejor.tecla < mejor.apertura / 100;
+    const bool metas =
+        mejor.apertura <= kMetaApertura * piso && mejor.tecla < kMetaTecla * mejor.apertura;
     return mejor.filas == filasPiso && operador.Mensajes.empty() && metas ? 0 : 1;
 }

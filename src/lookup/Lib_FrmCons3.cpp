@@ -218,6 +218,9 @@ void Lib_FrmCons3::Cargar() {
                        sqlActual_ = SQL;
                    },
                    [&] {
+                       // Read straight through once: the rows need not be held twice.
+                       rs_ = ado::Recordset();
+                       rs_.SetCursorLocation(ado::adUseServer);
                        // The failure was put to the operator; the list stays empty.
                        if (!db.AbrirRecordset(SQL, rs_, nullptr, ado::adOpenForwardOnly,
                                               ado::adLockReadOnly, -1, true))
@@ -306,6 +309,18 @@ QVariant ColorFila(ado::Recordset& rs, int punto, int stock, const QVariant nive
     return niveles[3];
 }
 
+// The first cell of a row is shown without the blanks around it.
+ado::TextosDeFilas::Tramo SinBlancosAlrededor(const ado::TextosDeFilas& textos, size_t celda) {
+    auto [inicio, largo] = textos.celdas[celda];
+    while (largo > 0 && textos.texto[inicio] == u' ') {
+        ++inicio;
+        --largo;
+    }
+    while (largo > 0 && textos.texto[inicio + largo - 1] == u' ')
+        --largo;
+    return {inicio, largo};
+}
+
 // The rows as the fill gathers them, before the list takes them all at once.
 struct FilasLeidas {
     int columnas = 0;
@@ -342,18 +357,45 @@ private:
 
 } // namespace
 
+// Without stock levels to colour rows by, every row is its texts alone: they are read in one
+// go into the block the list keeps.
 void Lib_FrmCons3::Leer(qint32& /*Cdesde*/, qint16& /*Cuantas*/) {
     if (rs_.Bof())
         return;
+    const int punto = esListaArticulos_ ? rs_.IndiceCampo(QStringLiteral("PUNTOPEDIDO")) : -1;
+    const int stock = esListaArticulos_ ? rs_.IndiceCampo(QStringLiteral("Stock")) : -1;
+    if (punto < 0 || stock < 0)
+        LeerTextos();
+    else
+        LeerRegistros(punto, stock);
+    if (modelo_->Filas() > 0)
+        Seleccionar(0);
+}
+
+void Lib_FrmCons3::LeerTextos() {
+    const UtilGeneral& util = UtilGeneral::Instancia();
+    ado::TextosDeFilas textos;
+    rs_.LeerTextos(textos, [&](const QVariant& valor) { return util.ValorCampo(valor); });
+    const int devuelto = CheckBoxes ? rs_.IndiceCampo(CampoDevuelto) : -1;
+    const QStringList marcados = ValoresMarcados(ValoresDefault);
+    std::vector<char> marcas(textos.Filas(), 0);
+    for (size_t fila = 0; fila < textos.Filas(); ++fila) {
+        const size_t primera = fila * size_t(textos.columnas);
+        textos.celdas[primera] = SinBlancosAlrededor(textos, primera);
+        if (devuelto >= 0)
+            marcas[fila] = marcados.contains(
+                vb::Trim(textos.Celda(primera + size_t(devuelto)).toString()), Qt::CaseInsensitive);
+    }
+    modelo_->FijarFilas(std::move(textos), {}, std::move(marcas));
+}
+
+void Lib_FrmCons3::LeerRegistros(int punto, int stock) {
     FilasLeidas filas;
     filas.columnas = rs_.FieldCount();
     filas.devuelto = CheckBoxes ? rs_.IndiceCampo(CampoDevuelto) : -1;
     filas.marcados = ValoresMarcados(ValoresDefault);
     filas.colorear =
         esListaArticulos_ && filas.columnas > 1 && vb::Iguales(MuestraStock, QStringLiteral("SI"));
-    filas.celdas.reserve(size_t(rs_.RecordCount()) * size_t(filas.columnas));
-    const int punto = esListaArticulos_ ? rs_.IndiceCampo(QStringLiteral("PUNTOPEDIDO")) : -1;
-    const int stock = esListaArticulos_ ? rs_.IndiceCampo(QStringLiteral("Stock")) : -1;
     const QVariant niveles[4] = {StkNivel1, StkNivel2, StkNivel3, StkNivel4};
     QVariant color;
     const std::vector<Paso> pasos = {[&] {
@@ -366,8 +408,6 @@ void Lib_FrmCons3::Leer(qint32& /*Cdesde*/, qint16& /*Cuantas*/) {
         if (EjecutarPasos(QStringLiteral("FORM_LOAD"), suite::TratarError, pasos).SalioAntes)
             break;
     modelo_->FijarFilas(std::move(filas.celdas), std::move(filas.colores), std::move(filas.marcas));
-    if (modelo_->Filas() > 0)
-        Seleccionar(0);
 }
 
 void Lib_FrmCons3::Ordenar() {

@@ -127,6 +127,8 @@ private:
     void Cargar();
     void TomarTablaConsulta();
     void PrepararLista();
+    void LeerTextos();
+    void LeerRegistros(int punto, int stock);
     void Ordenar();
     void Seleccionar(int fila);
     QString CeldaColumna(int fila, int columna) const;

@@ -14,13 +14,17 @@ QStringView SinBlancosDelante(QStringView texto) {
     return texto.mid(i);
 }
 
-// The first character that counts in a search, without case; 0 for a blank text.
+// The first character that counts in a search, without case; 0 for a blank text. Every cell
+// of a long list takes it, so ASCII, whose blanks and case are few, is decided on the spot.
 char16_t Inicial(QStringView texto) {
-    const QStringView resto = SinBlancosDelante(texto);
-    if (resto.isEmpty())
-        return 0;
-    return resto.front().isSurrogate() ? resto.front().unicode()
-                                       : resto.front().toCaseFolded().unicode();
+    for (const QChar c : texto) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 && u != u' ' && (u < 9 || u > 13))
+            return u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u;
+        if (!c.isSpace())
+            return c.isSurrogate() ? u : c.toCaseFolded().unicode();
+    }
+    return 0;
 }
 
 } // namespace
@@ -28,7 +32,8 @@ char16_t Inicial(QStringView texto) {
 void ModeloConsulta::FijarColumnas(const QStringList& titulos) {
     beginResetModel();
     titulos_ = titulos;
-    celdas_.clear();
+    celdas_ = {};
+    iniciales_.clear();
     colores_.clear();
     marcas_.clear();
     orden_.clear();
@@ -37,22 +42,31 @@ void ModeloConsulta::FijarColumnas(const QStringList& titulos) {
 
 void ModeloConsulta::FijarFilas(std::vector<QString> celdas, std::vector<QColor> colores,
                                 std::vector<char> marcas) {
+    ado::TextosDeFilas textos;
+    textos.columnas = int(titulos_.size());
+    for (const QString& celda : celdas)
+        textos.Agregar(celda);
+    FijarFilas(std::move(textos), std::move(colores), std::move(marcas));
+}
+
+void ModeloConsulta::FijarFilas(ado::TextosDeFilas celdas, std::vector<QColor> colores,
+                                std::vector<char> marcas) {
     beginResetModel();
     const size_t columnas = std::max<size_t>(1, size_t(titulos_.size()));
     celdas_ = std::move(celdas);
     colores_ = std::move(colores);
     marcas_ = std::move(marcas);
-    orden_.resize(titulos_.isEmpty() ? 0 : celdas_.size() / columnas);
+    orden_.resize(titulos_.isEmpty() ? 0 : celdas_.celdas.size() / columnas);
     std::iota(orden_.begin(), orden_.end(), 0);
     marcas_.resize(orden_.size(), 0);
-    iniciales_.resize(celdas_.size());
-    std::transform(celdas_.begin(), celdas_.end(), iniciales_.begin(),
-                   [](const QString& celda) { return Inicial(celda); });
+    iniciales_.resize(celdas_.celdas.size());
+    for (size_t i = 0; i < iniciales_.size(); ++i)
+        iniciales_[i] = Inicial(celdas_.Celda(i));
     endResetModel();
 }
 
 void ModeloConsulta::Vaciar() {
-    FijarFilas({}, {}, {});
+    FijarFilas(ado::TextosDeFilas{}, {}, {});
 }
 
 void ModeloConsulta::SetCasillas(bool casillas) {
@@ -63,13 +77,11 @@ void ModeloConsulta::SetCasillas(bool casillas) {
     endResetModel();
 }
 
-const QString& ModeloConsulta::Celda(int fila, int columna) const {
-    return celdas_[size_t(Origen(fila)) * size_t(titulos_.size()) + size_t(columna)];
-}
-
+// The new text goes at the end of the block: a cell changes by the few the user edits.
 void ModeloConsulta::SetCelda(int fila, int columna, const QString& texto) {
-    const size_t celda = size_t(Origen(fila)) * size_t(titulos_.size()) + size_t(columna);
-    celdas_[celda] = texto;
+    const size_t celda = IndiceCelda(fila, columna);
+    celdas_.celdas[celda] = {quint32(celdas_.texto.size()), quint32(texto.size())};
+    celdas_.texto.insert(celdas_.texto.end(), texto.utf16(), texto.utf16() + texto.size());
     iniciales_[celda] = Inicial(texto);
     emit dataChanged(index(fila, columna), index(fila, columna));
 }
@@ -91,12 +103,11 @@ int ModeloConsulta::Buscar(int columna, QStringView texto) const {
     // passed over without touching their texts.
     const bool filtrar = !texto.isEmpty() && !texto.front().isSurrogate();
     const char16_t primera = filtrar ? Inicial(texto) : 0;
-    const size_t columnas = size_t(titulos_.size());
     for (int fila = 0; fila < Filas(); ++fila) {
-        const size_t celda = size_t(Origen(fila)) * columnas + size_t(columna);
+        const size_t celda = IndiceCelda(fila, columna);
         if (filtrar && iniciales_[celda] != primera)
             continue;
-        if (SinBlancosDelante(celdas_[celda]).startsWith(texto, Qt::CaseInsensitive))
+        if (SinBlancosDelante(celdas_.Celda(celda)).startsWith(texto, Qt::CaseInsensitive))
             return fila;
     }
     return -1;
@@ -113,7 +124,8 @@ void ModeloConsulta::sort(int column, Qt::SortOrder order) {
     claves.reserve(orden_.size());
     const size_t columnas = size_t(titulos_.size());
     for (size_t fila = 0; fila < orden_.size(); ++fila)
-        claves.push_back(cotejador.sortKey(celdas_[fila * columnas + size_t(column)]));
+        claves.push_back(
+            cotejador.sortKey(celdas_.Celda(fila * columnas + size_t(column)).toString()));
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList antes = persistentIndexList();
     const std::vector<int> anterior = orden_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ado/TextosDeFilas.h"
+
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QString>
@@ -8,9 +10,9 @@
 #include <vector>
 
 // The rows of a lookup list, read once from the recordset and kept as the texts the list
-// shows. The cells live in one block in the order they were read; the order the user sees
-// is a permutation over them, so sorting a large list moves indices, never texts. Rows are
-// addressed in the order shown.
+// shows. The cells' texts live in one block in the order they were read; the order the user
+// sees is a permutation over them, so sorting a large list moves indices, never texts. Rows
+// are addressed in the order shown.
 class ModeloConsulta : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -27,6 +29,8 @@ public:
     // Replaces every row at once; each row holds one cell per column.
     void FijarFilas(std::vector<QString> celdas, std::vector<QColor> colores,
                     std::vector<char> marcas);
+    void FijarFilas(ado::TextosDeFilas celdas, std::vector<QColor> colores,
+                    std::vector<char> marcas);
     void Vaciar();
 
     // With check boxes the first column carries a tick the user can toggle.
@@ -36,7 +40,7 @@ public:
     int Filas() const { return int(orden_.size()); }
     int Columnas() const { return int(titulos_.size()); }
     QString Titulo(int columna) const { return titulos_.value(columna); }
-    const QString& Celda(int fila, int columna) const;
+    QString Celda(int fila, int columna) const { return Vista(fila, columna).toString(); }
     void SetCelda(int fila, int columna, const QString& texto);
     bool Marcada(int fila) const;
     void SetMarcada(int fila, bool marcada);
@@ -58,9 +62,15 @@ public:
 
 private:
     int Origen(int fila) const { return orden_[size_t(fila)]; }
+    size_t IndiceCelda(int fila, int columna) const {
+        return size_t(Origen(fila)) * size_t(titulos_.size()) + size_t(columna);
+    }
+    QStringView Vista(int fila, int columna) const {
+        return celdas_.Celda(IndiceCelda(fila, columna));
+    }
 
     QStringList titulos_;
-    std::vector<QString> celdas_;     // row after row, in the order read
+    ado::TextosDeFilas celdas_;       // row after row, in the order read
     std::vector<char16_t> iniciales_; // per cell: its first character as searches compare it
     std::vector<QColor> colores_;     // per row read; empty when no row is coloured
     std::vector<char> marcas_;        // per row read

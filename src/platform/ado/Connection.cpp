@@ -132,6 +132,16 @@ bool Connection::LeerFila(FilasEnCurso& filas, QVector<QVariant>& fila) {
     return lectura == FilasEnCurso::Fila;
 }
 
+void Connection::LeerTextos(FilasEnCurso& filas, TextosDeFilas& textos,
+                            const TextoDeValor& comoTexto) {
+    ExigirAbierta();
+    ado::Errors errores;
+    if (filas.LeerTextos(textos, comoTexto, errores) == FilasEnCurso::Fallo) {
+        errores_ = std::move(errores);
+        LanzarPrimerError();
+    }
+}
+
 void Connection::EjecutarNativo(const QString& sql, const QVariantList& valores, long* afectados) {
     ExigirAbierta();
     errores_.Clear();

@@ -64,6 +64,8 @@ public:
     // The next row into `fila`; false past the last. Throws ErrorEjecucion on failure, with
     // the provider's messages in Errors (left untouched while rows arrive).
     bool LeerFila(FilasEnCurso& filas, QVector<QVariant>& fila);
+    // Every row still to come, appended to `textos`. Throws as LeerFila does.
+    void LeerTextos(FilasEnCurso& filas, TextosDeFilas& textos, const TextoDeValor& comoTexto);
     // For updatable recordsets: a statement in the provider's own dialect with bound values.
     void EjecutarNativo(const QString& sql, const QVariantList& valores, long* afectados);
     // An UPDATE kept only when it changed exactly one row; gives how many it matched.

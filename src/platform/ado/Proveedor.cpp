@@ -152,4 +152,16 @@ std::unique_ptr<Proveedor> AbrirProveedor(const QString& cadenaConexion, int tie
                                 errores);
 }
 
+FilasEnCurso::Lectura FilasEnCurso::LeerTextos(TextosDeFilas& textos, const TextoDeValor& comoTexto,
+                                               Errors& errores) {
+    EscritorDeTextos escritor(textos, comoTexto, int(Columnas().size()));
+    QVector<QVariant> fila;
+    for (;;) {
+        const Lectura lectura = Leer(fila, errores);
+        if (lectura != Fila)
+            return lectura;
+        escritor.AgregarFila(fila);
+    }
+}
+
 } // namespace ado

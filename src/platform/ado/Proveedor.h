@@ -2,6 +2,7 @@
 
 #include "platform/ado/Errors.h"
 #include "platform/ado/Resultado.h"
+#include "platform/ado/TextosDeFilas.h"
 
 #include <QString>
 #include <QVariantList>
@@ -21,6 +22,11 @@ public:
     virtual const QVector<Columna>& Columnas() const = 0;
     // Overwrites `fila` with the next row; a failure is added to errores.
     virtual Lectura Leer(QVector<QVariant>& fila, Errors& errores) = 0;
+    // Every row still to come, appended to `textos`; Fin once they all were, Fallo (with the
+    // rows read so far appended) when one could not be. Row by row through Leer unless the
+    // engine can hand over its texts more directly.
+    virtual Lectura LeerTextos(TextosDeFilas& textos, const TextoDeValor& comoTexto,
+                               Errors& errores);
 };
 
 // What the program sets on an open connection for its session.

@@ -97,6 +97,24 @@ public:
         return rc == SQLITE_ROW ? Fila : Fin;
     }
 
+    // The types of expression columns come from the first row, read as any row is.
+    Lectura LeerTextos(TextosDeFilas& textos, const TextoDeValor& comoTexto,
+                       Errors& errores) override {
+        if (primera_ || base_.expired())
+            return FilasEnCurso::LeerTextos(textos, comoTexto, errores);
+        EscritorDeTextos escritor(textos, comoTexto, int(columnas_.size()));
+        for (;;) {
+            const int rc = sqlite3_step(stmt_);
+            if (rc == SQLITE_DONE)
+                return Fin;
+            if (rc != SQLITE_ROW) {
+                errores.Add(ErrorDelMotor(sqlite3_db_handle(stmt_), rc));
+                return Fallo;
+            }
+            LeerTextosDeFila(stmt_, comoSeLeen_, fechas_, escritor, textos);
+        }
+    }
+
 private:
     sqlite3_stmt* stmt_;
     std::weak_ptr<char> base_;

@@ -111,6 +111,22 @@ void Recordset::SiguienteFila() {
     }
 }
 
+void Recordset::LeerTextos(TextosDeFilas& textos, const TextoDeValor& comoTexto) {
+    ExigirAbierto();
+    Update();
+    TextosDeFilas leidos;
+    EscritorDeTextos escritor(leidos, comoTexto, FieldCount());
+    for (int fila = std::max(fila_, 0); fila < datos_.filas.size(); ++fila)
+        escritor.AgregarFila(datos_.filas[fila]);
+    fila_ = datos_.filas.size();
+    if (porFilas_) {
+        movido_ = true;
+        if (std::unique_ptr<FilasEnCurso> filas = std::move(filas_))
+            conexion_->LeerTextos(*filas, leidos, comoTexto);
+    }
+    textos = std::move(leidos);
+}
+
 void Recordset::ExigirRetroceso() const {
     if (porFilas_)
         throw ErrorEjecucion(DB_E_CANTFETCHBACKWARDS_,

@@ -47,6 +47,10 @@ public:
     void MovePrevious();
     void MoveLast();
     long RecordCount() const;
+    // The rows from the current one to the end, as the texts `comoTexto` writes their values
+    // (texts are taken as they are), in place of whatever `textos` held; the recordset is left
+    // at its end. A failure raises the provider's error and leaves `textos` as it was.
+    void LeerTextos(TextosDeFilas& textos, const TextoDeValor& comoTexto);
     long AbsolutePosition() const { return porFilas_ ? -1 : fila_ + 1; }
     const QString& Source() const { return sql_; }
 

@@ -3,6 +3,7 @@
 #include "platform/ado/AdoTipos.h"
 #include "platform/ado/FechaIso.h"
 #include "platform/ado/Resultado.h"
+#include "platform/ado/TextosDeFilas.h"
 #include "platform/runtime/Currency.h"
 
 #include <QDateTime>
@@ -209,6 +210,53 @@ QVariant FechasLeidas::Leer(sqlite3_stmt* stmt, int columna, const Columna& desc
     if (vistas_.size() >= 4096) // time stamps rarely repeat: keep the memory bounded
         vistas_.clear();
     return *vistas_.insert(clave, LeerValor(stmt, columna, descripcion));
+}
+
+namespace {
+
+// The width a text column's values are padded to as LeerValor reads them; -1 for a column
+// whose values are not read as texts.
+long AnchoDeTexto(const Columna& columna) {
+    switch (columna.tipo) {
+    case adChar:
+    case adWChar:
+        return columna.tamano;
+    case adVarChar:
+    case adVarWChar:
+    case adLongVarChar:
+    case adLongVarWChar:
+        return 0;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+void LeerTextosDeFila(sqlite3_stmt* stmt, const QVector<Columna>& columnas,
+                      std::vector<FechasLeidas>& fechas, EscritorDeTextos& escritor,
+                      TextosDeFilas& textos) {
+    for (int c = 0; c < columnas.size(); ++c) {
+        const Columna& columna = columnas[c];
+        const long ancho = AnchoDeTexto(columna);
+        const auto leer = [&] {
+            const bool fecha = columna.tipo == adDBTimeStamp || columna.tipo == adDBDate;
+            return fecha ? fechas[size_t(c)].Leer(stmt, c, columna) : LeerValor(stmt, c, columna);
+        };
+        // Each call into the engine takes its lock: a text cell costs two, as its bytes do
+        // for any reader; only a null gives no text.
+        const char* texto =
+            ancho >= 0 ? reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)) : nullptr;
+        const int tipo = texto ? SQLITE_TEXT : sqlite3_column_type(stmt, c);
+        if (texto)
+            textos.AgregarUtf8(texto, sqlite3_column_bytes(stmt, c), ancho);
+        else if (tipo == SQLITE_NULL)
+            escritor.AgregarEntero(c, 0, 0, leer);
+        else if (tipo == SQLITE_INTEGER)
+            escritor.AgregarEntero(c, -1, sqlite3_column_int64(stmt, c), leer);
+        else
+            escritor.AgregarValor(c, leer());
+    }
 }
 
 int TipoDeValor(const QVariant& valor) {

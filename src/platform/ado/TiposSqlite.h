@@ -3,12 +3,16 @@
 #include <QHash>
 #include <QString>
 #include <QVariant>
+#include <QVector>
+#include <vector>
 
 struct sqlite3_stmt;
 
 namespace ado {
 
 struct Columna;
+class EscritorDeTextos;
+struct TextosDeFilas;
 
 // The data-type code and size that a column declared as `declarado` reports, and the
 // decimals of an exact number when the declaration tells them.
@@ -29,6 +33,13 @@ public:
 private:
     QHash<qint64, QVariant> vistas_;
 };
+
+// The current row of the statement appended to `textos` as LeerValor would read it and the
+// writer would write it: the texts of text columns straight from the engine's bytes, without
+// a value made for each.
+void LeerTextosDeFila(sqlite3_stmt* stmt, const QVector<Columna>& columnas,
+                      std::vector<FechasLeidas>& fechas, EscritorDeTextos& escritor,
+                      TextosDeFilas& textos);
 
 // The type of an expression column, from the first value read.
 int TipoDeValor(const QVariant& valor);

@@ -1,0 +1,66 @@
+#include "platform/ado/TextosDeFilas.h"
+
+#include <QStringDecoder>
+
+namespace ado {
+
+void TextosDeFilas::Agregar(QStringView celda) {
+    const size_t inicio = texto.size();
+    texto.insert(texto.end(), celda.utf16(), celda.utf16() + celda.size());
+    celdas.push_back({quint32(inicio), quint32(celda.size())});
+}
+
+// Plain ASCII, most of what a list holds, is widened in place; the rest goes through the
+// same decoder QString::fromUtf8 uses, into the block itself.
+void TextosDeFilas::AgregarUtf8(const char* bytes, qsizetype largo, qsizetype ancho) {
+    const size_t inicio = texto.size();
+    texto.resize(inicio + size_t(std::max(largo, ancho)));
+    char16_t* const principio = texto.data() + inicio;
+    char16_t* fin = principio;
+    qsizetype i = 0;
+    for (; i < largo && uchar(bytes[i]) < 0x80; ++i)
+        *fin++ = char16_t(bytes[i]);
+    if (i < largo) {
+        // A byte-order mark is dropped only at the start of the text, as fromUtf8 drops it.
+        const QStringConverter::Flags marca =
+            i == 0 ? QStringConverter::Flag::Stateless
+                   : QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+        QStringDecoder utf8(QStringConverter::Utf8, marca);
+        fin = reinterpret_cast<char16_t*>(utf8.appendToBuffer(
+            reinterpret_cast<QChar*>(fin), QByteArrayView(bytes + i, largo - i)));
+    }
+    while (fin - principio < ancho)
+        *fin++ = u' ';
+    texto.resize(size_t(fin - texto.data()));
+    celdas.push_back({quint32(inicio), quint32(fin - principio)});
+}
+
+EscritorDeTextos::EscritorDeTextos(TextosDeFilas& destino, const TextoDeValor& comoTexto,
+                                   int columnas)
+    : destino_(destino), comoTexto_(comoTexto), recuerdos_(size_t(columnas)) {
+    destino_.columnas = columnas;
+}
+
+void EscritorDeTextos::AgregarFila(const QVector<QVariant>& fila) {
+    for (int c = 0; c < fila.size(); ++c)
+        AgregarValor(c, fila[c]);
+}
+
+void EscritorDeTextos::AgregarValor(int columna, const QVariant& valor) {
+    switch (valor.typeId()) {
+    case QMetaType::UnknownType:
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        AgregarEntero(columna, valor.typeId(), valor.toLongLong(), [&] { return valor; });
+        break;
+    default:
+        destino_.Agregar(Texto(valor));
+    }
+}
+
+QString EscritorDeTextos::Texto(const QVariant& valor) const {
+    return valor.typeId() == QMetaType::QString ? valor.toString() : comoTexto_(valor);
+}
+
+} // namespace ado

@@ -1,0 +1,119 @@
+#include "platform/ado/TextosDeFilas.h"
+
+#include "platform/ado/Recordset.h"
+#include "platform/errors/ErrorEjecucion.h"
+#include "support/BaseDePrueba.h"
+
+using namespace ado;
+
+namespace {
+
+QStringList Celdas(const TextosDeFilas& textos) {
+    QStringList celdas;
+    for (size_t i = 0; i < textos.celdas.size(); ++i)
+        celdas << textos.Celda(i).toString();
+    return celdas;
+}
+
+// Text straight from the engine's bytes must read as the decoder every other value goes
+// through reads it, bad bytes and all.
+TEST(TextosDeFilas, LosBytesSeLeenComoFromUtf8YSeRellenan) {
+    const QList<QByteArray> muestras = {"",
+                                        "D'Alessio",
+                                        "%41",
+                                        "\xc3\x91"
+                                        "and\xc3\xba",
+                                        "\xef\xbb\xbf"
+                                        "BOM",
+                                        "a\xef\xbb\xbf",
+                                        "\xff\xfe malos",
+                                        "corte \xc3",
+                                        "\xf0\x9f\x98\x80 cara",
+                                        QByteArray("nu\0lo", 5)};
+    TextosDeFilas textos;
+    for (const QByteArray& bytes : muestras)
+        textos.AgregarUtf8(bytes.constData(), bytes.size());
+    QStringList esperadas;
+    for (const QByteArray& bytes : muestras)
+        esperadas << QString::fromUtf8(bytes);
+    EXPECT_EQ(Celdas(textos), esperadas);
+
+    TextosDeFilas anchos;
+    anchos.AgregarUtf8("\xc3\x91", 2, 4);
+    anchos.AgregarUtf8("largo", 5, 2);
+    EXPECT_EQ(Celdas(anchos), QStringList({QString::fromUtf8("\xc3\x91   "), "largo"}));
+}
+
+const char* kEsquema = R"(
+CREATE TABLE T (N INT, FIJO CHAR(4) COLLATE SQLSRV_CI, LIBRE VARCHAR(10) COLLATE SQLSRV_CI,
+                SI BIT, IMPORTE MONEY, FECHA DATETIME);
+INSERT INTO T VALUES (1, 'Ñ', 'D''Alessio', 1, 12.5, '2026-12-01 10:00:00');
+INSERT INTO T VALUES (2, NULL, NULL, 0, NULL, NULL);
+INSERT INTO T VALUES (3, 'ab', 7, 1, 3, '2026-12-03 00:00:00');
+INSERT INTO T VALUES (4, '', '%41', 1, 0, '2026-12-04 00:00:00');
+)";
+
+const char* kFallaEnLaTercera =
+    "SELECT N, ABS(CASE WHEN N = 3 THEN -9223372036854775808 ELSE N END) AS V FROM T";
+
+class TextosDeRecordset : public BaseDePrueba {
+protected:
+    void SetUp() override { Crear(kEsquema); }
+
+    // Every value shown by its type, so a value taken for another would show.
+    static QString ComoTexto(const QVariant& valor) {
+        return QString("%1:%2").arg(valor.typeName() ? valor.typeName() : "nulo", valor.toString());
+    }
+    // What the recordset's own values give, row after row, from its position on.
+    QStringList Esperadas(Recordset& rs) {
+        QStringList celdas;
+        for (; !rs.Eof(); rs.MoveNext())
+            for (int c = 0; c < rs.FieldCount(); ++c) {
+                const QVariant v = rs.Fields(c).Value();
+                celdas << (v.typeId() == QMetaType::QString ? v.toString() : ComoTexto(v));
+            }
+        return celdas;
+    }
+    QStringList Leidas(int ubicacion, const QString& sql, int saltar = 0) {
+        Recordset rs;
+        rs.SetCursorLocation(ubicacion);
+        rs.Open(sql, cnn);
+        for (int i = 0; i < saltar; ++i)
+            rs.MoveNext();
+        TextosDeFilas textos;
+        rs.LeerTextos(textos, ComoTexto);
+        EXPECT_TRUE(rs.Eof());
+        EXPECT_EQ(textos.columnas, rs.FieldCount());
+        return Celdas(textos);
+    }
+};
+
+TEST_F(TextosDeRecordset, CadaValorComoLoDaElRecordsetDesdeLaFilaActual) {
+    for (const QString sql : {"SELECT * FROM T ORDER BY N", "SELECT N * 2 AS D, SI FROM T"}) {
+        Recordset rs;
+        rs.Open(sql, cnn);
+        const QStringList esperadas = Esperadas(rs);
+        EXPECT_EQ(Leidas(adUseServer, sql), esperadas) << sql.toStdString();
+        EXPECT_EQ(Leidas(adUseClient, sql), esperadas) << sql.toStdString();
+        const QStringList desdeLaTercera = esperadas.mid(2 * rs.FieldCount());
+        EXPECT_EQ(Leidas(adUseServer, sql, 2), desdeLaTercera) << sql.toStdString();
+        EXPECT_EQ(Leidas(adUseClient, sql, 2), desdeLaTercera) << sql.toStdString();
+    }
+    EXPECT_EQ(Leidas(adUseServer, "SELECT N FROM T WHERE N > 9"), QStringList());
+}
+
+TEST_F(TextosDeRecordset, UnFalloAMitadSeLanzaYNoDejaFilas) {
+    Recordset rs;
+    rs.SetCursorLocation(adUseServer);
+    rs.Open(kFallaEnLaTercera, cnn);
+    TextosDeFilas textos;
+    textos.columnas = 1;
+    textos.Agregar(u"previa");
+    EXPECT_THROW(rs.LeerTextos(textos, ComoTexto), ErrorEjecucion);
+    ASSERT_EQ(cnn.Errors().Count(), 1);
+    EXPECT_TRUE(cnn.Errors().Item(0).Description.contains("integer overflow"));
+    EXPECT_EQ(Celdas(textos), QStringList({"previa"}));
+    EXPECT_TRUE(rs.Eof());
+}
+
+} // namespace
