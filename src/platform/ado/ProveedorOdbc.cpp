@@ -81,24 +81,27 @@ void DescribirColumnas(SQLHSTMT stmt, SQLSMALLINT n, QVector<Columna>& columnas)
 
 // The next row of a statement, each value converted as its column says.
 FilasEnCurso::Lectura LeerFila(SQLHSTMT stmt, const QVector<Columna>& columnas,
-                               QVector<QVariant>& fila, Errors& errores, const QString& origen) {
+                               QVector<QVariant>& fila, FechasOdbc& fechas, Errors& errores,
+                               const QString& origen) {
     const SQLRETURN rc = SQLFetch(stmt);
     if (rc == SQL_NO_DATA)
         return FilasEnCurso::Fin;
     bool ok = SQL_SUCCEEDED(rc);
     fila.resize(columnas.size());
     for (int c = 0; ok && c < fila.size(); ++c)
-        ok = LeerValorOdbc(stmt, SQLUSMALLINT(c + 1), columnas[c], fila[c]);
+        ok = LeerValorOdbc(stmt, SQLUSMALLINT(c + 1), columnas[c], fila[c], fechas);
     if (ok)
         return FilasEnCurso::Fila;
     Diagnosticos(SQL_HANDLE_STMT, stmt, errores, origen);
     return FilasEnCurso::Fallo;
 }
 
-bool LeerFilas(SQLHSTMT stmt, Resultado& r, Errors& errores, const QString& origen) {
+bool LeerFilas(SQLHSTMT stmt, Resultado& r, FechasOdbc& fechas, Errors& errores,
+               const QString& origen) {
     for (;;) {
         QVector<QVariant> fila;
-        const FilasEnCurso::Lectura lectura = LeerFila(stmt, r.columnas, fila, errores, origen);
+        const FilasEnCurso::Lectura lectura =
+            LeerFila(stmt, r.columnas, fila, fechas, errores, origen);
         if (lectura != FilasEnCurso::Fila)
             return lectura == FilasEnCurso::Fin;
         r.filas.append(std::move(fila));
@@ -132,6 +135,7 @@ private:
     QString origen_;
     QVector<Columna> columnas_;
     QList<QVector<QVariant>> guardadas_;
+    FechasOdbc fechas_;
     Errors fallo_; // what reading the rest ran into, told after the rows read before it
 };
 
@@ -143,7 +147,7 @@ FilasEnCurso::Lectura FilasOdbc::Leer(QVector<QVariant>& fila, Errors& errores) 
         return Fallo;
     }
     if (stmt_)
-        return LeerFila(stmt_, columnas_, fila, errores, origen_);
+        return LeerFila(stmt_, columnas_, fila, fechas_, errores, origen_);
     if (!guardadas_.isEmpty()) {
         fila = guardadas_.takeFirst();
         return Fila;
@@ -155,7 +159,7 @@ FilasEnCurso::Lectura FilasOdbc::Leer(QVector<QVariant>& fila, Errors& errores) 
 
 void FilasOdbc::Guardar() {
     Resultado resto{columnas_, {}};
-    LeerFilas(stmt_, resto, fallo_, origen_);
+    LeerFilas(stmt_, resto, fechas_, fallo_, origen_);
     guardadas_ = std::move(resto.filas);
     Cerrar();
 }
@@ -427,7 +431,8 @@ bool ProveedorOdbc::Resultados(SQLHSTMT stmt, SQLRETURN rc, Resultado* resultado
             if (columnas > 0 && resultado) {
                 Resultado r;
                 DescribirColumnas(stmt, columnas, r.columnas);
-                ok = LeerFilas(stmt, r, errores, origen_) && ok;
+                FechasOdbc fechas;
+                ok = LeerFilas(stmt, r, fechas, errores, origen_) && ok;
                 *resultado = std::move(r);
             } else if (columnas == 0) {
                 SQLLEN n = 0;

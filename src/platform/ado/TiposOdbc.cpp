@@ -103,8 +103,17 @@ int TipoAdoDeOdbc(SQLSMALLINT tipoSql, SQLULEN tamano, SQLSMALLINT escala) {
     }
 }
 
-bool LeerValorOdbc(SQLHSTMT stmt, SQLUSMALLINT columna, const Columna& descripcion,
-                   QVariant& valor) {
+QVariant FechasOdbc::Leer(const QString& texto) {
+    const auto vista = vistas_.constFind(texto);
+    if (vista != vistas_.constEnd())
+        return *vista;
+    if (vistas_.size() >= 4096) // time stamps rarely repeat: keep the memory bounded
+        vistas_.clear();
+    return *vistas_.insert(texto, Fecha(texto));
+}
+
+bool LeerValorOdbc(SQLHSTMT stmt, SQLUSMALLINT columna, const Columna& descripcion, QVariant& valor,
+                   FechasOdbc& fechas) {
     QString texto;
     SQLWCHAR trozo[1024];
     for (;;) {
@@ -125,7 +134,8 @@ bool LeerValorOdbc(SQLHSTMT stmt, SQLUSMALLINT columna, const Columna& descripci
         if (rc == SQL_SUCCESS)
             break;
     }
-    valor = ValorDeTextoOdbc(texto, descripcion);
+    const bool fecha = descripcion.tipo == adDBTimeStamp || descripcion.tipo == adDBDate;
+    valor = fecha ? fechas.Leer(texto) : ValorDeTextoOdbc(texto, descripcion);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/ado/Resultado.h"
 
+#include <QHash>
 #include <sql.h>
 #include <sqlext.h>
 
@@ -16,10 +17,21 @@ int TipoAdoDeOdbc(SQLSMALLINT tipoSql, SQLULEN tamano, SQLSMALLINT escala);
 // datetimes with their milliseconds.
 QVariant ValorDeTextoOdbc(const QString& texto, const Columna& columna);
 
+// The datetimes of one read. Entries of a day share their date, and turning a text into a
+// local date and time costs a time-zone lookup, so each distinct text is converted once and
+// its value reused.
+class FechasOdbc {
+public:
+    QVariant Leer(const QString& texto);
+
+private:
+    QHash<QString, QVariant> vistas_;
+};
+
 // One column of the current row, fetched as text so that exact numbers (money, decimals)
 // reach the program as the server wrote them; null for SQL NULL. False when the driver
 // failed.
-bool LeerValorOdbc(SQLHSTMT stmt, SQLUSMALLINT columna, const Columna& descripcion,
-                   QVariant& valor);
+bool LeerValorOdbc(SQLHSTMT stmt, SQLUSMALLINT columna, const Columna& descripcion, QVariant& valor,
+                   FechasOdbc& fechas);
 
 } // namespace ado
