@@ -311,14 +311,14 @@ QVariant ColorFila(ado::Recordset& rs, int punto, int stock, const QVariant nive
 
 // The first cell of a row is shown without the blanks around it.
 ado::TextosDeFilas::Tramo SinBlancosAlrededor(const ado::TextosDeFilas& textos, size_t celda) {
-    auto [inicio, largo] = textos.celdas[celda];
-    while (largo > 0 && textos.texto[inicio] == u' ') {
-        ++inicio;
-        --largo;
-    }
-    while (largo > 0 && textos.texto[inicio + largo - 1] == u' ')
-        --largo;
-    return {inicio, largo};
+    const QStringView texto = textos.Celda(celda);
+    qsizetype desde = 0;
+    qsizetype hasta = texto.size();
+    while (desde < hasta && texto[desde] == u' ')
+        ++desde;
+    while (hasta > desde && texto[hasta - 1] == u' ')
+        --hasta;
+    return {textos.celdas[celda].inicio + quint32(desde), quint32(hasta - desde)};
 }
 
 // The rows as the fill gathers them, before the list takes them all at once.

@@ -77,11 +77,9 @@ void ModeloConsulta::SetCasillas(bool casillas) {
     endResetModel();
 }
 
-// The new text goes at the end of the block: a cell changes by the few the user edits.
 void ModeloConsulta::SetCelda(int fila, int columna, const QString& texto) {
     const size_t celda = IndiceCelda(fila, columna);
-    celdas_.celdas[celda] = {quint32(celdas_.texto.size()), quint32(texto.size())};
-    celdas_.texto.insert(celdas_.texto.end(), texto.utf16(), texto.utf16() + texto.size());
+    celdas_.Cambiar(celda, texto);
     iniciales_[celda] = Inicial(texto);
     emit dataChanged(index(fila, columna), index(fila, columna));
 }

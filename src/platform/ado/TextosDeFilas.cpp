@@ -1,21 +1,47 @@
 #include "platform/ado/TextosDeFilas.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace ado {
 
+char16_t* BloqueTexto::Ampliar(size_t n) {
+    if (n == 0)
+        return nullptr;
+    const size_t hecho = tramos_.size() << kBits;
+    if (n > hecho - tamano_) {
+        const size_t tramos = std::max<size_t>(1, (n + kMascara) >> kBits);
+        bloques_.push_back(std::make_unique_for_overwrite<char16_t[]>(tramos << kBits));
+        for (size_t t = 0; t < tramos; ++t)
+            tramos_.push_back(bloques_.back().get() + (t << kBits));
+        tamano_ = hecho;
+    }
+    char16_t* const donde = tramos_[tamano_ >> kBits] + (tamano_ & kMascara);
+    tamano_ += n;
+    return donde;
+}
+
+// The cell's start is known once the room is made: it may open a new block.
+TextosDeFilas::Tramo TextosDeFilas::Copiar(QStringView celda) {
+    const size_t n = size_t(celda.size());
+    std::copy(celda.utf16(), celda.utf16() + n, texto.Ampliar(n));
+    return {quint32(texto.size() - n), quint32(n)};
+}
+
 void TextosDeFilas::Agregar(QStringView celda) {
-    const size_t inicio = texto.size();
-    texto.insert(texto.end(), celda.utf16(), celda.utf16() + celda.size());
-    celdas.push_back({quint32(inicio), quint32(celda.size())});
+    celdas.push_back(Copiar(celda));
+}
+
+void TextosDeFilas::Cambiar(size_t i, QStringView celda) {
+    celdas[i] = Copiar(celda);
 }
 
 // Plain ASCII, most of what a list holds, is widened in place; the rest goes through the
 // same decoder QString::fromUtf8 uses, into the block itself.
 void TextosDeFilas::AgregarUtf8(const char* bytes, qsizetype largo, qsizetype ancho) {
-    const size_t inicio = texto.size();
-    texto.resize(inicio + size_t(std::max(largo, ancho)));
-    char16_t* const principio = texto.data() + inicio;
+    const size_t lugar = size_t(std::max(largo, ancho));
+    char16_t* const principio = texto.Ampliar(lugar);
+    const size_t inicio = texto.size() - lugar; // a new block may have been opened
     char16_t* fin = principio;
     qsizetype i = 0;
     for (; i < largo && uchar(bytes[i]) < 0x80; ++i)
@@ -31,7 +57,7 @@ void TextosDeFilas::AgregarUtf8(const char* bytes, qsizetype largo, qsizetype an
     }
     while (fin - principio < ancho)
         *fin++ = u' ';
-    texto.resize(size_t(fin - texto.data()));
+    texto.Recortar(inicio + size_t(fin - principio));
     celdas.push_back({quint32(inicio), quint32(fin - principio)});
 }
 

@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <QVector>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace ado {
@@ -12,8 +13,34 @@ namespace ado {
 // How a value that is not already text is written as text.
 using TextoDeValor = std::function<QString(const QVariant&)>;
 
-// Rows read as the texts they are shown as, kept in one block: the cells one after another,
-// row after row. A long list read this way costs one text, not one text per cell.
+// The characters of a TextosDeFilas, in blocks that never move once written: a long list's
+// texts are written once, straight into their place, and nothing is copied or zero-filled as
+// the list grows. A cell never straddles two blocks; a cell longer than a block gets a block of
+// its own.
+class BloqueTexto {
+public:
+    // Where the next characters go, counted from the first block's start.
+    size_t size() const { return tamano_; }
+    const char16_t* En(size_t posicion) const {
+        return tramos_[posicion >> kBits] + (posicion & kMascara);
+    }
+    char16_t operator[](size_t posicion) const { return *En(posicion); }
+    // Room for `n` more characters in one block, not yet written: the caller writes them and
+    // gives back, with Recortar, what it did not use.
+    char16_t* Ampliar(size_t n);
+    void Recortar(size_t tamano) { tamano_ = tamano; }
+
+private:
+    static constexpr int kBits = 18; // blocks of 256 K characters
+    static constexpr size_t kMascara = (size_t(1) << kBits) - 1;
+
+    std::vector<std::unique_ptr<char16_t[]>> bloques_;
+    std::vector<char16_t*> tramos_; // each 256 K stretch's start, within its block
+    size_t tamano_ = 0;
+};
+
+// Rows read as the texts they are shown as, kept together in large blocks: the cells one after
+// another, row after row. A long list read this way costs a few blocks, not one text per cell.
 struct TextosDeFilas {
     struct Tramo {
         quint32 inicio = 0;
@@ -21,16 +48,24 @@ struct TextosDeFilas {
     };
 
     int columnas = 0;
-    std::vector<char16_t> texto; // grown in place, cell by cell, without a call per cell
-    std::vector<Tramo> celdas;   // row after row
+    BloqueTexto texto;         // grown in place, cell by cell, without a call per cell
+    std::vector<Tramo> celdas; // row after row
 
     size_t Filas() const { return columnas > 0 ? celdas.size() / size_t(columnas) : 0; }
     QStringView Celda(size_t i) const {
-        return QStringView(texto.data() + celdas[i].inicio, qsizetype(celdas[i].largo));
+        // An empty cell may stand where no block is yet.
+        const Tramo t = celdas[i];
+        return t.largo ? QStringView(texto.En(t.inicio), qsizetype(t.largo))
+                       : QStringView(u"", qsizetype(0));
     }
     void Agregar(QStringView celda);
+    // The cell's new text goes after all the others: a cell changes by the few the user edits.
+    void Cambiar(size_t i, QStringView celda);
     // UTF-8 bytes as QString::fromUtf8 reads them, padded with blanks to `ancho` characters.
     void AgregarUtf8(const char* bytes, qsizetype largo, qsizetype ancho = 0);
+
+private:
+    Tramo Copiar(QStringView celda);
 };
 
 // Writes rows of values into a TextosDeFilas: texts as they are, any other value through the

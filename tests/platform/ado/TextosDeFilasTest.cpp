@@ -44,6 +44,31 @@ TEST(TextosDeFilas, LosBytesSeLeenComoFromUtf8YSeRellenan) {
     EXPECT_EQ(Celdas(anchos), QStringList({QString::fromUtf8("\xc3\x91   "), "largo"}));
 }
 
+// Cells of every length, one longer than any block among them, each read back whole wherever
+// the blocks end; a changed cell reads its new text and its neighbours keep theirs.
+TEST(TextosDeFilas, LasCeldasSeLeenEnterasDondeTermineCadaBloque) {
+    TextosDeFilas textos;
+    QStringList esperadas;
+    for (int n = 0; esperadas.size() < 3000; ++n) {
+        const qsizetype largo = n == 700 ? 600000 : (n * 7919) % 1500;
+        const QString celda(largo, QChar(u'a' + n % 26));
+        esperadas << celda;
+        if (n % 2)
+            textos.Agregar(celda);
+        else
+            textos.AgregarUtf8(celda.toUtf8().constData(), celda.size(), largo + n % 3);
+        if (n % 2 == 0)
+            esperadas.last() += QString(n % 3, u' ');
+    }
+    textos.Cambiar(1, u"Ñandú");
+    esperadas[1] = QStringLiteral("Ñandú");
+    const QStringList leidas = Celdas(textos);
+    ASSERT_EQ(leidas.size(), esperadas.size());
+    for (qsizetype i = 0; i < leidas.size(); ++i)
+        ASSERT_TRUE(leidas[i] == esperadas[i]) << "celda " << i << ": " << leidas[i].size()
+                                               << " caracteres, no " << esperadas[i].size();
+}
+
 const char* kEsquema = R"(
 CREATE TABLE T (N INT, FIJO CHAR(4) COLLATE SQLSRV_CI, LIBRE VARCHAR(10) COLLATE SQLSRV_CI,
                 SI BIT, IMPORTE MONEY, FECHA DATETIME);
