@@ -24,7 +24,6 @@ public:
     const char16_t* En(size_t posicion) const {
         return tramos_[posicion >> kBits] + (posicion & kMascara);
     }
-    char16_t operator[](size_t posicion) const { return *En(posicion); }
     // Room for `n` more characters in one block, not yet written: the caller writes them and
     // gives back, with Recortar, what it did not use.
     char16_t* Ampliar(size_t n);
