@@ -123,12 +123,17 @@ void Esperar(int ms) {
     EsperarMientras([] { return true; }, ms);
 }
 
+// The engine's view the window shows its pages in.
+QWebEngineView* Vista(frmAuditoria& frm) {
+    return dynamic_cast<QWebEngineView*>(frm.wbExplorer().Control());
+}
+
 // The main window of a session on `base`, showing about:blank.
 frmAuditoria& AbrirVentana(const QString& base) {
     ModGlobal::IniciarSesion(false, "@Server=SQLITE;@DbName=" + base +
                                         ";@Usuario=demo;@Password=;@UsuarioLogeado=demo;@Caja=1;");
     frmAuditoria& frm = Instancia<frmAuditoria>();
-    auto* vista = dynamic_cast<QWebEngineView*>(frm.wbExplorer().Control());
+    QWebEngineView* vista = Vista(frm);
     bool enBlanco = false;
     const auto conexion =
         QObject::connect(vista, &QWebEngineView::loadFinished, [&] { enBlanco = true; });
@@ -142,7 +147,7 @@ frmAuditoria& AbrirVentana(const QString& base) {
 // F9 as the user presses it, the list's first page shown, then left on screen for a second
 // (its layout and painting go on after its load).
 Medida MedirF9(frmAuditoria& frm) {
-    auto* vista = dynamic_cast<QWebEngineView*>(frm.wbExplorer().Control());
+    QWebEngineView* vista = Vista(frm);
     Medida m;
     QElapsedTimer reloj;
     const auto conexion = QObject::connect(vista, &QWebEngineView::loadFinished, [&](bool ok) {
@@ -173,7 +178,7 @@ Medida MedirF9(frmAuditoria& frm) {
 // itself: when a click is turned into the program's own navigation the engine may report the
 // cancelled click's end, not the page's.
 double HastaMostrar(frmAuditoria& frm, int pagina, const std::function<void()>& accion) {
-    auto* vista = dynamic_cast<QWebEngineView*>(frm.wbExplorer().Control());
+    QWebEngineView* vista = Vista(frm);
     const QString esperado =
         QUrl::fromLocalFile(clsAuditoria_HTM::RutaPagina(frm.RutaInforme(), pagina)).toString() +
         QStringLiteral("|complete");
@@ -204,7 +209,7 @@ double HastaMostrar(frmAuditoria& frm, int pagina, const std::function<void()>& 
 
 // The link as the user clicks it, through the page itself (whose own scripts are off).
 void Seguir(frmAuditoria& frm, const QString& enlace) {
-    auto* vista = dynamic_cast<QWebEngineView*>(frm.wbExplorer().Control());
+    QWebEngineView* vista = Vista(frm);
     vista->page()->runJavaScript(
         QStringLiteral("document.querySelector('a[href=\"%1\"]').click()").arg(enlace),
         QWebEngineScript::ApplicationWorld);
@@ -223,7 +228,7 @@ Siguiente MedirSiguiente(frmAuditoria& frm) {
     Siguiente s;
     // F9 is the program's own load, reported by the engine; the page shown before it is the same
     // file, complete, so it cannot be asked.
-    auto* vista = dynamic_cast<QWebEngineView*>(frm.wbExplorer().Control());
+    QWebEngineView* vista = Vista(frm);
     bool cargada = false;
     const auto conexion =
         QObject::connect(vista, &QWebEngineView::loadFinished, [&] { cargada = true; });
