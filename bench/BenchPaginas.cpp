@@ -27,15 +27,17 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QUrl>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <malloc.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -154,9 +156,15 @@ Medida MedirF9(frmAuditoria& frm) {
         if (ok && m.cargada < 0)
             m.cargada = reloj.nsecsElapsed() / 1e9;
     });
-    QTimer muestreo;
-    QObject::connect(&muestreo, &QTimer::timeout, [&] { m.memoria.Muestrear(); });
-    muestreo.start(50);
+    // Reading the processes' maps takes milliseconds each time: done beside the window, as it
+    // would otherwise be counted in the window's own time.
+    std::atomic<bool> midiendo{true};
+    std::thread muestreo([&] {
+        while (midiendo) {
+            m.memoria.Muestrear();
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    });
     reloj.start();
     frm.CmdActualizar_Click();
     EsperarMientras(
@@ -167,6 +175,8 @@ Medida MedirF9(frmAuditoria& frm) {
         },
         120000);
     Esperar(1000);
+    midiendo = false;
+    muestreo.join();
     m.memoria.Muestrear();
     QObject::disconnect(conexion);
     while (QFile::exists(clsAuditoria_HTM::RutaPagina(frm.RutaInforme(), m.paginas + 1)))
