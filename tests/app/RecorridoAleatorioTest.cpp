@@ -1,0 +1,497 @@
+#include "audit/DemoAuditoria.h"
+#include "audit/EnlaceLista.h"
+#include "entries/FormularioAsiento.h"
+#include "entries/FrmAsientoNDPRoNCPE.h"
+#include "support/EnlacesDePagina.h"
+#include "support/InvariantesLibros.h"
+
+#include <QApplication>
+#include <QTest>
+#include <map>
+#include <random>
+#include <sqlite3.h>
+
+namespace {
+
+// A difference as the list shown offers it: its two links and what they say.
+struct Enlace {
+    QString CambioEstado, Modificar;
+    EnlaceLista::Diferencia D;
+};
+
+// What a step did, for the checker and for the report.
+struct Hecho {
+    Hecho(QString descripcion, InvariantesLibros::Paso paso = {}, bool delPrograma = true)
+        : Descripcion(std::move(descripcion)), Paso(std::move(paso)), DelPrograma(delPrograma) {}
+    QString Descripcion;
+    InvariantesLibros::Paso Paso;
+    bool DelPrograma = true; // another connection's steps are the world, not the program
+    QStringList Fallas;      // what the driver itself saw go wrong
+};
+
+const char* const Cuentas[] = {"5110102", "5210101", "5210102", "1120201", "1120202"};
+const char* const Motivos[] = {"DPRE", "BONI", "", "ZZZZ"};
+const char* const Subdiarios[] = {"CPRA", "DIAR", "CPRA", "CAJA"};
+// What the program says when it refuses or fails to save.
+const char* const Rechazos[] = {"No se pudo", "modificado por otro usuario", "cambió de estado",
+                                "No se puede cambiar el estado", "ya no está en la base"};
+
+quint64 Entorno(const char* nombre, quint64 porDefecto) {
+    bool ok = false;
+    const quint64 valor = qEnvironmentVariable(nombre).toULongLong(&ok);
+    return ok ? valor : porDefecto;
+}
+
+// The program on the demo company driven by a seeded random user, through its real windows:
+// the list's state-change and modify links, the entry form's boxes and keys. A second
+// connection plays the other users: it changes rows behind a list already shown, commits while
+// the form is open, holds the database locked during a save, and changes the configuration.
+// After every step the books' invariants are checked.
+class RecorridoAleatorio : public DemoAuditoria {
+protected:
+    void SetUp() override {
+        DemoAuditoria::SetUp();
+        InstalarFormularioAsiento();
+        // Another user's lock is met at once instead of after the session's long wait.
+        DB_Dll::Instancia().gCnn.EjecutarNativo(QStringLiteral("PRAGMA busy_timeout = 20"), {},
+                                                nullptr);
+        sqlite3_open_v2(QFile::encodeName(Archivo()).constData(), &otra_, SQLITE_OPEN_READWRITE,
+                        nullptr);
+        ado::RegistrarFunciones(otra_);
+        sqlite3_busy_timeout(otra_, 2000);
+        AbrirVentana();
+    }
+    void TearDown() override {
+        Liberar<FrmAsientoNDPRoNCPE>();
+        sqlite3_close(otra_);
+        DemoAuditoria::TearDown();
+    }
+
+    void Recorrer(quint64 semilla, int pasos);
+
+private:
+    bool DarPaso(int n);
+    Hecho Elegir();
+    Hecho Refrescar();
+    Hecho CambiarEstado(bool bloqueada, const Enlace& e);
+    Hecho Modificar(bool bloqueada, const Enlace& e);
+    Hecho ClicEnListaVieja();
+    Hecho OtroGraba();
+    Hecho Configurar();
+    void Editar(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
+    void EditarImporte(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
+    void EditarCuenta(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
+    void RehacerLinea12(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
+    bool Cerrar(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
+    void Teclear(FrmAsientoNDPRoNCPE& f, const QString& campo, const QString& texto);
+    std::vector<Enlace> LeerLista();
+    InvariantesLibros::Paso PasoSobre(const Enlace& e);
+    QString Guardado(const EnlaceLista::Diferencia& d);
+    void Otra(const QString& sql, bool rebasar = true);
+    bool Rechazado() const;
+    QString AvisosDelPaso() const;
+    QString Informe(int n, const QStringList& fallas) const;
+    int Azar(int n) { return int(azar_() % quint64(n)); }
+    const Enlace& AlAzar();
+
+    std::mt19937_64 azar_;
+    quint64 semilla_ = 0;
+    sqlite3* otra_ = nullptr;
+    std::vector<Enlace> lista_; // the list as the page shown last offers it
+    QStringList recientes_;     // the differences acted on last, newest first
+    FotoBase foto_;             // the database before the step
+    QStringList recorrido_;     // every step so far, for the report
+    size_t avisosPrevios_ = 0;  // the messages shown before the step
+};
+
+QString Nombre(const EnlaceLista::Diferencia& d) {
+    return "NCPE " + d.Suc + "-" + d.Numero + " " + d.Letra;
+}
+
+QString Donde(const EnlaceLista::Diferencia& d) {
+    return "TC = 'NCPE' AND SUCURSAL = '" + d.Suc + "' AND NUMERO = '" + d.Numero +
+           "' AND LETRA = '" + d.Letra + "'";
+}
+
+void RecorridoAleatorio::Recorrer(quint64 semilla, int pasos) {
+    semilla_ = semilla;
+    azar_.seed(semilla);
+    frm->CmdActualizar_Click();
+    lista_ = LeerLista();
+    ASSERT_FALSE(lista_.empty());
+    foto_ = FotoBase::Tomar(Archivo());
+    for (int n = 1; n <= pasos; ++n)
+        if (!DarPaso(n))
+            return;
+}
+
+// One step, checked: what it introduced, or the driver saw, fails the test with every step
+// so far.
+bool RecorridoAleatorio::DarPaso(int n) {
+    avisosPrevios_ = guion.Mensajes.size();
+    guion.PorDefecto.clear();
+    const int paginas = int(Navegador().PaginasMostradas().size());
+    Hecho hecho = Elegir();
+    const FotoBase despues = FotoBase::Tomar(Archivo());
+    if (hecho.DelPrograma)
+        hecho.Fallas += InvariantesLibros::Introducidas(foto_, despues, hecho.Paso);
+    foto_ = despues;
+    if (!guion.AccionesModales.empty()) {
+        hecho.Fallas << "una ventana esperada no se mostró";
+        guion.AccionesModales.clear();
+    }
+    recorrido_ << "paso " + QString::number(n) + ": " + hecho.Descripcion + AvisosDelPaso();
+    if (int(Navegador().PaginasMostradas().size()) != paginas)
+        lista_ = LeerLista();
+    if (hecho.Fallas.isEmpty())
+        return true;
+    ADD_FAILURE() << Informe(n, hecho.Fallas).toStdString();
+    return false;
+}
+
+Hecho RecorridoAleatorio::Elegir() {
+    const int r = Azar(100);
+    if (r < 8)
+        return Refrescar();
+    if (r < 26)
+        return CambiarEstado(false, AlAzar());
+    if (r < 68)
+        return Modificar(false, AlAzar());
+    if (r < 74)
+        return Azar(2) ? Modificar(true, AlAzar()) : CambiarEstado(true, AlAzar());
+    if (r < 80)
+        return ClicEnListaVieja();
+    if (r < 86)
+        return OtroGraba();
+    return Configurar();
+}
+
+// A listed difference: as often as not one of those acted on last, as a user goes back to
+// what was just done.
+const Enlace& RecorridoAleatorio::AlAzar() {
+    const Enlace* elegido = &lista_[size_t(Azar(int(lista_.size())))];
+    if (!recientes_.isEmpty() && Azar(2)) {
+        const QString clave = recientes_[Azar(int(recientes_.size()))];
+        for (const Enlace& e : lista_)
+            if (e.D.Suc + e.D.Numero + e.D.Letra == clave)
+                elegido = &e;
+    }
+    const QString clave = elegido->D.Suc + elegido->D.Numero + elegido->D.Letra;
+    recientes_.removeAll(clave);
+    recientes_.prepend(clave);
+    recientes_ = recientes_.mid(0, 3);
+    return *elegido;
+}
+
+Hecho RecorridoAleatorio::Refrescar() {
+    QTest::keyClick(frm.data(), Qt::Key_F9);
+    lista_ = LeerLista();
+    return Hecho(QStringLiteral("F9"));
+}
+
+// The state-change link: a state, maybe a motive, Aceptar or Cancelar. A dialog still open
+// after Aceptar (a motive refused) is cancelled.
+Hecho RecorridoAleatorio::CambiarEstado(bool bloqueada, const Enlace& e) {
+    const int estado = Azar(4);
+    const QString motivo = QString::fromLatin1(Motivos[Azar(4)]);
+    const bool aceptar = Azar(5) != 0;
+    Hecho h{"Cambiar Estado " + Nombre(e.D) + " (lista " + e.D.Estado + ", guardado " +
+                Guardado(e.D) + "): " + QString::number(estado) +
+                (estado == 3 ? " motivo '" + motivo + "'" : QString()) +
+                (aceptar ? ", Aceptar" : ", Cancelar") + (bloqueada ? ", base bloqueada" : ""),
+            PasoSobre(e)};
+    bool intentado = false, mostrado = false;
+    guion.AccionesModales.push_back([&](QWidget& ventana) {
+        auto& dlg = dynamic_cast<frmCambioEstado&>(ventana);
+        mostrado = true;
+        dlg.dpdEstadoNuevo->setCurrentIndex(estado);
+        dlg.txtFields().Campo(QStringLiteral("IDMOTIVO")).SetText(motivo);
+        (aceptar ? dlg.CmdAceptar : dlg.CmdCancelar)->click();
+        intentado = aceptar && !dlg.isVisible();
+        if (dlg.isVisible())
+            dlg.CmdCancelar->click();
+    });
+    if (bloqueada)
+        Otra(QStringLiteral("BEGIN IMMEDIATE; UPDATE TA_CONFIGURACION SET VALOR = VALOR"), false);
+    Navegador().Clic(e.CambioEstado);
+    if (bloqueada)
+        Otra(QStringLiteral("ROLLBACK"), false);
+    if (!mostrado) // the state 3 is refused before any dialog
+        guion.AccionesModales.clear();
+    h.Paso.DebeQuedarIgual = bloqueada || !intentado || Rechazado();
+    if (bloqueada && intentado && !Rechazado())
+        h.Fallas << "con la base bloqueada por otra conexión, Aceptar no avisó ningún fallo";
+    return h;
+}
+
+// The modify link: random edits in the entry form, then F2, Esc, CANCELAR or CERRAR. Now and
+// then another connection commits a change of the entry while the form is open.
+Hecho RecorridoAleatorio::Modificar(bool bloqueada, const Enlace& e) {
+    Hecho h{"Modificar " + Nombre(e.D) + " (lista " + e.D.Estado + ", guardado " + Guardado(e.D) +
+                (bloqueada ? ", base bloqueada" : "") + "): ",
+            PasoSobre(e)};
+    const bool otroEnMedio = !bloqueada && Azar(12) == 0;
+    QStringList hechos;
+    bool intentado = false, mostrado = false;
+    guion.AccionesModales.push_back([&](QWidget& ventana) {
+        auto& f = dynamic_cast<FrmAsientoNDPRoNCPE&>(ventana);
+        mostrado = true;
+        QApplication::setActiveWindow(&f);
+        Editar(f, hechos);
+        if (otroEnMedio) {
+            Otra("UPDATE MV_ASIENTOS SET DETALLE = DETALLE || '.' WHERE " + Donde(e.D));
+            hechos << "otra conexión retoca el asiento";
+        }
+        intentado = Cerrar(f, hechos);
+    });
+    if (bloqueada)
+        Otra(QStringLiteral("BEGIN IMMEDIATE; UPDATE TA_CONFIGURACION SET VALOR = VALOR"), false);
+    Navegador().Clic(e.Modificar);
+    if (bloqueada)
+        Otra(QStringLiteral("ROLLBACK"), false);
+    if (!mostrado) { // an entry the link does not offer for modifying
+        guion.AccionesModales.clear();
+        hechos << "no se abrió el formulario";
+    }
+    h.Descripcion += hechos.join(", ");
+    h.Paso.DebeQuedarIgual = bloqueada || !intentado || Rechazado();
+    if (bloqueada && intentado && !Rechazado())
+        h.Fallas << "con la base bloqueada por otra conexión, la grabación no avisó ningún fallo";
+    if (otroEnMedio && intentado && !Rechazado())
+        h.Fallas << "el cambio de otra conexión con el formulario abierto no se avisó";
+    return h;
+}
+
+// Another connection moves a listed difference to another state; the user then follows the
+// list's stale link.
+Hecho RecorridoAleatorio::ClicEnListaVieja() {
+    const Enlace& e = AlAzar();
+    const int previo = Guardado(e.D).toInt();
+    const int nuevo = Azar(2) ? 3 : (previo + 1 + Azar(3)) % 4;
+    Otra("UPDATE MV_ASIENTOS SET ESTADO = " + QString::number(nuevo) + " WHERE " + Donde(e.D));
+    Hecho h = Azar(2) ? CambiarEstado(false, e) : Modificar(false, e);
+    h.Descripcion = "otra conexión pasa " + Nombre(e.D) + " a estado " + QString::number(nuevo) +
+                    "; " + h.Descripcion;
+    return h;
+}
+
+// Another user's committed change: a difference's concept, which its fingerprint covers.
+Hecho RecorridoAleatorio::OtroGraba() {
+    const Enlace& e = AlAzar();
+    Otra("UPDATE MV_ASIENTOS SET DETALLE = 'Revisado por otro usuario' WHERE " + Donde(e.D));
+    return Hecho("otra conexión cambia el concepto de " + Nombre(e.D), {}, false);
+}
+
+// The configuration changed between saves: NCPE's subdiary, or a remembered line account.
+Hecho RecorridoAleatorio::Configurar() {
+    if (Azar(2)) {
+        const QString subdiario = QString::fromLatin1(Subdiarios[Azar(4)]);
+        Otra("UPDATE MA_SUBDIARIOSCOMPROBANTES SET SUBDIARIO = '" + subdiario +
+             "' WHERE TC = 'NCPE'");
+        return Hecho("configuración: NCPE se registra en " + subdiario, {}, false);
+    }
+    const QString clave = "NCPE_" + QString::number(2 + Azar(11));
+    const QString cuenta = Azar(3) ? QString::fromLatin1(Cuentas[Azar(5)]) : QString();
+    Otra("UPDATE TA_CONFIGURACION SET VALOR = '" + cuenta + "' WHERE CLAVE = '" + clave + "'");
+    return Hecho("configuración: " + clave + " = '" + cuenta + "'", {}, false);
+}
+
+void RecorridoAleatorio::Editar(FrmAsientoNDPRoNCPE& f, QStringList& hechos) {
+    for (int i = Azar(5); i > 0; --i) {
+        switch (Azar(6)) {
+        case 0:
+        case 1:
+            EditarImporte(f, hechos);
+            break;
+        case 2:
+            EditarCuenta(f, hechos);
+            break;
+        case 3:
+            RehacerLinea12(f, hechos);
+            break;
+        case 4: {
+            const int estado = Azar(4);
+            f.dpdEstadoNuevo->setCurrentIndex(estado);
+            hechos << "estado " + QString::number(estado);
+            break;
+        }
+        default:
+            Teclear(f, QStringLiteral("CONCEPTO"), QStringLiteral("Ajuste O'Brien"));
+            hechos << "concepto";
+        }
+    }
+}
+
+// An amount typed on either side of a line, the header's included: with cents, whole, or zero.
+void RecorridoAleatorio::EditarImporte(FrmAsientoNDPRoNCPE& f, QStringList& hechos) {
+    const QString campo = QString::number(1 + Azar(12)) + (Azar(2) ? "D" : "H");
+    QString importe;
+    switch (Azar(3)) {
+    case 0:
+        importe = QStringLiteral("0");
+        break;
+    case 1:
+        importe = QString::number(1 + Azar(40000));
+        break;
+    default:
+        importe =
+            QString::number(Azar(40000)) + "," + QString::number(Azar(100)).rightJustified(2, u'0');
+    }
+    Teclear(f, campo, importe);
+    hechos << campo + "=" + importe;
+}
+
+// A line's account cleared, and maybe filled again with another one.
+void RecorridoAleatorio::EditarCuenta(FrmAsientoNDPRoNCPE& f, QStringList& hechos) {
+    const QString linea = QString::number(2 + Azar(11));
+    Teclear(f, linea, QString());
+    if (Azar(3) == 0) {
+        hechos << "cuenta " + linea + " vaciada";
+        return;
+    }
+    const QString cuenta = QString::fromLatin1(Cuentas[Azar(5)]);
+    Teclear(f, linea, cuenta);
+    hechos << "cuenta " + linea + "=" + cuenta;
+}
+
+// The VAT line cleared and filled again, which the form balances when it is left.
+void RecorridoAleatorio::RehacerLinea12(FrmAsientoNDPRoNCPE& f, QStringList& hechos) {
+    const QString lado = Azar(2) ? QStringLiteral("12D") : QStringLiteral("12H");
+    Teclear(f, lado, QString());
+    const QString importe = QString::number(Azar(5000)) + ",5";
+    Teclear(f, lado, importe);
+    hechos << "12 vaciada, " + lado + "=" + importe;
+}
+
+// How the user leaves the form; true when it closed with a batch to run. A form that refused
+// F2 stays open, and the user closes it.
+bool RecorridoAleatorio::Cerrar(FrmAsientoNDPRoNCPE& f, QStringList& hechos) {
+    const auto tecla = [&f](Qt::Key k) {
+        QWidget* foco = QApplication::focusWidget();
+        QTest::keyClick(foco && f.isAncestorOf(foco) ? foco : &f, k);
+    };
+    switch (Azar(7)) {
+    case 0:
+        hechos << "Esc";
+        tecla(Qt::Key_Escape);
+        break;
+    case 1:
+        hechos << "CERRAR";
+        f.Asistel1_click(QStringLiteral("CERRAR"));
+        break;
+    case 2:
+        hechos << "CANCELAR";
+        f.Asistel1_click(QStringLiteral("CANCELAR"));
+        if (Azar(2))
+            break;
+        [[fallthrough]];
+    default:
+        hechos << "F2";
+        tecla(Qt::Key_F2);
+    }
+    const bool intentado = !f.isVisible() && !f.SQLTemp.trimmed().isEmpty();
+    if (f.isVisible()) {
+        hechos << "sigue abierto, CERRAR";
+        f.Asistel1_click(QStringLiteral("CERRAR"));
+    }
+    return intentado;
+}
+
+// As the user types: into the box, its text selected and typed over (or deleted), then on
+// to the concept box, which fires the box's checks.
+void RecorridoAleatorio::Teclear(FrmAsientoNDPRoNCPE& f, const QString& campo,
+                                 const QString& texto) {
+    CajaTexto& caja = f.Campo(campo);
+    caja.setFocus();
+    QTest::keyClick(&caja, Qt::Key_A, Qt::ControlModifier);
+    if (texto.isEmpty())
+        QTest::keyClick(&caja, Qt::Key_Delete);
+    else
+        QTest::keyClicks(&caja, texto);
+    f.Campo(campo == u"CONCEPTO" ? QStringLiteral("2") : QStringLiteral("CONCEPTO")).setFocus();
+    QCoreApplication::processEvents();
+}
+
+// The state-change and modify links of the list page shown, by difference.
+std::vector<Enlace> RecorridoAleatorio::LeerLista() {
+    std::map<QString, Enlace> porClave;
+    for (const QString& enlace : EnlacesDePagina(frm->RutaInforme())) {
+        const std::optional<EnlaceLista::Diferencia> d = EnlaceLista::LeerDiferencia(enlace);
+        if (!d)
+            continue;
+        Enlace& e = porClave[d->Suc + d->Numero + d->Letra];
+        e.D = *d;
+        (EnlaceLista::ComandoDe(enlace) == EnlaceLista::Comando::Modificar ? e.Modificar
+                                                                           : e.CambioEstado) =
+            enlace;
+    }
+    std::vector<Enlace> lista;
+    for (auto& [clave, e] : porClave)
+        lista.push_back(e);
+    return lista;
+}
+
+InvariantesLibros::Paso RecorridoAleatorio::PasoSobre(const Enlace& e) {
+    InvariantesLibros::Paso paso;
+    paso.Actuada = InvariantesLibros::Diferencia{e.D.Suc, e.D.Numero, e.D.Letra, e.D.Tc_Origen,
+                                                 e.D.Cpte_Origen};
+    paso.ListaFresca = Guardado(e.D) == e.D.Estado.trimmed();
+    return paso;
+}
+
+// The stored state of the difference, as committed.
+QString RecorridoAleatorio::Guardado(const EnlaceLista::Diferencia& d) {
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(otra_,
+                       ("SELECT group_concat(DISTINCT ESTADO) FROM MV_ASIENTOS WHERE " + Donde(d))
+                           .toUtf8()
+                           .constData(),
+                       -1, &st, nullptr);
+    QString estado;
+    if (sqlite3_step(st) == SQLITE_ROW && sqlite3_column_text(st, 0))
+        estado = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    sqlite3_finalize(st);
+    return estado;
+}
+
+// A statement of the other connection; what it commits is the world the next step starts from.
+void RecorridoAleatorio::Otra(const QString& sql, bool rebasar) {
+    char* error = nullptr;
+    if (sqlite3_exec(otra_, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK)
+        ADD_FAILURE() << "otra conexión: " << sql.toStdString() << ": " << error;
+    sqlite3_free(error);
+    if (rebasar)
+        foto_ = FotoBase::Tomar(Archivo());
+}
+
+bool RecorridoAleatorio::Rechazado() const {
+    for (size_t i = avisosPrevios_; i < guion.Mensajes.size(); ++i)
+        for (const char* rechazo : Rechazos)
+            if (guion.Mensajes[i].Texto.contains(QString::fromUtf8(rechazo)))
+                return true;
+    return false;
+}
+
+QString RecorridoAleatorio::AvisosDelPaso() const {
+    QStringList avisos;
+    for (size_t i = avisosPrevios_; i < guion.Mensajes.size(); ++i)
+        avisos << "«" + guion.Mensajes[i].Texto.simplified().left(140) + "»";
+    for (const QString& p : guion.PorDefecto)
+        if (p.startsWith(u"MostrarModal"))
+            avisos << "sin guion: " + p;
+    return avisos.isEmpty() ? QString() : " → " + avisos.join(", ");
+}
+
+QString RecorridoAleatorio::Informe(int n, const QStringList& fallas) const {
+    return "semilla " + QString::number(semilla_) + ", paso " + QString::number(n) +
+           " (AUDITORIA_SEMILLA=" + QString::number(semilla_) +
+           " AUDITORIA_PASOS=" + QString::number(n) + " lo repite):\n  " + fallas.join("\n  ") +
+           "\npasos:\n  " + recorrido_.join("\n  ");
+}
+
+// In CI a fixed seed; AUDITORIA_SEMILLA and AUDITORIA_PASOS run any other.
+TEST_F(RecorridoAleatorio, LosLibrosSiguenCuadrando) {
+    Recorrer(Entorno("AUDITORIA_SEMILLA", 20261209), int(Entorno("AUDITORIA_PASOS", 300)));
+}
+
+} // namespace

@@ -1,0 +1,379 @@
+#include "support/InvariantesLibros.h"
+
+#include "platform/ado/FuncionesSqlite.h"
+#include "platform/runtime/Currency.h"
+
+#include <QFile>
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+#include <map>
+#include <set>
+#include <sqlite3.h>
+#include <vector>
+
+namespace {
+
+QString Columna(sqlite3_stmt* st, int i) {
+    if (sqlite3_column_type(st, i) == SQLITE_NULL)
+        return FotoBase::Nulo;
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)),
+                             sqlite3_column_bytes(st, i));
+}
+
+FotoBase::Tabla LeerTabla(sqlite3* db, const QString& nombre) {
+    FotoBase::Tabla tabla;
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, ("SELECT * FROM [" + nombre + "]").toUtf8().constData(), -1, &st,
+                       nullptr);
+    for (int i = 0; i < sqlite3_column_count(st); ++i)
+        tabla.Columnas << QString::fromUtf8(sqlite3_column_name(st, i)).toUpper();
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        QStringList valores;
+        for (int i = 0; i < sqlite3_column_count(st); ++i)
+            valores << Columna(st, i);
+        tabla.Filas << valores.join(FotoBase::Separador);
+    }
+    sqlite3_finalize(st);
+    tabla.Filas.sort();
+    return tabla;
+}
+
+// How the database compares codes: case and trailing blanks do not count; Null reads as ''.
+QString Clave(const QString& valor) {
+    if (valor == FotoBase::Nulo)
+        return {};
+    qsizetype fin = valor.size();
+    while (fin > 0 && valor[fin - 1] == u' ')
+        --fin;
+    return valor.left(fin).toUpper();
+}
+
+Currency Importe(const QString& valor) {
+    return Currency::DesdeTextoSql(valor).value_or(Currency());
+}
+
+// One table's rows, their values found by column name.
+struct Vista {
+    Vista(const FotoBase& foto, const char* tabla) {
+        const FotoBase::Tabla t = foto.Tablas.value(QString::fromLatin1(tabla));
+        for (qsizetype i = 0; i < t.Columnas.size(); ++i)
+            columnas.insert(t.Columnas[i], int(i));
+        for (const QString& fila : t.Filas)
+            filas.push_back(fila.split(FotoBase::Separador));
+    }
+    QString operator()(const QStringList& fila, const char* columna) const {
+        return fila.value(columnas.value(QString::fromLatin1(columna), -1));
+    }
+    // The values of `campos` as the database compares them, joined with "|".
+    QString Claves(const QStringList& fila, std::initializer_list<const char*> campos) const {
+        QStringList claves;
+        for (const char* campo : campos)
+            claves << Clave((*this)(fila, campo));
+        return claves.join(u'|');
+    }
+    QHash<QString, int> columnas;
+    std::vector<QStringList> filas;
+};
+
+QString Nombre(const QString& clave) {
+    const QStringList p = clave.split(u'|');
+    return "NCPE " + p.value(0) + "-" + p.value(1) + " " + p.value(2);
+}
+
+QString DiferenciaDe(const Vista& a, const QStringList& fila) {
+    return a.Claves(fila, {"SUCURSAL", "NUMERO", "LETRA"});
+}
+
+bool EsNcpe(const Vista& v, const QStringList& fila) {
+    return Clave(v(fila, "TC")) == u"NCPE";
+}
+
+void Balances(const Vista& a, QStringList& v) {
+    std::map<QString, std::pair<Currency, Currency>> sumas;
+    std::map<QString, std::vector<int>> secuencias;
+    for (const QStringList& fila : a.filas) {
+        if (!EsNcpe(a, fila))
+            continue;
+        const QString d = DiferenciaDe(a, fila);
+        auto& [debe, haber] = sumas[d];
+        (Clave(a(fila, "DEBE-HABER")) == u"D" ? debe : haber) += Importe(a(fila, "IMPORTE"));
+        secuencias[d].push_back(a(fila, "SECUENCIA").toInt());
+    }
+    for (const auto& [d, suma] : sumas)
+        if (suma.first != suma.second)
+            v << Nombre(d) + ": no balancea (Debe " + suma.first.ATextoSql() + ", Haber " +
+                     suma.second.ATextoSql() + ")";
+    for (auto& [d, s] : secuencias) {
+        std::sort(s.begin(), s.end());
+        QStringList texto;
+        bool seguidas = true;
+        for (size_t i = 0; i < s.size(); ++i) {
+            seguidas = seguidas && s[i] == int(i) + 1;
+            texto << QString::number(s[i]);
+        }
+        if (!seguidas)
+            v << Nombre(d) + ": SECUENCIA " + texto.join(u',') + " no corre de 1 a n sin huecos";
+    }
+}
+
+void Aplicaciones(const Vista& a, const Vista& ap, QStringList& v) {
+    std::map<QString, QString> cabeceras;
+    for (const QStringList& fila : a.filas)
+        if (EsNcpe(a, fila) && a(fila, "SECUENCIA") == u"1")
+            cabeceras[DiferenciaDe(a, fila)] = a(fila, "IMPORTE");
+    std::map<std::pair<QString, QString>, int> cuantas;
+    for (const QStringList& fila : ap.filas) {
+        if (!EsNcpe(ap, fila))
+            continue;
+        const QString d = DiferenciaDe(ap, fila);
+        const QString origen =
+            ap.Claves(fila, {"TCO_ORIGEN", "SUCURSAL_ORIGEN", "NUMERO_ORIGEN", "LETRA_ORIGEN"});
+        ++cuantas[{d, origen}];
+        const auto cabecera = cabeceras.find(d);
+        if (cabecera == cabeceras.end())
+            v << Nombre(d) + ": MV_APLICACION sin línea 1 en MV_ASIENTOS";
+        else if (Importe(cabecera->second) != Importe(ap(fila, "IMPORTE")))
+            v << Nombre(d) + ": MV_APLICACION por " + Importe(ap(fila, "IMPORTE")).ATextoSql() +
+                     ", la línea 1 por " + Importe(cabecera->second).ATextoSql();
+    }
+    for (const auto& [clave, n] : cuantas)
+        if (n > 1)
+            v << Nombre(clave.first) + ": " + QString::number(n) +
+                     " filas de MV_APLICACION para el origen '" + clave.second + "'";
+}
+
+// A journal line as its cost-centre rows name it.
+QString LineaDe(const Vista& v, const QStringList& fila) {
+    return v.Claves(
+        fila, {"PERIODO", "MES_OPERATIVO", "NUMERO ASIENTO", "TIPO_REG", "SECUENCIA", "CUENTA"});
+}
+
+QString NombreLinea(const QString& clave) {
+    const QStringList p = clave.split(u'|');
+    return p.value(0) + "/" + p.value(1) + " asiento " + p.value(2) + " " + p.value(3) +
+           " secuencia " + p.value(4) + " cuenta " + p.value(5);
+}
+
+void Centros(const Vista& a, const Vista& c, QStringList& v) {
+    std::map<QString, std::vector<Currency>> lineas;
+    for (const QStringList& fila : a.filas)
+        lineas[LineaDe(a, fila)].push_back(Importe(a(fila, "IMPORTE")));
+    std::map<QString, Currency> sumas;
+    for (const QStringList& fila : c.filas)
+        sumas[LineaDe(c, fila)] += Importe(c(fila, "IMPORTE"));
+    for (const auto& [linea, suma] : sumas) {
+        const auto l = lineas.find(linea);
+        if (l == lineas.end())
+            v << "MV_ASIENTOSCCOSTO " + NombreLinea(linea) +
+                     ": no pertenece a ninguna línea de "
+                     "MV_ASIENTOS";
+        else if (std::find(l->second.begin(), l->second.end(), suma) == l->second.end())
+            v << "MV_ASIENTOSCCOSTO " + NombreLinea(linea) + ": los centros suman " +
+                     suma.ATextoSql() + " y la línea " + l->second.front().ATextoSql();
+    }
+}
+
+} // namespace
+
+FotoBase FotoBase::Tomar(const QString& archivo) {
+    FotoBase foto;
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(archivo).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    ado::RegistrarFunciones(db);
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db,
+                       "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE "
+                       "'sqlite\\_%' ESCAPE '\\'",
+                       -1, &st, nullptr);
+    QStringList nombres;
+    while (sqlite3_step(st) == SQLITE_ROW)
+        nombres << Columna(st, 0);
+    sqlite3_finalize(st);
+    for (const QString& nombre : nombres)
+        foto.Tablas.insert(nombre.toUpper(), LeerTabla(db, nombre));
+    sqlite3_close(db);
+    return foto;
+}
+
+namespace InvariantesLibros {
+
+QStringList Violaciones(const FotoBase& foto) {
+    const Vista asientos(foto, "MV_ASIENTOS");
+    QStringList v;
+    Balances(asientos, v);
+    Aplicaciones(asientos, Vista(foto, "MV_APLICACION"), v);
+    Centros(asientos, Vista(foto, "MV_ASIENTOSCCOSTO"), v);
+    return v;
+}
+
+} // namespace InvariantesLibros
+
+namespace {
+
+using InvariantesLibros::Paso;
+
+QString ClaveActuada(const Paso& paso) {
+    if (!paso.Actuada)
+        return {};
+    return QStringList{Clave(paso.Actuada->Sucursal), Clave(paso.Actuada->Numero),
+                       Clave(paso.Actuada->Letra)}
+        .join(u'|');
+}
+
+// The state of each difference: that of its rows, "mixto" when they disagree.
+std::map<QString, QString> Estados(const FotoBase& foto) {
+    const Vista a(foto, "MV_ASIENTOS");
+    std::map<QString, QString> estados;
+    for (const QStringList& fila : a.filas) {
+        if (!EsNcpe(a, fila))
+            continue;
+        const QString estado = Clave(a(fila, "ESTADO"));
+        auto [it, nuevo] = estados.try_emplace(DiferenciaDe(a, fila), estado);
+        if (!nuevo && it->second != estado)
+            it->second = QStringLiteral("mixto");
+    }
+    return estados;
+}
+
+void EstadoTres(const FotoBase& antes, const FotoBase& despues, const Paso& paso, QStringList& v) {
+    const std::map<QString, QString> previos = Estados(antes), actuales = Estados(despues);
+    for (const auto& [d, estado] : previos) {
+        if (estado != u"3")
+            continue;
+        const auto actual = actuales.find(d);
+        const QString ahora = actual == actuales.end() ? QStringLiteral("sin asiento")
+                                                       : "en estado " + actual->second;
+        if (ahora == u"en estado 3")
+            continue;
+        if (d != ClaveActuada(paso))
+            v << Nombre(d) + ": estaba en estado 3 y quedó " + ahora + " sin que el paso la tocara";
+        else if (!paso.ListaFresca)
+            v << Nombre(d) + ": estaba en estado 3 y quedó " + ahora +
+                     " desde una lista que ya no mostraba su estado";
+    }
+}
+
+} // namespace
+
+namespace {
+
+// What a step may change, taken out of a table's rows: the acted-on difference's own rows, its
+// applications and cost-centre rows, the origin's ESTADO (masked), the remembered line
+// accounts. What is left must not change.
+class Permitido {
+public:
+    Permitido(const Paso& paso, const FotoBase& antes, const FotoBase& despues)
+        : diferencia_(ClaveActuada(paso)) {
+        if (!paso.Actuada)
+            return;
+        const QString cpte = paso.Actuada->CpteOrigen;
+        if (!Clave(paso.Actuada->TcOrigen).isEmpty())
+            origen_ = QStringList{Clave(paso.Actuada->TcOrigen), Clave(cpte.mid(0, 4)),
+                                  Clave(cpte.mid(4, 8)), Clave(cpte.mid(12, 1))}
+                          .join(u'|');
+        for (const FotoBase* foto : {&antes, &despues}) {
+            const Vista a(*foto, "MV_ASIENTOS");
+            for (const QStringList& fila : a.filas)
+                if (EsNcpe(a, fila) && DiferenciaDe(a, fila) == diferencia_)
+                    asientos_ << a.Claves(
+                        fila, {"PERIODO", "MES_OPERATIVO", "NUMERO ASIENTO", "TIPO_REG"});
+        }
+    }
+    // The table's rows less what the step may change, sorted.
+    QStringList Resto(const FotoBase& foto, const QString& tabla) const {
+        const Vista v(foto, tabla.toLatin1().constData());
+        QStringList resto;
+        for (QStringList fila : v.filas)
+            if (Queda(v, tabla, fila))
+                resto << fila.join(u'|');
+        resto.sort();
+        return resto;
+    }
+
+private:
+    bool Queda(const Vista& v, const QString& tabla, QStringList& fila) const {
+        if (diferencia_.isEmpty())
+            return true;
+        if (tabla == u"TA_CONFIGURACION") {
+            const QString clave = Clave(v(fila, "CLAVE"));
+            const int n = clave.startsWith(u"NCPE_") ? clave.mid(5).toInt() : 0;
+            return n < 2 || n > 12;
+        }
+        if (tabla == u"MV_ASIENTOSCCOSTO")
+            return !asientos_.contains(
+                v.Claves(fila, {"PERIODO", "MES_OPERATIVO", "NUMERO ASIENTO", "TIPO_REG"}));
+        const bool propia = EsNcpe(v, fila) && DiferenciaDe(v, fila) == diferencia_;
+        if (tabla == u"MV_APLICACION")
+            return !propia;
+        if (tabla != u"MV_ASIENTOS")
+            return true;
+        if (!origen_.isEmpty() && v.Claves(fila, {"TC", "SUCURSAL", "NUMERO", "LETRA"}) == origen_)
+            fila[v.columnas.value(QStringLiteral("ESTADO"))] = QStringLiteral("*");
+        return !propia;
+    }
+
+    QString diferencia_, origen_;
+    QSet<QString> asientos_;
+};
+
+// The rows of `a` that `b` lacks, counted as a multiset; both sorted.
+QStringList Faltantes(const QStringList& a, const QStringList& b) {
+    QStringList faltan;
+    std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(faltan));
+    return faltan;
+}
+
+void FueraDeLaDiferencia(const FotoBase& antes, const FotoBase& despues, const Paso& paso,
+                         QStringList& v) {
+    const Permitido permitido(paso, antes, despues);
+    QSet<QString> tablas(antes.Tablas.keyBegin(), antes.Tablas.keyEnd());
+    tablas.unite(QSet<QString>(despues.Tablas.keyBegin(), despues.Tablas.keyEnd()));
+    for (const QString& tabla : tablas) {
+        if (antes.Tablas.value(tabla) == despues.Tablas.value(tabla))
+            continue;
+        const QStringList previo = permitido.Resto(antes, tabla);
+        const QStringList actual = permitido.Resto(despues, tabla);
+        const QString fuera = tabla + " cambió fuera de la diferencia: ";
+        for (const QString& fila : Faltantes(previo, actual).mid(0, 4))
+            v << fuera + "quitada " + fila;
+        for (const QString& fila : Faltantes(actual, previo).mid(0, 4))
+            v << fuera + "agregada " + fila;
+    }
+}
+
+void NadaCambiado(const FotoBase& antes, const FotoBase& despues, QStringList& v) {
+    QStringList cambiadas;
+    for (auto t = despues.Tablas.cbegin(); t != despues.Tablas.cend(); ++t) {
+        const FotoBase::Tabla previa = antes.Tablas.value(t.key());
+        if (previa == t.value())
+            continue;
+        cambiadas << t.key() + " (" +
+                         QString::number(Faltantes(t.value().Filas, previa.Filas).size()) +
+                         " filas nuevas, " +
+                         QString::number(Faltantes(previa.Filas, t.value().Filas).size()) +
+                         " quitadas)";
+    }
+    if (!cambiadas.isEmpty())
+        v << "un paso rechazado, fallido o cancelado cambió " + cambiadas.join(", ");
+}
+
+} // namespace
+
+namespace InvariantesLibros {
+
+QStringList Introducidas(const FotoBase& antes, const FotoBase& despues, const Paso& paso) {
+    QStringList v;
+    const QStringList previas = Violaciones(antes);
+    for (const QString& violacion : Violaciones(despues))
+        if (!previas.contains(violacion))
+            v << violacion;
+    EstadoTres(antes, despues, paso, v);
+    if (paso.DebeQuedarIgual)
+        NadaCambiado(antes, despues, v);
+    else
+        FueraDeLaDiferencia(antes, despues, paso, v);
+    return v;
+}
+
+} // namespace InvariantesLibros

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// A whole database as text: every table's columns and rows, each row its values joined, the
+// rows sorted. Two photos are equal exactly when every table holds the same rows.
+struct FotoBase {
+    struct Tabla {
+        QStringList Columnas; // upper case
+        QStringList Filas;    // values joined with Separador, Null as Nulo; sorted
+        bool operator==(const Tabla&) const = default;
+    };
+    static inline const QChar Separador = u'\x1f';
+    static inline const QString Nulo = QStringLiteral("\x01NULL");
+
+    // Read through a connection of its own, which sees only what was committed.
+    static FotoBase Tomar(const QString& archivo);
+    bool operator==(const FotoBase&) const = default;
+
+    QMap<QString, Tabla> Tablas; // by upper-case name
+};
+
+// The books' invariants, checked around one step of a user (or of another connection) on the
+// two roads that write accounting data: the state change and the rewrite of a difference's
+// entry.
+namespace InvariantesLibros {
+
+// The difference a step acted on, as its link named it.
+struct Diferencia {
+    QString Sucursal, Numero, Letra; // of the NCPE voucher
+    QString TcOrigen, CpteOrigen;    // the origin voucher, its 13-character key
+};
+
+struct Paso {
+    std::optional<Diferencia> Actuada; // none: the step may change nothing at all
+    // Whether the list the user acted on still showed the difference's stored state.
+    bool ListaFresca = true;
+    // A cancelled, refused or failed step: every table must stay as it was.
+    bool DebeQuedarIgual = false;
+};
+
+// What one photo holds that it should not, one stable line per broken invariant: unbalanced
+// NCPE entries and gaps in their sequence, repeated applications or applications of another
+// amount than the header line, cost-centre rows of no line or that do not add up to it.
+QStringList Violaciones(const FotoBase& foto);
+
+// What the step broke: the violations present after it and absent before, a state 3 left
+// through a stale list, any change outside the acted-on difference's own rows, and any change
+// at all by a step that had to change nothing.
+QStringList Introducidas(const FotoBase& antes, const FotoBase& despues, const Paso& paso);
+
+} // namespace InvariantesLibros
