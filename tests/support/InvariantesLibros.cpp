@@ -176,13 +176,24 @@ void Centros(const Vista& a, const Vista& c, QStringList& v) {
 
 } // namespace
 
-FotoBase FotoBase::Tomar(const QString& archivo) {
-    FotoBase foto;
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(QFile::encodeName(archivo).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    ado::RegistrarFunciones(db);
+Fotografo::Fotografo(const QString& archivo) {
+    sqlite3_open_v2(QFile::encodeName(archivo).constData(), &db_, SQLITE_OPEN_READONLY, nullptr);
+    ado::RegistrarFunciones(db_);
+}
+
+Fotografo::~Fotografo() {
+    sqlite3_close(db_);
+}
+
+FotoBase Fotografo::Tomar() {
     sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db,
+    sqlite3_prepare_v2(db_, "PRAGMA data_version", -1, &st, nullptr);
+    const qint64 version = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+    sqlite3_finalize(st);
+    if (version == version_ && version >= 0)
+        return ultima_;
+    FotoBase foto;
+    sqlite3_prepare_v2(db_,
                        "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE "
                        "'sqlite\\_%' ESCAPE '\\'",
                        -1, &st, nullptr);
@@ -191,8 +202,9 @@ FotoBase FotoBase::Tomar(const QString& archivo) {
         nombres << Columna(st, 0);
     sqlite3_finalize(st);
     for (const QString& nombre : nombres)
-        foto.Tablas.insert(nombre.toUpper(), LeerTabla(db, nombre));
-    sqlite3_close(db);
+        foto.Tablas.insert(nombre.toUpper(), LeerTabla(db_, nombre));
+    version_ = version;
+    ultima_ = foto;
     return foto;
 }
 
@@ -364,6 +376,8 @@ namespace InvariantesLibros {
 
 QStringList Introducidas(const FotoBase& antes, const FotoBase& despues, const Paso& paso) {
     QStringList v;
+    if (antes == despues)
+        return v;
     const QStringList previas = Violaciones(antes);
     for (const QString& violacion : Violaciones(despues))
         if (!previas.contains(violacion))

@@ -16,11 +16,28 @@ struct FotoBase {
     static inline const QChar Separador = u'\x1f';
     static inline const QString Nulo = QStringLiteral("\x01NULL");
 
-    // Read through a connection of its own, which sees only what was committed.
-    static FotoBase Tomar(const QString& archivo);
     bool operator==(const FotoBase&) const = default;
 
     QMap<QString, Tabla> Tablas; // by upper-case name
+};
+
+struct sqlite3;
+
+// Takes photos of a database through a read-only connection of its own, which sees only what
+// was committed. Nothing committed since the last photo gives that photo again, unread.
+class Fotografo {
+public:
+    explicit Fotografo(const QString& archivo);
+    ~Fotografo();
+    Fotografo(const Fotografo&) = delete;
+    Fotografo& operator=(const Fotografo&) = delete;
+
+    FotoBase Tomar();
+
+private:
+    sqlite3* db_ = nullptr;
+    qint64 version_ = -1;
+    FotoBase ultima_;
 };
 
 // The books' invariants, checked around one step of a user (or of another connection) on the
