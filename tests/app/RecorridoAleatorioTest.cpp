@@ -81,6 +81,7 @@ private:
     Hecho OtroGraba();
     Hecho Configurar();
     void Editar(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
+    void ElegirEstado(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
     void EditarImporte(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
     void EditarCuenta(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
     void RehacerLinea12(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
@@ -316,17 +317,26 @@ void RecorridoAleatorio::Editar(FrmAsientoNDPRoNCPE& f, QStringList& hechos) {
         case 3:
             RehacerLinea12(f, hechos);
             break;
-        case 4: {
-            const int estado = Azar(4);
-            f.dpdEstadoNuevo->setCurrentIndex(estado);
-            hechos << "estado " + QString::number(estado);
+        case 4:
+            ElegirEstado(f, hechos);
             break;
-        }
         default:
             Teclear(f, QStringLiteral("CONCEPTO"), QStringLiteral("Ajuste O'Brien"));
             hechos << "concepto";
         }
     }
+}
+
+// Any of the form's states; the state 3 with a motive, maybe one the form refuses.
+void RecorridoAleatorio::ElegirEstado(FrmAsientoNDPRoNCPE& f, QStringList& hechos) {
+    const int estado = Azar(5);
+    f.dpdEstadoNuevo->setCurrentIndex(estado);
+    hechos << "estado " + QString::number(estado);
+    if (estado != 3)
+        return;
+    const QString motivo = QString::fromLatin1(Motivos[Azar(4)]);
+    Teclear(f, QStringLiteral("Motivo"), motivo);
+    hechos << "motivo '" + motivo + "'";
 }
 
 // An amount typed on either side of a line, the header's included: with cents, whole, or zero.

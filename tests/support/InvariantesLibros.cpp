@@ -336,8 +336,9 @@ QStringList Faltantes(const QStringList& a, const QStringList& b) {
     return faltan;
 }
 
-void FueraDeLaDiferencia(const FotoBase& antes, const FotoBase& despues, const Paso& paso,
-                         QStringList& v) {
+// The rows that changed beyond what the step may change, a few per table.
+void Cambios(const FotoBase& antes, const FotoBase& despues, const Paso& paso,
+             const QString& encabezado, QStringList& v) {
     const Permitido permitido(paso, antes, despues);
     QSet<QString> tablas(antes.Tablas.keyBegin(), antes.Tablas.keyEnd());
     tablas.unite(QSet<QString>(despues.Tablas.keyBegin(), despues.Tablas.keyEnd()));
@@ -346,28 +347,20 @@ void FueraDeLaDiferencia(const FotoBase& antes, const FotoBase& despues, const P
             continue;
         const QStringList previo = permitido.Resto(antes, tabla);
         const QStringList actual = permitido.Resto(despues, tabla);
-        const QString fuera = tabla + " cambió fuera de la diferencia: ";
         for (const QString& fila : Faltantes(previo, actual).mid(0, 4))
-            v << fuera + "quitada " + fila;
+            v << encabezado + tabla + " quitada " + fila;
         for (const QString& fila : Faltantes(actual, previo).mid(0, 4))
-            v << fuera + "agregada " + fila;
+            v << encabezado + tabla + " agregada " + fila;
     }
 }
 
-void NadaCambiado(const FotoBase& antes, const FotoBase& despues, QStringList& v) {
-    QStringList cambiadas;
-    for (auto t = despues.Tablas.cbegin(); t != despues.Tablas.cend(); ++t) {
-        const FotoBase::Tabla previa = antes.Tablas.value(t.key());
-        if (previa == t.value())
-            continue;
-        cambiadas << t.key() + " (" +
-                         QString::number(Faltantes(t.value().Filas, previa.Filas).size()) +
-                         " filas nuevas, " +
-                         QString::number(Faltantes(previa.Filas, t.value().Filas).size()) +
-                         " quitadas)";
-    }
-    if (!cambiadas.isEmpty())
-        v << "un paso rechazado, fallido o cancelado cambió " + cambiadas.join(", ");
+// Whether the tables the photo's invariants read are the same in both.
+bool MismosLibros(const FotoBase& antes, const FotoBase& despues) {
+    for (const char* tabla : {"MV_ASIENTOS", "MV_APLICACION", "MV_ASIENTOSCCOSTO"})
+        if (antes.Tablas.value(QString::fromLatin1(tabla)) !=
+            despues.Tablas.value(QString::fromLatin1(tabla)))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -378,15 +371,18 @@ QStringList Introducidas(const FotoBase& antes, const FotoBase& despues, const P
     QStringList v;
     if (antes == despues)
         return v;
-    const QStringList previas = Violaciones(antes);
-    for (const QString& violacion : Violaciones(despues))
-        if (!previas.contains(violacion))
-            v << violacion;
+    if (!MismosLibros(antes, despues)) {
+        const QStringList previas = Violaciones(antes);
+        for (const QString& violacion : Violaciones(despues))
+            if (!previas.contains(violacion))
+                v << violacion;
+    }
     EstadoTres(antes, despues, paso, v);
     if (paso.DebeQuedarIgual)
-        NadaCambiado(antes, despues, v);
+        Cambios(antes, despues, {},
+                QStringLiteral("un paso rechazado, fallido o cancelado cambió "), v);
     else
-        FueraDeLaDiferencia(antes, despues, paso, v);
+        Cambios(antes, despues, paso, QStringLiteral("cambió fuera de la diferencia: "), v);
     return v;
 }
 

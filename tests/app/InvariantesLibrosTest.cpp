@@ -1,0 +1,112 @@
+#include "support/InvariantesLibros.h"
+
+#include "support/BaseDePrueba.h"
+
+#include <ostream>
+
+namespace {
+
+using InvariantesLibros::Paso;
+
+// A change another user makes behind the program's back, and what the checker must say of it.
+struct Caso {
+    const char* Nombre;
+    const char* Sql;
+    Paso Hecho;
+    const char* Dice; // a part of what is reported; nothing when nothing may be
+};
+void PrintTo(const Caso& caso, std::ostream* salida) {
+    *salida << caso.Nombre;
+}
+
+const InvariantesLibros::Diferencia Munoz{"0001", "00000002", "X", "FCC", "000200004526A"};
+const InvariantesLibros::Diferencia Bonificada{"0001", "00000008", "X", "FCC", "000300004664A"};
+const InvariantesLibros::Diferencia Fletes{"0001", "00000004", "X", "FCC", "001200004572A"};
+const InvariantesLibros::Diferencia SinOrigen{"0001", "00000031", "X", "", ""};
+
+const Caso Casos[] = {
+    {"Desbalance",
+     "UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + 0.01 WHERE TC = 'NCPE' AND NUMERO = '00000002' "
+     "AND SECUENCIA = 2",
+     {Munoz},
+     "NCPE 0001-00000002 X: no balancea (Debe 20010.5200, Haber 20010.5300)"},
+    {"SecuenciaConHueco",
+     "UPDATE MV_ASIENTOS SET SECUENCIA = 5 WHERE TC = 'NCPE' AND NUMERO = '00000002' AND "
+     "SECUENCIA = 3",
+     {Munoz},
+     "SECUENCIA 1,2,5 no corre de 1 a n"},
+    {"AplicacionRepetidaNuloYVacio",
+     "INSERT INTO MV_APLICACION (CUENTA, TC, SUCURSAL, NUMERO, LETRA, TCO_ORIGEN, IMPORTE) "
+     "VALUES ('211010106', 'NCPE', '0001', '00000031', 'X', NULL, 1728.40), ('211010106', "
+     "'NCPE', '0001', '00000031', 'X', '', 1728.40)",
+     {SinOrigen},
+     "NCPE 0001-00000031 X: 2 filas de MV_APLICACION para el origen '|||'"},
+    {"AplicacionDeOtroImporte",
+     "UPDATE MV_APLICACION SET IMPORTE = 1 WHERE TC = 'NCPE' AND NUMERO = '00000002'",
+     {Munoz},
+     "MV_APLICACION por 1.0000, la línea 1 por 20010.5200"},
+    {"CentrosSinLinea",
+     "UPDATE MV_ASIENTOS SET TIPO_REG = 'DIAR' WHERE TC = 'NCPE' AND NUMERO = '00000004'",
+     {Fletes},
+     "2026/1 asiento 4 CPRA secuencia 3 cuenta 5210101: no pertenece"},
+    {"CentrosQueNoSuman",
+     "UPDATE MV_ASIENTOSCCOSTO SET IMPORTE = IMPORTE + 1 WHERE PERIODO = 2026 AND "
+     "MES_OPERATIVO = 1 AND CCOSTO = '0003'",
+     {Fletes},
+     "los centros suman 8884.2900 y la línea 8883.2900"},
+    {"EstadoTresDesdeListaVieja",
+     "UPDATE MV_ASIENTOS SET ESTADO = 0 WHERE TC = 'NCPE' AND NUMERO = '00000008'",
+     {Bonificada, false},
+     "NCPE 0001-00000008 X: estaba en estado 3 y quedó en estado 0 desde"},
+    {"EstadoTresDesdeListaFresca",
+     "UPDATE MV_ASIENTOS SET ESTADO = 0 WHERE TC = 'NCPE' AND NUMERO = '00000008'",
+     {Bonificada, true},
+     nullptr},
+    {"EstadoDelOrigen",
+     "UPDATE MV_ASIENTOS SET ESTADO = 1 WHERE TC = 'FCC' AND NUMERO = '00004526'",
+     {Munoz},
+     nullptr},
+    {"OtraColumnaDelOrigen",
+     "UPDATE MV_ASIENTOS SET DETALLE = 'x' WHERE TC = 'FCC' AND NUMERO = '00004526' AND "
+     "SECUENCIA = 1",
+     {Munoz},
+     "cambió fuera de la diferencia: MV_ASIENTOS quitada FCC|0002|00004526|A|"},
+    {"CuentasRecordadas",
+     "UPDATE TA_CONFIGURACION SET VALOR = '' WHERE CLAVE = 'NCPE_12'",
+     {Munoz},
+     nullptr},
+    {"OtraClaveDeConfiguracion",
+     "UPDATE TA_CONFIGURACION SET VALOR = '' WHERE CLAVE = 'NCPE_H12'",
+     {Munoz},
+     "cambió fuera de la diferencia: TA_CONFIGURACION quitada NCPE_H12|1120201"},
+    {"PasoRechazado",
+     "UPDATE TA_CONFIGURACION SET VALOR = '' WHERE CLAVE = 'NCPE_12'",
+     {Munoz, true, true},
+     "un paso rechazado, fallido o cancelado cambió TA_CONFIGURACION"},
+};
+
+class InvariantesDemo : public BaseDePrueba, public ::testing::WithParamInterface<Caso> {};
+
+// Each invariant is reported once a change breaks it, and only what the change introduced. The
+// demo as shipped breaks none.
+TEST_P(InvariantesDemo, SeReportaLoQueElPasoRompio) {
+    CrearDemo();
+    Fotografo fotografo(Archivo());
+    const FotoBase antes = fotografo.Tomar();
+    EXPECT_TRUE(InvariantesLibros::Violaciones(antes).isEmpty());
+    EXPECT_TRUE(InvariantesLibros::Introducidas(antes, antes, GetParam().Hecho).isEmpty());
+    cnn.EjecutarNativo(QString::fromUtf8(GetParam().Sql), {}, nullptr);
+    const QStringList v =
+        InvariantesLibros::Introducidas(antes, fotografo.Tomar(), GetParam().Hecho);
+    if (!GetParam().Dice) {
+        EXPECT_TRUE(v.isEmpty()) << v.join('\n').toStdString();
+        return;
+    }
+    EXPECT_TRUE(v.join('\n').contains(QString::fromUtf8(GetParam().Dice)))
+        << v.join('\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Libros, InvariantesDemo, ::testing::ValuesIn(Casos),
+                         [](const auto& info) { return std::string(info.param.Nombre); });
+
+} // namespace
