@@ -131,6 +131,7 @@ private:
     void Cancelar();
     bool ArmarLote(std::vector<QString>& sentencias);
     LoteAsiento::Asiento ValoresAsiento();
+    void ConservarClave(LoteAsiento::Asiento& a);
     int EstadoElegido() const;
     std::vector<LoteAsiento::FilaCentro> LeerCentros();
     bool AvisarDesbalance();

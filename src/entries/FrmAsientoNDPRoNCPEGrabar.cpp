@@ -149,6 +149,7 @@ bool FrmAsientoNDPRoNCPE::ArmarLote(std::vector<QString>& sentencias) {
                vbCritical + vbOKOnly, QStringLiteral("Atención!!!"));
         return false;
     }
+    ConservarClave(a);
     // An entry without a number takes the next free one of its month, period and type.
     const long N = vb::Trim(AstNumero).isEmpty()
                        ? ModNumeracion::ValidaTCRegistraciones(Mes, Periodo, a.TipoReg)
@@ -165,6 +166,20 @@ bool FrmAsientoNDPRoNCPE::ArmarLote(std::vector<QString>& sentencias) {
     }
     sentencias = std::move(lote.Sentencias);
     return true;
+}
+
+// A modified entry stays where the journal has it: its period, month and registration type are
+// the stored ones. Its number was given within them; stored under a type the configuration names
+// now, it could take the number of another entry of that type, and its cost-centre rows would no
+// longer be found under its key.
+void FrmAsientoNDPRoNCPE::ConservarClave(LoteAsiento::Asiento& a) {
+    const LoteAsiento::ClaveCentros& guardada = claveCentros_;
+    if (!EnModificacion || vb::Trim(guardada.Periodo).isEmpty() ||
+        vb::Trim(guardada.Mes).isEmpty() || vb::Trim(guardada.TipoReg).isEmpty())
+        return;
+    Periodo = a.Periodo = vb::Trim(guardada.Periodo);
+    Mes = a.Mes = vb::Trim(guardada.Mes);
+    a.TipoReg = guardada.TipoReg;
 }
 
 // What the boxes and the loaded entry say; the values read from the database come later.

@@ -31,8 +31,8 @@ protected:
         return Enlace({"NCPE", "0001", "00000002", "X", "FCC", "000200004526A", "211010102",
                        "Muñoz y Peña S.R.L."});
     }
-    static QString Enlace(const QStringList& valores) {
-        QString enlace = QStringLiteral("_Modificar_0");
+    static QString Enlace(const QStringList& valores, const QString& estado = "0") {
+        QString enlace = "_Modificar_" + estado;
         const QStringList marcas = {"_TC_",         "_SUCURSAL_",    "_NUMERO_",    "_LETRA_",
                                     "_TIPOORIGEN_", "_CPTE-ORIGEN_", "_Cabcuenta_", "_CabNombre_"};
         for (int i = 0; i < marcas.size(); ++i) {
@@ -250,7 +250,7 @@ TEST_F(ModificarAsiento, LasFilasDeCentrosSiguenAlRenglon) {
                        {}, nullptr);
     const QStringList antes = Guardadas("00000004");
     AlAbrir(bajarFlete);
-    EXPECT_TRUE(Navegador().Clic(Enlace(enlace)));
+    EXPECT_TRUE(Navegador().Clic(Enlace(enlace, "4")));
     ASSERT_EQ(guion.Mensajes.size(), 1u);
     EXPECT_TRUE(guion.Mensajes[0].Texto.contains("centro de costo bloqueado"));
     EXPECT_EQ(Guardadas("00000004"), antes);
@@ -259,11 +259,80 @@ TEST_F(ModificarAsiento, LasFilasDeCentrosSiguenAlRenglon) {
     cnn.EjecutarNativo("DROP TRIGGER falla", {}, nullptr);
     guion.Mensajes.clear();
     AlAbrir(bajarFlete);
-    EXPECT_TRUE(Navegador().Clic(Enlace(enlace)));
+    EXPECT_TRUE(Navegador().Clic(Enlace(enlace, "4")));
     SinAvisos();
     EXPECT_EQ(Guardadas("00000004"), QStringList({"211010106|D|35829.25", "5110102|H|20727.66",
                                                   "5210101|H|8000", "1120201|H|7101.59"}));
     EXPECT_EQ(centros(), QStringList({"3|0003|4800", "3|0004|3200"}));
+}
+
+// Saved unchanged again and again, a difference keeps one application to its origin, also one
+// without origin (written back as Null): each save removes the row the one before wrote.
+TEST_F(ModificarAsiento, CadaGrabacionReemplazaSuAplicacion) {
+    const QStringList sinOrigen = {"NCPE", "0001", "00000031",  "X",
+                                   "",     "",     "211010106", "Aceros Zárate S.A."};
+    for (const QString numero : {"00000031", "00000002"})
+        for (int vez = 0; vez < 3; ++vez) {
+            AlAbrir([](FrmAsientoNDPRoNCPE& f) { f.Asistel1_click("GRABAR"); });
+            EXPECT_TRUE(Navegador().Clic(numero == "00000031" ? Enlace(sinOrigen) : Enlace()));
+            EXPECT_EQ(Filas("SELECT IMPORTE FROM MV_APLICACION WHERE TC = 'NCPE' AND NUMERO = '" +
+                            numero + "'"),
+                      QStringList({numero == "00000031" ? "1728.4" : "20010.52"}))
+                << numero << " vez " << vez;
+        }
+    SinAvisos();
+}
+
+// The entry keeps the registration type it is stored under when the configuration names
+// another, so its cost-centre rows stay with it and the next modification finds them again.
+TEST_F(ModificarAsiento, ElAsientoConservaSuClaveYSusCentros) {
+    const QStringList enlace = {"NCPE", "0001",          "00000004",  "X",
+                                "FCC",  "001200004572A", "211010106", "Aceros Zárate S.A."};
+    Ejecutar("UPDATE MA_SUBDIARIOSCOMPROBANTES SET SUBDIARIO = 'DIAR' WHERE TC = 'NCPE'");
+    for (const char* flete : {"8000", "6000"}) {
+        AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+            QApplication::setActiveWindow(&f);
+            Escribir(f, "3H", flete, "4");
+            QTest::keyClick(&f.Campo("4"), Qt::Key_F2);
+        });
+        EXPECT_TRUE(Navegador().Clic(Enlace(enlace, "4")));
+    }
+    SinAvisos();
+    EXPECT_EQ(Filas("SELECT DISTINCT PERIODO, MES_OPERATIVO, [NUMERO ASIENTO], TIPO_REG FROM "
+                    "MV_ASIENTOS WHERE TC = 'NCPE' AND NUMERO = '00000004'"),
+              QStringList({"2026|1|4|CPRA"}));
+    EXPECT_EQ(Filas("SELECT PERIODO, MES_OPERATIVO, [NUMERO ASIENTO], TIPO_REG, SECUENCIA, "
+                    "CCOSTO, IMPORTE FROM MV_ASIENTOSCCOSTO WHERE CUENTA = '5210101' AND "
+                    "[NUMERO ASIENTO] = 4 ORDER BY CCOSTO"),
+              QStringList({"2026|1|4|CPRA|3|0003|3600", "2026|1|4|CPRA|3|0004|2400"}));
+}
+
+// Another user moved the difference's state after the list was drawn, before the link or while
+// the form was open: the entry is not offered, or not saved, and the user is told to reload.
+TEST_F(ModificarAsiento, UnaListaViejaNoModificaLaDiferencia) {
+    const QStringList antes = Guardadas();
+    const QString aviso =
+        "La diferencia cambió de estado después de mostrarse la lista (ahora está "
+        "en estado %1). Vuelva a cargar la lista con [F9].";
+    Ejecutar("UPDATE MV_ASIENTOS SET ESTADO = 3 WHERE TC = 'NCPE' AND NUMERO = '00000002'");
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    EsperarAviso(aviso.arg(3), "SV - Aviso al Usuario", vbInformation + vbOKOnly);
+    EXPECT_TRUE(guion.VentanasModales.empty());
+
+    guion.Mensajes.clear();
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        Ejecutar("UPDATE MV_ASIENTOS SET ESTADO = 1 WHERE TC = 'NCPE' AND NUMERO = '00000002'");
+        f.Campo("CONCEPTO").SetText("Ajuste");
+        f.Asistel1_click("GRABAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace({"NCPE", "0001", "00000002", "X", "FCC", "000200004526A",
+                                         "211010102", "Muñoz y Peña S.R.L."},
+                                        "3")));
+    EsperarAviso(aviso.arg(1), "SV - Aviso al Usuario", vbCritical + vbOKOnly);
+    EXPECT_EQ(Guardadas(), antes);
+    EXPECT_EQ(Filas("SELECT DISTINCT DETALLE, ESTADO FROM MV_ASIENTOS WHERE TC = 'NCPE' AND "
+                    "NUMERO = '00000002'"),
+              QStringList({"Dif. de precio s/FCC 0002-00004526A|1"}));
 }
 
 // With the subdiary table gone the save stops at the one clear message of the failed read.
