@@ -159,13 +159,13 @@ private:
     bool condIvaSupuesta_ = false;
     // The text each box last kept: a change the totals cannot count goes back to it.
     QHash<int, QString> aceptados_;
-    // The box whose refused change the user was last told of, and the text it was left with:
-    // a further key that still does not fit is refused without telling again, and what remains
-    // of a paste is dropped.
+    // The box whose refused change the user was last told of, and the text it was left with: a
+    // further key that still does not fit is refused without telling again.
     CajaTexto* rechazada_ = nullptr;
     QString textoRechazado_;
-    // A key went down before the character that follows; a pasted character comes alone.
-    bool teclaPulsada_ = false;
+    // The box where a change was just refused: until the next key, or until the program waits
+    // for the user again, what remains of a paste is dropped instead of making another amount.
+    CajaTexto* pegadoRechazado_ = nullptr;
     bool cargaCompleta_ = true;
     // What the loaded entry holds that the boxes do not show.
     QString cabNombreCargado_;

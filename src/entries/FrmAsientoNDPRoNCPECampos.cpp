@@ -24,8 +24,8 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QTimer>
 #include <algorithm>
-#include <utility>
 
 namespace {
 
@@ -143,16 +143,21 @@ void FrmAsientoNDPRoNCPE::RechazarCambio(CajaTexto& caja, const QString& motivo)
     const int cursor = caja.cursorPosition() - int(caja.Text().size() - anterior.size());
     caja.SetText(anterior);
     caja.setCursorPosition(std::clamp(cursor, 0, int(anterior.size())));
-    if (rechazada_ == &caja && textoRechazado_ == anterior)
-        return;
-    rechazada_ = &caja;
-    textoRechazado_ = anterior;
-    MsgBox(motivo, vbCritical + vbOKOnly, TituloAviso);
+    pegadoRechazado_ = &caja;
+    if (rechazada_ != &caja || textoRechazado_ != anterior) {
+        rechazada_ = &caja;
+        textoRechazado_ = anterior;
+        MsgBox(motivo, vbCritical + vbOKOnly, TituloAviso);
+    }
+    // A paste goes on, character by character, once the message is closed.
+    QTimer::singleShot(0, this, [this] { pegadoRechazado_ = nullptr; });
 }
 
 void FrmAsientoNDPRoNCPE::txtFields_GotFocus(int Index) {
     CajaTexto& caja = (*txtFields_)[Index];
-    rechazada_ = nullptr;
+    // Back from the message the focus returns to the same box; another box is another matter.
+    if (rechazada_ != &caja)
+        rechazada_ = nullptr;
     ControlActivo = &caja;
     caja.SetBackColor(0xFFFF00L);
     caja.SetSelStart(0);
@@ -160,7 +165,7 @@ void FrmAsientoNDPRoNCPE::txtFields_GotFocus(int Index) {
 }
 
 void FrmAsientoNDPRoNCPE::txtFields_KeyDown(int Index, int& KeyCode, int) {
-    teclaPulsada_ = true;
+    pegadoRechazado_ = nullptr;
     if (!UtilControles::Instancia().TipoTecla(KeyCode))
         return;
     CajaTexto& caja = (*txtFields_)[Index];
@@ -187,12 +192,11 @@ bool FrmAsientoNDPRoNCPE::RechazaImporte(const QString& dataField) const {
 
 void FrmAsientoNDPRoNCPE::txtFields_KeyPress(int Index, int& KeyAscii) {
     CajaTexto& caja = (*txtFields_)[Index];
-    const bool pegada = !std::exchange(teclaPulsada_, false);
     UtilControles::Instancia().FiltrarTecla(caja, KeyAscii);
     if (RechazaImporte(caja.DataField()))
         KeyAscii = 0;
-    // The rest of a paste whose amount was refused does not make another amount.
-    if (pegada && rechazada_ == &caja && caja.Text() == textoRechazado_)
+    // A typed key went down first; the rest of a refused paste did not.
+    if (pegadoRechazado_ == &caja)
         KeyAscii = 0;
     if (KeyAscii == 13)
         KeyAscii = 0;
