@@ -45,7 +45,7 @@ Currency Moneda(const QString& texto) {
 const QString RangoMoneda =
     QStringLiteral("de -922.337.203.685.477,5808 a 922.337.203.685.477,5807");
 
-// Whether the text reads as an amount at all: its digits may go beyond what an amount holds.
+// False when the number the text starts with lies beyond what an amount can hold.
 bool Legible(const QString& texto) {
     try {
         Moneda(texto);
