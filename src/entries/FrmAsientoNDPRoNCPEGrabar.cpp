@@ -66,14 +66,40 @@ void FrmAsientoNDPRoNCPE::Grabar() {
         Hide();
 }
 
-// While modifying, the key boxes cannot be typed into again: the stored entry comes back.
+// While modifying, the key boxes cannot be typed into again: the stored entry comes back as the
+// window first showed it, loaded along the same path. The focus leaves the edited box first,
+// so that nothing it does on leaving outlives the reload. The number the caller gave stays.
 void FrmAsientoNDPRoNCPE::Cancelar() {
-    Inicializa();
     if (EnModificacion) {
-        CmbTC->clear();
-        CargarParaModificar(TC, idCpte_);
-    }
-    Campo(QStringLiteral("LETRA")).setFocus();
+        EnfocarInicio();
+        const QString astNumero = AstNumero;
+        OlvidarAsiento();
+        Inicializa();
+        CargarParaModificar(tComp_, idCpte_);
+        AstNumero = astNumero;
+    } else
+        Inicializa();
+    EnfocarInicio();
+}
+
+// The letter box when it can be typed into; else the box the window gives the focus to on
+// opening, the first of the tab order that can take it. A box that has it already is entered
+// anew, so that it is marked and its text selected as on opening.
+void FrmAsientoNDPRoNCPE::EnfocarInicio() {
+    const auto puede = [this](QWidget* w) {
+        return w->isEnabled() && w->isVisibleTo(this) && (w->focusPolicy() & Qt::TabFocus);
+    };
+    QWidget* destino = &Campo(QStringLiteral("LETRA"));
+    if (!puede(destino))
+        for (destino = nextInFocusChain(); destino != this && !puede(destino);)
+            destino = destino->nextInFocusChain();
+    if (destino == this)
+        return;
+    auto* caja = qobject_cast<CajaTexto*>(destino);
+    if (caja && caja == focusWidget() && caja->Index() >= 0)
+        txtFields_GotFocus(caja->Index());
+    else
+        destino->setFocus(Qt::TabFocusReason);
 }
 
 void FrmAsientoNDPRoNCPE::cmdConsultar() {

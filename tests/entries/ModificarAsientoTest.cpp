@@ -2,10 +2,16 @@
 #include "entries/FormularioAsiento.h"
 #include "entries/FrmAsientoNDPRoNCPE.h"
 #include "platform/browser/CodificacionUrl.h"
+#include "platform/controls/Asistel.h"
+#include "platform/forms/ArregloCajasTexto.h"
+#include "platform/forms/CajaTexto.h"
 #include "platform/suite/UtilGeneral.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -79,6 +85,23 @@ protected:
         f.Campo(siguiente).setFocus();
         QCoreApplication::processEvents();
     }
+    // Everything the form shows, box by box, and where the focus is.
+    static QStringList Vista(FrmAsientoNDPRoNCPE& f) {
+        QStringList vista;
+        for (const auto& [indice, caja] : f.txtFields().Elementos())
+            vista << caja->DataField() + "=" + caja->Text() +
+                         (caja->Enabled() ? "" : " (cerrada)") + " #" +
+                         QString::number(caja->BackColor(), 16);
+        for (QLabel* etiqueta : f.lblFields)
+            vista << etiqueta->text();
+        for (QLabel* etiqueta : {f.LblTotalDebe, f.LblTotalHaber, f.lblDif, f.lblMot})
+            vista << etiqueta->text();
+        auto* foco = qobject_cast<CajaTexto*>(f.focusWidget());
+        vista << f.dpdEstadoNuevo->currentText() << f.CmbTC->currentText()
+              << QString::number(f.chkImprimir->isChecked()) << "CondIVA=" + f.CondIVA
+              << "foco en " + (foco ? foco->DataField() + " " + foco->selectedText() : "?");
+        return vista;
+    }
     void SinAvisos() {
         for (const auto& m : guion.Mensajes)
             ADD_FAILURE() << m.Texto.toStdString();
@@ -115,6 +138,56 @@ TEST_F(ModificarAsiento, ElImporteCambiadoLlegaAlAsientoGuardado) {
     EXPECT_EQ(Refrescos(), refrescos + 1);
     EXPECT_EQ(Filas("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'NCPE_2'"),
               QStringList({"5110102"}));
+}
+
+// CANCELAR, whatever was edited and with an edit still open, shows the entry again exactly as
+// the window first showed it; F2 then saves what F2 right after opening saves, and remembers
+// the same line accounts.
+TEST_F(ModificarAsiento, CancelarMuestraLoQueMostroAlAbrir) {
+    const auto guardado = [&] {
+        return Guardadas() +
+               Filas("SELECT CLAVE, VALOR FROM TA_CONFIGURACION WHERE CLAVE LIKE 'NCPE!_%' "
+                     "ESCAPE '!' AND CLAVE NOT LIKE 'NCPE!_H%' ESCAPE '!' ORDER BY CLAVE");
+    };
+    QStringList alAbrir, alCancelar;
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        QApplication::setActiveWindow(&f);
+        QCoreApplication::processEvents();
+        alAbrir = Vista(f);
+        Escribir(f, "2H", "16000", "CONCEPTO");
+        f.Campo("Motivo").setFocus();
+        QTest::keyClicks(&f.Campo("Motivo"), "BONI");
+        QTest::keyClick(&f.Campo("Motivo"), Qt::Key_Return);
+        f.dpdEstadoNuevo->setCurrentIndex(3);
+        f.chkImprimir->setChecked(true);
+        f.Campo("12").SetText("");
+        Escribir(f, "12", "", "CONCEPTO"); // line 12 takes the VAT account of condition 1
+        f.Campo("CONCEPTO").setFocus();
+        QTest::keyClicks(&f.Campo("CONCEPTO"), "a medio escribir");
+        EXPECT_EQ(f.CondIVA, "   1");
+        EXPECT_EQ(f.lblMot->text(), "Bonificación no aplicada");
+        f.Asistel1->Boton("CANCELAR")->trigger();
+        QCoreApplication::processEvents();
+        alCancelar = Vista(f);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    SinAvisos();
+    for (int i = 0; i < alAbrir.size(); ++i)
+        EXPECT_EQ(alCancelar.value(i), alAbrir[i]);
+    EXPECT_EQ(alCancelar.size(), alAbrir.size());
+    const QStringList trasCancelar = guardado();
+
+    guion.Mensajes.clear();
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        QApplication::setActiveWindow(&f);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Vista(f), alAbrir);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    SinAvisos();
+    EXPECT_EQ(guardado(), trasCancelar);
 }
 
 // CERRAR leaves the stored entry as it was, and the remembered line accounts too.
