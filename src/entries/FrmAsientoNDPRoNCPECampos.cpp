@@ -45,16 +45,20 @@ Currency Moneda(const QString& texto) {
 const QString RangoMoneda =
     QStringLiteral("de -922.337.203.685.477,5808 a 922.337.203.685.477,5807");
 
+// Runs `calculo`; false when an amount on its way lies beyond what an amount can hold. Any
+// other error goes on to the caller.
+bool SinDesbordar(const Paso& calculo) {
+    const auto rutina = [](const ErrorEjecucion& error, const QString&) {
+        if (error.Number() != ErrorDesbordamiento)
+            throw error;
+        return AccionError::Abortar;
+    };
+    return !EjecutarPasos(QStringLiteral("txtFields_Change"), rutina, {calculo}).SalioAntes;
+}
+
 // False when the number the text starts with lies beyond what an amount can hold.
 bool Legible(const QString& texto) {
-    try {
-        Moneda(texto);
-        return true;
-    } catch (const ErrorEjecucion& error) {
-        if (error.Number() != ErrorDesbordamiento)
-            throw;
-        return false;
-    }
+    return SinDesbordar([&] { Moneda(texto); });
 }
 
 // "nD" or "nH": the side letter; empty for any other box.
@@ -97,14 +101,14 @@ Currency FrmAsientoNDPRoNCPE::Total(const QString& lado) const {
 // The totals and their difference; none when one of them, or an amount on the way, lies beyond
 // what an amount can hold.
 std::optional<FrmAsientoNDPRoNCPE::Totales> FrmAsientoNDPRoNCPE::TotalesPosibles() const {
-    try {
-        const Currency debe = Total(QStringLiteral("D")), haber = Total(QStringLiteral("H"));
-        return Totales{debe, haber, debe - haber};
-    } catch (const ErrorEjecucion& error) {
-        if (error.Number() != ErrorDesbordamiento)
-            throw;
+    Totales t;
+    if (!SinDesbordar([&] {
+            t.Debe = Total(QStringLiteral("D"));
+            t.Haber = Total(QStringLiteral("H"));
+            t.Dif = t.Debe - t.Haber;
+        }))
         return std::nullopt;
-    }
+    return t;
 }
 
 // Why the box may not keep its text: an amount, or totals, that an amount cannot hold.
