@@ -193,6 +193,16 @@ const FormaClave kFormaAsiento{"TC ='", "SUCURSAL = '", "NUMERO ='", "LETRA ='",
 const FormaClave kFormaAplicacionOrigen{"TCO_ORIGEN = '", "SUCURSAL_ORIGEN='", "NUMERO_ORIGEN='",
                                         "LETRA_ORIGEN='", " AND "};
 
+// "TCO_ORIGEN = 'FCC'"; for an empty value also a Null column: the entry form writes the
+// origin of an entry that had none back as Null, and the row it wrote is the row to replace.
+QString IgualOVacio(const char* columnaIgual, const QString& valor) {
+    const QString igual = columnaIgual + DoblarApostrofos(valor) + "'";
+    if (!vb::Trim(valor).isEmpty())
+        return igual;
+    const QString columna = vb::Trim(QString::fromLatin1(columnaIgual).section(u'=', 0, 0));
+    return "(" + igual + " OR " + columna + " IS NULL)";
+}
+
 } // namespace
 
 BusquedaAsiento BuscarAsiento(const Diferencia& d) {
@@ -226,9 +236,9 @@ QString CuerpoModificacion(const Diferencia& d, const QString& SQLTemp) {
                        d.ClaveOrigen().Condicion(kFormaAplicacionOrigen);
     else
         aplicaciones = "DELETE MV_APLICACION WHERE " +
-                       d.Clave().CondicionId("TC ='", " AND IDCOMPROBANTE = '") +
-                       " AND TCO_ORIGEN = '" + DoblarApostrofos(d.Tc_Origen) +
-                       "' AND IDCOMPROBANTE_ORIGEN='" + DoblarApostrofos(d.Cpte_Origen) + "'";
+                       d.Clave().CondicionId("TC ='", " AND IDCOMPROBANTE = '") + " AND " +
+                       IgualOVacio("TCO_ORIGEN = '", d.Tc_Origen) + " AND " +
+                       IgualOVacio("IDCOMPROBANTE_ORIGEN='", d.Cpte_Origen);
     return "DELETE MV_ASIENTOS WHERE " + comprobante + fin + aplicaciones + fin + SQLTemp + fin;
 }
 

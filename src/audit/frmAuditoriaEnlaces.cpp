@@ -3,6 +3,7 @@
 
 #include "audit/EnlaceLista.h"
 #include "audit/EnlacePagina.h"
+#include "audit/EstadoDiferencia.h"
 #include "audit/VentanasVecinas.h"
 #include "audit/clsAuditoria_HTM.h"
 #include "audit/frmAuditoria.h"
@@ -87,6 +88,15 @@ bool AbandonarModificacion() {
     return false;
 }
 
+// The entry is edited as the list showed it: when its state changed since, the user is told to
+// load the list again before any work is done in the form.
+bool ComoEnLaLista(const Diferencia& d) {
+    const std::optional<QString> cambio = EstadoDiferencia::Cambiado(d.Clave(), d.Estado);
+    if (cambio)
+        MsgBox(*cambio, vbInformation + vbOKOnly, TituloAvisoUsuario);
+    return !cambio;
+}
+
 bool Ejecutado(QString sentencia) {
     DB_Dll& db = DB_Dll::Instancia();
     db.EjecutaConsultaSQL(sentencia);
@@ -131,6 +141,21 @@ std::optional<QString> HuellaAsiento(const Diferencia& d) {
     return huella;
 }
 
+// Why the stored entry may not be replaced now: its state is no longer the one the list showed,
+// or it is no longer the entry the form loaded. Empty when it could not be read again (that was
+// reported); nothing when it may be replaced.
+std::optional<QString> Rechazo(const Diferencia& d, const QString& huella) {
+    if (std::optional<QString> cambio = EstadoDiferencia::Cambiado(d.Clave(), d.Estado))
+        return cambio;
+    const std::optional<QString> actual = HuellaAsiento(d);
+    if (!actual)
+        return QString();
+    if (*actual != huella)
+        return QStringLiteral("El asiento fue modificado por otro usuario después de abrirlo: "
+                              "vuelva a abrirlo para modificarlo.");
+    return std::nullopt;
+}
+
 // Runs the batch and closes its transaction; false (and the user told why) when it failed.
 // Inside the transaction, before anything is replaced, the stored entry must still be the one
 // the form loaded: another user's change in between is never overwritten unseen. The entry's
@@ -140,15 +165,11 @@ bool GrabarModificacion(const Diferencia& d, const QString& SQLTemp, const QStri
         !Ejecutado("UPDATE MV_ASIENTOS SET ESTADO = ESTADO WHERE " +
                    EnlaceLista::CondicionAsiento(d)))
         return AbandonarModificacion();
-    const std::optional<QString> actual = HuellaAsiento(d);
-    if (actual != huella) {
+    if (const std::optional<QString> rechazo = Rechazo(d, huella)) {
         QString cierre = QStringLiteral("ROLLBACK TRANSACTION");
         DB_Dll::Instancia().EjecutaConsultaSQL(cierre);
-        // An entry that could not be read again was reported as such.
-        if (actual)
-            MsgBox(QStringLiteral("El asiento fue modificado por otro usuario después de abrirlo: "
-                                  "vuelva a abrirlo para modificarlo."),
-                   vbCritical + vbOKOnly, TituloAvisoUsuario);
+        if (!rechazo->isEmpty())
+            MsgBox(*rechazo, vbCritical + vbOKOnly, TituloAvisoUsuario);
         return false;
     }
     // A refused commit (the database locked by another user) leaves the transaction open:
@@ -273,6 +294,8 @@ void frmAuditoria::Modificar(const QString& URL) {
                vbInformation, QStringLiteral("Aviso al Usuario"));
         return;
     }
+    if (!ComoEnLaLista(d))
+        return;
     // What the entry is as the form loads it; the save checks it has not changed since.
     const std::optional<QString> huella = HuellaAsiento(d);
     if (!huella)

@@ -1,5 +1,6 @@
 #include "audit/frmCambioEstado.h"
 
+#include "audit/EstadoDiferencia.h"
 #include "lookup/Lib_ClsCons3.h"
 #include "platform/ado/AdoTipos.h"
 #include "platform/ado/Recordset.h"
@@ -270,6 +271,19 @@ QStringList frmCambioEstado::SentenciasGrabacion() const {
     return sentencias;
 }
 
+// The state is judged as stored, inside the transaction and with the difference's rows locked
+// by a change to nothing, so that nobody moves it between this check and the commit. A state 3
+// stays (its application was deleted and no other state brings it back), and a list drawn before
+// another user's change does not act on a state it no longer shows.
+void frmCambioEstado::ComprobarEstado() {
+    const ClaveComprobante diferencia{TC, Suc, Numero, Letra};
+    Ejecutar("UPDATE MV_ASIENTOS SET ESTADO = ESTADO WHERE " + diferencia.Condicion(kFormaEstado),
+             true);
+    if (const std::optional<QString> cambio =
+            EstadoDiferencia::Cambiado(diferencia, EstadoAnterior.toString(), true))
+        throw ErrorEjecucion(ado::errSinRegistroActual, *cambio);
+}
+
 // One transaction: every statement or none. A failure rolls back, tells the user and
 // reports the change as not saved.
 bool frmCambioEstado::GrabarCambioEstado() {
@@ -277,19 +291,20 @@ bool frmCambioEstado::GrabarCambioEstado() {
     QStringList sentencias;
     std::optional<ado::Transaccion> transaccion;
     bool grabado = false;
-    const ResultadoPasos resultado = EjecutarPasos(
-        QStringLiteral("GrabarCambioEstado"), AbandonarGrabacion,
-        {[&] { sentencias = SentenciasGrabacion(); }, [&] { transaccion.emplace(cnn); },
-         [&] {
-             // The first statement is the difference's own; an origin without
-             // entry lines is legitimate, so the rest may change nothing.
-             for (qsizetype i = 0; i < sentencias.size(); ++i)
-                 Ejecutar(sentencias[i], i == 0);
-         },
-         [&] {
-             transaccion->Confirmar();
-             grabado = true;
-         }});
+    const ResultadoPasos resultado =
+        EjecutarPasos(QStringLiteral("GrabarCambioEstado"), AbandonarGrabacion,
+                      {[&] { sentencias = SentenciasGrabacion(); },
+                       [&] { transaccion.emplace(cnn); }, [&] { ComprobarEstado(); },
+                       [&] {
+                           // The first statement is the difference's own; an origin without
+                           // entry lines is legitimate, so the rest may change nothing.
+                           for (qsizetype i = 0; i < sentencias.size(); ++i)
+                               Ejecutar(sentencias[i], i == 0);
+                       },
+                       [&] {
+                           transaccion->Confirmar();
+                           grabado = true;
+                       }});
     if (grabado)
         return true;
     transaccion.reset(); // rolled back before the user is told

@@ -74,6 +74,7 @@ private:
     void txtFields_KeyDown(int Index, int& KeyCode, int Shift);
     bool MotivoValido();
     bool GrabarCambioEstado();
+    void ComprobarEstado();
     bool EligioEstadoTres() const;
     QString EstadoNuevo() const;
     QString MotivoElegido() const;

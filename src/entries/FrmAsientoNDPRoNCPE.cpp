@@ -24,6 +24,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -282,10 +283,39 @@ std::vector<int> LineasDeFilas(const QStringList& marcas) {
     return lineas;
 }
 
+// Why the rows cannot be spread over the window, in the accountant's terms: lines 1 to 11 take
+// the rows in their order, the VAT row counted, and line 12 only the VAT row. `cuentas` are the
+// rows' accounts, in the same order as `marcas`.
+QString PorQueNoCabe(const QStringList& marcas, const QStringList& cuentas) {
+    const auto iva = std::find_if(marcas.cbegin(), marcas.cend(), EsIva);
+    const auto conIva = std::count_if(marcas.cbegin(), marcas.cend(), EsIva);
+    const auto comunes = marcas.size() - conIva;
+    if (conIva > 1)
+        return QStringLiteral("tiene %1 renglones de IVA y esta ventana tiene una sola línea para "
+                              "el IVA, la %2.")
+            .arg(conIva)
+            .arg(Lineas);
+    if (comunes > Lineas - 1)
+        return QStringLiteral("tiene %1 renglones%2 y esta ventana admite hasta %3, en las líneas "
+                              "1 a %3; la línea %4 es solo para el IVA.")
+            .arg(comunes)
+            .arg(conIva ? QStringLiteral(" además del de IVA") : QString())
+            .arg(Lineas - 1)
+            .arg(Lineas);
+    // Twelve rows with the VAT row before the last: the last row is an ordinary one.
+    return QStringLiteral("el renglón de IVA es el %1.º y no el último; como cada renglón va a la "
+                          "línea de su orden, el %2.º (cuenta %3) caería en la línea %2, que es "
+                          "solo para el IVA.")
+        .arg(iva - marcas.cbegin() + 1)
+        .arg(marcas.size())
+        .arg(vb::Trim(cuentas.value(marcas.size() - 1)));
+}
+
 } // namespace
 
 void FrmAsientoNDPRoNCPE::CargarParaModificar(const QString& TComp, const QString& IdCpte) {
     TC = QStringLiteral("NCPE");
+    tComp_ = TComp;
     idCpte_ = IdCpte;
     Load();
     CmbTC->addItem(QStringLiteral("NC Pendiente"));
@@ -316,12 +346,14 @@ bool FrmAsientoNDPRoNCPE::LeerAsiento(const QString& TComp, const QString& IdCpt
     ado::Recordset rs;
     if (!db.AbrirRecordset(sql, rs))
         return false;
-    QStringList marcas;
-    for (; !rs.Eof(); rs.MoveNext())
+    QStringList marcas, cuentas;
+    for (; !rs.Eof(); rs.MoveNext()) {
         marcas << UtilGeneral::Instancia().ValorCampo(rs.Fields("NroCai").Value());
+        cuentas << UtilGeneral::Instancia().ValorCampo(rs.Fields("Cuenta").Value());
+    }
     const std::vector<int> lineas = LineasDeFilas(marcas);
     if (lineas.size() != static_cast<size_t>(marcas.size())) {
-        NoCabe(TComp, IdCpte, marcas);
+        NoCabe(TComp, IdCpte, PorQueNoCabe(marcas, cuentas));
         return false;
     }
     if (marcas.isEmpty())
@@ -336,17 +368,34 @@ bool FrmAsientoNDPRoNCPE::LeerAsiento(const QString& TComp, const QString& IdCpt
     return true;
 }
 
-// Said in the user's terms: the voucher as the lists write it, and what the window holds.
+// What a load derives goes back to how a fresh window has it, so that loading again takes the
+// path of the first load. What the caller set is kept, the VAT condition as the caller left it.
+void FrmAsientoNDPRoNCPE::OlvidarAsiento() {
+    Lado.clear();
+    CabCuenta.clear();
+    EnModificacion = false;
+    cargaCompleta_ = true;
+    if (std::exchange(condIvaSupuesta_, false))
+        CondIVA.clear();
+    cabNombreCargado_.clear();
+    origenNulo_ = false;
+    estadoCargado_ = -1;
+    claveCentros_ = {};
+    CmbTC->clear();
+    dpdEstadoNuevo->setPlaceholderText(QString());
+    dpdEstadoNuevo->setCurrentIndex(0);
+    lblMot->setText(QStringLiteral("..."));
+    chkImprimir->setChecked(false);
+    for (const auto& [indice, caja] : txtFields_->Elementos())
+        caja->SetBackColor(ColorFondoVentana);
+}
+
+// The voucher as the lists write it, and why it cannot be shown.
 void FrmAsientoNDPRoNCPE::NoCabe(const QString& TComp, const QString& IdCpte,
-                                 const QStringList& marcas) {
-    const bool conIva = std::any_of(marcas.cbegin(), marcas.cend(), EsIva);
-    const QString renglones =
-        QString::number(marcas.size()) +
-        (conIva ? " renglones, uno de ellos el de IVA," : " renglones, ninguno de IVA,");
+                                 const QString& motivo) {
     MsgBox("El asiento " + vb::Trim(TComp) + " " + vb::Mid(IdCpte, 1, 4) + "-" +
-               vb::Mid(IdCpte, 5, 8) + " " + vb::Mid(IdCpte, 13, 1) + " tiene " + renglones +
-               " y no cabe en esta ventana, que admite 11 renglones y el de IVA: no se puede "
-               "modificar desde aquí.",
+               vb::Mid(IdCpte, 5, 8) + " " + vb::Mid(IdCpte, 13, 1) +
+               " no se puede modificar desde aquí: " + motivo,
            vbCritical + vbOKOnly, QStringLiteral("Aviso al operador..."));
 }
 

@@ -5,9 +5,11 @@
 #include "platform/forms/Formulario.h"
 #include "platform/runtime/Currency.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -101,7 +103,8 @@ private:
     bool LeerAsiento(const QString& TComp, const QString& IdCpte);
     void CargarCabecera(ado::Recordset& rs, const QString& IdCpte);
     void CargarLinea(int linea, ado::Recordset& rs);
-    void NoCabe(const QString& TComp, const QString& IdCpte, const QStringList& marcas);
+    void NoCabe(const QString& TComp, const QString& IdCpte, const QString& motivo);
+    void OlvidarAsiento();
     void MostrarEstado(int estado);
     void NumerarNuevo();
     void ImportesNuevos(const Currency& Dif);
@@ -113,6 +116,12 @@ private:
     void txtFields_KeyPress(int Index, int& KeyAscii);
     void txtFields_LostFocus(int Index);
     Currency Total(const QString& lado) const;
+    struct Totales {
+        Currency Debe, Haber, Dif;
+    };
+    std::optional<Totales> TotalesPosibles() const;
+    QString FueraDeRango(CajaTexto& caja) const;
+    void RechazarCambio(CajaTexto& caja, const QString& motivo);
     bool RechazaImporte(const QString& dataField) const;
     void Balancear();
     Currency Diferencia() const;
@@ -129,13 +138,16 @@ private:
     // Toolbar commands and the save.
     void Grabar();
     void Cancelar();
+    void EnfocarInicio();
     bool ArmarLote(std::vector<QString>& sentencias);
     LoteAsiento::Asiento ValoresAsiento();
+    void ConservarClave(LoteAsiento::Asiento& a);
     int EstadoElegido() const;
     std::vector<LoteAsiento::FilaCentro> LeerCentros();
     bool AvisarDesbalance();
 
     std::unique_ptr<ArregloCajasTexto> txtFields_;
+    QString tComp_;
     QString idCpte_;
     QString FechaElegida;
     QString Lado;
@@ -144,6 +156,17 @@ private:
     QString CabCuenta;
     bool Grabando = false;
     CajaTexto* ControlActivo = nullptr;
+    // CondIVA defaulted here rather than given by the caller.
+    bool condIvaSupuesta_ = false;
+    // The text each box last kept: a change the totals cannot count goes back to it.
+    QHash<int, QString> aceptados_;
+    // The box whose refused change the user was last told of, and the text it was left with: a
+    // further key that still does not fit is refused without telling again.
+    CajaTexto* rechazada_ = nullptr;
+    QString textoRechazado_;
+    // The box where a change was just refused: until the next key, or until the program waits
+    // for the user again, what remains of a paste is dropped instead of making another amount.
+    CajaTexto* pegadoRechazado_ = nullptr;
     bool cargaCompleta_ = true;
     // What the loaded entry holds that the boxes do not show.
     QString cabNombreCargado_;

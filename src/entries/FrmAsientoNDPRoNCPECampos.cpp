@@ -7,6 +7,7 @@
 #include "platform/ado/Recordset.h"
 #include "platform/controls/Asistel.h"
 #include "platform/dialogs/Dialogos.h"
+#include "platform/errors/ErrorEjecucion.h"
 #include "platform/errors/Procedimiento.h"
 #include "platform/forms/ArregloCajasTexto.h"
 #include "platform/forms/CajaTexto.h"
@@ -23,10 +24,14 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QTimer>
+#include <algorithm>
 
 namespace {
 
 const QString TituloAviso = QStringLiteral("Aviso al operador...");
+// The run-time error of an amount beyond what the currency holds.
+constexpr long ErrorDesbordamiento = 6;
 const QString CondicionMotivo = QStringLiteral("CHARINDEX(HABILITADOPARA,'NCPE',1)>0");
 
 QString Importe(const Currency& monto) {
@@ -35,6 +40,25 @@ QString Importe(const Currency& monto) {
 
 Currency Moneda(const QString& texto) {
     return UtilGeneral::Instancia().ValorMoneda(texto);
+}
+
+const QString RangoMoneda =
+    QStringLiteral("de -922.337.203.685.477,5808 a 922.337.203.685.477,5807");
+
+// Runs `calculo`; false when an amount on its way lies beyond what an amount can hold. Any
+// other error goes on to the caller.
+bool SinDesbordar(const Paso& calculo) {
+    const auto rutina = [](const ErrorEjecucion& error, const QString&) {
+        if (error.Number() != ErrorDesbordamiento)
+            throw error;
+        return AccionError::Abortar;
+    };
+    return !EjecutarPasos(QStringLiteral("txtFields_Change"), rutina, {calculo}).SalioAntes;
+}
+
+// False when the number the text starts with lies beyond what an amount can hold.
+bool Legible(const QString& texto) {
+    return SinDesbordar([&] { Moneda(texto); });
 }
 
 // "nD" or "nH": the side letter; empty for any other box.
@@ -74,17 +98,70 @@ Currency FrmAsientoNDPRoNCPE::Total(const QString& lado) const {
     return total;
 }
 
-void FrmAsientoNDPRoNCPE::txtFields_Change(int) {
-    LblTotalDebe->setText(Importe(Total(QStringLiteral("D"))));
-    LblTotalHaber->setText(Importe(Total(QStringLiteral("H"))));
+// The totals and their difference; none when one of them, or an amount on the way, lies beyond
+// what an amount can hold.
+std::optional<FrmAsientoNDPRoNCPE::Totales> FrmAsientoNDPRoNCPE::TotalesPosibles() const {
+    Totales t;
+    if (!SinDesbordar([&] {
+            t.Debe = Total(QStringLiteral("D"));
+            t.Haber = Total(QStringLiteral("H"));
+            t.Dif = t.Debe - t.Haber;
+        }))
+        return std::nullopt;
+    return t;
+}
+
+// Why the box may not keep its text: an amount, or totals, that an amount cannot hold.
+QString FrmAsientoNDPRoNCPE::FueraDeRango(CajaTexto& caja) const {
+    if (!LadoDe(caja.DataField()).isEmpty() && !Legible(caja.Text()))
+        return "El importe está fuera del rango admitido (" + RangoMoneda + ").";
+    if (!TotalesPosibles())
+        return "Con este dato los totales del asiento quedarían fuera del rango admitido (" +
+               RangoMoneda + ").";
+    return {};
+}
+
+// Every change passes here, typed, pasted or made by code: a box keeps only what the totals
+// count.
+void FrmAsientoNDPRoNCPE::txtFields_Change(int Index) {
+    CajaTexto& caja = (*txtFields_)[Index];
+    const QString fuera = FueraDeRango(caja);
+    if (!fuera.isEmpty()) {
+        RechazarCambio(caja, fuera);
+        return;
+    }
+    aceptados_[Index] = caja.Text();
+    const Totales t = *TotalesPosibles();
+    LblTotalDebe->setText(Importe(t.Debe));
+    LblTotalHaber->setText(Importe(t.Haber));
     Asistel1->SetBotonActivo3(vb::Iguales(LblTotalDebe->text(), LblTotalHaber->text()));
     lblDif->setText(Importe(Moneda(LblTotalDebe->text()) - Moneda(LblTotalHaber->text())));
     const Currency dif = Moneda(lblDif->text());
     ColorTexto(*lblDif, dif < Currency() ? 0xFFL : dif > Currency() ? 0xFF0000L : 0L);
 }
 
+// The box goes back to the text it last kept, the caret where the refused key found it. The
+// user is told once: not again while the box still holds what the refusal left.
+void FrmAsientoNDPRoNCPE::RechazarCambio(CajaTexto& caja, const QString& motivo) {
+    const QString anterior = aceptados_.value(caja.Index());
+    const int cursor = caja.cursorPosition() - int(caja.Text().size() - anterior.size());
+    caja.SetText(anterior);
+    caja.setCursorPosition(std::clamp(cursor, 0, int(anterior.size())));
+    pegadoRechazado_ = &caja;
+    if (rechazada_ != &caja || textoRechazado_ != anterior) {
+        rechazada_ = &caja;
+        textoRechazado_ = anterior;
+        MsgBox(motivo, vbCritical + vbOKOnly, TituloAviso);
+    }
+    // A paste goes on, character by character, once the message is closed.
+    QTimer::singleShot(0, this, [this] { pegadoRechazado_ = nullptr; });
+}
+
 void FrmAsientoNDPRoNCPE::txtFields_GotFocus(int Index) {
     CajaTexto& caja = (*txtFields_)[Index];
+    // Back from the message the focus returns to the same box; another box is another matter.
+    if (rechazada_ != &caja)
+        rechazada_ = nullptr;
     ControlActivo = &caja;
     caja.SetBackColor(0xFFFF00L);
     caja.SetSelStart(0);
@@ -92,6 +169,7 @@ void FrmAsientoNDPRoNCPE::txtFields_GotFocus(int Index) {
 }
 
 void FrmAsientoNDPRoNCPE::txtFields_KeyDown(int Index, int& KeyCode, int) {
+    pegadoRechazado_ = nullptr;
     if (!UtilControles::Instancia().TipoTecla(KeyCode))
         return;
     CajaTexto& caja = (*txtFields_)[Index];
@@ -121,6 +199,9 @@ void FrmAsientoNDPRoNCPE::txtFields_KeyPress(int Index, int& KeyAscii) {
     UtilControles::Instancia().FiltrarTecla(caja, KeyAscii);
     if (RechazaImporte(caja.DataField()))
         KeyAscii = 0;
+    // A typed key went down first; the rest of a refused paste did not.
+    if (pegadoRechazado_ == &caja)
+        KeyAscii = 0;
     if (KeyAscii == 13)
         KeyAscii = 0;
 }
@@ -146,8 +227,10 @@ void FrmAsientoNDPRoNCPE::Balancear() {
         return;
     CajaTexto& cuenta = Campo(QStringLiteral("12"));
     if (vb::Trim(cuenta.Text()).isEmpty()) {
-        if (CondIVA.isEmpty())
+        if (CondIVA.isEmpty()) {
             CondIVA = QStringLiteral("   1");
+            condIvaSupuesta_ = true;
+        }
         const auto cond = static_cast<short>(vb::Trim(CondIVA).toInt());
         cuenta.SetText(vb::Trim(ModNumeracion::CuentaIVACF(cond, QString()).CuentaIVA));
     }

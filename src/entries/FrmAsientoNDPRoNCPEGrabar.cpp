@@ -66,14 +66,40 @@ void FrmAsientoNDPRoNCPE::Grabar() {
         Hide();
 }
 
-// While modifying, the key boxes cannot be typed into again: the stored entry comes back.
+// While modifying, the key boxes cannot be typed into again: the stored entry comes back as the
+// window first showed it, loaded along the same path. The focus leaves the edited box first,
+// so that nothing it does on leaving outlives the reload. The number the caller gave stays.
 void FrmAsientoNDPRoNCPE::Cancelar() {
-    Inicializa();
     if (EnModificacion) {
-        CmbTC->clear();
-        CargarParaModificar(TC, idCpte_);
-    }
-    Campo(QStringLiteral("LETRA")).setFocus();
+        EnfocarInicio();
+        const QString astNumero = AstNumero;
+        OlvidarAsiento();
+        Inicializa();
+        CargarParaModificar(tComp_, idCpte_);
+        AstNumero = astNumero;
+    } else
+        Inicializa();
+    EnfocarInicio();
+}
+
+// The letter box when it can be typed into; else the box the window gives the focus to on
+// opening, the first of the tab order that can take it. A box that has it already is entered
+// anew, so that it is marked and its text selected as on opening.
+void FrmAsientoNDPRoNCPE::EnfocarInicio() {
+    const auto puede = [this](QWidget* w) {
+        return w->isEnabled() && w->isVisibleTo(this) && (w->focusPolicy() & Qt::TabFocus);
+    };
+    QWidget* destino = &Campo(QStringLiteral("LETRA"));
+    if (!puede(destino))
+        for (destino = nextInFocusChain(); destino != this && !puede(destino);)
+            destino = destino->nextInFocusChain();
+    if (destino == this)
+        return;
+    auto* caja = qobject_cast<CajaTexto*>(destino);
+    if (caja && caja == focusWidget() && caja->Index() >= 0)
+        txtFields_GotFocus(caja->Index());
+    else
+        destino->setFocus(Qt::TabFocusReason);
 }
 
 void FrmAsientoNDPRoNCPE::cmdConsultar() {
@@ -149,6 +175,7 @@ bool FrmAsientoNDPRoNCPE::ArmarLote(std::vector<QString>& sentencias) {
                vbCritical + vbOKOnly, QStringLiteral("Atención!!!"));
         return false;
     }
+    ConservarClave(a);
     // An entry without a number takes the next free one of its month, period and type.
     const long N = vb::Trim(AstNumero).isEmpty()
                        ? ModNumeracion::ValidaTCRegistraciones(Mes, Periodo, a.TipoReg)
@@ -165,6 +192,20 @@ bool FrmAsientoNDPRoNCPE::ArmarLote(std::vector<QString>& sentencias) {
     }
     sentencias = std::move(lote.Sentencias);
     return true;
+}
+
+// A modified entry stays where the journal has it: its period, month and registration type are
+// the stored ones. Its number was given within them; stored under a type the configuration names
+// now, it could take the number of another entry of that type, and its cost-centre rows would no
+// longer be found under its key.
+void FrmAsientoNDPRoNCPE::ConservarClave(LoteAsiento::Asiento& a) {
+    const LoteAsiento::ClaveCentros& guardada = claveCentros_;
+    if (!EnModificacion || vb::Trim(guardada.Periodo).isEmpty() ||
+        vb::Trim(guardada.Mes).isEmpty() || vb::Trim(guardada.TipoReg).isEmpty())
+        return;
+    Periodo = a.Periodo = vb::Trim(guardada.Periodo);
+    Mes = a.Mes = vb::Trim(guardada.Mes);
+    a.TipoReg = guardada.TipoReg;
 }
 
 // What the boxes and the loaded entry say; the values read from the database come later.

@@ -228,10 +228,21 @@ std::map<int, const Renglon*> Destinos(const std::map<int, Grupo>& grupos,
     return destinos;
 }
 
+// The key the entry's rows are written under, which its cost-centre rows must carry.
+ClaveCentros ClaveEscrita(const Asiento& a) {
+    return {a.Periodo, a.Mes, a.NumeroAsiento, a.TipoReg};
+}
+
+QString AsignarClave(const ClaveCentros& clave) {
+    return "PERIODO = " + Numero(clave.Periodo) + ", MES_OPERATIVO = " + Numero(clave.Mes) +
+           ", [NUMERO ASIENTO] = " + Numero(clave.NumeroAsiento) +
+           ", TIPO_REG = " + Texto(clave.TipoReg);
+}
+
 // The entry's cost-centre rows follow their lines: re-pointed to the line's new sequence (first
-// as its negative, so that no two lines swap into each other's rows midway), the amounts
-// worked out anew from their shares so that they add up to the line, the rows of a line no
-// longer written removed. Nothing else of the table changes.
+// as its negative, so that no two lines swap into each other's rows midway) and to the key the
+// entry is written under, the amounts worked out anew from their shares so that they add up to
+// the line, the rows of a line no longer written removed. Nothing else of the table changes.
 void AgregarCentros(const Asiento& a, const std::vector<Renglon>& renglones,
                     std::vector<QString>& sentencias) {
     std::map<int, Grupo> grupos;
@@ -240,6 +251,7 @@ void AgregarCentros(const Asiento& a, const std::vector<Renglon>& renglones,
     if (grupos.empty())
         return;
     const QString entrada = a.Clave.Condicion();
+    const QString escrita = AsignarClave(ClaveEscrita(a));
     const std::map<int, const Renglon*> destinos = Destinos(grupos, renglones);
     for (const auto& [secuencia, filas] : grupos) {
         const QString linea = entrada + " AND CUENTA = " + Texto(filas.front()->Cuenta) +
@@ -254,15 +266,15 @@ void AgregarCentros(const Asiento& a, const std::vector<Renglon>& renglones,
             porcentajes.push_back(f->Porcentaje);
         const std::vector<Currency> partes = RepartirImporte(destino->second->Importe, porcentajes);
         for (size_t i = 0; i < filas.size(); ++i)
-            sentencias.push_back("UPDATE MV_ASIENTOSCCOSTO SET SECUENCIA = " +
-                                 QString::number(-destino->second->Secuencia) +
+            sentencias.push_back("UPDATE MV_ASIENTOSCCOSTO SET " + escrita +
+                                 ", SECUENCIA = " + QString::number(-destino->second->Secuencia) +
                                  ", [DEBE-HABER] = " + Texto(destino->second->Lado) +
                                  ", IMPORTE = " + Importe(partes[i]) + " WHERE " + linea +
                                  " AND CCOSTO = " + Texto(filas[i]->CCosto));
     }
     if (!destinos.empty())
         sentencias.push_back("UPDATE MV_ASIENTOSCCOSTO SET SECUENCIA = -SECUENCIA WHERE " +
-                             entrada + " AND SECUENCIA < 0");
+                             ClaveEscrita(a).Condicion() + " AND SECUENCIA < 0");
 }
 
 } // namespace

@@ -163,7 +163,8 @@ TEST(EnlaceLista, BusquedaYLoteDeLaModificacion) {
          "TC='NCPE' AND SUCURSAL ='0001' AND NUMERO = '0000''031' AND LETRA ='X' and (CABCUENTA "
          "= '2110' or Cuenta = '2110')",
          "DELETE MV_APLICACION WHERE TC ='NCPE' AND IDCOMPROBANTE = '00010000''031X' AND "
-         "TCO_ORIGEN = '' AND IDCOMPROBANTE_ORIGEN=''"},
+         "(TCO_ORIGEN = '' OR TCO_ORIGEN IS NULL) AND (IDCOMPROBANTE_ORIGEN='' OR "
+         "IDCOMPROBANTE_ORIGEN IS NULL)"},
     };
     for (const auto& [d, campo, condicion, aplicaciones] : casos) {
         const BusquedaAsiento b = BuscarAsiento(d);

@@ -264,6 +264,37 @@ TEST_F(frmCambioEstadoTest, LaDiferenciaBorradaPorOtroNoSeDaPorGrabada) {
     DB_Dll::Instancia().gCnn.RollbackTrans();
 }
 
+// Another user moved the difference after the list was drawn: the state is judged as stored,
+// so a list's stale state neither leaves the state 3 (whose application is gone) nor overwrites
+// another state. Nothing at all is written; a fresh list's state is saved.
+TEST_F(frmCambioEstadoTest, UnaListaViejaNoCambiaElEstado) {
+    const auto base = [this] {
+        return Filas("SELECT * FROM MV_ASIENTOS ORDER BY TC, NUMERO, SECUENCIA") +
+               Filas("SELECT * FROM MV_APLICACION ORDER BY TC, NUMERO, CUENTA");
+    };
+    for (const char* otro : {"3", "2"}) {
+        Ejecutar(QStringLiteral("UPDATE MV_ASIENTOS SET ESTADO=%1 WHERE TC='NCPE' AND "
+                                "NUMERO='00000002'")
+                     .arg(otro));
+        const QStringList antes = base();
+        guion.Mensajes.clear();
+        Aceptar(0, "");
+        EXPECT_FALSE(dlg.OK);
+        EXPECT_EQ(base(), antes);
+        EsperarAviso(QStringLiteral("La diferencia cambió de estado después de mostrarse la lista "
+                                    "(ahora está en estado %1). Vuelva a cargar la lista con "
+                                    "[F9].\r\nNo se pudo cambiar el estado")
+                         .arg(otro),
+                     "SV - Aviso al Usuario", vbCritical + vbOKOnly);
+    }
+    guion.Mensajes.clear();
+    dlg.EstadoAnterior = QStringLiteral("2");
+    Aceptar(1, "");
+    EXPECT_TRUE(dlg.OK);
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_EQ(Estados("NCPE", "00000002"), QStringList({"1|", "1|", "1|"}));
+}
+
 // Aceptar checks the motive first; Consultar does nothing yet; Cancelar saves nothing.
 TEST_F(frmCambioEstadoTest, AceptarRechazaUnMotivoNoHabilitadoYCancelarNoGraba) {
     const QStringList antes = Estados("NCPE", "00000002");

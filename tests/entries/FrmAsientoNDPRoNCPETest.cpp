@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
@@ -114,29 +115,99 @@ TEST_F(FormularioAsiento, AbrirNoBorraFilasDeControl) {
     EXPECT_EQ(Leer("SELECT COUNT(*) FROM V_MV_CTROL_CPTE"), antes);
 }
 
-// Rows with no box of their own (a thirteenth row, or an ordinary twelfth row beside the VAT
-// row) would be lost on saving: such an entry is refused before anything is shown.
+// Rows with no box of their own would be lost on saving: such an entry is refused before
+// anything is shown, saying why. Here the VAT row is the fourth of twelve, so the twelfth row,
+// an ordinary one, would fall on the VAT line.
 TEST_F(FormularioAsiento, RechazaElAsientoQueNoCabe) {
     RenglonesHasta12();
     FrmAsientoNDPRoNCPE& frm = Cargar(QStringLiteral("000100000004X"));
     EXPECT_FALSE(frm.CargaCompleta());
     ASSERT_EQ(guion.Mensajes.size(), 1u);
-    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("no cabe en esta ventana"));
-    EXPECT_TRUE(guion.Mensajes[0].Texto.startsWith(
-        "El asiento NCPE 0001-00000004 X tiene 12 renglones, uno de ellos el de IVA,"));
+    EXPECT_EQ(guion.Mensajes[0].Texto,
+              "El asiento NCPE 0001-00000004 X no se puede modificar desde aquí: el renglón de IVA "
+              "es el 4.º y no el último; como cada renglón va a la línea de su orden, el 12.º "
+              "(cuenta 5210101) caería en la línea 12, que es solo para el IVA.");
     EXPECT_TRUE(Texto(frm, "1D").isEmpty());
 }
 
-// Line 12 is the VAT line: an entry whose twelfth row is an ordinary one has no place for it.
+// Line 12 is the VAT line: twelve ordinary rows are one too many, and so are twelve besides the
+// VAT row; two VAT rows cannot share its one line.
 TEST_F(FormularioAsiento, LaLinea12SoloEsDelIva) {
+    const auto motivo = [&](const char* idCpte) {
+        guion.Mensajes.clear();
+        FrmAsientoNDPRoNCPE& frm = Cargar(QLatin1String(idCpte));
+        EXPECT_FALSE(frm.CargaCompleta());
+        Liberar<FrmAsientoNDPRoNCPE>();
+        EXPECT_EQ(guion.Mensajes.size(), 1u);
+        return guion.Mensajes.empty() ? QString() : guion.Mensajes[0].Texto.section(": ", 1);
+    };
     Ejecutar("UPDATE MV_ASIENTOS SET NROCAI = NULL WHERE TC = 'NCPE' AND NUMERO = '00000004'");
     RenglonesHasta12();
-    FrmAsientoNDPRoNCPE& frm = Cargar(QStringLiteral("000100000004X"));
-    EXPECT_FALSE(frm.CargaCompleta());
+    EXPECT_EQ(motivo("000100000004X"), "tiene 12 renglones y esta ventana admite hasta 11, en las "
+                                       "líneas 1 a 11; la línea 12 es solo para el IVA.");
+    Ejecutar("UPDATE MV_ASIENTOS SET NROCAI = 'esIva' WHERE TC = 'NCPE' AND NUMERO = '00000004' "
+             "AND SECUENCIA = 4");
+    Ejecutar("INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, FECHA, PERIODO, "
+             "MES_OPERATIVO, CUENTA, [DEBE-HABER], IMPORTE) VALUES ('NCPE', '0001', '00000004', "
+             "'X', 13, '2026-01-23', 2026, 1, '5210101', 'H', 1)");
+    EXPECT_EQ(motivo("000100000004X"), "tiene 12 renglones además del de IVA y esta ventana admite "
+                                       "hasta 11, en las líneas 1 a 11; la línea 12 es solo para "
+                                       "el IVA.");
+    Ejecutar("UPDATE MV_ASIENTOS SET NROCAI = 'ESIVA' WHERE TC = 'NCPE' AND NUMERO = '00000002' "
+             "AND SECUENCIA = 2");
+    EXPECT_EQ(motivo("000100000002X"),
+              "tiene 2 renglones de IVA y esta ventana tiene una sola línea para el IVA, la 12.");
+}
+
+// An amount beyond what the currency holds never stays in a box, however it comes: typed,
+// pasted or set by code, it is refused with one message, the box keeps what it had and the
+// totals count what the boxes show.
+TEST_F(FormularioAsiento, UnImporteFueraDeRangoNoQuedaEnLaCaja) {
+    const QString fuera = QStringLiteral("El importe está fuera del rango admitido (de "
+                                         "-922.337.203.685.477,5808 a 922.337.203.685.477,5807).");
+    FrmAsientoNDPRoNCPE& frm = Mostrar(QStringLiteral("000100000002X"));
+    guion.Mensajes.clear();
+    Enfocar(frm.Campo("2H"));
+    QTest::keyClicks(&frm.Campo("2H"), "99999999999999999999");
+    EXPECT_EQ(Texto(frm, "2H"), "99999999999999");
+    EXPECT_EQ(frm.LblTotalHaber->text(), "100000000003471,90");
     ASSERT_EQ(guion.Mensajes.size(), 1u);
-    EXPECT_TRUE(guion.Mensajes[0].Texto.startsWith(
-        "El asiento NCPE 0001-00000004 X tiene 12 renglones, ninguno de IVA, y no cabe"))
-        << guion.Mensajes[0].Texto.toStdString();
+    EXPECT_EQ(guion.Mensajes[0].Texto, fuera);
+    EXPECT_EQ(guion.Mensajes[0].Titulo, "Aviso al operador...");
+    // A further digit is refused without a second message, the caret where the key found it;
+    // what fits goes in.
+    QTest::keyClick(&frm.Campo("2H"), Qt::Key_Home);
+    QTest::keyClick(&frm.Campo("2H"), Qt::Key_9);
+    EXPECT_EQ(frm.Campo("2H").cursorPosition(), 0);
+    QTest::keyClick(&frm.Campo("2H"), Qt::Key_End);
+    QTest::keyClicks(&frm.Campo("2H"), ",5");
+    EXPECT_EQ(Texto(frm, "2H"), "99999999999999,5");
+    EXPECT_EQ(guion.Mensajes.size(), 1u);
+
+    // A paste stops at the digit that does not fit: nothing after it makes another amount.
+    guion.Mensajes.clear();
+    QTest::keyClick(&frm.Campo("2H"), Qt::Key_A, Qt::ControlModifier);
+    QGuiApplication::clipboard()->setText(QStringLiteral("123456789012345678,5"));
+    QTest::keyClick(&frm.Campo("2H"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Texto(frm, "2H"), "123456789012345");
+    EXPECT_EQ(guion.Mensajes.size(), 1u);
+
+    // By code: an amount, or one that takes a total or the difference beyond the range.
+    guion.Mensajes.clear();
+    frm.Campo("2H").SetText("900000000000000");
+    frm.Campo("2H").SetText("-9223372036854775808");
+    EXPECT_EQ(Texto(frm, "2H"), "900000000000000");
+    frm.Campo("12H").SetText("30000000000000");
+    EXPECT_EQ(Texto(frm, "12H"), "3472,9");
+    frm.Campo("2H").SetText("-900000000000000");
+    frm.Campo("1D").SetText("900000000000000");
+    EXPECT_EQ(Texto(frm, "1D"), "20010,52");
+    EXPECT_EQ(frm.lblDif->text(), "900000000016537,62");
+    ASSERT_EQ(guion.Mensajes.size(), 3u);
+    EXPECT_EQ(guion.Mensajes[0].Texto, fuera);
+    for (int i : {1, 2})
+        EXPECT_TRUE(guion.Mensajes[size_t(i)].Texto.startsWith(
+            "Con este dato los totales del asiento quedarían fuera del rango admitido"));
 }
 
 // The key of the entry reaches the query as text, whatever it holds.

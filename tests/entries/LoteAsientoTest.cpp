@@ -197,6 +197,16 @@ TEST_F(LoteAsientoTest, LasFilasDeCentrosSiguenASuLinea) {
     Grabar(a);
     EXPECT_EQ(Centros(), QStringList({"3|5110103|H|0001|3.34", "3|5110103|H|0002|3.34",
                                       "3|5110103|H|0003|3.33"}));
+
+    // An entry written under another key takes its rows along, and only its own.
+    a.TipoReg = "DIAR";
+    a.Centros = {{"5110103", 3, "0001", C("33,33")},
+                 {"5110103", 3, "0002", C("33,33")},
+                 {"5110103", 3, "0003", C("33,34")}};
+    Grabar(a);
+    EXPECT_EQ(Filas("SELECT TIPO_REG, SECUENCIA, CCOSTO FROM MV_ASIENTOSCCOSTO WHERE [NUMERO "
+                    "ASIENTO] = 4 AND MES_OPERATIVO = 1 ORDER BY TIPO_REG, CCOSTO"),
+              QStringList({"DIAR|3|0001", "DIAR|3|0002", "DIAR|3|0003"}));
 }
 
 } // namespace

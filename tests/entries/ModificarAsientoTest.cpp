@@ -2,10 +2,16 @@
 #include "entries/FormularioAsiento.h"
 #include "entries/FrmAsientoNDPRoNCPE.h"
 #include "platform/browser/CodificacionUrl.h"
+#include "platform/controls/Asistel.h"
+#include "platform/forms/ArregloCajasTexto.h"
+#include "platform/forms/CajaTexto.h"
 #include "platform/suite/UtilGeneral.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -31,8 +37,8 @@ protected:
         return Enlace({"NCPE", "0001", "00000002", "X", "FCC", "000200004526A", "211010102",
                        "Muñoz y Peña S.R.L."});
     }
-    static QString Enlace(const QStringList& valores) {
-        QString enlace = QStringLiteral("_Modificar_0");
+    static QString Enlace(const QStringList& valores, const QString& estado = "0") {
+        QString enlace = "_Modificar_" + estado;
         const QStringList marcas = {"_TC_",         "_SUCURSAL_",    "_NUMERO_",    "_LETRA_",
                                     "_TIPOORIGEN_", "_CPTE-ORIGEN_", "_Cabcuenta_", "_CabNombre_"};
         for (int i = 0; i < marcas.size(); ++i) {
@@ -79,6 +85,23 @@ protected:
         f.Campo(siguiente).setFocus();
         QCoreApplication::processEvents();
     }
+    // Everything the form shows, box by box, and where the focus is.
+    static QStringList Vista(FrmAsientoNDPRoNCPE& f) {
+        QStringList vista;
+        for (const auto& [indice, caja] : f.txtFields().Elementos())
+            vista << caja->DataField() + "=" + caja->Text() +
+                         (caja->Enabled() ? "" : " (cerrada)") + " #" +
+                         QString::number(caja->BackColor(), 16);
+        for (QLabel* etiqueta : f.lblFields)
+            vista << etiqueta->text();
+        for (QLabel* etiqueta : {f.LblTotalDebe, f.LblTotalHaber, f.lblDif, f.lblMot})
+            vista << etiqueta->text();
+        auto* foco = qobject_cast<CajaTexto*>(f.focusWidget());
+        vista << f.dpdEstadoNuevo->currentText() << f.CmbTC->currentText()
+              << QString::number(f.chkImprimir->isChecked()) << "CondIVA=" + f.CondIVA
+              << "foco en " + (foco ? foco->DataField() + " " + foco->selectedText() : "?");
+        return vista;
+    }
     void SinAvisos() {
         for (const auto& m : guion.Mensajes)
             ADD_FAILURE() << m.Texto.toStdString();
@@ -115,6 +138,56 @@ TEST_F(ModificarAsiento, ElImporteCambiadoLlegaAlAsientoGuardado) {
     EXPECT_EQ(Refrescos(), refrescos + 1);
     EXPECT_EQ(Filas("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'NCPE_2'"),
               QStringList({"5110102"}));
+}
+
+// CANCELAR, whatever was edited and with an edit still open, shows the entry again exactly as
+// the window first showed it; F2 then saves what F2 right after opening saves, and remembers
+// the same line accounts.
+TEST_F(ModificarAsiento, CancelarMuestraLoQueMostroAlAbrir) {
+    const auto guardado = [&] {
+        return Guardadas() +
+               Filas("SELECT CLAVE, VALOR FROM TA_CONFIGURACION WHERE CLAVE LIKE 'NCPE!_%' "
+                     "ESCAPE '!' AND CLAVE NOT LIKE 'NCPE!_H%' ESCAPE '!' ORDER BY CLAVE");
+    };
+    QStringList alAbrir, alCancelar;
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        QApplication::setActiveWindow(&f);
+        QCoreApplication::processEvents();
+        alAbrir = Vista(f);
+        Escribir(f, "2H", "16000", "CONCEPTO");
+        f.Campo("Motivo").setFocus();
+        QTest::keyClicks(&f.Campo("Motivo"), "BONI");
+        QTest::keyClick(&f.Campo("Motivo"), Qt::Key_Return);
+        f.dpdEstadoNuevo->setCurrentIndex(3);
+        f.chkImprimir->setChecked(true);
+        f.Campo("12").SetText("");
+        Escribir(f, "12", "", "CONCEPTO"); // line 12 takes the VAT account of condition 1
+        f.Campo("CONCEPTO").setFocus();
+        QTest::keyClicks(&f.Campo("CONCEPTO"), "a medio escribir");
+        EXPECT_EQ(f.CondIVA, "   1");
+        EXPECT_EQ(f.lblMot->text(), "Bonificación no aplicada");
+        f.Asistel1->Boton("CANCELAR")->trigger();
+        QCoreApplication::processEvents();
+        alCancelar = Vista(f);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    SinAvisos();
+    for (int i = 0; i < alAbrir.size(); ++i)
+        EXPECT_EQ(alCancelar.value(i), alAbrir[i]);
+    EXPECT_EQ(alCancelar.size(), alAbrir.size());
+    const QStringList trasCancelar = guardado();
+
+    guion.Mensajes.clear();
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        QApplication::setActiveWindow(&f);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Vista(f), alAbrir);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    SinAvisos();
+    EXPECT_EQ(guardado(), trasCancelar);
 }
 
 // CERRAR leaves the stored entry as it was, and the remembered line accounts too.
@@ -250,7 +323,7 @@ TEST_F(ModificarAsiento, LasFilasDeCentrosSiguenAlRenglon) {
                        {}, nullptr);
     const QStringList antes = Guardadas("00000004");
     AlAbrir(bajarFlete);
-    EXPECT_TRUE(Navegador().Clic(Enlace(enlace)));
+    EXPECT_TRUE(Navegador().Clic(Enlace(enlace, "4")));
     ASSERT_EQ(guion.Mensajes.size(), 1u);
     EXPECT_TRUE(guion.Mensajes[0].Texto.contains("centro de costo bloqueado"));
     EXPECT_EQ(Guardadas("00000004"), antes);
@@ -259,11 +332,80 @@ TEST_F(ModificarAsiento, LasFilasDeCentrosSiguenAlRenglon) {
     cnn.EjecutarNativo("DROP TRIGGER falla", {}, nullptr);
     guion.Mensajes.clear();
     AlAbrir(bajarFlete);
-    EXPECT_TRUE(Navegador().Clic(Enlace(enlace)));
+    EXPECT_TRUE(Navegador().Clic(Enlace(enlace, "4")));
     SinAvisos();
     EXPECT_EQ(Guardadas("00000004"), QStringList({"211010106|D|35829.25", "5110102|H|20727.66",
                                                   "5210101|H|8000", "1120201|H|7101.59"}));
     EXPECT_EQ(centros(), QStringList({"3|0003|4800", "3|0004|3200"}));
+}
+
+// Saved unchanged again and again, a difference keeps one application to its origin, also one
+// without origin (written back as Null): each save removes the row the one before wrote.
+TEST_F(ModificarAsiento, CadaGrabacionReemplazaSuAplicacion) {
+    const QStringList sinOrigen = {"NCPE", "0001", "00000031",  "X",
+                                   "",     "",     "211010106", "Aceros Zárate S.A."};
+    for (const QString numero : {"00000031", "00000002"})
+        for (int vez = 0; vez < 3; ++vez) {
+            AlAbrir([](FrmAsientoNDPRoNCPE& f) { f.Asistel1_click("GRABAR"); });
+            EXPECT_TRUE(Navegador().Clic(numero == "00000031" ? Enlace(sinOrigen) : Enlace()));
+            EXPECT_EQ(Filas("SELECT IMPORTE FROM MV_APLICACION WHERE TC = 'NCPE' AND NUMERO = '" +
+                            numero + "'"),
+                      QStringList({numero == "00000031" ? "1728.4" : "20010.52"}))
+                << numero << " vez " << vez;
+        }
+    SinAvisos();
+}
+
+// The entry keeps the registration type it is stored under when the configuration names
+// another, so its cost-centre rows stay with it and the next modification finds them again.
+TEST_F(ModificarAsiento, ElAsientoConservaSuClaveYSusCentros) {
+    const QStringList enlace = {"NCPE", "0001",          "00000004",  "X",
+                                "FCC",  "001200004572A", "211010106", "Aceros Zárate S.A."};
+    Ejecutar("UPDATE MA_SUBDIARIOSCOMPROBANTES SET SUBDIARIO = 'DIAR' WHERE TC = 'NCPE'");
+    for (const char* flete : {"8000", "6000"}) {
+        AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+            QApplication::setActiveWindow(&f);
+            Escribir(f, "3H", flete, "4");
+            QTest::keyClick(&f.Campo("4"), Qt::Key_F2);
+        });
+        EXPECT_TRUE(Navegador().Clic(Enlace(enlace, "4")));
+    }
+    SinAvisos();
+    EXPECT_EQ(Filas("SELECT DISTINCT PERIODO, MES_OPERATIVO, [NUMERO ASIENTO], TIPO_REG FROM "
+                    "MV_ASIENTOS WHERE TC = 'NCPE' AND NUMERO = '00000004'"),
+              QStringList({"2026|1|4|CPRA"}));
+    EXPECT_EQ(Filas("SELECT PERIODO, MES_OPERATIVO, [NUMERO ASIENTO], TIPO_REG, SECUENCIA, "
+                    "CCOSTO, IMPORTE FROM MV_ASIENTOSCCOSTO WHERE CUENTA = '5210101' AND "
+                    "[NUMERO ASIENTO] = 4 ORDER BY CCOSTO"),
+              QStringList({"2026|1|4|CPRA|3|0003|3600", "2026|1|4|CPRA|3|0004|2400"}));
+}
+
+// Another user moved the difference's state after the list was drawn, before the link or while
+// the form was open: the entry is not offered, or not saved, and the user is told to reload.
+TEST_F(ModificarAsiento, UnaListaViejaNoModificaLaDiferencia) {
+    const QStringList antes = Guardadas();
+    const QString aviso =
+        "La diferencia cambió de estado después de mostrarse la lista (ahora está "
+        "en estado %1). Vuelva a cargar la lista con [F9].";
+    Ejecutar("UPDATE MV_ASIENTOS SET ESTADO = 3 WHERE TC = 'NCPE' AND NUMERO = '00000002'");
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    EsperarAviso(aviso.arg(3), "SV - Aviso al Usuario", vbInformation + vbOKOnly);
+    EXPECT_TRUE(guion.VentanasModales.empty());
+
+    guion.Mensajes.clear();
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        Ejecutar("UPDATE MV_ASIENTOS SET ESTADO = 1 WHERE TC = 'NCPE' AND NUMERO = '00000002'");
+        f.Campo("CONCEPTO").SetText("Ajuste");
+        f.Asistel1_click("GRABAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace({"NCPE", "0001", "00000002", "X", "FCC", "000200004526A",
+                                         "211010102", "Muñoz y Peña S.R.L."},
+                                        "3")));
+    EsperarAviso(aviso.arg(1), "SV - Aviso al Usuario", vbCritical + vbOKOnly);
+    EXPECT_EQ(Guardadas(), antes);
+    EXPECT_EQ(Filas("SELECT DISTINCT DETALLE, ESTADO FROM MV_ASIENTOS WHERE TC = 'NCPE' AND "
+                    "NUMERO = '00000002'"),
+              QStringList({"Dif. de precio s/FCC 0002-00004526A|1"}));
 }
 
 // With the subdiary table gone the save stops at the one clear message of the failed read.
