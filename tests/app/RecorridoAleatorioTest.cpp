@@ -78,6 +78,7 @@ private:
     Hecho CambiarEstado(bool bloqueada, const Enlace& e);
     Hecho Modificar(bool bloqueada, const Enlace& e);
     Hecho ClicEnListaVieja();
+    QString OtroCambiaEstado(const Enlace& e);
     Hecho OtroGraba();
     Hecho Configurar();
     void Editar(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
@@ -198,7 +199,8 @@ Hecho RecorridoAleatorio::Refrescar() {
 }
 
 // The state-change link: a state, maybe a motive, Aceptar or Cancelar. A dialog still open
-// after Aceptar (a motive refused) is cancelled.
+// after Aceptar (a motive refused) is cancelled. Now and then another connection changes the
+// state while the dialog is open.
 Hecho RecorridoAleatorio::CambiarEstado(bool bloqueada, const Enlace& e) {
     const int estado = Azar(4);
     const QString motivo = QString::fromLatin1(Motivos[Azar(4)]);
@@ -208,10 +210,15 @@ Hecho RecorridoAleatorio::CambiarEstado(bool bloqueada, const Enlace& e) {
                 (estado == 3 ? " motivo '" + motivo + "'" : QString()) +
                 (aceptar ? ", Aceptar" : ", Cancelar") + (bloqueada ? ", base bloqueada" : ""),
             PasoSobre(e)};
+    const bool otroEnMedio = !bloqueada && Azar(12) == 0;
     bool intentado = false, mostrado = false;
     guion.AccionesModales.push_back([&](QWidget& ventana) {
         auto& dlg = dynamic_cast<frmCambioEstado&>(ventana);
         mostrado = true;
+        if (otroEnMedio) {
+            h.Descripcion += " (" + OtroCambiaEstado(e) + " con el diálogo abierto)";
+            h.Paso.ListaFresca = Guardado(e.D) == e.D.Estado.trimmed();
+        }
         dlg.dpdEstadoNuevo->setCurrentIndex(estado);
         dlg.txtFields().Campo(QStringLiteral("IDMOTIVO")).SetText(motivo);
         (aceptar ? dlg.CmdAceptar : dlg.CmdCancelar)->click();
@@ -233,7 +240,8 @@ Hecho RecorridoAleatorio::CambiarEstado(bool bloqueada, const Enlace& e) {
 }
 
 // The modify link: random edits in the entry form, then F2, Esc, CANCELAR or CERRAR. Now and
-// then another connection commits a change of the entry while the form is open.
+// then another connection commits a change of the entry, or of its state, while the form is
+// open.
 Hecho RecorridoAleatorio::Modificar(bool bloqueada, const Enlace& e) {
     Hecho h{"Modificar " + Nombre(e.D) + " (lista " + e.D.Estado + ", guardado " + Guardado(e.D) +
                 (bloqueada ? ", base bloqueada" : "") + "): ",
@@ -246,9 +254,12 @@ Hecho RecorridoAleatorio::Modificar(bool bloqueada, const Enlace& e) {
         mostrado = true;
         QApplication::setActiveWindow(&f);
         Editar(f, hechos);
-        if (otroEnMedio) {
+        if (otroEnMedio && Azar(2)) {
             Otra("UPDATE MV_ASIENTOS SET DETALLE = DETALLE || '.' WHERE " + Donde(e.D));
             hechos << "otra conexión retoca el asiento";
+        } else if (otroEnMedio) {
+            hechos << OtroCambiaEstado(e);
+            h.Paso.ListaFresca = Guardado(e.D) == e.D.Estado.trimmed();
         }
         intentado = Cerrar(f, hechos);
     });
@@ -270,16 +281,22 @@ Hecho RecorridoAleatorio::Modificar(bool bloqueada, const Enlace& e) {
     return h;
 }
 
-// Another connection moves a listed difference to another state; the user then follows the
-// list's stale link.
+// Another connection moves the difference to another state, the state 3 as often as it can.
+QString RecorridoAleatorio::OtroCambiaEstado(const Enlace& e) {
+    const int previo = Guardado(e.D).toInt();
+    int nuevo = Azar(2) ? 3 : (previo + 1 + Azar(3)) % 4;
+    if (nuevo == previo)
+        nuevo = (previo + 1 + Azar(3)) % 4;
+    Otra("UPDATE MV_ASIENTOS SET ESTADO = " + QString::number(nuevo) + " WHERE " + Donde(e.D));
+    return "otra conexión pasa " + Nombre(e.D) + " a estado " + QString::number(nuevo);
+}
+
+// The user follows a link of a list that no longer shows the difference's stored state.
 Hecho RecorridoAleatorio::ClicEnListaVieja() {
     const Enlace& e = AlAzar();
-    const int previo = Guardado(e.D).toInt();
-    const int nuevo = Azar(2) ? 3 : (previo + 1 + Azar(3)) % 4;
-    Otra("UPDATE MV_ASIENTOS SET ESTADO = " + QString::number(nuevo) + " WHERE " + Donde(e.D));
+    const QString otro = OtroCambiaEstado(e);
     Hecho h = Azar(2) ? CambiarEstado(false, e) : Modificar(false, e);
-    h.Descripcion = "otra conexión pasa " + Nombre(e.D) + " a estado " + QString::number(nuevo) +
-                    "; " + h.Descripcion;
+    h.Descripcion = otro + "; " + h.Descripcion;
     return h;
 }
 
