@@ -380,7 +380,7 @@ void RecorridoAleatorio::EditarImporte(FrmAsientoNDPRoNCPE& f, QStringList& hech
 
 // A line's account cleared, and maybe filled again with another one.
 void RecorridoAleatorio::EditarCuenta(FrmAsientoNDPRoNCPE& f, QStringList& hechos) {
-    const QString linea = QString::number(2 + Azar(11));
+    const QString linea = QString::number(1 + Azar(12));
     Teclear(f, linea, QString());
     if (Azar(3) == 0) {
         hechos << "cuenta " + linea + " vaciada";
