@@ -232,7 +232,8 @@ void FrmConfirmaCCosto::RepartirImportes(int Fila, const QString& Porcentaje) {
         filas.push_back(r);
         porcentajes.push_back(porcentaje);
     }
-    const std::vector<Currency> partes = RepartirImporte(Total(), porcentajes);
+    const std::vector<Currency> partes =
+        RepartirImporte(Total(), porcentajes, ModGlobal::DecimalesPara(-1));
     for (size_t i = 0; i < filas.size(); ++i)
         g.SetTextMatrix(filas[i], 4, Formato(partes[i]));
 }
@@ -471,10 +472,11 @@ bool FrmConfirmaCCosto::RechazarValor(const QString& Campo, const QString& V) {
     else if (importe == Currency() && conCodigo)
         Rechazar(QStringLiteral("Debe ingresar un importe!!!"));
     else
-        FgCCosto->SetTextMatrix(fila, 3,
-                                Formato(total == Currency()
-                                            ? Currency()
-                                            : importe * Currency::DesdeEntero(100) / total));
+        FgCCosto->SetTextMatrix(
+            fila, 3,
+            Formato(total == Currency()
+                        ? Currency()
+                        : Currency::Proporcion(importe, Currency::DesdeEntero(100), total)));
     return ErrorValidacion;
 }
 

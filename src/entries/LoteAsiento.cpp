@@ -264,7 +264,8 @@ void AgregarCentros(const Asiento& a, const std::vector<Renglon>& renglones,
         std::vector<Currency> porcentajes;
         for (const FilaCentro* f : filas)
             porcentajes.push_back(f->Porcentaje);
-        const std::vector<Currency> partes = RepartirImporte(destino->second->Importe, porcentajes);
+        const std::vector<Currency> partes =
+            RepartirImporte(destino->second->Importe, porcentajes, ModGlobal::DecimalesPara(-1));
         for (size_t i = 0; i < filas.size(); ++i)
             sentencias.push_back("UPDATE MV_ASIENTOSCCOSTO SET " + escrita +
                                  ", SECUENCIA = " + QString::number(-destino->second->Secuencia) +

@@ -46,17 +46,6 @@ void FijarEstiloBarras(QWidget& ventana) {
             barra->SetStyleBar(estilo);
 }
 
-int DecimalesPara(int pedido) {
-    int n = pedido;
-    if (n == -1)
-        n = vb::CInt(vb::Val(Valores.CantidadDecimales));
-    if (n == 0)
-        n = Locale::DecimalesMoneda();
-    if (n == -2)
-        n = 0;
-    return n;
-}
-
 // The amount rounded to n decimals (halves to even) with exactly n decimals, no grouping.
 QString ConDecimales(const Currency& importe, int n) {
     if (n < 0)
@@ -100,6 +89,17 @@ QString LiteralValor(const QString& Valor, const QString& Tipo) {
 }
 
 } // namespace
+
+int DecimalesPara(int pedido) {
+    int n = pedido;
+    if (n == -1)
+        n = vb::CInt(vb::Val(Valores.CantidadDecimales));
+    if (n == 0)
+        n = Locale::DecimalesMoneda();
+    if (n == -2)
+        n = 0;
+    return n;
+}
 
 QString FmtFecha() {
     return QStringLiteral("dd/mm/yy");

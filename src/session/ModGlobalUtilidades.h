@@ -43,6 +43,8 @@ QString ObtenerCampo(const QString& Texto, long N, const QString& Separador);
 // configured CantidadDecimales for -1, the locale's currency digits for 0, none for -2;
 // -3 gives Importe back untouched. Empty when the operator leaves after an error.
 QString FmtMoneda(const QString& Importe, const QVariant& Decimales);
+// The number of decimals FmtMoneda writes for `pedido` (-1: the configured CantidadDecimales).
+int DecimalesPara(int pedido);
 // Finds an account by code or optional code (trying the other when the first finds nothing)
 // and leaves `Rs` on it. `Codigo` receives the account's code, and `EsCodigoOpcional` becomes
 // true when only the optional code matched. A read that fails, once put to the operator,

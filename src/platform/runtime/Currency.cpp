@@ -222,3 +222,10 @@ Currency operator/(const Currency& a, const Currency& b) {
         vb::Raise(11);
     return Ajustar(DividirRedondeando(Ancho(a.escalado_) * Currency::Escala, b.escalado_));
 }
+
+Currency Currency::Proporcion(const Currency& importe, const Currency& parte,
+                              const Currency& todo) {
+    if (todo.escalado_ == 0)
+        vb::Raise(11);
+    return Ajustar(DividirRedondeando(Ancho(importe.escalado_) * parte.escalado_, todo.escalado_));
+}

@@ -50,6 +50,11 @@ public:
     friend Currency operator*(const Currency& a, const Currency& b);
     // Error 11 when `b` is zero.
     friend Currency operator/(const Currency& a, const Currency& b);
+    // `importe` times `parte` divided by `todo`, rounded once: only a result beyond the range is
+    // error 6, whatever the product in between (a share of the largest amounts). Error 11 when
+    // `todo` is zero.
+    static Currency Proporcion(const Currency& importe, const Currency& parte,
+                               const Currency& todo);
     friend constexpr auto operator<=>(const Currency&, const Currency&) = default;
 
 private:

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-// The shares of an amount by percentages, each rounded to the cent. What rounding leaves over
-// goes to the last share, so the shares add up exactly to the amount times the sum of the
-// percentages (to the amount itself when they make 100): a line split over cost centres never
-// gains or loses a cent.
+// The shares of an amount by percentages, each rounded to `decimales` (0 to 4), the precision
+// the amounts are kept at. What rounding leaves over goes to the last share, so the shares add
+// up exactly to the amount when the percentages make 100 (a line split over cost centres never
+// gains or loses a cent), and to the amount times their sum, at that precision, otherwise.
 std::vector<Currency> RepartirImporte(const Currency& importe,
-                                      const std::vector<Currency>& porcentajes);
+                                      const std::vector<Currency>& porcentajes, int decimales);

@@ -121,6 +121,38 @@ TEST(Currency, DesbordamientoYDivisionPorCero) {
     EXPECT_EQ((maximo * C("1")), maximo);
 }
 
+// Products and quotients at the ends of the range: exact whenever the result fits, whatever the
+// product in between; only a result beyond the range is error 6.
+TEST(Currency, ExactoEnLosExtremosDelRango) {
+    const Currency maximo = Currency::DesdeEscalado(std::numeric_limits<qint64>::max());
+    const Currency minimo = Currency::DesdeEscalado(std::numeric_limits<qint64>::min());
+    struct Caso {
+        Currency resultado, esperado;
+    };
+    const Caso casos[] = {
+        {maximo * C("1"), maximo},
+        {minimo * C("1"), minimo},
+        {maximo * C("-1"), -maximo},
+        {maximo / C("1"), maximo},
+        {minimo / C("2"), C("-461168601842738,7904")},
+        {C("30744573456182,5") * C("30"), C("922337203685475")},
+        {C("0,0001") * C("0,0001"), Currency()},
+        {C("-0,0001") / C("10000"), Currency()},
+        {Currency::Proporcion(C("50000000000000"), C("100"), C("50000000000000")), C("100")},
+        {Currency::Proporcion(C("50000000000000"), C("33,3333"), C("100")), C("16666650000000")},
+        {Currency::Proporcion(maximo, C("100"), C("100")), maximo},
+        {Currency::Proporcion(minimo, C("-50"), C("-100")), C("-461168601842738,7904")},
+        {Currency::Proporcion(maximo, maximo, maximo), maximo},
+        {Currency::Proporcion(C("0,0003"), C("1"), C("2")), C("0,0002")},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(c.resultado, c.esperado) << c.esperado.ATexto().toStdString();
+    EXPECT_EQ(NumeroDeError([&] { minimo / C("-1"); }), 6);
+    EXPECT_EQ(NumeroDeError([&] { minimo* C("-1"); }), 6);
+    EXPECT_EQ(NumeroDeError([&] { Currency::Proporcion(maximo, C("2"), C("1")); }), 6);
+    EXPECT_EQ(NumeroDeError([&] { Currency::Proporcion(C("1"), C("1"), Currency()); }), 11);
+}
+
 TEST(Currency, Comparaciones) {
     EXPECT_LT(C("-0,0001"), Currency());
     EXPECT_GT(C("150"), C("100"));

@@ -27,18 +27,41 @@ Currency Suma(const std::vector<Currency>& partes) {
 TEST(Reparto, ThirdsAddUpToTheLineWithTheRemainderOnTheLast) {
     const auto tercios = Lista({"33,33", "33,33", "33,34"});
     for (const char* linea : {"10", "0,05", "1000,01", "8883,29", "0,01"}) {
-        const auto partes = RepartirImporte(C(linea), tercios);
+        const auto partes = RepartirImporte(C(linea), tercios, 2);
         EXPECT_EQ(Suma(partes), C(linea)) << linea;
         for (const Currency& p : partes)
             EXPECT_EQ(p, p.Redondear(2)) << linea;
     }
-    EXPECT_EQ(RepartirImporte(C("10"), tercios), Lista({"3,33", "3,33", "3,34"}));
-    EXPECT_EQ(RepartirImporte(C("1000,01"), tercios), Lista({"333,3", "333,3", "333,41"}));
+    EXPECT_EQ(RepartirImporte(C("10"), tercios, 2), Lista({"3,33", "3,33", "3,34"}));
+    EXPECT_EQ(RepartirImporte(C("1000,01"), tercios, 2), Lista({"333,3", "333,3", "333,41"}));
 }
 
 TEST(Reparto, PercentagesShortOfAHundredSplitThatShareAndNegativeAmountsKeepTheirSign) {
-    EXPECT_EQ(RepartirImporte(C("1000"), Lista({"60"})), Lista({"600"}));
-    EXPECT_EQ(RepartirImporte(C("-10"), Lista({"33,33", "33,33", "33,34"})),
+    EXPECT_EQ(RepartirImporte(C("1000"), Lista({"60"}), 2), Lista({"600"}));
+    EXPECT_EQ(RepartirImporte(C("-10"), Lista({"33,33", "33,33", "33,34"}), 2),
               Lista({"-3,33", "-3,33", "-3,34"}));
-    EXPECT_TRUE(RepartirImporte(C("10"), {}).empty());
+    EXPECT_TRUE(RepartirImporte(C("10"), {}, 2).empty());
+}
+
+// Every precision from none to four decimals: the rows are rounded to it and make the line
+// exactly, also for the largest legal amounts, whose product by a hundred is out of range.
+TEST(Reparto, CadaPrecisionYLosImportesExtremos) {
+    const auto tercios = Lista({"33,33", "33,33", "33,34"});
+    const std::pair<const char*, int> casos[] = {{"10,005", 3},
+                                                 {"1000,001", 3},
+                                                 {"0,0001", 4},
+                                                 {"7", 0},
+                                                 {"-0,0007", 4},
+                                                 {"10000000000000", 2},
+                                                 {"50000000000000", 2},
+                                                 {"922337203685477,5807", 4},
+                                                 {"-922337203685477,5808", 4}};
+    for (const auto& [linea, decimales] : casos) {
+        const auto partes = RepartirImporte(C(linea), tercios, decimales);
+        EXPECT_EQ(Suma(partes), C(linea)) << linea;
+        for (size_t i = 0; i + 1 < partes.size(); ++i)
+            EXPECT_EQ(partes[i], partes[i].Redondear(decimales)) << linea;
+    }
+    EXPECT_EQ(RepartirImporte(C("10,005"), tercios, 3), Lista({"3,335", "3,335", "3,335"}));
+    EXPECT_EQ(RepartirImporte(C("50000000000000"), Lista({"60"}), 2), Lista({"30000000000000"}));
 }
