@@ -7,8 +7,8 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <iterator>
 #include <map>
-#include <set>
 #include <sqlite3.h>
 #include <vector>
 
