@@ -118,10 +118,17 @@ void Balances(const Vista& a, QStringList& v) {
 }
 
 void Aplicaciones(const Vista& a, const Vista& ap, QStringList& v) {
-    std::map<QString, QString> cabeceras;
+    // The application carries line 1's amount. Line 1 is the first row, unless it was saved
+    // with no amount: then the first row is another account's and the application is of 0.
+    struct Cabecera {
+        QString Importe;
+        bool DelProveedor = false;
+    };
+    std::map<QString, Cabecera> cabeceras;
     for (const QStringList& fila : a.filas)
         if (EsNcpe(a, fila) && a(fila, "SECUENCIA") == u"1")
-            cabeceras[DiferenciaDe(a, fila)] = a(fila, "IMPORTE");
+            cabeceras[DiferenciaDe(a, fila)] = {
+                a(fila, "IMPORTE"), Clave(a(fila, "CUENTA")) == Clave(a(fila, "CABCUENTA"))};
     std::map<std::pair<QString, QString>, int> cuantas;
     for (const QStringList& fila : ap.filas) {
         if (!EsNcpe(ap, fila))
@@ -133,9 +140,11 @@ void Aplicaciones(const Vista& a, const Vista& ap, QStringList& v) {
         const auto cabecera = cabeceras.find(d);
         if (cabecera == cabeceras.end())
             v << Nombre(d) + ": MV_APLICACION sin línea 1 en MV_ASIENTOS";
-        else if (Importe(cabecera->second) != Importe(ap(fila, "IMPORTE")))
-            v << Nombre(d) + ": MV_APLICACION por " + Importe(ap(fila, "IMPORTE")).ATextoSql() +
-                     ", la línea 1 por " + Importe(cabecera->second).ATextoSql();
+        else if (const Currency aplicado = Importe(ap(fila, "IMPORTE"));
+                 aplicado != Importe(cabecera->second.Importe) &&
+                 (aplicado != Currency() || cabecera->second.DelProveedor))
+            v << Nombre(d) + ": MV_APLICACION por " + aplicado.ATextoSql() + ", la línea 1 por " +
+                     Importe(cabecera->second.Importe).ATextoSql();
     }
     for (const auto& [clave, n] : cuantas)
         if (n > 1)
