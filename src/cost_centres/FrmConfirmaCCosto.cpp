@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -43,6 +44,17 @@ QString Literal(const QString& texto) {
 
 QString Formato(const Currency& valor) {
     return ModGlobal::FmtMoneda(valor.ATexto(), -1);
+}
+
+// A share with the configured decimals, and with more, up to the four its column keeps, when
+// it has them: the share of a small amount on a large line is neither shown nor written as 0.
+QString FormatoPorcentaje(const Currency& porcentaje) {
+    int decimales = std::max(ModGlobal::DecimalesPara(-1), 0);
+    if (decimales >= 4)
+        return Formato(porcentaje);
+    while (porcentaje.Redondear(decimales) != porcentaje)
+        ++decimales;
+    return porcentaje.ATexto(decimales);
 }
 
 QString ItemTabla(ado::Recordset& rs) {
@@ -143,6 +155,11 @@ void FrmConfirmaCCosto::Inicializa() {
 }
 
 void FrmConfirmaCCosto::MSFLEX_InicializaCC() {
+    // An edit still open was typed for a row the new grid does not have: it is dropped, as Esc
+    // drops it, before the rows go (moving the cell would write it back into whatever cell
+    // is current then).
+    OcultarCaja();
+    txtEdit2->SetText(QString());
     controles::FlexGrid& g = *FgCCosto;
     g.SetCols(5);
     g.SetRows(1);
@@ -210,18 +227,18 @@ void FrmConfirmaCCosto::AgregarFila(const QString& CCosto, const QString& Porcen
     g.SetTextMatrix(r, 0, QString::number(r));
     g.SetTextMatrix(r, 1, CCosto);
     g.SetTextMatrix(r, 2, Descripcion(CCosto));
-    g.SetTextMatrix(r, 3, ModGlobal::FmtMoneda(Porcentaje, -1));
+    g.SetTextMatrix(r, 3, FormatoPorcentaje(Util().ValorMoneda(Porcentaje)));
 }
 
-// The amounts follow the shares (Porcentaje: the share of row Fila, not yet in its cell):
-// each row's share of the line to the cent, what rounding leaves over on the last row with a
-// share, so that shares making 100 give rows making the line.
-void FrmConfirmaCCosto::RepartirImportes(int Fila, const QString& Porcentaje) {
+// The amounts follow the shares: each row's share of the line at the configured precision,
+// what rounding leaves over on the last row with a share, so that shares making 100 give rows
+// making the line.
+void FrmConfirmaCCosto::RepartirImportes() {
     controles::FlexGrid& g = *FgCCosto;
     std::vector<int> filas;
     std::vector<Currency> porcentajes;
     for (int r = 1; r < g.Rows(); ++r) {
-        const QString texto = r == Fila ? Porcentaje : vb::Trim(g.TextMatrix(r, 3));
+        const QString texto = vb::Trim(g.TextMatrix(r, 3));
         if (texto.isEmpty())
             continue;
         const Currency porcentaje = Util().ValorMoneda(texto);
@@ -236,6 +253,27 @@ void FrmConfirmaCCosto::RepartirImportes(int Fila, const QString& Porcentaje) {
         RepartirImporte(Total(), porcentajes, ModGlobal::DecimalesPara(-1));
     for (size_t i = 0; i < filas.size(); ++i)
         g.SetTextMatrix(filas[i], 4, Formato(partes[i]));
+}
+
+// The amount of a share typed on row Fila; the other rows keep theirs, typed or not. When the
+// shares then make 100, the row takes what rounding left over on the others' shares, so that
+// shares typed one by one still give rows making the line.
+Currency FrmConfirmaCCosto::ImporteDeFila(int Fila, const Currency& Porcentaje) const {
+    if (Porcentaje == Currency())
+        return Currency();
+    std::vector<Currency> porcentajes;
+    Currency suma = Porcentaje;
+    for (int r = 1; r < FgCCosto->Rows(); ++r) {
+        const Currency otro = Util().ValorMoneda(vb::Trim(FgCCosto->TextMatrix(r, 3)));
+        if (r != Fila && otro != Currency()) {
+            porcentajes.push_back(otro);
+            suma += otro;
+        }
+    }
+    if (suma != Currency::DesdeEntero(100))
+        porcentajes.clear();
+    porcentajes.push_back(Porcentaje);
+    return RepartirImporte(Total(), porcentajes, ModGlobal::DecimalesPara(-1)).back();
 }
 
 // The account's own split: by the user's business unit when the account varies by unit and
@@ -374,7 +412,7 @@ QString FrmConfirmaCCosto::SCriptCCosto(const QString& Periodo, const QString& N
     for (int r = 1; r < FgCCosto->Rows(); ++r) {
         const QString cc = vb::Trim(FgCCosto->TextMatrix(r, 1));
         const QString porcentaje = vb::Trim(FgCCosto->TextMatrix(r, 3));
-        if (cc.isEmpty() || Util().ValorMoneda(porcentaje) <= Currency())
+        if (cc.isEmpty() || (Util().ValorMoneda(porcentaje) <= Currency() && !SoloImporte(r)))
             continue;
         texto = SentenciaCCosto({Periodo, NumeroAsiento, DH, TipoReg, Moneda, Fecha, CuentaCC,
                                  Secuencia, cc, porcentaje, FgCCosto->TextMatrix(r, 4)}) +
@@ -403,6 +441,16 @@ bool FrmConfirmaCCosto::FilaUsada(int Fila) const {
            !vb::Trim(FgCCosto->TextMatrix(Fila, 4)).isEmpty();
 }
 
+// A row whose amount was typed so small against its line that its share is below what the
+// share column keeps: it stands on its amount.
+bool FrmConfirmaCCosto::SoloImporte(int Fila) const {
+    const Currency importe = Util().ValorMoneda(vb::Trim(FgCCosto->TextMatrix(Fila, 4)));
+    const Currency total = Total();
+    return importe != Currency() && total != Currency() &&
+           Util().ValorMoneda(vb::Trim(FgCCosto->TextMatrix(Fila, 3))) == Currency() &&
+           Currency::Proporcion(importe, Currency::DesdeEntero(100), total) == Currency();
+}
+
 void FrmConfirmaCCosto::Rechazar(const QString& Mensaje) {
     ErrorValidacion = true;
     MsgBox(Mensaje, vbCritical + vbOKOnly, QStringLiteral("Aviso al operador..."));
@@ -416,16 +464,20 @@ void FrmConfirmaCCosto::CampoValida(CajaTexto& Texto) {
                   {[&] {
                       if (vb::Iguales(F, QStringLiteral("CCOSTO")))
                           RechazarCCosto(V);
-                      else if (!RechazarValor(F, V) && !V.isEmpty() &&
-                               (vb::Iguales(F, QStringLiteral("Porcentaje")) ||
-                                vb::Iguales(F, QStringLiteral("Importe"))))
+                      else if (vb::Iguales(F, QStringLiteral("Porcentaje")) &&
+                               !RechazarPorcentaje(V) && !V.isEmpty())
+                          Texto.SetText(FormatoPorcentaje(Currency::DesdeTexto(V)));
+                      else if (vb::Iguales(F, QStringLiteral("Importe")) && !RechazarImporte(V) &&
+                               !V.isEmpty())
                           Texto.SetText(Formato(Currency::DesdeTexto(V)));
                   }});
 }
 
 // Why a share cannot stand on a row (with or without a cost centre); empty when it can. A row
-// with a cost centre takes a share above 0: one of 0 would split nothing and write no row.
-QString FrmConfirmaCCosto::MotivoPorcentaje(const QString& V, bool ConCodigo) const {
+// with a cost centre takes a share above 0, one of 0 would split nothing, unless the row
+// stands on its amount (PorSuImporte: see SoloImporte).
+QString FrmConfirmaCCosto::MotivoPorcentaje(const QString& V, bool ConCodigo,
+                                            bool PorSuImporte) const {
     if (V.isEmpty())
         return ConCodigo ? QStringLiteral("Debe ingresar un porcentaje!!!") : QString();
     if (!vb::IsNumeric(V))
@@ -433,29 +485,31 @@ QString FrmConfirmaCCosto::MotivoPorcentaje(const QString& V, bool ConCodigo) co
     const Currency porcentaje = Currency::DesdeTexto(V);
     if (porcentaje < Currency() || porcentaje > Currency::DesdeEntero(100))
         return QStringLiteral("El porcentaje debe ser un valor entre 0 y 100!!!");
-    if (porcentaje == Currency() && ConCodigo)
+    if (porcentaje == Currency() && ConCodigo && !PorSuImporte)
         return QStringLiteral("Debe ingresar un porcentaje!!!");
     return {};
 }
 
-// A share or an amount; an accepted one recomputes its partner cell. A zero total gives a
-// zero share.
-bool FrmConfirmaCCosto::RechazarValor(const QString& Campo, const QString& V) {
-    const bool porcentaje = vb::Iguales(Campo, QStringLiteral("Porcentaje"));
-    if (!porcentaje && !vb::Iguales(Campo, QStringLiteral("Importe")))
-        return false;
-    const int fila = FgCCosto->Row();
-    const bool conCodigo = !vb::Trim(FgCCosto->TextMatrix(fila, 1)).isEmpty();
-    if (porcentaje) {
-        const QString motivo = MotivoPorcentaje(V, conCodigo);
-        if (!motivo.isEmpty())
-            Rechazar(motivo);
-        else if (!V.isEmpty())
-            RepartirImportes(fila, V);
-        return ErrorValidacion;
-    }
+bool FrmConfirmaCCosto::ConCodigo() const {
+    return !vb::Trim(FgCCosto->TextMatrix(FgCCosto->Row(), 1)).isEmpty();
+}
+
+// An accepted share gives its row's amount.
+bool FrmConfirmaCCosto::RechazarPorcentaje(const QString& V) {
+    const QString motivo = MotivoPorcentaje(V, ConCodigo());
+    if (!motivo.isEmpty())
+        Rechazar(motivo);
+    else if (!V.isEmpty())
+        FgCCosto->SetTextMatrix(FgCCosto->Row(), 4,
+                                Formato(ImporteDeFila(FgCCosto->Row(), Currency::DesdeTexto(V))));
+    return ErrorValidacion;
+}
+
+// An amount takes the sign of the line (a credit line is split in amounts below 0) and at
+// most its size; an accepted one gives its row's share. A zero total gives a zero share.
+bool FrmConfirmaCCosto::RechazarImporte(const QString& V) {
     if (V.isEmpty()) {
-        if (conCodigo)
+        if (ConCodigo())
             Rechazar(QStringLiteral("Debe ingresar un importe!!!"));
         return ErrorValidacion;
     }
@@ -465,18 +519,21 @@ bool FrmConfirmaCCosto::RechazarValor(const QString& Campo, const QString& V) {
     }
     const Currency importe = Currency::DesdeTexto(V);
     const Currency total = Total();
-    if (importe < Currency())
-        Rechazar(QStringLiteral("Debe ingresar un valor positivo!!!"));
-    else if (importe > total)
+    const bool credito = total < Currency();
+    if (credito ? importe > Currency() : importe < Currency())
+        Rechazar(credito ? QStringLiteral("Debe ingresar un valor negativo!!!")
+                         : QStringLiteral("Debe ingresar un valor positivo!!!"));
+    else if (credito ? importe < total : importe > total)
         Rechazar(QStringLiteral("El importe no puede ser mayor al importe total!!!"));
-    else if (importe == Currency() && conCodigo)
+    else if (importe == Currency() && ConCodigo())
         Rechazar(QStringLiteral("Debe ingresar un importe!!!"));
     else
         FgCCosto->SetTextMatrix(
-            fila, 3,
-            Formato(total == Currency()
-                        ? Currency()
-                        : Currency::Proporcion(importe, Currency::DesdeEntero(100), total)));
+            FgCCosto->Row(), 3,
+            FormatoPorcentaje(
+                total == Currency()
+                    ? Currency()
+                    : Currency::Proporcion(importe, Currency::DesdeEntero(100), total)));
     return ErrorValidacion;
 }
 
@@ -527,8 +584,9 @@ bool FrmConfirmaCCosto::ValidaGrilla() {
 // The share a row came with (from a table, a script or the account's own split) is held to
 // the rules of a share typed into its cell.
 void FrmConfirmaCCosto::RevisarPorcentaje(int Fila) {
-    const QString motivo = MotivoPorcentaje(vb::Trim(FgCCosto->TextMatrix(Fila, 3)),
-                                            !vb::Trim(FgCCosto->TextMatrix(Fila, 1)).isEmpty());
+    const QString motivo =
+        MotivoPorcentaje(vb::Trim(FgCCosto->TextMatrix(Fila, 3)),
+                         !vb::Trim(FgCCosto->TextMatrix(Fila, 1)).isEmpty(), SoloImporte(Fila));
     if (motivo.isEmpty())
         return;
     FgCCosto->SetCol(3);

@@ -77,17 +77,21 @@ private:
     QString ConsultaPropia(const QString& Cuenta) const;
     void MostrarCuenta(const QString& Cuenta, const Currency& Importe);
     void AgregarFila(const QString& CCosto, const QString& Porcentaje);
-    void RepartirImportes(int Fila = 0, const QString& Porcentaje = {});
+    void RepartirImportes();
+    Currency ImporteDeFila(int Fila, const Currency& Porcentaje) const;
     void SeleccionarTabla(const QString& Item);
     bool CargarDelGuion(const QString& CCostoActual, const Currency& Importe);
     bool ConfirmacionPedida() const;
     Currency Total() const;
-    QString MotivoPorcentaje(const QString& V, bool ConCodigo) const;
-    bool RechazarValor(const QString& Campo, const QString& V);
+    QString MotivoPorcentaje(const QString& V, bool ConCodigo, bool PorSuImporte = false) const;
+    bool ConCodigo() const;
+    bool RechazarPorcentaje(const QString& V);
+    bool RechazarImporte(const QString& V);
     void RevisarPorcentaje(int Fila);
     bool RechazarCCosto(const QString& V);
     void Rechazar(const QString& Mensaje);
     bool FilaUsada(int Fila) const;
+    bool SoloImporte(int Fila) const;
 
     // ---- Cell editing: one box floats over the current cell ----
     void ConectarEdicion();

@@ -9,7 +9,6 @@
 #include "platform/errors/Procedimiento.h"
 #include "platform/forms/CodigosTecla.h"
 #include "platform/forms/Twips.h"
-#include "platform/runtime/ErrorVb.h"
 #include "platform/runtime/Texto.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
@@ -276,7 +275,12 @@ void Lib_FrmCons3Tree::TreeV_NodeCheck(Node* nodo) {
     MarcarDescendientes(*nodo, nodo->Checked(), 6);
 }
 
+// Accepting a single choice with no node picked chooses nothing, as a cancel does.
 void Lib_FrmCons3Tree::CmdAceptar_Click() {
+    if (!CheckBoxes && !NodoElegido()) {
+        CmdCancelar_Click();
+        return;
+    }
     EjecutarPasos("CmdAceptar_Click", suite::TratarError,
                   {[this] {
                        if (CheckBoxes)
@@ -304,10 +308,17 @@ void Lib_FrmCons3Tree::ElegirVarios() {
     }
 }
 
+// The node selected or, when the selection is empty, the one the cursor stands on.
+const Node* Lib_FrmCons3Tree::NodoElegido() const {
+    if (const Node* nodo = TreeV->SelectedItem())
+        return nodo;
+    return static_cast<const Node*>(TreeV->currentItem());
+}
+
 void Lib_FrmCons3Tree::ElegirUno() {
-    const Node* nodo = TreeV->SelectedItem();
+    const Node* nodo = NodoElegido();
     if (!nodo)
-        vb::Raise(91);
+        return;
     const QString codigo = CodigoDe(*nodo);
     std::optional<QString> valor;
     if (vb::Iguales(CampoDevuelto, "IDFAMILIA"))

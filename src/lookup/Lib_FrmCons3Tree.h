@@ -92,6 +92,7 @@ private:
     void CmbSearch_KeyDown(int& KeyCode, int Shift);
     void TreeV_NodeCheck(controles::Node* nodo);
     void ElegirVarios();
+    const controles::Node* NodoElegido() const;
     void ElegirUno();
     std::optional<QString> Buscar(const QString& tabla, const QString& columna,
                                   const QString& codigo) const;

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -63,6 +64,16 @@ protected:
     QString Script(const QString& secuencia = "3") {
         return dlg.SCriptCCosto("2026", "77", "D", "CPRA", "   1", "21/08/2026", secuencia);
     }
+    // The amounts of a script's rows added up, and the script run on the database.
+    QString SumaDelGuion(QString script) {
+        Currency suma;
+        for (const QString& linea : script.split(QStringLiteral("\r\n")))
+            if (const std::optional<FilaCCosto> fila = LeerFilaCCosto(linea))
+                suma += Currency::DesdeTextoSql(fila->Importe).value_or(Currency());
+        Correr(script.replace("@@@@9999", QString::number(++asiento)).replace("@@@@8888", "1"));
+        return suma.ATexto();
+    }
+    int asiento = 200;
     FrmConfirmaCCosto dlg;
 };
 
@@ -265,6 +276,26 @@ TEST_F(Confirmacion, LasFilasSumanLaLinea) {
     EXPECT_TRUE(guion.VentanasModales.empty());
 }
 
+// At 3 or 4 decimals the rows are worked out and written at that precision and make their
+// line; the largest lines load, through the dialog, and split without overflow.
+TEST_F(Confirmacion, PrecisionYLineasGrandes) {
+    Tercios();
+    ModGlobal::Valores.CantidadDecimales = QStringLiteral("3");
+    dlg.CargarCcostos("5210101", Currency::DesdeTexto("10,005"), {}, {});
+    EXPECT_EQ(Unidos(dlg.FgCCosto->TextMatrix(1, 4), dlg.FgCCosto->TextMatrix(2, 4),
+                     dlg.FgCCosto->TextMatrix(3, 4)),
+              "3,335|3,335|3,335");
+    EXPECT_EQ(SumaDelGuion(ScriptDeLinea("10,005")), "10,005");
+    ModGlobal::Valores.CantidadDecimales = QStringLiteral("4");
+    EXPECT_EQ(SumaDelGuion(ScriptDeLinea("0,0001")), "0,0001");
+
+    ModGlobal::Valores.CantidadDecimales = QStringLiteral("2");
+    for (const char* linea : {"10000000000000", "50000000000000"})
+        EXPECT_EQ(SumaDelGuion(ScriptDeLinea(linea)), linea);
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_TRUE(guion.VentanasModales.empty());
+}
+
 // Shares below 0 or above 100 brought by the account's split are refused at the acceptance
 // on their cell, as a 0 share on a row with a cost centre is.
 TEST_F(Confirmacion, PorcentajesQueNoCaben) {
@@ -308,6 +339,9 @@ protected:
     void SetUp() override {
         Confirmacion::SetUp();
         dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
+        Mostrar();
+    }
+    void Mostrar() {
         dlg.show();
         dlg.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
@@ -571,6 +605,127 @@ TEST_F(Edicion, ConsultaDesdeOtraColumna) {
     elegir("A0002");
     EXPECT_EQ(Unidos(Celda(1, 0), Celda(1, 1), Celda(1, 2)), "1|0002|Comercial");
     EXPECT_TRUE(guion.Mensajes.empty());
+    Lib_ClsCons3::Instancia() = Lib_ClsCons3();
+}
+
+// A distribution table chosen while a share is being typed replaces the rows and drops the
+// edit: the typed text reaches no cell of the table's rows.
+TEST_F(Edicion, TablaElegidaDescartaLaEdicionAbierta) {
+    Ir(2, 3);
+    Teclas("10");
+    QTest::mouseClick(dlg.cboTablasDist, Qt::LeftButton);
+    Tecla(Qt::Key_Escape); // the list that opened
+    ASSERT_EQ(QApplication::focusWidget(), dlg.cboTablasDist);
+    Tecla(Qt::Key_Down);
+    EXPECT_FALSE(dlg.txtEdit2->isVisible());
+    controles::FlexGrid& g = *dlg.FgCCosto;
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {},
+                      g.visualRect(g.model()->index(1, 3)).center());
+    EXPECT_EQ(Unidos(g.Row(), g.Col()), "1|3");
+    EXPECT_EQ(Grilla(),
+              QStringList({"1|0001|Administración|20|200,00", "2|0002|Comercial|80|800,00"}));
+    EXPECT_TRUE(guion.Mensajes.empty());
+    Tecla(Qt::Key_Escape);
+    EXPECT_FALSE(dlg.isVisible());
+}
+
+// Amounts typed that make a large line exactly are accepted and written in full, however
+// small a share one of them has: kept to the four decimals of its column, or below them.
+TEST_F(Edicion, ImportePequenoDeUnaLineaGrande) {
+    const QStringList casos[] = {{"999990", "10", "99,999|0,001"},
+                                 {"999999,5", "0,5", "100,00|0,00"}};
+    for (const QStringList& caso : casos) {
+        dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000000), {}, {});
+        Mostrar();
+        for (int fila : {1, 2}) {
+            Ir(fila, 4);
+            Teclas(caso[fila - 1]);
+            Tecla(Qt::Key_Return);
+        }
+        EXPECT_EQ(Unidos(Celda(1, 3), Celda(2, 3)), caso[2]);
+        Tecla(Qt::Key_F2);
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_TRUE(guion.Mensajes.empty());
+        const QString s = Script();
+        EXPECT_EQ(s.count("INSERT INTO"), 2);
+        EXPECT_EQ(SumaDelGuion(s), "1000000");
+    }
+}
+
+// A share typed on one row changes that row's amount only; a split that then misses the line
+// is still refused.
+TEST_F(Edicion, PorcentajeNoCambiaOtrasFilas) {
+    const auto escribir = [&](int fila, int columna, const char* texto) {
+        Ir(fila, columna);
+        Teclas(texto);
+        Tecla(Qt::Key_Return);
+    };
+    escribir(2, 4, "100");
+    escribir(1, 3, "60");
+    EXPECT_EQ(Unidos(Celda(1, 4), Celda(2, 4)), "600,00|100,00");
+    Tecla(Qt::Key_F2);
+    EXPECT_EQ(guion.Mensajes.back().Titulo, "ATENCIÓN");
+    escribir(2, 4, "399,99");
+    escribir(1, 3, "60");
+    EXPECT_EQ(Grilla().mid(0, 2), QStringList({"1|0003|Depósito Central|60,00|600,00",
+                                               "2|0004|Logística y Distribución|39,999|399,99"}));
+    Tecla(Qt::Key_F2);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(SumaDelGuion(Script()), "999,99");
+}
+
+// A credit line takes amounts below 0 up to its size, as it takes shares; its rows carry its
+// sign and make it.
+TEST_F(Edicion, LineaAcreedora) {
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(-1000), {}, {});
+    for (const char* refusado : {"300", "-1000,01"}) {
+        Ir(1, 4);
+        Teclas(refusado);
+        Tecla(Qt::Key_Return);
+        Tecla(Qt::Key_Escape);
+    }
+    ASSERT_EQ(guion.Mensajes.size(), 2u);
+    EXPECT_EQ(guion.Mensajes[0].Texto, "Debe ingresar un valor negativo!!!");
+    EXPECT_EQ(guion.Mensajes[1].Texto, "El importe no puede ser mayor al importe total!!!");
+    Ir(1, 4);
+    Teclas("-300");
+    Tecla(Qt::Key_Return);
+    Ir(2, 3);
+    Teclas("70");
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(Grilla(), QStringList({"1|0003|Depósito Central|30,00|-300,00",
+                                     "2|0004|Logística y Distribución|70,00|-700,00"}));
+    Tecla(Qt::Key_F2);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(SumaDelGuion(Script()), "-1000");
+}
+
+// Enter or Aceptar in the lookup tree with nothing picked, even on an empty table, chooses
+// nothing: no error, and the grid stays as it was.
+TEST_F(Edicion, ConsultaAceptadaSinElegir) {
+    Ir(2, 1);
+    const QStringList antes = Grilla();
+    const auto aceptar = [&](bool conRaton) {
+        guion.AccionesModales.push_back([conRaton](QWidget& w) {
+            auto& arbol = static_cast<Lib_FrmCons3Tree&>(w);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&arbol));
+            if (conRaton)
+                QTest::mouseClick(arbol.CmdAceptar, Qt::LeftButton);
+            else
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        Tecla(Qt::Key_F5);
+        Mostrar(); // the offscreen platform leaves no window active once the tree closes
+    };
+    aceptar(false);
+    aceptar(true);
+    Ejecutar("DELETE FROM TA_CCOSTO");
+    aceptar(false);
+    EXPECT_EQ(guion.VentanasModales.size(), 3u);
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_EQ(Grilla(), antes);
+    EXPECT_EQ(Unidos(dlg.FgCCosto->Row(), dlg.FgCCosto->Col(), dlg.txtEdit2->isVisible()),
+              "2|1|false");
     Lib_ClsCons3::Instancia() = Lib_ClsCons3();
 }
 

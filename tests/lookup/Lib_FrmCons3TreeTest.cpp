@@ -210,14 +210,28 @@ TEST_F(ArbolDeConsulta, EleccionSimplePorColumna) {
     EXPECT_EQ(Elegir("A0001"), QStringLiteral("previo"));
 }
 
-TEST_F(ArbolDeConsulta, AceptarSinNodoElegidoNoCierra) {
+// Enter with nothing selected takes the node the cursor stands on or, with none, chooses
+// nothing, as Esc does; never an error.
+TEST_F(ArbolDeConsulta, AceptarSinNodoElegido) {
     Abrir(Centros, "Codigo");
-    arbol->Show();
-    arbol->TreeV->SetSelectedItem(nullptr);
-    guion.RespuestasMsgBox = {vbAbort};
-    arbol->CmdAceptar->click();
-    EXPECT_EQ(guion.Mensajes.size(), 1u);
-    EXPECT_TRUE(arbol->isVisible());
+    arbol->ValorDevuelto = "previo";
+    guion.AccionesModales.push_back([this](QWidget&) {
+        arbol->TreeV->SetSelectedItem(nullptr);
+        QTest::keyClick(Foco(), Qt::Key_Return);
+    });
+    arbol->Show(true);
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_TRUE(arbol->isHidden());
+    EXPECT_EQ(arbol->ValorDevuelto, QVariant(QStringLiteral("")));
+
+    guion.AccionesModales.push_back([this](QWidget&) {
+        arbol->TreeV->SetSelectedItem(nullptr);
+        arbol->TreeV->setCurrentItem(&Nodo("A0002"), 0, QItemSelectionModel::NoUpdate);
+        QTest::keyClick(Foco(), Qt::Key_Return);
+    });
+    arbol->Show(true);
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_EQ(arbol->ValorDevuelto.toString(), QStringLiteral("0002"));
 }
 
 TEST_F(ArbolDeConsulta, LaTildeBajaSeisNiveles) {
