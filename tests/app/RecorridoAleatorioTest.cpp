@@ -527,11 +527,13 @@ QString RecorridoAleatorio::Informe(int n, const QStringList& fallas) const {
            "\npasos:\n  " + recorrido_.join("\n  ");
 }
 
-// In CI a fixed seed; AUDITORIA_SEMILLA and AUDITORIA_PASOS run any other, for instance
+// In CI a fixed seed, one whose walk meets, within its steps, an entry without origin saved
+// twice, an entry saved after its registration type changed, and a stale list's state change
+// of a difference in state 3. AUDITORIA_SEMILLA and AUDITORIA_PASOS run any other, for instance
 //   for s in $(seq 1 500); do AUDITORIA_SEMILLA=$s AUDITORIA_PASOS=1000
 //   build/tests/test_app --gtest_filter='RecorridoAleatorio.*' || break; done
 TEST_F(RecorridoAleatorio, LosLibrosSiguenCuadrando) {
-    Recorrer(Entorno("AUDITORIA_SEMILLA", 20261209), int(Entorno("AUDITORIA_PASOS", 300)));
+    Recorrer(Entorno("AUDITORIA_SEMILLA", 6), int(Entorno("AUDITORIA_PASOS", 300)));
 }
 
 } // namespace
