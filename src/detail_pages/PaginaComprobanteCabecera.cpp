@@ -2,6 +2,7 @@
 
 #include "detail_pages/PaginaComprobante.h"
 #include "platform/ado/TokenSql.h"
+#include "platform/runtime/ValorTexto.h"
 
 using namespace pagina_detalle;
 
@@ -40,12 +41,19 @@ const QString kFilaDerecha = QStringLiteral("<TD CLASS=TableROWDetalle ALIGN=RIG
 
 } // namespace
 
+// Pages that name a voucher without its account (payments, stock movements) open it on the
+// account its header holds; a purchase key two suppliers share opens the lowest account's.
 void PaginaComprobante::ConsultarCabecera() {
     QString sql = QStringLiteral("SELECT ") + (esVenta_ ? kCamposVenta : kCamposCompra) +
                   clave_.ConTcRelleno().CondicionId("", " and idcomprobante='");
-    if (!esVenta_)
+    const bool sinCuenta = cuenta_.isEmpty();
+    if (!esVenta_ && !sinCuenta)
         sql += QStringLiteral(" AND Cuenta = '") + ado::DoblarApostrofos(cuenta_) + u'\'';
+    else if (!esVenta_)
+        sql += QStringLiteral(" ORDER BY CUENTA");
     hayCabecera_ = Consultar(sql, rsCabecera_);
+    if (hayCabecera_ && sinCuenta)
+        cuenta_ = vb::ValorTexto(rsCabecera_.Fields(QStringLiteral("Cuenta")).Value());
 }
 
 void PaginaComprobante::EscribirParte() {

@@ -210,6 +210,38 @@ TEST_F(VentanaComprobante, MostrarEscribeLaPaginaYSusEnlacesAbren) {
                                      "Asiento NCPE|0001|00000033|X|", "Show"}));
 }
 
+// Payments, receipts and stock movements link a voucher without its account: the window
+// shows it whole, on the account its header holds, with the vouchers that settle it.
+TEST_F(VentanaComprobante, SinCuentaSeMuestraConLaDeSuCabecera) {
+    const struct {
+        QString tc, num;
+        bool venta;
+        QStringList partes;
+    } casos[] = {
+        {"FCC",
+         "00004503",
+         false,
+         {"Av. San Martín 1450", "Agua mineral sin gas 2 L", "COMPROBANTES APLICADOS POR FCC",
+          "_TC_NCPE_SUCURSAL_0001_NUMERO_00000001_LETRA_X_CUENTA_211010101",
+          "_VER_ASIENTOTC_FCC_SUCURSAL_0003_NUMERO_00004503_LETRA_A_CABCUENTA_211010101"}},
+        {"FC",
+         "00001507",
+         true,
+         {"Leche entera sachet 1 L", "COMPROBANTES QUE APLICAN A FC",
+          "_TC_CB_SUCURSAL_0001_NUMERO_00000836_LETRA_X_CUENTA_112010201"}},
+    };
+    FrmAuditoriaCBTEDetalle ventana;
+    ventana.Load();
+    for (const auto& c : casos) {
+        ventana.Mostrar(c.tc, c.tc == "FC" ? "0001" : "0003", c.num, "A", c.venta, "");
+        const QString pagina = Leer(ventana.ArchivoPagina());
+        for (const QString& parte : c.partes)
+            EXPECT_TRUE(pagina.contains(parte))
+                << c.tc.toStdString() << ": " << parte.toStdString();
+    }
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
+}
+
 // The window's account, whatever it holds, comes back from the page's journal-entry link
 // exactly, and turns no link into another.
 TEST_F(VentanaComprobante, LaCuentaDeLaVentanaVuelveExacta) {
