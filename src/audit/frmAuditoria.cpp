@@ -17,6 +17,7 @@
 #include "platform/forms/CodigosTecla.h"
 #include "platform/forms/CursorEspera.h"
 #include "platform/forms/Twips.h"
+#include "platform/runtime/Fechas.h"
 #include "platform/runtime/Texto.h"
 #include "platform/runtime/ValorTexto.h"
 #include "platform/suite/DialogoComun.h"
@@ -470,9 +471,33 @@ void frmAuditoria::CampoValida(CajaTexto& Texto) {
 
 // ---- Refresh and browser ----------------------------------------------------------------
 
+// A date the database cannot read would fail the whole query: it is caught here, in the
+// user's words, and the cursor waits in the box to be mended. An empty box filters nothing.
+bool frmAuditoria::FechasValidas() {
+    const std::pair<const char*, QString> fechas[] = {
+        {"Fecha_DESDE", QStringLiteral("Fecha desde")},
+        {"Fecha_HASTA", QStringLiteral("Fecha hasta")}};
+    for (const auto& [campo, nombre] : fechas) {
+        CajaTexto& caja = CampoPorNombre(QString::fromLatin1(campo));
+        const QString texto = vb::Trim(caja.Text());
+        if (texto.isEmpty() || vb::IsDate(texto))
+            continue;
+        MsgBox(QStringLiteral("La fecha ingresada en \"") + nombre +
+                   QStringLiteral("\" no es válida. Escríbala como dd/mm/aa o dd/mm/aaaa."),
+               vbInformation, TituloAviso);
+        caja.setFocus();
+        caja.SetSelStart(0);
+        caja.SetSelLength(vb::Len(caja.Text()));
+        return false;
+    }
+    return true;
+}
+
 void frmAuditoria::CmdActualizar_Click() {
     // F9 while a page's error is being answered: that list is not finished with yet.
     if (Escritor && Escritor->Ocupado())
+        return;
+    if (!FechasValidas())
         return;
     CursorEspera espera;
     QStringList estados;

@@ -68,6 +68,7 @@ private:
     CajaTexto& CampoPorNombre(const QString& DataField) const;
     QString ObtenerTitulo() const;
     void AsignarDatos();
+    bool FechasValidas();
     void AbrirTabla(const QString& Tabla);
     void ConsultarCampo();
     void Navegar(const QString& Ruta);

@@ -216,6 +216,25 @@ TEST_F(frmAuditoriaTest, CampoValidaSoloCompruebaLasCuentas) {
     }
 }
 
+// A date the database could not read stops F9 before any query: one notice naming the box,
+// the cursor left in it, no list shown.
+TEST_F(frmAuditoriaTest, F9ConUnaFechaInvalidaAvisaSinConsultar) {
+    const std::tuple<const char*, const char*, const char*> casos[] = {
+        {"Fecha_DESDE", "31/02/2026", "Fecha desde"}, {"Fecha_HASTA", "12/13/26", "Fecha hasta"}};
+    Enfocar("Nombre");
+    for (const auto& [campo, escrito, nombre] : casos) {
+        guion.Mensajes.clear();
+        Campo(QString::fromLatin1(campo)).SetText(QString::fromLatin1(escrito));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9);
+        EsperarAviso(QStringLiteral("La fecha ingresada en \"") + nombre +
+                         "\" no es válida. Escríbala como dd/mm/aa o dd/mm/aaaa.",
+                     "Aviso al operador...", vbInformation);
+        EXPECT_EQ(QApplication::focusWidget(), &Campo(QString::fromLatin1(campo))) << campo;
+        EXPECT_TRUE(Navegador().PaginasMostradas().filter("Auditoria").isEmpty()) << campo;
+        Campo(QString::fromLatin1(campo)).SetText("01/01/26");
+    }
+}
+
 // Enter checks an account and moves on; F5 in a date opens the calendar.
 TEST_F(frmAuditoriaTest, TeclasEnLosCampos) {
     // Before any field had the focus F5 works on the first one.
