@@ -16,6 +16,8 @@ struct FiltrosDiferencias {
     QString Numero_Origen{};
     QString Letra_Origen{};
     QStringList Estados{}; // the state codes to list; an empty list sets no state condition
+
+    bool operator==(const FiltrosDiferencias&) const = default;
 };
 
 // The WHERE clause of the list (with its leading blank): the unreconciled first lines of the

@@ -516,21 +516,27 @@ void frmAuditoria::CmdActualizar_Click() {
                                      valor("nombre"),       valor("tc_origen"),
                                      valor("suc_origen"),   valor("numero_origen"),
                                      valor("letra_origen"), estados};
+    // Another list starts at its first page's top; the same one, written again after a
+    // change, keeps the user's page and place.
+    const bool otraLista = filtros != FiltrosLista_;
+    FiltrosLista_ = filtros;
+    if (otraLista)
+        PaginaLista_ = 1;
     Escritor->writeHTML(RutaInforme_, titulo, QStringLiteral(" encabezado generico "), filtros);
-    MostrarLista();
+    MostrarLista(otraLista);
 }
 
 // The page the user was on is shown as soon as it is written, or the last one when the list
 // got shorter. The pages after it are written while the window waits for the user, once the
 // browser has loaded the page shown (writing them meanwhile would hold the page up), or after a
 // second should the browser never say so.
-void frmAuditoria::MostrarLista() {
+void frmAuditoria::MostrarLista(bool DesdeArriba) {
     while (Escritor->PaginasEscritas() < PaginaLista_ && Escritor->ContinuarPaginas()) {
     }
     const int pagina = std::clamp(PaginaLista_, 1, std::max(1, Escritor->PaginasEscritas()));
     if (Escritor->PaginasPendientes())
         Paginador_->start(1000);
-    Navegar(clsAuditoria_HTM::RutaPagina(RutaInforme_, pagina));
+    Navegar(clsAuditoria_HTM::RutaPagina(RutaInforme_, pagina), DesdeArriba);
 }
 
 void frmAuditoria::wbExplorer_DocumentComplete() {
@@ -566,11 +572,15 @@ void frmAuditoria::NotarPagina(const QString& URL) {
         PaginaLista_ = pagina;
 }
 
-void frmAuditoria::Navegar(const QString& Ruta) {
+void frmAuditoria::Navegar(const QString& Ruta, bool DesdeArriba) {
     IgnorarErrores({
         [this] { wbExplorer_->SetFullScreen(true); },
-        [this, &Ruta] {
-            wbExplorer_->Navigate(QUrl::fromLocalFile(Ruta).toString(QUrl::FullyEncoded));
+        [this, &Ruta, DesdeArriba] {
+            const QString url = QUrl::fromLocalFile(Ruta).toString(QUrl::FullyEncoded);
+            if (DesdeArriba)
+                wbExplorer_->NavigateDesdeArriba(url);
+            else
+                wbExplorer_->Navigate(url);
         },
         [this] { wbExplorer_->SetTheaterMode(false); },
     });

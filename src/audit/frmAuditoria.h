@@ -1,11 +1,13 @@
 #pragma once
 
+#include "audit/ConsultaDiferencias.h"
 #include "platform/ado/Recordset.h"
 #include "platform/forms/Formulario.h"
 
 #include <QString>
 #include <QVariant>
 #include <memory>
+#include <optional>
 
 class ArregloCajasTexto;
 class CajaTexto;
@@ -71,8 +73,8 @@ private:
     bool FechasValidas();
     void AbrirTabla(const QString& Tabla);
     void ConsultarCampo();
-    void Navegar(const QString& Ruta);
-    void MostrarLista();
+    void Navegar(const QString& Ruta, bool DesdeArriba = false);
+    void MostrarLista(bool DesdeArriba);
     void EscribirPaginaSiguiente();
     void wbExplorer_DocumentComplete();
     void NotarPagina(const QString& URL);
@@ -106,5 +108,6 @@ private:
     CajaTexto* CampoActivo = nullptr;
     bool ErrorCampo_ = false;
     int PaginaLista_ = 1; // the page of the list the browser was last sent to
+    std::optional<FiltrosDiferencias> FiltrosLista_; // those of the list last written
     std::unique_ptr<clsAuditoria_HTM> Escritor;
 };

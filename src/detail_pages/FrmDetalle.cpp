@@ -95,21 +95,32 @@ void FrmDetalle::Mostrar(const QString& Prefijo, const QString& iTC, const QStri
                          const EscritorPagina& Generar) {
     // The caller shows the window afterwards whatever happened here: a failure is told to the
     // operator, whose answer decides whether the step is retried, skipped or the rest left.
+    // Another voucher is shown from its top; the same one again where the user had it.
+    bool otro = true;
     EjecutarPasos(QStringLiteral("Mostrar"), suite::TratarError,
                   {
                       [&] { PrepararPagina(NombrePagina); },
-                      [&] { SetCaption(Prefijo + iTC + u' ' + iSucursal + iNumero + iLetra); },
+                      [&] {
+                          const QString titulo =
+                              Prefijo + iTC + u' ' + iSucursal + iNumero + iLetra;
+                          otro = titulo != Caption();
+                          SetCaption(titulo);
+                      },
                       [&] { EscribirHojaEstilo(); },
                       [&] { Generar(Archivo_); },
-                      [&] { Navegar(Archivo_); },
+                      [&] { Navegar(Archivo_, otro); },
                   });
 }
 
-void FrmDetalle::Navegar(const QString& ArchivoPagina) {
+void FrmDetalle::Navegar(const QString& ArchivoPagina, bool DesdeArriba) {
     IgnorarErrores({
         [this] { wbExplorer_->SetFullScreen(true); },
-        [this, &ArchivoPagina] {
-            wbExplorer_->Navigate(QUrl::fromLocalFile(ArchivoPagina).toString(QUrl::FullyEncoded));
+        [this, &ArchivoPagina, DesdeArriba] {
+            const QString url = QUrl::fromLocalFile(ArchivoPagina).toString(QUrl::FullyEncoded);
+            if (DesdeArriba)
+                wbExplorer_->NavigateDesdeArriba(url);
+            else
+                wbExplorer_->Navigate(url);
         },
         [this] { wbExplorer_->SetTheaterMode(false); },
     });

@@ -51,7 +51,7 @@ protected:
     void PrepararPagina(const QString& NombrePagina);
     void EscribirHojaEstilo();
     // Points the browser at the file; nothing that fails here is reported.
-    void Navegar(const QString& ArchivoPagina);
+    void Navegar(const QString& ArchivoPagina, bool DesdeArriba = false);
 
     // The receipt window's design is a little smaller than the others'.
     void FijarAreaDiseno(int AnchoTwips, int AltoTwips);

@@ -504,6 +504,23 @@ TEST_F(PaginasEnLaVentana, LosCambiosYF9ConservanLaPagina) {
     EXPECT_TRUE(guion.Mensajes.empty());
 }
 
+// Other filters make another list: it starts at its first page's top, where the same filters
+// keep the user's page and place.
+TEST_F(PaginasEnLaVentana, OtroFiltroEmpiezaEnLaPrimeraPaginaDesdeArriba) {
+    frm->CmdActualizar_Click();
+    EXPECT_TRUE(Navegador().Historial().last().DesdeArriba);
+    IrA(2);
+    IrA(3);
+    frm->CmdActualizar_Click();
+    EXPECT_EQ(Mostrada(), 3);
+    EXPECT_FALSE(Navegador().Historial().last().DesdeArriba);
+    frm->txtFields().Campo("Nombre").SetText("Pagina*");
+    frm->CmdActualizar_Click();
+    EXPECT_EQ(Mostrada(), 1);
+    EXPECT_TRUE(Navegador().Historial().last().DesdeArriba);
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
 // F9 while the pages of the last list are still being written starts the list afresh: its
 // pages go, and the new list's are all written in their turn.
 TEST_F(PaginasEnLaVentana, F9MientrasSeEscribenLasPaginas) {

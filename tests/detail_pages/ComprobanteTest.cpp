@@ -242,6 +242,19 @@ TEST_F(VentanaComprobante, SinCuentaSeMuestraConLaDeSuCabecera) {
     EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
 }
 
+// Another voucher in the window starts at its top; the same one again keeps the place.
+TEST_F(VentanaComprobante, OtroComprobanteSeMuestraDesdeArriba) {
+    FrmAuditoriaCBTEDetalle ventana;
+    ventana.Load();
+    auto& navegador = dynamic_cast<NavegadorGrabador&>(ventana.wbExplorer());
+    QList<bool> desdeArriba;
+    for (const char* numero : {"00000133", "00000133", "00000101"}) {
+        ventana.Mostrar("OC", "0001", numero, "X", false, "211010101");
+        desdeArriba << navegador.Historial().last().DesdeArriba;
+    }
+    EXPECT_EQ(desdeArriba, QList<bool>({true, false, true}));
+}
+
 // The window's account, whatever it holds, comes back from the page's journal-entry link
 // exactly, and turns no link into another.
 TEST_F(VentanaComprobante, LaCuentaDeLaVentanaVuelveExacta) {

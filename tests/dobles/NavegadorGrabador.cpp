@@ -22,7 +22,7 @@ QStringList NavegadorGrabador::PaginasMostradas() const {
 
 bool NavegadorGrabador::Ofrecer(const QUrl& url, bool clic) {
     const bool cancelada = Cancelada(url);
-    historial_.append({url.toString(QUrl::FullyEncoded), cancelada, clic});
+    historial_.append({url.toString(QUrl::FullyEncoded), cancelada, clic, TomarDesdeArriba()});
     if (!cancelada) {
         direccion_ = url;
         Completado();

@@ -17,7 +17,8 @@ public:
     struct Navegacion {
         QString URL; // as BeforeNavigate2 received it
         bool Cancelada;
-        bool Clic; // followed from a link rather than asked by the program
+        bool Clic;        // followed from a link rather than asked by the program
+        bool DesdeArriba; // shown from its top rather than where the user had it
     };
 
     explicit NavegadorGrabador(QWidget* padre = nullptr);

@@ -26,10 +26,18 @@ void Navegador::EstablecerFabrica(Fabrica fabrica) {
     FabricaInstalada() = std::move(fabrica);
 }
 
+void Navegador::NavigateDesdeArriba(const QString& url) {
+    desdeArriba_ = true;
+    Navigate(url);
+}
+
 bool Navegador::Cancelada(const QUrl& url) {
     bool cancelar = false;
     if (BeforeNavigate2)
         BeforeNavigate2(url.toString(QUrl::FullyEncoded), cancelar);
+    // A navigation kept from loading leaves the page shown where the user has it.
+    if (cancelar)
+        desdeArriba_ = false;
     return cancelar;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <utility>
 
 class QUrl;
 class QWidget;
@@ -23,6 +24,9 @@ public:
     // `url` is an address (a file as QUrl::fromLocalFile gives it), percent-encoded.
     virtual void Navigate(const QString& url) = 0;
     void Navigate2(const QString& url) { Navigate(url); }
+    // Shows `url` from its top. Navigate keeps the place when the page shown is loaded again,
+    // as the engine does; another list or voucher under the same file asks for this instead.
+    void NavigateDesdeArriba(const QString& url);
     // The address of the page shown, in the form handed to BeforeNavigate2.
     virtual QString LocationURL() const = 0;
     // The widget the window places and sizes.
@@ -54,6 +58,9 @@ protected:
     bool Cancelada(const QUrl& url);
     // Raises DocumentComplete for the page shown.
     void Completado();
+    // Whether the page being loaded was asked for from its top; taking it clears it.
+    bool DesdeArribaPedido() const { return desdeArriba_; }
+    bool TomarDesdeArriba() { return std::exchange(desdeArriba_, false); }
     // The engine's page process ended abnormally (it crashed, was killed or ran out of
     // memory) and took the page with it. The operator is told, once however many views it
     // served; the view stays usable and its next navigation loads the page afresh.
@@ -62,4 +69,5 @@ protected:
 private:
     bool pantallaCompleta_ = false;
     bool modoTeatro_ = false;
+    bool desdeArriba_ = false;
 };

@@ -10,7 +10,10 @@
 NavegadorWeb::NavegadorWeb(QWidget* padre) : QWebEngineView(padre) {
     auto* pagina = new PaginaNavegador([this](const QUrl& url) { return !Cancelada(url); }, this);
     setPage(pagina);
-    connect(this, &QWebEngineView::loadFinished, this, [this] { Completado(); });
+    connect(this, &QWebEngineView::loadFinished, this, [this] {
+        TomarDesdeArriba();
+        Completado();
+    });
     // Told from the event loop, not from inside the engine's own notice.
     connect(
         pagina, &QWebEnginePage::renderProcessTerminated, this,
@@ -23,6 +26,11 @@ NavegadorWeb::NavegadorWeb(QWidget* padre) : QWebEngineView(padre) {
 
 // The engine offers this navigation to the page, which raises BeforeNavigate2 for it.
 void NavegadorWeb::Navigate(const QString& url) {
+    // The engine puts a page loaded again where the one shown is: a page asked from its top
+    // takes the one shown there first.
+    if (DesdeArribaPedido())
+        page()->runJavaScript(QStringLiteral("window.scrollTo(0, 0);"),
+                              QWebEngineScript::ApplicationWorld);
     load(QUrl(url, QUrl::TolerantMode));
 }
 
