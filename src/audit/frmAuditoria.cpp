@@ -544,14 +544,28 @@ void frmAuditoria::wbExplorer_DocumentComplete() {
         Paginador_->start(0);
 }
 
-// The page in sight was written before the total was known: once it is, the page says it in
-// place, where loading it again would take the user back to its top.
 void frmAuditoria::EscribirPaginaSiguiente() {
     if (!Escritor->ContinuarPaginas())
         return;
     if (Escritor->PaginasPendientes())
         Paginador_->start(0);
-    else if (Escritor->PaginasEscritas() == 0)
+    else
+        ListaTerminada();
+}
+
+// Writes what is left of the list at once, for a link whose action may not wait for it.
+void frmAuditoria::CompletarLista() {
+    if (!Escritor || !Escritor->PaginasPendientes())
+        return;
+    Escritor->CompletarPaginas();
+    if (!Escritor->PaginasPendientes())
+        ListaTerminada();
+}
+
+// The page in sight was written before the total was known: once it is, the page says it in
+// place, where loading it again would take the user back to its top.
+void frmAuditoria::ListaTerminada() {
+    if (Escritor->PaginasEscritas() == 0)
         Navegar(RutaInforme_); // the list was abandoned: no page of it stays in sight
     else if (const QString texto = Escritor->NavegacionCompleta(PaginaLista_); !texto.isEmpty())
         IgnorarErrores({[&] { wbExplorer_->CambiarTexto(clsAuditoria_HTM::IdNavegacion, texto); },

@@ -76,6 +76,8 @@ private:
     void Navegar(const QString& Ruta, bool DesdeArriba = false);
     void MostrarLista(bool DesdeArriba);
     void EscribirPaginaSiguiente();
+    void CompletarLista();
+    void ListaTerminada();
     void wbExplorer_DocumentComplete();
     void NotarPagina(const QString& URL);
     void CerrarVentana();

@@ -212,8 +212,8 @@ void frmAuditoria::wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel) 
                       // Every other action reads or changes the database, which the list's
                       // query must not be holding meanwhile: the list is written whole first. A
                       // page link needs only the pages up to its own.
-                      if (Escritor && comando != Comando::Pagina)
-                          Escritor->CompletarPaginas();
+                      if (comando != Comando::Pagina)
+                          CompletarLista();
                       (this->*accion->second)(enlace);
                   }});
 }

@@ -476,6 +476,23 @@ TEST_F(PaginasEnLaVentana, LaPaginaMostradaRecibeElTotalSinRecargarse) {
     EXPECT_TRUE(Bytes(Pagina(1)).contains("Diferencias 1 a 500 de 1001"));
 }
 
+// A link that writes the rest of the list before acting leaves the page in sight with its
+// total and its links to every page, as the pages written while the window waits do.
+TEST_F(PaginasEnLaVentana, UnEnlaceQueTerminaLaListaDaElTotalALaPaginaMostrada) {
+    frm->CmdActualizar_Click();
+    const QString origen = EnlacesConParte("_TCorigen_").value(0);
+    ASSERT_FALSE(origen.isEmpty());
+    EXPECT_TRUE(Clic(origen));
+    EXPECT_FALSE(frm->PaginasPorEscribir());
+    using Cambio = QPair<QString, QString>;
+    EXPECT_EQ(Navegador().TextosCambiados,
+              QList<Cambio>{Cambio("Diferencias", "Diferencias 1 a 500 de 1001")});
+    ASSERT_EQ(Navegador().HtmlCambiados.size(), 1);
+    EXPECT_TRUE(Navegador().HtmlCambiados[0].second.endsWith("\"_Pagina_3\">&raquo;</A>"));
+    QTest::qWait(50);
+    EXPECT_EQ(Navegador().TextosCambiados.size(), 1);
+}
+
 // A state change, F9, and the browser's own going back keep the page the user is on; a list
 // that got shorter shows its last page.
 TEST_F(PaginasEnLaVentana, LosCambiosYF9ConservanLaPagina) {
