@@ -5,12 +5,17 @@
 #include "dobles/DialogosGuionados.h"
 #include "support/Apoyo.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
+#include <QWebEngineHistory>
 #include <QWebEngineScript>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -166,6 +171,54 @@ TEST(NavegadorWeb, UnTextoCambiaEnLaPaginaMostradaSinRecargarla) {
     navegador.CambiarHtml("Diferencias", "<A ID=Ultima HREF=\"_Pagina_9\">&raquo;</A>");
     EXPECT_EQ(leer("document.getElementById('Ultima').getAttribute('href')"), "_Pagina_9");
     EXPECT_EQ(cargada.size(), 1);
+}
+
+// A page shown again from its top starts there, wherever the user had scrolled; the menu of a
+// right click offers copying only, in Spanish, and no page is left to go back to.
+TEST(NavegadorWeb, DesdeArribaYSoloCopiarEnElMenu) {
+    PrepararMotor();
+    QTemporaryDir dir;
+    QFile archivo(dir.filePath("Auditoria.htm"));
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    archivo.write("<html><body><div style=\"height: 5000px\">alto</div></body></html>");
+    archivo.close();
+    NavegadorWeb navegador;
+    navegador.resize(400, 300);
+    navegador.show();
+    const QString url = QUrl::fromLocalFile(archivo.fileName()).toString(QUrl::FullyEncoded);
+    QSignalSpy cargada(&navegador, &QWebEngineView::loadFinished);
+    const auto leer = [&navegador](const QString& expresion) {
+        auto leido = std::make_shared<std::optional<QString>>();
+        navegador.page()->runJavaScript(expresion, QWebEngineScript::ApplicationWorld,
+                                        [leido](const QVariant& v) { *leido = v.toString(); });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return leido->has_value(); }, 30000));
+        return leido->value_or(QStringLiteral("(sin respuesta)"));
+    };
+    for (int vez = 0; vez < 2; ++vez) {
+        navegador.Navigate(url);
+        ASSERT_TRUE(cargada.wait(30000));
+        leer("window.scrollTo(0, 2000); window.scrollY");
+    }
+    navegador.NavigateDesdeArriba(url);
+    ASSERT_TRUE(cargada.wait(30000));
+    EXPECT_EQ(leer("window.scrollY"), "0");
+    EXPECT_FALSE(navegador.history()->canGoBack());
+
+    // A right click as the engine reports it: the menu is read and closed once it is up.
+    QStringList opciones;
+    QTimer mirar;
+    QObject::connect(&mirar, &QTimer::timeout, [&] {
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            for (QAction* a : menu->actions())
+                opciones << a->text();
+            menu->close();
+        }
+    });
+    mirar.start(10);
+    QWidget* vista = navegador.focusProxy() ? navegador.focusProxy() : &navegador;
+    QTest::mouseClick(vista, Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !opciones.isEmpty(); }, 30000));
+    EXPECT_EQ(opciones, QStringList({"Copiar", "Seleccionar todo"}));
 }
 
 } // namespace

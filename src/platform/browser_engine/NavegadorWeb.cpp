@@ -2,9 +2,12 @@
 
 #include "platform/browser_engine/PaginaNavegador.h"
 
+#include <QContextMenuEvent>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMenu>
 #include <QUrl>
+#include <QWebEngineHistory>
 #include <QWebEngineScript>
 
 NavegadorWeb::NavegadorWeb(QWidget* padre) : QWebEngineView(padre) {
@@ -12,6 +15,9 @@ NavegadorWeb::NavegadorWeb(QWidget* padre) : QWebEngineView(padre) {
     setPage(pagina);
     connect(this, &QWebEngineView::loadFinished, this, [this] {
         TomarDesdeArriba();
+        // Every page is shown by the program: there is nothing to go back or forward to,
+        // whatever button or key asks for it.
+        history()->clear();
         Completado();
     });
     // Told from the event loop, not from inside the engine's own notice.
@@ -54,6 +60,16 @@ void NavegadorWeb::Cambiar(const QString& id, const QString& valor, const char* 
                                          "if (e) e.%1 = v[1]; })(%2)")
                               .arg(QLatin1String(propiedad), valores),
                           QWebEngineScript::ApplicationWorld);
+}
+
+void NavegadorWeb::contextMenuEvent(QContextMenuEvent* evento) {
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Copiar"), this,
+                   [this] { triggerPageAction(QWebEnginePage::Copy); })
+        ->setEnabled(hasSelection());
+    menu.addAction(QStringLiteral("Seleccionar todo"), this,
+                   [this] { triggerPageAction(QWebEnginePage::SelectAll); });
+    menu.exec(evento->globalPos());
 }
 
 void NavegadorWeb::Instalar() {

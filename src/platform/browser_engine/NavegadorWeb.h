@@ -20,6 +20,11 @@ public:
     // Makes Navegador::Crear give windows this browser.
     static void Instalar();
 
+protected:
+    // Only copying: going back or forward, reloading or saving could show a blank page, or
+    // another window's page written meanwhile under the same file.
+    void contextMenuEvent(QContextMenuEvent* evento) override;
+
 private:
     void Cambiar(const QString& id, const QString& valor, const char* propiedad);
 };
