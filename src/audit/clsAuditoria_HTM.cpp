@@ -24,7 +24,7 @@ namespace {
 // The name the program goes by in the generator comment of its pages.
 constexpr QLatin1StringView kNombreProducto("KPT01");
 
-constexpr std::array<const char*, 29> kHojaEstilo = {
+constexpr std::array<const char*, 30> kHojaEstilo = {
     "/* Auditoria: style sheet */",
     "/* Define colores, fuentes y atributos de estilo  */",
     "/* Background de página */",
@@ -61,7 +61,9 @@ constexpr std::array<const char*, 29> kHojaEstilo = {
     "Bold;}",
     "/* Barra de navegación */",
     ".BotonEnabled {background-color:#EEEEFF; color:#0000FF;}",
-    ".BotonDisabled {background-color:#CCCCFF; color:#000000;}",
+    ".BotonEnabled A, .BotonEnabled A:link, .BotonEnabled A:visited {color:#0000FF; "
+    "text-decoration: underline; font-weight: bold;}",
+    ".BotonDisabled {background-color:#F4F4F4; color:#A0A0A0;}",
 };
 
 const QString kSinLectura =
