@@ -73,16 +73,15 @@ std::vector<std::optional<double>> AnchosColumnas::Leer(QString& tabla, int colu
         return anchos;
     if (vb::Iguales(tabla, QStringLiteral("Stk_ma_articulos")))
         tabla = QStringLiteral("VT_MA_ARTICULOS");
-    QStringList lineas;
+    // A width that is no amount (one too large, say) ends the reading like any other failure:
+    // the widths already taken from the line stay.
     try {
-        lineas = archivos::ArchivoTexto::LeerLineas(Archivo());
+        for (const QString& linea : archivos::ArchivoTexto::LeerLineas(Archivo())) {
+            const auto [nombre, texto] = Campos(linea);
+            if (vb::Iguales(nombre, tabla) && !AplicarLinea(texto, anchos))
+                break;
+        }
     } catch (const ErrorEjecucion&) {
-        return anchos;
-    }
-    for (const QString& linea : lineas) {
-        const auto [nombre, texto] = Campos(linea);
-        if (vb::Iguales(nombre, tabla) && !AplicarLinea(texto, anchos))
-            break;
     }
     return anchos;
 }

@@ -75,10 +75,18 @@ Forma TrabajosPendientes(bool soloPendientes, bool hayFiltro) {
                        : QStringLiteral(" SELECT CUENTA , ANULADA, Nombre, APROBADO, "
                                         "TC,IDCOMPROBANTE, IDCOMPlemento , ID,FECHA, Importe FROM "
                                         "V_OT_Pendientes WHERE TC = '");
-    // The pending list has no sense without the caller's filter: it is always appended.
-    if (hayFiltro || soloPendientes)
+    if (hayFiltro)
         return {cabeza, "' AND ", OrdenComprobante};
-    return Fija(cabeza, "' " + OrdenComprobante);
+    // Without a filter the pending list is the whole view.
+    return Fija(cabeza, soloPendientes ? "'" + OrdenComprobante : "' " + OrdenComprobante);
+}
+
+Forma RemitosDeCompraPendientes(bool hayFiltro) {
+    const QString cabeza =
+        QStringLiteral(" SELECT CUENTA , ANULADA, Nombre, TC,IDCOMPROBANTE, ID,FECHA, Importe FROM "
+                       "C_RemitosPendientes WHERE TC = '");
+    return hayFiltro ? Forma{cabeza, "' AND ", OrdenComprobante}
+                     : Fija(cabeza, "'" + OrdenComprobante);
 }
 
 // Purchase orders and pro-forma invoices: the filter always follows the group's conditions,
@@ -90,9 +98,7 @@ Forma ConFiltroLibre(const QString& cabeza, const QString& condiciones, const QS
 
 Forma FormaDe(const QString& tc, bool solo, bool hayFiltro, const Interruptores& i) {
     if (Es(tc, {"RMC"}) && solo)
-        return {" SELECT CUENTA , ANULADA, Nombre, TC,IDCOMPROBANTE, ID,FECHA, Importe FROM "
-                "C_RemitosPendientes WHERE TC = '",
-                "' AND ", OrdenComprobante};
+        return RemitosDeCompraPendientes(hayFiltro);
     if (Es(tc, {"RM"}) && solo)
         return RemitosPendientes(hayFiltro, i);
     if (Es(tc, {"NCPE", "NDPR"}))

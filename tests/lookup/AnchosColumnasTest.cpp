@@ -92,6 +92,12 @@ TEST_F(AnchosColumnasTest, Lectura) {
         // Widths in the user's notation; text that is no number reads 0.
         {"\"T\",\"1799,5||x|\"\r\n", "T", 3, {"1799.5", "0", "0"}},
         {"\"OTRA\",\"10|\"\r\n", "T", 2, {"-", "-"}},
+        // A width too large for an amount ends the reading; the widths before it stay.
+        {"\"T\",\"10|20|30|\"\r\n\"T\",\"1500|99999999999999999999999|2000|\"\r\n"
+         "\"T\",\"7|7|7|\"\r\n",
+         "T",
+         3,
+         {"1500", "20", "30"}},
     };
     for (const Caso& caso : casos) {
         Escribir(caso.archivo);

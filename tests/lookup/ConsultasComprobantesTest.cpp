@@ -86,8 +86,8 @@ const Caso casos[] = {
      1},
     {"RemitosDeCompraPendientesSinFiltro", "RMC", true, "", Ninguno,
      " SELECT CUENTA , ANULADA, Nombre, TC,IDCOMPROBANTE, ID,FECHA, Importe FROM "
-     "C_RemitosPendientes WHERE TC = 'RMC ' AND  ORDER BY IDCOMPROBANTE DESC",
-     -1},
+     "C_RemitosPendientes WHERE TC = 'RMC ' ORDER BY IDCOMPROBANTE DESC",
+     -2},
     {"RemitosFiltroContado", "RM", true, "CUENTA = '112010201'", Contado,
      RemitosPendientes + " AND CUENTA = '112010201' ORDER BY IDCOMPROBANTE DESC", 1},
     {"RemitosFiltroSinContado", "RM", true, "CUENTA = '112010201'", ContadoParcial,
@@ -125,9 +125,9 @@ const Caso casos[] = {
                 "'112010204' ORDER BY IDCOMPROBANTE DESC",
      0},
     {"TrabajosPendientesSinFiltro", "OT", true, "", Ninguno,
-     Trabajos + ",ID,FECHA, Importe FROM V_OT_Pendientes WHERE TC = 'OT  ' AND  ORDER BY "
+     Trabajos + ",ID,FECHA, Importe FROM V_OT_Pendientes WHERE TC = 'OT  ' ORDER BY "
                 "IDCOMPROBANTE DESC",
-     -1},
+     0},
     {"TrabajosTodos", "OT", false, "", Ninguno,
      Trabajos + " , ID,FECHA, Importe FROM V_OT_Pendientes WHERE TC = 'OT  '  ORDER BY "
                 "IDCOMPROBANTE DESC",

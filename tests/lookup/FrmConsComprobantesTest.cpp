@@ -294,9 +294,15 @@ TEST_F(PickListComprobantes, EnterYDobleClicAceptan) {
     EXPECT_EQ(Resultado(), QStringLiteral("000100002231R||"));
 }
 
+TEST_F(PickListComprobantes, RemitosDeCompraPendientesSinFiltro) {
+    Cargar("RM/PENDIENTES_COMPRAS");
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_GT(Filas(), 0);
+}
+
 // A statement the database refuses is reported; the window still opens with its columns.
 TEST_F(PickListComprobantes, UnaSentenciaRechazadaSeInforma) {
-    Cargar("RM/PENDIENTES_COMPRAS");
+    Cargar("RM/PENDIENTES_COMPRAS", "CUENTA =");
     EXPECT_FALSE(guion.Mensajes.empty());
     EXPECT_EQ(Filas(), 0);
     EXPECT_EQ(Titulos().size(), 6);

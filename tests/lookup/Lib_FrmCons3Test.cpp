@@ -332,6 +332,23 @@ TEST_F(Lib_FrmCons3Test, LaBusquedaAcotaSinVolverALaBase) {
     EXPECT_EQ(ventana->Busqueda(9, "x"), 0);
 }
 
+// The rows come in the server's Spanish order, and typing finds the first row of that order.
+TEST_F(Lib_FrmCons3Test, LaBusquedaSigueElOrdenConAcentosYEnie) {
+    Ejecutar("CREATE TABLE NOMBRES (RAZON VARCHAR(40) COLLATE SQLSRV_CI)");
+    for (const char* razon : {"Zapato", "Oso", "Ñoño", "Ñandú", "Nube", "Álvarez", "Avila"})
+        Ejecutar(QStringLiteral("INSERT INTO NOMBRES VALUES ('%1')").arg(QString::fromUtf8(razon)));
+    Cargada("SELECT RAZON FROM NOMBRES ORDER BY RAZON");
+    EXPECT_EQ(Columna(0),
+              QStringList({"Álvarez", "Avila", "Nube", "Ñandú", "Ñoño", "Oso", "Zapato"}));
+    const std::pair<QString, QString> pasos[] = {
+        {"ñ", "Ñandú"}, {"ÑO", "Ñoño"}, {"n", "Nube"}, {"a", "Avila"}, {"á", "Álvarez"},
+    };
+    for (const auto& [texto, fila] : pasos) {
+        Escribir(0, texto);
+        EXPECT_EQ(Seleccionada(), fila) << texto;
+    }
+}
+
 TEST_F(Lib_FrmCons3Test, ElFiltroInicialBuscaAlCargar) {
     Nueva(kCuentas).FiltroInicial = "banco";
     ventana->Load();

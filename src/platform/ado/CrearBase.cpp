@@ -71,6 +71,8 @@ bool CrearBaseSqlite(const QString& archivo, const QStringList& scripts, QString
     ok = ok && RegistrarFunciones(db);
     for (const QString& script : scripts)
         ok = ok && EjecutarScript(db, script, error);
+    if (ok) // marks the new file as in the current order; failing that, its first open does
+        IndicesAlDiaConLaColacion(db);
     sqlite3_close(db);
     if (ok) {
         QFile::remove(archivo);

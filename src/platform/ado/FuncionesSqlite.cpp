@@ -3,6 +3,7 @@
 #include "platform/ado/TSqlToSqlite.h"
 
 #include <QString>
+#include <array>
 #include <sqlite3.h>
 
 namespace ado {
@@ -14,11 +15,59 @@ int SinBlancosFinales(const char* s, int n) {
     return n;
 }
 
-int CompararLento(const char* a, int na, const char* b, int nb) {
-    const QString x = QString::fromUtf8(a, na);
-    const QString y = QString::fromUtf8(b, nb);
-    const int r = x.compare(y, Qt::CaseInsensitive);
-    return r < 0 ? -1 : r > 0 ? 1 : 0;
+// The next code point of a UTF-8 text, from `i` on; a byte that starts no valid sequence stands
+// for itself (apart from every character) so that distinct texts stay distinct.
+char32_t SiguienteLetra(const unsigned char* s, int n, int& i) {
+    const unsigned char b = s[i];
+    const int largo = b < 0x80         ? 1
+                      : (b >> 5) == 6  ? 2
+                      : (b >> 4) == 14 ? 3
+                      : (b >> 3) == 30 ? 4
+                                       : 0;
+    bool valida = largo > 0 && i + largo <= n;
+    char32_t letra = largo == 1 ? b : b & (0x7F >> largo);
+    for (int k = 1; valida && k < largo; ++k) {
+        valida = (s[i + k] & 0xC0) == 0x80;
+        letra = (letra << 6) | (s[i + k] & 0x3F);
+    }
+    i += valida ? largo : 1;
+    return valida ? letra : 0x110000 + b;
+}
+
+// The weight of a case-folded letter in the Spanish order: an accented letter weighs as its
+// base letter and Ñ is a letter of its own between N and O. Weights are doubled to make room
+// for Ñ.
+long Peso(char32_t letra) {
+    static const std::array<long, 0x250> latinas = [] {
+        std::array<long, 0x250> pesos{};
+        for (char32_t u = 0; u < pesos.size(); ++u) {
+            char32_t base = u;
+            while (QChar::decompositionTag(base) == QChar::Canonical)
+                base = QChar::decomposition(base).at(0).unicode();
+            pesos[u] = long(QChar::toCaseFolded(base)) * 2;
+        }
+        pesos[0xF1] = long('n') * 2 + 1;
+        return pesos;
+    }();
+    return letra < latinas.size() ? latinas[letra] : long(letra) * 2;
+}
+
+// Letters by their weights first; texts that weigh the same are told apart by their first
+// differing letter, so that only texts equal but for case compare equal.
+int CompararLento(const unsigned char* a, int na, const unsigned char* b, int nb) {
+    int i = 0, j = 0, desempate = 0;
+    while (i < na && j < nb) {
+        const char32_t x = QChar::toCaseFolded(SiguienteLetra(a, na, i));
+        const char32_t y = QChar::toCaseFolded(SiguienteLetra(b, nb, j));
+        const long px = Peso(x), py = Peso(y);
+        if (px != py)
+            return px < py ? -1 : 1;
+        if (desempate == 0 && x != y)
+            desempate = x < y ? -1 : 1;
+    }
+    if (i < na || j < nb)
+        return i < na ? 1 : -1;
+    return desempate;
 }
 
 int Colacion(void*, int na, const void* a, int nb, const void* b) {
@@ -135,14 +184,34 @@ int CompararTexto(const char* a, int na, const char* b, int nb) {
     const int n = std::min(na, nb);
     for (int i = 0; i < n; ++i) {
         const unsigned char x = a[i], y = b[i];
-        if (x >= 0x80 || y >= 0x80)
-            return CompararLento(a, na, b, nb);
+        if (x >= 0x80 || y >= 0x80) // what came before is ASCII and the same in both
+            return CompararLento(reinterpret_cast<const unsigned char*>(a) + i, na - i,
+                                 reinterpret_cast<const unsigned char*>(b) + i, nb - i);
         const int dx = (x >= 'A' && x <= 'Z') ? x + 32 : x;
         const int dy = (y >= 'A' && y <= 'Z') ? y + 32 : y;
         if (dx != dy)
             return dx < dy ? -1 : 1;
     }
     return na == nb ? 0 : na < nb ? -1 : 1;
+}
+
+bool IndicesAlDiaConLaColacion(sqlite3* db) {
+    sqlite3_stmt* st = nullptr;
+    int version = 0;
+    if (sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        version = sqlite3_column_int(st, 0);
+    sqlite3_finalize(st);
+    if (version >= kVersionColacion)
+        return true;
+    const QByteArray sql = "BEGIN IMMEDIATE; REINDEX " + QByteArray(kColacion) +
+                           "; PRAGMA user_version = " + QByteArray::number(kVersionColacion) +
+                           "; COMMIT;";
+    if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK)
+        return true;
+    if (!sqlite3_get_autocommit(db))
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    return false;
 }
 
 bool RegistrarFunciones(sqlite3* db) {

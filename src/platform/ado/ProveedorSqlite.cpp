@@ -167,6 +167,10 @@ std::unique_ptr<ProveedorSqlite> ProveedorSqlite::Abrir(const QString& archivo, 
             QStringLiteral("No se puede abrir la base de datos '%1': %2").arg(archivo, motivo)));
         return nullptr;
     }
+    // Without waiting on other users: a file in use is brought up to date at a later open.
+    sqlite3_busy_timeout(db, 0);
+    IndicesAlDiaConLaColacion(db);
+    sqlite3_busy_timeout(db, std::max(tiempoEspera, 1) * 1000);
     return proveedor;
 }
 

@@ -92,6 +92,28 @@ TEST_F(Proveedor, TextoSinMayusculasNiBlancosFinalesComoEnElServidor) {
     EXPECT_EQ(Contar("TC IN ('fcc', 'xx')"), 1);
 }
 
+// The server's Spanish order, through the index on the column as well as without it.
+TEST_F(Proveedor, OrdenYRangosConAcentosYEnieComoEnElServidor) {
+    Ejecutar("DELETE FROM MV_ASIENTOS");
+    int n = 0;
+    for (const char* detalle : {"Zapato", "Oso", "Ñandú", "Nube", "Álvarez", "Avila"})
+        Ejecutar(QStringLiteral("INSERT INTO MV_ASIENTOS (TC, IDCOMPROBANTE, SECUENCIA, DETALLE) "
+                                "VALUES ('X', '%1', 1, '%2')")
+                     .arg(++n)
+                     .arg(QString::fromUtf8(detalle)));
+    const QStringList orden{"Álvarez", "Avila", "Nube", "Ñandú", "Oso", "Zapato"};
+    EXPECT_EQ(Filas("SELECT DETALLE FROM MV_ASIENTOS ORDER BY DETALLE"), orden);
+    Ejecutar("CREATE INDEX IX_DETALLE ON MV_ASIENTOS (DETALLE)");
+    EXPECT_TRUE(Plan("SELECT DETALLE FROM MV_ASIENTOS ORDER BY DETALLE").contains("IX_DETALLE"));
+    EXPECT_EQ(Filas("SELECT DETALLE FROM MV_ASIENTOS ORDER BY DETALLE"), orden);
+    EXPECT_EQ(Filas("SELECT DETALLE FROM MV_ASIENTOS WHERE DETALLE >= 'N' AND DETALLE < 'O' "
+                    "ORDER BY DETALLE"),
+              QStringList({"Nube", "Ñandú"}));
+    EXPECT_EQ(Filas("SELECT DETALLE FROM MV_ASIENTOS WHERE DETALLE = 'alvarez'"), QStringList());
+    EXPECT_EQ(Filas("SELECT DETALLE FROM MV_ASIENTOS WHERE DETALLE = 'ÁLVAREZ '"),
+              QStringList{"Álvarez"});
+}
+
 TEST_F(Proveedor, FuncionesConElSentidoDelServidor) {
     Recordset rs;
     rs.Open("SELECT CHARINDEX('', 'abc') AS A, CHARINDEX('B', 'abcb') AS B, "
@@ -357,6 +379,43 @@ TEST_F(Apertura, BaseBloqueadaPorOtroProceso) {
     EXPECT_TRUE(otra.Errors().Item(0).Description.contains("bloqueada"));
 }
 
+// A file whose text indexes were built in another order (here the reverse one) has them
+// rebuilt at its first open, once.
+TEST_F(Apertura, LosIndicesDeOtroOrdenSeRehacenAlAbrir) {
+    Crear("CREATE TABLE T (A VARCHAR(20) COLLATE SQLSRV_CI); CREATE INDEX IX_T ON T (A);");
+    cnn.Close();
+    auto abrir = [&](auto colacion) {
+        sqlite3* db = nullptr;
+        sqlite3_open(QFile::encodeName(Archivo()).constData(), &db);
+        sqlite3_create_collation(db, kColacion, SQLITE_UTF8, nullptr, colacion);
+        return db;
+    };
+    auto valor = [](sqlite3* db, const char* sql) {
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
+        sqlite3_step(st);
+        const QString texto =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        sqlite3_finalize(st);
+        return texto;
+    };
+    sqlite3* db = abrir(+[](void*, int na, const void* a, int nb, const void* b) {
+        return -CompararTexto(static_cast<const char*>(a), na, static_cast<const char*>(b), nb);
+    });
+    sqlite3_exec(db, "INSERT INTO T VALUES ('Oso'), ('Ñandú'), ('Nube'); PRAGMA user_version = 0",
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    cnn.Open(Cadena());
+    EXPECT_EQ(Filas("SELECT A FROM T ORDER BY A"), QStringList({"Nube", "Ñandú", "Oso"}));
+    cnn.Close();
+    db = abrir(+[](void*, int na, const void* a, int nb, const void* b) {
+        return CompararTexto(static_cast<const char*>(a), na, static_cast<const char*>(b), nb);
+    });
+    EXPECT_EQ(valor(db, "PRAGMA integrity_check"), "ok");
+    EXPECT_EQ(valor(db, "PRAGMA user_version"), QString::number(kVersionColacion));
+    sqlite3_close(db);
+}
+
 // Any other server name goes to the server path and fails there, naming the server.
 TEST_F(Apertura, OtroServidorSinEscuchaUOrigenOracleInexistenteNoAbren) {
     Connection c;
@@ -376,11 +435,28 @@ TEST(Colacion, OrdenTotalSinMayusculasNiBlancosFinales) {
     EXPECT_GT(cmp("b", "A"), 0);
     EXPECT_EQ(cmp("ÑANDÚ", "ñandú"), 0);
     EXPECT_NE(cmp("nandu", "ñandú"), 0);
+    EXPECT_NE(cmp("\xC3", "\xC4"), 0); // not UTF-8: byte by byte
     EXPECT_TRUE(CumpleLike("Año 2026", "a_o%"));
     EXPECT_TRUE(CumpleLike("50%", "50!%", '!'));
     EXPECT_FALSE(CumpleLike("500", "50!%", '!'));
     EXPECT_TRUE(CumpleLike("b", "[^a]"));
     EXPECT_FALSE(CumpleLike("a", "[^a]"));
+}
+
+// Accents weigh as their base letter and only break ties; Ñ is a letter between N and O.
+TEST(Colacion, OrdenEspanolSinConfundirAcentos) {
+    auto cmp = [](const char* a, const char* b) {
+        return CompararTexto(a, int(strlen(a)), b, int(strlen(b)));
+    };
+    const char* orden[] = {"Alvarez", "Álvarez", "ávila", "Avila!", "Nube",   "Núñez",
+                           "ñandu",   "Ñandú",   "Oso",   "Zapato", "zapatos"};
+    for (size_t i = 0; i < std::size(orden); ++i)
+        for (size_t j = i + 1; j < std::size(orden); ++j) {
+            EXPECT_LT(cmp(orden[i], orden[j]), 0) << orden[i] << " < " << orden[j];
+            EXPECT_GT(cmp(orden[j], orden[i]), 0) << orden[j] << " > " << orden[i];
+        }
+    EXPECT_EQ(cmp("ÁLVAREZ  ", "álvarez"), 0);
+    EXPECT_NE(cmp("Á", "A"), 0);
 }
 
 } // namespace
