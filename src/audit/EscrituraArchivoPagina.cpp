@@ -37,7 +37,7 @@ void EscrituraArchivoPagina::Ejecutar(const Paso& paso) {
 }
 
 void EscrituraArchivoPagina::Abrir(const QString& ruta) {
-    archivo_.Abrir(ruta, archivos::ArchivoTexto::Modo::Salida);
+    archivo_.Abrir(ruta, archivos::ArchivoTexto::Modo::Privada);
 }
 
 EscrituraArchivoPagina::Desenlace EscrituraArchivoPagina::Resultado() const {

@@ -16,7 +16,9 @@
 #include "session/DialectoOracle.h"
 
 #include <QSet>
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 using vb::InStr;
 using vb::Trim;
@@ -94,25 +96,41 @@ bool LimiteDespues(const QString& sql, qsizetype fin) {
     return fin >= sql.size() || !CaracterDeNombre(sql.at(fin));
 }
 
+// Which characters of the text lie inside string literals, as the tokenizer reads them: an
+// apostrophe in a comment or a bracketed name opens none. A text it cannot read (an unclosed
+// literal) fails at the provider anyway; it is taken as holding no literal, so every name in
+// it is restricted.
+std::vector<bool> EnLiterales(const QString& sql) {
+    std::vector<bool> enLiteral(size_t(sql.size()), false);
+    ado::TokensSql tokens;
+    if (IgnorarErrores({[&] { tokens = ado::Tokenizar(sql); }}).Error)
+        return enLiteral;
+    qsizetype inicio = 0;
+    for (const ado::TokenSql& token : tokens) {
+        if (token.tipo == ado::TokenSql::Cadena)
+            std::fill_n(enLiteral.begin() + inicio, token.texto.size(), true);
+        inicio += token.texto.size();
+    }
+    return enLiteral;
+}
+
 // Every whole-word occurrence of the table outside quoted literals takes the synonym's
 // name, wherever it stands: after a blank, a tab, a line break or "(", at the very end...
 // A name glued to a longer one (SS_MA_CUENTAS, @Admin_MA_CUENTAS, MA_CUENTASADIC) stays.
 QString SustituirTabla(const QString& sql, const Sinonimo& s) {
     QString resultado;
     resultado.reserve(sql.size() + 16);
-    bool enLiteral = false;
+    const std::vector<bool> enLiteral = EnLiterales(sql);
     for (qsizetype i = 0; i < sql.size();) {
-        const QChar c = sql.at(i);
-        if (c == u'\'')
-            enLiteral = !enLiteral;
         const qsizetype fin = i + s.tabla.size();
-        if (!enLiteral && QStringView(sql).mid(i).startsWith(s.tabla, Qt::CaseInsensitive) &&
+        if (!enLiteral[size_t(i)] &&
+            QStringView(sql).mid(i).startsWith(s.tabla, Qt::CaseInsensitive) &&
             LimiteAntes(sql, i, s.tambienTrasLlave) && LimiteDespues(sql, fin)) {
             resultado += s.reemplazo;
             i = fin;
             continue;
         }
-        resultado += c;
+        resultado += sql.at(i);
         ++i;
     }
     return resultado;

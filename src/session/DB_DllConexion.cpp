@@ -1,5 +1,6 @@
 #include "platform/ado/AdoTipos.h"
 #include "platform/ado/ErroresSqlite.h"
+#include "platform/ado/Proveedor.h"
 #include "platform/ado/Recordset.h"
 #include "platform/dialogs/Dialogos.h"
 #include "platform/errors/Procedimiento.h"
@@ -17,17 +18,21 @@ constexpr long errObjetoAbierto = 3705;
 const QString ProveedorOracle = QStringLiteral("OraOLEDB.Oracle.1");
 
 // The string the parameters of the object describe: Oracle when the server text carries a
-// "#" anywhere, SQL Server otherwise.
+// "#" anywhere, SQL Server otherwise. What the user typed goes through as typed: a value
+// with a separator in it is quoted, so it cannot add or replace a setting.
 QString CadenaDeParametros(const DB_Dll& db) {
+    const QString base = ado::ValorDeCadena(db.gDBName);
+    const QString usuario = ado::ValorDeCadena(db.gUsuario);
+    const QString clave = ado::ValorDeCadena(db.gUserPassWord);
     if (db.gServidor.contains(u'#'))
-        return QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + db.gDBName +
-               QStringLiteral(";User Id=") + db.gUsuario + QStringLiteral(";Password=") +
-               db.gUserPassWord + QStringLiteral(";");
+        return QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + base +
+               QStringLiteral(";User Id=") + usuario + QStringLiteral(";Password=") + clave +
+               QStringLiteral(";");
     return QStringLiteral("PROVIDER=") + DB_Dll::pSQLOLEDB() + QStringLiteral(";") +
-           QStringLiteral("Server=") + db.gServidor + QStringLiteral(";") +
-           QStringLiteral("Database =") + db.gDBName + QStringLiteral(";") +
-           QStringLiteral("UId=") + db.gUsuario + QStringLiteral(";") + QStringLiteral("Pwd=") +
-           db.gUserPassWord + QStringLiteral(";") + db.gExtended;
+           QStringLiteral("Server=") + ado::ValorDeCadena(db.gServidor) + QStringLiteral(";") +
+           QStringLiteral("Database =") + base + QStringLiteral(";") + QStringLiteral("UId=") +
+           usuario + QStringLiteral(";") + QStringLiteral("Pwd=") + clave + QStringLiteral(";") +
+           db.gExtended;
 }
 
 void LeerDialogo(DB_Dll& db, const frmAcceso& frm) {
@@ -189,18 +194,20 @@ bool ArchivoNoEncontrado(const QString& estado) {
 
 QString CadenaLocal(const DB_Dll& db, const QString& CadenaID, const QString& CadenaPWD) {
     return QStringLiteral("PROVIDER=") + db.gProveedor + QStringLiteral(";") +
-           QStringLiteral("Data Source =") + db.gDBName + QStringLiteral(";") + CadenaID +
-           QStringLiteral("=") + db.gUsuario + QStringLiteral(";") + CadenaPWD +
-           QStringLiteral("=") + db.gUserPassWord + QStringLiteral(";") + db.gExtended;
+           QStringLiteral("Data Source =") + ado::ValorDeCadena(db.gDBName) + QStringLiteral(";") +
+           CadenaID + QStringLiteral("=") + ado::ValorDeCadena(db.gUsuario) + QStringLiteral(";") +
+           CadenaPWD + QStringLiteral("=") + ado::ValorDeCadena(db.gUserPassWord) +
+           QStringLiteral(";") + db.gExtended;
 }
 
 // The database password for the next attempt, as the piece that ends the string.
 QString PiezaClave(const DB_Dll& db) {
     if (db.gIgnoraPassWord.toBool())
-        return QStringLiteral("Jet OLEDB:Database Password=") + db.gUserPassWord +
-               QStringLiteral(";");
+        return QStringLiteral("Jet OLEDB:Database Password=") +
+               ado::ValorDeCadena(db.gUserPassWord) + QStringLiteral(";");
     return QStringLiteral(" Jet OLEDB:Database Password=") +
-           InputBox(QStringLiteral("ingrese el password:"), QStringLiteral("Password Access")) +
+           ado::ValorDeCadena(InputBox(QStringLiteral("ingrese el password:"),
+                                       QStringLiteral("Password Access"))) +
            QStringLiteral(";");
 }
 

@@ -63,7 +63,7 @@ AccionError RutinaInicio(const ErrorEjecucion& error, const QString& procedimien
 QString LineaComandoProceso() {
     if (!QCoreApplication::instance())
         return {};
-    return QCoreApplication::arguments().mid(1).join(u' ');
+    return LineaDeArranque(QCoreApplication::arguments().mid(1));
 }
 
 // ---- Start-up -----------------------------------------------------------------------------
@@ -260,6 +260,10 @@ QString ValorEtiqueta(const QString& comando, const QString& etiqueta, const QSt
     if (valor.startsWith(u'='))
         valor = vb::Trim(valor.mid(1));
     return valor;
+}
+
+QString LineaDeArranque(const QStringList& argumentos) {
+    return argumentos.size() == 1 ? argumentos.front() : argumentos.join(u' ');
 }
 
 ComandoArranque LeerComandoArranque(const QString& comando) {

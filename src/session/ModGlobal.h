@@ -4,6 +4,7 @@
 #include "platform/runtime/Currency.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <functional>
 #include <optional>
@@ -116,6 +117,10 @@ struct ComandoArranque {
 QString ValorEtiqueta(const QString& comando, const QString& etiqueta,
                       const QString& porDefecto = {});
 ComandoArranque LeerComandoArranque(const QString& comando);
+// The launch line from the process's arguments: a single one as it is (a sibling program
+// passes its whole line so, quotes and blanks included), several joined by one blank (typed
+// in a shell).
+QString LineaDeArranque(const QStringList& argumentos);
 
 // ---- Session services ---------------------------------------------------------------------
 // Turns the launch command into the session. `ConnString` receives the Oracle connection

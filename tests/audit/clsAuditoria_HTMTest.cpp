@@ -160,6 +160,7 @@ TEST_F(PaginaDiferencias, PaginaVaciaBienFormada) {
     EXPECT_EQ(SinFecha(Escribir({.NombreLike = "Nadie", .Estados = kTodosLosEstados})),
               Golden("Auditoria_vacia.htm"));
     EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_EQ(QFile::permissions(Ruta()) & 0x00FF, QFile::Permissions()); // its owner's alone
 
     const QString luego = dir.filePath("luego");
     guion.AlVerMensaje = [&] { QDir().mkpath(luego); };

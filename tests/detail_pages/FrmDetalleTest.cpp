@@ -64,12 +64,15 @@ TEST_F(FrmDetalleTest, MostrarEscribeHojaYPaginaEnTemporalYNavegaAlArchivo) {
     EXPECT_TRUE(guion.Mensajes.empty());
 }
 
-TEST_F(FrmDetalleTest, SinTemporalLaCarpetaEsLaDelSistema) {
+TEST_F(FrmDetalleTest, SinTemporalLaCarpetaEsUnaPropiaEnLaDelSistema) {
     qputenv("TEMP", "   ");
     VentanaDePrueba& v = Instancia<VentanaDePrueba>();
     v.Load();
     v.Mostrar("FC", "0001", "00000001", "A");
-    EXPECT_EQ(QDir(v.CarpetaPagina()).absolutePath(), QDir(QDir::tempPath()).absolutePath());
+    EXPECT_TRUE(QDir(v.CarpetaPagina())
+                    .absolutePath()
+                    .startsWith(QDir(QDir::tempPath()).absolutePath() + "/auditoria-"))
+        << v.CarpetaPagina().toStdString();
     QFile::remove(v.ArchivoPagina());
 }
 

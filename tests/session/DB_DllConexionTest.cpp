@@ -90,13 +90,14 @@ TEST_F(Conexion, ElDialogoMuestraLosValoresYCancelarNoAbreNada) {
     EXPECT_FALSE(Instancia<frmAcceso>().Cargado());
 }
 
-// A ready string gives way to the one built from the dialog.
+// A ready string gives way to the one built from the dialog, with what was typed kept as
+// typed, blanks at the ends included.
 TEST_F(Conexion, AceptarCopiaLoEscritoYRehaceLaCadena) {
     const QString oracle =
-        "Provider=OraOLEDB.Oracle.1;Data Source= EMPRESA ;User Id=sa ;Password= x;";
+        "Provider=OraOLEDB.Oracle.1;Data Source={ EMPRESA };User Id={sa };Password={ x};";
     const std::tuple<QString, int, QString, QString, QString> casos[] = {
         {"127.0.0.1,1", 0, "127.0.0.1,1", "SQLOLEDB",
-         "PROVIDER=SQLOLEDB;Server=127.0.0.1,1;Database = EMPRESA ;UId=sa ;Pwd= x;"},
+         "PROVIDER=SQLOLEDB;Server=127.0.0.1,1;Database ={ EMPRESA };UId={sa };Pwd={ x};"},
         {"ORA", 1, "#ORA", "OraOLEDB.Oracle.1", oracle},
         {"OR#A", 1, "OR#A", "OraOLEDB.Oracle.1", oracle},
         {"#ORA", 0, "#ORA", "SQLOLEDB", oracle}};
@@ -170,6 +171,31 @@ TEST_F(Conexion, UnFalloPreguntaSiReintentar) {
         EXPECT_EQ(Unidos(guion.VentanasModales.size(), db.gOpenFlag, db.gCnn.State()),
                   Unidos(dialogo ? 1 : 0, false, ado::adStateClosed));
         EXPECT_TRUE(guion.PorDefecto.isEmpty()) << guion.PorDefecto.join('\n');
+        DB_Dll::Liberar();
+    }
+}
+
+// A password, user or database reaches the driver as typed, and no value of theirs can point
+// the connection at another server.
+TEST_F(Conexion, LasCredencialesLleganAlControladorTalCualSeEscribieron) {
+    const QString casos[][2] = {
+        {"ab;cd", "PWD={ab;cd};"},
+        {" pw ", "PWD={ pw };"},
+        {"x;Server=otro", "PWD={x;Server=otro};"},
+        {"a}b{=", "PWD={a}}b{=};"},
+    };
+    for (const auto& [clave, enOdbc] : casos) {
+        DB_Dll& db = Sesion("127.0.0.1,1", "EMP;RESA", "s}a", clave);
+        guion.RespuestasMsgBox = {vbNo};
+        db.OpenServerADODB(false, 3, {}, true, true);
+        int espera = 15;
+        EXPECT_EQ(ado::CadenaOdbcSqlServer(db.gConnString, espera),
+                  "DRIVER={FreeTDS};SERVER=127.0.0.1;PORT=1;DATABASE={EMP;RESA};UID={s}}a};" +
+                      enOdbc + "TDS_Version=7.4;ClientCharset=UTF-8;");
+        ASSERT_EQ(guion.Mensajes.size(), 1u);
+        EXPECT_TRUE(guion.Mensajes[0].Texto.contains("con el servidor '127.0.0.1,1'"))
+            << guion.Mensajes[0].Texto.toStdString();
+        guion.Mensajes.clear();
         DB_Dll::Liberar();
     }
 }

@@ -54,6 +54,22 @@ TEST_F(DB_DllSinBase, LosSinonimosReescribenLasTablasRestringidas) {
               "SELECT [X] FROM T WHERE D = '@Admin_x'");
 }
 
+// Only a literal hides a name: an apostrophe in a comment, a bracketed or double-quoted
+// name opens none, so the table after it is still restricted.
+TEST_F(DB_DllSinBase, UnApostrofeFueraDeUnLiteralNoOcultaLaTabla) {
+    const std::pair<QString, QString> casos[] = {
+        {"SELECT /* it's */ * FROM MA_CUENTAS", "SELECT /* it's */ * FROM SS_MA_CUENTAS"},
+        {"SELECT [Cliente's] FROM MA_CUENTAS", "SELECT [Cliente's] FROM SS_MA_CUENTAS"},
+        {"SELECT \"a'b\" FROM MV_ASIENTOS -- o'\r\nJOIN MA_CUENTAS ON X = 'it''s MA_CUENTAS'",
+         "SELECT \"a'b\" FROM SS_MV_ASIENTOS -- o'\r\nJOIN SS_MA_CUENTAS ON X = 'it''s "
+         "MA_CUENTAS'"},
+        // Unreadable text restricts every name it holds.
+        {"SELECT 'x FROM MA_CUENTAS", "SELECT 'x FROM SS_MA_CUENTAS"},
+    };
+    for (const auto& [sql, esperado] : casos)
+        EXPECT_EQ(DB_Dll::Instancia().SS_TSinonimos(sql), esperado);
+}
+
 TEST_F(DB_DllSinBase, SQLValueEscribeElLiteral) {
     const std::tuple<QVariant, QString, QString> casos[] = {
         {"abc", "'", "'abc'"},

@@ -285,6 +285,36 @@ TEST_F(ProgramasHermanos, ElHermanoRecibeLaSesionEnSuLineaDeComando) {
     EXPECT_TRUE(guion.Mensajes.empty());
 }
 
+// Whatever quotes, backslashes and blanks a value holds, the sibling reads back the session
+// that launched it.
+TEST_F(ProgramasHermanos, LaClaveLlegaAlHermanoTalCual) {
+    const QString salida = EnCarpeta("argumentos.txt");
+    const QString programa = EnCarpeta("v_ma_articulos");
+    QFile script(programa);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(("#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > \"" + salida + ".tmp\"\nmv \"" +
+                  salida + ".tmp\" \"" + salida + "\"\n")
+                     .toUtf8());
+    script.close();
+    QFile::setPermissions(programa, QFile::permissions(programa) | QFile::ExeOwner);
+    for (const char* clave : {"p\"w", "a  b", "c\\\"d"}) {
+        DB_Dll::Instancia().gUserPassWord = clave;
+        QFile::remove(salida);
+        long id = 0;
+        MenuExes("shell:v_ma_articulos @idarticulo=A1", "", id);
+        QElapsedTimer reloj;
+        reloj.start();
+        while (!QFileInfo::exists(salida) && reloj.elapsed() < 10000)
+            QThread::msleep(20);
+        QFile recibido(salida);
+        ASSERT_TRUE(recibido.open(QIODevice::ReadOnly));
+        const QString linea = QString::fromUtf8(recibido.readAll());
+        EXPECT_EQ(linea, "1|@idarticulo=A1" + ColaComando(""));
+        const ComandoArranque leido = LeerComandoArranque(LineaDeArranque({linea.mid(2)}));
+        EXPECT_EQ(Unidos(leido.Password, leido.Usuario, leido.Caja), Unidos(clave, "sa", "2"));
+    }
+}
+
 // ---- Shutdown ------------------------------------------------------------------------------
 
 TEST_F(InicioSesion, FinalizarSesionCierraLosAccesosAbiertos) {

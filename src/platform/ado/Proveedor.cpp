@@ -6,17 +6,57 @@
 #include "platform/ado/ProveedorSqlite.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 namespace ado {
 namespace {
 
+// The value in braces that starts at `i` (its "{"), exactly as written with "}}" standing for
+// "}"; `i` ends on its closing brace, or at the end of a value left open.
+QString ValorEntreLlaves(const QString& cadena, qsizetype& i) {
+    QString valor;
+    for (++i; i < cadena.size(); ++i) {
+        if (cadena.at(i) == u'}') {
+            if (i + 1 == cadena.size() || cadena.at(i + 1) != u'}')
+                break;
+            ++i;
+        }
+        valor += cadena.at(i);
+    }
+    return valor;
+}
+
+// A value from `desde` up to its ";", and where the next setting starts. A value in braces
+// can hold ";" and "=" without starting another setting; one left open runs to the end.
+qsizetype LeerValor(const QString& cadena, qsizetype desde, QString& valor) {
+    qsizetype i = desde;
+    while (i < cadena.size() && cadena.at(i).isSpace())
+        ++i;
+    const bool llaves = i < cadena.size() && cadena.at(i) == u'{';
+    if (llaves)
+        valor = ValorEntreLlaves(cadena, i);
+    const qsizetype fin = i < cadena.size() ? cadena.indexOf(u';', i) : -1;
+    const qsizetype hasta = fin < 0 ? cadena.size() : fin;
+    if (!llaves)
+        valor = cadena.mid(desde, hasta - desde).trimmed();
+    return fin < 0 ? cadena.size() : fin + 1;
+}
+
 // "key=value;..." with keys compared without case or surrounding blanks ("Database =").
 QHash<QString, QString> Partes(const QString& cadena) {
     QHash<QString, QString> partes;
-    for (const QString& trozo : cadena.split(';')) {
-        const int igual = trozo.indexOf('=');
-        if (igual > 0)
-            partes.insert(trozo.left(igual).trimmed().toLower(), trozo.mid(igual + 1).trimmed());
+    for (qsizetype i = 0; i < cadena.size();) {
+        const qsizetype igual = cadena.indexOf(u'=', i);
+        const qsizetype corte = cadena.indexOf(u';', i);
+        if (igual < 0 || (corte >= 0 && corte < igual)) { // a piece without "=" says nothing
+            i = corte < 0 ? cadena.size() : corte + 1;
+            continue;
+        }
+        QString valor;
+        const QString clave = cadena.mid(i, igual - i).trimmed().toLower();
+        i = LeerValor(cadena, igual + 1, valor);
+        if (!clave.isEmpty())
+            partes.insert(clave, valor);
     }
     return partes;
 }
@@ -25,13 +65,9 @@ Error SinServidor(const QString& descripcion) {
     return ErrorDelProveedor(E_FAIL_, 17, QStringLiteral("08001"), descripcion);
 }
 
-// An attribute of an ODBC connection string; values with separators go in braces.
+// An attribute of an ODBC connection string.
 QString Atributo(const QString& clave, const QString& valor) {
-    const bool llaves = valor.contains(u';') || valor.contains(u'{') || valor.contains(u'}') ||
-                        valor != valor.trimmed();
-    return clave + u'=' +
-           (llaves ? u'{' + QString(valor).replace(u'}', QLatin1String("}}")) + u'}' : valor) +
-           u';';
+    return clave + u'=' + ValorDeCadena(valor) + u';';
 }
 
 // The first value given under any of a setting's names: OLE DB's own or the ODBC driver's.
@@ -117,6 +153,13 @@ int TiempoDeEspera(const QHash<QString, QString>& partes, int tiempoEspera) {
 }
 
 } // namespace
+
+QString ValorDeCadena(const QString& valor) {
+    static const QRegularExpression separadores(QStringLiteral(R"([;{}=]|^\s|\s$)"));
+    if (!valor.contains(separadores))
+        return valor;
+    return u'{' + QString(valor).replace(u'}', QLatin1String("}}")) + u'}';
+}
 
 QString CadenaOdbcSqlServer(const QString& cadenaConexion, int& tiempoEspera) {
     const auto partes = Partes(cadenaConexion);

@@ -77,6 +77,11 @@ public:
 std::unique_ptr<Proveedor> AbrirProveedor(const QString& cadenaConexion, int tiempoEspera,
                                           Errors& errores);
 
+// A value as a connection string carries it: in braces, with "}" doubled, when it holds ";",
+// "{", "}", "=" or blanks at either end, so that it reaches the driver exactly as given and
+// can never add or replace a setting.
+QString ValorDeCadena(const QString& valor);
+
 // What the driver manager is given for a SQL Server string of the program's own form, and
 // the login timeout the string sets (`tiempoEspera` stays as it is when it sets none).
 QString CadenaOdbcSqlServer(const QString& cadenaConexion, int& tiempoEspera);

@@ -19,9 +19,16 @@ void ArchivoTexto::Abrir(const QString& ruta, Modo modo) {
         LanzarErrorArchivo(NombreArchivoIncorrecto, local);
     }
     archivo_.setFileName(local);
-    const auto apertura = modo == Modo::Salida ? QIODevice::WriteOnly | QIODevice::Truncate
-                                               : QIODevice::WriteOnly | QIODevice::Append;
-    if (!archivo_.open(apertura)) {
+    const auto apertura = modo == Modo::Agregar ? QIODevice::WriteOnly | QIODevice::Append
+                                                : QIODevice::WriteOnly | QIODevice::Truncate;
+    const QFile::Permissions dueno = QFile::ReadOwner | QFile::WriteOwner;
+    // A file made private is so from its creation, before a line is in it; one already
+    // there is narrowed as well.
+    const bool abierto = modo == Modo::Privada
+                             ? archivo_.open(apertura, dueno) && archivo_.setPermissions(dueno)
+                             : archivo_.open(apertura);
+    if (!abierto) {
+        archivo_.close();
         LanzarErrorArchivo(CausaFalloApertura(local, true), local);
     }
 }

@@ -11,7 +11,8 @@ namespace archivos {
 // by line keep one open so that, when a step fails, what was written so far stays in the file.
 class ArchivoTexto {
 public:
-    enum class Modo { Salida, Agregar };
+    // Privada is Salida for a file only its owner may read (a page showing the books).
+    enum class Modo { Salida, Agregar, Privada };
 
     ArchivoTexto() = default;
     ~ArchivoTexto();

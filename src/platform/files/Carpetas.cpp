@@ -6,6 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace archivos {
 namespace {
@@ -13,6 +17,40 @@ namespace {
 QString& CarpetaFijada() {
     static QString carpeta;
     return carpeta;
+}
+
+// A folder only this user can enter: one made now, or an existing one of the user's that
+// is no symbolic link and open to nobody else (another user may have planted it first).
+bool CarpetaDelUsuario(const QByteArray& ruta) {
+    if (::mkdir(ruta.constData(), 0700) != 0 && errno != EEXIST)
+        return false;
+    struct stat datos {};
+    return ::lstat(ruta.constData(), &datos) == 0 && S_ISDIR(datos.st_mode) &&
+           datos.st_uid == ::geteuid() && (datos.st_mode & 077) == 0;
+}
+
+QString NuevaCarpetaEn(const QString& plantilla) {
+    QByteArray ruta = QFile::encodeName(plantilla) + "XXXXXX";
+    return ::mkdtemp(ruta.data()) ? QFile::decodeName(ruta) : QString();
+}
+
+QString* carpetaDelProceso = nullptr;
+
+void BorrarCarpetaDelProceso() {
+    QDir(*carpetaDelProceso).removeRecursively();
+}
+
+// Made on first use and removed when the program ends.
+const QString& CarpetaDelProceso() {
+    static const bool creada = [] {
+        carpetaDelProceso = new QString(CarpetaTemporalPropia(QDir::tempPath()));
+        if (carpetaDelProceso->isEmpty())
+            return false;
+        std::atexit(BorrarCarpetaDelProceso);
+        return true;
+    }();
+    static const QString sistema = QDir::tempPath();
+    return creada ? *carpetaDelProceso : sistema;
 }
 
 } // namespace
@@ -33,7 +71,17 @@ QString CarpetaTemporal() {
     if (!temp.trimmed().isEmpty()) {
         return RutaPlataforma(temp);
     }
-    return QDir::toNativeSeparators(QDir::tempPath());
+    return QDir::toNativeSeparators(CarpetaDelProceso());
+}
+
+QString CarpetaTemporalPropia(const QString& sistema) {
+    const QString usuario = sistema + QStringLiteral("/auditoria-") + QString::number(::geteuid());
+    if (CarpetaDelUsuario(QFile::encodeName(usuario))) {
+        const QString propia = NuevaCarpetaEn(usuario + u'/');
+        if (!propia.isEmpty())
+            return propia;
+    }
+    return NuevaCarpetaEn(sistema + QStringLiteral("/auditoria-"));
 }
 
 QString RutaPlataforma(const QString& ruta) {

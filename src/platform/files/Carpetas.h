@@ -10,8 +10,15 @@ QString CarpetaPrograma();
 // the executable's folder.
 void FijarCarpetaPrograma(const QString& carpeta);
 
-// The TEMP environment variable, or the system's temporary folder when it is empty.
+// The TEMP environment variable as the user set it; without it, a folder of this process's
+// own (CarpetaTemporalPropia in the system's temporary folder) removed when it ends, so the
+// pages holding the books are neither read by another user nor overwritten by another
+// instance.
 QString CarpetaTemporal();
+// A new folder, for one process and readable by this user only, inside `sistema`/auditoria-
+// <user id> when that is a folder only this user can enter, else straight inside `sistema`;
+// empty when neither can be made.
+QString CarpetaTemporalPropia(const QString& sistema);
 
 // Paths written for Windows keep working: "\" and "/" both separate, and the result uses the
 // platform's own separator.

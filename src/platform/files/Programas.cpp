@@ -26,22 +26,38 @@ QString ProgramaExistente(const QString& ruta) {
     return {};
 }
 
+// The rest of the line goes whole, as written, as the one argument: the program reads its
+// launch line as a whole (as Windows hands it over), so a value in it keeps its quotes,
+// backslashes and blanks. Only the blanks that part it from the program go.
 QStringList ConPrograma(const QString& programa, const QString& resto) {
-    return QStringList{programa} + QProcess::splitCommand(resto);
+    qsizetype inicio = 0;
+    while (inicio < resto.size() && resto.at(inicio).isSpace())
+        ++inicio;
+    if (inicio == resto.size())
+        return {programa};
+    return {programa, resto.mid(inicio)};
+}
+
+// A quoted program runs to its closing quote.
+QStringList ConProgramaEntreComillas(const QString& linea) {
+    const qsizetype cierre = linea.indexOf(u'"', 1);
+    const QString escrito = cierre < 0 ? linea.mid(1) : linea.mid(1, cierre - 1);
+    const QString existente = ProgramaExistente(escrito);
+    return ConPrograma(existente.isEmpty() ? RutaPlataforma(escrito) : existente,
+                       cierre < 0 ? QString() : linea.mid(cierre + 1));
 }
 
 } // namespace
 
 QStringList PartirLineaComando(const QString& lineaComando) {
-    const QString linea = lineaComando.trimmed();
-    if (linea.isEmpty() || linea.startsWith(u'"')) {
-        QStringList partes = QProcess::splitCommand(linea);
-        if (!partes.isEmpty()) {
-            const QString existente = ProgramaExistente(partes.front());
-            partes.front() = existente.isEmpty() ? RutaPlataforma(partes.front()) : existente;
-        }
-        return partes;
-    }
+    qsizetype inicio = 0;
+    while (inicio < lineaComando.size() && lineaComando.at(inicio).isSpace())
+        ++inicio;
+    const QString linea = lineaComando.mid(inicio);
+    if (linea.trimmed().isEmpty())
+        return {};
+    if (linea.startsWith(u'"'))
+        return ConProgramaEntreComillas(linea);
     for (qsizetype fin = linea.indexOf(u' ');; fin = linea.indexOf(u' ', fin + 1)) {
         const QString programa = ProgramaExistente(linea.left(fin));
         if (!programa.isEmpty()) {

@@ -5,10 +5,11 @@
 
 namespace archivos {
 
-// Program and arguments of a Windows-style command line. An unquoted program path may hold
-// blanks: the shortest leading run of words that names an existing file is the program, as
-// Windows resolves "C:\Archivos de programa\x.exe arg". A program written "x.exe" also matches
-// a file "x", since executables here carry no extension.
+// Program and the rest of a Windows-style command line, the rest as one argument exactly as
+// written (its quotes, backslashes and blanks kept; none when the line has no more). An
+// unquoted program path may hold blanks: the shortest leading run of words that names an
+// existing file is the program, as Windows resolves "C:\Archivos de programa\x.exe arg". A
+// program written "x.exe" also matches a file "x", since executables here carry no extension.
 QStringList PartirLineaComando(const QString& lineaComando);
 
 // Starts the command line without waiting for it; returns the new process id, 0 when the

@@ -5,6 +5,8 @@
 #include "platform/files/ArchivoTexto.h"
 #include "platform/files/Carpetas.h"
 
+#include <QRegularExpression>
+
 namespace suite {
 
 QString RegistroErroresPrograma() {
@@ -37,9 +39,12 @@ QString PalabraRespuesta(int respuesta) {
 
 QString LineaRegistroErrores(const QDateTime& momento, const QString& rutina,
                              const QString& mensaje, int respuesta) {
-    return momento.toString(QStringLiteral("MM-dd-yyyy HH:mm:ss")) + QStringLiteral(" Rutina: ") +
-           rutina + QStringLiteral(" Mensaje ") + mensaje + QStringLiteral(" Respondió : ") +
-           PalabraRespuesta(respuesta);
+    // One error, one line: a provider's description may come in several.
+    static const QRegularExpression saltos(QStringLiteral("\r\n|\r|\n"));
+    const QString linea = momento.toString(QStringLiteral("MM-dd-yyyy HH:mm:ss")) +
+                          QStringLiteral(" Rutina: ") + rutina + QStringLiteral(" Mensaje ") +
+                          mensaje + QStringLiteral(" Respondió : ") + PalabraRespuesta(respuesta);
+    return QString(linea).replace(saltos, QStringLiteral(" | "));
 }
 
 void AnotarError(const QString& registro, const QString& rutina, const QString& mensaje,

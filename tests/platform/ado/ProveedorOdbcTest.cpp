@@ -431,4 +431,20 @@ TEST(CadenaOdbcSqlServer, UnOrigenDeFreeTdsSinVersionRecibeUna) {
               "DSN=OTRO_MOTOR;UID=u;PWD=p;Encrypt=yes;");
 }
 
+// A value in braces is read back exactly and handed on quoted: nothing inside it is a
+// setting of its own, on a data source as on a server reached directly.
+TEST(CadenaOdbcSqlServer, LosValoresEntreLlavesLleganTalCual) {
+    QTemporaryDir dir;
+    OrigenesDeDatos origenes(dir.filePath("odbc.ini"),
+                             "[ORIGEN]\nDriver=FreeTDS\nTDS_Version=7.3\n");
+    int espera = 15;
+    const QString resto = ";Database ={E;F};UId= { u };Pwd={x;Server=otro}}};Connect Timeout=3;";
+    EXPECT_EQ(CadenaOdbcSqlServer("PROVIDER=SQLOLEDB;Server=ORIGEN" + resto, espera),
+              "DSN=ORIGEN;DATABASE={E;F};UID={ u };PWD={x;Server=otro}}};");
+    EXPECT_EQ(espera, 3);
+    EXPECT_EQ(CadenaOdbcSqlServer("PROVIDER=SQLOLEDB;Server=127.0.0.1,1;Pwd={a=b;Server=x", espera),
+              "DRIVER={FreeTDS};SERVER=127.0.0.1;PORT=1;DATABASE=;UID=;PWD={a=b;Server=x};"
+              "TDS_Version=7.4;ClientCharset=UTF-8;");
+}
+
 } // namespace

@@ -82,6 +82,23 @@ TEST(ArchivoTexto, EscribirReemplazaYAgregarSigueAlFinal) {
     EXPECT_EQ(Bytes(ruta + "-nuevo"), QByteArray("creado\r\n"));
 }
 
+// A page of the books is its owner's alone, whether made now or written over an older one.
+TEST(ArchivoTexto, UnArchivoPrivadoSoloLoLeeSuDueno) {
+    QTemporaryDir carpeta;
+    const QString nueva = carpeta.filePath("nueva.htm");
+    const QString vieja = carpeta.filePath("vieja.htm");
+    Grabar(vieja, "antes");
+    QFile::setPermissions(vieja, QFile::permissions(vieja) | QFile::ReadOther | QFile::ReadGroup);
+    for (const QString& ruta : {nueva, vieja}) {
+        ArchivoTexto archivo;
+        archivo.Abrir(ruta, ArchivoTexto::Modo::Privada);
+        archivo.EscribirLinea("<html>");
+        archivo.Cerrar();
+        EXPECT_EQ(Bytes(ruta), QByteArray("<html>\r\n"));
+        EXPECT_EQ(QFile::permissions(ruta) & 0x00FF, QFile::Permissions());
+    }
+}
+
 TEST(ArchivoTexto, LoEscritoQuedaAunqueNoSeCierreExplicitamente) {
     QTemporaryDir carpeta;
     const QString ruta = carpeta.filePath("pagina.htm");

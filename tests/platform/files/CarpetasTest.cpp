@@ -6,9 +6,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace archivos;
 
@@ -67,9 +69,39 @@ TEST(Carpetas, CarpetaTemporalDeTempOLaDelSistema) {
     qputenv("TEMP", "/var/tmp/usuario");
     EXPECT_EQ(CarpetaTemporal(), QDir::toNativeSeparators("/var/tmp/usuario"));
     qputenv("TEMP", "  ");
-    EXPECT_EQ(CarpetaTemporal(), QDir::toNativeSeparators(QDir::tempPath()));
+    const QString propia = CarpetaTemporal();
     qunsetenv("TEMP");
-    EXPECT_EQ(CarpetaTemporal(), QDir::toNativeSeparators(QDir::tempPath()));
+    EXPECT_EQ(CarpetaTemporal(), propia);
+    const QFileInfo info(propia);
+    EXPECT_TRUE(info.isDir());
+    EXPECT_EQ(info.absolutePath(), QDir::tempPath() + "/auditoria-" + QString::number(geteuid()));
+    EXPECT_EQ(info.permissions() & 0x00FF, QFile::Permissions()); // nobody else may enter
+}
+
+// Another user's folder, open to others or a link planted in its place, is never used; two
+// processes never share one.
+TEST(Carpetas, LaCarpetaTemporalPropiaNoEsDeNadieMas) {
+    QTemporaryDir sistema;
+    const QString usuario = sistema.filePath("auditoria-" + QString::number(geteuid()));
+    QTemporaryDir ajena;
+    const auto sinOtros = [](const QString& ruta) {
+        return (QFile::permissions(ruta) & 0x00FF) == 0 && QFileInfo(ruta).isDir();
+    };
+    ASSERT_TRUE(QFile::link(ajena.path(), usuario));
+    QString propia = CarpetaTemporalPropia(sistema.path());
+    EXPECT_EQ(QFileInfo(propia).absolutePath(), sistema.path());
+    EXPECT_TRUE(sinOtros(propia));
+    EXPECT_TRUE(QDir(ajena.path()).isEmpty());
+    QFile::remove(usuario);
+    ASSERT_TRUE(QDir().mkdir(usuario));
+    QFile::setPermissions(usuario,
+                          QFile::permissions(usuario) | QFile::ReadOther | QFile::ExeOther);
+    EXPECT_EQ(QFileInfo(CarpetaTemporalPropia(sistema.path())).absolutePath(), sistema.path());
+    QFile::setPermissions(usuario, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    propia = CarpetaTemporalPropia(sistema.path());
+    EXPECT_EQ(QFileInfo(propia).absolutePath(), usuario);
+    EXPECT_TRUE(sinOtros(propia));
+    EXPECT_NE(CarpetaTemporalPropia(sistema.path()), propia);
 }
 
 TEST(Carpetas, ExisteArchivoSoloParaArchivos) {

@@ -53,11 +53,11 @@ TEST(Programas, PartirLineaComandoEncuentraElProgramaAunqueLaRutaTengaBlancos) {
         QStringList esperado;
     };
     const QList<Caso> casos = {
-        {programa + " @idarticulo=12 ; @server=SRV",
-         {programa, "@idarticulo=12", ";", "@server=SRV"}},
+        {programa + " @idarticulo=12 ; @server=SRV", {programa, "@idarticulo=12 ; @server=SRV"}},
         {windows + ".exe uno", {programa, "uno"}},
-        {"\"" + programa + ".exe\" \"dos tres\"", {programa, "dos tres"}},
+        {"\"" + programa + ".exe\" \"dos  tres\" c\\\"d ", {programa, "\"dos  tres\" c\\\"d "}},
         {programa, {programa}},
+        {" " + programa + "   ", {programa}},
         {"/no/existe/prog.exe a", {"/no/existe/prog.exe", "a"}},
         {"", {}},
     };
@@ -84,10 +84,11 @@ TEST(Programas, LanzarProgramaLePasaLaLineaDeComando) {
     QTemporaryDir base;
     const QString programa = CrearPrograma(base.filePath("con blanco"), "hermano");
 
-    const qint64 id = LanzarPrograma(programa + ".exe @idarticulo=7 ; @Caja=1;");
+    const qint64 id = LanzarPrograma(programa + ".exe @idarticulo=7 ; @Password=p\"w a  b c\\\"d;");
 
     EXPECT_GT(id, 0);
-    EXPECT_EQ(EsperarArgumentos(programa), QByteArray("@idarticulo=7\n;\n@Caja=1;\n"));
+    EXPECT_EQ(EsperarArgumentos(programa),
+              QByteArray("@idarticulo=7 ; @Password=p\"w a  b c\\\"d;\n"));
 }
 
 TEST(Programas, LanzarUnProgramaInexistenteDevuelveCero) {

@@ -2,6 +2,8 @@
 
 #include "platform/dialogs/CodigosMsgBox.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,6 +26,21 @@ TEST(RegistroErrores, LaLineaLlevaSelloRutinaMensajeYPalabraDeLaRespuesta) {
                                                     {0, ""}};
     for (const auto& [respuesta, palabra] : palabras)
         EXPECT_EQ(suite::PalabraRespuesta(respuesta), QString::fromUtf8(palabra)) << respuesta;
+}
+
+// A provider's description over several lines is still one error, one line of the log.
+TEST(RegistroErrores, UnErrorDeVariasLineasQuedaEnUna) {
+    QTemporaryDir carpeta;
+    const QString registro = carpeta.filePath("SVERR.LOG");
+    suite::AnotarError(registro, "Abrir", "[FreeTDS]\r\nNo responde\rservidor\n\nfin", vbAbort);
+    suite::AnotarError(registro, "Otra", "bien", vbAbort);
+    QFile archivo(registro);
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lineas = archivo.readAll().split('\n');
+    ASSERT_EQ(lineas.size(), 3); // two lines, each ended by CR LF
+    EXPECT_TRUE(lineas[0].endsWith(
+        "Mensaje [FreeTDS] | No responde | servidor |  | fin Respondi\xf3 : Abortar\r"))
+        << lineas[0].toStdString();
 }
 
 } // namespace
