@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/instalar-dependencias.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
+# Only what this script runs: the tests and benchmarks are scripts/probar.sh's to build.
+cmake --build build --target auditoria crear_base
 
 carpeta="${XDG_DATA_HOME:-$HOME/.local/share}/auditoria"
 mkdir -p "$carpeta"

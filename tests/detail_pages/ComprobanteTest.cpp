@@ -259,8 +259,8 @@ TEST_F(VentanaComprobante, OtroComprobanteSeMuestraDesdeArriba) {
 // exactly, and turns no link into another.
 TEST_F(VentanaComprobante, LaCuentaDeLaVentanaVuelveExacta) {
     const QString cuenta = "1.1_CUENTA_/ARTICULO_9 %41%2510 #?Ñ'";
-    Ejecutar("UPDATE MV_APLICACION SET CUENTA = '" + QString(cuenta).replace("'", "''") +
-             "' WHERE CUENTA = '112010204'");
+    EjecutarSinComprobarLargos("UPDATE MV_APLICACION SET CUENTA = '" +
+                               QString(cuenta).replace("'", "''") + "' WHERE CUENTA = '112010204'");
     FrmAuditoriaCBTEDetalle ventana;
     ventana.Load();
     ventana.Mostrar("FC", "0001", "00001512", "A", true, cuenta);

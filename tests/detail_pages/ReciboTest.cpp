@@ -238,10 +238,12 @@ TEST_F(VentanaRecibo, LosValoresDeLaPaginaVuelvenExactos) {
     const QString carpeta = dir.filePath("a#b?c%41 d_tc_ articulo_");
     ASSERT_TRUE(QDir().mkpath(carpeta));
     qputenv("TEMP", carpeta.toLocal8Bit());
-    Ejecutar("UPDATE MV_CPTE SET SUCURSAL = '_TC_', NUMERO = '21%2010102', LETRA = "
-             "'/ARTICULO_9' WHERE TC = 'FC' AND NUMERO = '00001507'");
-    Ejecutar("UPDATE MV_APLICACION SET SUCURSAL_ORIGEN = '_TC_', NUMERO_ORIGEN = '21%2010102', "
-             "LETRA_ORIGEN = '/ARTICULO_9' WHERE TC = 'CB' AND NUMERO = '00000836'");
+    EjecutarSinComprobarLargos(
+        "UPDATE MV_CPTE SET SUCURSAL = '_TC_', NUMERO = '21%2010102', LETRA = "
+        "'/ARTICULO_9' WHERE TC = 'FC' AND NUMERO = '00001507'");
+    EjecutarSinComprobarLargos(
+        "UPDATE MV_APLICACION SET SUCURSAL_ORIGEN = '_TC_', NUMERO_ORIGEN = '21%2010102', "
+        "LETRA_ORIGEN = '/ARTICULO_9' WHERE TC = 'CB' AND NUMERO = '00000836'");
     FrmAuditoriaRECIBODetalle ventana;
     ventana.Load();
     auto& navegador = dynamic_cast<NavegadorGrabador&>(ventana.wbExplorer());

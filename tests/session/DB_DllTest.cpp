@@ -332,6 +332,18 @@ TEST_F(DB_DllTest, EjecutaConsultaSQL) {
     EXPECT_EQ(Unidos(db().gCnn.Errors().Count(), guion.Mensajes.size()), "1|1");
 }
 
+// A text longer than its column is refused by the database, as the server does, and that
+// refusal is the one the program passes over in silence: nothing changes, nothing is shown.
+TEST_F(DB_DllTest, UnTextoMasLargoQueSuColumnaNoSeGrabaYNoSeMuestra) {
+    QString largo =
+        "UPDATE MA_CUENTAS SET DESCRIPCION = '" + QString(101, u'x') + "' WHERE CODIGO = '1'";
+    long afectados = 0;
+    db().EjecutaConsultaSQL(largo, afectados);
+    EXPECT_EQ(db().gCnn.Errors().Count(), 0);
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_EQ(db().DatosTabla("MA_CUENTAS", "1", "DESCRIPCION", "CODIGO"), "ACTIVO");
+}
+
 TEST_F(DB_DllTest, AbrirRecordsetReescribeAbreYSiFallaSaleCerrado) {
     db().gEsAdmin = false;
     QString sql = QStringLiteral("SELECT * FROM MA_CUENTAS WHERE CODIGO = '1'");

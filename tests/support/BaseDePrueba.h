@@ -59,6 +59,19 @@ protected:
         }
         return filas;
     }
+    // Stores values no server would take (longer than their column) to test what the
+    // program makes of them: written beside the provider, past its length check.
+    void EjecutarSinComprobarLargos(const QString& sql) {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(QFile::encodeName(Archivo()).constData(), &db, SQLITE_OPEN_READWRITE,
+                        nullptr);
+        ado::RegistrarFunciones(db);
+        char* error = nullptr;
+        EXPECT_EQ(sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error), SQLITE_OK)
+            << sql.toStdString() << ": " << (error ? error : "");
+        sqlite3_free(error);
+        sqlite3_close(db);
+    }
     // How the embedded database reads the program's statement: SQLite's query plan, one line
     // per step (the provider itself runs no EXPLAIN).
     QString Plan(const QString& sql) {

@@ -39,6 +39,10 @@ const QVector<Regla>& Reglas() {
          QStringLiteral("Sintaxis incorrecta en la sentencia SQL %1.")},
         {QRegularExpression("^no such function: (.+)$"), DB_E_ERRORSINCOMMAND_, 195, "42000",
          QStringLiteral("'%1' no es un nombre de función reconocido.")},
+        {QRegularExpression(QStringLiteral("^") + QLatin1String(kTextoTruncado) + ": (.+)$"),
+         DB_E_DATAOVERFLOW_, 8152, "22001",
+         QStringLiteral("Los datos de cadena o binarios se truncarían (columna %1). La "
+                        "instrucción se ha terminado.")},
         {QRegularExpression("^table (.+) has no column named (.+)$"), DB_E_ERRORSINCOMMAND_, 207,
          "42S22", QStringLiteral("La tabla %1 no tiene la columna indicada en la sentencia.")},
     };

@@ -20,13 +20,14 @@ QStringList EsquemaSqlite::ColumnasInsertables(const QString& tabla) const {
 
 EsquemaSqlite::ClaseColumna EsquemaSqlite::ClaseDe(const QString& tabla,
                                                    const QString& columna) const {
-    const auto it = tablas_.constFind(tabla.toLower());
-    if (it == tablas_.constEnd())
-        return Otra;
-    for (const ColumnaEsquema& c : *it)
+    return ClaseDeTipo(TipoDe(tabla, columna));
+}
+
+QString EsquemaSqlite::TipoDe(const QString& tabla, const QString& columna) const {
+    for (const ColumnaEsquema& c : tablas_.value(tabla.toLower()))
         if (c.nombre.compare(columna, Qt::CaseInsensitive) == 0)
-            return ClaseDeTipo(c.tipoDeclarado);
-    return Otra;
+            return c.tipoDeclarado;
+    return {};
 }
 
 EsquemaSqlite::ClaseColumna EsquemaSqlite::ClaseDeTipo(const QString& tipoDeclarado) {

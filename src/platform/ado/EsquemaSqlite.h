@@ -24,6 +24,8 @@ public:
     // The columns an INSERT without a column list fills, in order.
     QStringList ColumnasInsertables(const QString& tabla) const;
     ClaseColumna ClaseDe(const QString& tabla, const QString& columna) const;
+    // The type a column was declared with; empty for an unknown one.
+    QString TipoDe(const QString& tabla, const QString& columna) const;
 
     static ClaseColumna ClaseDeTipo(const QString& tipoDeclarado);
 

@@ -122,6 +122,21 @@ void Len(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_int(ctx, n);
 }
 
+// The engine's own UPPER and LOWER change only ASCII letters: "Ñandú" must become "ÑANDÚ".
+void Mayusculas(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return sqlite3_result_null(ctx);
+    const QByteArray r = Texto(argv[0]).toUpper().toUtf8();
+    sqlite3_result_text(ctx, r.constData(), int(r.size()), SQLITE_TRANSIENT);
+}
+
+void Minusculas(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return sqlite3_result_null(ctx);
+    const QByteArray r = Texto(argv[0]).toLower().toUtf8();
+    sqlite3_result_text(ctx, r.constData(), int(r.size()), SQLITE_TRANSIENT);
+}
+
 // Matches one pattern element at p[i] against c; *longitud receives the element's length.
 bool CoincideUno(const QString& p, int i, QChar c, QChar escape, int* longitud) {
     *longitud = 1;
@@ -225,7 +240,12 @@ bool RegistrarFunciones(sqlite3* db) {
                                    nullptr) == SQLITE_OK &&
            sqlite3_create_function(db, "charindex", 3, utf8, nullptr, Charindex, nullptr,
                                    nullptr) == SQLITE_OK &&
-           sqlite3_create_function(db, "len", 1, utf8, nullptr, Len, nullptr, nullptr) == SQLITE_OK;
+           sqlite3_create_function(db, "len", 1, utf8, nullptr, Len, nullptr, nullptr) ==
+               SQLITE_OK &&
+           sqlite3_create_function(db, "upper", 1, utf8, nullptr, Mayusculas, nullptr, nullptr) ==
+               SQLITE_OK &&
+           sqlite3_create_function(db, "lower", 1, utf8, nullptr, Minusculas, nullptr, nullptr) ==
+               SQLITE_OK;
 }
 
 } // namespace ado

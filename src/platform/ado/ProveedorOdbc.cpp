@@ -6,6 +6,7 @@
 #include "platform/runtime/Currency.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
 #include <odbcinst.h>
@@ -195,6 +196,31 @@ QString OrigenDeLaCadena(const QString& cadenaOdbc) {
            (m.hasMatch() ? u' ' + m.captured(2).trimmed() : QString());
 }
 
+// FreeTDS given no protocol version tries one after another, and a server that takes the
+// connection and never answers keeps it trying past any login timeout; 7.4 (SQL Server 2012
+// and later) gives up within it. Whatever string reaches the driver gets that default unless
+// it, or the data source it names, sets a version.
+QString ConVersionDeFreeTds(const QString& cadenaOdbc) {
+    static const QRegularExpression clave(
+        QStringLiteral(R"((?:^|;)\s*(DRIVER|DSN|TDS_VERSION)\s*=\s*(\{(?:[^}]|\}\})*\}|[^;]*))"),
+        QRegularExpression::CaseInsensitiveOption);
+    QHash<QString, QString> valores;
+    for (auto it = clave.globalMatch(cadenaOdbc); it.hasNext();) {
+        const auto m = it.next();
+        valores.insert(m.captured(1).toUpper(), m.captured(2).trimmed());
+    }
+    const QString origen = valores.value(QStringLiteral("DSN")).remove(u'{').remove(u'}');
+    QString controlador = valores.value(QStringLiteral("DRIVER"));
+    if (controlador.isEmpty() && !origen.isEmpty())
+        controlador = ProveedorOdbc::ValorDelOrigen(origen, "Driver");
+    if (!controlador.contains(QLatin1String("tds"), Qt::CaseInsensitive) ||
+        !valores.value(QStringLiteral("TDS_VERSION")).isEmpty() ||
+        (!origen.isEmpty() && !ProveedorOdbc::ValorDelOrigen(origen, "TDS_Version").isEmpty()))
+        return cadenaOdbc;
+    const bool cerrada = cadenaOdbc.trimmed().isEmpty() || cadenaOdbc.trimmed().endsWith(u';');
+    return cadenaOdbc + (cerrada ? "" : ";") + QStringLiteral("TDS_Version=7.4;");
+}
+
 bool EsSqlite(const QString& motor) {
     return motor.compare(QLatin1String("SQLite"), Qt::CaseInsensitive) == 0;
 }
@@ -323,7 +349,7 @@ std::unique_ptr<ProveedorOdbc> ProveedorOdbc::Abrir(const QString& cadenaOdbc, D
                       reinterpret_cast<SQLPOINTER>(SQLULEN(qMax(0, tiempoEspera))), 0);
     SQLSetConnectAttr(dbc, SQL_ATTR_CONNECTION_TIMEOUT,
                       reinterpret_cast<SQLPOINTER>(SQLULEN(qMax(0, tiempoEspera))), 0);
-    std::u16string cadena = Ancho(cadenaOdbc);
+    std::u16string cadena = Ancho(ConVersionDeFreeTds(cadenaOdbc));
     const SQLRETURN rc = SQLDriverConnectW(dbc, nullptr, Sql(cadena), SQLSMALLINT(cadena.size()),
                                            nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc)) {

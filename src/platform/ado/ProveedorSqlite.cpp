@@ -137,6 +137,37 @@ bool SinCaracterNulo(const QString& sql, Errors& errores) {
     return false;
 }
 
+// The server refuses a text longer than its column (error 8152) where the engine would keep
+// it whole. Temporary triggers of this connection check every CHAR and VARCHAR column with
+// a length: the file keeps no trace of them, so databases made before work the same.
+QString DisparadoresDeLargo(const QString& tabla,
+                            const QVector<EsquemaSqlite::ColumnaEsquema>& columnas) {
+    const auto nombre = [](QString n) { return u'"' + n.replace(u'"', "\"\"") + u'"'; };
+    QString cuerpo;
+    QStringList vigiladas;
+    for (const auto& c : columnas) {
+        const long largo = LargoDeTexto(c.tipoDeclarado);
+        if (largo <= 0 || c.generada)
+            continue;
+        vigiladas.append(nombre(c.nombre));
+        cuerpo += QStringLiteral("SELECT RAISE(ABORT, '%1: %2.%3') WHERE "
+                                 "length(rtrim(NEW.%4, ' ')) > %5; ")
+                      .arg(QLatin1String(kTextoTruncado), QString(tabla).replace(u'\'', "''"),
+                           QString(c.nombre).replace(u'\'', "''"), nombre(c.nombre))
+                      .arg(largo);
+    }
+    const QString alta = nombre(QStringLiteral("largo_alta_") + tabla);
+    const QString cambio = nombre(QStringLiteral("largo_cambio_") + tabla);
+    QString sql = QStringLiteral("DROP TRIGGER IF EXISTS temp.%1; DROP TRIGGER IF EXISTS temp.%2; ")
+                      .arg(alta, cambio);
+    if (vigiladas.isEmpty())
+        return sql;
+    return sql +
+           QStringLiteral("CREATE TEMP TRIGGER %1 BEFORE INSERT ON main.%3 BEGIN %4END; "
+                          "CREATE TEMP TRIGGER %2 BEFORE UPDATE OF %5 ON main.%3 BEGIN %4END;")
+               .arg(alta, cambio, nombre(tabla), cuerpo, vigiladas.join(u','));
+}
+
 } // namespace
 
 std::unique_ptr<ProveedorSqlite> ProveedorSqlite::Abrir(const QString& archivo, int tiempoEspera,
@@ -195,8 +226,8 @@ ProveedorSqlite::~ProveedorSqlite() {
 
 bool ProveedorSqlite::CargarEsquema(Errors& errores) {
     Resultado tablas;
-    if (!EjecutarUna(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', "
-                                    "'view') AND name NOT LIKE 'sqlite_%'"),
+    if (!EjecutarUna(QStringLiteral("SELECT name, type FROM sqlite_master WHERE type IN "
+                                    "('table', 'view') AND name NOT LIKE 'sqlite_%'"),
                      {}, &tablas, nullptr, errores))
         return false;
     EsquemaSqlite nuevo;
@@ -209,6 +240,9 @@ bool ProveedorSqlite::CargarEsquema(Errors& errores) {
         QVector<EsquemaSqlite::ColumnaEsquema> lista;
         for (const auto& c : columnas.filas)
             lista.append({c[1].toString(), c[2].toString(), c[6].toInt() != 0});
+        if (fila[1].toString() == QLatin1String("table") &&
+            !Simple(DisparadoresDeLargo(tabla, lista).toUtf8().constData(), errores))
+            return false;
         nuevo.AgregarTabla(tabla, lista);
     }
     esquema_ = std::move(nuevo);

@@ -189,6 +189,14 @@ void QuitarPrefijoNacional(TokensSql& t) {
             Borrar(t[i]);
 }
 
+// The engine's brackets cannot hold a ']' ("[a]]b]" is the server's name "a]b"): such a name
+// goes between backquotes, which the engine never takes for a text as it may do with "...".
+void CorchetesDobles(TokensSql& t) {
+    for (TokenSql& k : t)
+        if (k.tipo == TokenSql::Corchete && k.texto.contains(QLatin1String("]]")))
+            k.texto = u'`' + k.Nombre().replace(u'`', QLatin1String("``")) + u'`';
+}
+
 void CompletarDelete(TokensSql& t) {
     const int del = Siguiente(t, -1);
     if (del < 0 || !t[del].EsPalabra("DELETE"))
@@ -214,17 +222,6 @@ void RenombrarFunciones(TokensSql& t) {
             NoAdmitida(QStringLiteral("la función %1").arg(t[i].texto.toUpper()));
         if (nombres.contains(nombre))
             t[i].texto = nombres.value(nombre);
-    }
-}
-
-// '+' joins texts on the server but adds numbers here: refuse rather than compute wrongly.
-void RechazarConcatenacion(const TokensSql& t) {
-    for (int i = 0; i < t.size(); ++i) {
-        if (!t[i].EsSimbolo("+"))
-            continue;
-        const int a = Anterior(t, i), s = Siguiente(t, i);
-        if ((a >= 0 && t[a].tipo == TokenSql::Cadena) || (s >= 0 && t[s].tipo == TokenSql::Cadena))
-            NoAdmitida(QStringLiteral("la concatenación de textos con '+'"));
     }
 }
 
@@ -280,15 +277,44 @@ bool EnListaIn(const TokensSql& t, int i, QString* columna) {
     return true;
 }
 
+// ISNULL(column, ...) and COALESCE(column, ...) with the function word at `nombre` take the
+// type of their first column; the server compares a date literal with them as a date.
+QString ColumnaDeNulo(const TokensSql& t, int nombre) {
+    if (nombre < 0 || !EsUnaDe(t[nombre], {"IFNULL", "ISNULL", "COALESCE"}))
+        return {};
+    const int abre = Siguiente(t, nombre);
+    if (abre < 0 || !t[abre].EsSimbolo("("))
+        return {};
+    const int primero = Siguiente(t, abre);
+    return primero >= 0 && t[primero].tipo != TokenSql::Cadena ? ColumnaQueEmpieza(t, primero)
+                                                               : QString();
+}
+
+QString OperandoQueTermina(const TokensSql& t, int j) {
+    if (j < 0 || !t[j].EsSimbolo(")"))
+        return ColumnaQueTermina(t, j);
+    for (int k = j - 1, profundidad = 1; k >= 0; --k) {
+        profundidad += t[k].EsSimbolo(")") ? 1 : t[k].EsSimbolo("(") ? -1 : 0;
+        if (profundidad == 0)
+            return ColumnaDeNulo(t, Anterior(t, k));
+    }
+    return {};
+}
+
+QString OperandoQueEmpieza(const TokensSql& t, int j) {
+    const QString columna = ColumnaQueEmpieza(t, j);
+    return columna.isEmpty() ? ColumnaDeNulo(t, j) : columna;
+}
+
 bool OperandoDeComparacion(const TokensSql& t, int i, QString* columna) {
     const int a = Anterior(t, i);
     const int s = Siguiente(t, i);
     if (a >= 0 && EsComparacion(t[a])) {
-        *columna = ColumnaQueTermina(t, Anterior(t, a));
+        *columna = OperandoQueTermina(t, Anterior(t, a));
         return true;
     }
     if (s >= 0 && EsComparacion(t[s])) {
-        *columna = ColumnaQueEmpieza(t, Siguiente(t, s));
+        *columna = OperandoQueEmpieza(t, Siguiente(t, s));
         return true;
     }
     if (a >= 0 && t[a].EsPalabra("BETWEEN")) {
@@ -424,12 +450,72 @@ Clase ClaseDeColumna(const QString& columna, const QStringList& tablas,
     return EsquemaSqlite::Otra;
 }
 
+QString TipoDeColumna(const QString& columna, const QStringList& tablas,
+                      const EsquemaSqlite& esquema) {
+    for (const QString& tabla : tablas)
+        if (QString tipo = esquema.TipoDe(tabla, columna); !tipo.isEmpty())
+            return tipo.trimmed().toUpper();
+    return {};
+}
+
+// The declared type of the operand that ends just before `i` or starts just after it: a
+// column, or "TEXT"/"NUMBER" for a literal; empty when the translator cannot tell.
+QString TipoDeOperando(const TokensSql& t, int i, bool antes, const QStringList& tablas,
+                       const EsquemaSqlite& esquema) {
+    const int j = antes ? Anterior(t, i) : Siguiente(t, i);
+    if (j < 0)
+        return {};
+    if (t[j].tipo == TokenSql::Cadena)
+        return QStringLiteral("TEXT");
+    if (t[j].tipo == TokenSql::Numero)
+        return QStringLiteral("NUMBER");
+    const QString columna = antes ? ColumnaQueTermina(t, j) : ColumnaQueEmpieza(t, j);
+    return columna.isEmpty() ? QString() : TipoDeColumna(columna, tablas, esquema);
+}
+
+bool EsTipoTexto(const QString& tipo) {
+    return tipo.contains(QLatin1String("CHAR")) || tipo.contains(QLatin1String("TEXT"));
+}
+
+// Whole numbers divide as whole numbers on both engines, and floating ones as such; an
+// exact number (MONEY, DECIMAL) may be stored here without its fraction and divide as a
+// whole one, and an expression may be either.
+bool DivideComoElServidor(const QString& tipo) {
+    static const QRegularExpression seguros(
+        QStringLiteral(R"(^(NUMBER|BIT|(TINY|SMALL|BIG)?INT(EGER)?|FLOAT|REAL|DOUBLE.*)$)"));
+    return seguros.match(tipo).hasMatch();
+}
+
+// '+' joins texts on the server but adds numbers here, and '/' of the server's exact numbers
+// keeps their fraction: what the engine would compute differently is refused.
+void RechazarAritmeticaDudosa(const TokensSql& t, const EsquemaSqlite& esquema) {
+    const QStringList tablas = TablasReferidas(t, esquema);
+    for (int i = 0; i < t.size(); ++i) {
+        const bool suma = t[i].EsSimbolo("+"), division = t[i].EsSimbolo("/");
+        if (!suma && !division)
+            continue;
+        const QString a = TipoDeOperando(t, i, true, tablas, esquema);
+        const QString b = TipoDeOperando(t, i, false, tablas, esquema);
+        if (suma && (EsTipoTexto(a) || EsTipoTexto(b)))
+            NoAdmitida(QStringLiteral("la concatenación de textos con '+'"));
+        if (division && (!DivideComoElServidor(a) || !DivideComoElServidor(b)))
+            NoAdmitida(QStringLiteral("la división con '/' de importes, decimales o expresiones"));
+    }
+}
+
 [[noreturn]] void FechaInvalida(const QString& texto) {
     throw ErrorEjecucion(DB_E_ERRORSINCOMMAND_,
                          QStringLiteral("Error de conversión al convertir el texto '%1' en una "
                                         "fecha: no es una fecha válida.")
                              .arg(texto),
                          QStringLiteral("Proveedor de datos"));
+}
+
+// A day-first date: compared with an expression, it is a date or a text by the expression's
+// type, which the translator does not know.
+bool PareceFecha(const QString& texto) {
+    static const QRegularExpression fecha(R"(^\s*\d{1,2}([/.-])\d{1,2}\1(\d{4}|\d{2})(\s|$))");
+    return fecha.match(texto).hasMatch();
 }
 
 void TratarLiterales(TokensSql& t, const EsquemaSqlite& esquema) {
@@ -444,6 +530,9 @@ void TratarLiterales(TokensSql& t, const EsquemaSqlite& esquema) {
         Clase clase = EsquemaSqlite::Otra;
         if (comparado && !columna.isEmpty())
             clase = ClaseDeColumna(columna, tablas, esquema);
+        else if (comparado && PareceFecha(t[i].ValorCadena()))
+            NoAdmitida(QStringLiteral("la comparación de la fecha '%1' con una expresión")
+                           .arg(t[i].ValorCadena()));
         else if (!comparado && !insert.ColumnaDe(i).isEmpty())
             clase = esquema.ClaseDe(insert.Tabla(), insert.ColumnaDe(i));
         if (clase != EsquemaSqlite::Otra) {
@@ -581,10 +670,11 @@ QString Traducir(TokensSql t, const EsquemaSqlite& esquema) {
     QuitarPrefijoNacional(t);
     CompletarDelete(t);
     RenombrarFunciones(t);
-    RechazarConcatenacion(t);
+    RechazarAritmeticaDudosa(t, esquema);
     TratarLiterales(t, esquema);
     TraducirTop(t);
     ColacionEnColumnaNueva(t);
+    CorchetesDobles(t);
     return Unir(t).trimmed();
 }
 

@@ -138,6 +138,13 @@ int TipoAdo(const QString& declarado, long* tamano, int* escala) {
     return it->tipo;
 }
 
+long LargoDeTexto(const QString& declarado) {
+    static const QRegularExpression conLargo(R"(^\s*N?(?:VAR)?CHAR\s*\(\s*(\d+)\s*\)\s*$)",
+                                             QRegularExpression::CaseInsensitiveOption);
+    const auto m = conLargo.match(declarado);
+    return m.hasMatch() ? m.captured(1).toLong() : 0;
+}
+
 QVariant LeerValor(sqlite3_stmt* stmt, int columna, const Columna& descripcion) {
     if (sqlite3_column_type(stmt, columna) == SQLITE_NULL)
         return {};

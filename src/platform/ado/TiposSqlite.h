@@ -18,6 +18,9 @@ struct TextosDeFilas;
 // decimals of an exact number when the declaration tells them.
 int TipoAdo(const QString& declarado, long* tamano, int* escala = nullptr);
 
+// The length a CHAR or VARCHAR column is declared with; 0 for any other or for one without.
+long LargoDeTexto(const QString& declarado);
+
 // The value of a result column, as the callers expect it of that type: dates as
 // QDateTime/QDate, bits as bool, fixed-width texts padded with blanks to their width,
 // amounts and decimals of up to four places as Currency.

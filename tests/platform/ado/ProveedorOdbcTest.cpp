@@ -10,9 +10,12 @@
 #include <arpa/inet.h>
 #include <cstdlib>
 #include <functional>
+#include <future>
+#include <memory>
 #include <netinet/in.h>
 #include <sqlite3.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace ado;
@@ -411,6 +414,31 @@ TEST_F(ProveedorOdbc, UnServidorMudoNoDetieneElArranqueMasQueElTiempoDeConexion)
     ASSERT_GT(otra.Errors().Count(), 0);
     EXPECT_TRUE(otra.Errors().Item(0).Description.startsWith(
         "No se puede conectar con el servidor '127.0.0.1,"));
+}
+
+// The driver's own strings, naming FreeTDS directly or through a data source without a
+// protocol version, are bounded too. The open runs aside so that a hang fails the test
+// instead of stopping it.
+TEST(FreeTdsSinVersion, UnServidorMudoNoDetieneNingunaCadenaMasQueElTiempoDeConexion) {
+    ServidorMudo mudo;
+    QTemporaryDir dir;
+    OrigenesDeDatos origenes(
+        dir.filePath("odbc.ini"),
+        QString("[MUDO]\nDriver=FreeTDS\nServer=127.0.0.1\nPort=%1\n").arg(mudo.Puerto()));
+    for (const QString& cadena :
+         {QString("Driver={FreeTDS};Server=127.0.0.1;Port=%1;UID=u;PWD=p;").arg(mudo.Puerto()),
+          QString("DSN=MUDO;UID=u;PWD=p")}) {
+        auto fin = std::make_shared<std::promise<bool>>();
+        std::future<bool> abierta = fin->get_future();
+        std::thread([cadena, fin] {
+            Connection otra;
+            otra.SetConnectionTimeout(2);
+            fin->set_value(NumeroDeError([&] { otra.Open(cadena); }) == 0);
+        }).detach();
+        ASSERT_EQ(abierta.wait_for(std::chrono::seconds(12)), std::future_status::ready)
+            << cadena.toStdString();
+        EXPECT_FALSE(abierta.get()) << cadena.toStdString();
+    }
 }
 
 // A data source on FreeTDS that sets no protocol version is given one; its own stays.

@@ -131,6 +131,53 @@ TEST_F(Proveedor, FuncionesConElSentidoDelServidor) {
     EXPECT_EQ(rs.Fields("H").Value().toDateTime(), QDateTime(QDate(2026, 12, 1), QTime(0, 0)));
 }
 
+// A text longer than its column fails as on the server (8152) and stores nothing; blanks
+// past the length are dropped there without an error.
+TEST_F(Proveedor, UnTextoMasLargoQueSuColumnaFallaComoEnElServidor) {
+    const QString largo = QString(61, u'ñ');
+    for (const QString& sql :
+         {"INSERT INTO MV_ASIENTOS (TC, IDCOMPROBANTE, SECUENCIA, DETALLE) VALUES ('FCC', 'x', "
+          "5, '" +
+              largo + "')",
+          "UPDATE MV_ASIENTOS SET DETALLE = '" + largo + "' WHERE TC = 'FCC'",
+          QString("UPDATE MV_ASIENTOS SET TC = 'FCCXY' WHERE TC = 'FCC'")}) {
+        cnn.Execute(sql);
+        ASSERT_EQ(cnn.Errors().Count(), 1) << sql.toStdString();
+        EXPECT_EQ(cnn.Errors().Item(0).NativeError, 8152);
+        EXPECT_EQ(cnn.Errors().Item(0).Number, DB_E_DATAOVERFLOW_);
+        EXPECT_TRUE(cnn.Errors().Item(0).Description.contains("se truncarían"));
+    }
+    EXPECT_EQ(Contar("DETALLE IS NULL"), 1);
+    EXPECT_EQ(Contar("TC = 'FCC'"), 1);
+    Ejecutar("UPDATE MV_ASIENTOS SET DETALLE = '" + QString(60, u'ñ') + "   ' WHERE TC = 'FCC'");
+    Ejecutar("CREATE TABLE NUEVA (A VARCHAR(2))");
+    cnn.Execute("INSERT INTO NUEVA VALUES ('abc')");
+    EXPECT_EQ(cnn.Errors().Count(), 1);
+}
+
+// What the engine would compute otherwise than the server is computed as the server does
+// (UPPER of any letter, "]" inside brackets, a date met through ISNULL) or refused by name.
+TEST_F(Proveedor, LoQueElMotorCalculariaDistintoSeCalculaComoElServidorOSeRechaza) {
+    EXPECT_EQ(Filas("SELECT UPPER('Ñandú'), LOWER('ÑANDÚ'), 1 AS [a]]b]"),
+              QStringList("ÑANDÚ|ñandú|1"));
+    EXPECT_EQ(Contar("ISNULL(FECHA, FECHA) >= '01/12/2026'"), 2);
+    EXPECT_EQ(Contar("'30/11/2026' > ISNULL(FECHA, FECHA)"), 1);
+    for (const QString& sql :
+         {QString("SELECT IMPORTE/7 FROM MV_ASIENTOS"),
+          QString("SELECT TC + DETALLE FROM MV_ASIENTOS"),
+          QString("SELECT SUM(IMPORTE) / 2 FROM MV_ASIENTOS"),
+          QString("SELECT 1 FROM MV_ASIENTOS WHERE LTRIM(TC) = '01/12/2026'")}) {
+        Recordset rs;
+        EXPECT_THROW(rs.Open(sql, cnn), ErrorEjecucion) << sql.toStdString();
+        ASSERT_GT(cnn.Errors().Count(), 0);
+        EXPECT_TRUE(cnn.Errors().Item(0).Description.startsWith("La base de datos incorporada no "
+                                                                "admite"))
+            << cnn.Errors().Item(0).Description.toStdString();
+    }
+    EXPECT_EQ(Filas("SELECT SECUENCIA / 2, SECUENCIA + 1 FROM MV_ASIENTOS WHERE TC = 'FCC'"),
+              QStringList("0|2"));
+}
+
 TEST_F(Proveedor, FechasDiaPrimeroContraColumnasDeFecha) {
     EXPECT_EQ(Contar("FECHA >= '01/12/26'"), 2);
     EXPECT_EQ(Contar("FECHA BETWEEN '01/11/2026' AND '30/11/2026 23:59:59'"), 1);
@@ -141,7 +188,7 @@ TEST_F(Proveedor, FechasDiaPrimeroContraColumnasDeFecha) {
 TEST_F(Proveedor, LoteQueFallaAMitadSeDeshaceEntero) {
     cnn.Execute(
         "BEGIN TRANSACTION\r\nDELETE MV_ASIENTOS WHERE TC = 'NCPE'\r\n"
-        "INSERT INTO MV_ASIENTOS (TC, IDCOMPROBANTE, SECUENCIA) VALUES ('N''CPE', 'x', 1)\r\n"
+        "INSERT INTO MV_ASIENTOS (TC, IDCOMPROBANTE, SECUENCIA) VALUES ('N''CP', 'x', 1)\r\n"
         "INSERT INTO MV_ASIENTOS (TC, IDCOMPROBANTE, SECUENCIA) VALUES ('FCC', "
         "'0001000000077', 1)\r\nCOMMIT TRANSACTION");
     ASSERT_EQ(cnn.Errors().Count(), 1);
@@ -149,7 +196,7 @@ TEST_F(Proveedor, LoteQueFallaAMitadSeDeshaceEntero) {
     EXPECT_EQ(cnn.Errors().Item(0).Number, DB_E_INTEGRITYVIOLATION_);
     Ejecutar("ROLLBACK TRANSACTION");
     EXPECT_EQ(Contar("TC = 'NCPE'"), 2);
-    EXPECT_EQ(Contar("TC = 'N''CPE'"), 0);
+    EXPECT_EQ(Contar("TC = 'N''CP'"), 0);
 }
 
 TEST_F(Proveedor, TransaccionesAnidadasComoEnElServidor) {
