@@ -26,6 +26,15 @@ namespace {
 
 using namespace EnlaceDetalle;
 
+// What a script gives in the page shown, once the engine answers.
+QString Leer(NavegadorWeb& navegador, const QString& expresion) {
+    auto leido = std::make_shared<std::optional<QString>>();
+    navegador.page()->runJavaScript(expresion, QWebEngineScript::ApplicationWorld,
+                                    [leido](const QVariant& v) { *leido = v.toString(); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return leido->has_value(); }, 30000));
+    return leido->value_or(QStringLiteral("(sin respuesta)"));
+}
+
 // As the start script does: the engine runs as root only without its sandbox.
 void PrepararMotor() {
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
@@ -158,13 +167,7 @@ TEST(NavegadorWeb, UnTextoCambiaEnLaPaginaMostradaSinRecargarla) {
     navegador.CambiarTexto("Diferencias", texto);
     navegador.CambiarTexto("NoEsta", "nada");
     // Scripts run in the order they are given: the read comes after both changes.
-    const auto leer = [&navegador](const QString& expresion) {
-        auto leido = std::make_shared<std::optional<QString>>();
-        navegador.page()->runJavaScript(expresion, QWebEngineScript::ApplicationWorld,
-                                        [leido](const QVariant& v) { *leido = v.toString(); });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return leido->has_value(); }, 30000));
-        return leido->value_or(QStringLiteral("(sin respuesta)"));
-    };
+    const auto leer = [&navegador](const QString& expresion) { return Leer(navegador, expresion); };
     EXPECT_EQ(leer("document.getElementById('Diferencias').textContent"), texto);
 
     // Markup put in place becomes part of the page: its links are links of the page.
@@ -187,13 +190,7 @@ TEST(NavegadorWeb, DesdeArribaYSoloCopiarEnElMenu) {
     navegador.show();
     const QString url = QUrl::fromLocalFile(archivo.fileName()).toString(QUrl::FullyEncoded);
     QSignalSpy cargada(&navegador, &QWebEngineView::loadFinished);
-    const auto leer = [&navegador](const QString& expresion) {
-        auto leido = std::make_shared<std::optional<QString>>();
-        navegador.page()->runJavaScript(expresion, QWebEngineScript::ApplicationWorld,
-                                        [leido](const QVariant& v) { *leido = v.toString(); });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return leido->has_value(); }, 30000));
-        return leido->value_or(QStringLiteral("(sin respuesta)"));
-    };
+    const auto leer = [&navegador](const QString& expresion) { return Leer(navegador, expresion); };
     for (int vez = 0; vez < 2; ++vez) {
         navegador.Navigate(url);
         ASSERT_TRUE(cargada.wait(30000));
