@@ -589,13 +589,7 @@ void frmAuditoria::NotarPagina(const QString& URL) {
 void frmAuditoria::Navegar(const QString& Ruta, bool DesdeArriba) {
     IgnorarErrores({
         [this] { wbExplorer_->SetFullScreen(true); },
-        [this, &Ruta, DesdeArriba] {
-            const QString url = QUrl::fromLocalFile(Ruta).toString(QUrl::FullyEncoded);
-            if (DesdeArriba)
-                wbExplorer_->NavigateDesdeArriba(url);
-            else
-                wbExplorer_->Navigate(url);
-        },
+        [this, &Ruta, DesdeArriba] { wbExplorer_->NavegarArchivo(Ruta, DesdeArriba); },
         [this] { wbExplorer_->SetTheaterMode(false); },
     });
 }

@@ -10,7 +10,6 @@
 #include "platform/suite/UtilSistema.h"
 #include "session/ModGlobal.h"
 
-#include <QUrl>
 #include <QtGlobal>
 
 FrmDetalle::FrmDetalle(const QString& Caption, QWidget* parent) : Formulario(parent) {
@@ -116,11 +115,7 @@ void FrmDetalle::Navegar(const QString& ArchivoPagina, bool DesdeArriba) {
     IgnorarErrores({
         [this] { wbExplorer_->SetFullScreen(true); },
         [this, &ArchivoPagina, DesdeArriba] {
-            const QString url = QUrl::fromLocalFile(ArchivoPagina).toString(QUrl::FullyEncoded);
-            if (DesdeArriba)
-                wbExplorer_->NavigateDesdeArriba(url);
-            else
-                wbExplorer_->Navigate(url);
+            wbExplorer_->NavegarArchivo(ArchivoPagina, DesdeArriba);
         },
         [this] { wbExplorer_->SetTheaterMode(false); },
     });

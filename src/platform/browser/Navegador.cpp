@@ -31,6 +31,14 @@ void Navegador::NavigateDesdeArriba(const QString& url) {
     Navigate(url);
 }
 
+void Navegador::NavegarArchivo(const QString& ruta, bool desdeArriba) {
+    const QString url = QUrl::fromLocalFile(ruta).toString(QUrl::FullyEncoded);
+    if (desdeArriba)
+        NavigateDesdeArriba(url);
+    else
+        Navigate(url);
+}
+
 bool Navegador::Cancelada(const QUrl& url) {
     bool cancelar = false;
     if (BeforeNavigate2)

@@ -27,6 +27,8 @@ public:
     // Shows `url` from its top. Navigate keeps the place when the page shown is loaded again,
     // as the engine does; another list or voucher under the same file asks for this instead.
     void NavigateDesdeArriba(const QString& url);
+    // Shows the page file at `ruta`, from its top when asked.
+    void NavegarArchivo(const QString& ruta, bool desdeArriba);
     // The address of the page shown, in the form handed to BeforeNavigate2.
     virtual QString LocationURL() const = 0;
     // The widget the window places and sizes.
