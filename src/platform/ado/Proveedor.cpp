@@ -42,25 +42,6 @@ qsizetype LeerValor(const QString& cadena, qsizetype desde, QString& valor) {
     return fin < 0 ? cadena.size() : fin + 1;
 }
 
-// "key=value;..." with keys compared without case or surrounding blanks ("Database =").
-QHash<QString, QString> Partes(const QString& cadena) {
-    QHash<QString, QString> partes;
-    for (qsizetype i = 0; i < cadena.size();) {
-        const qsizetype igual = cadena.indexOf(u'=', i);
-        const qsizetype corte = cadena.indexOf(u';', i);
-        if (igual < 0 || (corte >= 0 && corte < igual)) { // a piece without "=" says nothing
-            i = corte < 0 ? cadena.size() : corte + 1;
-            continue;
-        }
-        QString valor;
-        const QString clave = cadena.mid(i, igual - i).trimmed().toLower();
-        i = LeerValor(cadena, igual + 1, valor);
-        if (!clave.isEmpty())
-            partes.insert(clave, valor);
-    }
-    return partes;
-}
-
 Error SinServidor(const QString& descripcion) {
     return ErrorDelProveedor(E_FAIL_, 17, QStringLiteral("08001"), descripcion);
 }
@@ -154,6 +135,24 @@ int TiempoDeEspera(const QHash<QString, QString>& partes, int tiempoEspera) {
 
 } // namespace
 
+QHash<QString, QString> PartesDeCadena(const QString& cadena) {
+    QHash<QString, QString> partes;
+    for (qsizetype i = 0; i < cadena.size();) {
+        const qsizetype igual = cadena.indexOf(u'=', i);
+        const qsizetype corte = cadena.indexOf(u';', i);
+        if (igual < 0 || (corte >= 0 && corte < igual)) { // a piece without "=" says nothing
+            i = corte < 0 ? cadena.size() : corte + 1;
+            continue;
+        }
+        QString valor;
+        const QString clave = cadena.mid(i, igual - i).trimmed().toLower();
+        i = LeerValor(cadena, igual + 1, valor);
+        if (!clave.isEmpty())
+            partes.insert(clave, valor);
+    }
+    return partes;
+}
+
 QString ValorDeCadena(const QString& valor) {
     static const QRegularExpression separadores(QStringLiteral(R"([;{}=]|^\s|\s$)"));
     if (!valor.contains(separadores))
@@ -162,14 +161,14 @@ QString ValorDeCadena(const QString& valor) {
 }
 
 QString CadenaOdbcSqlServer(const QString& cadenaConexion, int& tiempoEspera) {
-    const auto partes = Partes(cadenaConexion);
+    const auto partes = PartesDeCadena(cadenaConexion);
     tiempoEspera = TiempoDeEspera(partes, tiempoEspera);
     return CadenaSqlServer(Valor(partes, {"server", "data source"}).trimmed(), partes);
 }
 
 std::unique_ptr<Proveedor> AbrirProveedor(const QString& cadenaConexion, int tiempoEspera,
                                           Errors& errores) {
-    const auto partes = Partes(cadenaConexion);
+    const auto partes = PartesDeCadena(cadenaConexion);
     const QString proveedor = partes.value(QStringLiteral("provider"));
     const QString servidor = Valor(partes, {"server", "data source"});
     if (proveedor.startsWith(QLatin1String("OraOLEDB"), Qt::CaseInsensitive))

@@ -4,6 +4,7 @@
 #include "platform/ado/Resultado.h"
 #include "platform/ado/TextosDeFilas.h"
 
+#include <QHash>
 #include <QString>
 #include <QVariantList>
 #include <memory>
@@ -76,6 +77,10 @@ public:
 // reason in errores.
 std::unique_ptr<Proveedor> AbrirProveedor(const QString& cadenaConexion, int tiempoEspera,
                                           Errors& errores);
+
+// The settings of a "key=value;..." string, keys in lower case without surrounding blanks
+// ("Database ="), values as written: trimmed, or exactly as between braces ("}}" for "}").
+QHash<QString, QString> PartesDeCadena(const QString& cadena);
 
 // A value as a connection string carries it: in braces, with "}" doubled, when it holds ";",
 // "{", "}", "=" or blanks at either end, so that it reaches the driver exactly as given and

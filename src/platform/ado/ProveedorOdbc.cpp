@@ -201,20 +201,13 @@ QString OrigenDeLaCadena(const QString& cadenaOdbc) {
 // and later) gives up within it. Whatever string reaches the driver gets that default unless
 // it, or the data source it names, sets a version.
 QString ConVersionDeFreeTds(const QString& cadenaOdbc) {
-    static const QRegularExpression clave(
-        QStringLiteral(R"((?:^|;)\s*(DRIVER|DSN|TDS_VERSION)\s*=\s*(\{(?:[^}]|\}\})*\}|[^;]*))"),
-        QRegularExpression::CaseInsensitiveOption);
-    QHash<QString, QString> valores;
-    for (auto it = clave.globalMatch(cadenaOdbc); it.hasNext();) {
-        const auto m = it.next();
-        valores.insert(m.captured(1).toUpper(), m.captured(2).trimmed());
-    }
-    const QString origen = valores.value(QStringLiteral("DSN")).remove(u'{').remove(u'}');
-    QString controlador = valores.value(QStringLiteral("DRIVER"));
+    const QHash<QString, QString> partes = PartesDeCadena(cadenaOdbc);
+    const QString origen = partes.value(QStringLiteral("dsn"));
+    QString controlador = partes.value(QStringLiteral("driver"));
     if (controlador.isEmpty() && !origen.isEmpty())
         controlador = ProveedorOdbc::ValorDelOrigen(origen, "Driver");
     if (!controlador.contains(QLatin1String("tds"), Qt::CaseInsensitive) ||
-        !valores.value(QStringLiteral("TDS_VERSION")).isEmpty() ||
+        !partes.value(QStringLiteral("tds_version")).isEmpty() ||
         (!origen.isEmpty() && !ProveedorOdbc::ValorDelOrigen(origen, "TDS_Version").isEmpty()))
         return cadenaOdbc;
     const bool cerrada = cadenaOdbc.trimmed().isEmpty() || cadenaOdbc.trimmed().endsWith(u';');
