@@ -74,6 +74,16 @@ int Colacion(void*, int na, const void* a, int nb, const void* b) {
     return CompararTexto(static_cast<const char*>(a), na, static_cast<const char*>(b), nb);
 }
 
+// The order files were indexed in before the Spanish one: case folded, then code points.
+int ColacionAnterior(void*, int na, const void* a, int nb, const void* b) {
+    const QString x = QString::fromUtf8(static_cast<const char*>(a),
+                                        SinBlancosFinales(static_cast<const char*>(a), na));
+    const QString y = QString::fromUtf8(static_cast<const char*>(b),
+                                        SinBlancosFinales(static_cast<const char*>(b), nb));
+    const int r = x.compare(y, Qt::CaseInsensitive);
+    return r < 0 ? -1 : r > 0 ? 1 : 0;
+}
+
 QString Texto(sqlite3_value* v) {
     return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(v)),
                              sqlite3_value_bytes(v));
@@ -226,6 +236,9 @@ bool IndicesAlDiaConLaColacion(sqlite3* db) {
         return true;
     if (!sqlite3_get_autocommit(db))
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    // Comparing in one order against indexes built in another misses rows that are there, and
+    // writing would misplace entries: until the file is reindexed it keeps its own order.
+    sqlite3_create_collation(db, kColacion, SQLITE_UTF8, nullptr, ColacionAnterior);
     return false;
 }
 

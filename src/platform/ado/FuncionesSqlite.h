@@ -16,7 +16,8 @@ bool RegistrarFunciones(sqlite3* db);
 // Indexes over the text collation hold their rows in its order, so a file last written while
 // the order was another one needs them rebuilt. The file's header remembers the order its
 // indexes follow (SQLite's user version); an older one has them rebuilt at once. Answers false
-// when the file could not be written now (read only, in use): nothing changed then.
+// when the file could not be written now (read only, in use): the file is unchanged and this
+// connection compares text in the order its indexes were built in, until a later open.
 inline constexpr int kVersionColacion = 1;
 bool IndicesAlDiaConLaColacion(sqlite3* db);
 
