@@ -266,7 +266,7 @@ TEST(CredencialesFreeTds, LleganAlServidorTalCualSeEscribieron) {
     const QString hostiles[][3] = {
         {"otro;Database=B", "p;DATABASE=EMPRESA_B;UID=otro;PORT=1;x", "EMPRESA_A;PORT=2"},
         {" u ", " p w ", "{E=F"},
-        {"ñandú", "Ñ{=;", "Ünica;UID=x"}};
+        {"ñandú;x", "Ñ{=;", "Ünica;UID=x"}};
     for (const auto& [usuario, clave, base] : hostiles) {
         ServidorTds servidor;
         Connection cnn;

@@ -37,7 +37,8 @@ const Respuesta kRespuestas[] = {
     {"SELECT ISNULL(C4,'')+ISNULL(V10,'') FROM P WHERE N = 1", nullptr},
     {"SELECT RTRIM(C4)+RTRIM(V10) FROM P WHERE N = 1", nullptr},
     {"SELECT LTRIM(RTRIM(NOM))+LTRIM(RTRIM(C4)) FROM P WHERE N = 1", nullptr},
-    {"SELECT SUM(IMP) + 1 FROM P", "164"},
+    {"SELECT SUM(IMP) + 1 FROM P WHERE N > 3", "7"},
+    {"SELECT ISNULL(N,0) - 1 FROM P WHERE N = 4", "3"},
     {"SELECT SUM(IMP * 2) + 1 FROM P", nullptr},
     // The server divides by the type of the whole product: 66,6667.
     {"SELECT IMP * 2 / 3 FROM P WHERE N = 1", nullptr},
