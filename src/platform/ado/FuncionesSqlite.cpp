@@ -74,6 +74,16 @@ int Colacion(void*, int na, const void* a, int nb, const void* b) {
     return CompararTexto(static_cast<const char*>(a), na, static_cast<const char*>(b), nb);
 }
 
+// The order files were indexed in before the Spanish one: case folded, then code points.
+int ColacionAnterior(void*, int na, const void* a, int nb, const void* b) {
+    const QString x = QString::fromUtf8(static_cast<const char*>(a),
+                                        SinBlancosFinales(static_cast<const char*>(a), na));
+    const QString y = QString::fromUtf8(static_cast<const char*>(b),
+                                        SinBlancosFinales(static_cast<const char*>(b), nb));
+    const int r = x.compare(y, Qt::CaseInsensitive);
+    return r < 0 ? -1 : r > 0 ? 1 : 0;
+}
+
 QString Texto(sqlite3_value* v) {
     return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(v)),
                              sqlite3_value_bytes(v));
@@ -137,6 +147,19 @@ void Minusculas(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_text(ctx, r.constData(), int(r.size()), SQLITE_TRANSIENT);
 }
 
+// The server's REPLACE finds the text to replace as its collation compares: without regard
+// to case.
+void Reemplazar(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (AlgunoNulo(argc, argv))
+        return sqlite3_result_null(ctx);
+    QString texto = Texto(argv[0]);
+    const QString buscado = Texto(argv[1]);
+    if (!buscado.isEmpty())
+        texto.replace(buscado, Texto(argv[2]), Qt::CaseInsensitive);
+    const QByteArray r = texto.toUtf8();
+    sqlite3_result_text(ctx, r.constData(), int(r.size()), SQLITE_TRANSIENT);
+}
+
 // Matches one pattern element at p[i] against c; *longitud receives the element's length.
 bool CoincideUno(const QString& p, int i, QChar c, QChar escape, int* longitud) {
     *longitud = 1;
@@ -155,7 +178,10 @@ bool CoincideUno(const QString& p, int i, QChar c, QChar escape, int* longitud) 
     bool dentro = false;
     for (int j = i + (negada ? 2 : 1); j < cierre; ++j) {
         if (j + 2 < cierre && p[j + 1] == '-') {
-            dentro |= x >= p[j].toCaseFolded() && x <= p[j + 2].toCaseFolded();
+            // A range spans the collation's order: [a-z] holds "á" and "ñ", [a-m] neither "ñ".
+            const long peso = Peso(x.unicode());
+            dentro |= peso >= Peso(p[j].toCaseFolded().unicode()) &&
+                      peso <= Peso(p[j + 2].toCaseFolded().unicode());
             j += 2;
         } else {
             dentro |= x == p[j].toCaseFolded();
@@ -226,6 +252,9 @@ bool IndicesAlDiaConLaColacion(sqlite3* db) {
         return true;
     if (!sqlite3_get_autocommit(db))
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    // Comparing in one order against indexes built in another misses rows that are there, and
+    // writing would misplace entries: until the file is reindexed it keeps its own order.
+    sqlite3_create_collation(db, kColacion, SQLITE_UTF8, nullptr, ColacionAnterior);
     return false;
 }
 
@@ -245,6 +274,8 @@ bool RegistrarFunciones(sqlite3* db) {
            sqlite3_create_function(db, "upper", 1, utf8, nullptr, Mayusculas, nullptr, nullptr) ==
                SQLITE_OK &&
            sqlite3_create_function(db, "lower", 1, utf8, nullptr, Minusculas, nullptr, nullptr) ==
+               SQLITE_OK &&
+           sqlite3_create_function(db, "replace", 3, utf8, nullptr, Reemplazar, nullptr, nullptr) ==
                SQLITE_OK;
 }
 

@@ -9,14 +9,15 @@ namespace ado {
 // Registers on a connection what the program's SQL expects of its server: the text
 // collation that ignores case and trailing blanks and sorts as the server's Spanish one
 // (accented letters beside their base letter, Ñ between N and O, yet 'Á' <> 'A'), a LIKE that folds
-// case beyond ASCII and knows [ ] character classes, and the functions CHARINDEX and LEN with the
-// server's meaning. Returns false when SQLite refused a registration.
+// case beyond ASCII and knows [ ] character classes, and the functions CHARINDEX, LEN and REPLACE
+// with the server's meaning. Returns false when SQLite refused a registration.
 bool RegistrarFunciones(sqlite3* db);
 
 // Indexes over the text collation hold their rows in its order, so a file last written while
 // the order was another one needs them rebuilt. The file's header remembers the order its
 // indexes follow (SQLite's user version); an older one has them rebuilt at once. Answers false
-// when the file could not be written now (read only, in use): nothing changed then.
+// when the file could not be written now (read only, in use): the file is unchanged and this
+// connection compares text in the order its indexes were built in, until a later open.
 inline constexpr int kVersionColacion = 1;
 bool IndicesAlDiaConLaColacion(sqlite3* db);
 

@@ -46,9 +46,13 @@ Error SinServidor(const QString& descripcion) {
     return ErrorDelProveedor(E_FAIL_, 17, QStringLiteral("08001"), descripcion);
 }
 
-// An attribute of an ODBC connection string.
+// An attribute of an ODBC connection string. The driver manager ends a value in braces at
+// its first "}" and FreeTDS at its first "};", neither reads "}}" as "}": a value is quoted
+// in braces as written, and one holding "}" never gets this far (CaracterIntransmisible).
 QString Atributo(const QString& clave, const QString& valor) {
-    return clave + u'=' + ValorDeCadena(valor) + u';';
+    static const QRegularExpression separadores(QStringLiteral(R"([;{=]|^\s|\s$)"));
+    const bool llaves = valor.contains(separadores);
+    return clave + u'=' + (llaves ? u'{' + valor + u'}' : valor) + u';';
 }
 
 // The first value given under any of a setting's names: OLE DB's own or the ODBC driver's.
@@ -126,6 +130,36 @@ QString CadenaSqlServer(const QString& servidor, const QHash<QString, QString>& 
            AtributosFreeTds(partes, {}) + QStringLiteral("ClientCharset=UTF-8;");
 }
 
+// The setting, in the user's words, whose value the driver could not be handed exactly as
+// typed; empty when every value the ODBC string takes from the program's can.
+QString CaracterIntransmisible(const QHash<QString, QString>& partes) {
+    static const std::pair<const char*, const char*> nombres[] = {
+        {"server", "el servidor"},
+        {"data source", "el servidor"},
+        {"database", "la base de datos"},
+        {"initial catalog", "la base de datos"},
+        {"uid", "el usuario"},
+        {"user id", "el usuario"},
+        {"pwd", "la contraseña"},
+        {"password", "la contraseña"},
+        {"application name", "el nombre de la aplicación"},
+        {"workstation id", "el nombre del equipo"},
+        {"encrypt", "el cifrado"},
+        {"trustservercertificate", "el certificado del servidor"},
+        {"tds_version", "la versión del protocolo"}};
+    for (const auto& [clave, nombre] : nombres)
+        if (partes.value(QLatin1String(clave)).contains(u'}'))
+            return QString::fromUtf8(nombre);
+    return {};
+}
+
+Error Intransmisible(const QString& servidor, const QString& ajuste) {
+    return SinServidor(QStringLiteral("No se puede conectar con el servidor '%1': %2 contiene el "
+                                      "carácter '}', que el controlador ODBC no recibe tal cual "
+                                      "se escribió. No se intentó la conexión.")
+                           .arg(servidor, ajuste));
+}
+
 // The login timeout the string sets, if it sets one.
 int TiempoDeEspera(const QHash<QString, QString>& partes, int tiempoEspera) {
     bool ok = false;
@@ -163,6 +197,8 @@ QString ValorDeCadena(const QString& valor) {
 QString CadenaOdbcSqlServer(const QString& cadenaConexion, int& tiempoEspera) {
     const auto partes = PartesDeCadena(cadenaConexion);
     tiempoEspera = TiempoDeEspera(partes, tiempoEspera);
+    if (!CaracterIntransmisible(partes).isEmpty())
+        return {};
     return CadenaSqlServer(Valor(partes, {"server", "data source"}).trimmed(), partes);
 }
 
@@ -171,16 +207,24 @@ std::unique_ptr<Proveedor> AbrirProveedor(const QString& cadenaConexion, int tie
     const auto partes = PartesDeCadena(cadenaConexion);
     const QString proveedor = partes.value(QStringLiteral("provider"));
     const QString servidor = Valor(partes, {"server", "data source"});
+    const bool sqlite = servidor.compare(QLatin1String("SQLITE"), Qt::CaseInsensitive) == 0;
+    const bool odbcPropia =
+        proveedor.isEmpty() && (partes.contains("driver") || partes.contains("dsn"));
+    if (const QString ajuste = CaracterIntransmisible(partes);
+        !sqlite && !odbcPropia && !ajuste.isEmpty()) {
+        errores.Add(Intransmisible(servidor, ajuste));
+        return nullptr;
+    }
     if (proveedor.startsWith(QLatin1String("OraOLEDB"), Qt::CaseInsensitive))
         return ProveedorOdbc::Abrir(
             Atributo(QStringLiteral("DSN"), servidor) + Credenciales(partes), ProveedorOdbc::Oracle,
             servidor, TiempoDeEspera(partes, tiempoEspera), errores);
-    if (servidor.compare(QLatin1String("SQLITE"), Qt::CaseInsensitive) == 0)
+    if (sqlite)
         return ProveedorSqlite::Abrir(partes.value(QStringLiteral("database")), tiempoEspera,
                                       errores);
     // A string already in ODBC's own terms (a driver or a data source, no provider) goes to
     // the driver manager as it is.
-    if (proveedor.isEmpty() && (partes.contains("driver") || partes.contains("dsn")))
+    if (odbcPropia)
         return ProveedorOdbc::Abrir(cadenaConexion, ProveedorOdbc::Generico,
                                     partes.value("dsn", partes.value("driver")), tiempoEspera,
                                     errores);

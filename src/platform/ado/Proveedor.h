@@ -82,13 +82,15 @@ std::unique_ptr<Proveedor> AbrirProveedor(const QString& cadenaConexion, int tie
 // ("Database ="), values as written: trimmed, or exactly as between braces ("}}" for "}").
 QHash<QString, QString> PartesDeCadena(const QString& cadena);
 
-// A value as a connection string carries it: in braces, with "}" doubled, when it holds ";",
-// "{", "}", "=" or blanks at either end, so that it reaches the driver exactly as given and
-// can never add or replace a setting.
+// A value as the program's own connection strings carry it: in braces, with "}" doubled, when
+// it holds ";", "{", "}", "=" or blanks at either end, so that PartesDeCadena reads it back
+// exactly as given and it can never add or replace a setting.
 QString ValorDeCadena(const QString& valor);
 
 // What the driver manager is given for a SQL Server string of the program's own form, and
-// the login timeout the string sets (`tiempoEspera` stays as it is when it sets none).
+// the login timeout the string sets (`tiempoEspera` stays as it is when it sets none). Empty
+// when a value holds "}", which no ODBC string carries to FreeTDS exactly: such a connection
+// is refused before anything is sent.
 QString CadenaOdbcSqlServer(const QString& cadenaConexion, int& tiempoEspera);
 
 } // namespace ado

@@ -5,6 +5,7 @@
 #include "platform/ado/FuncionesSqlite.h"
 #include "platform/ado/TSqlToSqlite.h"
 #include "platform/ado/TiposSqlite.h"
+#include "platform/ado/TokenSql.h"
 #include "platform/errors/ErrorEjecucion.h"
 
 #include <QFileInfo>
@@ -137,27 +138,31 @@ bool SinCaracterNulo(const QString& sql, Errors& errores) {
     return false;
 }
 
+// A table or column name as the engine reads it, whatever it holds.
+QString Nombre(QString n) {
+    return u'"' + n.replace(u'"', QLatin1String("\"\"")) + u'"';
+}
+
 // The server refuses a text longer than its column (error 8152) where the engine would keep
 // it whole. Temporary triggers of this connection check every CHAR and VARCHAR column with
 // a length: the file keeps no trace of them, so databases made before work the same.
 QString DisparadoresDeLargo(const QString& tabla,
                             const QVector<EsquemaSqlite::ColumnaEsquema>& columnas) {
-    const auto nombre = [](QString n) { return u'"' + n.replace(u'"', "\"\"") + u'"'; };
     QString cuerpo;
     QStringList vigiladas;
     for (const auto& c : columnas) {
         const long largo = LargoDeTexto(c.tipoDeclarado);
         if (largo <= 0 || c.generada)
             continue;
-        vigiladas.append(nombre(c.nombre));
+        vigiladas.append(Nombre(c.nombre));
+        // One pass of arg: a name may hold "%1".
         cuerpo += QStringLiteral("SELECT RAISE(ABORT, '%1: %2.%3') WHERE "
                                  "length(rtrim(NEW.%4, ' ')) > %5; ")
-                      .arg(QLatin1String(kTextoTruncado), QString(tabla).replace(u'\'', "''"),
-                           QString(c.nombre).replace(u'\'', "''"), nombre(c.nombre))
-                      .arg(largo);
+                      .arg(QLatin1String(kTextoTruncado), DoblarApostrofos(tabla),
+                           DoblarApostrofos(c.nombre), Nombre(c.nombre), QString::number(largo));
     }
-    const QString alta = nombre(QStringLiteral("largo_alta_") + tabla);
-    const QString cambio = nombre(QStringLiteral("largo_cambio_") + tabla);
+    const QString alta = Nombre(QStringLiteral("largo_alta_") + tabla);
+    const QString cambio = Nombre(QStringLiteral("largo_cambio_") + tabla);
     QString sql = QStringLiteral("DROP TRIGGER IF EXISTS temp.%1; DROP TRIGGER IF EXISTS temp.%2; ")
                       .arg(alta, cambio);
     if (vigiladas.isEmpty())
@@ -165,7 +170,7 @@ QString DisparadoresDeLargo(const QString& tabla,
     return sql +
            QStringLiteral("CREATE TEMP TRIGGER %1 BEFORE INSERT ON main.%3 BEGIN %4END; "
                           "CREATE TEMP TRIGGER %2 BEFORE UPDATE OF %5 ON main.%3 BEGIN %4END;")
-               .arg(alta, cambio, nombre(tabla), cuerpo, vigiladas.join(u','));
+               .arg(alta, cambio, Nombre(tabla), cuerpo, vigiladas.join(u','));
 }
 
 } // namespace
@@ -224,7 +229,19 @@ ProveedorSqlite::~ProveedorSqlite() {
     sqlite3_close_v2(db_);
 }
 
+// The file's schema cookie: it changes with every change of a table, whoever made it.
+int ProveedorSqlite::VersionDelEsquema() {
+    sqlite3_stmt* stmt = nullptr;
+    int version = -1;
+    if (sqlite3_prepare_v2(db_, "PRAGMA schema_version", -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
+        version = sqlite3_column_int(stmt, 0);
+    sqlite3_finalize(stmt);
+    return version;
+}
+
 bool ProveedorSqlite::CargarEsquema(Errors& errores) {
+    const int version = VersionDelEsquema();
     Resultado tablas;
     if (!EjecutarUna(QStringLiteral("SELECT name, type FROM sqlite_master WHERE type IN "
                                     "('table', 'view') AND name NOT LIKE 'sqlite_%'"),
@@ -234,8 +251,8 @@ bool ProveedorSqlite::CargarEsquema(Errors& errores) {
     for (const auto& fila : tablas.filas) {
         const QString tabla = fila[0].toString();
         Resultado columnas;
-        if (!EjecutarUna(QStringLiteral("PRAGMA table_xinfo(\"%1\")").arg(tabla), {}, &columnas,
-                         nullptr, errores))
+        if (!EjecutarUna(QStringLiteral("PRAGMA table_xinfo(") + Nombre(tabla) + u')', {},
+                         &columnas, nullptr, errores))
             return false;
         QVector<EsquemaSqlite::ColumnaEsquema> lista;
         for (const auto& c : columnas.filas)
@@ -246,6 +263,7 @@ bool ProveedorSqlite::CargarEsquema(Errors& errores) {
         nuevo.AgregarTabla(tabla, lista);
     }
     esquema_ = std::move(nuevo);
+    versionEsquema_ = version;
     return true;
 }
 
@@ -317,6 +335,10 @@ int ProveedorSqlite::Preparar(const QString& sql, sqlite3_stmt** stmt, Errors& e
 bool ProveedorSqlite::Traducir(const QString& sql, QVector<SentenciaTraducida>& lote,
                                Errors& errores) {
     if (!SinCaracterNulo(sql, errores))
+        return false;
+    // Another connection (another user, crear_base) may have added or changed a table since:
+    // its dates and lengths are known before the statement is translated.
+    if (VersionDelEsquema() != versionEsquema_ && !CargarEsquema(errores))
         return false;
     try {
         lote = TraducirLote(sql, esquema_);
@@ -511,7 +533,7 @@ bool ProveedorSqlite::Esquema(int tipo, const QVariantList& restricciones, Resul
         if (!Cumple(restricciones, 2, tabla))
             continue;
         Resultado info;
-        if (!EjecutarUna(QStringLiteral("PRAGMA table_xinfo(\"%1\")").arg(tabla), {}, &info,
+        if (!EjecutarUna(QStringLiteral("PRAGMA table_xinfo(") + Nombre(tabla) + u')', {}, &info,
                          nullptr, errores))
             return false;
         for (const auto& c : info.filas) {
@@ -530,7 +552,7 @@ QStringList ProveedorSqlite::ClavePrimaria(const QString& tabla) {
     Errors errores;
     Resultado info;
     QMap<int, QString> clave;
-    if (EjecutarUna(QStringLiteral("PRAGMA table_info(\"%1\")").arg(tabla), {}, &info, nullptr,
+    if (EjecutarUna(QStringLiteral("PRAGMA table_info(") + Nombre(tabla) + u')', {}, &info, nullptr,
                     errores))
         for (const auto& c : info.filas)
             if (c[5].toInt() > 0)

@@ -46,6 +46,7 @@ private:
     // saved what no file holds.
     void RecordarArchivo();
     bool SigueElArchivo() const;
+    int VersionDelEsquema();
     bool CargarEsquema(Errors& errores);
     bool Traducir(const QString& sql, QVector<SentenciaTraducida>& lote, Errors& errores);
     bool EjecutarLote(const QVector<SentenciaTraducida>& lote, Resultado* resultado,
@@ -59,6 +60,7 @@ private:
 
     sqlite3* db_;
     EsquemaSqlite esquema_;
+    int versionEsquema_ = -1;
     int nivelTransaccion_ = 0;
     QByteArray ruta_;
     quint64 dispositivo_ = 0, nodo_ = 0;

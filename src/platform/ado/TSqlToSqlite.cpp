@@ -1,6 +1,7 @@
 #include "platform/ado/TSqlToSqlite.h"
 
 #include "platform/ado/AdoTipos.h"
+#include "platform/ado/TiposSqlite.h"
 #include "platform/ado/TokenSql.h"
 #include "platform/errors/ErrorEjecucion.h"
 
@@ -8,6 +9,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 
 namespace ado {
 namespace {
@@ -46,6 +48,34 @@ bool EsComparacion(const TokenSql& t) {
 void Borrar(TokenSql& t) {
     t.tipo = TokenSql::Espacio;
     t.texto.clear();
+}
+
+// The "(" that the ")" at `cierre` closes; -1 when none does.
+int ParentesisQueAbre(const TokensSql& t, int cierre) {
+    for (int k = cierre - 1, profundidad = 1; k >= 0; --k) {
+        profundidad += t[k].EsSimbolo(")") ? 1 : t[k].EsSimbolo("(") ? -1 : 0;
+        if (profundidad == 0)
+            return k;
+    }
+    return -1;
+}
+
+// The ")" that closes the "(" at `abre`; -1 when none does.
+int ParentesisQueCierra(const TokensSql& t, int abre) {
+    for (int k = abre + 1, profundidad = 1; k < t.size(); ++k) {
+        profundidad += t[k].EsSimbolo("(") ? 1 : t[k].EsSimbolo(")") ? -1 : 0;
+        if (profundidad == 0)
+            return k;
+    }
+    return -1;
+}
+
+// Functions whose result is a text: on the server it keeps its argument's collation, here it
+// would have none.
+const QSet<QString>& FuncionesDeTexto() {
+    static const QSet<QString> nombres = {"rtrim",   "ltrim",  "trim", "upper",     "lower",
+                                          "replace", "substr", "left", "substring", "right"};
+    return nombres;
 }
 
 } // namespace
@@ -458,23 +488,80 @@ QString TipoDeColumna(const QString& columna, const QStringList& tablas,
     return {};
 }
 
-// The declared type of the operand that ends just before `i` or starts just after it: a
-// column, or "TEXT"/"NUMBER" for a literal; empty when the translator cannot tell.
-QString TipoDeOperando(const TokensSql& t, int i, bool antes, const QStringList& tablas,
+QString TipoDeLlamada(const TokensSql& t, int nombre, const QStringList& tablas,
+                      const EsquemaSqlite& esquema);
+
+// The declared type of the operand that ends at `j` or starts at `j`: a column, "TEXT" or
+// "NUMBER" for a literal, what a function the translator knows gives; empty when it cannot
+// tell.
+QString TipoQueTermina(const TokensSql& t, int j, const QStringList& tablas,
                        const EsquemaSqlite& esquema) {
-    const int j = antes ? Anterior(t, i) : Siguiente(t, i);
     if (j < 0)
         return {};
     if (t[j].tipo == TokenSql::Cadena)
         return QStringLiteral("TEXT");
     if (t[j].tipo == TokenSql::Numero)
         return QStringLiteral("NUMBER");
-    const QString columna = antes ? ColumnaQueTermina(t, j) : ColumnaQueEmpieza(t, j);
+    if (t[j].EsSimbolo(")")) {
+        const int abre = ParentesisQueAbre(t, j);
+        return abre < 0 ? QString() : TipoDeLlamada(t, Anterior(t, abre), tablas, esquema);
+    }
+    const QString columna = ColumnaQueTermina(t, j);
     return columna.isEmpty() ? QString() : TipoDeColumna(columna, tablas, esquema);
+}
+
+QString TipoQueEmpieza(const TokensSql& t, int j, const QStringList& tablas,
+                       const EsquemaSqlite& esquema) {
+    if (j < 0)
+        return {};
+    if (t[j].tipo == TokenSql::Cadena)
+        return QStringLiteral("TEXT");
+    if (t[j].tipo == TokenSql::Numero)
+        return QStringLiteral("NUMBER");
+    if (const int s = Siguiente(t, j); s >= 0 && t[s].EsSimbolo("("))
+        return TipoDeLlamada(t, j, tablas, esquema);
+    const QString columna = ColumnaQueEmpieza(t, j);
+    return columna.isEmpty() ? QString() : TipoDeColumna(columna, tablas, esquema);
+}
+
+// What a call of a function the translator knows gives: its text functions a text, ISNULL
+// and its kin the type of their first argument.
+QString TipoDeLlamada(const TokensSql& t, int nombre, const QStringList& tablas,
+                      const EsquemaSqlite& esquema) {
+    if (nombre < 0 || t[nombre].tipo != TokenSql::Palabra)
+        return {};
+    const QString funcion = t[nombre].texto.toLower();
+    if (FuncionesDeTexto().contains(funcion))
+        return QStringLiteral("TEXT");
+    if (EsUnaDe(t[nombre], {"LEN", "CHARINDEX", "COUNT"}))
+        return QStringLiteral("INT");
+    const int primero = Siguiente(t, Siguiente(t, nombre));
+    if (EsUnaDe(t[nombre], {"IFNULL", "ISNULL", "COALESCE"}))
+        return TipoQueEmpieza(t, primero, tablas, esquema);
+    // An aggregate of one column has the column's type; of an expression, one the translator
+    // does not work out.
+    if (!EsUnaDe(t[nombre], {"MAX", "MIN", "SUM", "AVG", "ABS"}) || primero < 0 ||
+        !EsNombre(t[primero]))
+        return {};
+    int fin = primero;
+    for (int punto = Siguiente(t, fin); punto >= 0 && t[punto].EsSimbolo(".");
+         punto = Siguiente(t, fin))
+        fin = Siguiente(t, punto);
+    const int cierre = fin < 0 ? -1 : Siguiente(t, fin);
+    return cierre >= 0 && t[cierre].EsSimbolo(")") ? TipoQueEmpieza(t, primero, tablas, esquema)
+                                                   : QString();
 }
 
 bool EsTipoTexto(const QString& tipo) {
     return tipo.contains(QLatin1String("CHAR")) || tipo.contains(QLatin1String("TEXT"));
+}
+
+bool EsTipoFecha(const QString& tipo) {
+    return EsquemaSqlite::ClaseDeTipo(tipo) != EsquemaSqlite::Otra;
+}
+
+bool EsTipoNumero(const QString& tipo) {
+    return !tipo.isEmpty() && !EsTipoTexto(tipo) && !EsTipoFecha(tipo);
 }
 
 // Whole numbers divide as whole numbers on both engines, and floating ones as such; an
@@ -486,20 +573,83 @@ bool DivideComoElServidor(const QString& tipo) {
     return seguros.match(tipo).hasMatch();
 }
 
-// '+' joins texts on the server but adds numbers here, and '/' of the server's exact numbers
-// keeps their fraction: what the engine would compute differently is refused.
+// Where the operand that ends at `fin` starts: its opening parenthesis or function name, or
+// the first part of a qualified name.
+int InicioDeOperando(const TokensSql& t, int fin) {
+    int inicio = fin;
+    if (t[fin].EsSimbolo(")")) {
+        inicio = ParentesisQueAbre(t, fin);
+        const int nombre = inicio < 0 ? -1 : Anterior(t, inicio);
+        return nombre >= 0 && t[nombre].tipo == TokenSql::Palabra && EsNombre(t[nombre]) ? nombre
+                                                                                         : inicio;
+    }
+    for (int punto = Anterior(t, inicio); punto >= 0 && t[punto].EsSimbolo(".");
+         punto = Anterior(t, inicio))
+        inicio = Anterior(t, punto);
+    return inicio;
+}
+
+// The server divides by the type of the whole product before "/" ("IMP * 2 / 3" keeps the
+// fraction of an amount): every factor of it must divide alike here.
+void RechazarDivision(const TokensSql& t, int barra, const QStringList& tablas,
+                      const EsquemaSqlite& esquema) {
+    bool seguro = DivideComoElServidor(TipoQueEmpieza(t, Siguiente(t, barra), tablas, esquema));
+    for (int fin = Anterior(t, barra); seguro && fin >= 0;) {
+        seguro = DivideComoElServidor(TipoQueTermina(t, fin, tablas, esquema));
+        const int inicio = InicioDeOperando(t, fin);
+        const int op = inicio < 0 ? -1 : Anterior(t, inicio);
+        if (op < 0 || !(t[op].EsSimbolo("*") || t[op].EsSimbolo("/") || t[op].EsSimbolo("%")))
+            break;
+        fin = Anterior(t, op);
+    }
+    if (!seguro)
+        NoAdmitida(QStringLiteral("la división con '/' de importes, decimales o expresiones"));
+}
+
+// A binary '+' or '-': a number or a name, a literal or a call ends just before it.
+bool EsBinario(const TokensSql& t, int i) {
+    const int a = Anterior(t, i);
+    return a >= 0 && (t[a].tipo == TokenSql::Cadena || t[a].tipo == TokenSql::Numero ||
+                      t[a].EsSimbolo(")") || EsNombre(t[a]));
+}
+
+// '+' joins texts on the server but adds numbers here, dates add days there and years here,
+// and '/' of the server's exact numbers keeps their fraction: what the engine would compute
+// differently, or what the translator cannot tell the type of, is refused.
 void RechazarAritmeticaDudosa(const TokensSql& t, const EsquemaSqlite& esquema) {
     const QStringList tablas = TablasReferidas(t, esquema);
     for (int i = 0; i < t.size(); ++i) {
-        const bool suma = t[i].EsSimbolo("+"), division = t[i].EsSimbolo("/");
-        if (!suma && !division)
+        if (t[i].EsSimbolo("/"))
+            RechazarDivision(t, i, tablas, esquema);
+        const bool suma = t[i].EsSimbolo("+");
+        if (!(suma || t[i].EsSimbolo("-")) || !EsBinario(t, i))
             continue;
-        const QString a = TipoDeOperando(t, i, true, tablas, esquema);
-        const QString b = TipoDeOperando(t, i, false, tablas, esquema);
+        const QString a = TipoQueTermina(t, Anterior(t, i), tablas, esquema);
+        const QString b = TipoQueEmpieza(t, Siguiente(t, i), tablas, esquema);
+        if (EsTipoFecha(a) || EsTipoFecha(b))
+            NoAdmitida(QStringLiteral("la suma o resta de fechas con '+' o '-'"));
         if (suma && (EsTipoTexto(a) || EsTipoTexto(b)))
             NoAdmitida(QStringLiteral("la concatenación de textos con '+'"));
-        if (division && (!DivideComoElServidor(a) || !DivideComoElServidor(b)))
-            NoAdmitida(QStringLiteral("la división con '/' de importes, decimales o expresiones"));
+        if (!EsTipoNumero(a) || !EsTipoNumero(b))
+            NoAdmitida(QStringLiteral("la suma o resta con '+' o '-' de expresiones de tipo "
+                                      "desconocido"));
+    }
+}
+
+// The server compares a text column with a number as numbers; here the number would be
+// compared as a text ('005' is not 5).
+void RechazarTextoConNumero(const TokensSql& t, const EsquemaSqlite& esquema) {
+    const QStringList tablas = TablasReferidas(t, esquema);
+    for (int i = 0; i < t.size(); ++i) {
+        if (!EsComparacion(t[i]))
+            continue;
+        const int a = Anterior(t, i), b = Siguiente(t, i);
+        const QString ta = TipoQueTermina(t, a, tablas, esquema);
+        const QString tb = TipoQueEmpieza(t, b, tablas, esquema);
+        const bool numeroA = a >= 0 && t[a].tipo == TokenSql::Numero;
+        const bool numeroB = b >= 0 && t[b].tipo == TokenSql::Numero;
+        if ((numeroA && EsTipoTexto(tb)) || (numeroB && EsTipoTexto(ta)))
+            NoAdmitida(QStringLiteral("la comparación de un texto con un número"));
     }
 }
 
@@ -631,6 +781,94 @@ void ColacionEnColumnaNueva(TokensSql& t) {
 
 namespace {
 
+// ---------------------------------------------------------------------------------------
+// Results of functions: their collation and their type.
+
+// Whether the call whose name is at `nombre` and whose ")" is at `cierre` is a whole item
+// of a select list: there the result needs no collation, and its column keeps its name.
+bool ElementoDeLista(const TokensSql& t, int nombre, int cierre) {
+    const int s = Siguiente(t, cierre);
+    if (s >= 0 && !t[s].EsSimbolo(",") && !t[s].EsSimbolo(")") &&
+        !EsUnaDe(t[s], {"FROM", "INTO", "UNION"}))
+        return false;
+    for (int k = Anterior(t, nombre), profundidad = 0; k >= 0; k = Anterior(t, k)) {
+        profundidad += t[k].EsSimbolo(")") ? 1 : t[k].EsSimbolo("(") ? -1 : 0;
+        if (profundidad < 0)
+            return false;
+        if (profundidad == 0 && EsUnaDe(t[k], {"SELECT", "FROM", "WHERE", "BY", "HAVING", "ON",
+                                               "SET", "VALUES", "WHEN", "THEN", "ELSE"}))
+            return t[k].EsPalabra("SELECT");
+    }
+    return false;
+}
+
+// Whether the "(" at `abre` holds a function's arguments.
+bool AbreLlamada(const TokensSql& t, int abre) {
+    const int nombre = abre < 0 ? -1 : Anterior(t, abre);
+    return nombre >= 0 && t[nombre].tipo == TokenSql::Palabra && EsNombre(t[nombre]);
+}
+
+// Text results compare and sort as the columns they come from: an outermost call of a text
+// function takes the server's collation, wherever it is compared or ordered.
+void ColacionDeFunciones(TokensSql& t) {
+    QVector<int> cierres;
+    for (int i = 0; i < t.size(); ++i) {
+        const int abre = Siguiente(t, i);
+        if (t[i].tipo != TokenSql::Palabra || abre < 0 || !t[abre].EsSimbolo("(") ||
+            !(FuncionesDeTexto().contains(t[i].texto.toLower()) ||
+              EsUnaDe(t[i], {"IFNULL", "ISNULL", "COALESCE"})))
+            continue;
+        const int cierre = ParentesisQueCierra(t, abre);
+        int fuera = i;
+        for (int k = i - 1, profundidad = 0; k >= 0; --k) {
+            profundidad += t[k].EsSimbolo(")") ? 1 : t[k].EsSimbolo("(") ? -1 : 0;
+            if (profundidad < 0) {
+                fuera = k;
+                break;
+            }
+        }
+        if (cierre >= 0 && !(fuera != i && AbreLlamada(t, fuera)) && !ElementoDeLista(t, i, cierre))
+            cierres.append(cierre);
+    }
+    // Words of their own, so that a row limit added later still goes after them.
+    const TokensSql colacion = {{TokenSql::Espacio, QStringLiteral(" ")},
+                                {TokenSql::Palabra, QStringLiteral("COLLATE")},
+                                {TokenSql::Espacio, QStringLiteral(" ")},
+                                {TokenSql::Palabra, QLatin1String(kColacion)}};
+    std::sort(cierres.rbegin(), cierres.rend());
+    for (int cierre : cierres)
+        for (auto k = colacion.crbegin(); k != colacion.crend(); ++k)
+            t.insert(cierre + 1, *k);
+}
+
+// ISNULL gives its first argument's type: a replacement text longer than that column is cut
+// to its length, as the server does.
+void RecortarReemplazosDeNulo(TokensSql& t, const EsquemaSqlite& esquema) {
+    const QStringList tablas = TablasReferidas(t, esquema);
+    for (int i = 0; i < t.size(); ++i) {
+        const int abre = Siguiente(t, i);
+        if (!t[i].EsPalabra("ISNULL") || abre < 0 || !t[abre].EsSimbolo("("))
+            continue;
+        const int primero = Siguiente(t, abre);
+        const QString columna = ColumnaQueEmpieza(t, primero);
+        int coma = primero;
+        while (coma >= 0 && coma < t.size() && !t[coma].EsSimbolo(",") && !t[coma].EsSimbolo(")"))
+            coma = Siguiente(t, coma);
+        const int reemplazo = coma >= 0 && t[coma].EsSimbolo(",") ? Siguiente(t, coma) : -1;
+        const long largo =
+            columna.isEmpty() ? 0 : LargoDeTexto(TipoDeColumna(columna, tablas, esquema));
+        if (reemplazo < 0 || largo <= 0 || t[reemplazo].tipo != TokenSql::Cadena ||
+            t[reemplazo].ValorCadena().size() <= largo)
+            continue;
+        t[reemplazo].texto =
+            u'\'' + DoblarApostrofos(t[reemplazo].ValorCadena().left(int(largo))) + u'\'';
+    }
+}
+
+} // namespace
+
+namespace {
+
 using ClaseSentencia = SentenciaTraducida::Clase;
 
 // Transaction statements may name the transaction; the name changes nothing here.
@@ -669,9 +907,12 @@ QString Traducir(TokensSql t, const EsquemaSqlite& esquema) {
     QuitarPropietario(t);
     QuitarPrefijoNacional(t);
     CompletarDelete(t);
+    RecortarReemplazosDeNulo(t, esquema);
     RenombrarFunciones(t);
     RechazarAritmeticaDudosa(t, esquema);
+    RechazarTextoConNumero(t, esquema);
     TratarLiterales(t, esquema);
+    ColacionDeFunciones(t);
     TraducirTop(t);
     ColacionEnColumnaNueva(t);
     CorchetesDobles(t);

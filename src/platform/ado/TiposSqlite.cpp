@@ -138,11 +138,17 @@ int TipoAdo(const QString& declarado, long* tamano, int* escala) {
     return it->tipo;
 }
 
+// Every spelling the server takes for its text types: CHAR(n), NVARCHAR(n), CHARACTER VARYING(n),
+// NATIONAL CHAR(n)... A fixed-length one without its length holds one character.
 long LargoDeTexto(const QString& declarado) {
-    static const QRegularExpression conLargo(R"(^\s*N?(?:VAR)?CHAR\s*\(\s*(\d+)\s*\)\s*$)",
-                                             QRegularExpression::CaseInsensitiveOption);
-    const auto m = conLargo.match(declarado);
-    return m.hasMatch() ? m.captured(1).toLong() : 0;
+    static const QRegularExpression texto(
+        R"(^\s*(?:NATIONAL\s+|N)?(VAR)?CHAR(?:ACTER)?(\s+VARYING)?\s*(?:\(\s*(\d+)\s*\))?\s*$)",
+        QRegularExpression::CaseInsensitiveOption);
+    const auto m = texto.match(declarado);
+    if (!m.hasMatch())
+        return 0;
+    const bool variable = m.hasCaptured(1) || m.hasCaptured(2);
+    return m.hasCaptured(3) ? m.captured(3).toLong() : variable ? 0 : 1;
 }
 
 QVariant LeerValor(sqlite3_stmt* stmt, int columna, const Columna& descripcion) {

@@ -18,7 +18,8 @@ struct TextosDeFilas;
 // decimals of an exact number when the declaration tells them.
 int TipoAdo(const QString& declarado, long* tamano, int* escala = nullptr);
 
-// The length a CHAR or VARCHAR column is declared with; 0 for any other or for one without.
+// The length a text column (CHAR, VARCHAR and their synonyms) is declared with; 0 for any
+// other and for a varying one without a length.
 long LargoDeTexto(const QString& declarado);
 
 // The value of a result column, as the callers expect it of that type: dates as

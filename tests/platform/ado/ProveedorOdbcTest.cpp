@@ -13,6 +13,7 @@
 #include <future>
 #include <memory>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sqlite3.h>
 #include <sys/socket.h>
 #include <thread>
@@ -167,11 +168,137 @@ public:
     }
     ~ServidorMudo() { ::close(socket_); }
     int Puerto() const { return puerto_; }
+    int Socket() const { return socket_; }
 
 private:
     int socket_ = -1;
     int puerto_ = 0;
 };
+
+// What a login packet carried, as the server reads it.
+struct Ingreso {
+    bool recibido = false;
+    QString usuario, clave, base;
+};
+
+// A server on loopback that answers one client's pre-login (no encryption) and reads its login
+// packet, then hangs up; it gives up by itself after a few seconds without a client.
+class ServidorTds {
+public:
+    // `espera`: how long to wait for a client, in milliseconds.
+    explicit ServidorTds(int espera = 8000) : espera_(espera) {
+        hilo_ = std::thread([this] { fin_.set_value(Atender()); });
+    }
+    ~ServidorTds() {
+        if (hilo_.joinable())
+            hilo_.join();
+    }
+    int Puerto() const { return mudo_.Puerto(); }
+    Ingreso Recibido() {
+        auto futuro = fin_.get_future();
+        return futuro.wait_for(std::chrono::seconds(15)) == std::future_status::ready ? futuro.get()
+                                                                                      : Ingreso{};
+    }
+
+private:
+    // One TDS message, its packets joined; empty once the client is gone.
+    static QByteArray Mensaje(int cliente) {
+        QByteArray mensaje;
+        for (;;) {
+            unsigned char cabecera[8];
+            if (::recv(cliente, cabecera, 8, MSG_WAITALL) != 8)
+                return {};
+            const int largo = (cabecera[2] << 8 | cabecera[3]) - 8;
+            QByteArray datos(qMax(largo, 0), '\0');
+            if (largo > 0 && ::recv(cliente, datos.data(), largo, MSG_WAITALL) != largo)
+                return {};
+            mensaje += datos;
+            if (cabecera[1] & 1)
+                return mensaje;
+        }
+    }
+    static QString Campo(const QByteArray& m, int posicion, bool clave = false) {
+        if (m.size() < posicion + 4)
+            return {};
+        const auto u = reinterpret_cast<const unsigned char*>(m.constData());
+        const int desde = u[posicion] | u[posicion + 1] << 8;
+        const int letras = u[posicion + 2] | u[posicion + 3] << 8;
+        QByteArray bytes = m.mid(desde, letras * 2);
+        for (char& b : bytes) // the password's bytes go nibble-swapped and XORed with 0xA5
+            if (clave) {
+                const unsigned char x = static_cast<unsigned char>(b) ^ 0xA5;
+                b = char((x << 4) | (x >> 4));
+            }
+        return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()),
+                                  bytes.size() / 2);
+    }
+    Ingreso Atender() {
+        Ingreso ingreso;
+        pollfd espera{mudo_.Socket(), POLLIN, 0};
+        if (::poll(&espera, 1, espera_) != 1)
+            return ingreso;
+        const int cliente = ::accept(mudo_.Socket(), nullptr, nullptr);
+        timeval limite{5, 0};
+        ::setsockopt(cliente, SOL_SOCKET, SO_RCVTIMEO, &limite, sizeof limite);
+        if (!Mensaje(cliente).isEmpty()) {
+            // VERSION and ENCRYPTION (2: not supported) options, then their data.
+            const unsigned char respuesta[] = {4, 1, 0,  26, 0, 0,    1,  0, 0, 0,    11, 0, 6,
+                                               1, 0, 17, 0,  1, 0xFF, 15, 0, 7, 0xD0, 0,  0, 2};
+            ::send(cliente, respuesta, sizeof respuesta, MSG_NOSIGNAL);
+            const QByteArray login = Mensaje(cliente);
+            ingreso = {!login.isEmpty(), Campo(login, 40), Campo(login, 44, true),
+                       Campo(login, 68)};
+        }
+        ::close(cliente);
+        return ingreso;
+    }
+
+    ServidorMudo mudo_;
+    int espera_;
+    std::promise<Ingreso> fin_;
+    std::thread hilo_;
+};
+
+// Whatever the user types reaches the server's login packet exactly, and no part of it becomes
+// a setting (another database, user or port); a value no ODBC string can carry exactly is
+// refused before anything is sent.
+TEST(CredencialesFreeTds, LleganAlServidorTalCualSeEscribieron) {
+    const QString hostiles[][3] = {
+        {"otro;Database=B", "p;DATABASE=EMPRESA_B;UID=otro;PORT=1;x", "EMPRESA_A;PORT=2"},
+        {" u ", " p w ", "{E=F"},
+        {"ñandú;x", "Ñ{=;", "Ünica;UID=x"}};
+    for (const auto& [usuario, clave, base] : hostiles) {
+        ServidorTds servidor;
+        Connection cnn;
+        cnn.SetConnectionTimeout(3);
+        NumeroDeError([&] {
+            cnn.Open(QString("PROVIDER=SQLOLEDB;Server=127.0.0.1,%1;Database =%2;UId=%3;Pwd=%4;")
+                         .arg(servidor.Puerto())
+                         .arg(ValorDeCadena(base), ValorDeCadena(usuario), ValorDeCadena(clave)));
+        });
+        const Ingreso ingreso = servidor.Recibido();
+        EXPECT_TRUE(ingreso.recibido) << clave.toStdString();
+        EXPECT_EQ(ingreso.usuario, usuario);
+        EXPECT_EQ(ingreso.clave, clave);
+        EXPECT_EQ(ingreso.base, base);
+    }
+    for (const QString valor : {"p}w", "p};DATABASE=B;UID=otro;x", "}"}) {
+        ServidorTds servidor(1000);
+        Connection cnn;
+        cnn.SetConnectionTimeout(3);
+        EXPECT_NE(NumeroDeError([&] {
+                      cnn.Open(QString("PROVIDER=SQLOLEDB;Server=127.0.0.1,%1;Database =A;UId=u;"
+                                       "Pwd=%2;")
+                                   .arg(servidor.Puerto())
+                                   .arg(ValorDeCadena(valor)));
+                  }),
+                  0);
+        ASSERT_GT(cnn.Errors().Count(), 0);
+        EXPECT_TRUE(cnn.Errors().Item(0).Description.contains("la contraseña contiene el carácter"))
+            << cnn.Errors().Item(0).Description.toStdString();
+        EXPECT_FALSE(servidor.Recibido().recibido);
+    }
+}
 
 // A data source named as the server leads to whatever engine it names: only SQL Server is
 // sent SQL Server's session statements, the rest take what their driver knows of them.
@@ -466,10 +593,11 @@ TEST(CadenaOdbcSqlServer, LosValoresEntreLlavesLleganTalCual) {
     OrigenesDeDatos origenes(dir.filePath("odbc.ini"),
                              "[ORIGEN]\nDriver=FreeTDS\nTDS_Version=7.3\n");
     int espera = 15;
-    const QString resto = ";Database ={E;F};UId= { u };Pwd={x;Server=otro}}};Connect Timeout=3;";
+    const QString resto = ";Database ={E;F};UId= { u };Pwd={x;Server=otro};Connect Timeout=3;";
     EXPECT_EQ(CadenaOdbcSqlServer("PROVIDER=SQLOLEDB;Server=ORIGEN" + resto, espera),
-              "DSN=ORIGEN;DATABASE={E;F};UID={ u };PWD={x;Server=otro}}};");
+              "DSN=ORIGEN;DATABASE={E;F};UID={ u };PWD={x;Server=otro};");
     EXPECT_EQ(espera, 3);
+    EXPECT_EQ(CadenaOdbcSqlServer("PROVIDER=SQLOLEDB;Server=ORIGEN;UId={a}}b};", espera), "");
     EXPECT_EQ(CadenaOdbcSqlServer("PROVIDER=SQLOLEDB;Server=127.0.0.1,1;Pwd={a=b;Server=x", espera),
               "DRIVER={FreeTDS};SERVER=127.0.0.1;PORT=1;DATABASE=;UID=;PWD={a=b;Server=x};"
               "TDS_Version=7.4;ClientCharset=UTF-8;");

@@ -155,6 +155,39 @@ TEST_F(Proveedor, UnTextoMasLargoQueSuColumnaFallaComoEnElServidor) {
     EXPECT_EQ(cnn.Errors().Count(), 1);
 }
 
+// Every spelling of a text type and any name the server accepts ("%1", a quote) keep their
+// length checked, and the file opens again afterwards.
+TEST_F(Proveedor, CualquierNombreYTipoDeTextoDelServidorSeVigila) {
+    Ejecutar("CREATE TABLE [T\"%1] ([A%1] VARCHAR(2), B CHARACTER VARYING(2), "
+             "C NATIONAL CHARACTER VARYING(2), D CHAR, E NATIONAL CHAR(2))");
+    for (const char* columna : {"[A%1]", "B", "C", "D", "E"})
+        for (int vez = 0; vez < 2; ++vez) {
+            cnn.Execute(QString("INSERT INTO [T\"%1] (") + columna + ") VALUES ('abc')");
+            ASSERT_EQ(cnn.Errors().Count(), 1) << columna;
+            EXPECT_EQ(cnn.Errors().Item(0).NativeError, 8152) << columna;
+            cnn.Close();
+            cnn.Open(Cadena());
+        }
+    Ejecutar("INSERT INTO [T\"%1] ([A%1], D) VALUES ('ab', 'x')");
+}
+
+// A table another connection made (another user, crear_base) is known before this
+// connection's next statement: its lengths are checked and its dates stored as dates.
+TEST_F(Proveedor, UnaTablaHechaPorOtraConexionSeConoceEnLaSiguienteSentencia) {
+    Connection otra;
+    otra.Open(Cadena());
+    otra.Execute("CREATE TABLE NUEVA (A VARCHAR(2), F DATETIME)");
+    ASSERT_EQ(otra.Errors().Count(), 0);
+    cnn.Execute("INSERT INTO NUEVA VALUES ('abcdef', NULL)");
+    ASSERT_EQ(cnn.Errors().Count(), 1);
+    EXPECT_EQ(cnn.Errors().Item(0).NativeError, 8152);
+    otra.Execute("ALTER TABLE NUEVA ADD G DATE");
+    Ejecutar("INSERT INTO NUEVA VALUES ('ab', '14/03/2025', '15/03/2025')");
+    EXPECT_EQ(Filas("SELECT COUNT(*) FROM NUEVA WHERE F || '' LIKE '2025-03-14 00:00:00' AND "
+                    "G || '' LIKE '2025-03-15'"),
+              QStringList("1"));
+}
+
 // What the engine would compute otherwise than the server is computed as the server does
 // (UPPER of any letter, "]" inside brackets, a date met through ISNULL) or refused by name.
 TEST_F(Proveedor, LoQueElMotorCalculariaDistintoSeCalculaComoElServidorOSeRechaza) {
@@ -461,6 +494,38 @@ TEST_F(Apertura, LosIndicesDeOtroOrdenSeRehacenAlAbrir) {
     EXPECT_EQ(valor(db, "PRAGMA integrity_check"), "ok");
     EXPECT_EQ(valor(db, "PRAGMA user_version"), QString::number(kVersionColacion));
     sqlite3_close(db);
+}
+
+// While a file indexed in the old order cannot be reindexed (another user is writing to it),
+// the connection compares in that order: every row is found, and no message is given.
+TEST_F(Apertura, UnArchivoSinReindexarSigueComparandoEnElOrdenDeSusIndices) {
+    Crear("CREATE TABLE T (A VARCHAR(20) COLLATE SQLSRV_CI); CREATE INDEX IX_T ON T (A);");
+    cnn.Close();
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(Archivo()).constData(), &db);
+    sqlite3_create_collation(
+        db, kColacion, SQLITE_UTF8, nullptr,
+        +[](void*, int na, const void* a, int nb, const void* b) {
+            const QString x = QString::fromUtf8(static_cast<const char*>(a), na);
+            const QString y = QString::fromUtf8(static_cast<const char*>(b), nb);
+            return x.compare(y, Qt::CaseInsensitive);
+        });
+    sqlite3_exec(db,
+                 "INSERT INTO T VALUES ('Ana'), ('Éter'), ('Eco'), ('Fin'), ('Nube'), ('Ñandú'), "
+                 "('Ñu'), ('Oso'), ('Zeta'), ('zapato'); PRAGMA user_version = 0; "
+                 "BEGIN IMMEDIATE",
+                 nullptr, nullptr, nullptr);
+    cnn.Open(Cadena());
+    for (const char* buscado : {"Ñandú", "éter", "ÑU", "Zeta", "Ana"})
+        EXPECT_EQ(Filas(QString("SELECT COUNT(*) FROM T WHERE A = '%1'").arg(buscado)),
+                  QStringList("1"))
+            << buscado;
+    EXPECT_EQ(cnn.Errors().Count(), 0);
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    cnn.Close();
+    cnn.Open(Cadena());
+    EXPECT_EQ(Filas("SELECT COUNT(*) FROM T WHERE A = 'Éter'"), QStringList("1"));
 }
 
 // Any other server name goes to the server path and fails there, naming the server.

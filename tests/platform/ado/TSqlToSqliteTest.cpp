@@ -46,8 +46,8 @@ TEST_P(Traduccion, DaLaSentenciaEsperada) {
 
 INSTANTIATE_TEST_SUITE_P(
     Top, Traduccion,
-    ::testing::Values(Caso{"SELECT TOP 1 * FROM MV_ASIENTOS WHERE TC = 1 ORDER BY FECHA",
-                           "SELECT * FROM MV_ASIENTOS WHERE TC = 1 ORDER BY FECHA LIMIT 1"},
+    ::testing::Values(Caso{"SELECT TOP 1 * FROM MV_ASIENTOS WHERE ID = 1 ORDER BY FECHA",
+                           "SELECT * FROM MV_ASIENTOS WHERE ID = 1 ORDER BY FECHA LIMIT 1"},
                       Caso{"SELECT TOP 1  * FROM T", "SELECT * FROM T LIMIT 1"},
                       Caso{"SELECT DISTINCT TOP 3 TC FROM T GROUP BY TC",
                            "SELECT DISTINCT TC FROM T GROUP BY TC LIMIT 3"},
@@ -75,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
     Literales, Traduccion,
     ::testing::Values(
         Caso{"SELECT * FROM T WHERE LTRIM(RTRIM(nombre)) ='demo'",
-             "SELECT * FROM T WHERE LTRIM(RTRIM(nombre)) ='demo' COLLATE SQLSRV_CI"},
+             "SELECT * FROM T WHERE LTRIM(RTRIM(nombre)) COLLATE SQLSRV_CI ='demo' COLLATE "
+             "SQLSRV_CI"},
         Caso{"SELECT * FROM T WHERE A IN ('x', 'y')",
              "SELECT * FROM T WHERE A IN ('x' COLLATE SQLSRV_CI, 'y' COLLATE SQLSRV_CI)"},
         Caso{"SELECT 'a' AS X FROM T", "SELECT 'a' AS X FROM T"},
