@@ -36,12 +36,14 @@ QString FilaPago(ado::Recordset& rs) {
 }
 
 // A settled voucher, linked. Its type comes padded to the column's width; the link names the
-// type itself, so that the window it opens is the type's own.
+// type itself, so that the window it opens is the type's own, and the account where the key
+// needs it.
 QString FilaAfectado(ado::Recordset& rs) {
     return QStringLiteral("<TR VALIGN=TOP>") + kCelda + Texto(rs, "FECHA") + "</TD>" + kCelda +
-           EnlaceDetalle::Ancla(EnlaceDetalle::Comprobante(
+           EnlaceDetalle::Ancla(EnlaceDetalle::ComprobanteDeCuenta(
                {vb::Trim(Valor(rs, "TCO_ORIGEN")), Valor(rs, "SUCURSAL_ORIGEN"),
-                Valor(rs, "NUMERO_ORIGEN"), Valor(rs, "LETRA_ORIGEN")})) +
+                Valor(rs, "NUMERO_ORIGEN"), Valor(rs, "LETRA_ORIGEN")},
+               Valor(rs, "CUENTA"))) +
            Texto(rs, "TCO_ORIGEN") + " " + Texto(rs, "IDCOMPROBANTE_ORIGEN") + "</TD>" +
            kCeldaImporte + Texto(rs, "IMPORTE") + "</TD>" + kCeldaImporte + Texto(rs, "APLICADO") +
            "</TD>" + "</TR>";
@@ -198,13 +200,17 @@ void PaginaRecibo::EscribirAfectados() {
     const QString vista =
         !esVenta_ || EsPago(clave_.TC) ? QStringLiteral("C_MV_CPTE") : QStringLiteral("V_MV_CPTE");
     const QString aplicacion = QStringLiteral("MV_APLICACION.");
-    e_.Seccion(QStringLiteral("SELECT ") + vista + ".FECHA," + vista + ".IMPORTE, " +
+    // The settled voucher is the one on the application's account; an application that names
+    // none is matched on the key alone, as it always was.
+    e_.Seccion(QStringLiteral("SELECT ") + vista + ".FECHA," + vista + ".IMPORTE, " + vista +
+                   ".CUENTA, "
                    "MV_APLICACION.TCO_ORIGEN,MV_APLICACION.SUCURSAL_ORIGEN,MV_APLICACION.NUMERO_"
                    "ORIGEN,MV_APLICACION.LETRA_ORIGEN,MV_APLICACION.IDCOMPROBANTE_ORIGEN, "
                    "MV_APLICACION.IMPORTE AS APLICADO" +
                    " from MV_APLICACION, " + vista + " WHERE MV_APLICACION.TCO_ORIGEN=" + vista +
                    ".TC AND MV_APLICACION.IDCOMPROBANTE_ORIGEN=" + vista + ".IDCOMPROBANTE AND " +
-                   CondicionRellena(aplicacion),
+                   "(MV_APLICACION.CUENTA=" + vista + ".CUENTA OR MV_APLICACION.CUENTA IS NULL) " +
+                   "AND " + CondicionRellena(aplicacion),
                QStringLiteral("<TR VALIGN=TOP><TD COLSPAN=2> </TD><TD COLSPAN=60 ROWSPAN=61><br>") +
                    "<FONT SIZE=1 FACE=' Times New Roman '><B>COMPROBANTES AFECTADOS</B>" +
                    EscrituraPagina::Tabla +
