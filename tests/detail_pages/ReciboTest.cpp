@@ -116,6 +116,25 @@ TEST_F(PaginaDeRecibo, UnaClaveDeDosProveedoresEsLaDelPago) {
                                 "ALIGN=RIGHT  NOWRAP>110680,18</TD>"));
 }
 
+// The total is the stored amount to its last decimal, in figures and in words, up to the
+// largest amount the books hold; so are the withholdings.
+TEST_F(PaginaDeRecibo, ElTotalEsElImporteGuardado) {
+    const std::pair<QString, QString> casos[] = {
+        {"100000000000.1234", "CIEN MIL MILLONES CON 12/100 (100000000000,1234)"},
+        {"922337203685477.5807", "(922337203685477,5807)"},
+    };
+    for (const auto& [importe, texto] : casos) {
+        Ejecutar("UPDATE MV_CPTE SET IMPORTE = " + importe + ", RETGAN_IMPORTE = " + importe +
+                 " WHERE TC = 'CB' AND NUMERO = '00000836'");
+        const QString pagina = Pagina("CB", "0001", "00000836", "X");
+        EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
+        EXPECT_TRUE(pagina.contains(texto + "</td>")) << importe;
+        EXPECT_TRUE(pagina.contains("RETENCION GANACIAS   </B></td><td class=TableCABpIE>&nbsp" +
+                                    QString(texto).section('(', 1).chopped(1) + "</td>"))
+            << importe;
+    }
+}
+
 // ---- Hostile and missing values ------------------------------------------------------------
 
 // Text goes into the page escaped and values into the links percent-encoded between quotes; a
