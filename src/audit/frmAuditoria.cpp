@@ -505,24 +505,38 @@ void frmAuditoria::CmdActualizar_Click() {
         ModGlobal::MarcarLista(*lstEstados_, true, -1);
         ModGlobal::ListaSeleccionados(*lstEstados_, estados, 4, true);
     }
-    const QString titulo = ObtenerTitulo();
     const auto valor = [this](const char* campo) {
         return vb::Trim(CampoPorNombre(QString::fromLatin1(campo)).Text());
     };
+    EscribirLista({valor("Fecha_desde"), valor("fecha_hasta"), valor("Cuenta_desde"),
+                   valor("Cuenta_hasta"), valor("nombre"), valor("tc_origen"), valor("suc_origen"),
+                   valor("numero_origen"), valor("letra_origen"), estados});
+}
+
+// After the user's own change the list in sight is written again as it was asked for: what
+// the filter boxes hold since is not a request until F9.
+void frmAuditoria::RefrescarLista() {
+    if (!FiltrosLista_) {
+        CmdActualizar_Click();
+        return;
+    }
+    if (Escritor && Escritor->Ocupado())
+        return;
+    CursorEspera espera;
+    EscribirLista(*FiltrosLista_);
+}
+
+void frmAuditoria::EscribirLista(const FiltrosDiferencias& filtros) {
     if (!Escritor)
         Escritor = std::make_unique<clsAuditoria_HTM>();
-    const FiltrosDiferencias filtros{valor("Fecha_desde"),  valor("fecha_hasta"),
-                                     valor("Cuenta_desde"), valor("Cuenta_hasta"),
-                                     valor("nombre"),       valor("tc_origen"),
-                                     valor("suc_origen"),   valor("numero_origen"),
-                                     valor("letra_origen"), estados};
     // Another list starts at its first page's top; the same one, written again after a
     // change, keeps the user's page and place.
     const bool otraLista = filtros != FiltrosLista_;
     FiltrosLista_ = filtros;
     if (otraLista)
         PaginaLista_ = 1;
-    Escritor->writeHTML(RutaInforme_, titulo, QStringLiteral(" encabezado generico "), filtros);
+    Escritor->writeHTML(RutaInforme_, ObtenerTitulo(), QStringLiteral(" encabezado generico "),
+                        filtros);
     MostrarLista(otraLista);
 }
 

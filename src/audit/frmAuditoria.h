@@ -74,6 +74,8 @@ private:
     void AbrirTabla(const QString& Tabla);
     void ConsultarCampo();
     void Navegar(const QString& Ruta, bool DesdeArriba = false);
+    void RefrescarLista();
+    void EscribirLista(const FiltrosDiferencias& filtros);
     void MostrarLista(bool DesdeArriba);
     void EscribirPaginaSiguiente();
     void CompletarLista();

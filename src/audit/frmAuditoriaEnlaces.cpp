@@ -239,7 +239,7 @@ void frmAuditoria::CambiarEstado(const QString& URL) {
     const bool cambiado = dialogo.OK;
     Liberar<frmCambioEstado>();
     if (cambiado)
-        CmdActualizar_Click();
+        RefrescarLista();
 }
 
 void frmAuditoria::AbrirOrigen(const QString& URL) {
@@ -313,7 +313,7 @@ void frmAuditoria::Modificar(const QString& URL) {
         EjecutarPasos(
             QStringLiteral("ImprimirAsientos"), AvisarError,
             {[&] { ImprimirAsientos(a.TC, a.Suc, a.Nro, a.Letra, a.Mes, a.Asiento, a.Periodo); }});
-    CmdActualizar_Click();
+    RefrescarLista();
 }
 
 void frmAuditoria::IrAPagina(const QString& URL) {
