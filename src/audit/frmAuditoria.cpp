@@ -35,6 +35,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTimer>
@@ -482,8 +483,13 @@ bool frmAuditoria::FechasValidas() {
         const QString texto = vb::Trim(caja.Text());
         if (texto.isEmpty() || vb::IsDate(texto))
             continue;
+        // A date written the right way round may still name a day no calendar has.
+        static const QRegularExpression forma(
+            QStringLiteral("^[0-9]{1,2}([/-])[0-9]{1,2}\\1([0-9]{2}|[0-9]{4})$"));
         MsgBox(QStringLiteral("La fecha ingresada en \"") + nombre +
-                   QStringLiteral("\" no es válida. Escríbala como dd/mm/aa o dd/mm/aaaa."),
+                   (forma.match(texto).hasMatch()
+                        ? QStringLiteral("\" no existe: revise el día y el mes.")
+                        : QStringLiteral("\" no es válida. Escríbala como dd/mm/aa o dd/mm/aaaa.")),
                vbInformation, TituloAviso);
         caja.setFocus();
         caja.SetSelStart(0);

@@ -245,6 +245,20 @@ TEST_F(frmAuditoriaEnlacesTest, ElCambioPropioReescribeLaListaConSusFiltros) {
     EXPECT_EQ(frm->txtFields().Campo("Fecha_desde").Text(), "01/13/2026");
 }
 
+// A second click on a link while the first one's action waits on the user (a double click) is
+// that same request: one notice, not two.
+TEST_F(frmAuditoriaEnlacesTest, UnDobleClicEsUnSoloPedido) {
+    Diferencia sinAsiento = kSinOrigen;
+    sinAsiento.numero = "00000099";
+    const QString enlace = EnlaceDiferencia("_Modificar_", sinAsiento);
+    guion.AlVerMensaje = [&] {
+        guion.AlVerMensaje = nullptr;
+        EXPECT_TRUE(Clic(enlace));
+    };
+    EXPECT_TRUE(Clic(enlace));
+    EXPECT_EQ(guion.Mensajes.size(), 1u);
+}
+
 // What the form leaves: nothing to save does nothing; a failing batch leaves the database
 // as it was, prints nothing and says why; a good one replaces the entry, prints, refreshes.
 TEST_F(frmAuditoriaEnlacesTest, ElLoteDelFormulario) {
