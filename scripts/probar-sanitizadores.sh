@@ -10,7 +10,8 @@ cmake -S . -B build-sanitizadores -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build build-sanitizadores
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizadores.supp"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-ctest --test-dir build-sanitizadores --output-on-failure -j "$(nproc)" --timeout 600 \
+ctest --test-dir build-sanitizadores --output-on-failure -j "${CTEST_PARALLEL_LEVEL:-$(nproc)}" \
+    --timeout 600 \
     -E '^NavegadorWeb\.'
 # The web engine deletes some of its own objects through a base of another size (inside
 # libQt6WebEngineCore, not the program): that one check is off for the engine's tests alone.

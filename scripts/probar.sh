@@ -8,5 +8,6 @@ git ls-files -z -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp'
     'tools/*.cpp' 'tools/*.h' | xargs -0 -r clang-format --dry-run --Werror
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUDITORIA_WERROR=ON
 cmake --build build
-ctest --test-dir build --output-on-failure -j "$(nproc)"
+# CMAKE_BUILD_PARALLEL_LEVEL and CTEST_PARALLEL_LEVEL limit the jobs on a small machine.
+ctest --test-dir build --output-on-failure -j "${CTEST_PARALLEL_LEVEL:-$(nproc)}"
 bash scripts/probar-sanitizadores.sh

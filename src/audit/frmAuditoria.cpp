@@ -35,6 +35,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTimer>
@@ -482,8 +483,13 @@ bool frmAuditoria::FechasValidas() {
         const QString texto = vb::Trim(caja.Text());
         if (texto.isEmpty() || vb::IsDate(texto))
             continue;
+        // A date written the right way round may still name a day no calendar has.
+        static const QRegularExpression forma(
+            QStringLiteral("^[0-9]{1,2}([/-])[0-9]{1,2}\\1([0-9]{2}|[0-9]{4})$"));
         MsgBox(QStringLiteral("La fecha ingresada en \"") + nombre +
-                   QStringLiteral("\" no es válida. Escríbala como dd/mm/aa o dd/mm/aaaa."),
+                   (forma.match(texto).hasMatch()
+                        ? QStringLiteral("\" no existe: revise el día y el mes.")
+                        : QStringLiteral("\" no es válida. Escríbala como dd/mm/aa o dd/mm/aaaa.")),
                vbInformation, TituloAviso);
         caja.setFocus();
         caja.SetSelStart(0);
@@ -505,24 +511,38 @@ void frmAuditoria::CmdActualizar_Click() {
         ModGlobal::MarcarLista(*lstEstados_, true, -1);
         ModGlobal::ListaSeleccionados(*lstEstados_, estados, 4, true);
     }
-    const QString titulo = ObtenerTitulo();
     const auto valor = [this](const char* campo) {
         return vb::Trim(CampoPorNombre(QString::fromLatin1(campo)).Text());
     };
+    EscribirLista({valor("Fecha_desde"), valor("fecha_hasta"), valor("Cuenta_desde"),
+                   valor("Cuenta_hasta"), valor("nombre"), valor("tc_origen"), valor("suc_origen"),
+                   valor("numero_origen"), valor("letra_origen"), estados});
+}
+
+// After the user's own change the list in sight is written again as it was asked for: what
+// the filter boxes hold since is not a request until F9.
+void frmAuditoria::RefrescarLista() {
+    if (!FiltrosLista_) {
+        CmdActualizar_Click();
+        return;
+    }
+    if (Escritor && Escritor->Ocupado())
+        return;
+    CursorEspera espera;
+    EscribirLista(*FiltrosLista_);
+}
+
+void frmAuditoria::EscribirLista(const FiltrosDiferencias& filtros) {
     if (!Escritor)
         Escritor = std::make_unique<clsAuditoria_HTM>();
-    const FiltrosDiferencias filtros{valor("Fecha_desde"),  valor("fecha_hasta"),
-                                     valor("Cuenta_desde"), valor("Cuenta_hasta"),
-                                     valor("nombre"),       valor("tc_origen"),
-                                     valor("suc_origen"),   valor("numero_origen"),
-                                     valor("letra_origen"), estados};
     // Another list starts at its first page's top; the same one, written again after a
     // change, keeps the user's page and place.
     const bool otraLista = filtros != FiltrosLista_;
     FiltrosLista_ = filtros;
     if (otraLista)
         PaginaLista_ = 1;
-    Escritor->writeHTML(RutaInforme_, titulo, QStringLiteral(" encabezado generico "), filtros);
+    Escritor->writeHTML(RutaInforme_, ObtenerTitulo(), QStringLiteral(" encabezado generico "),
+                        filtros);
     MostrarLista(otraLista);
 }
 

@@ -74,6 +74,8 @@ private:
     void AbrirTabla(const QString& Tabla);
     void ConsultarCampo();
     void Navegar(const QString& Ruta, bool DesdeArriba = false);
+    void RefrescarLista();
+    void EscribirLista(const FiltrosDiferencias& filtros);
     void MostrarLista(bool DesdeArriba);
     void EscribirPaginaSiguiente();
     void CompletarLista();
@@ -109,7 +111,8 @@ private:
     int IndiceActivo = 0;
     CajaTexto* CampoActivo = nullptr;
     bool ErrorCampo_ = false;
-    int PaginaLista_ = 1; // the page of the list the browser was last sent to
+    bool EnAccion_ = false; // a link's action is under way
+    int PaginaLista_ = 1;   // the page of the list the browser was last sent to
     std::optional<FiltrosDiferencias> FiltrosLista_; // those of the list last written
     std::unique_ptr<clsAuditoria_HTM> Escritor;
 };

@@ -18,6 +18,7 @@
 #include "session/ClaveCentros.h"
 #include "session/DB_Dll.h"
 
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -200,9 +201,12 @@ void frmAuditoria::wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel) 
         NotarPagina(URL);
         return;
     }
-    // A link followed while a page's error is being answered waits for no list.
-    if (Escritor && Escritor->Ocupado())
+    // A link followed while a page's error is being answered waits for no list; one followed
+    // while another link's action waits on the user (the second click of a double-click) is
+    // that same request again.
+    if ((Escritor && Escritor->Ocupado()) || EnAccion_)
         return;
+    const QScopedValueRollback<bool> enAccion(EnAccion_, true);
     EjecutarPasos(QStringLiteral("wbExplorer_BeforeNavigate2"), AvisarError, {[&] {
                       const auto accion =
                           std::find_if(acciones.cbegin(), acciones.cend(),
@@ -239,7 +243,7 @@ void frmAuditoria::CambiarEstado(const QString& URL) {
     const bool cambiado = dialogo.OK;
     Liberar<frmCambioEstado>();
     if (cambiado)
-        CmdActualizar_Click();
+        RefrescarLista();
 }
 
 void frmAuditoria::AbrirOrigen(const QString& URL) {
@@ -313,7 +317,7 @@ void frmAuditoria::Modificar(const QString& URL) {
         EjecutarPasos(
             QStringLiteral("ImprimirAsientos"), AvisarError,
             {[&] { ImprimirAsientos(a.TC, a.Suc, a.Nro, a.Letra, a.Mes, a.Asiento, a.Periodo); }});
-    CmdActualizar_Click();
+    RefrescarLista();
 }
 
 void frmAuditoria::IrAPagina(const QString& URL) {

@@ -55,6 +55,12 @@ QString ComprobanteConCuenta(const ClaveComprobante& clave, const QString& Cuent
     return Seguido(Comprobante(clave), kCuenta, Cuenta);
 }
 
+QString ComprobanteDeCuenta(const ClaveComprobante& clave, const QString& Cuenta) {
+    if (Cuenta.isEmpty() || EnlaceLista::GrupoDe(clave.TC) != EnlaceLista::Grupo::Compras)
+        return Comprobante(clave);
+    return ComprobanteConCuenta(clave, Cuenta);
+}
+
 QString Asiento(const ClaveComprobante& clave) {
     return Clave(kVerAsiento, clave);
 }
@@ -98,9 +104,11 @@ using EnlacePagina::EmpiezaCon;
 
 // The voucher key of a link that begins with `marcadorTipo`; nothing when a marker is missing
 // or a key value is empty. Without `marcadorCuenta` the letter is the rest of the link; with
-// it, the letter is one character and the account follows that marker, when the link has it.
+// it, the account follows that marker, when the link has it, and the letter is one character
+// with `letraDeUnCaracter` or else all that stands before the account.
 std::optional<Destino> CortarClave(const QString& enlace, QLatin1StringView marcadorTipo,
-                                   QLatin1StringView marcadorCuenta = {}) {
+                                   QLatin1StringView marcadorCuenta = {},
+                                   bool letraDeUnCaracter = true) {
     std::optional<QStringList> v;
     Destino d;
     if (!marcadorCuenta.isEmpty()) {
@@ -115,7 +123,7 @@ std::optional<Destino> CortarClave(const QString& enlace, QLatin1StringView marc
     d.TC = v->at(0);
     d.Sucursal = v->at(1);
     d.Numero = v->at(2);
-    d.Letra = marcadorCuenta.isEmpty() ? v->at(3) : vb::Left(v->at(3), 1);
+    d.Letra = !marcadorCuenta.isEmpty() && letraDeUnCaracter ? vb::Left(v->at(3), 1) : v->at(3);
     if (d.TC.isEmpty() || d.Sucursal.isEmpty() || d.Numero.isEmpty() || d.Letra.isEmpty())
         return std::nullopt;
     d.Cancel = true;
@@ -134,9 +142,17 @@ Destino EnlaceCodigo(const QString& enlace, QLatin1StringView marcador, Ventana 
     return d;
 }
 
+// The receipt and stock pages name a settled voucher's account, for a purchase key that two
+// suppliers share: their windows read it, the letter still being whatever stands before it.
+bool LeeCuentaDelComprobante(Manejador quien) {
+    return quien == Manejador::DetalleComprobante || quien == Manejador::Recibo ||
+           quien == Manejador::Stock;
+}
+
 Destino EnlaceComprobante(Manejador quien, const QString& enlace) {
     const bool detalle = quien == Manejador::DetalleComprobante;
-    std::optional<Destino> d = CortarClave(enlace, kTC, detalle ? kCuenta : QLatin1StringView());
+    std::optional<Destino> d = CortarClave(
+        enlace, kTC, LeeCuentaDelComprobante(quien) ? kCuenta : QLatin1StringView(), detalle);
     if (!d) {
         Destino nada;
         nada.Cancel = true;

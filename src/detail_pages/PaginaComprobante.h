@@ -39,6 +39,7 @@ private:
 
     // The customer or supplier and the items (PaginaComprobanteCabecera.cpp).
     void ConsultarCabecera();
+    QString CuentaCabecera();
     void EscribirParte();
     void EscribirServicio();
     void EscribirInsumos();

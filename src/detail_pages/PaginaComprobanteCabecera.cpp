@@ -41,8 +41,9 @@ const QString kFilaDerecha = QStringLiteral("<TD CLASS=TableROWDetalle ALIGN=RIG
 
 } // namespace
 
-// Pages that name a voucher without its account (payments, stock movements) open it on the
-// account its header holds; a purchase key two suppliers share opens the lowest account's.
+// A link that names a voucher without its account opens it on the account its header holds.
+// A purchase key that two suppliers share names no one voucher then: the page shows none
+// rather than a supplier nobody asked for.
 void PaginaComprobante::ConsultarCabecera() {
     QString sql = QStringLiteral("SELECT ") + (esVenta_ ? kCamposVenta : kCamposCompra) +
                   clave_.ConTcRelleno().CondicionId("", " and idcomprobante='");
@@ -52,8 +53,20 @@ void PaginaComprobante::ConsultarCabecera() {
     else if (!esVenta_)
         sql += QStringLiteral(" ORDER BY CUENTA");
     hayCabecera_ = Consultar(sql, rsCabecera_);
-    if (hayCabecera_ && sinCuenta)
-        cuenta_ = vb::ValorTexto(rsCabecera_.Fields(QStringLiteral("Cuenta")).Value());
+    if (!hayCabecera_ || !sinCuenta)
+        return;
+    const QString cuenta = CuentaCabecera();
+    if (!esVenta_) {
+        rsCabecera_.MoveLast();
+        hayCabecera_ = CuentaCabecera() == cuenta;
+        rsCabecera_.MoveFirst();
+    }
+    if (hayCabecera_)
+        cuenta_ = cuenta;
+}
+
+QString PaginaComprobante::CuentaCabecera() {
+    return vb::ValorTexto(rsCabecera_.Fields(QStringLiteral("Cuenta")).Value());
 }
 
 void PaginaComprobante::EscribirParte() {

@@ -36,12 +36,14 @@ QString FilaPago(ado::Recordset& rs) {
 }
 
 // A settled voucher, linked. Its type comes padded to the column's width; the link names the
-// type itself, so that the window it opens is the type's own.
+// type itself, so that the window it opens is the type's own, and the account where the key
+// needs it.
 QString FilaAfectado(ado::Recordset& rs) {
     return QStringLiteral("<TR VALIGN=TOP>") + kCelda + Texto(rs, "FECHA") + "</TD>" + kCelda +
-           EnlaceDetalle::Ancla(EnlaceDetalle::Comprobante(
+           EnlaceDetalle::Ancla(EnlaceDetalle::ComprobanteDeCuenta(
                {vb::Trim(Valor(rs, "TCO_ORIGEN")), Valor(rs, "SUCURSAL_ORIGEN"),
-                Valor(rs, "NUMERO_ORIGEN"), Valor(rs, "LETRA_ORIGEN")})) +
+                Valor(rs, "NUMERO_ORIGEN"), Valor(rs, "LETRA_ORIGEN")},
+               Valor(rs, "CUENTA"))) +
            Texto(rs, "TCO_ORIGEN") + " " + Texto(rs, "IDCOMPROBANTE_ORIGEN") + "</TD>" +
            kCeldaImporte + Texto(rs, "IMPORTE") + "</TD>" + kCeldaImporte + Texto(rs, "APLICADO") +
            "</TD>" + "</TR>";
@@ -102,10 +104,9 @@ void PaginaRecibo::ConsultarParte() {
         "CODIGOPOSTAL, FECHA, v_mv_cpte.comentarios, v_mv_cpte.TELEFONO, MATRICULA,MODELO,SERIE, "
         "FECHAESTINICIO,FECHAESTFIN, ma_cuentasadic.contacto,unegocio, "
         "V_TA_UnidadNegocio.descripcion as unegociodescripcion," +
-        " isnull(importe,0) as importe, isnull(RETGAN_Importe,0) as RETGAN_Importe "
-        ",isnull(RETIBR_Importe,0) as RETIBR_Importe,isnull(RETIVA_Importe,0) as RETIVA_Importe,  "
-        "(V_MV_Cpte.impdescuento1 + V_MV_Cpte.impdescuento2 + V_MV_Cpte.impdescuento3 + "
-        "V_MV_Cpte.impdescuento4) AS DESCUENTOS ,   V_MV_Cpte.ImporteIva,v_mv_cpte.AlicIvaRec, "
+        " importe, RETGAN_Importe, RETIBR_Importe, RETIVA_Importe, V_MV_Cpte.impdescuento1, "
+        "V_MV_Cpte.impdescuento2, V_MV_Cpte.impdescuento3, V_MV_Cpte.impdescuento4, "
+        "V_MV_Cpte.ImporteIva,v_mv_cpte.AlicIvaRec, "
         "V_MV_Cpte.ImporteIvaRec,V_MV_Cpte.ImporteIva2,V_MV_Cpte.ImpIVA3,V_MV_Cpte.ImpIVA4" +
         " FROM V_MV_Cpte LEFT OUTER JOIN " +
         "MA_CUENTASADIC ON V_MV_Cpte.CUENTA = MA_CUENTASADIC.CODIGO LEFT OUTER JOIN " +
@@ -115,7 +116,7 @@ void PaginaRecibo::ConsultarParte() {
         "NOMBRE,COMENTARIOS, c_mv_cpte.DOMICILIO, c_mv_cpte.LOCALIDAD,CUENTA, CODIGOPOSTAL, "
         "FECHA, c_mv_cpte.comentarios, c_mv_cpte.TELEFONO,  ma_cuentasadic.contacto,unegocio, "
         "V_TA_UnidadNegocio.descripcion as unegociodescripcion," +
-        " isnull(importe,0) as importe, c_mv_Cpte.importe_s_iva, c_mv_Cpte.porcdescuento1, "
+        " importe, c_mv_Cpte.importe_s_iva, c_mv_Cpte.porcdescuento1, "
         "c_mv_Cpte.impdescuento1 , c_mv_Cpte.porcdescuento2, c_mv_Cpte.impdescuento2 , "
         "c_mv_Cpte.porcdescuento3, c_mv_Cpte.impdescuento3, c_mv_Cpte.porcdescuento4, "
         "c_mv_Cpte.impdescuento4, c_mv_Cpte.ImporteImpuestosInternos,   "
@@ -198,13 +199,17 @@ void PaginaRecibo::EscribirAfectados() {
     const QString vista =
         !esVenta_ || EsPago(clave_.TC) ? QStringLiteral("C_MV_CPTE") : QStringLiteral("V_MV_CPTE");
     const QString aplicacion = QStringLiteral("MV_APLICACION.");
-    e_.Seccion(QStringLiteral("SELECT ") + vista + ".FECHA," + vista + ".IMPORTE, " +
+    // The settled voucher is the one on the application's account; an application that names
+    // none is matched on the key alone, as it always was.
+    e_.Seccion(QStringLiteral("SELECT ") + vista + ".FECHA," + vista + ".IMPORTE, " + vista +
+                   ".CUENTA, "
                    "MV_APLICACION.TCO_ORIGEN,MV_APLICACION.SUCURSAL_ORIGEN,MV_APLICACION.NUMERO_"
                    "ORIGEN,MV_APLICACION.LETRA_ORIGEN,MV_APLICACION.IDCOMPROBANTE_ORIGEN, "
                    "MV_APLICACION.IMPORTE AS APLICADO" +
                    " from MV_APLICACION, " + vista + " WHERE MV_APLICACION.TCO_ORIGEN=" + vista +
                    ".TC AND MV_APLICACION.IDCOMPROBANTE_ORIGEN=" + vista + ".IDCOMPROBANTE AND " +
-                   CondicionRellena(aplicacion),
+                   "(MV_APLICACION.CUENTA=" + vista + ".CUENTA OR MV_APLICACION.CUENTA IS NULL) " +
+                   "AND " + CondicionRellena(aplicacion),
                QStringLiteral("<TR VALIGN=TOP><TD COLSPAN=2> </TD><TD COLSPAN=60 ROWSPAN=61><br>") +
                    "<FONT SIZE=1 FACE=' Times New Roman '><B>COMPROBANTES AFECTADOS</B>" +
                    EscrituraPagina::Tabla +
@@ -216,8 +221,6 @@ void PaginaRecibo::EscribirAfectados() {
 }
 
 QString PaginaRecibo::Descuentos() {
-    if (rsParte_.IndiceCampo(QStringLiteral("DESCUENTOS")) >= 0)
-        return Parte("DESCUENTOS");
     Currency suma;
     for (const char* campo : {"impdescuento1", "impdescuento2", "impdescuento3", "impdescuento4"}) {
         const QVariant valor = rsParte_.Fields(QLatin1String(campo)).Value();
@@ -229,13 +232,20 @@ QString PaginaRecibo::Descuentos() {
     return suma.ATexto();
 }
 
+// Amounts are read as stored, never through the database's arithmetic, which may hand them
+// back as floating point: the page shows them exactly at any magnitude. Null reads as 0.
+QString PaginaRecibo::Importe(const char* campo) {
+    const QVariant valor = rsParte_.Fields(QLatin1String(campo)).Value();
+    return valor.isNull() ? QStringLiteral("0") : vb::ValorTexto(valor);
+}
+
 QString PaginaRecibo::Retencion(const char* campo) {
-    return rsParte_.IndiceCampo(QLatin1String(campo)) >= 0 ? Parte(campo) : QString();
+    return rsParte_.IndiceCampo(QLatin1String(campo)) >= 0 ? Html(Importe(campo)) : QString();
 }
 
 void PaginaRecibo::EscribirTotales() {
     e_.Ejecutar([&] {
-        const QString importe = ValorParte("importe");
+        const QString importe = Importe("importe");
         e_.Linea(QStringLiteral("</table></table><br><hr HEIGHT=3 NOSHADE><table  NOSHADE "
                                 "BORDER=0  CELLSPACING=0 CELLPADDING=0><tr BGCOLOR=FFFFFF>") +
                  "<td class=TableCABpIE ><B> TOTAL:   </B></td>" + "<td class=TableCABpIE>" +

@@ -37,8 +37,10 @@ private:
     // A value of the party row as page text, and as it stands.
     QString Parte(const char* campo);
     QString ValorParte(const char* campo);
-    // The discounts and withholdings; the purchase selection has the four discounts apart and
-    // no withholdings, which then show empty.
+    // An amount of the party row as it stands, 0 for Null.
+    QString Importe(const char* campo);
+    // The discounts and withholdings; the purchase selection has no withholdings, which then
+    // show empty.
     QString Descuentos();
     QString Retencion(const char* campo);
 

@@ -22,11 +22,11 @@ QString Valor(ado::Recordset& rs, const char* campo) {
 
 // The cell that opens a voucher, its link left open as the pages write it. Type codes come
 // padded to their column's width; the link names the type itself, so that the window it opens
-// is the type's own.
-QString CeldaEnlace(ClaveComprobante clave) {
+// is the type's own, and the account where the key needs it.
+QString CeldaEnlace(ClaveComprobante clave, const QString& cuenta = {}) {
     clave.TC = vb::Trim(clave.TC);
     return QStringLiteral("<TD CLASS=TableRowdETALLE>") +
-           EnlaceDetalle::Ancla(EnlaceDetalle::Comprobante(clave));
+           EnlaceDetalle::Ancla(EnlaceDetalle::ComprobanteDeCuenta(clave, cuenta));
 }
 
 QString EncabezadoAplicaciones(const QString& titulo, const QString& comprobante) {
@@ -41,7 +41,8 @@ QString EncabezadoAplicaciones(const QString& titulo, const QString& comprobante
 QString FilaAplicacion(ado::Recordset& rs, const char* tc, const char* sucursal, const char* numero,
                        const char* letra, const char* comprobante) {
     const QString enlace =
-        CeldaEnlace({Valor(rs, tc), Valor(rs, sucursal), Valor(rs, numero), Valor(rs, letra)});
+        CeldaEnlace({Valor(rs, tc), Valor(rs, sucursal), Valor(rs, numero), Valor(rs, letra)},
+                    Valor(rs, "CUENTA"));
     return QStringLiteral("<TR VALIGN=TOP>") + enlace + Texto(rs, tc) + "</TD>" + enlace +
            Texto(rs, comprobante) + "</TD>" + "<TD CLASS=TableROWDetalle ALIGN=RIGHT  NOWRAP>" +
            Texto(rs, "IMPORTE") + "</TD>" + "</TR>";
@@ -154,7 +155,7 @@ void PaginaStock::EscribirInsumos() {
 void PaginaStock::EscribirAplicadosPor() {
     e_.Seccion(QStringLiteral("SELECT ") +
                    "TCO_ORIGEN,SUCURSAL_ORIGEN,NUMERO_ORIGEN,LETRA_ORIGEN,IDCOMPROBANTE_ORIGEN, "
-                   "IMPORTE" +
+                   "IMPORTE, CUENTA" +
                    " from MV_APLICACION WHERE " +
                    clave_.Rellena().Condicion({"TC='", "SUCURSAL='", "NUMERO='", "LETRA='"}),
                EncabezadoAplicaciones(QStringLiteral("COMPROBANTES APLICADOS POR"), ClaveTitulo()),
@@ -165,7 +166,8 @@ void PaginaStock::EscribirAplicadosPor() {
 }
 
 void PaginaStock::EscribirQueAplican() {
-    e_.Seccion(QStringLiteral("SELECT ") + "TC,sucursal,numero,letra,IDCOMPROBANTE, IMPORTE" +
+    e_.Seccion(QStringLiteral("SELECT ") +
+                   "TC,sucursal,numero,letra,IDCOMPROBANTE, IMPORTE, CUENTA" +
                    " from MV_Aplicacion WHERE " +
                    clave_.ConTcRelleno().CondicionId("TCo_origen='", " and idcomprobante_origen='"),
                EncabezadoAplicaciones(QStringLiteral("COMPROBANTES QUE APLICAN A"), ClaveTitulo()),

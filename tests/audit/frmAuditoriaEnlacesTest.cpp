@@ -223,6 +223,41 @@ TEST_F(frmAuditoriaEnlacesTest, ModificarBuscaElAsientoSegunSuOrigen) {
     EXPECT_EQ(Refrescos(), 1);
 }
 
+// After the user's own change the list is written again as it was asked for: a date half
+// typed since in a filter box is no request yet. The list shows the change, and the next click
+// on that difference is not taken for another user's change.
+TEST_F(frmAuditoriaEnlacesTest, ElCambioPropioReescribeLaListaConSusFiltros) {
+    const QString numero = "_TC_NCPE_SUCURSAL_0001_NUMERO_00000031_";
+    frm->txtFields().Campo("Fecha_desde").SetText("01/13/2026");
+    guion.AccionesModales.push_back(
+        [](QWidget& v) { dynamic_cast<frmCambioEstado&>(v).CmdAceptar->click(); });
+    EXPECT_TRUE(Clic(EnlacesConParte("_CambioEstado_0" + numero).value(0)));
+    EXPECT_TRUE(guion.Mensajes.empty()) << guion.Mensajes.front().Texto;
+    EXPECT_EQ(Refrescos(), 2);
+    EXPECT_TRUE(EnlacesConParte("_Modificar_0" + numero).isEmpty());
+    const QStringList modificar = EnlacesConParte("_Modificar_1" + numero);
+    ASSERT_EQ(modificar.size(), 1);
+
+    form.sqlTemp = Lote("00000031");
+    EXPECT_TRUE(Clic(modificar[0]));
+    EXPECT_TRUE(guion.Mensajes.empty()) << guion.Mensajes.front().Texto;
+    EXPECT_EQ(Refrescos(), 3);
+}
+
+// A second click on a link while the first one's action waits on the user (a double click) is
+// that same request: one notice, not two.
+TEST_F(frmAuditoriaEnlacesTest, UnDobleClicEsUnSoloPedido) {
+    Diferencia sinAsiento = kSinOrigen;
+    sinAsiento.numero = "00000099";
+    const QString enlace = EnlaceDiferencia("_Modificar_", sinAsiento);
+    guion.AlVerMensaje = [&] {
+        guion.AlVerMensaje = nullptr;
+        EXPECT_TRUE(Clic(enlace));
+    };
+    EXPECT_TRUE(Clic(enlace));
+    EXPECT_EQ(guion.Mensajes.size(), 1u);
+}
+
 // What the form leaves: nothing to save does nothing; a failing batch leaves the database
 // as it was, prints nothing and says why; a good one replaces the entry, prints, refreshes.
 TEST_F(frmAuditoriaEnlacesTest, ElLoteDelFormulario) {

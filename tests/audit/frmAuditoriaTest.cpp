@@ -219,18 +219,22 @@ TEST_F(frmAuditoriaTest, CampoValidaSoloCompruebaLasCuentas) {
     }
 }
 
-// A date the database could not read stops F9 before any query: one notice naming the box,
-// the cursor left in it, no list shown.
+// A date the database could not read stops F9 before any query: one notice naming the box and
+// what is wrong (a day no calendar has, or another way of writing), the cursor left in it, no
+// list shown.
 TEST_F(frmAuditoriaTest, F9ConUnaFechaInvalidaAvisaSinConsultar) {
-    const std::tuple<const char*, const char*, const char*> casos[] = {
-        {"Fecha_DESDE", "31/02/2026", "Fecha desde"}, {"Fecha_HASTA", "12/13/26", "Fecha hasta"}};
+    const QString noExiste = "\" no existe: revise el día y el mes.";
+    const QString forma = "\" no es válida. Escríbala como dd/mm/aa o dd/mm/aaaa.";
+    const std::tuple<const char*, const char*, const char*, QString> casos[] = {
+        {"Fecha_DESDE", "31/02/2026", "Fecha desde", noExiste},
+        {"Fecha_HASTA", "12/13/26", "Fecha hasta", noExiste},
+        {"Fecha_DESDE", "2026-02-01", "Fecha desde", forma}};
     Enfocar("Nombre");
-    for (const auto& [campo, escrito, nombre] : casos) {
+    for (const auto& [campo, escrito, nombre, motivo] : casos) {
         guion.Mensajes.clear();
         Campo(QString::fromLatin1(campo)).SetText(QString::fromLatin1(escrito));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9);
-        EsperarAviso(QStringLiteral("La fecha ingresada en \"") + nombre +
-                         "\" no es válida. Escríbala como dd/mm/aa o dd/mm/aaaa.",
+        EsperarAviso(QStringLiteral("La fecha ingresada en \"") + nombre + motivo,
                      "Aviso al operador...", vbInformation);
         EXPECT_EQ(QApplication::focusWidget(), &Campo(QString::fromLatin1(campo))) << campo;
         EXPECT_TRUE(Navegador().PaginasMostradas().filter("Auditoria").isEmpty()) << campo;

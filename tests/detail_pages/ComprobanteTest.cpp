@@ -242,6 +242,17 @@ TEST_F(VentanaComprobante, SinCuentaSeMuestraConLaDeSuCabecera) {
     EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
 }
 
+// A purchase key that two suppliers hold names neither without an account: the page shows no
+// supplier rather than the wrong one.
+TEST_F(Comprobante, UnaClaveDeDosProveedoresSinCuentaNoMuestraNinguno) {
+    OtroProveedorConLasMismasClaves();
+    const QString sinCuenta = Texto("FCC", "0005", "00004549", "A", false, "");
+    EXPECT_EQ(sinCuenta.split("\r\n", Qt::SkipEmptyParts).size(), 6);
+    EXPECT_FALSE(sinCuenta.contains("Sr/s.:"));
+    EXPECT_TRUE(sinCuenta.contains("_LETRA_A_CABCUENTA_\">"));
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
+}
+
 // Another voucher in the window starts at its top; the same one again keeps the place.
 TEST_F(VentanaComprobante, OtroComprobanteSeMuestraDesdeArriba) {
     FrmAuditoriaCBTEDetalle ventana;

@@ -32,6 +32,17 @@ protected:
         VentanasVecinas::Actuales().AsientoComprobante = [this] { return this; };
     }
 
+    // A second supplier, 211010100, holding the keys of FCC 0005-00004549 A (settled by PG
+    // 0001-00000495 X of 211010103) and OC 0001-00000107 X (applied by IR 0001-00000322 X of
+    // 211010112), with an amount of its own: the lower account, first in any order by account.
+    void OtroProveedorConLasMismasClaves() {
+        for (const char* clave :
+             {"'FCC', '0005', '00004549', 'A'", "'OC', '0001', '00000107', 'X'"})
+            Ejecutar(QStringLiteral("INSERT INTO MV_CPTE (TC, SUCURSAL, NUMERO, LETRA, FECHA, "
+                                    "CUENTA, NOMBRE, IMPORTE) VALUES (") +
+                     clave + ", '2025-12-01', '211010100', 'Otro Proveedor S.A.', 999)");
+    }
+
     // The page as text, decoded from Windows-1252.
     static QString Leer(const QString& ruta) { return QString::fromLatin1(Bytes(ruta)); }
 

@@ -103,6 +103,38 @@ TEST_F(PaginaDeRecibo, SinMediosDePagoYTotalCero) {
     EXPECT_TRUE(pagina.contains("<td class=TableCABpIE>&nbsp;&nbsp;CERO CON 00/100 (0)</td>"));
 }
 
+// A payment settles its own supplier's invoice when another supplier holds the same key: one
+// row, with that invoice's own amount, linked on its account.
+TEST_F(PaginaDeRecibo, UnaClaveDeDosProveedoresEsLaDelPago) {
+    OtroProveedorConLasMismasClaves();
+    const QString pagina = Pagina("PG", "0001", "00000495", "X");
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
+    EXPECT_EQ(pagina.count("FCC  000500004549A</TD>"), 1);
+    EXPECT_FALSE(pagina.contains(">999</TD>"));
+    EXPECT_TRUE(pagina.contains("<A HREF=\"_TC_FCC_SUCURSAL_0005_NUMERO_00004549_LETRA_A_CUENTA_"
+                                "211010103\">FCC  000500004549A</TD><TD CLASS=TableROWDetalle "
+                                "ALIGN=RIGHT  NOWRAP>110680,18</TD>"));
+}
+
+// The total is the stored amount to its last decimal, in figures and in words, up to the
+// largest amount the books hold; so are the withholdings.
+TEST_F(PaginaDeRecibo, ElTotalEsElImporteGuardado) {
+    const std::pair<QString, QString> casos[] = {
+        {"100000000000.1234", "CIEN MIL MILLONES CON 12/100 (100000000000,1234)"},
+        {"922337203685477.5807", "(922337203685477,5807)"},
+    };
+    for (const auto& [importe, texto] : casos) {
+        Ejecutar("UPDATE MV_CPTE SET IMPORTE = " + importe + ", RETGAN_IMPORTE = " + importe +
+                 " WHERE TC = 'CB' AND NUMERO = '00000836'");
+        const QString pagina = Pagina("CB", "0001", "00000836", "X");
+        EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
+        EXPECT_TRUE(pagina.contains(texto + "</td>")) << importe;
+        EXPECT_TRUE(pagina.contains("RETENCION GANACIAS   </B></td><td class=TableCABpIE>&nbsp" +
+                                    QString(texto).section('(', 1).chopped(1) + "</td>"))
+            << importe;
+    }
+}
+
 // ---- Hostile and missing values ------------------------------------------------------------
 
 // Text goes into the page escaped and values into the links percent-encoded between quotes; a
@@ -111,15 +143,15 @@ TEST_F(PaginaDeRecibo, TextoEscapadoYEnlacesCodificados) {
     Ejecutar("UPDATE MV_CPTE SET NOMBRE = 'Pérez & <Hijos> \"SA\"', COMENTARIOS = 'a<b' "
              "WHERE TC = 'PG' AND NUMERO = '00000487'");
     Ejecutar("INSERT INTO MV_APLICACION (CUENTA, TC, SUCURSAL, NUMERO, LETRA, TCO_ORIGEN, "
-             "SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, IMPORTE) VALUES ('211010101', 'PG', "
+             "SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, IMPORTE) VALUES ('211010102', 'PG', "
              "'0001', '00000487', 'X', 'FCC', '0002', '00004526', 'A', 1)");
     const QString pagina = Pagina("PG", "0001", "00000487", "X");
     EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
     EXPECT_TRUE(pagina.contains("NOWRAP>Pérez &amp; &lt;Hijos&gt; &quot;SA&quot;</TD>"));
     EXPECT_TRUE(pagina.contains("<B>a&lt;b</B>"));
     EXPECT_TRUE(pagina.contains("&nbsp;&nbsp;a&lt;b</td>"));
-    EXPECT_TRUE(pagina.contains("<A HREF=\"_TC_FCC_SUCURSAL_0002_NUMERO_00004526_LETRA_A\">"
-                                "FCC  000200004526A</TD>"));
+    EXPECT_TRUE(pagina.contains("<A HREF=\"_TC_FCC_SUCURSAL_0002_NUMERO_00004526_LETRA_A_CUENTA_"
+                                "211010102\">FCC  000200004526A</TD>"));
 
     const QStringList lineas =
         Pagina("C'B", "0'01", "0000'836", "<X>").split("\r\n", Qt::SkipEmptyParts);
@@ -184,6 +216,8 @@ TEST_F(VentanaRecibo, CadaEnlaceAbreSuVentana) {
         {"_TC_FC_SUCURSAL_0001_NUMERO_00001507_LETRA_A", "Detalle FC|0001|00001507|A|venta|"},
         {"file:///tmp/_Tc_FCC_Sucursal_0003_Numero_00004503_Letra_A",
          "Detalle FCC|0003|00004503|A|compra|"},
+        {"file:///tmp/_TC_FCC_SUCURSAL_0005_NUMERO_00004549_LETRA_A_CUENTA_211010103",
+         "Detalle FCC|0005|00004549|A|compra|211010103"},
         {"_TC_cbct_SUCURSAL_0001_NUMERO_00000001_LETRA_X", "Recibo cbct|0001|00000001|X|venta"},
         {"_TC_PG_SUCURSAL_0001_NUMERO_00000487_LETRA_X", "Recibo PG|0001|00000487|X|venta"},
         {"_TC_NCPE_SUCURSAL_0001_NUMERO_00000002_LETRA_X", ""},

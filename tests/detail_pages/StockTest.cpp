@@ -168,9 +168,9 @@ TEST_F(PaginaDeStock, UnArchivoQueFallaSeAvisaUnaVezPorIntento) {
 
 class VentanaStock : public PaginaDeStock {};
 
-// Voucher links open a new window of their group, without account ("NCPE" the journal entry),
-// the letter being the rest of the address; "[VER ASIENTO]" opens the journal entry with an
-// empty account; the article link and any other address go ahead.
+// Voucher links open a new window of their group ("NCPE" the journal entry), sales and
+// purchases on the account the link names after the letter; "[VER ASIENTO]" opens the journal
+// entry with an empty account; the article link and any other address go ahead.
 TEST_F(VentanaStock, CadaEnlaceAbreSuVentana) {
     const std::pair<QString, QString> casos[] = {
         {"_TC_FC_SUCURSAL_0001_NUMERO_00001507_LETRA_A", "Detalle FC|0001|00001507|A|venta|"},
@@ -180,7 +180,9 @@ TEST_F(VentanaStock, CadaEnlaceAbreSuVentana) {
         {"_TC_OPG_SUCURSAL_0001_NUMERO_00000011_LETRA_X", "Recibo OPG|0001|00000011|X|venta"},
         {"_TC_NCPE_SUCURSAL_0001_NUMERO_00000002_LETRA_X", "Asiento NCPE|0001|00000002|X|,Show"},
         {"_TC_FC_SUCURSAL_0001_NUMERO_00001507_LETRA_A_CUENTA_112010201",
-         "Detalle FC|0001|00001507|A_CUENTA_112010201|venta|"},
+         "Detalle FC|0001|00001507|A|venta|112010201"},
+        {"_TC_OC_SUCURSAL_0001_NUMERO_00000107_LETRA_X_CUENTA_211010112",
+         "Detalle OC|0001|00000107|X|compra|211010112"},
         {"_TC_IR_SUCURSAL_0001_NUMERO_00000322_LETRA_X", ""},
         {"_TC_FC_SUCURSAL_0001", ""},
         {"_VER_ASIENTOTC_IR_SUCURSAL_0001_NUMERO_00000322_LETRA_X",
@@ -191,6 +193,17 @@ TEST_F(VentanaStock, CadaEnlaceAbreSuVentana) {
         EXPECT_EQ(Seguir(ventana, url), abre.isEmpty() ? "Cancel" : abre + ",Cancel") << url;
     EXPECT_EQ(Seguir(ventana, "C:\\temp\\ARTICULO_A-100"), "Sigue");
     EXPECT_EQ(Seguir(ventana, "file:///tmp/AuditoriaCBTEdetalles.htm"), "Sigue");
+}
+
+// A stock movement applies its own supplier's order when another supplier holds the same key:
+// the page's links to it name the order's account.
+TEST_F(PaginaDeStock, UnaClaveDeDosProveedoresEsLaDelIngreso) {
+    OtroProveedorConLasMismasClaves();
+    const QString pagina = Pagina("IR", "0001", "00000322", "X");
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
+    EXPECT_EQ(pagina.count("<A HREF=\"_TC_OC_SUCURSAL_0001_NUMERO_00000107_LETRA_X_CUENTA_"
+                           "211010112\">"),
+              2);
 }
 
 // Mostrar writes the stock page into the sales and purchase window's file in TEMP, under the
