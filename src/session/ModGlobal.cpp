@@ -695,7 +695,13 @@ void CerrarControlAcceso() {
                                         u'\'' + QStringLiteral(" WHERE EGRESO IS NULL AND ") +
                                         QStringLiteral(" ID = ") +
                                         QString::number(Valores.IdControlAcceso);
-                          DB_Dll::Instancia().EjecutaConsultaSQL(sql);
+                          DB_Dll& db = DB_Dll::Instancia();
+                          db.EjecutaConsultaSQL(sql);
+                          // An exit time that was not stored is told, once.
+                          if (db.gCnn.Errors().Count() > 0 &&
+                              DB_Dll::LoInformaElLlamador(db.gCnn.Errors().Item(0)))
+                              throw ErrorEjecucion(db.gCnn.Errors().Item(0).Number,
+                                                   db.gCnn.Errors().Item(0).Description);
                       }});
     (void)resultado;
 }

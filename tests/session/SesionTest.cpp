@@ -334,4 +334,13 @@ TEST_F(InicioSesion, FinalizarSesionCierraLosAccesosAbiertos) {
     EXPECT_TRUE(guion.Mensajes.empty());
 }
 
+// An exit time the database did not store is told once, never taken for done.
+TEST_F(InicioSesion, UnaSalidaQueNoSeAnotaSeAvisaUnaVez) {
+    Conectar();
+    Ejecutar("DROP TABLE CONTROL_ACCESO");
+    FinalizarSesion();
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("CONTROL_ACCESO")) << guion.Mensajes[0].Texto;
+}
+
 } // namespace
