@@ -168,14 +168,19 @@ QString Currency::ATexto() const {
 QString Currency::ATexto(int decimales) const {
     if (decimales < 0)
         vb::Raise(5);
-    const qint64 redondeado = Redondear(std::min(decimales, 4)).escalado_;
-    const quint64 absoluto = redondeado < 0 ? 0 - quint64(redondeado) : quint64(redondeado);
-    QString texto = QString::number(absoluto / Escala);
+    // Rounded in a wider integer: at the ends of the range the rounded figure lies beyond what an
+    // amount holds, and it is still the figure to show.
+    Ancho factor = 1;
+    for (int i = decimales; i < 4; ++i)
+        factor *= 10;
+    const Ancho redondeado = DividirRedondeando(escalado_, factor) * factor;
+    const Ancho absoluto = Absoluto(redondeado);
+    QString texto = QString::number(quint64(absoluto / Escala));
     if (redondeado < 0)
         texto.prepend(u'-');
     if (decimales == 0)
         return texto;
-    QString fraccion = QString::number(absoluto % Escala).rightJustified(4, u'0');
+    QString fraccion = QString::number(qint64(absoluto % Escala)).rightJustified(4, u'0');
     fraccion = decimales <= 4 ? fraccion.left(decimales) : fraccion + QString(decimales - 4, u'0');
     return texto + Locale::SeparadorDecimal() + fraccion;
 }
