@@ -5,6 +5,7 @@
 #include "platform/runtime/Locale.h"
 #include "platform/runtime/Variantes.h"
 
+#include <QRegularExpression>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -116,6 +117,14 @@ std::optional<Currency> Currency::DesdeTextoSql(QStringView texto) {
     if (!escalado || *escalado > Maximo || *escalado < Minimo)
         return std::nullopt;
     return DesdeEscalado(qint64(*escalado));
+}
+
+std::optional<QString> Currency::TextoFueraDeRango(QStringView texto) {
+    static const QRegularExpression numero(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
+    const QString limpio = texto.trimmed().toString();
+    if (!numero.match(limpio).hasMatch())
+        return std::nullopt;
+    return QString(limpio).replace(u'.', Locale::SeparadorDecimal());
 }
 
 std::optional<Currency> Currency::DesdeDoubleGuardado(double valor) {
