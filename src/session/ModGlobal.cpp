@@ -229,8 +229,10 @@ void AgregarSesionAbierta(std::vector<Paso>& pasos, Inicio& in) {
 
 // ---- Sibling programs and shutdown --------------------------------------------------------
 
-bool NombraCarpeta(const QString& texto) {
-    return texto.contains(u'\\') || texto.contains(u'/');
+// A backslash names a folder anywhere in the link; a slash, this platform's separator, only in
+// the program before the first blank: after it come values ("TORN 1/4" is an article code).
+bool NombraCarpeta(const QString& Link) {
+    return Link.contains(u'\\') || Link.mid(6).section(u' ', 0, 0).contains(u'/');
 }
 
 } // namespace

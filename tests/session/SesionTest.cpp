@@ -249,6 +249,11 @@ TEST_F(ProgramasHermanos, LaLineaDeComandoLlevaLaSesion) {
                   cola);
     EXPECT_EQ(LineaComandoMenu("shell:C:\\suite\\prog.exe x", ""), "C:\\suite\\prog.exe x" + cola);
     EXPECT_EQ(LineaComandoMenu("shell:prog a\\b", ""), "prog a\\b" + cola);
+    // A slash names a folder in the program only: in an article code it is part of the value.
+    EXPECT_EQ(LineaComandoMenu("shell:v_ma_articulos @idarticulo=TORN 1/4", ""),
+              QDir::toNativeSeparators(carpeta.path() + "/") +
+                  "v_ma_articulos @idarticulo=TORN 1/4" + cola);
+    EXPECT_EQ(LineaComandoMenu("shell:/opt/suite/prog x/y", ""), "/opt/suite/prog x/y" + cola);
     // A program that is not there is an option not implemented.
     long id = 0;
     MenuExes("shell:no_existe @idarticulo=1", "", id);
