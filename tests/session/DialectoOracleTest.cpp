@@ -115,6 +115,9 @@ TEST(ScriptOracle, SeCortaEnSusPalabrasClave) {
     EXPECT_EQ(DialectoOracle::FiltrarSentencia(partes[1]), partes[1]);
     // The text before the first keyword never runs.
     EXPECT_EQ(Partir("EXEC sp_limpiar\r\ndelete T"), QStringList({"delete T"}));
+    // A keyword that takes a blank after it is no statement before a parenthesis.
+    EXPECT_EQ(Partir("UPDATE T SET A = 1 WHERE UPDATE(A) = 1"),
+              QStringList({"UPDATE T SET A = 1 WHERE UPDATE(A) = 1"}));
     EXPECT_TRUE(Partir("SELECT * FROM T").isEmpty());
     // The script keeps what is left to run.
     QString resto = DialectoOracle::NormalizarScript(QStringLiteral("DELETE A\r\nDELETE B"));
