@@ -4,6 +4,7 @@
 #include "platform/errors/DescripcionesError.h"
 #include "platform/runtime/Currency.h"
 #include "session/DB_Dll.h"
+#include "session/ModGlobalUtilidades.h"
 
 #include <QStringList>
 
@@ -133,6 +134,10 @@ std::vector<FilaAsiento> FuenteAsientos::FilasAsiento(const PedidoReporte& pedid
     for (; !rs.Eof(); rs.MoveNext())
         filas.push_back(LeerFila(rs));
     return filas;
+}
+
+int FuenteAsientos::Decimales() {
+    return ModGlobal::DecimalesPara(-1);
 }
 
 QString FuenteAsientos::NombreMoneda(const QString& codigo) {

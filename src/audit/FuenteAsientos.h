@@ -16,6 +16,8 @@ public:
     std::vector<FilaAsiento> FilasAsiento(const PedidoReporte& pedido) override;
     // From the currency table, when the company has one.
     QString NombreMoneda(const QString& codigo) override;
+    // The configured CantidadDecimales.
+    int Decimales() override;
 
     // The terms of a selection formula ("{MV_ASIENTOS.TC} = 'NCPE' AND ...") as column and
     // value, the value without its quotes. Only the columns that identify a journal entry are

@@ -501,9 +501,11 @@ void FrmAsientoNDPRoNCPE::ImportesNuevos(const Currency& Dif) {
         return ModGlobal::FmtMoneda(monto.ATexto(), -1);
     };
     if (Lado == "D") {
+        // The VAT is the difference times the rate, rounded once: a rate divided by 100 first
+        // would be cut to four decimals (10,555 % as 0,1056).
         const Currency tasa = UtilGeneral::Instancia().ValorMoneda(TasaIVA);
-        const Currency uno = Currency::DesdeEntero(1), cien = Currency::DesdeEntero(100);
-        Campo(QStringLiteral("1D")).SetText(texto(Dif * (tasa / cien + uno)));
+        const Currency iva = Currency::Proporcion(Dif, tasa, Currency::DesdeEntero(100));
+        Campo(QStringLiteral("1D")).SetText(texto(Dif + iva));
         Campo(QStringLiteral("2H")).SetText(texto(Dif));
     } else {
         Campo(QStringLiteral("1H")).SetText(texto(Dif));

@@ -148,7 +148,11 @@ void LiberarControlComprobante(const QString& TC, const QString& Sucursal, const
     QString sql = "DELETE V_MV_CTROL_CPTE WHERE TC = " + Sql(TC) +
                   " AND SUCURSAL = " + Sql(Sucursal) + " AND NUMERO = " + Sql(Numero) +
                   " AND LETRA = " + Sql(Letra);
-    DB_Dll::Instancia().EjecutaConsultaSQL(sql);
+    DB_Dll& db = DB_Dll::Instancia();
+    db.EjecutaConsultaSQL(sql);
+    // A control row left in place holds the number: the caller's trap tells the user, once.
+    if (db.gCnn.Errors().Count() > 0 && DB_Dll::LoInformaElLlamador(db.gCnn.Errors().Item(0)))
+        throw ErrorEjecucion(db.gCnn.Errors().Item(0).Number, db.gCnn.Errors().Item(0).Description);
 }
 
 } // namespace ModNumeracion

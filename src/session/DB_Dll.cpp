@@ -202,6 +202,9 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected) {
     else
         SentenciaSQL = QuitarPrefijoAdmin(SentenciaSQL);
 
+    // A batch the caller wraps in a transaction is the caller's to report. The text is read
+    // before the run: on Oracle the run leaves only the part of the script that did not run.
+    const bool conTransaccion = Contiene(SentenciaSQL, "TRANS");
     std::optional<ErrorEjecucion> error;
     if (Contiene(gCnn.ConnectionString(), "ORACLE")) {
         try {
@@ -209,6 +212,11 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected) {
         } catch (const std::exception&) {
             error = ErrorEnCurso();
         }
+        // Callers judge by Errors alone: a failure raised before the provider spoke (a literal
+        // never closed, a closed connection) must be there too, or a half-run batch commits.
+        if (error && gCnn.Errors().Count() == 0)
+            gCnn.Errors().Add(
+                ado::ErrorDe(error->Source(), error->Number(), 0, QString(), error->Description()));
     } else {
         gCnn.Execute(SentenciaSQL, &RecordsAffected, -1);
         if (gCnn.Errors().Count() > 0) {
@@ -216,22 +224,14 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected) {
             error = ErrorEjecucion(primero.Number, primero.Description, primero.Source);
         }
     }
-
-    const bool conTransaccion = Contiene(SentenciaSQL, "TRANS");
-    const int cantidad = gCnn.Errors().Count();
-    const bool truncamiento =
-        cantidad > 0 && !conTransaccion && ado::EsTruncamiento(gCnn.Errors().Item(0).NativeError);
-    if (!error) {
-        if (truncamiento && cantidad <= 2)
-            gCnn.Errors().Clear();
-        return;
-    }
-    if (truncamiento) {
-        gCnn.Errors().Clear();
-        return;
-    }
-    if (!ErrorHabitualDelProveedor(error->Number()) && !conTransaccion)
+    if (error && !conTransaccion && !LoInformaElLlamador(gCnn.Errors().Item(0)))
         MsgBox(error->Description(), vbOKOnly + vbCritical, "Aviso al operador!!!");
+}
+
+// A text too long for its column aborts the statement (the server with ANSI_WARNINGS on, the
+// embedded engine): nothing was stored, so it stays in Errors like any other refusal.
+bool DB_Dll::LoInformaElLlamador(const ado::Error& error) {
+    return ErrorHabitualDelProveedor(error.Number) || ado::EsTruncamiento(error.NativeError);
 }
 
 bool DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs,

@@ -92,6 +92,10 @@ public:
     // Never raises: the outcome is read from gCnn.Errors().Count() right after the call.
     void EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected);
     void EjecutaConsultaSQL(QString& SentenciaSQL);
+    // Whether EjecutaConsultaSQL leaves this failure of a statement outside a transaction for
+    // its caller to tell (the provider's usual refusals, a text too long for its column); any
+    // other it shows at once.
+    static bool LoInformaElLlamador(const ado::Error& error);
     // True when Lrcs is open on the query. A failure has been put to the operator already:
     // the caller reads nothing and reports nothing more.
     bool AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs,

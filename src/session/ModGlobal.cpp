@@ -229,8 +229,10 @@ void AgregarSesionAbierta(std::vector<Paso>& pasos, Inicio& in) {
 
 // ---- Sibling programs and shutdown --------------------------------------------------------
 
-bool NombraCarpeta(const QString& texto) {
-    return texto.contains(u'\\') || texto.contains(u'/');
+// A backslash names a folder anywhere in the link; a slash, this platform's separator, only in
+// the program before the first blank: after it come values ("TORN 1/4" is an article code).
+bool NombraCarpeta(const QString& Link) {
+    return Link.contains(u'\\') || Link.mid(6).section(u' ', 0, 0).contains(u'/');
 }
 
 } // namespace
@@ -695,7 +697,13 @@ void CerrarControlAcceso() {
                                         u'\'' + QStringLiteral(" WHERE EGRESO IS NULL AND ") +
                                         QStringLiteral(" ID = ") +
                                         QString::number(Valores.IdControlAcceso);
-                          DB_Dll::Instancia().EjecutaConsultaSQL(sql);
+                          DB_Dll& db = DB_Dll::Instancia();
+                          db.EjecutaConsultaSQL(sql);
+                          // An exit time that was not stored is told, once.
+                          if (db.gCnn.Errors().Count() > 0 &&
+                              DB_Dll::LoInformaElLlamador(db.gCnn.Errors().Item(0)))
+                              throw ErrorEjecucion(db.gCnn.Errors().Item(0).Number,
+                                                   db.gCnn.Errors().Item(0).Description);
                       }});
     (void)resultado;
 }

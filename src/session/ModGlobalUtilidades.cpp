@@ -47,14 +47,10 @@ void FijarEstiloBarras(QWidget& ventana) {
 }
 
 // The amount rounded to n decimals (halves to even) with exactly n decimals, no grouping.
+// The figure is text: at the ends of the range it is shown rounded, though no amount could hold
+// the rounded value.
 QString ConDecimales(const Currency& importe, int n) {
-    if (n < 0)
-        vb::Raise(5);
-    QString texto =
-        n <= 4 ? importe.Redondear(n).ATexto(n) : importe.ATexto(4) + QString(n - 4, u'0');
-    if (n == 0 && (texto.endsWith(u'.') || texto.endsWith(u',')))
-        texto.chop(1);
-    return texto;
+    return importe.ATexto(n);
 }
 
 QString Literal(const QString& texto) {

@@ -494,4 +494,20 @@ TEST_F(FormularioAsiento, UnEstadoFueraDeLaListaSeConserva) {
     EXPECT_TRUE(guion.Mensajes.empty());
 }
 
+// The VAT gross-up multiplies by the rate and rounds once: a rate of three or four decimals is
+// not cut to four decimals of a fraction first.
+TEST_F(FormularioAsiento, ElIvaDeLaDiferenciaSeRedondeaUnaSolaVez) {
+    const std::tuple<QString, qint64, QString> casos[] = {{"10,555", 10000, "11055,50"},
+                                                          {"10,125", 100000, "110125,00"},
+                                                          {"3,1415", 100000, "103141,50"}};
+    for (const auto& [tasa, diferencia, esperado] : casos) {
+        FrmAsientoNDPRoNCPE& nc = Instancia<FrmAsientoNDPRoNCPE>();
+        nc.TasaIVA = tasa;
+        nc.FechaFac = "15/03/2026";
+        nc.GenerarNDPRoNCPE(false, Currency::DesdeEntero(diferencia), Currency(), "211010101", "x");
+        EXPECT_EQ(Texto(nc, "1D"), esperado) << tasa;
+        Liberar<FrmAsientoNDPRoNCPE>();
+    }
+}
+
 } // namespace

@@ -60,6 +60,10 @@ TEST_F(DemoNumeracion, NumeroComprobanteBorraElControlDeLaClavePropuesta) {
     EXPECT_EQ(Leer(reservas).toInt(), antes - 1);
     LiberarControlComprobante("NC'PE", "0001", "00000037", "X");
     EXPECT_EQ(DB_Dll::Instancia().gCnn.Errors().Count(), 0);
+    // A control row that could not be cleared is an error of the caller's, not a success.
+    Ejecutar("DROP TABLE V_MV_CTROL_CPTE");
+    EXPECT_EQ(NumeroDeError([] { LiberarControlComprobante("NCPE", "0001", "00000037", "X"); }),
+              ado::DB_E_NOTABLE_);
 }
 
 } // namespace

@@ -332,14 +332,16 @@ TEST_F(DB_DllTest, EjecutaConsultaSQL) {
     EXPECT_EQ(Unidos(db().gCnn.Errors().Count(), guion.Mensajes.size()), "1|1");
 }
 
-// A text longer than its column is refused by the database, as the server does, and that
-// refusal is the one the program passes over in silence: nothing changes, nothing is shown.
-TEST_F(DB_DllTest, UnTextoMasLargoQueSuColumnaNoSeGrabaYNoSeMuestra) {
+// A text longer than its column is refused by the database, as the server does: the statement
+// stored nothing, so the refusal stays in Errors for the caller to tell, and nothing is shown
+// here. It is never taken for a statement that ran.
+TEST_F(DB_DllTest, UnTextoMasLargoQueSuColumnaNoSeGrabaYQuedaEnErrores) {
     QString largo =
         "UPDATE MA_CUENTAS SET DESCRIPCION = '" + QString(101, u'x') + "' WHERE CODIGO = '1'";
     long afectados = 0;
     db().EjecutaConsultaSQL(largo, afectados);
-    EXPECT_EQ(db().gCnn.Errors().Count(), 0);
+    ASSERT_EQ(db().gCnn.Errors().Count(), 1);
+    EXPECT_EQ(db().gCnn.Errors().Item(0).NativeError, 8152);
     EXPECT_TRUE(guion.Mensajes.empty());
     EXPECT_EQ(db().DatosTabla("MA_CUENTAS", "1", "DESCRIPCION", "CODIGO"), "ACTIVO");
 }

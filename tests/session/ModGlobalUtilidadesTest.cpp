@@ -59,6 +59,11 @@ TEST_F(Utilidades, FmtMonedaRedondeaYEscribeConLosDecimalesPedidos) {
         {"no es importe", -3, "no es importe"},
         {"", 2, "0,00"},
         {"3", "2", "3,00"},
+        // At the ends of the range the rounded figure is shown, though no amount holds it.
+        {"922337203685477,5807", -2, "922337203685478"},
+        {"922337203685477,5807", 1, "922337203685477,6"},
+        {"922337203685477,5807", 3, "922337203685477,581"},
+        {"-922337203685477,5808", 1, "-922337203685477,6"},
     };
     for (const auto& [importe, decimales, esperado] : casos)
         EXPECT_EQ(FmtMoneda(importe, decimales), esperado)

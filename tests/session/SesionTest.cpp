@@ -249,6 +249,11 @@ TEST_F(ProgramasHermanos, LaLineaDeComandoLlevaLaSesion) {
                   cola);
     EXPECT_EQ(LineaComandoMenu("shell:C:\\suite\\prog.exe x", ""), "C:\\suite\\prog.exe x" + cola);
     EXPECT_EQ(LineaComandoMenu("shell:prog a\\b", ""), "prog a\\b" + cola);
+    // A slash names a folder in the program only: in an article code it is part of the value.
+    EXPECT_EQ(LineaComandoMenu("shell:v_ma_articulos @idarticulo=TORN 1/4", ""),
+              QDir::toNativeSeparators(carpeta.path() + "/") +
+                  "v_ma_articulos @idarticulo=TORN 1/4" + cola);
+    EXPECT_EQ(LineaComandoMenu("shell:/opt/suite/prog x/y", ""), "/opt/suite/prog x/y" + cola);
     // A program that is not there is an option not implemented.
     long id = 0;
     MenuExes("shell:no_existe @idarticulo=1", "", id);
@@ -332,6 +337,15 @@ TEST_F(InicioSesion, FinalizarSesionCierraLosAccesosAbiertos) {
     EXPECT_EQ(Leer("SELECT EGRESO FROM CONTROL_ACCESO WHERE ID = 1").toDateTime(),
               QDateTime(QDate(2026, 12, 7), QTime(18, 10)));
     EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+// An exit time the database did not store is told once, never taken for done.
+TEST_F(InicioSesion, UnaSalidaQueNoSeAnotaSeAvisaUnaVez) {
+    Conectar();
+    Ejecutar("DROP TABLE CONTROL_ACCESO");
+    FinalizarSesion();
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("CONTROL_ACCESO")) << guion.Mensajes[0].Texto;
 }
 
 } // namespace

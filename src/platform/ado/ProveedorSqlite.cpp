@@ -415,9 +415,23 @@ bool ProveedorSqlite::ConsultarPorFilas(const QString& sql, std::unique_ptr<Fila
     return EjecutarLote(lote, &resultado, nullptr, errores);
 }
 
+namespace {
+
+// Recordsets write names in brackets with a "]" inside doubled, as the server reads them; the
+// engine knows no doubled "]", so the names reach it in double quotes.
+QString NombresEntreComillas(const QString& sql) {
+    TokensSql tokens = Tokenizar(sql);
+    for (TokenSql& token : tokens)
+        if (token.tipo == TokenSql::Corchete)
+            token.texto = u'"' + token.Nombre().replace(u'"', QStringLiteral("\"\"")) + u'"';
+    return Unir(tokens);
+}
+
+} // namespace
+
 bool ProveedorSqlite::EjecutarNativo(const QString& sql, const QVariantList& valores,
                                      long* afectados, Errors& errores) {
-    return EjecutarUna(sql, valores, nullptr, afectados, errores);
+    return EjecutarUna(NombresEntreComillas(sql), valores, nullptr, afectados, errores);
 }
 
 // A savepoint nests in the caller's transaction, or is one of its own when none is open.
@@ -426,7 +440,7 @@ bool ProveedorSqlite::ActualizarUnaFila(const QString& sql, const QVariantList& 
     afectados = 0;
     if (!Simple("SAVEPOINT fila_recordset", errores))
         return false;
-    const bool ok = EjecutarUna(sql, valores, nullptr, &afectados, errores);
+    const bool ok = EjecutarUna(NombresEntreComillas(sql), valores, nullptr, &afectados, errores);
     const bool enOrden = (ok && afectados == 1) || Simple("ROLLBACK TO fila_recordset", errores);
     return Simple("RELEASE fila_recordset", errores) && ok && enOrden;
 }

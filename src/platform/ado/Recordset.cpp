@@ -14,8 +14,10 @@ namespace {
                                         "bloqueo seleccionado."));
 }
 
-QString Corchetes(const QString& nombre) {
-    return QLatin1Char('[') + nombre + QLatin1Char(']');
+// A "]" inside the name is written twice, or it would close the brackets early.
+QString Corchetes(QString nombre) {
+    return QLatin1Char('[') + nombre.replace(QLatin1Char(']'), QLatin1String("]]")) +
+           QLatin1Char(']');
 }
 
 // A date whatever form it came in, to the second as a read gives it back. A text must be

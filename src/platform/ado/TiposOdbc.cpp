@@ -34,9 +34,13 @@ QDateTime Fecha(const QString& texto) {
 }
 
 QVariant Importe(const QString& texto, int escala) {
-    if (escala >= 0 && escala <= 4)
+    if (escala >= 0 && escala <= 4) {
         if (const auto importe = Currency::DesdeTextoSql(texto.trimmed()))
             return importe->AVariant();
+        // Beyond an amount's range a double would lose digits the server sent.
+        if (const auto exacto = Currency::TextoFueraDeRango(texto))
+            return *exacto;
+    }
     return texto.trimmed().toDouble();
 }
 

@@ -78,8 +78,8 @@ QVariant Entero(sqlite3_stmt* stmt, int columna) {
 
 // The engine keeps an amount as an integer, as a double (exact up to 2^39 with four
 // decimals) or, when it was written as text no number reads, as that text: each is taken
-// without a detour through a double where it has none. What Currency cannot hold stays a
-// double.
+// without a detour through a double where it has none. What Currency cannot hold is given as
+// the engine's text, every digit kept, when it is a plain number: a double would lose digits.
 QVariant Importe(sqlite3_stmt* stmt, int columna) {
     std::optional<Currency> importe;
     switch (sqlite3_column_type(stmt, columna)) {
@@ -97,7 +97,11 @@ QVariant Importe(sqlite3_stmt* stmt, int columna) {
         importe = Currency::DesdeTextoSql(Texto(stmt, columna).toString().trimmed());
         break;
     }
-    return importe ? importe->AVariant() : QVariant(sqlite3_column_double(stmt, columna));
+    if (importe)
+        return importe->AVariant();
+    if (const auto exacto = Currency::TextoFueraDeRango(Texto(stmt, columna).toString()))
+        return *exacto;
+    return sqlite3_column_double(stmt, columna);
 }
 
 // A value read from an expression: dates come back as ISO text and are recognised here.

@@ -5,6 +5,7 @@
 #include "platform/runtime/Locale.h"
 #include "platform/runtime/Variantes.h"
 
+#include <QRegularExpression>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -118,6 +119,14 @@ std::optional<Currency> Currency::DesdeTextoSql(QStringView texto) {
     return DesdeEscalado(qint64(*escalado));
 }
 
+std::optional<QString> Currency::TextoFueraDeRango(QStringView texto) {
+    static const QRegularExpression numero(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
+    const QString limpio = texto.trimmed().toString();
+    if (!numero.match(limpio).hasMatch())
+        return std::nullopt;
+    return QString(limpio).replace(u'.', Locale::SeparadorDecimal());
+}
+
 std::optional<Currency> Currency::DesdeDoubleGuardado(double valor) {
     constexpr double maximo = 922337203685477.5807;
     constexpr double minimo = -922337203685477.5808;
@@ -168,14 +177,19 @@ QString Currency::ATexto() const {
 QString Currency::ATexto(int decimales) const {
     if (decimales < 0)
         vb::Raise(5);
-    const qint64 redondeado = Redondear(std::min(decimales, 4)).escalado_;
-    const quint64 absoluto = redondeado < 0 ? 0 - quint64(redondeado) : quint64(redondeado);
-    QString texto = QString::number(absoluto / Escala);
+    // Rounded in a wider integer: at the ends of the range the rounded figure lies beyond what an
+    // amount holds, and it is still the figure to show.
+    Ancho factor = 1;
+    for (int i = decimales; i < 4; ++i)
+        factor *= 10;
+    const Ancho redondeado = DividirRedondeando(escalado_, factor) * factor;
+    const Ancho absoluto = Absoluto(redondeado);
+    QString texto = QString::number(quint64(absoluto / Escala));
     if (redondeado < 0)
         texto.prepend(u'-');
     if (decimales == 0)
         return texto;
-    QString fraccion = QString::number(absoluto % Escala).rightJustified(4, u'0');
+    QString fraccion = QString::number(qint64(absoluto % Escala)).rightJustified(4, u'0');
     fraccion = decimales <= 4 ? fraccion.left(decimales) : fraccion + QString(decimales - 4, u'0');
     return texto + Locale::SeparadorDecimal() + fraccion;
 }

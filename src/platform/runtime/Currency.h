@@ -22,6 +22,10 @@ public:
     // Text as engines and drivers write numbers: a decimal point, no grouping ("-0.0001",
     // "922337203685477.5807"); none when it is no number or out of range.
     static std::optional<Currency> DesdeTextoSql(QStringView texto);
+    // A number written as engines write it that no amount can hold ("999999999999999.9999"), in
+    // the locale with every digit kept: a column holding it is shown as stored, and reading it
+    // as an amount is still error 6. None when the text is no plain number.
+    static std::optional<QString> TextoFueraDeRango(QStringView texto);
     // A double an engine stored for an amount. At the ends of the range the stored double
     // lies just beyond them (922337203685477.5807 is kept as ...477.625): that one reads as
     // the end. None further out.

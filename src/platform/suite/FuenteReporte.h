@@ -42,4 +42,6 @@ public:
     virtual std::vector<FilaAsiento> FilasAsiento(const PedidoReporte& pedido) = 0;
     // The name of the currency of that code; the code itself when it names none.
     virtual QString NombreMoneda(const QString& codigo) { return codigo; }
+    // How many decimals the amounts are printed with: those the company keeps its books in.
+    virtual int Decimales() { return 2; }
 };

@@ -27,7 +27,7 @@ QString Dato(const QString& rotulo, const QString& valor, int columnas = 1) {
 } // namespace
 
 QString ReporteAsientos::Html(const QString& empresa, const QString& moneda,
-                              const std::vector<FilaAsiento>& filas) {
+                              const std::vector<FilaAsiento>& filas, int decimales) {
     QString html = Cabecera(empresa, moneda, filas.empty() ? FilaAsiento{} : filas.front()) +
                    QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" "
                                   "cellpadding=\"3\"><thead><tr><th>Cuenta</th>"
@@ -36,10 +36,10 @@ QString ReporteAsientos::Html(const QString& empresa, const QString& moneda,
                                   "</tr></thead>");
     Currency debe, haber;
     for (const FilaAsiento& fila : filas) {
-        html += Fila(fila);
+        html += Fila(fila, decimales);
         (EsDebe(fila) ? debe : haber) += fila.Importe;
     }
-    return html + Totales(debe, haber) + QStringLiteral("</table></body></html>");
+    return html + Totales(debe, haber, decimales) + QStringLiteral("</table></body></html>");
 }
 
 QString ReporteAsientos::Comprobante(const QString& tc, const QString& sucursal,
@@ -71,16 +71,16 @@ QString ReporteAsientos::Cabecera(const QString& empresa, const QString& moneda,
            QStringLiteral("</tr></table><p></p>");
 }
 
-QString ReporteAsientos::Fila(const FilaAsiento& fila) {
-    const QString importe = fila.Importe.ATexto(2);
+QString ReporteAsientos::Fila(const FilaAsiento& fila, int decimales) {
+    const QString importe = fila.Importe.ATexto(decimales);
     return QStringLiteral("<tr>") + CeldaEntera(fila.Cuenta) + Celda(fila.Descripcion) +
            Celda(fila.Concepto) + CeldaEntera(EsDebe(fila) ? importe : QString(), "right") +
            CeldaEntera(EsDebe(fila) ? QString() : importe, "right") + QStringLiteral("</tr>");
 }
 
-QString ReporteAsientos::Totales(const Currency& debe, const Currency& haber) {
+QString ReporteAsientos::Totales(const Currency& debe, const Currency& haber, int decimales) {
     return QStringLiteral("<tr><td colspan=\"3\" align=\"right\"><b>Totales</b></td>"
                           "<td align=\"right\"><b>%1</b></td><td align=\"right\"><b>%2</b></td>"
                           "</tr>")
-        .arg(debe.ATexto(2), haber.ATexto(2));
+        .arg(debe.ATexto(decimales), haber.ATexto(decimales));
 }

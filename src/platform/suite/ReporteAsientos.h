@@ -10,8 +10,9 @@
 // with account, description, concept and the amount under Debe or Haber; the totals of both.
 class ReporteAsientos {
 public:
+    // Lines and totals with `decimales` decimals.
     static QString Html(const QString& empresa, const QString& moneda,
-                        const std::vector<FilaAsiento>& filas);
+                        const std::vector<FilaAsiento>& filas, int decimales);
     // "NCPE 0001-00000032 X".
     static QString Comprobante(const QString& tc, const QString& sucursal, const QString& numero,
                                const QString& letra);
@@ -21,6 +22,6 @@ public:
 private:
     static QString Cabecera(const QString& empresa, const QString& moneda,
                             const FilaAsiento& asiento);
-    static QString Fila(const FilaAsiento& fila);
-    static QString Totales(const Currency& debe, const Currency& haber);
+    static QString Fila(const FilaAsiento& fila, int decimales);
+    static QString Totales(const Currency& debe, const Currency& haber, int decimales);
 };

@@ -21,6 +21,7 @@ namespace {
 constexpr long ArgumentoNoValido = 5;
 constexpr long SinFuente = 91;
 constexpr long ErrorImpresora = 482;
+constexpr long SinRenglones = 3021; // no current record
 
 FuenteReporte*& Fuente() {
     static FuenteReporte* fuente = nullptr;
@@ -146,9 +147,15 @@ void Reporteador::ImprimirReporte(const QString& reporte, const QStringList& for
     const PedidoReporte pedido{reporte, seleccion, conexion,
                                LeerFormulas(formulas + textosFormula)};
     const std::vector<FilaAsiento> filas = Fuente()->FilasAsiento(pedido);
+    // An entry deleted meanwhile would print as an empty one balanced at zero.
+    if (filas.empty())
+        Fallar(SinRenglones, QStringLiteral("El asiento a imprimir ya no tiene renglones en la "
+                                            "base de datos (otro usuario lo borró o lo cambió): "
+                                            "no se imprimió nada."));
     const QString moneda =
         Fuente()->NombreMoneda(pedido.Formulas.value(QStringLiteral("ENQUEMONEDA")));
-    Imprimir(ReporteAsientos::Html(pedido.Formulas.value(QStringLiteral("EMPRESA")), moneda, filas),
+    Imprimir(ReporteAsientos::Html(pedido.Formulas.value(QStringLiteral("EMPRESA")), moneda, filas,
+                                   Fuente()->Decimales()),
              LeerOpcion());
 }
 

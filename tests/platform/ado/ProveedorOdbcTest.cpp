@@ -350,11 +350,14 @@ TEST_F(ProveedorOdbc, LosImportesVanYVuelvenExactos) {
         EXPECT_EQ(ValorDeTextoOdbc(importe.ATextoSql(), decimal).value<Currency>(), importe);
     }
     EXPECT_EQ(ValorDeTextoOdbc("-.0001", dinero).value<Currency>(), importes[1]);
-    // Beyond what Currency holds, or with more decimals than it keeps: a double.
+    // With more decimals than Currency keeps: a double. Beyond its range: every digit, as text
+    // in the user's notation, which no amount takes.
     decimales6.tipo = adNumeric;
     decimales6.escala = 6;
     EXPECT_DOUBLE_EQ(ValorDeTextoOdbc("1.234567", decimales6).toDouble(), 1.234567);
-    EXPECT_DOUBLE_EQ(ValorDeTextoOdbc("999999999999999.9999", decimal).toDouble(), 1e15);
+    const QVariant grande = ValorDeTextoOdbc("999999999999999.9999", decimal);
+    EXPECT_EQ(grande, QVariant(QStringLiteral("999999999999999,9999")));
+    EXPECT_EQ(NumeroDeError([&] { Currency::DesdeVariant(grande); }), 6);
 
     Ejecutar("CREATE TABLE SALDOS (N INTEGER, IMPORTE DECIMAL(19,4))");
     Recordset rs;

@@ -2,6 +2,7 @@
 #include "platform/ado/Recordset.h"
 #include "platform/errors/ErrorEjecucion.h"
 #include "platform/runtime/Currency.h"
+#include "support/Apoyo.h"
 #include "support/BaseDePrueba.h"
 
 #include <QDateTime>
@@ -364,7 +365,7 @@ TEST_F(Proveedor, LosImportesGrandesSeLeenSinDesbordeNiRedondeo) {
     Ejecutar("CREATE TABLE SALDOS (N INT, IMPORTE MONEY, SALDO DECIMAL(19,4), TASA DECIMAL(18,6))");
     Ejecutar("INSERT INTO SALDOS VALUES (1, 922337203685477, 922337203685477.5807, 1.234567), "
              "(2, -922337203685477.5808, -922337203685477.5808, NULL), "
-             "(3, 549755813887.9999, 12345678901234.5678, NULL)");
+             "(3, 549755813887.9999, 12345678901234.5678, NULL), (4, 0, 1000000000000000, NULL)");
     Recordset rs;
     rs.Open("SELECT * FROM SALDOS ORDER BY N", cnn);
     const auto importe = [&](const char* campo) {
@@ -379,9 +380,27 @@ TEST_F(Proveedor, LosImportesGrandesSeLeenSinDesbordeNiRedondeo) {
     rs.MoveNext();
     EXPECT_EQ(importe("IMPORTE"), 5497558138879999);
     EXPECT_EQ(importe("SALDO"), 123456789012345680); // beyond 2^39, the engine's double
+    // Beyond an amount's range, the stored digits, which no amount takes.
+    rs.MoveNext();
+    EXPECT_EQ(rs.Fields("SALDO").Value().toString(), "1000000000000000");
+    EXPECT_EQ(NumeroDeError([&] { importe("SALDO"); }), 6);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(rs.Fields(i).Type(),
                   (QVector<int>{adInteger, adCurrency, adNumeric, adNumeric}[i]));
+}
+
+// Names holding "]" are written back inside their brackets, the "]" doubled.
+TEST_F(Proveedor, LosNombresConCorcheteSeEscribenEnteros) {
+    Ejecutar("CREATE TABLE [CUOTAS]]2] (ID INT PRIMARY KEY, [SALDO]]A] VARCHAR(10))");
+    Recordset rs;
+    rs.Open("SELECT * FROM [CUOTAS]]2]", cnn, adOpenKeyset, adLockOptimistic);
+    rs.AddNew();
+    rs.Fields("ID") = 1;
+    rs.Fields("SALDO]A") = "alta";
+    rs.Update();
+    rs.Fields("SALDO]A") = "cambio";
+    rs.Update();
+    EXPECT_EQ(Filas("SELECT * FROM [CUOTAS]]2]"), QStringList{"1|cambio"});
 }
 
 // A row without a key is found again by its datetime to the millisecond (the program's own

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -41,6 +42,8 @@ class FuenteFalsa : public FuenteReporte {
 public:
     std::vector<FilaAsiento> FilasAsiento(const PedidoReporte& pedido) override {
         pedidos.push_back(pedido);
+        if (vacia)
+            return {};
         std::vector<FilaAsiento> filas = {
             Linea(QStringLiteral("1.1.01"), QStringLiteral("Proveedores"), "D", 121),
             Linea(QStringLiteral("2.1.01"), QStringLiteral("Compras"), "H", 100),
@@ -55,6 +58,9 @@ public:
     }
     std::vector<PedidoReporte> pedidos;
     int extra = 0; // lines of one peso, to run over one page
+    int Decimales() override { return decimales; }
+    int decimales = 2;
+    bool vacia = false;
 };
 
 // The printer dialog answered with printing to a file.
@@ -121,7 +127,7 @@ TEST_F(ReporteadorTest, ImprimeElAsientoEnElPdfElegido) {
 TEST_F(ReporteadorTest, LaHojaLlevaEmpresaAsientoMonedaFilasYTotales) {
     FuenteFalsa otra;
     const QString html =
-        ReporteAsientos::Html(QStringLiteral("O'Higgins & Cía"), "Pesos", otra.FilasAsiento({}));
+        ReporteAsientos::Html(QStringLiteral("O'Higgins & Cía"), "Pesos", otra.FilasAsiento({}), 2);
     EXPECT_TRUE(html.contains(QStringLiteral("O'Higgins &amp; Cía")));
     EXPECT_TRUE(html.contains(QStringLiteral("NCPE 0001-00000032 X")));
     EXPECT_TRUE(html.contains(QStringLiteral("FCC 0002-00004526 A")));
@@ -178,6 +184,27 @@ TEST_F(ReporteadorTest, UnPdfQueNoSePuedeEscribirEsElError75) {
     reporteador.FijarOpcion(
         AjustesImpresora{QString(), carpeta.filePath(QStringLiteral("no/existe/a.pdf"))});
     EXPECT_EQ(NumeroDeError([&] { Imprimir(QStringLiteral("Asientos")); }), 75);
+}
+
+// Lines and totals carry the company's decimals, whatever they are; a selection that finds no
+// line (the entry deleted meanwhile) prints nothing and says why.
+TEST_F(ReporteadorTest, LosImportesLlevanLosDecimalesDeLaEmpresa) {
+    std::vector<FilaAsiento> filas = {Linea("1", "A", "D", 0), Linea("2", "B", "H", 0)};
+    const std::tuple<qint64, int, QString> casos[] = {{12340, 3, "1,234"}, {49, 4, "0,0049"}};
+    for (const auto& [escalado, decimales, texto] : casos) {
+        filas[0].Importe = filas[1].Importe = Currency::DesdeEscalado(escalado);
+        const QString html = ReporteAsientos::Html("E", "Pesos", filas, decimales);
+        EXPECT_EQ(html.count('>' + texto + '<'), 4) << html.toStdString(); // lines and totals
+    }
+    fuente.decimales = 3;
+    reporteador.FijarOpcion(AjustesImpresora{QString(), dialogos.archivo});
+    Imprimir(QStringLiteral("Asientos"));
+    EXPECT_TRUE(TextoDePdf(dialogos.archivo).contains(QStringLiteral("121,000")));
+
+    ASSERT_TRUE(QFile::remove(dialogos.archivo));
+    fuente.vacia = true;
+    EXPECT_EQ(NumeroDeError([&] { Imprimir(QStringLiteral("Asientos")); }), 3021);
+    EXPECT_FALSE(QFile::exists(dialogos.archivo));
 }
 
 } // namespace
