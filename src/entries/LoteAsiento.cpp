@@ -365,14 +365,17 @@ Lote Armar(const Asiento& a) {
     const std::vector<Renglon> renglones = Renglones(a, lote.Error);
     if (!lote.Error.isEmpty())
         return lote;
-    // The header amount is line 1's, the supplier's: the amount applied to the origin and the
+    // The header amount is line 1's, the supplier's, as written (none when line 1 is not): the
     // ceiling of the next correction.
+    const auto linea1 = std::find_if(renglones.begin(), renglones.end(),
+                                     [](const Renglon& r) { return r.Linea == 1; });
+    const Currency cabecera = linea1 == renglones.end() ? Currency() : linea1->Importe;
+    const Fila comunes = ComunesDelAsiento(a);
+    for (const Renglon& r : renglones)
+        AgregarRenglon(a, r, cabecera, comunes, lote.Sentencias);
     Currency aplicacion;
     QString sinUso;
     LadoDe(a, 1, aplicacion, sinUso);
-    const Fila comunes = ComunesDelAsiento(a);
-    for (const Renglon& r : renglones)
-        AgregarRenglon(a, r, aplicacion, comunes, lote.Sentencias);
     if (a.NumerarEnLote)
         AgregarNumero(a, lote.Sentencias);
     AgregarOrigen(a, aplicacion, lote.Sentencias);

@@ -593,7 +593,7 @@ Hecho RecorridoAleatorio::OtroSiembra() {
         break;
     case 3:
         Otra("UPDATE MV_ASIENTOS SET IDBANCO = '  11', NROCOMPROBANTEBANCARIO = '0341-' || "
-             "SECUENCIA, VENCIMIENTO = '2026-02-1' || SECUENCIA || ' 00:00:00', CONCILIADO = "
+             "SECUENCIA, VENCIMIENTO = printf('2026-02-%02d 00:00:00', SECUENCIA), CONCILIADO = "
              "CASE WHEN SECUENCIA = 2 THEN 1 ELSE CONCILIADO END WHERE " +
              donde);
         que = "banco, vencimiento y la línea 2 conciliada";
