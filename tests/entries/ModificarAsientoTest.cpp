@@ -498,6 +498,25 @@ TEST_F(ModificarAsiento, LoQueElFormularioNoMuestraSeConserva) {
               QStringList({"2025-12-22T10:30:00.000"}));
 }
 
+// A line the user adds takes what belongs to the whole entry from the stored rows, not what
+// belongs to one of their lines.
+TEST_F(ModificarAsiento, UnaLineaNuevaTomaLoDelAsiento) {
+    Ejecutar("UPDATE MV_ASIENTOS SET MONEDA = '   2', IDBANCO = '  11' WHERE TC = 'NCPE' AND "
+             "NUMERO = '00000002'");
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        f.Campo("2H").SetText("16437,62");
+        f.Campo("3").SetText("5210101");
+        f.Campo("3H").SetText("100");
+        f.Asistel1_click("GRABAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    SinAvisos();
+    EXPECT_EQ(Filas("SELECT CUENTA, MONEDA, IFNULL(IDBANCO, 'nulo') FROM MV_ASIENTOS WHERE TC = "
+                    "'NCPE' AND NUMERO = '00000002' ORDER BY SECUENCIA"),
+              QStringList({"211010102|   2|  11", "5110102|   2|  11", "5210101|   2|nulo",
+                           "1120201|   2|  11"}));
+}
+
 // A difference reconciled after the list was drawn is no longer pending: neither the link nor
 // a save made while the form was open undoes the reconciliation.
 TEST_F(ModificarAsiento, UnaDiferenciaConciliadaNoSeModifica) {
