@@ -24,29 +24,51 @@ QString MensajeCambio(int ahora) {
 
 } // namespace
 
-std::optional<int> Guardado(const ClaveComprobante& diferencia) {
+namespace {
+
+struct Guardada {
+    int Estado = 0;
+    bool Conciliada = false;
+};
+
+// The entry's first line, as the list reads it; nothing when it could not be read (the failure
+// was reported) or the entry is gone.
+std::optional<Guardada> Leer(const ClaveComprobante& diferencia) {
     DB_Dll& db = DB_Dll::Instancia();
-    QString sql = "SELECT ISNULL(ESTADO, 0) AS ESTADO FROM MV_ASIENTOS WHERE " +
+    QString sql = "SELECT ISNULL(ESTADO, 0) AS ESTADO, ISNULL(CONCILIADO, 0) AS CONCILIADO FROM "
+                  "MV_ASIENTOS WHERE " +
                   diferencia.Condicion(kForma) + " ORDER BY SECUENCIA";
     ado::Recordset rs;
     if (!db.AbrirRecordset(sql, rs))
         return std::nullopt;
-    std::optional<int> estado;
+    std::optional<Guardada> fila;
     if (!rs.Eof())
-        estado = Numero(vb::ValorTexto(rs.Fields("ESTADO").Value()));
+        fila = Guardada{Numero(vb::ValorTexto(rs.Fields("ESTADO").Value())),
+                        rs.Fields("CONCILIADO").Value().toBool()};
     db.CierraRecordset(rs);
-    return estado;
+    return fila;
+}
+
+} // namespace
+
+std::optional<int> Guardado(const ClaveComprobante& diferencia) {
+    const std::optional<Guardada> fila = Leer(diferencia);
+    return fila ? std::optional<int>(fila->Estado) : std::nullopt;
 }
 
 std::optional<QString> Cambiado(const ClaveComprobante& diferencia, const QString& estadoLista,
                                 bool tresFijo) {
-    const std::optional<int> ahora = Guardado(diferencia);
+    const std::optional<Guardada> ahora = Leer(diferencia);
     if (!ahora)
         return QStringLiteral("La diferencia ya no está en la base de datos: otro usuario la "
                               "borró o la cambió después de mostrarse la lista. Vuelva a cargar "
                               "la lista con [F9].");
-    if (*ahora != Numero(estadoLista) || (tresFijo && *ahora == 3))
-        return MensajeCambio(*ahora);
+    // The list shows only what is not reconciled; a reconciliation is not undone from it.
+    if (ahora->Conciliada)
+        return QStringLiteral("La diferencia fue conciliada después de mostrarse la lista y ya "
+                              "no está pendiente. Vuelva a cargar la lista con [F9].");
+    if (ahora->Estado != Numero(estadoLista) || (tresFijo && ahora->Estado == 3))
+        return MensajeCambio(ahora->Estado);
     return std::nullopt;
 }
 

@@ -17,7 +17,7 @@ std::optional<int> Guardado(const ClaveComprobante& diferencia);
 
 // Why the difference may not be acted on as the list showed it, in the user's words: its stored
 // state is not the one the list showed ("0" to "4", an empty or other text as 0), or is 3 when
-// `tresFijo`; nothing when it may.
+// `tresFijo`, or its first line was reconciled; nothing when it may.
 std::optional<QString> Cambiado(const ClaveComprobante& diferencia, const QString& estadoLista,
                                 bool tresFijo = false);
 

@@ -181,6 +181,21 @@ bool GrabarModificacion(const Diferencia& d, const QString& SQLTemp, const QStri
     return true;
 }
 
+// The entry's number as stored: a number the save took itself is known only there.
+QString NumeroGuardado(const Diferencia& d) {
+    DB_Dll& db = DB_Dll::Instancia();
+    QString sql = "SELECT [NUMERO ASIENTO] FROM MV_ASIENTOS WHERE " +
+                  EnlaceLista::CondicionAsiento(d) + " ORDER BY SECUENCIA";
+    ado::Recordset rs;
+    QString numero;
+    if (!db.AbrirRecordset(sql, rs))
+        return numero;
+    if (!rs.Eof())
+        numero = TextoCampo(rs, "NUMERO ASIENTO");
+    db.CierraRecordset(rs);
+    return numero;
+}
+
 } // namespace
 
 void frmAuditoria::wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel) {
@@ -313,10 +328,13 @@ void frmAuditoria::Modificar(const QString& URL) {
         vecinas.LiberarAsientoDiferencia();
     if (editado.SalioAntes || vb::Trim(a.SQLTemp).isEmpty())
         return;
-    if (GrabarModificacion(d, a.SQLTemp, *huella) && a.Imprimir)
+    if (GrabarModificacion(d, a.SQLTemp, *huella) && a.Imprimir) {
+        if (vb::Trim(a.Asiento).isEmpty())
+            a.Asiento = NumeroGuardado(d);
         EjecutarPasos(
             QStringLiteral("ImprimirAsientos"), AvisarError,
             {[&] { ImprimirAsientos(a.TC, a.Suc, a.Nro, a.Letra, a.Mes, a.Asiento, a.Periodo); }});
+    }
     RefrescarLista();
 }
 

@@ -1,6 +1,7 @@
 #include "entries/FrmAsientoNDPRoNCPE.h"
 
 #include "entries/NumeroComprobante.h"
+#include "platform/ado/AdoTipos.h"
 #include "platform/ado/Recordset.h"
 #include "platform/controls/Asistel.h"
 #include "platform/dialogs/Dialogos.h"
@@ -12,6 +13,7 @@
 #include "platform/forms/CursorEspera.h"
 #include "platform/forms/Twips.h"
 #include "platform/runtime/Texto.h"
+#include "platform/runtime/Variantes.h"
 #include "platform/suite/UtilControles.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
@@ -381,6 +383,8 @@ void FrmAsientoNDPRoNCPE::OlvidarAsiento() {
     origenNulo_ = false;
     estadoCargado_ = -1;
     claveCentros_ = {};
+    tipoRegNulo_ = false;
+    guardadas_ = {};
     CmbTC->clear();
     dpdEstadoNuevo->setPlaceholderText(QString());
     dpdEstadoNuevo->setCurrentIndex(0);
@@ -427,6 +431,7 @@ void FrmAsientoNDPRoNCPE::CargarCabecera(ado::Recordset& rs, const QString& IdCp
     origenNulo_ = rs.Fields("TC_ORIGEN").Value().isNull();
     claveCentros_ = {valor("PERIODO"), valor("MES_OPERATIVO"), valor("numero asiento"),
                      valor("TIPO_REG")};
+    tipoRegNulo_ = rs.Fields("TIPO_REG").Value().isNull();
 }
 
 // A state outside the list is shown as stored and kept unless the user picks one.
@@ -437,6 +442,23 @@ void FrmAsientoNDPRoNCPE::MostrarEstado(int estado) {
     dpdEstadoNuevo->setCurrentIndex(previsto ? estado : -1);
 }
 
+namespace {
+
+// A stored value as the save writes it back. A fixed-width text is read padded to its width;
+// what was stored is the text without the padding.
+QString Guardado(const ado::Field& campo) {
+    const QVariant valor = campo.Value();
+    const bool fijo = campo.Type() == ado::adChar || campo.Type() == ado::adWChar;
+    if (!fijo || vb::IsNull(valor))
+        return LoteAsiento::Literal(valor);
+    QString texto = valor.toString();
+    while (texto.endsWith(u' '))
+        texto.chop(1);
+    return LoteAsiento::Literal(texto);
+}
+
+} // namespace
+
 void FrmAsientoNDPRoNCPE::CargarLinea(int linea, ado::Recordset& rs) {
     const UtilGeneral& util = UtilGeneral::Instancia();
     const QString n = QString::number(linea);
@@ -446,6 +468,10 @@ void FrmAsientoNDPRoNCPE::CargarLinea(int linea, ado::Recordset& rs) {
     txtFields_KeyDown(cuenta.Index(), enter, 0);
     Campo(n + util.ValorCampo(rs.Fields("DEBE-HABER").Value()))
         .SetText(util.ValorCampo(rs.Fields("Importe").Value()));
+    LoteAsiento::Fila& guardada = guardadas_[size_t(linea - 1)];
+    guardada.clear();
+    for (int i = 0; i < rs.FieldCount(); ++i)
+        guardada.push_back({rs.Fields(i).Name(), Guardado(rs.Fields(i))});
 }
 
 // ---- A new difference entry ------------------------------------------------------------------

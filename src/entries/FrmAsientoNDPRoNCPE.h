@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -173,4 +174,6 @@ private:
     bool origenNulo_ = false;
     int estadoCargado_ = -1;
     LoteAsiento::ClaveCentros claveCentros_;
+    bool tipoRegNulo_ = false;
+    std::array<LoteAsiento::Fila, LoteAsiento::NumeroLineas> guardadas_;
 };

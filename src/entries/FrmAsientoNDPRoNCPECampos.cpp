@@ -38,8 +38,10 @@ QString Importe(const Currency& monto) {
     return ModGlobal::FmtMoneda(monto.ATexto(), -1);
 }
 
+// An amount box's text, and a total the form wrote, read in the user's notation; a text the
+// box refused never stays in it.
 Currency Moneda(const QString& texto) {
-    return UtilGeneral::Instancia().ValorMoneda(texto);
+    return UtilGeneral::Instancia().ImporteEscrito(texto).value_or(Currency());
 }
 
 const QString RangoMoneda =
@@ -56,9 +58,15 @@ bool SinDesbordar(const Paso& calculo) {
     return !EjecutarPasos(QStringLiteral("txtFields_Change"), rutina, {calculo}).SalioAntes;
 }
 
-// False when the number the text starts with lies beyond what an amount can hold.
+// False when the text is an amount beyond what an amount can hold.
 bool Legible(const QString& texto) {
     return SinDesbordar([&] { Moneda(texto); });
+}
+
+bool EsImporte(const QString& texto) {
+    bool es = false;
+    SinDesbordar([&] { es = UtilGeneral::Instancia().ImporteEscrito(texto).has_value(); });
+    return es;
 }
 
 // "nD" or "nH": the side letter; empty for any other box.
@@ -111,10 +119,15 @@ std::optional<FrmAsientoNDPRoNCPE::Totales> FrmAsientoNDPRoNCPE::TotalesPosibles
     return t;
 }
 
-// Why the box may not keep its text: an amount, or totals, that an amount cannot hold.
+// Why the box may not keep its text: text that is no amount, or an amount or totals that an
+// amount cannot hold.
 QString FrmAsientoNDPRoNCPE::FueraDeRango(CajaTexto& caja) const {
     if (!LadoDe(caja.DataField()).isEmpty() && !Legible(caja.Text()))
         return "El importe está fuera del rango admitido (" + RangoMoneda + ").";
+    if (!LadoDe(caja.DataField()).isEmpty() && !EsImporte(caja.Text()))
+        return "«" + caja.Text().trimmed() +
+               "» no es un importe: escriba solo cifras, con coma antes de los decimales (hasta "
+               "4) y, si quiere, punto entre los miles (1.500 es mil quinientos).";
     if (!TotalesPosibles())
         return "Con este dato los totales del asiento quedarían fuera del rango admitido (" +
                RangoMoneda + ").";
@@ -282,14 +295,12 @@ void FrmAsientoNDPRoNCPE::CampoValida(CajaTexto& Texto) {
             if (mensaje.isEmpty() && !LadoDe(campo).isEmpty() && !valor.isEmpty())
                 mensaje = ValidaImporte(Texto, valor);
         }});
-    // A check left halfway, or one whose data could not be read, has not passed.
-    if (r.SalioAntes) {
+    // A check left halfway, or one whose data could not be read, has not passed; the failed
+    // read was reported already, and a second message would only repeat it.
+    if (r.SalioAntes || DB_Dll::Instancia().LecturasFallidas() != fallos) {
         hayError_ = true;
         return;
     }
-    if (DB_Dll::Instancia().LecturasFallidas() != fallos)
-        mensaje = QStringLiteral("No se pudo leer la base de datos: el dato no pudo comprobarse. "
-                                 "Vuelva a intentarlo.");
     if (!mensaje.isEmpty()) {
         hayError_ = true;
         MsgBox(mensaje, vbCritical + vbOKOnly, TituloAviso);
@@ -390,12 +401,14 @@ QString FrmAsientoNDPRoNCPE::ValidaCuenta(CajaTexto& caja, QString Valor) {
     const UtilGeneral& util = UtilGeneral::Instancia();
     const QString tabla = QStringLiteral("MA_CUENTAS");
     ado::Recordset fila;
-    if (!db.ExisteEnTabla(tabla, Valor, QStringLiteral("CODIGO"), &fila)) {
-        if (!db.ExisteEnTabla(tabla, Valor, QStringLiteral("CODIGOOPCIONAL"), &fila))
-            return QStringLiteral("Cuenta Inexistente...");
-        Valor = util.ValorCampo(fila.Fields("Codigo").Value());
+    if (!db.ExisteEnTabla(tabla, Valor, QStringLiteral("CODIGO"), &fila) &&
+        !db.ExisteEnTabla(tabla, Valor, QStringLiteral("CODIGOOPCIONAL"), &fila))
+        return QStringLiteral("Cuenta Inexistente...");
+    // The box, which the save writes, holds the chart's own code: the database finds " 5210101"
+    // or "abc" for "5210101" or "ABC", and a journal line of any other spelling is of no account.
+    Valor = util.ValorCampo(fila.Fields("Codigo").Value());
+    if (caja.Text() != Valor)
         caja.SetText(Valor);
-    }
     const QString codigo = QStringLiteral("CODIGO");
     // A Null heading flag reads as false.
     const QVariant titulo = db.DatosTabla(tabla, Valor, QStringLiteral("TITULO"), codigo);

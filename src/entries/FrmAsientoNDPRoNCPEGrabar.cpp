@@ -25,8 +25,9 @@ namespace {
 
 constexpr int Lineas = LoteAsiento::NumeroLineas;
 
+// An amount box's text in the user's notation; the box kept only text that reads so.
 Currency Moneda(const QString& texto) {
-    return UtilGeneral::Instancia().ValorMoneda(texto);
+    return UtilGeneral::Instancia().ImporteEscrito(texto).value_or(Currency());
 }
 
 } // namespace
@@ -176,11 +177,14 @@ bool FrmAsientoNDPRoNCPE::ArmarLote(std::vector<QString>& sentencias) {
         return false;
     }
     ConservarClave(a);
-    // An entry without a number takes the next free one of its month, period and type.
-    const long N = vb::Trim(AstNumero).isEmpty()
-                       ? ModNumeracion::ValidaTCRegistraciones(Mes, Periodo, a.TipoReg)
-                       : static_cast<long>(vb::Val(AstNumero));
-    Asiento = " " + QString::number(N);
+    // An entry without a number takes the next free one of its month, period and type; a stored
+    // entry takes it within the transaction that rewrites it, so the caller reads it from there.
+    a.NumerarEnLote = EnModificacion && vb::Trim(AstNumero).isEmpty();
+    const long N = !vb::Trim(AstNumero).isEmpty() ? static_cast<long>(vb::Val(AstNumero))
+                   : a.NumerarEnLote
+                       ? 0
+                       : ModNumeracion::ValidaTCRegistraciones(Mes, Periodo, a.TipoReg);
+    Asiento = a.NumerarEnLote ? QString() : " " + QString::number(N);
     a.NumeroAsiento = QString::number(N);
     a.Centros = LeerCentros();
     if (db.LecturasFallidas() != fallos)
@@ -194,18 +198,21 @@ bool FrmAsientoNDPRoNCPE::ArmarLote(std::vector<QString>& sentencias) {
     return true;
 }
 
-// A modified entry stays where the journal has it: its period, month and registration type are
-// the stored ones. Its number was given within them; stored under a type the configuration names
-// now, it could take the number of another entry of that type, and its cost-centre rows would no
-// longer be found under its key.
+// A modified entry stays where the journal has it: its period and month are the stored ones, and
+// so is the registration type its number was given in, a blank or Null one included. Stored under
+// a type the configuration names now, the number could be another voucher's entry of that type,
+// and its cost-centre rows would no longer be found under its key. An entry stored without a
+// number takes one in the type configured now.
 void FrmAsientoNDPRoNCPE::ConservarClave(LoteAsiento::Asiento& a) {
     const LoteAsiento::ClaveCentros& guardada = claveCentros_;
-    if (!EnModificacion || vb::Trim(guardada.Periodo).isEmpty() ||
-        vb::Trim(guardada.Mes).isEmpty() || vb::Trim(guardada.TipoReg).isEmpty())
+    if (!EnModificacion || vb::Trim(guardada.Periodo).isEmpty() || vb::Trim(guardada.Mes).isEmpty())
         return;
     Periodo = a.Periodo = vb::Trim(guardada.Periodo);
     Mes = a.Mes = vb::Trim(guardada.Mes);
+    if (vb::Trim(AstNumero).isEmpty())
+        return;
     a.TipoReg = guardada.TipoReg;
+    a.TipoRegNulo = tipoRegNulo_;
 }
 
 // What the boxes and the loaded entry say; the values read from the database come later.
@@ -220,6 +227,10 @@ LoteAsiento::Asiento FrmAsientoNDPRoNCPE::ValoresAsiento() {
     }
     a.TC = TC;
     a.Fecha = Campo(QStringLiteral("FECHA")).Text();
+    // The box holds the day; the stored time of day stays while the day does.
+    if (EnModificacion && vb::IsDate(FechaFac) && vb::IsDate(a.Fecha) &&
+        vb::CDate(FechaFac).date() == vb::CDate(a.Fecha).date())
+        a.Fecha = FechaFac;
     Suc = a.Sucursal = vb::Trim(Campo(QStringLiteral("SUCURSAL")).Text());
     Nro = a.Numero = vb::Trim(Campo(QStringLiteral("NUMERO")).Text());
     Letra = a.Letra = vb::Trim(Campo(QStringLiteral("LETRA")).Text());
@@ -237,6 +248,8 @@ LoteAsiento::Asiento FrmAsientoNDPRoNCPE::ValoresAsiento() {
     a.Estado = EstadoElegido();
     a.TablaConfiguracion = ModGlobal::Valores.TablaConfiguracion;
     a.Clave = claveCentros_;
+    if (EnModificacion)
+        a.Guardadas = guardadas_;
     return a;
 }
 

@@ -1,13 +1,17 @@
 #include "entries/LoteAsiento.h"
 
 #include "entries/GenerarSentenciaSQL.h"
+#include "platform/runtime/Fechas.h"
 #include "platform/runtime/Numeros.h"
 #include "platform/runtime/Reparto.h"
 #include "platform/runtime/Texto.h"
+#include "platform/runtime/Variantes.h"
 #include "platform/suite/UtilGeneral.h"
 #include "session/DB_Dll.h"
 #include "session/ModGlobalUtilidades.h"
 
+#include <QStringList>
+#include <algorithm>
 #include <map>
 
 namespace LoteAsiento {
@@ -36,6 +40,22 @@ QString Importe(const Currency& monto) {
 
 QString Monto(const Currency& monto) {
     return ModGlobal::FmtMoneda(monto.ATexto(), -1);
+}
+
+// The next number of the entry's period, month and type, taken by the statement itself: the
+// save's transaction holds the entry's lock by then, and nobody numbers in between. A blank
+// type and a Null one number together.
+void AgregarNumero(const Asiento& a, std::vector<QString>& sentencias) {
+    const QString tipo = vb::Trim(a.TipoReg).isEmpty() || a.TipoRegNulo
+                             ? "(TIPO_REG IS NULL OR TIPO_REG = '' OR TIPO_REG = " +
+                                   Texto(QChar(0xFF) + QStringLiteral("RS")) + ")"
+                             : "TIPO_REG = " + Texto(a.TipoReg);
+    sentencias.push_back(
+        "UPDATE MV_ASIENTOS SET [NUMERO ASIENTO] = (SELECT ISNULL(MAX([NUMERO ASIENTO]), 0) + 1 "
+        "FROM MV_ASIENTOS WHERE PERIODO = " +
+        Numero(a.Periodo) + " AND MES_OPERATIVO = " + Numero(a.Mes) + " AND " + tipo +
+        ") WHERE TC = " + Texto(a.TC) + " AND SUCURSAL = " + Texto(a.Sucursal) +
+        " AND NUMERO = " + Texto(a.Numero) + " AND LETRA = " + Texto(a.Letra));
 }
 
 } // namespace
@@ -81,24 +101,66 @@ std::vector<Renglon> Renglones(const Asiento& a, QString& error) {
     return error.isEmpty() ? renglones : std::vector<Renglon>{};
 }
 
-Currency TotalDebe(const std::vector<Renglon>& renglones) {
-    Currency total;
-    for (const Renglon& r : renglones)
-        if (r.Lado == u"D")
-            total += r.Importe;
-    return total;
-}
-
 // The origin as read: trimmed, and Null when the entry had none.
 QString Origen(const Asiento& a, const QString& valor) {
     return a.OrigenNulo && vb::Trim(valor).isEmpty() ? QStringLiteral("Null")
                                                      : Texto(vb::Trim(valor));
 }
 
+QString SinCorchetes(const QString& campo) {
+    return campo.startsWith(u'[') && campo.endsWith(u']') ? campo.mid(1, campo.size() - 2) : campo;
+}
+
+// What the batch writes from the form: what it shows or works out, the voucher's and the
+// journal's keys, and the save's own user, time and cash box. Every other column of a stored
+// row is written back as read.
+bool DelFormulario(const QString& campo) {
+    static const QStringList propias =
+        QStringLiteral("TC|SUCURSAL|NUMERO|LETRA|IDCOMPROBANTE|SECUENCIA|FECHA|PERIODO|"
+                       "MES_OPERATIVO|NUMERO ASIENTO|TIPO_REG|CUENTA|DEBE-HABER|IMPORTE|DETALLE|"
+                       "CABIMPORTE|ESTADO|IDMOTIVO|IDCAJAS|USUARIO_LOGEADO|FECHAHORA_GRABACION")
+            .split(u'|');
+    return propias.contains(SinCorchetes(campo), Qt::CaseInsensitive);
+}
+
+// A line the user adds takes from the stored rows what belongs to the whole entry, when every
+// stored row holds the same; what belongs to one line (a bank, a due date, a reconciliation)
+// it does not inherit.
+const QStringList DeAsiento = {"FECHASUBDIARIO", "UNEGOCIO",  "MONEDA",
+                               "COTIZACION",     "TC_ORIGEN", "CPTE_ORIGEN",
+                               "CABCUENTA",      "CABNOMBRE", "LIVA_ALICIVA"};
+
+Fila ComunesDelAsiento(const Asiento& a) {
+    Fila comunes;
+    bool primera = true;
+    for (const Fila& fila : a.Guardadas) {
+        if (fila.empty())
+            continue;
+        Fila propias;
+        for (const auto& [campo, literal] : fila)
+            if (DeAsiento.contains(campo, Qt::CaseInsensitive))
+                propias.push_back({campo, literal});
+        if (primera)
+            comunes = propias;
+        else
+            std::erase_if(comunes, [&](const auto& c) {
+                return std::find(propias.begin(), propias.end(), c) == propias.end();
+            });
+        primera = false;
+    }
+    return comunes;
+}
+
 class Columnas {
 public:
     void operator()(const QString& campo, const QString& literal) {
         campos_.push_back({campo, literal});
+    }
+    // The stored values of the columns the form does not write, over what was set.
+    void Conservar(const Fila& guardada) {
+        for (const auto& [campo, literal] : guardada)
+            if (!DelFormulario(campo))
+                Poner(campo, literal);
     }
     void Insertar(const QString& tabla, std::vector<QString>& sentencias) {
         QString condicion;
@@ -107,21 +169,32 @@ public:
     }
 
 private:
+    void Poner(const QString& campo, const QString& literal) {
+        for (ModGlobal::CampoValor& c : campos_)
+            if (SinCorchetes(c.Campo).compare(campo, Qt::CaseInsensitive) == 0) {
+                c.Valor = literal;
+                return;
+            }
+        campos_.push_back({"[" + campo + "]", literal});
+    }
+
     std::vector<ModGlobal::CampoValor> campos_;
 };
 
-void AgregarRenglon(const Asiento& a, const Renglon& r, const Currency& totalDebe,
-                    std::vector<QString>& sentencias) {
+void AgregarRenglon(const Asiento& a, const Renglon& r, const Currency& cabecera,
+                    const Fila& comunes, std::vector<QString>& sentencias) {
     const UtilGeneral& util = UtilGeneral::Instancia();
     Columnas c;
     c("Fecha", Texto(a.Fecha));
     c("FechaSubDiario", Texto(a.Fecha));
     c("UNegocio", Texto(util.Rellenar(a.UNegocio, 4)));
     c("MES_OPERATIVO", Numero(a.Mes));
-    c("[numero asiento]", a.EnModificacion ? Numero(a.NumeroAsiento) : Texto("@AAAAAA@"));
+    c("[numero asiento]", a.NumerarEnLote    ? QStringLiteral("Null")
+                          : a.EnModificacion ? Numero(a.NumeroAsiento)
+                                             : Texto("@AAAAAA@"));
     c("Cuenta", Texto(r.Cuenta));
     c("Secuencia", Numero(QString::number(r.Secuencia)));
-    c("CabImporte", Importe(totalDebe));
+    c("CabImporte", Importe(cabecera));
     c("[DEBE-HABER]", Texto(r.Lado));
     c("Importe", Importe(r.Importe));
     c("Periodo", Texto(a.Periodo));
@@ -129,7 +202,7 @@ void AgregarRenglon(const Asiento& a, const Renglon& r, const Currency& totalDeb
     c("Sucursal", Texto(a.Sucursal));
     c("Numero", Texto(a.Numero));
     c("Letra", Texto(a.Letra));
-    c("Tipo_Reg", Texto(a.TipoReg));
+    c("Tipo_Reg", a.TipoRegNulo ? QStringLiteral("Null") : Texto(a.TipoReg));
     c("Detalle", Texto(vb::Trim(a.Concepto)));
     c("Moneda", Texto(util.Rellenar(QStringLiteral("1"), 4)));
     c("Cotizacion", Numero(QStringLiteral("1")));
@@ -149,6 +222,8 @@ void AgregarRenglon(const Asiento& a, const Renglon& r, const Currency& totalDeb
     c("LIVA_ALICIVA", Numero(a.TasaIVA));
     if (!vb::Trim(a.Motivo).isEmpty())
         c("IdMotivo", Texto(util.Rellenar(vb::Trim(a.Motivo), 4)));
+    const Fila& guardada = a.Guardadas[size_t(r.Linea - 1)];
+    c.Conservar(guardada.empty() ? comunes : guardada);
     c.Insertar(QStringLiteral("MV_ASIENTOS"), sentencias);
 }
 
@@ -290,17 +365,48 @@ Lote Armar(const Asiento& a) {
     const std::vector<Renglon> renglones = Renglones(a, lote.Error);
     if (!lote.Error.isEmpty())
         return lote;
-    const Currency totalDebe = TotalDebe(renglones);
+    // The header amount is line 1's, the supplier's, as written (none when line 1 is not): the
+    // ceiling of the next correction.
+    const auto linea1 = std::find_if(renglones.begin(), renglones.end(),
+                                     [](const Renglon& r) { return r.Linea == 1; });
+    const Currency cabecera = linea1 == renglones.end() ? Currency() : linea1->Importe;
+    const Fila comunes = ComunesDelAsiento(a);
     for (const Renglon& r : renglones)
-        AgregarRenglon(a, r, totalDebe, lote.Sentencias);
+        AgregarRenglon(a, r, cabecera, comunes, lote.Sentencias);
     Currency aplicacion;
     QString sinUso;
     LadoDe(a, 1, aplicacion, sinUso);
+    if (a.NumerarEnLote)
+        AgregarNumero(a, lote.Sentencias);
     AgregarOrigen(a, aplicacion, lote.Sentencias);
     AgregarConfiguracion(a, lote.Sentencias);
     if (a.EnModificacion)
         AgregarCentros(a, renglones, lote.Sentencias);
     return lote;
+}
+
+QString Literal(const QVariant& valor) {
+    if (vb::IsNull(valor))
+        return QStringLiteral("Null");
+    if (valor.metaType() == QMetaType::fromType<Currency>())
+        return valor.value<Currency>().ATextoSql();
+    switch (valor.metaType().id()) {
+    case QMetaType::QDateTime:
+        return Texto(vb::Format(valor.toDateTime(), QStringLiteral("dd/mm/yyyy hh:nn:ss")));
+    case QMetaType::QDate:
+        return Texto(vb::Format(valor.toDate(), QStringLiteral("dd/mm/yyyy")));
+    case QMetaType::Bool:
+        return valor.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return valor.toString();
+    case QMetaType::Double:
+        return QString::number(valor.toDouble(), 'g', 17);
+    default:
+        return Texto(valor.toString());
+    }
 }
 
 } // namespace LoteAsiento

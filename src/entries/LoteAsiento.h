@@ -4,7 +4,9 @@
 #include "session/ClaveCentros.h"
 
 #include <QString>
+#include <QVariant>
 #include <array>
+#include <utility>
 #include <vector>
 
 // The statement batch that rewrites a difference entry: its MV_ASIENTOS rows, the application
@@ -32,6 +34,9 @@ struct FilaCentro {
 
 using ::ClaveCentros;
 
+// Stored columns of a row as (column name, SQL literal) pairs.
+using Fila = std::vector<std::pair<QString, QString>>;
+
 // The entry as the form holds it when it is saved.
 struct Asiento {
     bool EnModificacion = false;
@@ -47,6 +52,14 @@ struct Asiento {
     QString TablaConfiguracion;
     ClaveCentros Clave;
     std::vector<FilaCentro> Centros;
+    // Each line's stored row, every column of it; empty for a line the user added. What the
+    // form does not show (a bank, a due date, a reconciliation...) is written back as stored.
+    std::array<Fila, NumeroLineas> Guardadas;
+    // A registration type stored Null is written back Null.
+    bool TipoRegNulo = false;
+    // The entry was stored without a number: the batch takes the next one of its period, month
+    // and type itself, so that it is taken within the transaction that writes the entry.
+    bool NumerarEnLote = false;
 };
 
 struct Lote {
@@ -57,6 +70,10 @@ struct Lote {
 };
 
 Lote Armar(const Asiento& a);
+
+// A stored value as the batch writes it back: Null, a number or amount exactly, a date with its
+// time of day, a text quoted.
+QString Literal(const QVariant& valor);
 
 // What the user is told when the debits differ from the credits.
 QString MensajeDesbalance(const Currency& debe, const Currency& haber);

@@ -24,6 +24,17 @@ const InvariantesLibros::Diferencia Bonificada{"0001", "00000008", "X", "FCC", "
 const InvariantesLibros::Diferencia Fletes{"0001", "00000004", "X", "FCC", "001200004572A"};
 const InvariantesLibros::Diferencia SinOrigen{"0001", "00000031", "X", "", ""};
 
+// NCPE 0001-00000002 X as the entry form shows it, saved unchanged.
+InvariantesLibros::Formulario MunozComoSeMuestra() {
+    InvariantesLibros::Formulario f;
+    f.Lineas[0] = {"211010102", "20010,52", ""};
+    f.Lineas[1] = {"5110102", "", "16537,62"};
+    f.Lineas[11] = {"IVACF", "", "3.472,90"};
+    f.Concepto = "Dif. de precio s/FCC 0002-00004526A";
+    return f;
+}
+const Paso MunozGrabado{Munoz, true, false, MunozComoSeMuestra()};
+
 const Caso Casos[] = {
     {"Desbalance",
      "UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + 0.01 WHERE TC = 'NCPE' AND NUMERO = '00000002' "
@@ -59,13 +70,52 @@ const Caso Casos[] = {
      {Bonificada, false},
      "NCPE 0001-00000008 X: estaba en estado 3 y quedó en estado 0 desde"},
     {"EstadoTresDesdeListaFresca",
-     "UPDATE MV_ASIENTOS SET ESTADO = 0 WHERE TC = 'NCPE' AND NUMERO = '00000008'",
+     "UPDATE MV_ASIENTOS SET ESTADO = CASE TC WHEN 'NCPE' THEN 0 ELSE 1 END WHERE (TC = 'NCPE' "
+     "AND NUMERO = '00000008') OR (TC = 'FCC' AND NUMERO = '00004664')",
      {Bonificada, true},
      nullptr},
     {"EstadoDelOrigen",
      "UPDATE MV_ASIENTOS SET ESTADO = 1 WHERE TC = 'FCC' AND NUMERO = '00004526'",
      {Munoz},
      nullptr},
+    {"EstadoDelOrigenQueNoSigue",
+     "UPDATE MV_ASIENTOS SET ESTADO = 1 WHERE TC = 'NCPE' AND NUMERO = '00000002'",
+     {Munoz},
+     "NCPE 0001-00000002 X en estado 1: el origen FCC 0002 00004526 A secuencia 1 tiene ESTADO 1"},
+    {"ClaveCompartidaSinTipo",
+     "UPDATE MV_ASIENTOS SET PERIODO = 2025, MES_OPERATIVO = 12, TIPO_REG = CASE NUMERO WHEN "
+     "'00000002' THEN NULL ELSE '    ' END, [NUMERO ASIENTO] = 1 WHERE TC = 'NCPE' AND NUMERO "
+     "IN ('00000002', '00000003')",
+     {Munoz},
+     "asiento 2025|12||1 compartido por NCPE 0001 00000002 X,NCPE 0001 00000003 X"},
+    {"CuentaConBlancos",
+     "UPDATE MV_ASIENTOS SET CUENTA = ' 5110102' WHERE TC = 'NCPE' AND NUMERO = '00000002' AND "
+     "SECUENCIA = 2",
+     {Munoz},
+     "NCPE 0001-00000002 X: cuenta ' 5110102' fuera del plan"},
+    {"CabeceraDeOtroImporte",
+     "UPDATE MV_ASIENTOS SET CABIMPORTE = 1 WHERE TC = 'NCPE' AND NUMERO = '00000002'",
+     {Munoz},
+     "NCPE 0001-00000002 X: CABIMPORTE 1.0000 y la línea 1 por 20010.5200"},
+    {"GrabadoComoSeMostro",
+     "UPDATE MV_ASIENTOS SET FECHAHORA_GRABACION = '2026-12-09 10:00:00', USUARIO_LOGEADO = "
+     "'otro' WHERE TC = 'NCPE' AND NUMERO = '00000002'",
+     MunozGrabado, nullptr},
+    {"GrabadoPierdeElVencimiento",
+     "UPDATE MV_ASIENTOS SET VENCIMIENTO = '2026-01-10 00:00:00' WHERE TC = 'NCPE' AND NUMERO = "
+     "'00000002' AND SECUENCIA = 3",
+     MunozGrabado,
+     "NCPE 0001-00000002 X: grabó renglón 3 VENCIMIENTO 2026-01-10 00:00:00, guardado"},
+    {"GrabadoConOtroImporte",
+     "UPDATE MV_ASIENTOS SET IMPORTE = 16537.63 WHERE TC = 'NCPE' AND NUMERO = '00000002' AND "
+     "SECUENCIA = 2",
+     MunozGrabado,
+     "renglón 2 5110102|H|16537.6300|Dif. de precio s/FCC 0002-00004526A|0| y el formulario "
+     "mostraba 5110102|H|16537.6200|"},
+    {"DosRenglonesDeIva",
+     "UPDATE MV_ASIENTOS SET NROCAI = 'ESIVA' WHERE TC = 'NCPE' AND NUMERO = '00000002'",
+     {Munoz},
+     "NCPE 0001-00000002 X: 3 renglones de IVA"},
     {"OtraColumnaDelOrigen",
      "UPDATE MV_ASIENTOS SET DETALLE = 'x' WHERE TC = 'FCC' AND NUMERO = '00004526' AND "
      "SECUENCIA = 1",

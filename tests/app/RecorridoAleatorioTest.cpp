@@ -2,10 +2,15 @@
 #include "audit/EnlaceLista.h"
 #include "entries/FormularioAsiento.h"
 #include "entries/FrmAsientoNDPRoNCPE.h"
+#include "lookup/Lib_FrmCons3.h"
+#include "session/ModGlobal.h"
+#include "session/ModGlobalUtilidades.h"
 #include "support/EnlacesDePagina.h"
 #include "support/InvariantesLibros.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QTest>
 #include <map>
 #include <random>
@@ -31,11 +36,19 @@ struct Hecho {
 };
 
 const char* const Cuentas[] = {"5110102", "5210101", "5210102", "1120201", "1120202"};
+// The same accounts in the other spellings the form's check accepts.
+const char* const OtrasFormas[] = {" 5110102", "5210101 ", "publi", "IVACF", " ivacfrni "};
+// Amounts as a user types them, and text that is none.
+const char* const TextosRaros[] = {"abc", "12x", "(100)", "-", "1.500", "1.234,5"};
 const char* const Motivos[] = {"DPRE", "BONI", "", "ZZZZ"};
 const char* const Subdiarios[] = {"CPRA", "DIAR", "CPRA", "CAJA"};
 // What the program says when it refuses or fails to save.
-const char* const Rechazos[] = {"No se pudo", "modificado por otro usuario", "cambió de estado",
-                                "No se puede cambiar el estado", "ya no está en la base"};
+const char* const Rechazos[] = {"No se pudo",
+                                "modificado por otro usuario",
+                                "cambió de estado",
+                                "No se puede cambiar el estado",
+                                "ya no está en la base",
+                                "fue conciliada"};
 
 quint64 Entorno(const char* nombre, quint64 porDefecto) {
     bool ok = false;
@@ -82,16 +95,23 @@ private:
     QString OtroCambiaEstado(const Enlace& e);
     Hecho OtroGraba();
     Hecho Configurar();
+    Hecho OtroSiembra();
+    QString DoceRenglones(const EnlaceLista::Diferencia& d);
+    void Coherente(FrmAsientoNDPRoNCPE& f, const QString& hecho);
+    void Buscar(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
+    static InvariantesLibros::Formulario ComoSeMuestra(FrmAsientoNDPRoNCPE& f);
     void Editar(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
     void ElegirEstado(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
     void EditarImporte(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
     void EditarCuenta(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
     void RehacerLinea12(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
     bool Cerrar(FrmAsientoNDPRoNCPE& f, QStringList& hechos);
-    void Teclear(FrmAsientoNDPRoNCPE& f, const QString& campo, const QString& texto);
+    void Teclear(FrmAsientoNDPRoNCPE& f, const QString& campo, const QString& texto,
+                 bool conEnter = false);
     std::vector<Enlace> LeerLista();
     InvariantesLibros::Paso PasoSobre(const Enlace& e);
     QString Guardado(const EnlaceLista::Diferencia& d);
+    bool Conciliada(const EnlaceLista::Diferencia& d);
     void Otra(const QString& sql, bool rebasar = true);
     bool Rechazado() const;
     QString AvisosDelPaso() const;
@@ -109,6 +129,8 @@ private:
     QStringList recorrido_;     // every step so far, for the report
     size_t avisosPrevios_ = 0;  // the messages shown before the step
     QStringList fallasOtra_;    // the other connection's statements refused during the step
+    QStringList fallasForm_;    // what the form showed that it should not, during the step
+    std::optional<InvariantesLibros::Formulario> grabado_; // the form as its save read it
 };
 
 QString Nombre(const EnlaceLista::Diferencia& d) {
@@ -169,8 +191,10 @@ Hecho RecorridoAleatorio::Elegir() {
         return Azar(2) ? Modificar(true, AlAzar()) : CambiarEstado(true, AlAzar());
     if (r < 80)
         return ClicEnListaVieja();
-    if (r < 86)
+    if (r < 84)
         return OtroGraba();
+    if (r < 92)
+        return OtroSiembra();
     return Configurar();
 }
 
@@ -250,6 +274,7 @@ Hecho RecorridoAleatorio::Modificar(bool bloqueada, const Enlace& e) {
                 (bloqueada ? ", base bloqueada" : "") + "): ",
             PasoSobre(e)};
     const bool otroEnMedio = !bloqueada && Azar(12) == 0;
+    const bool conciliada = Conciliada(e.D);
     QStringList hechos;
     bool intentado = false, mostrado = false;
     guion.AccionesModales.push_back([&](QWidget& ventana) {
@@ -277,10 +302,14 @@ Hecho RecorridoAleatorio::Modificar(bool bloqueada, const Enlace& e) {
     }
     h.Descripcion += hechos.join(", ");
     h.Paso.DebeQuedarIgual = bloqueada || !intentado || Rechazado();
+    h.Paso.Grabado = std::exchange(grabado_, std::nullopt);
+    h.Fallas += std::exchange(fallasForm_, {});
     if (bloqueada && intentado && !Rechazado())
         h.Fallas << "con la base bloqueada por otra conexión, la grabación no avisó ningún fallo";
     if (otroEnMedio && intentado && !Rechazado())
         h.Fallas << "el cambio de otra conexión con el formulario abierto no se avisó";
+    if (conciliada && (mostrado || intentado) && !Rechazado())
+        h.Fallas << "una diferencia conciliada después de mostrarse la lista se abrió o grabó";
     return h;
 }
 
@@ -312,6 +341,12 @@ Hecho RecorridoAleatorio::OtroGraba() {
 
 // The configuration changed between saves: NCPE's subdiary, or a remembered line account.
 Hecho RecorridoAleatorio::Configurar() {
+    if (Azar(4) == 0) {
+        // The decimals amounts are shown with: 0 to 4.
+        const int n = Azar(5);
+        ModGlobal::Valores.CantidadDecimales = n == 0 ? QStringLiteral("-2") : QString::number(n);
+        return Hecho("configuración: importes con " + QString::number(n) + " decimales", {}, false);
+    }
     if (Azar(2)) {
         const QString subdiario = QString::fromLatin1(Subdiarios[Azar(4)]);
         Otra("UPDATE MA_SUBDIARIOSCOMPROBANTES SET SUBDIARIO = '" + subdiario +
@@ -326,7 +361,10 @@ Hecho RecorridoAleatorio::Configurar() {
 
 void RecorridoAleatorio::Editar(FrmAsientoNDPRoNCPE& f, QStringList& hechos) {
     for (int i = Azar(5); i > 0; --i) {
-        switch (Azar(6)) {
+        switch (Azar(7)) {
+        case 6:
+            Buscar(f, hechos);
+            break;
         case 0:
         case 1:
             EditarImporte(f, hechos);
@@ -363,7 +401,10 @@ void RecorridoAleatorio::ElegirEstado(FrmAsientoNDPRoNCPE& f, QStringList& hecho
 void RecorridoAleatorio::EditarImporte(FrmAsientoNDPRoNCPE& f, QStringList& hechos) {
     const QString campo = QString::number(1 + Azar(12)) + (Azar(2) ? "D" : "H");
     QString importe;
-    switch (Azar(3)) {
+    switch (Azar(4)) {
+    case 3:
+        importe = QString::fromLatin1(TextosRaros[Azar(6)]);
+        break;
     case 0:
         importe = QStringLiteral("0");
         break;
@@ -374,8 +415,10 @@ void RecorridoAleatorio::EditarImporte(FrmAsientoNDPRoNCPE& f, QStringList& hech
         importe =
             QString::number(Azar(40000)) + "," + QString::number(Azar(100)).rightJustified(2, u'0');
     }
-    Teclear(f, campo, importe);
-    hechos << campo + "=" + importe;
+    const bool enter = Azar(3) == 0;
+    Teclear(f, campo, importe, enter);
+    hechos << campo + "=" + importe + (enter ? " Enter" : "");
+    Coherente(f, hechos.last());
 }
 
 // A line's account cleared, and maybe filled again with another one.
@@ -386,9 +429,10 @@ void RecorridoAleatorio::EditarCuenta(FrmAsientoNDPRoNCPE& f, QStringList& hecho
         hechos << "cuenta " + linea + " vaciada";
         return;
     }
-    const QString cuenta = QString::fromLatin1(Cuentas[Azar(5)]);
-    Teclear(f, linea, cuenta);
-    hechos << "cuenta " + linea + "=" + cuenta;
+    const QString cuenta = QString::fromLatin1(Azar(2) ? Cuentas[Azar(5)] : OtrasFormas[Azar(5)]);
+    const bool enter = Azar(3) == 0;
+    Teclear(f, linea, cuenta, enter);
+    hechos << "cuenta " + linea + "='" + cuenta + "'" + (enter ? " Enter" : "");
 }
 
 // The VAT line cleared and filled again, which the form balances when it is left.
@@ -427,6 +471,8 @@ bool RecorridoAleatorio::Cerrar(FrmAsientoNDPRoNCPE& f, QStringList& hechos) {
         tecla(Qt::Key_F2);
     }
     const bool intentado = !f.isVisible() && !f.SQLTemp.trimmed().isEmpty();
+    if (intentado)
+        grabado_ = ComoSeMuestra(f);
     if (f.isVisible()) {
         hechos << "sigue abierto, CERRAR";
         f.Asistel1_click(QStringLiteral("CERRAR"));
@@ -436,8 +482,8 @@ bool RecorridoAleatorio::Cerrar(FrmAsientoNDPRoNCPE& f, QStringList& hechos) {
 
 // As the user types: into the box, its text selected and typed over (or deleted), then on
 // to the concept box, which fires the box's checks.
-void RecorridoAleatorio::Teclear(FrmAsientoNDPRoNCPE& f, const QString& campo,
-                                 const QString& texto) {
+void RecorridoAleatorio::Teclear(FrmAsientoNDPRoNCPE& f, const QString& campo, const QString& texto,
+                                 bool conEnter) {
     CajaTexto& caja = f.Campo(campo);
     caja.setFocus();
     QTest::keyClick(&caja, Qt::Key_A, Qt::ControlModifier);
@@ -445,8 +491,145 @@ void RecorridoAleatorio::Teclear(FrmAsientoNDPRoNCPE& f, const QString& campo,
         QTest::keyClick(&caja, Qt::Key_Delete);
     else
         QTest::keyClicks(&caja, texto);
-    f.Campo(campo == u"CONCEPTO" ? QStringLiteral("2") : QStringLiteral("CONCEPTO")).setFocus();
+    if (conEnter && f.isVisible())
+        QTest::keyClick(&caja, Qt::Key_Return);
+    if (f.isVisible())
+        f.Campo(campo == u"CONCEPTO" ? QStringLiteral("2") : QStringLiteral("CONCEPTO")).setFocus();
     QCoreApplication::processEvents();
+}
+
+// The boxes as the save read them: what the stored entry must now be.
+InvariantesLibros::Formulario RecorridoAleatorio::ComoSeMuestra(FrmAsientoNDPRoNCPE& f) {
+    InvariantesLibros::Formulario m;
+    for (int n = 1; n <= 12; ++n) {
+        const QString linea = QString::number(n);
+        m.Lineas[size_t(n - 1)] = {f.Campo(linea).Text(), f.Campo(linea + "D").Text(),
+                                   f.Campo(linea + "H").Text()};
+    }
+    m.Concepto = f.Campo(QStringLiteral("CONCEPTO")).Text();
+    m.Motivo = f.Campo(QStringLiteral("Motivo")).Text();
+    if (f.dpdEstadoNuevo->currentIndex() >= 0)
+        m.Estado = QString::number(f.dpdEstadoNuevo->currentIndex());
+    return m;
+}
+
+// Every amount box holds an amount, and the totals shown are what the boxes add up to, read as
+// a user reads them: what a box was refused never counts.
+void RecorridoAleatorio::Coherente(FrmAsientoNDPRoNCPE& f, const QString& hecho) {
+    if (!f.isVisible())
+        return;
+    Currency totales[2];
+    for (int n = 1; n <= 12; ++n)
+        for (int lado = 0; lado < 2; ++lado) {
+            const QString texto = f.Campo(QString::number(n) + (lado ? "H" : "D")).Text();
+            const std::optional<Currency> importe = InvariantesLibros::ImporteMostrado(texto);
+            if (!importe)
+                fallasForm_ << "tras " + hecho + " la caja " + QString::number(n) +
+                                   (lado ? "H" : "D") + " muestra '" + texto + "'";
+            else if (!f.Campo(QString::number(n)).Text().trimmed().isEmpty())
+                totales[lado] += *importe;
+        }
+    const QLabel* etiquetas[2] = {f.LblTotalDebe, f.LblTotalHaber};
+    for (int lado = 0; lado < 2; ++lado) {
+        const std::optional<Currency> mostrado =
+            InvariantesLibros::ImporteMostrado(etiquetas[lado]->text());
+        // The totals are shown with the configured decimals.
+        const Currency suma = totales[lado].Redondear(ModGlobal::DecimalesPara(-1));
+        if (mostrado && *mostrado != suma)
+            fallasForm_ << "tras " + hecho + " el total " + (lado ? "Haber " : "Debe ") +
+                               etiquetas[lado]->text() + " y las cajas suman " +
+                               totales[lado].ATextoSql();
+    }
+}
+
+// F5 in an account box: a code picked from the lookup, or the lookup closed without one.
+void RecorridoAleatorio::Buscar(FrmAsientoNDPRoNCPE& f, QStringList& hechos) {
+    const QString linea = QString::number(2 + Azar(11));
+    const QString cuenta = Azar(3) ? QString::fromLatin1(Cuentas[Azar(5)]) : QString();
+    CajaTexto& caja = f.Campo(linea);
+    if (!caja.Enabled())
+        return;
+    caja.setFocus();
+    QCoreApplication::processEvents();
+    guion.AccionesModales.push_back([cuenta](QWidget& ventana) {
+        auto& lista = dynamic_cast<Lib_FrmCons3&>(ventana);
+        if (cuenta.isEmpty())
+            return lista.CmdCancelar_Click();
+        lista.CmbSearch[size_t(lista.IndiceColumna("CODIGO") - 1)]->setEditText(cuenta);
+        lista.CmdAceptar_Click();
+    });
+    QTest::keyClick(&caja, Qt::Key_F5);
+    if (!guion.AccionesModales.empty()) {
+        guion.AccionesModales.pop_back(); // no lookup was shown
+        hechos << "F5 en " + linea + " sin consulta";
+        return;
+    }
+    if (f.isVisible())
+        f.Campo(QStringLiteral("CONCEPTO")).setFocus();
+    QCoreApplication::processEvents();
+    hechos << "F5 en " + linea + (cuenta.isEmpty() ? " sin elegir" : " elige " + cuenta);
+}
+
+// Another connection gives a listed difference what real books hold: a registration type left
+// blank or Null with a number another voucher's entry may hold, no number, a bank with its
+// voucher and due date on its lines, a time of day, twelve rows, or a reconciliation of its
+// first line while the list still shows it.
+Hecho RecorridoAleatorio::OtroSiembra() {
+    const Enlace& e = AlAzar();
+    const QString donde = Donde(e.D);
+    QString que;
+    switch (Azar(7)) {
+    case 0:
+        Otra("UPDATE MV_ASIENTOS SET TIPO_REG = '    ', [NUMERO ASIENTO] = 1 WHERE " + donde);
+        que = "sin tipo de registro, asiento 1";
+        break;
+    case 1:
+        Otra("UPDATE MV_ASIENTOS SET TIPO_REG = NULL, [NUMERO ASIENTO] = 1 WHERE " + donde);
+        que = "tipo de registro nulo, asiento 1";
+        break;
+    case 2:
+        Otra("UPDATE MV_ASIENTOS SET [NUMERO ASIENTO] = NULL WHERE " + donde);
+        que = "sin número de asiento";
+        break;
+    case 3:
+        Otra("UPDATE MV_ASIENTOS SET IDBANCO = '  11', NROCOMPROBANTEBANCARIO = '0341-' || "
+             "SECUENCIA, VENCIMIENTO = printf('2026-02-%02d 00:00:00', SECUENCIA), CONCILIADO = "
+             "CASE WHEN SECUENCIA = 2 THEN 1 ELSE CONCILIADO END WHERE " +
+             donde);
+        que = "banco, vencimiento y la línea 2 conciliada";
+        break;
+    case 4:
+        Otra("UPDATE MV_ASIENTOS SET FECHA = substr(FECHA, 1, 10) || ' 10:30:00' WHERE " + donde);
+        que = "fecha con hora";
+        break;
+    case 5:
+        que = DoceRenglones(e.D);
+        break;
+    default:
+        Otra("UPDATE MV_ASIENTOS SET CONCILIADO = 1 WHERE SECUENCIA = 1 AND " + donde);
+        que = "conciliada con la lista a la vista";
+    }
+    return Hecho("otra conexión deja " + Nombre(e.D) + " " + que, {}, false);
+}
+
+// The entry grown to twelve rows: zero-amount lines up to line 11, the VAT row last.
+QString RecorridoAleatorio::DoceRenglones(const EnlaceLista::Diferencia& d) {
+    const QString donde = Donde(d);
+    Otra("UPDATE MV_ASIENTOS SET SECUENCIA = 12 WHERE NROCAI = 'ESIVA' AND SECUENCIA = 3 AND " +
+         donde + " AND (SELECT COUNT(*) FROM MV_ASIENTOS WHERE " + donde + ") = 3");
+    for (int n = 3; n <= 11; ++n)
+        Otra("INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, FECHA, PERIODO, "
+             "MES_OPERATIVO, [NUMERO ASIENTO], TIPO_REG, CUENTA, [DEBE-HABER], IMPORTE, DETALLE, "
+             "TC_ORIGEN, CPTE_ORIGEN, CABIMPORTE, ESTADO, CONCILIADO) SELECT TC, SUCURSAL, "
+             "NUMERO, LETRA, " +
+             QString::number(n) + ", FECHA, PERIODO, MES_OPERATIVO, [NUMERO ASIENTO], TIPO_REG, '" +
+             QString::fromLatin1(Cuentas[Azar(3)]) +
+             "', 'H', 0, DETALLE, TC_ORIGEN, CPTE_ORIGEN, CABIMPORTE, ESTADO, 0 FROM MV_ASIENTOS "
+             "WHERE SECUENCIA = 2 AND " +
+             donde + " AND EXISTS (SELECT * FROM MV_ASIENTOS WHERE SECUENCIA = 12 AND " + donde +
+             ") AND NOT EXISTS (SELECT * FROM MV_ASIENTOS WHERE SECUENCIA = " + QString::number(n) +
+             " AND " + donde + ")");
+    return QStringLiteral("con doce renglones");
 }
 
 // The state-change and modify links of the list page shown, by difference.
@@ -491,6 +674,19 @@ QString RecorridoAleatorio::Guardado(const EnlaceLista::Diferencia& d) {
     return estado;
 }
 
+// Whether the difference's first line is reconciled, as committed: the list no longer shows it.
+bool RecorridoAleatorio::Conciliada(const EnlaceLista::Diferencia& d) {
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(otra_,
+                       ("SELECT CONCILIADO FROM MV_ASIENTOS WHERE SECUENCIA = 1 AND " + Donde(d))
+                           .toUtf8()
+                           .constData(),
+                       -1, &st, nullptr);
+    const bool conciliada = sqlite3_step(st) == SQLITE_ROW && sqlite3_column_int(st, 0) != 0;
+    sqlite3_finalize(st);
+    return conciliada;
+}
+
 // A statement of the other connection; what it commits is the world the step starts from. A
 // refused one (the program left the database locked) fails the step.
 void RecorridoAleatorio::Otra(const QString& sql, bool rebasar) {
@@ -527,13 +723,15 @@ QString RecorridoAleatorio::Informe(int n, const QStringList& fallas) const {
            "\npasos:\n  " + recorrido_.join("\n  ");
 }
 
-// In CI a fixed seed, one whose walk meets, within its steps, an entry without origin saved
-// twice, an entry saved after its registration type changed, and a stale list's state change
-// of a difference in state 3. AUDITORIA_SEMILLA and AUDITORIA_PASOS run any other, for instance
+// In CI a fixed seed, one whose walk meets, within its steps, an entry saved with a blank or
+// Null registration type whose number another voucher's entry holds in the configured type, an
+// account typed with a blank, text that is no amount typed into a box, and saves of entries
+// holding a time of day and bank columns. AUDITORIA_SEMILLA and AUDITORIA_PASOS run any other,
+// for instance
 //   for s in $(seq 1 500); do AUDITORIA_SEMILLA=$s AUDITORIA_PASOS=1000
 //   build/tests/test_app --gtest_filter='RecorridoAleatorio.*' || break; done
 TEST_F(RecorridoAleatorio, LosLibrosSiguenCuadrando) {
-    Recorrer(Entorno("AUDITORIA_SEMILLA", 6), int(Entorno("AUDITORIA_PASOS", 300)));
+    Recorrer(Entorno("AUDITORIA_SEMILLA", 4), int(Entorno("AUDITORIA_PASOS", 300)));
 }
 
 } // namespace

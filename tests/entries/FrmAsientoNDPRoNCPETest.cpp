@@ -443,8 +443,8 @@ TEST_F(FormularioAsiento, ElAsientoAlHaberSeEquilibraEnElDebeDeLaLinea12) {
     EXPECT_TRUE(frm.SQLTemp.isEmpty());
 }
 
-// A check whose data the locked database did not give has failed, and says the database could
-// not be read; the save that needed it writes nothing, whatever the user answered.
+// A check whose data the locked database did not give has failed, told once by the failed read;
+// the save that needed it writes nothing, whatever the user answered.
 TEST_F(FormularioAsiento, UnaLecturaFallidaNoPasaLaComprobacion) {
     DB_Dll& db = DB_Dll::Instancia();
     db.gCnn.Close();
@@ -455,7 +455,8 @@ TEST_F(FormularioAsiento, UnaLecturaFallidaNoPasaLaComprobacion) {
     frm.Cpte_O = "000200004526A";
     cnn.EjecutarNativo("BEGIN EXCLUSIVE", {}, nullptr);
     const QString mensaje = Validar(frm, "FECHA", "22/12/2025");
-    EXPECT_TRUE(mensaje.startsWith("No se pudo leer la base de datos")) << mensaje.toStdString();
+    EXPECT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(mensaje.contains("bloqueada")) << mensaje.toStdString();
     guion.Mensajes.clear();
     frm.Asistel1_click("GRABAR");
     EXPECT_FALSE(guion.Mensajes.empty());

@@ -57,8 +57,8 @@ protected:
                 if (!importe.isEmpty())
                     lineas << f.Campo(QString::number(n)).Text() + "|" + lado + "|" +
                                   QString::number(
-                                      UtilGeneral::Instancia().ValorMoneda(importe).ADouble(), 'g',
-                                      12);
+                                      UtilGeneral::Instancia().ImporteEscrito(importe)->ADouble(),
+                                      'g', 12);
             }
         return lineas;
     }
@@ -235,14 +235,14 @@ TEST_F(ModificarAsiento, CadaGrabacionEmpiezaUnLoteNuevo) {
     EXPECT_EQ(f.SQLTemp.section("Fechahora", 0, 0), primero.section("Fechahora", 0, 0));
     EXPECT_TRUE(f.SQLTemp.contains("'null'"));
     EXPECT_FALSE(f.SQLTemp.contains("@NNNNNN@"));
-    // An entry without a number takes the next free one of its month, period and type.
+    // An entry without a number takes the next free one of its month, period and type, when
+    // the batch runs.
     f.AstNumero = "  ";
     f.ActualizarDatos();
-    const int ultimo = Filas("SELECT MAX([NUMERO ASIENTO]) FROM MV_ASIENTOS WHERE PERIODO = 2025 "
-                             "AND MES_OPERATIVO = 12 AND TIPO_REG = 'CPRA'")
-                           .value(0)
-                           .toInt();
-    EXPECT_EQ(f.Asiento, " " + QString::number(ultimo + 1));
+    EXPECT_EQ(f.Asiento, "");
+    EXPECT_TRUE(f.SQLTemp.contains("SET [NUMERO ASIENTO] = (SELECT ISNULL(MAX([NUMERO ASIENTO]), "
+                                   "0) + 1 FROM MV_ASIENTOS WHERE PERIODO = 2025 AND "
+                                   "MES_OPERATIVO = 12 AND TIPO_REG = 'CPRA')"));
 }
 
 // Ticked "Imprimir Testigo": the committed entry is printed by its key.
@@ -318,6 +318,7 @@ TEST_F(ModificarAsiento, LasFilasDeCentrosSiguenAlRenglon) {
         Escribir(f, "3H", "8000", "4");
         QTest::keyClick(&f.Campo("4"), Qt::Key_F2);
     };
+    Ejecutar("UPDATE MV_ASIENTOS SET CONCILIADO = 0 WHERE TC = 'NCPE' AND NUMERO = '00000004'");
     cnn.EjecutarNativo("CREATE TRIGGER falla BEFORE UPDATE ON MV_ASIENTOSCCOSTO BEGIN SELECT "
                        "RAISE(ABORT, 'centro de costo bloqueado'); END",
                        {}, nullptr);
@@ -362,6 +363,7 @@ TEST_F(ModificarAsiento, ElAsientoConservaSuClaveYSusCentros) {
     const QStringList enlace = {"NCPE", "0001",          "00000004",  "X",
                                 "FCC",  "001200004572A", "211010106", "Aceros Zárate S.A."};
     Ejecutar("UPDATE MA_SUBDIARIOSCOMPROBANTES SET SUBDIARIO = 'DIAR' WHERE TC = 'NCPE'");
+    Ejecutar("UPDATE MV_ASIENTOS SET CONCILIADO = 0 WHERE TC = 'NCPE' AND NUMERO = '00000004'");
     for (const char* flete : {"8000", "6000"}) {
         AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
             QApplication::setActiveWindow(&f);
@@ -472,6 +474,165 @@ TEST_F(ModificarAsiento, ElNombreDelProveedorNoSeBorra) {
     });
     EXPECT_TRUE(Navegador().Clic(Enlace()));
     EXPECT_TRUE(abierta);
+    EXPECT_EQ(guion.Mensajes.size(), 1u) << Avisos().toStdString();
+    EXPECT_EQ(Guardadas(), antes);
+}
+
+// What the form does not show comes back as stored on every row that goes on: a bank, its
+// voucher, a due date, a reconciled line, the time of day of the date.
+TEST_F(ModificarAsiento, LoQueElFormularioNoMuestraSeConserva) {
+    EjecutarSinComprobarLargos(
+        "UPDATE MV_ASIENTOS SET IDBANCO = '  11', NROCOMPROBANTEBANCARIO = '0341-' || SECUENCIA, "
+        "VENCIMIENTO = '2026-01-1' || SECUENCIA || ' 00:00:00', FECHA = '2025-12-22 10:30:00', "
+        "CONCILIADO = SECUENCIA - 1 WHERE TC = 'NCPE' AND NUMERO = '00000002'");
+    const QString columnas = "SELECT SECUENCIA, IDBANCO, NROCOMPROBANTEBANCARIO, VENCIMIENTO, "
+                             "FECHA, FECHASUBDIARIO, CONCILIADO, CABCUENTA FROM MV_ASIENTOS "
+                             "WHERE TC = 'NCPE' AND NUMERO = '00000002' ORDER BY SECUENCIA";
+    const QStringList antes = Filas(columnas);
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) { f.Asistel1_click("GRABAR"); });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    SinAvisos();
+    EXPECT_EQ(Filas(columnas), antes);
+    EXPECT_EQ(Filas("SELECT DISTINCT FECHA FROM MV_ASIENTOS WHERE TC = 'NCPE' AND NUMERO = "
+                    "'00000002'"),
+              QStringList({"2025-12-22T10:30:00.000"}));
+}
+
+// A line the user adds takes what belongs to the whole entry from the stored rows, not what
+// belongs to one of their lines.
+TEST_F(ModificarAsiento, UnaLineaNuevaTomaLoDelAsiento) {
+    Ejecutar("UPDATE MV_ASIENTOS SET MONEDA = '   2', IDBANCO = '  11' WHERE TC = 'NCPE' AND "
+             "NUMERO = '00000002'");
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        f.Campo("2H").SetText("16437,62");
+        f.Campo("3").SetText("5210101");
+        f.Campo("3H").SetText("100");
+        f.Asistel1_click("GRABAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    SinAvisos();
+    EXPECT_EQ(Filas("SELECT CUENTA, MONEDA, IFNULL(IDBANCO, 'nulo') FROM MV_ASIENTOS WHERE TC = "
+                    "'NCPE' AND NUMERO = '00000002' ORDER BY SECUENCIA"),
+              QStringList({"211010102|   2|  11", "5110102|   2|  11", "5210101|   2|nulo",
+                           "1120201|   2|  11"}));
+}
+
+// A difference reconciled after the list was drawn is no longer pending: neither the link nor
+// a save made while the form was open undoes the reconciliation.
+TEST_F(ModificarAsiento, UnaDiferenciaConciliadaNoSeModifica) {
+    const QString aviso = "La diferencia fue conciliada después de mostrarse la lista y ya no "
+                          "está pendiente. Vuelva a cargar la lista con [F9].";
+    const QString conciliar =
+        "UPDATE MV_ASIENTOS SET CONCILIADO = %1 WHERE TC = 'NCPE' AND NUMERO = '00000002'";
+    Ejecutar(conciliar.arg(1));
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    EsperarAviso(aviso, "SV - Aviso al Usuario", vbInformation + vbOKOnly);
+    EXPECT_TRUE(guion.VentanasModales.empty());
+
+    Ejecutar(conciliar.arg(0));
+    guion.Mensajes.clear();
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        Ejecutar(conciliar.arg(1));
+        f.Asistel1_click("GRABAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    EsperarAviso(aviso, "SV - Aviso al Usuario", vbCritical + vbOKOnly);
+    EXPECT_EQ(Filas("SELECT DISTINCT CONCILIADO FROM MV_ASIENTOS WHERE TC = 'NCPE' AND NUMERO = "
+                    "'00000002'"),
+              QStringList({"true"}));
+}
+
+// An entry whose number was given without a registration type (blank or Null) keeps that key:
+// booked now in CPRA it would take the number of the invoice's entry 1.
+TEST_F(ModificarAsiento, UnaClaveSinTipoNoTomaLaDeOtroComprobante) {
+    for (const char* tipo : {"'    '", "NULL"}) {
+        Ejecutar(QString("UPDATE MV_ASIENTOS SET TIPO_REG = %1, [NUMERO ASIENTO] = 1 WHERE TC = "
+                         "'NCPE' AND NUMERO = '00000002'")
+                     .arg(tipo));
+        AlAbrir([&](FrmAsientoNDPRoNCPE& f) { f.Asistel1_click("GRABAR"); });
+        EXPECT_TRUE(Navegador().Clic(Enlace()));
+        SinAvisos();
+        EXPECT_EQ(Filas("SELECT DISTINCT IFNULL(TIPO_REG, 'nulo'), [NUMERO ASIENTO] FROM "
+                        "MV_ASIENTOS WHERE TC = 'NCPE' AND NUMERO = '00000002'"),
+                  QStringList({QString(tipo) == "NULL" ? "nulo|1" : "    |1"}));
+        EXPECT_EQ(Filas("SELECT DISTINCT TC FROM MV_ASIENTOS WHERE PERIODO = 2025 AND "
+                        "MES_OPERATIVO = 12 AND [NUMERO ASIENTO] = 1 AND TIPO_REG = 'CPRA'"),
+                  QStringList({"FCC "}));
+    }
+}
+
+// An entry stored without a number takes it inside the save's transaction: an entry another
+// user books meanwhile in the same month and type keeps its number to itself.
+TEST_F(ModificarAsiento, ElNumeroNuloSeTomaDentroDeLaTransaccion) {
+    Ejecutar("UPDATE MV_ASIENTOS SET [NUMERO ASIENTO] = NULL WHERE TC = 'NCPE' AND NUMERO = "
+             "'00000002'");
+    const QString siguiente = "SELECT IFNULL(MAX([NUMERO ASIENTO]), 0) + 1 FROM MV_ASIENTOS "
+                              "WHERE PERIODO = 2025 AND MES_OPERATIVO = 12 AND TIPO_REG = 'CPRA'";
+    const int libre = Filas(siguiente).value(0).toInt();
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        f.Asistel1_click("GRABAR");
+        Ejecutar("UPDATE MV_ASIENTOS SET [NUMERO ASIENTO] = " + QString::number(libre) +
+                 " WHERE TC = 'FCC' AND SUCURSAL = '0002' AND NUMERO = '00004526'");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    SinAvisos();
+    EXPECT_EQ(Filas("SELECT DISTINCT [NUMERO ASIENTO], TIPO_REG FROM MV_ASIENTOS WHERE TC = "
+                    "'NCPE' AND NUMERO = '00000002'"),
+              QStringList({QString::number(libre + 1) + "|CPRA"}));
+}
+
+// An account typed with blanks, or by its optional code, is stored as the chart's code.
+TEST_F(ModificarAsiento, LaCuentaSeGuardaComoLaDelPlan) {
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        QApplication::setActiveWindow(&f);
+        f.Campo("2").SetText(" 5210101");
+        f.Campo("12").SetText("ivacf");
+        f.Asistel1_click("GRABAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    SinAvisos();
+    EXPECT_EQ(Guardadas(),
+              QStringList({"211010102|D|20010.52", "5210101|H|16537.62", "1120201|H|3472.9"}));
+}
+
+// Text that is no amount in the user's notation is refused as it is typed, once, and the box
+// keeps what it had: nothing is balanced from it and the save writes the amounts shown.
+// "1.500" is fifteen hundred.
+TEST_F(ModificarAsiento, UnTextoQueNoEsImporteSeRechaza) {
+    QStringList textos, mostradas;
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        QApplication::setActiveWindow(&f);
+        for (const char* malo : {"abc", "12x", "(100)", "-"}) {
+            f.Campo("2H").setFocus();
+            f.Campo("2H").SetText(malo);
+            f.Campo("3").setFocus();
+            QCoreApplication::processEvents();
+            textos << f.Campo("2H").Text() + "|" + f.Campo("12H").Text();
+        }
+        f.Campo("2H").SetText("1.500");
+        f.Campo("12H").SetText("18.510,52");
+        mostradas = Mostradas(f);
+        f.Asistel1_click("GRABAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    EXPECT_EQ(textos, QStringList(4, "16537,62|3472,9"));
+    ASSERT_EQ(guion.Mensajes.size(), 4u) << Avisos().toStdString();
+    EXPECT_TRUE(guion.Mensajes[0].Texto.startsWith("«abc» no es un importe"));
+    EXPECT_EQ(mostradas,
+              QStringList({"211010102|D|20010.52", "5110102|H|1500", "1120201|H|18510.52"}));
+    EXPECT_EQ(Guardadas(), mostradas);
+}
+
+// Without the fiscal periods table the date's check fails with one message, and nothing is
+// written.
+TEST_F(ModificarAsiento, SinEjerciciosUnSoloAviso) {
+    const QStringList antes = Guardadas();
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        Ejecutar("DROP TABLE MV_EJERCICIOS");
+        f.Asistel1_click("GRABAR");
+        f.Asistel1_click("CERRAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
     EXPECT_EQ(guion.Mensajes.size(), 1u) << Avisos().toStdString();
     EXPECT_EQ(Guardadas(), antes);
 }

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 #include <iterator>
@@ -183,6 +184,97 @@ void Centros(const Vista& a, const Vista& c, QStringList& v) {
     }
 }
 
+QString Comprobante(const Vista& v, const QStringList& fila) {
+    return v.Claves(fila, {"TC", "SUCURSAL", "NUMERO", "LETRA"}).replace(u'|', u' ');
+}
+
+// A journal entry key belongs to one voucher; a blank and a Null registration type are one.
+void ClavesDeAsiento(const Vista& a, QStringList& v) {
+    std::map<QString, QSet<QString>> duenos;
+    for (const QStringList& fila : a.filas)
+        if (a(fila, "NUMERO ASIENTO") != FotoBase::Nulo)
+            duenos[a.Claves(fila, {"PERIODO", "MES_OPERATIVO", "TIPO_REG", "NUMERO ASIENTO"})]
+                << Comprobante(a, fila);
+    for (const auto& [clave, comprobantes] : duenos)
+        if (comprobantes.size() > 1) {
+            QStringList lista(comprobantes.begin(), comprobantes.end());
+            lista.sort();
+            v << "asiento " + clave + " compartido por " + lista.join(u',');
+        }
+}
+
+// Every journal line is of an account of the chart, spelled as the chart spells it.
+void CuentasDelPlan(const Vista& a, const Vista& plan, QStringList& v) {
+    QSet<QString> codigos;
+    for (const QStringList& fila : plan.filas)
+        codigos << plan(fila, "CODIGO");
+    for (const QStringList& fila : a.filas)
+        if (EsNcpe(a, fila) && !codigos.contains(a(fila, "CUENTA")))
+            v << Nombre(DiferenciaDe(a, fila)) + ": cuenta '" + a(fila, "CUENTA") +
+                     "' fuera del plan";
+}
+
+// The header amount is line 1's on every row, and there is at most one VAT row.
+void Cabeceras(const Vista& a, QStringList& v) {
+    std::map<QString, QStringList> filas;
+    for (const QStringList& fila : a.filas)
+        if (EsNcpe(a, fila))
+            filas[DiferenciaDe(a, fila)] << fila.join(FotoBase::Separador);
+    for (const auto& [d, textos] : filas) {
+        int ivas = 0;
+        QSet<QString> cabeceras;
+        QString linea1;
+        bool delProveedor = false;
+        for (const QString& texto : textos) {
+            const QStringList fila = texto.split(FotoBase::Separador);
+            ivas += Clave(a(fila, "NROCAI")) == u"ESIVA";
+            cabeceras << Importe(a(fila, "CABIMPORTE")).ATextoSql();
+            if (a(fila, "SECUENCIA") == u"1") {
+                linea1 = Importe(a(fila, "IMPORTE")).ATextoSql();
+                delProveedor = Clave(a(fila, "CUENTA")) == Clave(a(fila, "CABCUENTA"));
+            }
+        }
+        if (ivas > 1)
+            v << Nombre(d) + ": " + QString::number(ivas) + " renglones de IVA";
+        const QString cero = Currency().ATextoSql();
+        if (cabeceras.size() > 1 ||
+            (!cabeceras.contains(linea1) && (delProveedor || !cabeceras.contains(cero))))
+            v << Nombre(d) + ": CABIMPORTE " +
+                     QStringList(cabeceras.begin(), cabeceras.end()).join(u',') +
+                     " y la línea 1 por " + linea1;
+    }
+}
+
+// The origin's entry is marked 1 while its difference is pending review (state 0), 0 after.
+void EstadoDelOrigen(const Vista& a, QStringList& v) {
+    std::map<QString, QString> esperado; // origin key and supplier -> expected ESTADO
+    std::map<QString, QString> quien;
+    for (const QStringList& fila : a.filas) {
+        if (!EsNcpe(a, fila) || a(fila, "SECUENCIA") != u"1" ||
+            Clave(a(fila, "TC_ORIGEN")).isEmpty())
+            continue;
+        const QString cpte = a(fila, "CPTE_ORIGEN");
+        const QString origen =
+            QStringList{Clave(a(fila, "TC_ORIGEN")), Clave(cpte.mid(0, 4)), Clave(cpte.mid(4, 8)),
+                        Clave(cpte.mid(12, 1)), Clave(a(fila, "CABCUENTA"))}
+                .join(u'|');
+        const QString estado =
+            Clave(a(fila, "ESTADO")) == u"0" ? QStringLiteral("1") : QStringLiteral("0");
+        if (esperado.count(origen) && esperado[origen] != estado)
+            esperado[origen] = QStringLiteral("?"); // two differences on one origin disagree
+        else
+            esperado[origen] = estado;
+        quien[origen] = Nombre(DiferenciaDe(a, fila)) + " en estado " + Clave(a(fila, "ESTADO"));
+    }
+    for (const QStringList& fila : a.filas) {
+        const QString origen = a.Claves(fila, {"TC", "SUCURSAL", "NUMERO", "LETRA", "CABCUENTA"});
+        const auto e = esperado.find(origen);
+        if (e != esperado.end() && e->second != u"?" && Clave(a(fila, "ESTADO")) != e->second)
+            v << quien[origen] + ": el origen " + Comprobante(a, fila) + " secuencia " +
+                     a(fila, "SECUENCIA") + " tiene ESTADO " + a(fila, "ESTADO");
+    }
+}
+
 } // namespace
 
 Fotografo::Fotografo(const QString& archivo) {
@@ -225,6 +317,10 @@ QStringList Violaciones(const FotoBase& foto) {
     Balances(asientos, v);
     Aplicaciones(asientos, Vista(foto, "MV_APLICACION"), v);
     Centros(asientos, Vista(foto, "MV_ASIENTOSCCOSTO"), v);
+    ClavesDeAsiento(asientos, v);
+    CuentasDelPlan(asientos, Vista(foto, "MA_CUENTAS"), v);
+    Cabeceras(asientos, v);
+    EstadoDelOrigen(asientos, v);
     return v;
 }
 
@@ -372,9 +468,142 @@ bool MismosLibros(const FotoBase& antes, const FotoBase& despues) {
     return true;
 }
 
+// ---- A save compared with the form ---------------------------------------------------------
+
+// The difference's rows, in sequence order.
+std::vector<QStringList> FilasDe(const Vista& a, const QString& diferencia) {
+    std::vector<QStringList> filas;
+    for (const QStringList& fila : a.filas)
+        if (EsNcpe(a, fila) && DiferenciaDe(a, fila) == diferencia)
+            filas.push_back(fila);
+    std::sort(filas.begin(), filas.end(), [&](const QStringList& x, const QStringList& y) {
+        return a(x, "SECUENCIA").toInt() < a(y, "SECUENCIA").toInt();
+    });
+    return filas;
+}
+
+// The chart's code the form's check finds for what was typed, by code or optional code.
+QString CodigoDelPlan(const Vista& plan, const QString& escrito) {
+    for (const char* columna : {"CODIGO", "CODIGOOPCIONAL"})
+        for (const QStringList& fila : plan.filas)
+            if (!escrito.trimmed().isEmpty() &&
+                Clave(plan(fila, columna)) == Clave(escrito.trimmed()))
+                return plan(fila, "CODIGO");
+    return escrito;
+}
+
+struct Renglon {
+    int Linea;
+    QString Cuenta, Lado;
+    Currency Importe;
+};
+
+// The rows the form's lines make: those with an account and an amount, in line order. Line 1
+// is on the side it was stored on.
+std::vector<Renglon> Esperados(const Vista& plan, const InvariantesLibros::Formulario& f,
+                               const QString& ladoLinea1) {
+    std::vector<Renglon> renglones;
+    const auto leer = [](const QString& t) {
+        return InvariantesLibros::ImporteMostrado(t).value_or(Currency());
+    };
+    for (int n = 1; n <= 12; ++n) {
+        const auto& [cuenta, debe, haber] = f.Lineas[size_t(n - 1)];
+        const bool alDebe = n == 1 ? ladoLinea1 == u"D" : leer(debe) != Currency();
+        const Currency importe = leer(alDebe ? debe : haber);
+        if (cuenta.trimmed().isEmpty() || importe == Currency())
+            continue;
+        renglones.push_back({n, CodigoDelPlan(plan, cuenta), alDebe ? "D" : "H", importe});
+    }
+    return renglones;
+}
+
+// What the save may write other than as stored: what the form shows or works out, and the
+// save's own user, time and cash box.
+bool DelFormulario(const QString& columna) {
+    static const QSet<QString> propias = {"SECUENCIA",
+                                          "CUENTA",
+                                          "DEBE-HABER",
+                                          "IMPORTE",
+                                          "DETALLE",
+                                          "ESTADO",
+                                          "IDMOTIVO",
+                                          "CABIMPORTE",
+                                          "IDCAJAS",
+                                          "USUARIO_LOGEADO",
+                                          "FECHAHORA_GRABACION",
+                                          "IDCOMPROBANTE"};
+    return propias.contains(columna);
+}
+
+void CompararConFormulario(const FotoBase& antes, const FotoBase& despues,
+                           const InvariantesLibros::Paso& paso, const QString& diferencia,
+                           QStringList& v) {
+    const Vista va(antes, "MV_ASIENTOS"), vd(despues, "MV_ASIENTOS");
+    const std::vector<QStringList> previas = FilasDe(va, diferencia);
+    const std::vector<QStringList> nuevas = FilasDe(vd, diferencia);
+    if (previas.empty())
+        return;
+    std::map<int, QStringList> porLinea;
+    for (size_t i = 0; i < previas.size(); ++i)
+        porLinea[Clave(va(previas[i], "NROCAI")) == u"ESIVA" ? 12 : int(i) + 1] = previas[i];
+    const InvariantesLibros::Formulario& f = *paso.Grabado;
+    const std::vector<Renglon> esperados =
+        Esperados(Vista(antes, "MA_CUENTAS"), f, Clave(va(previas.front(), "DEBE-HABER")));
+    const QString nombre = Nombre(diferencia) + ": grabó ";
+    if (esperados.size() != nuevas.size()) {
+        v << nombre + QString::number(nuevas.size()) + " renglones y el formulario mostraba " +
+                 QString::number(esperados.size());
+        return;
+    }
+    const QString estado = f.Estado.isEmpty() ? Clave(va(previas.front(), "ESTADO")) : f.Estado;
+    const bool sinNumero = va(previas.front(), "NUMERO ASIENTO") == FotoBase::Nulo;
+    for (size_t i = 0; i < nuevas.size(); ++i) {
+        const QStringList& fila = nuevas[i];
+        const Renglon& r = esperados[i];
+        const QString renglon = nombre + "renglón " + QString::number(i + 1) + " ";
+        const QStringList mostrado = {r.Cuenta,
+                                      r.Lado,
+                                      r.Importe.ATextoSql(),
+                                      f.Concepto.trimmed(),
+                                      estado,
+                                      f.Motivo.trimmed().toUpper()};
+        const QStringList escrito = {vd(fila, "CUENTA"),
+                                     Clave(vd(fila, "DEBE-HABER")),
+                                     Importe(vd(fila, "IMPORTE")).ATextoSql(),
+                                     vd(fila, "DETALLE"),
+                                     Clave(vd(fila, "ESTADO")),
+                                     Clave(vd(fila, "IDMOTIVO")).trimmed()};
+        if (mostrado != escrito)
+            v << renglon + escrito.join(u'|') + " y el formulario mostraba " + mostrado.join(u'|');
+        const auto previa = porLinea.find(r.Linea);
+        if (previa == porLinea.end())
+            continue;
+        for (auto c = vd.columnas.cbegin(); c != vd.columnas.cend(); ++c) {
+            const bool clave = c.key() == u"NUMERO ASIENTO" || c.key() == u"TIPO_REG";
+            if (DelFormulario(c.key()) || (sinNumero && clave))
+                continue;
+            const QString era = va(previa->second, c.key().toLatin1().constData());
+            if (fila.value(c.value()) != era)
+                v << renglon + c.key() + " " + fila.value(c.value()) + ", guardado " + era;
+        }
+    }
+}
+
 } // namespace
 
 namespace InvariantesLibros {
+
+std::optional<Currency> ImporteMostrado(const QString& texto) {
+    static const QRegularExpression forma(
+        QStringLiteral("^\\s*(-?)(\\d+|\\d{1,3}(?:\\.\\d{3})+)(?:,(\\d{0,4}))?\\s*$"));
+    const QRegularExpressionMatch m = forma.match(texto);
+    if (texto.trimmed().isEmpty())
+        return Currency();
+    if (!m.hasMatch())
+        return std::nullopt;
+    return Currency::DesdeTextoSql(m.captured(1) + m.captured(2).remove(u'.') + "." +
+                                   m.captured(3) + "0");
+}
 
 QStringList Introducidas(const FotoBase& antes, const FotoBase& despues, const Paso& paso) {
     QStringList v;
@@ -392,6 +621,8 @@ QStringList Introducidas(const FotoBase& antes, const FotoBase& despues, const P
                 QStringLiteral("un paso rechazado, fallido o cancelado cambió "), v);
     else
         Cambios(antes, despues, paso, QStringLiteral("cambió fuera de la diferencia: "), v);
+    if (paso.Grabado && paso.Actuada && !paso.DebeQuedarIgual)
+        CompararConFormulario(antes, despues, paso, ClaveActuada(paso), v);
     return v;
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/runtime/Currency.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
 // A whole database as text: every table's columns and rows, each row its values joined, the
@@ -51,22 +54,39 @@ struct Diferencia {
     QString TcOrigen, CpteOrigen;    // the origin voucher, its 13-character key
 };
 
+// The entry form as the save read it: each line's account, debit and credit boxes, the
+// concept, the motive and the state picked (empty: none, the stored one stays).
+struct Formulario {
+    std::array<std::array<QString, 3>, 12> Lineas;
+    QString Concepto, Motivo, Estado;
+};
+
 struct Paso {
     std::optional<Diferencia> Actuada; // none: the step may change nothing at all
     // Whether the list the user acted on still showed the difference's stored state.
     bool ListaFresca = true;
     // A cancelled, refused or failed step: every table must stay as it was.
     bool DebeQuedarIgual = false;
+    // A save of the acted-on difference that went through: its stored rows must be what the
+    // form showed, and every column the form does not show as it was before.
+    std::optional<Formulario> Grabado = std::nullopt;
 };
+
+// An amount as the form shows it and a user in Spanish (Argentina) writes it: "." groups
+// thousands by threes, "," comes before the decimals; a blank box is 0. Nothing for any other
+// text.
+std::optional<Currency> ImporteMostrado(const QString& texto);
 
 // What one photo holds that it should not, one stable line per broken invariant: unbalanced
 // NCPE entries and gaps in their sequence, repeated applications or applications of another
-// amount than the header line, cost-centre rows of no line or that do not add up to it.
+// amount than the header line, cost-centre rows of no line or that do not add up to it, a
+// journal entry key held by two vouchers, accounts outside the chart, a header amount other
+// than line 1's, more than one VAT row, an origin whose ESTADO does not follow its difference.
 QStringList Violaciones(const FotoBase& foto);
 
 // What the step broke: the violations present after it and absent before, a state 3 left
-// through a stale list, any change outside the acted-on difference's own rows, and any change
-// at all by a step that had to change nothing.
+// through a stale list, any change outside the acted-on difference's own rows, any change at
+// all by a step that had to change nothing, and a save that wrote other than the form showed.
 QStringList Introducidas(const FotoBase& antes, const FotoBase& despues, const Paso& paso);
 
 } // namespace InvariantesLibros

@@ -62,6 +62,26 @@ Currency UtilGeneral::ValorMoneda(const QString& texto) const {
     return Currency::DesdeTexto(enLocale.replace(u'.', Locale::SeparadorDecimal()));
 }
 
+std::optional<Currency> UtilGeneral::ImporteEscrito(const QString& texto) const {
+    const QString limpio = texto.trimmed();
+    if (limpio.isEmpty())
+        return Currency();
+    const QString miles = QRegularExpression::escape(QString(Locale::SeparadorMiles()));
+    const QString decimal = QRegularExpression::escape(QString(Locale::SeparadorDecimal()));
+    const QRegularExpression forma("^-?(\\d+|\\d{1,3}(?:" + miles + "\\d{3})+)(?:" + decimal +
+                                   "(\\d{0,4}))?$");
+    const QRegularExpressionMatch m = forma.match(limpio);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QString entera = m.captured(1).remove(Locale::SeparadorMiles());
+    const QString cifra = (limpio.startsWith(u'-') ? QStringLiteral("-") : QString()) + entera +
+                          u'.' + m.captured(2) + u'0';
+    const std::optional<Currency> importe = Currency::DesdeTextoSql(cifra);
+    if (!importe)
+        vb::Raise(6);
+    return importe;
+}
+
 int UtilGeneral::ValorEntero(const QString& texto) const {
     return vb::CLng(ValorMoneda(texto));
 }

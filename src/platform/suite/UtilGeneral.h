@@ -22,6 +22,12 @@ public:
     // The amount the text spells, read by the rule of LecturaNumero.h; whatever follows the
     // number is left out, and a text with no number (empty ones included) is 0.
     Currency ValorMoneda(const QString& texto) const;
+    // An amount as a user types it in the locale's notation: digits, maybe grouped by threes
+    // with the thousands separator, then up to four decimals after the decimal separator; a
+    // leading minus. "1.500" is fifteen hundred, never one and a half. A blank text is 0.
+    // Nothing when the text is not wholly such an amount ("abc", "12x", "(100)", "-", "1.5");
+    // error 6 when it is one beyond what an amount holds.
+    std::optional<Currency> ImporteEscrito(const QString& texto) const;
     // The same reading rounded to a whole number, halves to even; error 6 beyond 32 bits.
     int ValorEntero(const QString& texto) const;
     // True when the whole text, blanks around it aside, is one number by that rule; an empty

@@ -176,4 +176,23 @@ TEST(ElegirFecha, EscribeLaFechaElegidaYRespetaLaCancelacion) {
     EXPECT_EQ(fecha, QStringLiteral("05/03/2024"));
 }
 
+// What a user types in an amount box: "." only groups thousands, by threes; anything else that
+// is not wholly an amount reads as none.
+TEST(ImporteEscrito, LeeLaNotacionDelUsuario) {
+    const auto leido = [](const char* texto) {
+        const std::optional<Currency> importe = util.ImporteEscrito(QString::fromUtf8(texto));
+        return importe ? importe->Escalado() : -1;
+    };
+    EXPECT_EQ(leido("1.500"), 15000000);
+    EXPECT_EQ(leido(" 1.234.567,5 "), 12345675000);
+    EXPECT_EQ(leido("20010,52"), 200105200);
+    EXPECT_EQ(leido("-0,0049"), -49);
+    EXPECT_EQ(leido("21,"), 210000);
+    EXPECT_EQ(leido(""), 0);
+    for (const char* malo : {"1.5", "1.50", "12.3456", "1,5.0", "abc", "12x", "(100)", "-",
+                             "1,23456", "1E3", "+3", ",5"})
+        EXPECT_EQ(leido(malo), -1) << malo;
+    EXPECT_EQ(NumeroDeError([] { util.ImporteEscrito(QStringLiteral("922337203685478")); }), 6);
+}
+
 } // namespace
