@@ -16,6 +16,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -252,8 +253,9 @@ TEST_F(Confirmacion, GuionDeOtraCuentaUsaLaDistribucionPropia) {
     EXPECT_TRUE(s.contains("'5210101',@@@@8888,'0004',40,400)")) << s.toStdString();
 }
 
-// Shares of thirds give amounts to the cent that make the line, the remainder on the last row,
-// from the account's split and from a script alike; the stored rows make the line too.
+// Shares of thirds give amounts to the cent that make the line, the units left over on the
+// largest fractions, from the account's split and from a script alike; the stored rows make
+// the line too.
 TEST_F(Confirmacion, LasFilasSumanLaLinea) {
     Tercios();
     dlg.CargarCcostos("5210101", Currency::DesdeTexto("1000,01"), {}, {});
@@ -263,7 +265,7 @@ TEST_F(Confirmacion, LasFilasSumanLaLinea) {
     dlg.CargarCcostos("5210101", Currency::DesdeTexto("0,05"), {}, "\r\n" + Script() + "\r\n");
     EXPECT_EQ(Unidos(dlg.FgCCosto->TextMatrix(1, 4), dlg.FgCCosto->TextMatrix(2, 4),
                      dlg.FgCCosto->TextMatrix(3, 4)),
-              "0,02|0,02|0,01");
+              "0,02|0,01|0,02");
     int asiento = 90;
     for (const char* importe : {"10", "0,05", "1000,01"}) {
         QString s = ScriptDeLinea(importe);
@@ -284,7 +286,7 @@ TEST_F(Confirmacion, PrecisionYLineasGrandes) {
     dlg.CargarCcostos("5210101", Currency::DesdeTexto("10,005"), {}, {});
     EXPECT_EQ(Unidos(dlg.FgCCosto->TextMatrix(1, 4), dlg.FgCCosto->TextMatrix(2, 4),
                      dlg.FgCCosto->TextMatrix(3, 4)),
-              "3,335|3,335|3,335");
+              "3,334|3,335|3,336");
     EXPECT_EQ(SumaDelGuion(ScriptDeLinea("10,005")), "10,005");
     ModGlobal::Valores.CantidadDecimales = QStringLiteral("4");
     EXPECT_EQ(SumaDelGuion(ScriptDeLinea("0,0001")), "0,0001");
@@ -313,6 +315,36 @@ TEST_F(Confirmacion, PorcentajesQueNoCaben) {
     dlg.CmdAceptar_Click();
     EXPECT_TRUE(dlg.gCancelar());
     EXPECT_EQ(guion.Mensajes.back().Texto, "Debe ingresar un porcentaje!!!");
+}
+
+// Splits of the largest lines at 1 and 2 decimals load and make their line, without an error.
+TEST_F(Confirmacion, LineasAlTopeDelRango) {
+    Ejecutar("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION, TITULO) VALUES ('0005', 'E', 0), "
+             "('0006', 'F', 0), ('0007', 'G', 0)");
+    const QStringList centros{"0001", "0002", "0003", "0004", "0005",
+                              "0006", "0007", "1001", "1002", "1003"};
+    const auto distribucion = [&](const QStringList& porcentajes) {
+        Ejecutar("DELETE FROM MA_CUENTASCCOSTO WHERE CODIGO = '5210101'");
+        for (int i = 0; i < porcentajes.size(); ++i)
+            Ejecutar("INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, VARIABLEPORUD) "
+                     "VALUES ('5210101', '" +
+                     centros[i] + "', " + porcentajes[i] + ", 0)");
+    };
+    const std::tuple<const char*, const char*, QStringList> casos[] = {
+        {"922337203685477,58", "2", {"33.33", "33.33", "33.34"}},
+        {"922337203685477,58", "2", QStringList(10, "10")},
+        {"922337203685477,5", "1", QStringList(4, "25")}};
+    for (const auto& [linea, decimales, porcentajes] : casos) {
+        ModGlobal::Valores.CantidadDecimales = decimales;
+        distribucion(porcentajes);
+        dlg.CargarCcostos("5210101", Currency::DesdeTexto(linea), {}, {});
+        EXPECT_EQ(dlg.FgCCosto->Rows(), porcentajes.size() + 1);
+        dlg.FijarCancelar(true);
+        dlg.CmdAceptar_Click();
+        EXPECT_FALSE(dlg.gCancelar()) << linea;
+        EXPECT_EQ(SumaDelGuion(Script()), linea);
+    }
+    EXPECT_TRUE(guion.Mensajes.empty());
 }
 
 // With a line of 0 the amounts tell nothing: the shares must make 100.
