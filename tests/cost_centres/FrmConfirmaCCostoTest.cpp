@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -211,7 +212,7 @@ TEST_F(Confirmacion, ElScriptConfirmaConElDialogo) {
     EXPECT_EQ(ModGlobal::Valores.ParametroAdicional, parametro);
 }
 
-// Acceptance needs every cost centre valid and the amounts within half a unit of the total;
+// Acceptance needs every cost centre valid and the amounts making the total exactly;
 // a refused one explains the sums and keeps the dialog open.
 TEST_F(Confirmacion, Aceptacion) {
     dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
@@ -221,7 +222,10 @@ TEST_F(Confirmacion, Aceptacion) {
     ASSERT_EQ(guion.Mensajes.size(), 1u);
     EXPECT_EQ(guion.Mensajes[0].Titulo, "ATENCIÓN");
     EXPECT_TRUE(guion.Mensajes[0].Texto.contains("    Importe = 999,50\r\n"));
-    dlg.FgCCosto->SetTextMatrix(2, 4, "399,51");
+    dlg.FgCCosto->SetTextMatrix(2, 4, "399,99");
+    dlg.CmdAceptar_Click();
+    EXPECT_TRUE(guion.Mensajes.back().Texto.contains("    Importe = 999,99\r\n"));
+    dlg.FgCCosto->SetTextMatrix(2, 4, "400");
     dlg.FijarCancelar(true);
     dlg.CmdAceptar_Click();
     EXPECT_FALSE(dlg.gCancelar());
@@ -315,6 +319,35 @@ TEST_F(Confirmacion, PorcentajesQueNoCaben) {
     dlg.CmdAceptar_Click();
     EXPECT_TRUE(dlg.gCancelar());
     EXPECT_EQ(guion.Mensajes.back().Texto, "Debe ingresar un porcentaje!!!");
+}
+
+// The rows a script wrote come back with the amounts it wrote, however far their shares were
+// rounded, and accepted unchanged they are written again as they were.
+TEST_F(Confirmacion, ElGuionVuelveConSusImportes) {
+    using Fila = std::pair<const char*, const char*>;
+    const std::pair<const char*, std::vector<Fila>> casos[] = {
+        {"1000000", {{"100", "999999.99"}, {"0", "0.01"}}},
+        {"1000000000", {{"12.3457", "123456789.12"}, {"87.6543", "876543210.88"}}}};
+    for (const auto& [linea, filas] : casos) {
+        QString escrito;
+        QStringList importes;
+        for (size_t i = 0; i < filas.size(); ++i) {
+            escrito += "\r\n" +
+                       SentenciaCCosto({"2026", "5", "D", "CPRA", "   1", "01/02/2026", "5210101",
+                                        "1", i ? "0004" : "0003", filas[i].first, filas[i].second});
+            importes << filas[i].second;
+        }
+        dlg.CargarCcostos("5210101", Currency::DesdeTexto(linea), {}, escrito);
+        dlg.FijarCancelar(true);
+        dlg.CmdAceptar_Click();
+        EXPECT_FALSE(dlg.gCancelar()) << linea;
+        QStringList vuelta;
+        for (const QString& sentencia : Script().split(QStringLiteral("\r\n")))
+            if (const std::optional<FilaCCosto> fila = LeerFilaCCosto(sentencia))
+                vuelta.prepend(fila->Importe);
+        EXPECT_EQ(vuelta, importes) << linea;
+    }
+    EXPECT_TRUE(guion.Mensajes.empty());
 }
 
 // Splits of the largest lines at 1 and 2 decimals load and make their line, without an error.
@@ -684,8 +717,8 @@ TEST_F(Edicion, ImportePequenoDeUnaLineaGrande) {
     }
 }
 
-// A share typed on one row changes that row's amount only; a split that then misses the line
-// is still refused.
+// A share typed on one row changes that row's amount only; a split that then misses the line,
+// by a cent or more, is refused.
 TEST_F(Edicion, PorcentajeNoCambiaOtrasFilas) {
     const auto escribir = [&](int fila, int columna, const char* texto) {
         Ir(fila, columna);
@@ -702,8 +735,49 @@ TEST_F(Edicion, PorcentajeNoCambiaOtrasFilas) {
     EXPECT_EQ(Grilla().mid(0, 2), QStringList({"1|0003|Depósito Central|60,00|600,00",
                                                "2|0004|Logística y Distribución|39,999|399,99"}));
     Tecla(Qt::Key_F2);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(guion.Mensajes.back().Texto.contains("    Importe = 999,99\r\n"));
+    escribir(2, 4, "400");
+    Tecla(Qt::Key_F2);
     EXPECT_FALSE(dlg.isVisible());
-    EXPECT_EQ(SumaDelGuion(Script()), "999,99");
+    EXPECT_EQ(SumaDelGuion(Script()), "1000");
+}
+
+// Rows that miss their line by any amount are refused, at every precision; a share that
+// completes 100 takes what the typed amounts leave of the line.
+TEST_F(Edicion, SoloFilasQueHacenLaLinea) {
+    const auto escribir = [&](int fila, int columna, const char* texto) {
+        Ir(fila, columna);
+        Teclas(texto);
+        Tecla(Qt::Key_Return);
+    };
+    const auto aceptada = [&] {
+        Tecla(Qt::Key_F2);
+        return !dlg.isVisible();
+    };
+    Tercios();
+    for (const auto& [linea, fila, importe] :
+         {std::tuple{"1000", 3, "333,39"}, {"100", 1, "33,34"}}) {
+        dlg.CargarCcostos("5210101", Currency::DesdeTexto(linea), {}, {});
+        escribir(fila, 4, importe);
+        EXPECT_FALSE(aceptada()) << linea;
+    }
+    Ejecutar("UPDATE MA_CUENTASCCOSTO SET PORCENTAJE = 33.3333 WHERE CODIGO = '5210101'");
+    for (const auto& [linea, decimales] : {std::pair{"10000", "2"}, {"1000", "4"}}) {
+        ModGlobal::Valores.CantidadDecimales = decimales;
+        dlg.CargarCcostos("5210101", Currency::DesdeTexto(linea), {}, {});
+        EXPECT_FALSE(aceptada()) << linea;
+    }
+    EXPECT_EQ(guion.Mensajes.size(), 4u);
+
+    ModGlobal::Valores.CantidadDecimales = QStringLiteral("2");
+    Ejecutar("DELETE FROM MA_CUENTASCCOSTO WHERE CODIGO = '5210101' AND CCOSTO = '0003'");
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(100000), {}, {});
+    escribir(1, 4, "33333,37");
+    escribir(2, 3, "66,6666");
+    EXPECT_EQ(Unidos(Celda(1, 3), Celda(2, 4)), "33,3334|66666,63");
+    EXPECT_TRUE(aceptada());
+    EXPECT_EQ(SumaDelGuion(Script()), "100000");
 }
 
 // A credit line takes amounts below 0 up to its size, as it takes shares; its rows carry its
