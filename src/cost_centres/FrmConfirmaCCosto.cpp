@@ -284,8 +284,8 @@ void FrmConfirmaCCosto::RepartirImportes() {
 
 // The amount of a share typed on row Fila; the other rows keep theirs, typed or not. When the
 // shares then make 100, the row takes what the others' amounts leave of the line, so that the
-// rows make it exactly; unless that would cross zero or pass the line (others typed beyond
-// it), when the row keeps its share's amount and the acceptance shows what is missing.
+// rows make it exactly; unless that would cross zero (others rounded up past the line), when
+// the row keeps its share's amount and the acceptance shows what is missing.
 Currency FrmConfirmaCCosto::ImporteDeFila(int Fila, const Currency& Porcentaje) const {
     if (Porcentaje == Currency())
         return Currency();
@@ -298,7 +298,7 @@ Currency FrmConfirmaCCosto::ImporteDeFila(int Fila, const Currency& Porcentaje) 
         return propio;
     const Ancho linea = Linea().Escalado();
     const Ancho resto = linea - SumaColumna(*FgCCosto, 4, Fila);
-    if (linea < 0 ? resto > 0 || resto < linea : resto < 0 || resto > linea)
+    if (linea < 0 ? resto > 0 : resto < 0)
         return propio;
     return Currency::DesdeEscalado(qint64(resto));
 }

@@ -321,6 +321,42 @@ TEST_F(Confirmacion, PorcentajesQueNoCaben) {
     EXPECT_EQ(guion.Mensajes.back().Texto, "Debe ingresar un porcentaje!!!");
 }
 
+// Shares worked out from amounts that make the line may each round half a ten-thousandth the
+// same way: such a split is accepted.
+TEST_F(Confirmacion, PorcentajesRedondeadosDeImportesExactos) {
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(2000000), {}, {});
+    dlg.FgCCosto->SetRows(5);
+    const QStringList filas[] = {{"0003", "0,0002", "3"},
+                                 {"0004", "0,0004", "7"},
+                                 {"0001", "0,0006", "11"},
+                                 {"0002", "99,999", "1999979"}};
+    for (int r = 1; r <= 4; ++r)
+        for (int c : {1, 3, 4})
+            dlg.FgCCosto->SetTextMatrix(r, c, filas[r - 1][c == 1 ? 0 : c - 2]);
+    Currency porcentajes, importes;
+    EXPECT_TRUE(dlg.Validato(porcentajes, importes));
+    EXPECT_EQ(porcentajes, Currency::DesdeTexto("100,0002"));
+    dlg.FgCCosto->SetTextMatrix(4, 3, "99,9991");
+    porcentajes = importes = Currency();
+    EXPECT_FALSE(dlg.Validato(porcentajes, importes));
+}
+
+// A share completing 100 never takes an amount against the line, even when the others'
+// amounts, each rounded up, pass it.
+TEST_F(Confirmacion, ElRestoNoCambiaDeSigno) {
+    dlg.CargarCcostos("5210101", Currency::DesdeTexto("0,1"), {}, {});
+    dlg.FgCCosto->SetRows(8);
+    for (int r = 1; r <= 6; ++r) {
+        dlg.FgCCosto->SetTextMatrix(r, 3, "15");
+        dlg.FgCCosto->SetTextMatrix(r, 4, "0,02");
+    }
+    dlg.FgCCosto->SetRow(7);
+    dlg.txtEdit2->SetText("10");
+    dlg.TextPropiedades(*dlg.txtEdit2, 3);
+    dlg.CampoValida(*dlg.txtEdit2);
+    EXPECT_EQ(dlg.FgCCosto->TextMatrix(7, 4), "0,01");
+}
+
 // The rows a script wrote come back with the amounts it wrote, however far their shares were
 // rounded, and accepted unchanged they are written again as they were.
 TEST_F(Confirmacion, ElGuionVuelveConSusImportes) {

@@ -38,6 +38,9 @@ TEST(Reparto, ThirdsAddUpToTheLineWithTheRemainderOnTheLast) {
 
 TEST(Reparto, PercentagesShortOfAHundredSplitThatShareAndNegativeAmountsKeepTheirSign) {
     EXPECT_EQ(RepartirImporte(C("1000"), Lista({"60"}), 2), Lista({"600"}));
+    // Half a unit rounds to even, as every amount does.
+    EXPECT_EQ(RepartirImporte(C("0,05"), Lista({"50"}), 2), Lista({"0,02"}));
+    EXPECT_EQ(RepartirImporte(C("-0,07"), Lista({"50"}), 2), Lista({"-0,04"}));
     EXPECT_EQ(RepartirImporte(C("-10"), Lista({"33,33", "33,33", "33,34"}), 2),
               Lista({"-3,33", "-3,33", "-3,34"}));
     EXPECT_TRUE(RepartirImporte(C("10"), {}, 2).empty());
@@ -105,6 +108,8 @@ TEST(Reparto, NingunaParteCambiaDeSignoNiSeAlejaDeSuParte) {
     Comprobar("65236,17", {"33,3333", "33,3333", "33,3333", "0,0001"}, 2);
     Comprobar("65236,17", {"99,9999", "0,0001"}, 2);
     Comprobar("-922337203685477,58", {"33,33", "33,33", "33,34"}, 2);
+    // A line finer than the precision: one share carries what lies below it.
+    EXPECT_EQ(Suma(RepartirImporte(C("10,005"), Lista({"50", "50"}), 2)), C("10,005"));
 }
 
 // At the top of the range no sum on the way passes it.
