@@ -63,6 +63,21 @@ Ancho SumaColumna(const controles::FlexGrid& g, int columna, int salvo = 0) {
     return suma;
 }
 
+// An amount at the configured precision, halves to even; toward zero at the very ends of the
+// range, where away from it would leave the range.
+Currency APrecision(const Currency& valor) {
+    qint64 unidad = 1;
+    for (int i = Decimales(); i < 4; ++i)
+        unidad *= 10;
+    const qint64 hacia0 = valor.Escalado() / unidad * unidad;
+    const Ancho resto = Ancho(valor.Escalado()) - hacia0, doble = 2 * (resto < 0 ? -resto : resto);
+    const Ancho lejos = Ancho(hacia0) + (resto < 0 ? -unidad : unidad);
+    const bool subir = doble > unidad || (doble == unidad && (hacia0 / unidad) % 2 != 0);
+    const bool cabe =
+        lejos >= std::numeric_limits<qint64>::min() && lejos <= std::numeric_limits<qint64>::max();
+    return Currency::DesdeEscalado(subir && cabe ? qint64(lejos) : hacia0);
+}
+
 // A sum to show, held to the range of an amount.
 Currency Acotada(Ancho suma) {
     const Ancho tope = std::numeric_limits<qint64>::max();
@@ -227,7 +242,7 @@ Currency FrmConfirmaCCosto::Total() const {
 
 // The line at the precision the rows are kept at: what their amounts must make.
 Currency FrmConfirmaCCosto::Linea() const {
-    return Total().Redondear(Decimales());
+    return APrecision(Total());
 }
 
 void FrmConfirmaCCosto::FijarTitulo(const QString& Titulo) {
@@ -400,7 +415,7 @@ bool FrmConfirmaCCosto::ImportesDelGuion(const std::vector<FilaCCosto>& Filas) {
     Ancho suma = 0;
     for (const FilaCCosto& fila : Filas) {
         const std::optional<Currency> importe = Currency::DesdeTextoSql(vb::Trim(fila.Importe));
-        if (!importe || *importe != importe->Redondear(Decimales()))
+        if (!importe || *importe != APrecision(*importe))
             return false;
         importes.push_back(*importe);
         suma += importe->Escalado();

@@ -386,7 +386,9 @@ TEST_F(Confirmacion, ElGuionVuelveConSusImportes) {
     EXPECT_TRUE(guion.Mensajes.empty());
 }
 
-// Splits of the largest lines at 1 and 2 decimals load and make their line, without an error.
+// Splits of the largest lines at every precision load and make their line, without an error.
+// A line finer than the precision is made rounded to it, halves to even, or toward zero at the
+// end of the range.
 TEST_F(Confirmacion, LineasAlTopeDelRango) {
     Ejecutar("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION, TITULO) VALUES ('0005', 'E', 0), "
              "('0006', 'F', 0), ('0007', 'G', 0)");
@@ -399,11 +401,17 @@ TEST_F(Confirmacion, LineasAlTopeDelRango) {
                      "VALUES ('5210101', '" +
                      centros[i] + "', " + porcentajes[i] + ", 0)");
     };
-    const std::tuple<const char*, const char*, QStringList> casos[] = {
-        {"922337203685477,58", "2", {"33.33", "33.33", "33.34"}},
-        {"922337203685477,58", "2", QStringList(10, "10")},
-        {"922337203685477,5", "1", QStringList(4, "25")}};
-    for (const auto& [linea, decimales, porcentajes] : casos) {
+    const QStringList tercios{"33.33", "33.33", "33.34"};
+    const std::tuple<const char*, const char*, QStringList, const char*> casos[] = {
+        {"922337203685477,58", "2", tercios, "922337203685477,58"},
+        {"922337203685477,58", "2", QStringList(10, "10"), "922337203685477,58"},
+        {"922337203685477,5", "1", QStringList(4, "25"), "922337203685477,5"},
+        {"-922337203685477,5808", "4", tercios, "-922337203685477,5808"},
+        {"922337203685477,5807", "-2", tercios, "922337203685477"},
+        {"-922337203685477,5808", "1", tercios, "-922337203685477,5"},
+        {"0,125", "2", tercios, "0,12"},
+        {"-0,135", "2", tercios, "-0,14"}};
+    for (const auto& [linea, decimales, porcentajes, suma] : casos) {
         ModGlobal::Valores.CantidadDecimales = decimales;
         distribucion(porcentajes);
         dlg.CargarCcostos("5210101", Currency::DesdeTexto(linea), {}, {});
@@ -411,7 +419,7 @@ TEST_F(Confirmacion, LineasAlTopeDelRango) {
         dlg.FijarCancelar(true);
         dlg.CmdAceptar_Click();
         EXPECT_FALSE(dlg.gCancelar()) << linea;
-        EXPECT_EQ(SumaDelGuion(Script()), linea);
+        EXPECT_EQ(SumaDelGuion(Script()), suma);
     }
     EXPECT_TRUE(guion.Mensajes.empty());
 }
