@@ -304,7 +304,9 @@ QString ClsCCosto::SCriptCCosto2() const {
     QString resultado;
     for (size_t i = 1; i < pendientes_.size(); ++i) {
         const LineaPendienteCC& l = pendientes_[i];
-        if (!vb::Trim(l.CCosto).isEmpty() && l.Porcentaje > 0)
+        // A stored row of share 0 still carries its amount (one too small against its line
+        // for the share's decimals): a copy without it would no longer make the line.
+        if (!vb::Trim(l.CCosto).isEmpty())
             resultado = SentenciaCCosto(Fila(l, l.Cuenta, l.Secuencia), l.MesOperativo) + "\r\n" +
                         resultado;
     }

@@ -83,7 +83,7 @@ public:
     bool HayCuentasCC(const QStringList& ListaDeSentencias);
     // Rows for every pending line through the dialog, or "CANCELADO" when the user cancels.
     QString SCriptCCosto(bool NumerarSecuencia, const QString& CCostoActual);
-    // Rows straight from the pending lines that hold a cost centre and a share.
+    // Rows straight from the pending lines that hold a cost centre, every stored row copied.
     QString SCriptCCosto2() const;
     // The placeholders replaced by the entry number and the journal line's SECUENCIA.
     QString ActualizaHayCuentasCC2(QString& sTmp, const QString& Asiento,

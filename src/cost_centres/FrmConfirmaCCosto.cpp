@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -44,6 +45,43 @@ QString Literal(const QString& texto) {
 
 QString Formato(const Currency& valor) {
     return ModGlobal::FmtMoneda(valor.ATexto(), -1);
+}
+
+int Decimales() {
+    return std::clamp(ModGlobal::DecimalesPara(-1), 0, 4);
+}
+
+using Ancho = __int128;
+
+// A column's amounts added up in 128 bits, leaving out row `salvo`: rows typed up to the line
+// each may pass the range together.
+Ancho SumaColumna(const controles::FlexGrid& g, int columna, int salvo = 0) {
+    Ancho suma = 0;
+    for (int r = 1; r < g.Rows(); ++r)
+        if (r != salvo)
+            suma += Util().ValorMoneda(vb::Trim(g.TextMatrix(r, columna))).Escalado();
+    return suma;
+}
+
+// An amount at the configured precision, halves to even; toward zero at the very ends of the
+// range, where away from it would leave the range.
+Currency APrecision(const Currency& valor) {
+    qint64 unidad = 1;
+    for (int i = Decimales(); i < 4; ++i)
+        unidad *= 10;
+    const qint64 hacia0 = valor.Escalado() / unidad * unidad;
+    const Ancho resto = Ancho(valor.Escalado()) - hacia0, doble = 2 * (resto < 0 ? -resto : resto);
+    const Ancho lejos = Ancho(hacia0) + (resto < 0 ? -unidad : unidad);
+    const bool subir = doble > unidad || (doble == unidad && (hacia0 / unidad) % 2 != 0);
+    const bool cabe =
+        lejos >= std::numeric_limits<qint64>::min() && lejos <= std::numeric_limits<qint64>::max();
+    return Currency::DesdeEscalado(subir && cabe ? qint64(lejos) : hacia0);
+}
+
+// A sum to show, held to the range of an amount.
+Currency Acotada(Ancho suma) {
+    const Ancho tope = std::numeric_limits<qint64>::max();
+    return Currency::DesdeEscalado(qint64(std::clamp(suma, -tope - 1, tope)));
 }
 
 // A share with the configured decimals, and with more, up to the four its column keeps, when
@@ -202,6 +240,11 @@ Currency FrmConfirmaCCosto::Total() const {
     return Util().ValorMoneda(lblImporte->text());
 }
 
+// The line at the precision the rows are kept at: what their amounts must make.
+Currency FrmConfirmaCCosto::Linea() const {
+    return APrecision(Total());
+}
+
 void FrmConfirmaCCosto::FijarTitulo(const QString& Titulo) {
     Load();
     LblTitulo->setText(Titulo);
@@ -249,31 +292,30 @@ void FrmConfirmaCCosto::RepartirImportes() {
         filas.push_back(r);
         porcentajes.push_back(porcentaje);
     }
-    const std::vector<Currency> partes =
-        RepartirImporte(Total(), porcentajes, ModGlobal::DecimalesPara(-1));
+    const std::vector<Currency> partes = RepartirImporte(Linea(), porcentajes, Decimales());
     for (size_t i = 0; i < filas.size(); ++i)
         g.SetTextMatrix(filas[i], 4, Formato(partes[i]));
 }
 
 // The amount of a share typed on row Fila; the other rows keep theirs, typed or not. When the
-// shares then make 100, the row takes what rounding left over on the others' shares, so that
-// shares typed one by one still give rows making the line.
+// shares then make 100, the row takes what the others' amounts leave of the line, so that the
+// rows make it exactly; unless that would cross zero (others rounded up past the line), when
+// the row keeps its share's amount and the acceptance shows what is missing.
 Currency FrmConfirmaCCosto::ImporteDeFila(int Fila, const Currency& Porcentaje) const {
     if (Porcentaje == Currency())
         return Currency();
-    std::vector<Currency> porcentajes;
     Currency suma = Porcentaje;
-    for (int r = 1; r < FgCCosto->Rows(); ++r) {
-        const Currency otro = Util().ValorMoneda(vb::Trim(FgCCosto->TextMatrix(r, 3)));
-        if (r != Fila && otro != Currency()) {
-            porcentajes.push_back(otro);
-            suma += otro;
-        }
-    }
+    for (int r = 1; r < FgCCosto->Rows(); ++r)
+        if (r != Fila)
+            suma += Util().ValorMoneda(vb::Trim(FgCCosto->TextMatrix(r, 3)));
+    const Currency propio = RepartirImporte(Linea(), {Porcentaje}, Decimales()).front();
     if (suma != Currency::DesdeEntero(100))
-        porcentajes.clear();
-    porcentajes.push_back(Porcentaje);
-    return RepartirImporte(Total(), porcentajes, ModGlobal::DecimalesPara(-1)).back();
+        return propio;
+    const Ancho linea = Linea().Escalado();
+    const Ancho resto = linea - SumaColumna(*FgCCosto, 4, Fila);
+    if (linea < 0 ? resto > 0 : resto < 0)
+        return propio;
+    return Currency::DesdeEscalado(qint64(resto));
 }
 
 // The account's own split: by the user's business unit when the account varies by unit and
@@ -345,7 +387,9 @@ void FrmConfirmaCCosto::SeleccionarTabla(const QString& Item) {
 
 // The rows a script of the caller holds for this account: the dialog opened again on a line
 // already split. False, and nothing touched, when the script holds none for it: the
-// account's own split applies then.
+// account's own split applies then. The amounts written come back as they were, so that
+// accepting unchanged writes the same rows; only when they no longer make the line (its
+// amount changed since) are they worked out again from the shares.
 bool FrmConfirmaCCosto::CargarDelGuion(const QString& CCostoActual, const Currency& Importe) {
     static const QRegularExpression finDeLinea(QStringLiteral("\r\n|\r|\n"));
     std::vector<FilaCCosto> filas;
@@ -360,8 +404,26 @@ bool FrmConfirmaCCosto::CargarDelGuion(const QString& CCostoActual, const Curren
     MSFLEX_InicializaCC();
     for (const FilaCCosto& fila : filas)
         AgregarFila(vb::Trim(fila.CCosto), vb::ValorTexto(fila.Porcentaje.toDouble()));
-    RepartirImportes();
+    if (!ImportesDelGuion(filas))
+        RepartirImportes();
     hayCCostos_ = true;
+    return true;
+}
+
+bool FrmConfirmaCCosto::ImportesDelGuion(const std::vector<FilaCCosto>& Filas) {
+    std::vector<Currency> importes;
+    Ancho suma = 0;
+    for (const FilaCCosto& fila : Filas) {
+        const std::optional<Currency> importe = Currency::DesdeTextoSql(vb::Trim(fila.Importe));
+        if (!importe || *importe != APrecision(*importe))
+            return false;
+        importes.push_back(*importe);
+        suma += importe->Escalado();
+    }
+    if (suma != Linea().Escalado())
+        return false;
+    for (size_t i = 0; i < importes.size(); ++i)
+        FgCCosto->SetTextMatrix(int(i) + 1, 4, Formato(importes[i]));
     return true;
 }
 
@@ -593,19 +655,20 @@ void FrmConfirmaCCosto::RevisarPorcentaje(int Fila) {
     Rechazar(motivo);
 }
 
-// The amounts must make the total and the shares 100, each to within half a unit: a zero
-// total says nothing of the shares.
+// The amounts must make the line exactly, at its precision. The shares, each rounded to the
+// four decimals their column keeps, make 100 to within that rounding: half a ten-thousandth a
+// row. A zero line says nothing of the shares.
 bool FrmConfirmaCCosto::Validato(Currency& Porc, Currency& Importe) {
+    int conPorcentaje = 0;
     for (int i = 1; i < FgCCosto->Rows(); ++i) {
-        Importe += Util().ValorMoneda(FgCCosto->TextMatrix(i, 4));
-        Porc += Util().ValorMoneda(FgCCosto->TextMatrix(i, 3));
+        const QString porcentaje = vb::Trim(FgCCosto->TextMatrix(i, 3));
+        Porc += Util().ValorMoneda(porcentaje);
+        conPorcentaje += porcentaje.isEmpty() ? 0 : 1;
     }
-    const Currency total = Util().ValorMoneda(ModGlobal::FmtMoneda(lblImporte->text(), -1));
-    const auto cerca = [](const Currency& a, const Currency& b) {
-        const Currency diferencia = a - b;
-        return (diferencia < Currency() ? -diferencia : diferencia) < Currency::DesdeEscalado(5000);
-    };
-    return cerca(total, Importe) && cerca(Currency::DesdeEntero(100), Porc);
+    const Ancho suma = SumaColumna(*FgCCosto, 4);
+    Importe += Acotada(suma);
+    const Ancho desvio = Ancho(Porc.Escalado()) - 100 * Currency::Escala;
+    return suma == Linea().Escalado() && 2 * (desvio < 0 ? -desvio : desvio) <= conPorcentaje;
 }
 
 void FrmConfirmaCCosto::CmdAceptar_Click() {

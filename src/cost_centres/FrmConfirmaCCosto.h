@@ -4,6 +4,7 @@
 #include "platform/forms/Formulario.h"
 
 #include <QString>
+#include <vector>
 
 class CajaTexto;
 class QComboBox;
@@ -43,8 +44,8 @@ public:
     void CampoValida(CajaTexto& Texto);
     // Every row's cost centre checked again; false at the first refused one.
     bool ValidaGrilla();
-    // The shares and amounts added to Porc and Importe; true when the amounts make the total
-    // within half a unit.
+    // The shares and amounts added to Porc and Importe; true when the amounts make the line
+    // exactly and the shares 100.
     bool Validato(Currency& Porc, Currency& Importe);
     // Sets the edit box up for a grid column: the column's name and the longest text it takes.
     void TextPropiedades(CajaTexto& Texto, int Columna);
@@ -83,6 +84,9 @@ private:
     bool CargarDelGuion(const QString& CCostoActual, const Currency& Importe);
     bool ConfirmacionPedida() const;
     Currency Total() const;
+    Currency Linea() const;
+    // The script's amounts into the rows loaded from it, when they make the line.
+    bool ImportesDelGuion(const std::vector<FilaCCosto>& Filas);
     QString MotivoPorcentaje(const QString& V, bool ConCodigo, bool PorSuImporte = false) const;
     bool ConCodigo() const;
     bool RechazarPorcentaje(const QString& V);

@@ -258,4 +258,20 @@ TEST_F(CCosto, CopiaSoloConNumerosYSinFecha) {
               QStringList({"6|0003|1|1", "6|0004|1|1", "7|0003|1|1", "7|0004|1|1"}));
 }
 
+// A stored row of share 0 (an amount too small against its line for the share's decimals) is
+// copied with the others: the copy still makes the line.
+TEST_F(CCosto, LaCopiaGuardaLasFilasSinPorcentaje) {
+    Ejecutar("INSERT INTO MV_ASIENTOSCCOSTO (PERIODO, [NUMERO ASIENTO], [DEBE-HABER], TIPO_REG, "
+             "CUENTA, MES_OPERATIVO, SECUENCIA, CCOSTO, PORCENTAJE, IMPORTE) VALUES "
+             "(2026, 70, 'D', 'CPRA', '5210101', 1, 2, '0003', 100, 999999.99), "
+             "(2026, 70, 'D', 'CPRA', '5210101', 1, 2, '0004', 0, 0.01)");
+    c.LeeCCosto("2026", "1", "70", "5210101", "2", "CPRA", "NCPE", "0001", "00000009", "X", "71",
+                "2026", false);
+    QString copia = c.SCriptCCosto2();
+    Correr(c.ActualizaHayCuentasCC2(copia, "71", "2"));
+    EXPECT_EQ(Filas("SELECT CCOSTO, PORCENTAJE, IMPORTE FROM MV_ASIENTOSCCOSTO WHERE "
+                    "[NUMERO ASIENTO] = 71 ORDER BY CCOSTO"),
+              QStringList({"0003|100|999999.99", "0004|0|0.01"}));
+}
+
 } // namespace

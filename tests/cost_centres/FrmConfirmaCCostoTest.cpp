@@ -16,6 +16,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -210,7 +212,7 @@ TEST_F(Confirmacion, ElScriptConfirmaConElDialogo) {
     EXPECT_EQ(ModGlobal::Valores.ParametroAdicional, parametro);
 }
 
-// Acceptance needs every cost centre valid and the amounts within half a unit of the total;
+// Acceptance needs every cost centre valid and the amounts making the total exactly;
 // a refused one explains the sums and keeps the dialog open.
 TEST_F(Confirmacion, Aceptacion) {
     dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
@@ -220,7 +222,10 @@ TEST_F(Confirmacion, Aceptacion) {
     ASSERT_EQ(guion.Mensajes.size(), 1u);
     EXPECT_EQ(guion.Mensajes[0].Titulo, "ATENCIÓN");
     EXPECT_TRUE(guion.Mensajes[0].Texto.contains("    Importe = 999,50\r\n"));
-    dlg.FgCCosto->SetTextMatrix(2, 4, "399,51");
+    dlg.FgCCosto->SetTextMatrix(2, 4, "399,99");
+    dlg.CmdAceptar_Click();
+    EXPECT_TRUE(guion.Mensajes.back().Texto.contains("    Importe = 999,99\r\n"));
+    dlg.FgCCosto->SetTextMatrix(2, 4, "400");
     dlg.FijarCancelar(true);
     dlg.CmdAceptar_Click();
     EXPECT_FALSE(dlg.gCancelar());
@@ -252,8 +257,9 @@ TEST_F(Confirmacion, GuionDeOtraCuentaUsaLaDistribucionPropia) {
     EXPECT_TRUE(s.contains("'5210101',@@@@8888,'0004',40,400)")) << s.toStdString();
 }
 
-// Shares of thirds give amounts to the cent that make the line, the remainder on the last row,
-// from the account's split and from a script alike; the stored rows make the line too.
+// Shares of thirds give amounts to the cent that make the line, the units left over on the
+// largest fractions, from the account's split and from a script alike; the stored rows make
+// the line too.
 TEST_F(Confirmacion, LasFilasSumanLaLinea) {
     Tercios();
     dlg.CargarCcostos("5210101", Currency::DesdeTexto("1000,01"), {}, {});
@@ -263,7 +269,7 @@ TEST_F(Confirmacion, LasFilasSumanLaLinea) {
     dlg.CargarCcostos("5210101", Currency::DesdeTexto("0,05"), {}, "\r\n" + Script() + "\r\n");
     EXPECT_EQ(Unidos(dlg.FgCCosto->TextMatrix(1, 4), dlg.FgCCosto->TextMatrix(2, 4),
                      dlg.FgCCosto->TextMatrix(3, 4)),
-              "0,02|0,02|0,01");
+              "0,02|0,01|0,02");
     int asiento = 90;
     for (const char* importe : {"10", "0,05", "1000,01"}) {
         QString s = ScriptDeLinea(importe);
@@ -284,7 +290,7 @@ TEST_F(Confirmacion, PrecisionYLineasGrandes) {
     dlg.CargarCcostos("5210101", Currency::DesdeTexto("10,005"), {}, {});
     EXPECT_EQ(Unidos(dlg.FgCCosto->TextMatrix(1, 4), dlg.FgCCosto->TextMatrix(2, 4),
                      dlg.FgCCosto->TextMatrix(3, 4)),
-              "3,335|3,335|3,335");
+              "3,334|3,335|3,336");
     EXPECT_EQ(SumaDelGuion(ScriptDeLinea("10,005")), "10,005");
     ModGlobal::Valores.CantidadDecimales = QStringLiteral("4");
     EXPECT_EQ(SumaDelGuion(ScriptDeLinea("0,0001")), "0,0001");
@@ -313,6 +319,109 @@ TEST_F(Confirmacion, PorcentajesQueNoCaben) {
     dlg.CmdAceptar_Click();
     EXPECT_TRUE(dlg.gCancelar());
     EXPECT_EQ(guion.Mensajes.back().Texto, "Debe ingresar un porcentaje!!!");
+}
+
+// Shares worked out from amounts that make the line may each round half a ten-thousandth the
+// same way: such a split is accepted.
+TEST_F(Confirmacion, PorcentajesRedondeadosDeImportesExactos) {
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(2000000), {}, {});
+    dlg.FgCCosto->SetRows(5);
+    const QStringList filas[] = {{"0003", "0,0002", "3"},
+                                 {"0004", "0,0004", "7"},
+                                 {"0001", "0,0006", "11"},
+                                 {"0002", "99,999", "1999979"}};
+    for (int r = 1; r <= 4; ++r)
+        for (int c : {1, 3, 4})
+            dlg.FgCCosto->SetTextMatrix(r, c, filas[r - 1][c == 1 ? 0 : c - 2]);
+    Currency porcentajes, importes;
+    EXPECT_TRUE(dlg.Validato(porcentajes, importes));
+    EXPECT_EQ(porcentajes, Currency::DesdeTexto("100,0002"));
+    dlg.FgCCosto->SetTextMatrix(4, 3, "99,9991");
+    porcentajes = importes = Currency();
+    EXPECT_FALSE(dlg.Validato(porcentajes, importes));
+}
+
+// A share completing 100 never takes an amount against the line, even when the others'
+// amounts, each rounded up, pass it.
+TEST_F(Confirmacion, ElRestoNoCambiaDeSigno) {
+    dlg.CargarCcostos("5210101", Currency::DesdeTexto("0,1"), {}, {});
+    dlg.FgCCosto->SetRows(8);
+    for (int r = 1; r <= 6; ++r) {
+        dlg.FgCCosto->SetTextMatrix(r, 3, "15");
+        dlg.FgCCosto->SetTextMatrix(r, 4, "0,02");
+    }
+    dlg.FgCCosto->SetRow(7);
+    dlg.txtEdit2->SetText("10");
+    dlg.TextPropiedades(*dlg.txtEdit2, 3);
+    dlg.CampoValida(*dlg.txtEdit2);
+    EXPECT_EQ(dlg.FgCCosto->TextMatrix(7, 4), "0,01");
+}
+
+// The rows a script wrote come back with the amounts it wrote, however far their shares were
+// rounded, and accepted unchanged they are written again as they were.
+TEST_F(Confirmacion, ElGuionVuelveConSusImportes) {
+    using Fila = std::pair<const char*, const char*>;
+    const std::pair<const char*, std::vector<Fila>> casos[] = {
+        {"1000000", {{"100", "999999.99"}, {"0", "0.01"}}},
+        {"1000000000", {{"12.3457", "123456789.12"}, {"87.6543", "876543210.88"}}}};
+    for (const auto& [linea, filas] : casos) {
+        QString escrito;
+        QStringList importes;
+        for (size_t i = 0; i < filas.size(); ++i) {
+            escrito += "\r\n" +
+                       SentenciaCCosto({"2026", "5", "D", "CPRA", "   1", "01/02/2026", "5210101",
+                                        "1", i ? "0004" : "0003", filas[i].first, filas[i].second});
+            importes << filas[i].second;
+        }
+        dlg.CargarCcostos("5210101", Currency::DesdeTexto(linea), {}, escrito);
+        dlg.FijarCancelar(true);
+        dlg.CmdAceptar_Click();
+        EXPECT_FALSE(dlg.gCancelar()) << linea;
+        QStringList vuelta;
+        for (const QString& sentencia : Script().split(QStringLiteral("\r\n")))
+            if (const std::optional<FilaCCosto> fila = LeerFilaCCosto(sentencia))
+                vuelta.prepend(fila->Importe);
+        EXPECT_EQ(vuelta, importes) << linea;
+    }
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+// Splits of the largest lines at every precision load and make their line, without an error.
+// A line finer than the precision is made rounded to it, halves to even, or toward zero at the
+// end of the range.
+TEST_F(Confirmacion, LineasAlTopeDelRango) {
+    Ejecutar("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION, TITULO) VALUES ('0005', 'E', 0), "
+             "('0006', 'F', 0), ('0007', 'G', 0)");
+    const QStringList centros{"0001", "0002", "0003", "0004", "0005",
+                              "0006", "0007", "1001", "1002", "1003"};
+    const auto distribucion = [&](const QStringList& porcentajes) {
+        Ejecutar("DELETE FROM MA_CUENTASCCOSTO WHERE CODIGO = '5210101'");
+        for (int i = 0; i < porcentajes.size(); ++i)
+            Ejecutar("INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, VARIABLEPORUD) "
+                     "VALUES ('5210101', '" +
+                     centros[i] + "', " + porcentajes[i] + ", 0)");
+    };
+    const QStringList tercios{"33.33", "33.33", "33.34"};
+    const std::tuple<const char*, const char*, QStringList, const char*> casos[] = {
+        {"922337203685477,58", "2", tercios, "922337203685477,58"},
+        {"922337203685477,58", "2", QStringList(10, "10"), "922337203685477,58"},
+        {"922337203685477,5", "1", QStringList(4, "25"), "922337203685477,5"},
+        {"-922337203685477,5808", "4", tercios, "-922337203685477,5808"},
+        {"922337203685477,5807", "-2", tercios, "922337203685477"},
+        {"-922337203685477,5808", "1", tercios, "-922337203685477,5"},
+        {"0,125", "2", tercios, "0,12"},
+        {"-0,135", "2", tercios, "-0,14"}};
+    for (const auto& [linea, decimales, porcentajes, suma] : casos) {
+        ModGlobal::Valores.CantidadDecimales = decimales;
+        distribucion(porcentajes);
+        dlg.CargarCcostos("5210101", Currency::DesdeTexto(linea), {}, {});
+        EXPECT_EQ(dlg.FgCCosto->Rows(), porcentajes.size() + 1);
+        dlg.FijarCancelar(true);
+        dlg.CmdAceptar_Click();
+        EXPECT_FALSE(dlg.gCancelar()) << linea;
+        EXPECT_EQ(SumaDelGuion(Script()), suma);
+    }
+    EXPECT_TRUE(guion.Mensajes.empty());
 }
 
 // With a line of 0 the amounts tell nothing: the shares must make 100.
@@ -652,8 +761,8 @@ TEST_F(Edicion, ImportePequenoDeUnaLineaGrande) {
     }
 }
 
-// A share typed on one row changes that row's amount only; a split that then misses the line
-// is still refused.
+// A share typed on one row changes that row's amount only; a split that then misses the line,
+// by a cent or more, is refused.
 TEST_F(Edicion, PorcentajeNoCambiaOtrasFilas) {
     const auto escribir = [&](int fila, int columna, const char* texto) {
         Ir(fila, columna);
@@ -670,8 +779,49 @@ TEST_F(Edicion, PorcentajeNoCambiaOtrasFilas) {
     EXPECT_EQ(Grilla().mid(0, 2), QStringList({"1|0003|Depósito Central|60,00|600,00",
                                                "2|0004|Logística y Distribución|39,999|399,99"}));
     Tecla(Qt::Key_F2);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(guion.Mensajes.back().Texto.contains("    Importe = 999,99\r\n"));
+    escribir(2, 4, "400");
+    Tecla(Qt::Key_F2);
     EXPECT_FALSE(dlg.isVisible());
-    EXPECT_EQ(SumaDelGuion(Script()), "999,99");
+    EXPECT_EQ(SumaDelGuion(Script()), "1000");
+}
+
+// Rows that miss their line by any amount are refused, at every precision; a share that
+// completes 100 takes what the typed amounts leave of the line.
+TEST_F(Edicion, SoloFilasQueHacenLaLinea) {
+    const auto escribir = [&](int fila, int columna, const char* texto) {
+        Ir(fila, columna);
+        Teclas(texto);
+        Tecla(Qt::Key_Return);
+    };
+    const auto aceptada = [&] {
+        Tecla(Qt::Key_F2);
+        return !dlg.isVisible();
+    };
+    Tercios();
+    for (const auto& [linea, fila, importe] :
+         {std::tuple{"1000", 3, "333,39"}, {"100", 1, "33,34"}}) {
+        dlg.CargarCcostos("5210101", Currency::DesdeTexto(linea), {}, {});
+        escribir(fila, 4, importe);
+        EXPECT_FALSE(aceptada()) << linea;
+    }
+    Ejecutar("UPDATE MA_CUENTASCCOSTO SET PORCENTAJE = 33.3333 WHERE CODIGO = '5210101'");
+    for (const auto& [linea, decimales] : {std::pair{"10000", "2"}, {"1000", "4"}}) {
+        ModGlobal::Valores.CantidadDecimales = decimales;
+        dlg.CargarCcostos("5210101", Currency::DesdeTexto(linea), {}, {});
+        EXPECT_FALSE(aceptada()) << linea;
+    }
+    EXPECT_EQ(guion.Mensajes.size(), 4u);
+
+    ModGlobal::Valores.CantidadDecimales = QStringLiteral("2");
+    Ejecutar("DELETE FROM MA_CUENTASCCOSTO WHERE CODIGO = '5210101' AND CCOSTO = '0003'");
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(100000), {}, {});
+    escribir(1, 4, "33333,37");
+    escribir(2, 3, "66,6666");
+    EXPECT_EQ(Unidos(Celda(1, 3), Celda(2, 4)), "33,3334|66666,63");
+    EXPECT_TRUE(aceptada());
+    EXPECT_EQ(SumaDelGuion(Script()), "100000");
 }
 
 // A credit line takes amounts below 0 up to its size, as it takes shares; its rows carry its

@@ -180,8 +180,8 @@ TEST_F(LoteAsientoTest, LasFilasDeCentrosSiguenASuLinea) {
                  {"5110103", 4, "0003", C("33,34")}, {"5110102", 9, "0001", C("100")}};
     Grabar(a);
     EXPECT_EQ(Centros(), QStringList({"2|5210101|H|0003|4800", "2|5210101|H|0004|3200",
-                                      "3|5110103|H|0001|3.34", "3|5110103|H|0002|3.34",
-                                      "3|5110103|H|0003|3.33"}));
+                                      "3|5110103|H|0001|3.33", "3|5110103|H|0002|3.34",
+                                      "3|5110103|H|0003|3.34"}));
     // Another entry's rows of the same account are not touched.
     EXPECT_EQ(Filas("SELECT COUNT(*) FROM MV_ASIENTOSCCOSTO WHERE CUENTA = '5210101'"),
               QStringList({"10"}));
@@ -195,8 +195,8 @@ TEST_F(LoteAsientoTest, LasFilasDeCentrosSiguenASuLinea) {
         else
             f.Secuencia = 3;
     Grabar(a);
-    EXPECT_EQ(Centros(), QStringList({"3|5110103|H|0001|3.34", "3|5110103|H|0002|3.34",
-                                      "3|5110103|H|0003|3.33"}));
+    EXPECT_EQ(Centros(), QStringList({"3|5110103|H|0001|3.33", "3|5110103|H|0002|3.34",
+                                      "3|5110103|H|0003|3.34"}));
 
     // An entry written under another key takes its rows along, and only its own.
     a.TipoReg = "DIAR";

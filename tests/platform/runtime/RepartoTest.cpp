@@ -38,6 +38,9 @@ TEST(Reparto, ThirdsAddUpToTheLineWithTheRemainderOnTheLast) {
 
 TEST(Reparto, PercentagesShortOfAHundredSplitThatShareAndNegativeAmountsKeepTheirSign) {
     EXPECT_EQ(RepartirImporte(C("1000"), Lista({"60"}), 2), Lista({"600"}));
+    // Half a unit rounds to even, as every amount does.
+    EXPECT_EQ(RepartirImporte(C("0,05"), Lista({"50"}), 2), Lista({"0,02"}));
+    EXPECT_EQ(RepartirImporte(C("-0,07"), Lista({"50"}), 2), Lista({"-0,04"}));
     EXPECT_EQ(RepartirImporte(C("-10"), Lista({"33,33", "33,33", "33,34"}), 2),
               Lista({"-3,33", "-3,33", "-3,34"}));
     EXPECT_TRUE(RepartirImporte(C("10"), {}, 2).empty());
@@ -62,6 +65,57 @@ TEST(Reparto, CadaPrecisionYLosImportesExtremos) {
         for (size_t i = 0; i + 1 < partes.size(); ++i)
             EXPECT_EQ(partes[i], partes[i].Redondear(decimales)) << linea;
     }
-    EXPECT_EQ(RepartirImporte(C("10,005"), tercios, 3), Lista({"3,335", "3,335", "3,335"}));
+    EXPECT_EQ(RepartirImporte(C("10,005"), tercios, 3), Lista({"3,334", "3,335", "3,336"}));
     EXPECT_EQ(RepartirImporte(C("50000000000000"), Lista({"60"}), 2), Lista({"30000000000000"}));
+}
+
+namespace {
+
+using Ancho = __int128;
+
+// Each share has the amount's sign or is 0, lies within one unit of the precision of its exact
+// part (amount times percentage over 100, worked out here in whole numbers), and the shares
+// make the amount.
+void Comprobar(const char* linea, std::initializer_list<const char*> porcentajes, int decimales) {
+    const std::vector<Currency> p = Lista(porcentajes);
+    const Currency importe = C(linea);
+    const std::vector<Currency> partes = RepartirImporte(importe, p, decimales);
+    Ancho unidad = 1000000, suma = 0;
+    for (int i = decimales; i < 4; ++i)
+        unidad *= 10;
+    for (size_t i = 0; i < partes.size(); ++i) {
+        const Ancho desvio =
+            Ancho(partes[i].Escalado()) * 1000000 - Ancho(importe.Escalado()) * p[i].Escalado();
+        EXPECT_LT(desvio < 0 ? -desvio : desvio, unidad) << linea << " fila " << i;
+        EXPECT_FALSE(importe < Currency() ? partes[i] > Currency() : partes[i] < Currency())
+            << linea << " fila " << i << ": " << partes[i].ATexto().toStdString();
+        EXPECT_EQ(partes[i], partes[i].Redondear(decimales)) << linea;
+        suma += partes[i].Escalado();
+    }
+    EXPECT_EQ(suma, Ancho(importe.Escalado())) << linea;
+}
+
+} // namespace
+
+// What rounding leaves over never turns a share against the line, however small that share.
+TEST(Reparto, NingunaParteCambiaDeSignoNiSeAlejaDeSuParte) {
+    const auto octavos = {"12,5", "12,5", "12,5", "12,5", "12,5", "12,5", "12,5", "12,4", "0,1"};
+    for (const char* linea : {"10,04", "0,05", "-10,04", "1"})
+        Comprobar(linea, octavos, 2);
+    for (const char* linea : {"5", "-5"})
+        Comprobar(linea, {"30", "30", "30", "10"}, 0);
+    Comprobar("0,005", {"30", "30", "30", "10"}, 3);
+    Comprobar("65236,17", {"33,3333", "33,3333", "33,3333", "0,0001"}, 2);
+    Comprobar("65236,17", {"99,9999", "0,0001"}, 2);
+    Comprobar("-922337203685477,58", {"33,33", "33,33", "33,34"}, 2);
+    // A line finer than the precision: one share carries what lies below it.
+    EXPECT_EQ(Suma(RepartirImporte(C("10,005"), Lista({"50", "50"}), 2)), C("10,005"));
+}
+
+// At the top of the range no sum on the way passes it.
+TEST(Reparto, ElTopeDelRangoSinDesbordar) {
+    Comprobar("922337203685477,58", {"33,33", "33,33", "33,34"}, 2);
+    Comprobar("922337203685477,58", {"10", "10", "10", "10", "10", "10", "10", "10", "10", "10"},
+              2);
+    Comprobar("922337203685477,5", {"25", "25", "25", "25"}, 1);
 }
