@@ -69,6 +69,29 @@ TEST(TextosDeFilas, LasCeldasSeLeenEnterasDondeTermineCadaBloque) {
                                                << " caracteres, no " << esperadas[i].size();
 }
 
+// Whole numbers and nulls of a column taking turns, more of them than are remembered, each
+// cell read as its own value; a cell changed later leaves the ones it shared characters with.
+TEST(TextosDeFilas, LosEnterosRepetidosSeLeenCadaUnoComoEsAunqueSeCambieOtro) {
+    TextosDeFilas textos;
+    const TextoDeValor comoTexto = [](const QVariant& v) {
+        return v.isNull() ? QStringLiteral("nulo") : "n" + v.toString();
+    };
+    EscritorDeTextos escritor(textos, comoTexto, 2);
+    QStringList esperadas;
+    for (int fila = 0; fila < 40; ++fila) {
+        const qint64 entero = (fila * 7) % 6;
+        const bool nulo = fila % 5 == 0;
+        escritor.AgregarEntero(0, nulo ? 0 : 1, nulo ? 0 : entero,
+                               [&] { return nulo ? QVariant() : QVariant(entero); });
+        escritor.AgregarEntero(1, 1, fila % 2, [&] { return QVariant(fila % 2); });
+        esperadas << (nulo ? QStringLiteral("nulo") : "n" + QString::number(entero))
+                  << "n" + QString::number(fila % 2);
+    }
+    textos.Cambiar(3, u"otro");
+    esperadas[3] = QStringLiteral("otro");
+    EXPECT_EQ(Celdas(textos), esperadas);
+}
+
 const char* kEsquema = R"(
 CREATE TABLE T (N INT, FIJO CHAR(4) COLLATE SQLSRV_CI, LIBRE VARCHAR(10) COLLATE SQLSRV_CI,
                 SI BIT, IMPORTE MONEY, FECHA DATETIME);
