@@ -29,7 +29,12 @@ TEST(TextosDeFilas, LosBytesSeLeenComoFromUtf8YSeRellenan) {
                                         "\xff\xfe malos",
                                         "corte \xc3",
                                         "\xf0\x9f\x98\x80 cara",
-                                        QByteArray("nu\0lo", 5)};
+                                        QByteArray("nu\0lo", 5),
+                                        "\xc2\x80 y \xdf\xbf",
+                                        "\xc1\x81 largo de m\xc3\xa1s",
+                                        "\xc3( sin seguir",
+                                        "\xc3\xc3\x91 doble",
+                                        "\xc3\x91\xe2\x82\xac tres"};
     TextosDeFilas textos;
     for (const QByteArray& bytes : muestras)
         textos.AgregarUtf8(bytes.constData(), bytes.size());
