@@ -5,7 +5,7 @@
 
 namespace ado {
 
-char16_t* BloqueTexto::Ampliar(size_t n) {
+char16_t* BloqueTexto::AmpliarConBloque(size_t n) {
     if (n == 0)
         return nullptr;
     const size_t hecho = tramos_.size() << kBits;

@@ -26,11 +26,20 @@ public:
         return tramos_[posicion >> kBits] + (posicion & kMascara);
     }
     // Room for `n` more characters in one block, not yet written: the caller writes them and
-    // gives back, with Recortar, what it did not use.
-    char16_t* Ampliar(size_t n);
+    // gives back, with Recortar, what it did not use. Most cells fit in the block being filled,
+    // which costs no call.
+    char16_t* Ampliar(size_t n) {
+        if (n == 0 || n > (tramos_.size() << kBits) - tamano_)
+            return AmpliarConBloque(n);
+        char16_t* const donde = tramos_[tamano_ >> kBits] + (tamano_ & kMascara);
+        tamano_ += n;
+        return donde;
+    }
     void Recortar(size_t tamano) { tamano_ = tamano; }
 
 private:
+    char16_t* AmpliarConBloque(size_t n);
+
     static constexpr int kBits = 18; // blocks of 256 K characters
     static constexpr size_t kMascara = (size_t(1) << kBits) - 1;
 
