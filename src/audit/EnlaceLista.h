@@ -2,6 +2,7 @@
 
 #include "session/ClaveComprobante.h"
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -36,13 +37,14 @@ struct Comprobante : ClaveComprobante {
 
 // ---- Writing the links ------------------------------------------------------------------
 
-void AgregarOrigen(QString& linea, const QString& Tc_Origen, const QString& Cpte_Origen,
+// A link is ASCII: it is appended as the page file's own bytes.
+void AgregarOrigen(QByteArray& linea, const QString& Tc_Origen, const QString& Cpte_Origen,
                    const QString& CabCuenta);
-void AgregarAsiento(QString& linea, const ClaveComprobante& clave, const QString& CabCuenta);
+void AgregarAsiento(QByteArray& linea, const ClaveComprobante& clave, const QString& CabCuenta);
 // The state-change and modify links of a difference share everything after their command's
 // marker: it is made once (appended to `datos`) and written after either marker.
-void AgregarDatosDiferencia(QString& datos, const Diferencia& d);
-void AgregarDiferencia(QString& linea, Comando comando, const QString& datos);
+void AgregarDatosDiferencia(QByteArray& datos, const Diferencia& d);
+void AgregarDiferencia(QByteArray& linea, Comando comando, QByteArrayView datos);
 // The link to page `numero` (from 1) of the list.
 QString Pagina(int numero);
 

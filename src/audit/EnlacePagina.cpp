@@ -1,6 +1,7 @@
 #include "audit/EnlacePagina.h"
 
 #include "platform/browser/CodificacionUrl.h"
+#include "platform/files/Windows1252.h"
 
 #include <algorithm>
 
@@ -28,6 +29,30 @@ void AgregarHtml(QString& linea, const QString& texto) {
         default:
             linea += c;
         }
+    }
+}
+
+void AgregarHtml(QByteArray& linea, QStringView texto) {
+    const auto especial = [](QChar c) { return c == u'&' || c == u'<' || c == u'>' || c == u'"'; };
+    for (auto llano = texto.cbegin();;) {
+        const auto hasta = std::find_if(llano, texto.cend(), especial);
+        archivos::AgregarWindows1252(linea, QStringView(llano, hasta));
+        if (hasta == texto.cend())
+            return;
+        switch (hasta->unicode()) {
+        case u'&':
+            linea.append("&amp;", 5);
+            break;
+        case u'<':
+            linea.append("&lt;", 4);
+            break;
+        case u'>':
+            linea.append("&gt;", 4);
+            break;
+        default:
+            linea.append("&quot;", 6);
+        }
+        llano = hasta + 1;
     }
 }
 

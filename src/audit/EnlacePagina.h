@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QLatin1StringView>
 #include <QString>
 #include <QStringList>
@@ -13,8 +14,9 @@
 // cell is written with HTML's special characters escaped.
 namespace EnlacePagina {
 
-// Database text inside a cell: &, <, > and " escaped.
+// Database text inside a cell: &, <, > and " escaped; into a page's bytes, in Windows-1252.
 void AgregarHtml(QString& linea, const QString& texto);
+void AgregarHtml(QByteArray& linea, QStringView texto);
 QString TextoHtml(const QString& texto);
 
 // ---- Reading a link ----------------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include <QScopeGuard>
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -208,63 +209,72 @@ struct TextosFila {
     }
 };
 
-// The row's markup is written as UTF-16 literals: copied, where Latin-1 would be converted
-// a hundred thousand times.
-void AgregarCelda(QString& linea, QStringView apertura, const QString& texto) {
-    linea += apertura;
+// The row is written as the page file's own bytes: its markup and links are ASCII, and each
+// cell's text is encoded once, as it is escaped.
+// A fixed text of known length is copied in place, without a call per piece of markup.
+template <size_t N> void Anexar(QByteArray& linea, const char (&literal)[N]) {
+    const qsizetype hasta = linea.size();
+    linea.resize(hasta + qsizetype(N - 1));
+    std::memcpy(linea.data() + hasta, literal, N - 1);
+}
+
+template <size_t N>
+void AgregarCelda(QByteArray& linea, const char (&apertura)[N], const QString& texto) {
+    Anexar(linea, apertura);
     AgregarHtml(linea, texto);
-    linea += u"</TD>";
+    Anexar(linea, "</TD>");
 }
 
-void AgregarCeldaOrigen(QString& linea, const EnlaceLista::Diferencia& d) {
-    linea += u"<TD CLASS=TableRow><A HREF=\"";
+void AgregarCeldaOrigen(QByteArray& linea, const EnlaceLista::Diferencia& d) {
+    Anexar(linea, "<TD CLASS=TableRow><A HREF=\"");
     EnlaceLista::AgregarOrigen(linea, d.Tc_Origen, d.Cpte_Origen, d.CabCuenta);
-    linea += u"\">";
+    Anexar(linea, "\">");
     AgregarHtml(linea, d.Cpte_Origen);
-    linea += u"</TD>";
+    Anexar(linea, "</TD>");
 }
 
-void AgregarCeldaAsiento(QString& linea, const EnlaceLista::Diferencia& d) {
-    linea += u"<TD CLASS=TableRow><A HREF=\"";
+void AgregarCeldaAsiento(QByteArray& linea, const EnlaceLista::Diferencia& d) {
+    Anexar(linea, "<TD CLASS=TableRow><A HREF=\"");
     EnlaceLista::AgregarAsiento(linea, d.Clave(), d.CabCuenta);
-    linea += u"\">";
+    Anexar(linea, "\">");
     AgregarHtml(linea, d.Suc);
-    linea += u'-';
+    Anexar(linea, "-");
     AgregarHtml(linea, d.Numero);
-    linea += u' ';
+    Anexar(linea, " ");
     AgregarHtml(linea, d.Letra);
-    linea += u"</TD>";
+    Anexar(linea, "</TD>");
 }
 
-void AgregarCeldaComando(QString& linea, EnlaceLista::Comando comando, QStringView rotulo,
-                         const QString& datos) {
-    linea += u"<TD CLASS=TableRow><A HREF=\"";
+template <size_t N>
+void AgregarCeldaComando(QByteArray& linea, EnlaceLista::Comando comando, const char (&rotulo)[N],
+                         const QByteArray& datos) {
+    Anexar(linea, "<TD CLASS=TableRow><A HREF=\"");
     EnlaceLista::AgregarDiferencia(linea, comando, datos);
-    linea += u"\"><font color=white><U><B>";
-    linea += rotulo;
-    linea += u"</B></U></font></TD>";
+    Anexar(linea, "\"><font color=white><U><B>");
+    Anexar(linea, rotulo);
+    Anexar(linea, "</B></U></font></TD>");
 }
 
 // The row's two lines ("<TR>" and its cells) into `linea`, and the part its two difference
 // links share into `datos`: both buffers are the writer's, kept from row to row.
-void LineaFila(QString& linea, QString& datos, const TextosFila& t) {
+void LineaFila(QByteArray& linea, QByteArray& datos, const TextosFila& t) {
     const EnlaceLista::Diferencia& d = t.d;
     linea.resize(0);
-    linea += u"<TR>\r\n";
-    AgregarCelda(linea, u"<TD CLASS=TableRow>", t.Fecha);
-    AgregarCelda(linea, u"<TD CLASS=TableRow>", d.Tc_Origen);
+    Anexar(linea, "<TR>\r\n");
+    AgregarCelda(linea, "<TD CLASS=TableRow>", t.Fecha);
+    AgregarCelda(linea, "<TD CLASS=TableRow>", d.Tc_Origen);
     AgregarCeldaOrigen(linea, d);
-    AgregarCelda(linea, u"<TD CLASS=TableRow>", d.CabCuenta);
-    AgregarCelda(linea, u"<TD CLASS=TableRow>", d.CabNombre);
-    AgregarCelda(linea, u"<TD CLASS=TableRow align=right> ", t.Importe);
-    AgregarCelda(linea, u"<TD CLASS=TableRow>", d.TC);
+    AgregarCelda(linea, "<TD CLASS=TableRow>", d.CabCuenta);
+    AgregarCelda(linea, "<TD CLASS=TableRow>", d.CabNombre);
+    AgregarCelda(linea, "<TD CLASS=TableRow align=right> ", t.Importe);
+    AgregarCelda(linea, "<TD CLASS=TableRow>", d.TC);
     AgregarCeldaAsiento(linea, d);
-    AgregarCelda(linea, u"<TD CLASS=TableRow> ", d.Estado);
+    AgregarCelda(linea, "<TD CLASS=TableRow> ", d.Estado);
     datos.resize(0);
     EnlaceLista::AgregarDatosDiferencia(datos, d);
-    AgregarCeldaComando(linea, EnlaceLista::Comando::CambioEstado, u"Cambiar Estado", datos);
-    AgregarCeldaComando(linea, EnlaceLista::Comando::Modificar, u"Modificar", datos);
-    linea += u"</TR>";
+    AgregarCeldaComando(linea, EnlaceLista::Comando::CambioEstado, "Cambiar Estado", datos);
+    AgregarCeldaComando(linea, EnlaceLista::Comando::Modificar, "Modificar", datos);
+    Anexar(linea, "</TR>");
 }
 
 // The navigation cell towards page `destino`, or the dead one where there is no such page.
@@ -334,7 +344,7 @@ private:
     // The row being written, in buffers kept from row to row.
     TextosFila fila_;
     std::array<QString*, CantidadColumnas> destinos_ = fila_.Destinos();
-    QString linea_, datos_;
+    QByteArray linea_, datos_;
 };
 
 clsAuditoria_HTM::EscritorLista::Desenlace clsAuditoria_HTM::EscritorLista::EscribirPagina() {
@@ -404,7 +414,7 @@ void clsAuditoria_HTM::EscritorLista::EscribirFila(const std::vector<ado::Field>
         *destinos_[size_t(i)] =
             i == Fecha ? TextoFecha(campos[i].Value()) : vb::ValorTexto(campos[i].Value());
     LineaFila(linea_, datos_, fila_);
-    pagina_->Archivo().EscribirLinea(linea_);
+    pagina_->Archivo().EscribirLineaCodificada(linea_);
     ++filasPagina_;
     ++filas_;
 }

@@ -19,23 +19,23 @@ QString Leida(const QString& enlace) {
 }
 
 QString Origen(const QString& tc, const QString& cpte, const QString& cuenta) {
-    QString enlace;
+    QByteArray enlace;
     AgregarOrigen(enlace, tc, cpte, cuenta);
-    return enlace;
+    return QString::fromLatin1(enlace);
 }
 
 QString Asiento(const QString& tc, const QString& s, const QString& n, const QString& l,
                 const QString& cuenta) {
-    QString enlace;
+    QByteArray enlace;
     AgregarAsiento(enlace, {tc, s, n, l}, cuenta);
-    return enlace;
+    return QString::fromLatin1(enlace);
 }
 
 QString EnlaceDiferencia(Comando comando, const Diferencia& d) {
-    QString datos, enlace;
+    QByteArray datos, enlace;
     AgregarDatosDiferencia(datos, d);
     AgregarDiferencia(enlace, comando, datos);
-    return enlace;
+    return QString::fromLatin1(enlace);
 }
 
 QStringList Valores(const Diferencia& d) {
@@ -177,6 +177,19 @@ TEST(EnlaceLista, BusquedaYLoteDeLaModificacion) {
                       QString(d.Numero).replace("'", "''") + "' AND LETRA ='X'\r\n" + aplicaciones +
                       "\r\nINSERT 1\r\nINSERT 2\r\n");
     }
+}
+
+// A cell written straight into a page's bytes: escaped as the text is, each character once in
+// Windows-1252, "?" for what it cannot hold.
+TEST(EnlacePagina, CeldaEnLosBytesDeLaPagina) {
+    QByteArray linea = "<TD>";
+    EnlacePagina::AgregarHtml(linea, u"&Peña <\u20AC 5> \"\u65E5\" &");
+    EnlacePagina::AgregarHtml(linea, u"");
+    EnlacePagina::AgregarHtml(linea, u"Cía 0123456789012345678901234567890");
+    EXPECT_EQ(linea, "<TD>&amp;Pe\xF1"
+                     "a &lt;\x80 5&gt; &quot;?&quot; &amp;"
+                     "C\xED"
+                     "a 0123456789012345678901234567890");
 }
 
 } // namespace

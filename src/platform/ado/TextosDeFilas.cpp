@@ -5,7 +5,7 @@
 
 namespace ado {
 
-char16_t* BloqueTexto::Ampliar(size_t n) {
+char16_t* BloqueTexto::AmpliarConBloque(size_t n) {
     if (n == 0)
         return nullptr;
     const size_t hecho = tramos_.size() << kBits;
@@ -36,16 +36,29 @@ void TextosDeFilas::Cambiar(size_t i, QStringView celda) {
     celdas[i] = Copiar(celda);
 }
 
-// Plain ASCII, most of what a list holds, is widened in place; the rest goes through the
-// same decoder QString::fromUtf8 uses, into the block itself.
+// Plain ASCII and two-byte characters, most of what a list holds, are decoded in place; from
+// anything else on, the text goes through the same decoder QString::fromUtf8 uses, into the
+// block itself.
 void TextosDeFilas::AgregarUtf8(const char* bytes, qsizetype largo, qsizetype ancho) {
     const size_t lugar = size_t(std::max(largo, ancho));
     char16_t* const principio = texto.Ampliar(lugar);
     const size_t inicio = texto.size() - lugar; // a new block may have been opened
     char16_t* fin = principio;
     qsizetype i = 0;
-    for (; i < largo && uchar(bytes[i]) < 0x80; ++i)
-        *fin++ = char16_t(bytes[i]);
+    while (i < largo) {
+        const uchar b = uchar(bytes[i]);
+        if (b < 0x80) {
+            *fin++ = char16_t(b);
+            ++i;
+        } else if (b >= 0xC2 && b <= 0xDF && i + 1 < largo &&
+                   (uchar(bytes[i + 1]) & 0xC0) == 0x80) {
+            // Accented letters take two bytes, always valid: decoded on the spot as well.
+            *fin++ = char16_t(((b & 0x1F) << 6) | (uchar(bytes[i + 1]) & 0x3F));
+            i += 2;
+        } else {
+            break;
+        }
+    }
     if (i < largo) {
         // A byte-order mark is dropped only at the start of the text, as fromUtf8 drops it.
         const QStringConverter::Flags marca =

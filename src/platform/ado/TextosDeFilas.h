@@ -4,6 +4,7 @@
 #include <QStringView>
 #include <QVariant>
 #include <QVector>
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -25,11 +26,20 @@ public:
         return tramos_[posicion >> kBits] + (posicion & kMascara);
     }
     // Room for `n` more characters in one block, not yet written: the caller writes them and
-    // gives back, with Recortar, what it did not use.
-    char16_t* Ampliar(size_t n);
+    // gives back, with Recortar, what it did not use. Most cells fit in the block being filled,
+    // which costs no call.
+    char16_t* Ampliar(size_t n) {
+        if (n == 0 || n > (tramos_.size() << kBits) - tamano_)
+            return AmpliarConBloque(n);
+        char16_t* const donde = tramos_[tamano_ >> kBits] + (tamano_ & kMascara);
+        tamano_ += n;
+        return donde;
+    }
     void Recortar(size_t tamano) { tamano_ = tamano; }
 
 private:
+    char16_t* AmpliarConBloque(size_t n);
+
     static constexpr int kBits = 18; // blocks of 256 K characters
     static constexpr size_t kMascara = (size_t(1) << kBits) - 1;
 
@@ -68,8 +78,9 @@ private:
 };
 
 // Writes rows of values into a TextosDeFilas: texts as they are, any other value through the
-// converter. A column's whole numbers and nulls repeat (flags, codes), so the text of the
-// last one seen in each column is kept and reused.
+// converter. A column's whole numbers and nulls repeat (flags, codes, often two taking turns):
+// the cells of the last few seen in each column are kept, and a repeated one points at the same
+// characters, which never change once written.
 class EscritorDeTextos {
 public:
     EscritorDeTextos(TextosDeFilas& destino, const TextoDeValor& comoTexto, int columnas);
@@ -77,13 +88,18 @@ public:
     void AgregarFila(const QVector<QVariant>& fila);
     void AgregarValor(int columna, const QVariant& valor);
     // A value known by its kind (the caller's own numbering, 0 for null) and whole number,
-    // read only when it differs from the column's last one.
+    // read only when it is none of the column's last ones.
     template <class LeerValor>
     void AgregarEntero(int columna, int clase, qint64 entero, LeerValor&& leer) {
-        Recuerdo& r = recuerdos_[size_t(columna)];
-        if (!r.hay || r.clase != clase || r.entero != entero)
-            r = {true, clase, entero, Texto(leer())};
-        destino_.Agregar(r.texto);
+        Recuerdos& rs = recuerdos_[size_t(columna)];
+        for (const Recuerdo& r : rs.valores)
+            if (r.hay && r.clase == clase && r.entero == entero) {
+                destino_.celdas.push_back(r.celda);
+                return;
+            }
+        destino_.Agregar(Texto(leer()));
+        rs.valores[rs.siguiente] = {true, clase, entero, destino_.celdas.back()};
+        rs.siguiente = (rs.siguiente + 1) % rs.valores.size();
     }
 
 private:
@@ -91,13 +107,17 @@ private:
         bool hay = false;
         int clase = 0;
         qint64 entero = 0;
-        QString texto;
+        TextosDeFilas::Tramo celda;
+    };
+    struct Recuerdos {
+        std::array<Recuerdo, 4> valores;
+        size_t siguiente = 0;
     };
     QString Texto(const QVariant& valor) const;
 
     TextosDeFilas& destino_;
     const TextoDeValor& comoTexto_;
-    std::vector<Recuerdo> recuerdos_;
+    std::vector<Recuerdos> recuerdos_;
 };
 
 } // namespace ado

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QStringDecoder>
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -11,25 +12,26 @@ bool NoReservado(char16_t c) {
            c == u'-' || c == u'.' || c == u'_' || c == u'~';
 }
 
-QChar* EscribirEscape(QChar* salida, unsigned char b) {
+// A written value is plain ASCII: the same characters go into a text or a file's bytes.
+template <class Unidad> Unidad* EscribirEscape(Unidad* salida, unsigned char b) {
     static constexpr char hex[] = "0123456789ABCDEF";
-    *salida++ = u'%';
-    *salida++ = QLatin1Char(hex[b >> 4]);
-    *salida++ = QLatin1Char(hex[b & 15]);
+    *salida++ = Unidad(u'%');
+    *salida++ = Unidad(char16_t(hex[b >> 4]));
+    *salida++ = Unidad(char16_t(hex[b & 15]));
     return salida;
 }
 
 // Writes one byte of a value's UTF-8 form at `salida`.
-QChar* EscribirByteValor(QChar* salida, unsigned char b) {
+template <class Unidad> Unidad* EscribirByteValor(Unidad* salida, unsigned char b) {
     if (b == '_' || b == '%') {
         // Escaped twice: the browser would turn a plain "%5F" back into "_".
         salida = EscribirEscape(salida, '%');
-        *salida++ = QLatin1Char(b == '_' ? '5' : '2');
-        *salida++ = QLatin1Char(b == '_' ? 'F' : '5');
+        *salida++ = Unidad(b == '_' ? u'5' : u'2');
+        *salida++ = Unidad(b == '_' ? u'F' : u'5');
         return salida;
     }
     if (NoReservado(b)) {
-        *salida++ = QLatin1Char(char(b));
+        *salida++ = Unidad(char16_t(b));
         return salida;
     }
     return EscribirEscape(salida, b);
@@ -66,28 +68,40 @@ QString TextoDeBytes(const QByteArray& bytes) {
     return utf8.hasError() ? QString::fromLatin1(bytes) : texto;
 }
 
-} // namespace
-
-void AgregarValorUrl(QString& destino, const QString& valor) {
-    // Most values are codes of letters and digits: what runs up to the first character to
-    // escape is copied as it stands.
+// Most values are codes of letters and digits: what runs up to the first character to escape
+// is copied as it stands.
+template <class Destino> void EscribirValorUrl(Destino& destino, QStringView valor) {
+    using Unidad = std::remove_reference_t<decltype(*destino.data())>;
     const auto escapar = [](QChar c) { return c == u'_' || !NoReservado(c.unicode()); };
     const qsizetype llano = std::find_if(valor.cbegin(), valor.cend(), escapar) - valor.cbegin();
-    destino.append(valor.constData(), llano);
+    qsizetype inicio = destino.size();
+    destino.resize(inicio + llano);
+    std::transform(valor.utf16(), valor.utf16() + llano, destino.data() + inicio,
+                   [](char16_t c) { return Unidad(c); });
     if (llano == valor.size())
         return;
-    const QStringView resto = QStringView(valor).mid(llano);
+    const QStringView resto = valor.mid(llano);
     const bool ascii =
         std::all_of(resto.cbegin(), resto.cend(), [](QChar c) { return c.unicode() < 0x80; });
     const QByteArray utf8 = ascii ? QByteArray() : resto.toUtf8();
     const qsizetype largo = ascii ? resto.size() : utf8.size();
-    const qsizetype inicio = destino.size();
+    inicio = destino.size();
     destino.resize(inicio + 5 * largo); // room for every byte escaped twice
-    QChar* salida = destino.data() + inicio;
+    Unidad* salida = destino.data() + inicio;
     for (qsizetype i = 0; i < largo; ++i)
         salida = EscribirByteValor(salida, ascii ? static_cast<unsigned char>(resto[i].unicode())
                                                  : static_cast<unsigned char>(utf8[i]));
     destino.truncate(salida - destino.constData());
+}
+
+} // namespace
+
+void AgregarValorUrl(QString& destino, const QString& valor) {
+    EscribirValorUrl(destino, valor);
+}
+
+void AgregarValorUrl(QByteArray& destino, QStringView valor) {
+    EscribirValorUrl(destino, valor);
 }
 
 QString LeerValorUrl(const QString& escrito) {

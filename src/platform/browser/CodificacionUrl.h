@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 // The one percent codec of the program: the values the pages put into their links, and the
 // addresses the browser hands back.
@@ -12,8 +14,9 @@
 // escaped twice ("%255F", "%2525"). A value then holds no "_" anywhere in the address the
 // browser reports, so the underscores of a link are all its own separators.
 
-// Appends `valor` written for a link.
+// Appends `valor` written for a link; into a file's bytes, the same characters.
 void AgregarValorUrl(QString& destino, const QString& valor);
+void AgregarValorUrl(QByteArray& destino, QStringView valor);
 
 // The value exactly as AgregarValorUrl was given it, from its text cut out of a reported
 // address.

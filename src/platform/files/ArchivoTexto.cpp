@@ -44,8 +44,17 @@ void ArchivoTexto::EscribirLinea(const QString& texto) {
     EscribirBytes(linea_);
 }
 
-void ArchivoTexto::EscribirBytes(const QByteArray& bytes) {
-    if (archivo_.write(bytes) != bytes.size()) {
+// A line built as the file's bytes (a long page's rows) needs no second pass to encode it.
+void ArchivoTexto::EscribirLineaCodificada(QByteArrayView windows1252) {
+    if (!archivo_.isOpen()) {
+        LanzarErrorArchivo(NombreArchivoIncorrecto, archivo_.fileName());
+    }
+    EscribirBytes(windows1252);
+    EscribirBytes("\r\n");
+}
+
+void ArchivoTexto::EscribirBytes(QByteArrayView bytes) {
+    if (archivo_.write(bytes.data(), bytes.size()) != bytes.size()) {
         const QString ruta = archivo_.fileName();
         archivo_.close();
         LanzarErrorArchivo(ErrorDispositivo, ruta);

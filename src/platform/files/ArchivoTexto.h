@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,8 @@ public:
     // Salida creates the file or empties it; Agregar creates it or writes after its end.
     void Abrir(const QString& ruta, Modo modo);
     void EscribirLinea(const QString& texto);
+    // A line already in Windows-1252, without its line end.
+    void EscribirLineaCodificada(QByteArrayView windows1252);
     void Cerrar();
     bool Abierto() const { return archivo_.isOpen(); }
     // The bytes written so far.
@@ -36,7 +39,7 @@ public:
     static QStringList PartirLineas(const QByteArray& contenido);
 
 private:
-    void EscribirBytes(const QByteArray& bytes);
+    void EscribirBytes(QByteArrayView bytes);
 
     QFile archivo_;
     QByteArray linea_;

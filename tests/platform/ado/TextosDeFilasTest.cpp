@@ -29,7 +29,12 @@ TEST(TextosDeFilas, LosBytesSeLeenComoFromUtf8YSeRellenan) {
                                         "\xff\xfe malos",
                                         "corte \xc3",
                                         "\xf0\x9f\x98\x80 cara",
-                                        QByteArray("nu\0lo", 5)};
+                                        QByteArray("nu\0lo", 5),
+                                        "\xc2\x80 y \xdf\xbf",
+                                        "\xc1\x81 largo de m\xc3\xa1s",
+                                        "\xc3( sin seguir",
+                                        "\xc3\xc3\x91 doble",
+                                        "\xc3\x91\xe2\x82\xac tres"};
     TextosDeFilas textos;
     for (const QByteArray& bytes : muestras)
         textos.AgregarUtf8(bytes.constData(), bytes.size());
@@ -67,6 +72,29 @@ TEST(TextosDeFilas, LasCeldasSeLeenEnterasDondeTermineCadaBloque) {
     for (qsizetype i = 0; i < leidas.size(); ++i)
         ASSERT_TRUE(leidas[i] == esperadas[i]) << "celda " << i << ": " << leidas[i].size()
                                                << " caracteres, no " << esperadas[i].size();
+}
+
+// Whole numbers and nulls of a column taking turns, more of them than are remembered, each
+// cell read as its own value; a cell changed later leaves the ones it shared characters with.
+TEST(TextosDeFilas, LosEnterosRepetidosSeLeenCadaUnoComoEsAunqueSeCambieOtro) {
+    TextosDeFilas textos;
+    const TextoDeValor comoTexto = [](const QVariant& v) {
+        return v.isNull() ? QStringLiteral("nulo") : "n" + v.toString();
+    };
+    EscritorDeTextos escritor(textos, comoTexto, 2);
+    QStringList esperadas;
+    for (int fila = 0; fila < 40; ++fila) {
+        const qint64 entero = (fila * 7) % 6;
+        const bool nulo = fila % 5 == 0;
+        escritor.AgregarEntero(0, nulo ? 0 : 1, nulo ? 0 : entero,
+                               [&] { return nulo ? QVariant() : QVariant(entero); });
+        escritor.AgregarEntero(1, 1, fila % 2, [&] { return QVariant(fila % 2); });
+        esperadas << (nulo ? QStringLiteral("nulo") : "n" + QString::number(entero))
+                  << "n" + QString::number(fila % 2);
+    }
+    textos.Cambiar(3, u"otro");
+    esperadas[3] = QStringLiteral("otro");
+    EXPECT_EQ(Celdas(textos), esperadas);
 }
 
 const char* kEsquema = R"(

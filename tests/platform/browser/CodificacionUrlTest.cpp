@@ -71,6 +71,10 @@ TEST(AgregarValorUrl, CadaValorVuelveExactoDeLaDireccionDelNavegador) {
                   "file:///tmp/x/_X_" + escrito)
             << valor;
         EXPECT_EQ(LeerValorUrl(escrito), valor) << valor;
+        // A page file's bytes get the very same characters.
+        QByteArray bytes = "_X_";
+        AgregarValorUrl(bytes, valor);
+        EXPECT_EQ(bytes, "_X_" + escrito.toLatin1()) << valor;
     }
     // Only "_" and "%" are written otherwise than plain percent-encoding would.
     QString linea = "_TC_";
