@@ -44,18 +44,28 @@ QString Monto(const Currency& monto) {
 
 // The next number of the entry's period, month and type, taken by the statement itself: the
 // save's transaction holds the entry's lock by then, and nobody numbers in between. A blank
-// type and a Null one number together.
+// type and a Null one number together. Cost-centre rows are keyed by that number alone: rows
+// left under a number no entry holds would be adopted by the entry that took it, so the
+// number comes after theirs too.
 void AgregarNumero(const Asiento& a, std::vector<QString>& sentencias) {
     const QString tipo = vb::Trim(a.TipoReg).isEmpty() || a.TipoRegNulo
                              ? "(TIPO_REG IS NULL OR TIPO_REG = '' OR TIPO_REG = " +
                                    Texto(QChar(0xFF) + QStringLiteral("RS")) + ")"
                              : "TIPO_REG = " + Texto(a.TipoReg);
-    sentencias.push_back(
-        "UPDATE MV_ASIENTOS SET [NUMERO ASIENTO] = (SELECT ISNULL(MAX([NUMERO ASIENTO]), 0) + 1 "
-        "FROM MV_ASIENTOS WHERE PERIODO = " +
-        Numero(a.Periodo) + " AND MES_OPERATIVO = " + Numero(a.Mes) + " AND " + tipo +
-        ") WHERE TC = " + Texto(a.TC) + " AND SUCURSAL = " + Texto(a.Sucursal) +
-        " AND NUMERO = " + Texto(a.Numero) + " AND LETRA = " + Texto(a.Letra));
+    const QString donde = " WHERE PERIODO = " + Numero(a.Periodo) +
+                          " AND MES_OPERATIVO = " + Numero(a.Mes) + " AND " + tipo;
+    // Written with the greater of two maxima rather than over a UNION: every engine the program
+    // speaks to types each maximum from its column.
+    const auto mayor = [&](const char* tabla, const char* mas) {
+        return "(SELECT ISNULL(MAX([NUMERO ASIENTO]), 0)" + QString::fromLatin1(mas) + " FROM " +
+               tabla + donde + ")";
+    };
+    sentencias.push_back("UPDATE MV_ASIENTOS SET [NUMERO ASIENTO] = CASE WHEN " +
+                         mayor("MV_ASIENTOSCCOSTO", "") + " > " + mayor("MV_ASIENTOS", "") +
+                         " THEN " + mayor("MV_ASIENTOSCCOSTO", " + 1") + " ELSE " +
+                         mayor("MV_ASIENTOS", " + 1") + " END WHERE TC = " + Texto(a.TC) +
+                         " AND SUCURSAL = " + Texto(a.Sucursal) +
+                         " AND NUMERO = " + Texto(a.Numero) + " AND LETRA = " + Texto(a.Letra));
 }
 
 } // namespace

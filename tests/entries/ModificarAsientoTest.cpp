@@ -240,9 +240,10 @@ TEST_F(ModificarAsiento, CadaGrabacionEmpiezaUnLoteNuevo) {
     f.AstNumero = "  ";
     f.ActualizarDatos();
     EXPECT_EQ(f.Asiento, "");
-    EXPECT_TRUE(f.SQLTemp.contains("SET [NUMERO ASIENTO] = (SELECT ISNULL(MAX([NUMERO ASIENTO]), "
-                                   "0) + 1 FROM MV_ASIENTOS WHERE PERIODO = 2025 AND "
-                                   "MES_OPERATIVO = 12 AND TIPO_REG = 'CPRA')"));
+    EXPECT_TRUE(f.SQLTemp.contains("SET [NUMERO ASIENTO] = CASE WHEN"));
+    EXPECT_TRUE(f.SQLTemp.contains("(SELECT ISNULL(MAX([NUMERO ASIENTO]), 0) + 1 FROM MV_ASIENTOS "
+                                   "WHERE PERIODO = 2025 AND MES_OPERATIVO = 12 AND TIPO_REG = "
+                                   "'CPRA')"));
 }
 
 // Ticked "Imprimir Testigo": the committed entry is printed by its key.
@@ -579,6 +580,26 @@ TEST_F(ModificarAsiento, ElNumeroNuloSeTomaDentroDeLaTransaccion) {
     EXPECT_EQ(Filas("SELECT DISTINCT [NUMERO ASIENTO], TIPO_REG FROM MV_ASIENTOS WHERE TC = "
                     "'NCPE' AND NUMERO = '00000002'"),
               QStringList({QString::number(libre + 1) + "|CPRA"}));
+}
+
+// Cost-centre rows left under a number no entry holds (their entry renumbered by another
+// program) are not adopted by the entry that takes a number: it takes the one after them.
+TEST_F(ModificarAsiento, ElNumeroNuloNoTomaCentrosAjenos) {
+    Ejecutar("UPDATE MV_ASIENTOS SET [NUMERO ASIENTO] = NULL WHERE TC = 'NCPE' AND NUMERO = "
+             "'00000002'");
+    const int libre = Filas("SELECT IFNULL(MAX([NUMERO ASIENTO]), 0) + 1 FROM MV_ASIENTOS WHERE "
+                            "PERIODO = 2025 AND MES_OPERATIVO = 12 AND TIPO_REG = 'CPRA'")
+                          .value(0)
+                          .toInt();
+    Ejecutar("INSERT INTO MV_ASIENTOSCCOSTO (PERIODO, MES_OPERATIVO, [NUMERO ASIENTO], TIPO_REG, "
+             "CUENTA, SECUENCIA, CCOSTO, PORCENTAJE, IMPORTE) VALUES (2025, 12, " +
+             QString::number(libre) + ", 'CPRA', '5110102', 2, 'D001', 100, 7)");
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) { f.Asistel1_click("GRABAR"); });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    SinAvisos();
+    EXPECT_EQ(Filas("SELECT DISTINCT [NUMERO ASIENTO] FROM MV_ASIENTOS WHERE TC = 'NCPE' AND "
+                    "NUMERO = '00000002'"),
+              QStringList({QString::number(libre + 1)}));
 }
 
 // An account typed with blanks, or by its optional code, is stored as the chart's code.
