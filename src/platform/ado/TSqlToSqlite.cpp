@@ -491,6 +491,15 @@ QString TipoDeColumna(const QString& columna, const QStringList& tablas,
 QString TipoDeLlamada(const TokensSql& t, int nombre, const QStringList& tablas,
                       const EsquemaSqlite& esquema);
 
+// "TEXT" or "NUMBER" for a literal; empty for any other token.
+QString TipoDeLiteral(const TokenSql& token) {
+    if (token.tipo == TokenSql::Cadena)
+        return QStringLiteral("TEXT");
+    if (token.tipo == TokenSql::Numero)
+        return QStringLiteral("NUMBER");
+    return {};
+}
+
 // The declared type of the operand that ends at `j` or starts at `j`: a column, "TEXT" or
 // "NUMBER" for a literal, what a function the translator knows gives; empty when it cannot
 // tell.
@@ -498,10 +507,8 @@ QString TipoQueTermina(const TokensSql& t, int j, const QStringList& tablas,
                        const EsquemaSqlite& esquema) {
     if (j < 0)
         return {};
-    if (t[j].tipo == TokenSql::Cadena)
-        return QStringLiteral("TEXT");
-    if (t[j].tipo == TokenSql::Numero)
-        return QStringLiteral("NUMBER");
+    if (QString tipo = TipoDeLiteral(t[j]); !tipo.isEmpty())
+        return tipo;
     if (t[j].EsSimbolo(")")) {
         const int abre = ParentesisQueAbre(t, j);
         return abre < 0 ? QString() : TipoDeLlamada(t, Anterior(t, abre), tablas, esquema);
@@ -514,10 +521,8 @@ QString TipoQueEmpieza(const TokensSql& t, int j, const QStringList& tablas,
                        const EsquemaSqlite& esquema) {
     if (j < 0)
         return {};
-    if (t[j].tipo == TokenSql::Cadena)
-        return QStringLiteral("TEXT");
-    if (t[j].tipo == TokenSql::Numero)
-        return QStringLiteral("NUMBER");
+    if (QString tipo = TipoDeLiteral(t[j]); !tipo.isEmpty())
+        return tipo;
     if (const int s = Siguiente(t, j); s >= 0 && t[s].EsSimbolo("("))
         return TipoDeLlamada(t, j, tablas, esquema);
     const QString columna = ColumnaQueEmpieza(t, j);
