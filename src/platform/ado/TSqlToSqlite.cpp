@@ -641,11 +641,49 @@ void RechazarAritmeticaDudosa(const TokensSql& t, const EsquemaSqlite& esquema) 
     }
 }
 
+// Whether a number literal, signed or not, stands at `j`.
+bool NumeroEn(const TokensSql& t, int j) {
+    if (j >= 0 && (t[j].EsSimbolo("-") || t[j].EsSimbolo("+")))
+        j = Siguiente(t, j);
+    return j >= 0 && t[j].tipo == TokenSql::Numero;
+}
+
+// Whether the BETWEEN or IN at `i` sets a number against its operand: a bound of one token, or
+// an element of a list of values (a subquery is typed by its own columns).
+bool PredicadoConNumero(const TokensSql& t, int i) {
+    int j = Siguiente(t, i);
+    if (t[i].EsPalabra("BETWEEN")) {
+        const int y = NumeroEn(t, j) ? -1 : Siguiente(t, j);
+        return NumeroEn(t, j) || (y >= 0 && t[y].EsPalabra("AND") && NumeroEn(t, Siguiente(t, y)));
+    }
+    if (!t[i].EsPalabra("IN") || j < 0 || !t[j].EsSimbolo("(") ||
+        (Siguiente(t, j) >= 0 && t[Siguiente(t, j)].EsPalabra("SELECT")))
+        return false;
+    for (int nivel = 0; (j = Siguiente(t, j)) >= 0;) {
+        if (t[j].EsSimbolo("("))
+            ++nivel;
+        else if (t[j].EsSimbolo(")") && nivel-- == 0)
+            return false;
+        else if (nivel == 0 && t[j].tipo == TokenSql::Numero)
+            return true;
+    }
+    return false;
+}
+
+// The operand a BETWEEN or IN tests, past a NOT.
+int OperandoDePredicado(const TokensSql& t, int i) {
+    const int a = Anterior(t, i);
+    return a >= 0 && t[a].EsPalabra("NOT") ? Anterior(t, a) : a;
+}
+
 // The server compares a text column with a number as numbers; here the number would be
 // compared as a text ('005' is not 5).
 void RechazarTextoConNumero(const TokensSql& t, const EsquemaSqlite& esquema) {
     const QStringList tablas = TablasReferidas(t, esquema);
     for (int i = 0; i < t.size(); ++i) {
+        if (PredicadoConNumero(t, i) &&
+            EsTipoTexto(TipoQueTermina(t, OperandoDePredicado(t, i), tablas, esquema)))
+            NoAdmitida(QStringLiteral("la comparación de un texto con un número"));
         if (!EsComparacion(t[i]))
             continue;
         const int a = Anterior(t, i), b = Siguiente(t, i);

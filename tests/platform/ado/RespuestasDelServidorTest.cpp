@@ -59,6 +59,13 @@ const Respuesta kRespuestas[] = {
     // A text column against a number is compared as numbers there.
     {"SELECT N FROM P WHERE V10 = 5", nullptr},
     {"SELECT N FROM P WHERE 5 = RTRIM(V10)", nullptr},
+    {"SELECT N FROM P WHERE V10 BETWEEN 4 AND 6", nullptr},
+    {"SELECT N FROM P WHERE V10 NOT BETWEEN '004' AND -6", nullptr},
+    {"SELECT N FROM P WHERE V10 IN ('x', 5)", nullptr},
+    {"SELECT N FROM P WHERE RTRIM(V10) NOT IN (-5)", nullptr},
+    {"SELECT N FROM P WHERE N BETWEEN 4 AND 5 ORDER BY N", "4;5"},
+    {"SELECT N FROM P WHERE V10 IN (SELECT V10 FROM P WHERE N = 1)", "1"},
+    {"SELECT N FROM P WHERE V10 IN ('005', 'b') ORDER BY N", "1;3"},
 };
 
 class RespuestasDelServidor : public BaseDePrueba {
