@@ -117,16 +117,28 @@ QVariant FechasOdbc::Leer(const QString& texto) {
     return *vistas_.insert(texto, Fecha(texto));
 }
 
+namespace {
+constexpr int kSinRepetir = 64;
+}
+
 QVariant ValoresOdbc::Valor(qsizetype columna, QStringView texto, const Columna& descripcion) {
     Recientes& rs = recientes_[size_t(columna)];
-    for (const Reciente& r : rs.valores)
-        if (r.hay && r.texto == texto)
-            return r.valor;
+    const bool buscar = rs.repetidos || rs.vistos < kSinRepetir;
+    if (buscar) {
+        for (const Reciente& r : rs.valores)
+            if (r.hay && r.texto == texto) {
+                rs.repetidos = true;
+                return r.valor;
+            }
+        ++rs.vistos;
+    }
     QString propio = texto.toString();
     const bool fecha = descripcion.tipo == adDBTimeStamp || descripcion.tipo == adDBDate;
     QVariant valor = fecha ? fechas_.Leer(propio) : ValorDeTextoOdbc(propio, descripcion);
-    rs.valores[rs.siguiente] = {true, std::move(propio), valor};
-    rs.siguiente = (rs.siguiente + 1) % rs.valores.size();
+    if (buscar) {
+        rs.valores[rs.siguiente] = {true, std::move(propio), valor};
+        rs.siguiente = (rs.siguiente + 1) % rs.valores.size();
+    }
     return valor;
 }
 

@@ -44,7 +44,8 @@ private:
 
 // The values of one read. A list repeats its days, kinds of entry, branches and states row
 // after row: each column keeps the values of the last few texts it gave, and a repeated text
-// costs neither a copy nor a conversion.
+// costs neither a copy nor a conversion. A column whose first values never repeat (numbers,
+// amounts) is not looked up any more.
 class ValoresOdbc {
 public:
     explicit ValoresOdbc(qsizetype columnas) : recientes_(size_t(qMax<qsizetype>(columnas, 0))) {}
@@ -59,6 +60,8 @@ private:
     struct Recientes {
         std::array<Reciente, 4> valores;
         size_t siguiente = 0;
+        int vistos = 0;
+        bool repetidos = false;
     };
     std::vector<Recientes> recientes_;
     FechasOdbc fechas_;
