@@ -2,6 +2,7 @@
 
 #include "platform/ado/AdoTipos.h"
 #include "platform/ado/ErroresSqlite.h"
+#include "platform/ado/LectorOdbc.h"
 #include "platform/ado/TiposOdbc.h"
 #include "platform/runtime/Currency.h"
 
@@ -21,38 +22,6 @@ std::u16string Ancho(const QString& texto) {
 
 SQLWCHAR* Sql(std::u16string& texto) {
     return reinterpret_cast<SQLWCHAR*>(texto.data());
-}
-
-// `n` characters of a buffer the driver filled, never past its end.
-template <size_t N> QString Leido(const SQLWCHAR (&s)[N], qsizetype n) {
-    return QString::fromUtf16(reinterpret_cast<const char16_t*>(s),
-                              qBound<qsizetype>(0, n, qsizetype(N) - 1));
-}
-
-// Every diagnostic record of a handle, as the server sent them: its native number (208,
-// 2627 ...) and SQLSTATE are what callers test; `origen` names the driver that gave them.
-// False when the driver had none to give.
-bool Diagnosticos(SQLSMALLINT tipo, SQLHANDLE h, Errors& errores, const QString& origen,
-                  const QString& prefijo = {}) {
-    const int antes = errores.Count();
-    for (SQLSMALLINT i = 1;; ++i) {
-        SQLWCHAR estado[6] = {};
-        SQLINTEGER nativo = 0;
-        SQLWCHAR mensaje[2048];
-        SQLSMALLINT largo = 0;
-        if (!SQL_SUCCEEDED(SQLGetDiagRecW(tipo, h, i, estado, &nativo, mensaje,
-                                          SQLSMALLINT(std::size(mensaje)), &largo)))
-            break;
-        const QString sqlState = Leido(estado, 5);
-        const long numero =
-            sqlState.startsWith(QLatin1String("08")) ? E_FAIL_ : DB_E_ERRORSINCOMMAND_;
-        errores.Add(ErrorDe(origen, numero, nativo, sqlState, prefijo + Leido(mensaje, largo)));
-    }
-    if (errores.Count() > antes)
-        return true;
-    errores.Add(ErrorDe(origen, E_FAIL_, 0, QStringLiteral("HY000"),
-                        prefijo + QStringLiteral("Error del controlador ODBC.")));
-    return false;
 }
 
 void DescribirColumnas(SQLHSTMT stmt, SQLSMALLINT n, QVector<Columna>& columnas) {
@@ -80,33 +49,20 @@ void DescribirColumnas(SQLHSTMT stmt, SQLSMALLINT n, QVector<Columna>& columnas)
     }
 }
 
-// The next row of a statement, each value converted as its column says.
-FilasEnCurso::Lectura LeerFila(SQLHSTMT stmt, const QVector<Columna>& columnas,
-                               QVector<QVariant>& fila, FechasOdbc& fechas, Errors& errores,
-                               const QString& origen) {
-    const SQLRETURN rc = SQLFetch(stmt);
-    if (rc == SQL_NO_DATA)
-        return FilasEnCurso::Fin;
-    bool ok = SQL_SUCCEEDED(rc);
-    fila.resize(columnas.size());
-    for (int c = 0; ok && c < fila.size(); ++c)
-        ok = LeerValorOdbc(stmt, SQLUSMALLINT(c + 1), columnas[c], fila[c], fechas);
-    if (ok)
-        return FilasEnCurso::Fila;
-    Diagnosticos(SQL_HANDLE_STMT, stmt, errores, origen);
-    return FilasEnCurso::Fallo;
-}
-
-bool LeerFilas(SQLHSTMT stmt, Resultado& r, FechasOdbc& fechas, Errors& errores,
-               const QString& origen) {
+bool LeerFilas(LectorOdbc& lector, Resultado& r, Errors& errores, const QString& origen) {
     for (;;) {
         QVector<QVariant> fila;
-        const FilasEnCurso::Lectura lectura =
-            LeerFila(stmt, r.columnas, fila, fechas, errores, origen);
+        const FilasEnCurso::Lectura lectura = lector.Leer(fila, errores, origen);
         if (lectura != FilasEnCurso::Fila)
             return lectura == FilasEnCurso::Fin;
         r.filas.append(std::move(fila));
     }
+}
+
+QVector<Columna> Descritas(SQLHSTMT stmt, SQLSMALLINT n) {
+    QVector<Columna> columnas;
+    DescribirColumnas(stmt, n, columnas);
+    return columnas;
 }
 
 } // namespace
@@ -117,9 +73,9 @@ bool LeerFilas(SQLHSTMT stmt, Resultado& r, FechasOdbc& fechas, Errors& errores,
 class FilasOdbc : public FilasEnCurso {
 public:
     FilasOdbc(SQLHSTMT stmt, SQLSMALLINT columnas, std::weak_ptr<FilasOdbc*> enCurso,
-              QString origen)
-        : stmt_(stmt), enCurso_(std::move(enCurso)), origen_(std::move(origen)) {
-        DescribirColumnas(stmt_, columnas, columnas_);
+              QString origen, SQLULEN filasPorBloque)
+        : stmt_(stmt), enCurso_(std::move(enCurso)), origen_(std::move(origen)),
+          columnas_(Descritas(stmt, columnas)), lector_(stmt, columnas_, filasPorBloque) {
         if (const auto abierta = enCurso_.lock())
             *abierta = this;
     }
@@ -136,7 +92,7 @@ private:
     QString origen_;
     QVector<Columna> columnas_;
     QList<QVector<QVariant>> guardadas_;
-    FechasOdbc fechas_;
+    LectorOdbc lector_;
     Errors fallo_; // what reading the rest ran into, told after the rows read before it
 };
 
@@ -148,7 +104,7 @@ FilasEnCurso::Lectura FilasOdbc::Leer(QVector<QVariant>& fila, Errors& errores) 
         return Fallo;
     }
     if (stmt_)
-        return LeerFila(stmt_, columnas_, fila, fechas_, errores, origen_);
+        return lector_.Leer(fila, errores, origen_);
     if (!guardadas_.isEmpty()) {
         fila = guardadas_.takeFirst();
         return Fila;
@@ -160,7 +116,7 @@ FilasEnCurso::Lectura FilasOdbc::Leer(QVector<QVariant>& fila, Errors& errores) 
 
 void FilasOdbc::Guardar() {
     Resultado resto{columnas_, {}};
-    LeerFilas(stmt_, resto, fechas_, fallo_, origen_);
+    LeerFilas(lector_, resto, fallo_, origen_);
     guardadas_ = std::move(resto.filas);
     Cerrar();
 }
@@ -356,6 +312,12 @@ std::unique_ptr<ProveedorOdbc> ProveedorOdbc::Abrir(const QString& cadenaOdbc, D
     }
     std::unique_ptr<ProveedorOdbc> p(new ProveedorOdbc(env, dbc, dialecto));
     p->motor_ = Informacion(dbc, SQL_DBMS_NAME);
+    SQLUINTEGER extensiones = 0;
+    if (SQL_SUCCEEDED(
+            SQLGetInfo(dbc, SQL_GETDATA_EXTENSIONS, &extensiones, sizeof extensiones, nullptr)))
+        p->filasPorBloque_ = !(extensiones & SQL_GD_BOUND)  ? 0
+                             : (extensiones & SQL_GD_BLOCK) ? LectorOdbc::kFilasPorBloque
+                                                            : 1;
     const QString controlador = Informacion(dbc, SQL_DRIVER_NAME);
     p->origen_ = controlador.isEmpty() ? OrigenDeLaCadena(cadenaOdbc)
                                        : QStringLiteral("Proveedor ODBC ") + controlador;
@@ -450,8 +412,9 @@ bool ProveedorOdbc::Resultados(SQLHSTMT stmt, SQLRETURN rc, Resultado* resultado
             if (columnas > 0 && resultado) {
                 Resultado r;
                 DescribirColumnas(stmt, columnas, r.columnas);
-                FechasOdbc fechas;
-                ok = LeerFilas(stmt, r, fechas, errores, origen_) && ok;
+                LectorOdbc lector(stmt, r.columnas, filasPorBloque_);
+                ok = LeerFilas(lector, r, errores, origen_) && ok;
+                lector.Soltar();
                 *resultado = std::move(r);
             } else if (columnas == 0) {
                 SQLLEN n = 0;
@@ -527,7 +490,7 @@ bool ProveedorOdbc::ConsultarPorFilas(const QString& sql, std::unique_ptr<FilasE
     const SQLRETURN rc = SQLExecDirectW(stmt, Sql(texto), SQLINTEGER(texto.size()));
     SQLSMALLINT columnas = 0;
     if (SQL_SUCCEEDED(rc) && SQL_SUCCEEDED(SQLNumResultCols(stmt, &columnas)) && columnas > 0) {
-        filas = std::make_unique<FilasOdbc>(stmt, columnas, enCurso_, origen_);
+        filas = std::make_unique<FilasOdbc>(stmt, columnas, enCurso_, origen_, filasPorBloque_);
         return true;
     }
     const bool ok = Resultados(stmt, rc, &resultado, nullptr, errores);

@@ -75,6 +75,10 @@ private:
     int nivelTransaccion_ = 0;
     QString motor_;  // the server's own name for itself (SQL_DBMS_NAME)
     QString origen_; // what its messages say they came from: the driver's name
+    // The rows its driver is asked for at a time into bound columns: a value that does not fit
+    // is asked for again whole, which some drivers can do only for one row; none, value by
+    // value.
+    SQLULEN filasPorBloque_ = 0;
     // The rows being read from the server, if any. They hold a statement of this connection
     // and must not touch it once the connection is closed: this going away tells them.
     std::shared_ptr<FilasOdbc*> enCurso_ = std::make_shared<FilasOdbc*>(nullptr);

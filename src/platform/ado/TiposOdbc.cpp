@@ -1,6 +1,7 @@
 #include "platform/ado/TiposOdbc.h"
 
 #include "platform/ado/AdoTipos.h"
+#include "platform/ado/ErroresSqlite.h"
 #include "platform/ado/FechaIso.h"
 #include "platform/runtime/Currency.h"
 
@@ -116,9 +117,57 @@ QVariant FechasOdbc::Leer(const QString& texto) {
     return *vistas_.insert(texto, Fecha(texto));
 }
 
+namespace {
+constexpr int kSinRepetir = 64;
+}
+
+QVariant ValoresOdbc::Valor(qsizetype columna, QStringView texto, const Columna& descripcion) {
+    Recientes& rs = recientes_[size_t(columna)];
+    const bool buscar = rs.repetidos || rs.vistos < kSinRepetir;
+    if (buscar) {
+        for (const Reciente& r : rs.valores)
+            if (r.hay && r.texto == texto) {
+                rs.repetidos = true;
+                return r.valor;
+            }
+        ++rs.vistos;
+    }
+    QString propio = texto.toString();
+    const bool fecha = descripcion.tipo == adDBTimeStamp || descripcion.tipo == adDBDate;
+    QVariant valor = fecha ? fechas_.Leer(propio) : ValorDeTextoOdbc(propio, descripcion);
+    if (buscar) {
+        rs.valores[rs.siguiente] = {true, std::move(propio), valor};
+        rs.siguiente = (rs.siguiente + 1) % rs.valores.size();
+    }
+    return valor;
+}
+
+bool Diagnosticos(SQLSMALLINT tipo, SQLHANDLE h, Errors& errores, const QString& origen,
+                  const QString& prefijo) {
+    const int antes = errores.Count();
+    for (SQLSMALLINT i = 1;; ++i) {
+        SQLWCHAR estado[6] = {};
+        SQLINTEGER nativo = 0;
+        SQLWCHAR mensaje[2048];
+        SQLSMALLINT largo = 0;
+        if (!SQL_SUCCEEDED(SQLGetDiagRecW(tipo, h, i, estado, &nativo, mensaje,
+                                          SQLSMALLINT(std::size(mensaje)), &largo)))
+            break;
+        const QString sqlState = Leido(estado, 5);
+        const long numero =
+            sqlState.startsWith(QLatin1String("08")) ? E_FAIL_ : DB_E_ERRORSINCOMMAND_;
+        errores.Add(ErrorDe(origen, numero, nativo, sqlState, prefijo + Leido(mensaje, largo)));
+    }
+    if (errores.Count() > antes)
+        return true;
+    errores.Add(ErrorDe(origen, E_FAIL_, 0, QStringLiteral("HY000"),
+                        prefijo + QStringLiteral("Error del controlador ODBC.")));
+    return false;
+}
+
 bool LeerValorOdbc(SQLHSTMT stmt, SQLUSMALLINT columna, const Columna& descripcion, QVariant& valor,
-                   FechasOdbc& fechas) {
-    QString texto;
+                   ValoresOdbc& valores) {
+    QString texto; // only a value longer than one piece is put together here
     SQLWCHAR trozo[1024];
     for (;;) {
         SQLLEN largo = 0;
@@ -134,12 +183,16 @@ bool LeerValorOdbc(SQLHSTMT stmt, SQLUSMALLINT columna, const Columna& descripci
         const qsizetype enTrozo = largo == SQL_NO_TOTAL || largo >= SQLLEN(sizeof trozo)
                                       ? qsizetype(sizeof trozo / sizeof(SQLWCHAR) - 1)
                                       : qsizetype(largo / sizeof(SQLWCHAR));
-        texto += QString::fromUtf16(reinterpret_cast<const char16_t*>(trozo), enTrozo);
+        const QStringView leido(reinterpret_cast<const char16_t*>(trozo), enTrozo);
+        if (rc == SQL_SUCCESS && texto.isEmpty()) {
+            valor = valores.Valor(columna - 1, leido, descripcion);
+            return true;
+        }
+        texto += leido;
         if (rc == SQL_SUCCESS)
             break;
     }
-    const bool fecha = descripcion.tipo == adDBTimeStamp || descripcion.tipo == adDBDate;
-    valor = fecha ? fechas.Leer(texto) : ValorDeTextoOdbc(texto, descripcion);
+    valor = valores.Valor(columna - 1, texto, descripcion);
     return true;
 }
 

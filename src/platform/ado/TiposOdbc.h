@@ -1,12 +1,26 @@
 #pragma once
 
+#include "platform/ado/Errors.h"
 #include "platform/ado/Resultado.h"
 
 #include <QHash>
+#include <array>
 #include <sql.h>
 #include <sqlext.h>
 
 namespace ado {
+
+// `n` characters of a buffer the driver filled, never past its end.
+template <size_t N> QString Leido(const SQLWCHAR (&s)[N], qsizetype n) {
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(s),
+                              qBound<qsizetype>(0, n, qsizetype(N) - 1));
+}
+
+// Every diagnostic record of a handle, as the server sent them: its native number (208,
+// 2627 ...) and SQLSTATE are what callers test; `origen` names the driver that gave them.
+// False when the driver had none to give.
+bool Diagnosticos(SQLSMALLINT tipo, SQLHANDLE h, Errors& errores, const QString& origen,
+                  const QString& prefijo = {});
 
 // The data-type code callers see for a column the driver describes; money (scale 4 at the
 // server's money precisions) reads as Currency.
@@ -28,10 +42,35 @@ private:
     QHash<QString, QVariant> vistas_;
 };
 
+// The values of one read. A list repeats its days, kinds of entry, branches and states row
+// after row: each column keeps the values of the last few texts it gave, and a repeated text
+// costs neither a copy nor a conversion. A column whose first values never repeat (numbers,
+// amounts) is not looked up any more.
+class ValoresOdbc {
+public:
+    explicit ValoresOdbc(qsizetype columnas) : recientes_(size_t(qMax<qsizetype>(columnas, 0))) {}
+    QVariant Valor(qsizetype columna, QStringView texto, const Columna& descripcion);
+
+private:
+    struct Reciente {
+        bool hay = false; // an empty text is a value of its own, not a free place
+        QString texto;
+        QVariant valor;
+    };
+    struct Recientes {
+        std::array<Reciente, 4> valores;
+        size_t siguiente = 0;
+        int vistos = 0;
+        bool repetidos = false;
+    };
+    std::vector<Recientes> recientes_;
+    FechasOdbc fechas_;
+};
+
 // One column of the current row, fetched as text so that exact numbers (money, decimals)
 // reach the program as the server wrote them; null for SQL NULL. False when the driver
 // failed.
 bool LeerValorOdbc(SQLHSTMT stmt, SQLUSMALLINT columna, const Columna& descripcion, QVariant& valor,
-                   FechasOdbc& fechas);
+                   ValoresOdbc& valores);
 
 } // namespace ado

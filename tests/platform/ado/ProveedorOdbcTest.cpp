@@ -1,4 +1,5 @@
 #include "platform/ado/AdoTipos.h"
+#include "platform/ado/LectorOdbc.h"
 #include "platform/ado/TiposOdbc.h"
 #include "platform/errors/ErrorEjecucion.h"
 #include "platform/runtime/Currency.h"
@@ -394,6 +395,70 @@ TEST_F(ProveedorOdbc, LasFechasConservanSusMilisegundos) {
               QDateTime(QDate(2026, 12, 1), QTime(10, 30, 5, 500)));
     EXPECT_EQ(ValorDeTextoOdbc("2026-12-01", fecha).toDateTime(),
               QDateTime(QDate(2026, 12, 1), QTime(0, 0)));
+}
+
+// A value longer than the room its column declares comes whole, by either cursor.
+TEST_F(ProveedorOdbc, LosValoresMasLargosQueSuColumnaLleganEnteros) {
+    const QString codigo(50, u'N');
+    const QString detalle = QString(3000, u'\u00f1') + "fin";
+    Ejecutar("INSERT INTO ASIENTOS (TC, NUMERO, DETALLE) VALUES ('" + codigo + "', 3, '" + detalle +
+             "')");
+    for (const auto cursor : {adUseServer, adUseClient}) {
+        Recordset rs;
+        rs.SetCursorLocation(cursor);
+        rs.Open("SELECT TC, DETALLE FROM ASIENTOS WHERE NUMERO = 3", cnn);
+        ASSERT_FALSE(rs.Eof());
+        EXPECT_EQ(rs.Fields(0).Value().toString().trimmed(), codigo) << cursor;
+        EXPECT_EQ(rs.Fields(1).Value().toString(), detalle) << cursor;
+    }
+}
+
+// Rows asked for a block at a time are those asked for one by one, across blocks and to the
+// end: an empty text stays a text beside Nulls, a repeated one stays itself.
+TEST_F(ProveedorOdbc, EnBloquesLasFilasSonLasMismasQueUnaAUna) {
+    Ejecutar("WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i + 1 FROM n WHERE i < 150) "
+             "INSERT INTO ASIENTOS (TC, NUMERO, DETALLE) SELECT 'NC', i, CASE i % 3 WHEN 0 "
+             "THEN NULL WHEN 1 THEN '' ELSE 'Peña ' || (i % 5) END FROM n");
+    SQLHENV env = SQL_NULL_HENV;
+    SQLHDBC dbc = SQL_NULL_HDBC;
+    SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env);
+    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc);
+    std::u16string cadena = ("Driver=SQLite3;Database=" + Archivo() + ";").toStdU16String();
+    ASSERT_TRUE(SQL_SUCCEEDED(
+        SQLDriverConnectW(dbc, nullptr, reinterpret_cast<SQLWCHAR*>(cadena.data()),
+                          SQLSMALLINT(cadena.size()), nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT)));
+    const auto leer = [&](SQLULEN filasPorBloque) {
+        SQLHSTMT stmt = SQL_NULL_HSTMT;
+        SQLAllocHandle(SQL_HANDLE_STMT, dbc, &stmt);
+        std::u16string sql = u"SELECT NUMERO, DETALLE FROM ASIENTOS ORDER BY NUMERO";
+        SQLExecDirectW(stmt, reinterpret_cast<SQLWCHAR*>(sql.data()), SQL_NTS);
+        QVector<Columna> columnas(2);
+        columnas[0].tipo = adInteger;
+        columnas[0].tamano = 10;
+        columnas[1].tipo = adVarWChar;
+        columnas[1].tamano = 60;
+        LectorOdbc lector(stmt, columnas, filasPorBloque);
+        QList<QVector<QVariant>> filas;
+        QVector<QVariant> fila;
+        Errors errores;
+        while (lector.Leer(fila, errores, "prueba") == FilasEnCurso::Fila)
+            filas << fila;
+        EXPECT_EQ(errores.Count(), 0);
+        SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+        return filas;
+    };
+    const auto enBloques = leer(LectorOdbc::kFilasPorBloque);
+    const auto unaAUna = leer(0);
+    SQLDisconnect(dbc);
+    SQLFreeHandle(SQL_HANDLE_DBC, dbc);
+    SQLFreeHandle(SQL_HANDLE_ENV, env);
+    ASSERT_EQ(unaAUna.size(), 150);
+    EXPECT_EQ(enBloques, unaAUna);
+    EXPECT_EQ(unaAUna[2][1], QVariant());            // 3
+    EXPECT_EQ(unaAUna[3][1], QVariant(QString(""))); // 4
+    EXPECT_EQ(unaAUna[4][1], QVariant(QString("Peña 0")));
+    EXPECT_EQ(unaAUna[149][0], QVariant(150));
 }
 
 // This driver reports CHAR and DECIMAL as text: what a server reports is checked on the
