@@ -110,6 +110,7 @@ private:
                  bool conEnter = false);
     std::vector<Enlace> LeerLista();
     InvariantesLibros::Paso PasoSobre(const Enlace& e);
+    QString Leido(const QString& sql);
     QString Guardado(const EnlaceLista::Diferencia& d);
     bool Conciliada(const EnlaceLista::Diferencia& d);
     void Otra(const QString& sql, bool rebasar = true);
@@ -659,32 +660,26 @@ InvariantesLibros::Paso RecorridoAleatorio::PasoSobre(const Enlace& e) {
     return paso;
 }
 
+// The first value a query gives on the other connection, as committed; empty for none or Null.
+QString RecorridoAleatorio::Leido(const QString& sql) {
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(otra_, sql.toUtf8().constData(), -1, &st, nullptr);
+    QString valor;
+    if (sqlite3_step(st) == SQLITE_ROW && sqlite3_column_text(st, 0))
+        valor = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    sqlite3_finalize(st);
+    return valor;
+}
+
 // The stored state of the difference, as committed.
 QString RecorridoAleatorio::Guardado(const EnlaceLista::Diferencia& d) {
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(otra_,
-                       ("SELECT group_concat(DISTINCT ESTADO) FROM MV_ASIENTOS WHERE " + Donde(d))
-                           .toUtf8()
-                           .constData(),
-                       -1, &st, nullptr);
-    QString estado;
-    if (sqlite3_step(st) == SQLITE_ROW && sqlite3_column_text(st, 0))
-        estado = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-    sqlite3_finalize(st);
-    return estado;
+    return Leido("SELECT group_concat(DISTINCT ESTADO) FROM MV_ASIENTOS WHERE " + Donde(d));
 }
 
 // Whether the difference's first line is reconciled, as committed: the list no longer shows it.
 bool RecorridoAleatorio::Conciliada(const EnlaceLista::Diferencia& d) {
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(otra_,
-                       ("SELECT CONCILIADO FROM MV_ASIENTOS WHERE SECUENCIA = 1 AND " + Donde(d))
-                           .toUtf8()
-                           .constData(),
-                       -1, &st, nullptr);
-    const bool conciliada = sqlite3_step(st) == SQLITE_ROW && sqlite3_column_int(st, 0) != 0;
-    sqlite3_finalize(st);
-    return conciliada;
+    return Leido("SELECT CONCILIADO FROM MV_ASIENTOS WHERE SECUENCIA = 1 AND " + Donde(d))
+               .toInt() != 0;
 }
 
 // A statement of the other connection; what it commits is the world the step starts from. A
