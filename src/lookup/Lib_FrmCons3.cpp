@@ -310,7 +310,7 @@ QVariant ColorFila(ado::Recordset& rs, int punto, int stock, const QVariant nive
 }
 
 // The first cell of a row is shown without the blanks around it.
-ado::TextosDeFilas::Tramo SinBlancosAlrededor(const ado::TextosDeFilas& textos, size_t celda) {
+void SinBlancosAlrededor(ado::TextosDeFilas& textos, size_t celda) {
     const QStringView texto = textos.Celda(celda);
     qsizetype desde = 0;
     qsizetype hasta = texto.size();
@@ -318,7 +318,8 @@ ado::TextosDeFilas::Tramo SinBlancosAlrededor(const ado::TextosDeFilas& textos, 
         ++desde;
     while (hasta > desde && texto[hasta - 1] == u' ')
         --hasta;
-    return {textos.celdas[celda].inicio + quint32(desde), quint32(hasta - desde)};
+    if (desde > 0 || hasta < texto.size())
+        textos.Acotar(celda, desde, hasta);
 }
 
 // The rows as the fill gathers them, before the list takes them all at once.
@@ -381,7 +382,7 @@ void Lib_FrmCons3::LeerTextos() {
     std::vector<char> marcas(textos.Filas(), 0);
     for (size_t fila = 0; fila < textos.Filas(); ++fila) {
         const size_t primera = fila * size_t(textos.columnas);
-        textos.celdas[primera] = SinBlancosAlrededor(textos, primera);
+        SinBlancosAlrededor(textos, primera);
         if (devuelto >= 0)
             marcas[fila] = marcados.contains(
                 vb::Trim(textos.Celda(primera + size_t(devuelto)).toString()), Qt::CaseInsensitive);

@@ -3,6 +3,7 @@
 #include <QCollator>
 #include <QCollatorSortKey>
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 namespace {
@@ -14,18 +15,59 @@ QStringView SinBlancosDelante(QStringView texto) {
     return texto.mid(i);
 }
 
-// The first character that counts in a search, without case; 0 for a blank text. Every cell
-// of a long list takes it, so ASCII, whose blanks and case are few, is decided on the spot.
+bool EsBlanco(char16_t u) {
+    if (u < 0x100)
+        return u == u' ' || (u >= 9 && u <= 13) || u == 0x85 || u == 0xA0;
+    return QChar(u).isSpace();
+}
+
+// A character as searches compare it: without case. Latin-1, nearly all of a long list, is
+// looked up, never asked of the Unicode tables cell by cell.
+char16_t Plegado(char16_t u) {
+    static const auto latin1 = [] {
+        std::array<char16_t, 0x100> tabla{};
+        for (char16_t c = 0; c < 0x100; ++c)
+            tabla[c] = QChar(c).toCaseFolded().unicode();
+        return tabla;
+    }();
+    if (u < 0x100)
+        return latin1[u];
+    return QChar::isSurrogate(u) ? u : QChar(u).toCaseFolded().unicode();
+}
+
+// The first character that counts in a search; 0 for a blank text.
 char16_t Inicial(QStringView texto) {
-    for (const QChar c : texto) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 && u != u' ' && (u < 9 || u > 13))
-            return u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u;
-        if (!c.isSpace())
-            return c.isSurrogate() ? u : c.toCaseFolded().unicode();
-    }
+    for (const QChar c : texto)
+        if (!EsBlanco(c.unicode()))
+            return Plegado(c.unicode());
     return 0;
 }
+
+// Whether a cell can begin as a search does, told by the character the cell begins with: for
+// Latin-1, nearly all of a long list, by a table made for the search. Only a cell that begins
+// with a blank is read further.
+class FiltroInicial {
+public:
+    enum Veredicto : char { kNo, kSi, kLeer };
+
+    explicit FiltroInicial(char16_t inicial) : inicial_(inicial) {
+        for (char16_t c = 0; c < latin1_.size(); ++c)
+            latin1_[c] = Segun(c);
+    }
+    // `celda` gives the cell's text, asked only when its first character does not tell.
+    template <class Texto> bool Pasa(char16_t primero, Texto&& celda) const {
+        const Veredicto v = primero < latin1_.size() ? latin1_[primero] : Segun(primero);
+        return v == kSi || (v == kLeer && Inicial(celda()) == inicial_);
+    }
+
+private:
+    Veredicto Segun(char16_t c) const {
+        return EsBlanco(c) ? kLeer : Plegado(c) == inicial_ ? kSi : kNo;
+    }
+
+    char16_t inicial_;
+    std::array<Veredicto, 0x100> latin1_;
+};
 
 } // namespace
 
@@ -33,7 +75,6 @@ void ModeloConsulta::FijarColumnas(const QStringList& titulos) {
     beginResetModel();
     titulos_ = titulos;
     celdas_ = {};
-    iniciales_.clear();
     colores_.clear();
     marcas_.clear();
     orden_.clear();
@@ -59,9 +100,6 @@ void ModeloConsulta::FijarFilas(ado::TextosDeFilas celdas, std::vector<QColor> c
     orden_.resize(titulos_.isEmpty() ? 0 : celdas_.celdas.size() / columnas);
     std::iota(orden_.begin(), orden_.end(), 0);
     marcas_.resize(orden_.size(), 0);
-    iniciales_.resize(celdas_.celdas.size());
-    for (size_t i = 0; i < iniciales_.size(); ++i)
-        iniciales_[i] = Inicial(celdas_.Celda(i));
     endResetModel();
 }
 
@@ -80,7 +118,6 @@ void ModeloConsulta::SetCasillas(bool casillas) {
 void ModeloConsulta::SetCelda(int fila, int columna, const QString& texto) {
     const size_t celda = IndiceCelda(fila, columna);
     celdas_.Cambiar(celda, texto);
-    iniciales_[celda] = Inicial(texto);
     emit dataChanged(index(fila, columna), index(fila, columna));
 }
 
@@ -100,10 +137,11 @@ int ModeloConsulta::Buscar(int columna, QStringView texto) const {
     // Most rows differ at the first character, which is kept apart for every cell: they are
     // passed over without touching their texts.
     const bool filtrar = !texto.isEmpty() && !texto.front().isSurrogate();
-    const char16_t primera = filtrar ? Inicial(texto) : 0;
+    const FiltroInicial filtro(filtrar ? Inicial(texto) : 0);
     for (int fila = 0; fila < Filas(); ++fila) {
         const size_t celda = IndiceCelda(fila, columna);
-        if (filtrar && iniciales_[celda] != primera)
+        if (filtrar && !filtro.Pasa(celdas_.Primero(size_t(Origen(fila)), columna),
+                                    [&] { return celdas_.Celda(celda); }))
             continue;
         if (SinBlancosDelante(celdas_.Celda(celda)).startsWith(texto, Qt::CaseInsensitive))
             return fila;

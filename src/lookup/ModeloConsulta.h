@@ -70,10 +70,9 @@ private:
     }
 
     QStringList titulos_;
-    ado::TextosDeFilas celdas_;       // row after row, in the order read
-    std::vector<char16_t> iniciales_; // per cell: its first character as searches compare it
-    std::vector<QColor> colores_;     // per row read; empty when no row is coloured
-    std::vector<char> marcas_;        // per row read
-    std::vector<int> orden_;          // rows read, in the order shown
+    ado::TextosDeFilas celdas_;   // row after row, in the order read
+    std::vector<QColor> colores_; // per row read; empty when no row is coloured
+    std::vector<char> marcas_;    // per row read
+    std::vector<int> orden_;      // rows read, in the order shown
     bool casillas_ = false;
 };

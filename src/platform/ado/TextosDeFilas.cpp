@@ -29,11 +29,22 @@ TextosDeFilas::Tramo TextosDeFilas::Copiar(QStringView celda) {
 }
 
 void TextosDeFilas::Agregar(QStringView celda) {
-    celdas.push_back(Copiar(celda));
+    Repetir(Copiar(celda), celda.isEmpty() ? 0 : celda.front().unicode());
 }
 
 void TextosDeFilas::Cambiar(size_t i, QStringView celda) {
     celdas[i] = Copiar(celda);
+    FijarPrimero(i);
+}
+
+void TextosDeFilas::Acotar(size_t i, qsizetype desde, qsizetype hasta) {
+    celdas[i] = {celdas[i].inicio + quint32(desde), quint32(hasta - desde)};
+    FijarPrimero(i);
+}
+
+void TextosDeFilas::FijarPrimero(size_t i) {
+    const Tramo t = celdas[i];
+    primeros_[i % primeros_.size()][i / primeros_.size()] = t.largo ? *texto.En(t.inicio) : 0;
 }
 
 // Plain ASCII and two-byte characters, most of what a list holds, are decoded in place; from
@@ -71,7 +82,7 @@ void TextosDeFilas::AgregarUtf8(const char* bytes, qsizetype largo, qsizetype an
     while (fin - principio < ancho)
         *fin++ = u' ';
     texto.Recortar(inicio + size_t(fin - principio));
-    celdas.push_back({quint32(inicio), quint32(fin - principio)});
+    Repetir({quint32(inicio), quint32(fin - principio)}, fin > principio ? *principio : 0);
 }
 
 EscritorDeTextos::EscritorDeTextos(TextosDeFilas& destino, const TextoDeValor& comoTexto,

@@ -8,10 +8,17 @@ using namespace ado;
 
 namespace {
 
+// Each cell's text; its first character, kept apart, must agree with it.
 QStringList Celdas(const TextosDeFilas& textos) {
     QStringList celdas;
-    for (size_t i = 0; i < textos.celdas.size(); ++i)
-        celdas << textos.Celda(i).toString();
+    const size_t columnas = size_t(std::max(textos.columnas, 1));
+    for (size_t i = 0; i < textos.celdas.size(); ++i) {
+        const QStringView celda = textos.Celda(i);
+        celdas << celda.toString();
+        EXPECT_EQ(textos.Primero(i / columnas, int(i % columnas)),
+                  celda.isEmpty() ? u'\0' : celda.front().unicode())
+            << "celda " << i;
+    }
     return celdas;
 }
 
@@ -75,7 +82,8 @@ TEST(TextosDeFilas, LasCeldasSeLeenEnterasDondeTermineCadaBloque) {
 }
 
 // Whole numbers and nulls of a column taking turns, more of them than are remembered, each
-// cell read as its own value; a cell changed later leaves the ones it shared characters with.
+// cell read as its own value, in more rows than a block holds; a cell changed or narrowed later
+// leaves the ones it shared characters with.
 TEST(TextosDeFilas, LosEnterosRepetidosSeLeenCadaUnoComoEsAunqueSeCambieOtro) {
     TextosDeFilas textos;
     const TextoDeValor comoTexto = [](const QVariant& v) {
@@ -83,7 +91,7 @@ TEST(TextosDeFilas, LosEnterosRepetidosSeLeenCadaUnoComoEsAunqueSeCambieOtro) {
     };
     EscritorDeTextos escritor(textos, comoTexto, 2);
     QStringList esperadas;
-    for (int fila = 0; fila < 40; ++fila) {
+    for (int fila = 0; fila < 70000; ++fila) {
         const qint64 entero = (fila * 7) % 6;
         const bool nulo = fila % 5 == 0;
         escritor.AgregarEntero(0, nulo ? 0 : 1, nulo ? 0 : entero,
@@ -94,7 +102,15 @@ TEST(TextosDeFilas, LosEnterosRepetidosSeLeenCadaUnoComoEsAunqueSeCambieOtro) {
     }
     textos.Cambiar(3, u"otro");
     esperadas[3] = QStringLiteral("otro");
-    EXPECT_EQ(Celdas(textos), esperadas);
+    textos.Cambiar(131073, u"Ñ");
+    esperadas[131073] = QStringLiteral("Ñ");
+    textos.Acotar(5, 1, 2); // "n0" → "0"
+    esperadas[5] = esperadas[5].mid(1, 1);
+    textos.Acotar(131072, 0, 0);
+    esperadas[131072].clear();
+    const QStringList leidas = Celdas(textos);
+    ASSERT_EQ(leidas.size(), esperadas.size());
+    EXPECT_TRUE(leidas == esperadas);
 }
 
 const char* kEsquema = R"(
