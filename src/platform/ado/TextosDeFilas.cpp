@@ -43,8 +43,7 @@ void TextosDeFilas::Acotar(size_t i, qsizetype desde, qsizetype hasta) {
 }
 
 void TextosDeFilas::FijarPrimero(size_t i) {
-    const Tramo t = celdas[i];
-    primeros_[i % primeros_.size()][i / primeros_.size()] = t.largo ? *texto.En(t.inicio) : 0;
+    primeros_[i % primeros_.size()][i / primeros_.size()] = Primero(celdas[i]);
 }
 
 // Plain ASCII and two-byte characters, most of what a list holds, are decoded in place; from

@@ -96,6 +96,7 @@ struct TextosDeFilas {
     // search down a column reads these, kept together column by column, instead of each
     // cell's text wherever it lies.
     char16_t Primero(size_t fila, int columna) const { return primeros_[size_t(columna)][fila]; }
+    char16_t Primero(Tramo celda) const { return celda.largo ? *texto.En(celda.inicio) : 0; }
     QStringView Celda(size_t i) const {
         // An empty cell may stand where no block is yet.
         const Tramo t = celdas[i];
@@ -150,8 +151,7 @@ public:
             }
         destino_.Agregar(Texto(leer()));
         const TextosDeFilas::Tramo celda = destino_.celdas.back();
-        rs.valores[rs.siguiente] = {true, clase, entero, celda,
-                                    celda.largo ? *destino_.texto.En(celda.inicio) : u'\0'};
+        rs.valores[rs.siguiente] = {true, clase, entero, celda, destino_.Primero(celda)};
         rs.siguiente = (rs.siguiente + 1) % rs.valores.size();
     }
 
