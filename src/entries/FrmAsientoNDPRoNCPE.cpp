@@ -174,6 +174,7 @@ void FrmAsientoNDPRoNCPE::ConectarEventos() {
     t.Change = [this](int i) { txtFields_Change(i); };
     t.GotFocus = [this](int i) { txtFields_GotFocus(i); };
     t.LostFocus = [this](int i) { txtFields_LostFocus(i); };
+    t.Validate = [this](int i, bool& cancel) { txtFields_Validate(i, cancel); };
     t.KeyDown = [this](int i, int& k, int s) { txtFields_KeyDown(i, k, s); };
     t.KeyPress = [this](int i, int& k) { txtFields_KeyPress(i, k); };
     Asistel1->Click = [this](const QString& clave) {
@@ -184,8 +185,12 @@ void FrmAsientoNDPRoNCPE::ConectarEventos() {
 // ---- Lifecycle -------------------------------------------------------------------------------
 
 void FrmAsientoNDPRoNCPE::Form_KeyDown(int& KeyCode, int) {
-    // GRABAR is off while the totals differ; F2 then says why instead of doing nothing.
-    if (KeyCode == 113 && !Asistel1->BotonActivo(3) && AvisarDesbalance())
+    // An amount still being typed is judged before anything is saved; and GRABAR is off while
+    // the totals differ, so F2 then says why instead of doing nothing.
+    CajaTexto* incompleto = KeyCode == 113 ? ImporteIncompleto() : nullptr;
+    if (incompleto)
+        CampoValida(*incompleto);
+    if (KeyCode == 113 && (incompleto || (!Asistel1->BotonActivo(3) && AvisarDesbalance())))
         KeyCode = 0;
     Asistel1->ProcesarTecla(KeyCode);
 }
@@ -466,8 +471,11 @@ void FrmAsientoNDPRoNCPE::CargarLinea(int linea, ado::Recordset& rs) {
     cuenta.SetText(util.ValorCampo(rs.Fields("Cuenta").Value()));
     int enter = 13;
     txtFields_KeyDown(cuenta.Index(), enter, 0);
+    // The stored amount exactly, whatever the decimals configured now.
+    const QVariant importe = rs.Fields("Importe").Value();
     Campo(n + util.ValorCampo(rs.Fields("DEBE-HABER").Value()))
-        .SetText(util.ValorCampo(rs.Fields("Importe").Value()));
+        .SetText(vb::IsNull(importe) ? QString()
+                                     : LoteAsiento::ImporteExacto(Currency::DesdeVariant(importe)));
     LoteAsiento::Fila& guardada = guardadas_[size_t(linea - 1)];
     guardada.clear();
     for (int i = 0; i < rs.FieldCount(); ++i)

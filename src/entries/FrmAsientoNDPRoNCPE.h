@@ -115,6 +115,7 @@ private:
     void txtFields_GotFocus(int Index);
     void txtFields_KeyDown(int Index, int& KeyCode, int Shift);
     void txtFields_KeyPress(int Index, int& KeyAscii);
+    void txtFields_Validate(int Index, bool& Cancel);
     void txtFields_LostFocus(int Index);
     Currency Total(const QString& lado) const;
     struct Totales {
@@ -123,6 +124,11 @@ private:
     std::optional<Totales> TotalesPosibles() const;
     QString FueraDeRango(CajaTexto& caja) const;
     void RechazarCambio(CajaTexto& caja, const QString& motivo);
+    void DescartarPegado(CajaTexto& caja);
+    void AvisarRechazo(CajaTexto& caja, const QString& motivo);
+    bool RechazaTecla(CajaTexto& caja, int KeyAscii);
+    CajaTexto* ImporteIncompleto() const;
+    void Aceptar(CajaTexto& caja);
     bool RechazaImporte(const QString& dataField) const;
     void Balancear();
     Currency Diferencia() const;
@@ -168,6 +174,10 @@ private:
     // The box where a change was just refused: until the next key, or until the program waits
     // for the user again, what remains of a paste is dropped instead of making another amount.
     CajaTexto* pegadoRechazado_ = nullptr;
+    // The amount box, and its text, that Enter or F2 last refused as no amount: leaving it with
+    // that text does not tell the user again.
+    CajaTexto* avisada_ = nullptr;
+    QString textoAvisado_;
     bool cargaCompleta_ = true;
     // What the loaded entry holds that the boxes do not show.
     QString cabNombreCargado_;

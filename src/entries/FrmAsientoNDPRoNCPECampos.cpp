@@ -14,6 +14,7 @@
 #include "platform/forms/Colores.h"
 #include "platform/forms/CursorEspera.h"
 #include "platform/runtime/Fechas.h"
+#include "platform/runtime/Locale.h"
 #include "platform/runtime/Texto.h"
 #include "platform/suite/UtilControles.h"
 #include "platform/suite/UtilGeneral.h"
@@ -47,6 +48,9 @@ Currency Moneda(const QString& texto) {
 const QString RangoMoneda =
     QStringLiteral("de -922.337.203.685.477,5808 a 922.337.203.685.477,5807");
 
+const QString FueraDeRangoAdmitido =
+    "El importe está fuera del rango admitido (" + RangoMoneda + ").";
+
 // Runs `calculo`; false when an amount on its way lies beyond what an amount can hold. Any
 // other error goes on to the caller.
 bool SinDesbordar(const Paso& calculo) {
@@ -67,6 +71,35 @@ bool EsImporte(const QString& texto) {
     bool es = false;
     SinDesbordar([&] { es = UtilGeneral::Instancia().ImporteEscrito(texto).has_value(); });
     return es;
+}
+
+// Only what amounts are written with: figures, the two separators, a minus and blanks. What a
+// box holds while an amount is being typed or edited in it.
+bool SoloCifras(const QString& texto) {
+    return std::all_of(texto.begin(), texto.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || c == Locale::SeparadorMiles() ||
+               c == Locale::SeparadorDecimal() || c == u'-' || c.isSpace();
+    });
+}
+
+int DecimalesTecleables() {
+    return std::clamp(ModGlobal::DecimalesPara(-1), 0, 4);
+}
+
+QString NoEsImporte(const QString& texto) {
+    const int decimales = DecimalesTecleables();
+    return "«" + texto.trimmed() + "» no es un importe: escriba solo cifras" +
+           (decimales > 0
+                ? ", con coma antes de los decimales (hasta " + QString::number(decimales) + ")"
+                : QString()) +
+           " y, si quiere, punto entre los miles (1.500 es mil quinientos).";
+}
+
+// The text a typed character would leave in the box: it replaces the selection, or goes in at
+// the caret.
+QString ConTecla(const CajaTexto& caja, int keyAscii) {
+    const int desde = caja.hasSelectedText() ? caja.selectionStart() : caja.cursorPosition();
+    return caja.text().replace(desde, caja.selectedText().size(), QChar(keyAscii));
 }
 
 // "nD" or "nH": the side letter; empty for any other box.
@@ -123,19 +156,18 @@ std::optional<FrmAsientoNDPRoNCPE::Totales> FrmAsientoNDPRoNCPE::TotalesPosibles
 // amount cannot hold.
 QString FrmAsientoNDPRoNCPE::FueraDeRango(CajaTexto& caja) const {
     if (!LadoDe(caja.DataField()).isEmpty() && !Legible(caja.Text()))
-        return "El importe está fuera del rango admitido (" + RangoMoneda + ").";
-    if (!LadoDe(caja.DataField()).isEmpty() && !EsImporte(caja.Text()))
-        return "«" + caja.Text().trimmed() +
-               "» no es un importe: escriba solo cifras, con coma antes de los decimales (hasta "
-               "4) y, si quiere, punto entre los miles (1.500 es mil quinientos).";
+        return FueraDeRangoAdmitido;
+    if (!LadoDe(caja.DataField()).isEmpty() && !SoloCifras(caja.Text()))
+        return NoEsImporte(caja.Text());
     if (!TotalesPosibles())
         return "Con este dato los totales del asiento quedarían fuera del rango admitido (" +
                RangoMoneda + ").";
     return {};
 }
 
-// Every change passes here, typed, pasted or made by code: a box keeps only what the totals
-// count.
+// Every change passes here, typed, pasted or made by code. An amount box may hold an amount
+// still being typed ("1.", "12,"), which the totals count as nothing until it is whole; text
+// that no amount is written with goes back to the last whole amount.
 void FrmAsientoNDPRoNCPE::txtFields_Change(int Index) {
     CajaTexto& caja = (*txtFields_)[Index];
     const QString fuera = FueraDeRango(caja);
@@ -143,7 +175,9 @@ void FrmAsientoNDPRoNCPE::txtFields_Change(int Index) {
         RechazarCambio(caja, fuera);
         return;
     }
-    aceptados_[Index] = caja.Text();
+    // What the user types is taken as the box's amount only when the box is confirmed or left.
+    if (LadoDe(caja.DataField()).isEmpty() || (EsImporte(caja.Text()) && !caja.isModified()))
+        aceptados_[Index] = caja.Text();
     const Totales t = *TotalesPosibles();
     LblTotalDebe->setText(Importe(t.Debe));
     LblTotalHaber->setText(Importe(t.Haber));
@@ -160,13 +194,23 @@ void FrmAsientoNDPRoNCPE::RechazarCambio(CajaTexto& caja, const QString& motivo)
     const int cursor = caja.cursorPosition() - int(caja.Text().size() - anterior.size());
     caja.SetText(anterior);
     caja.setCursorPosition(std::clamp(cursor, 0, int(anterior.size())));
+    DescartarPegado(caja);
+    AvisarRechazo(caja, motivo);
+}
+
+// The user is told once: not again while the box still holds what the refusal left.
+void FrmAsientoNDPRoNCPE::AvisarRechazo(CajaTexto& caja, const QString& motivo) {
+    if (rechazada_ == &caja && textoRechazado_ == caja.Text())
+        return;
+    rechazada_ = &caja;
+    textoRechazado_ = caja.Text();
+    MsgBox(motivo, vbCritical + vbOKOnly, TituloAviso);
+}
+
+// What remains of a paste after a refused character is dropped: the rest would make another
+// amount than the one pasted. The next key typed is taken again.
+void FrmAsientoNDPRoNCPE::DescartarPegado(CajaTexto& caja) {
     pegadoRechazado_ = &caja;
-    if (rechazada_ != &caja || textoRechazado_ != anterior) {
-        rechazada_ = &caja;
-        textoRechazado_ = anterior;
-        MsgBox(motivo, vbCritical + vbOKOnly, TituloAviso);
-    }
-    // A paste goes on, character by character, once the message is closed.
     QTimer::singleShot(0, this, [this] { pegadoRechazado_ = nullptr; });
 }
 
@@ -176,16 +220,26 @@ void FrmAsientoNDPRoNCPE::txtFields_GotFocus(int Index) {
     if (rechazada_ != &caja)
         rechazada_ = nullptr;
     ControlActivo = &caja;
+    // What the box goes back to when it is left halfway through an amount.
+    Aceptar(caja);
     caja.SetBackColor(0xFFFF00L);
     caja.SetSelStart(0);
     caja.SetSelLength(caja.Text().size());
 }
 
+// The box holds what it holds as its amount from now on, until the user edits it again.
+void FrmAsientoNDPRoNCPE::Aceptar(CajaTexto& caja) {
+    if (!EsImporte(caja.Text()))
+        return;
+    caja.setModified(false);
+    aceptados_[caja.Index()] = caja.Text();
+}
+
 void FrmAsientoNDPRoNCPE::txtFields_KeyDown(int Index, int& KeyCode, int) {
     pegadoRechazado_ = nullptr;
+    CajaTexto& caja = (*txtFields_)[Index];
     if (!UtilControles::Instancia().TipoTecla(KeyCode))
         return;
-    CajaTexto& caja = (*txtFields_)[Index];
     CursorEspera espera;
     IgnorarErrores({[&] { CampoValida(caja); },
                     [&] {
@@ -207,16 +261,49 @@ bool FrmAsientoNDPRoNCPE::RechazaImporte(const QString& dataField) const {
     return !vb::Trim(self.Campo(otro).Text()).isEmpty();
 }
 
+// A character that no amount could go on from is refused before it reaches an amount box, which
+// keeps its text, caret and selection; anything that may still become an amount is taken
+// without a word, and judged whole when the box is confirmed or left. A figure beyond what an
+// amount holds is the one refusal the user is told of.
+bool FrmAsientoNDPRoNCPE::RechazaTecla(CajaTexto& caja, int KeyAscii) {
+    const QString conTecla = ConTecla(caja, KeyAscii);
+    if (LadoDe(caja.DataField()).isEmpty() ||
+        UtilGeneral::Instancia().ImporteEnCurso(conTecla, DecimalesTecleables()))
+        return false;
+    DescartarPegado(caja);
+    if (!Legible(conTecla))
+        AvisarRechazo(caja, FueraDeRangoAdmitido);
+    return true;
+}
+
 void FrmAsientoNDPRoNCPE::txtFields_KeyPress(int Index, int& KeyAscii) {
     CajaTexto& caja = (*txtFields_)[Index];
     UtilControles::Instancia().FiltrarTecla(caja, KeyAscii);
     if (RechazaImporte(caja.DataField()))
+        KeyAscii = 0;
+    if (KeyAscii >= 32 && RechazaTecla(caja, KeyAscii))
         KeyAscii = 0;
     // A typed key went down first; the rest of a refused paste did not.
     if (pegadoRechazado_ == &caja)
         KeyAscii = 0;
     if (KeyAscii == 13)
         KeyAscii = 0;
+}
+
+// An amount box left with what is not yet a whole amount goes back to the last one it held,
+// so that neither the totals nor line 12 are ever made from half an amount. The user is told
+// once: not again for the text Enter or F2 already refused.
+void FrmAsientoNDPRoNCPE::txtFields_Validate(int Index, bool&) {
+    CajaTexto& caja = (*txtFields_)[Index];
+    if (LadoDe(caja.DataField()).isEmpty() || !isVisible())
+        return;
+    if (!EsImporte(caja.Text())) {
+        if (avisada_ != &caja || textoAvisado_ != caja.Text())
+            MsgBox(NoEsImporte(caja.Text()), vbCritical + vbOKOnly, TituloAviso);
+        avisada_ = nullptr;
+        caja.SetText(aceptados_.value(Index));
+    }
+    Aceptar(caja);
 }
 
 void FrmAsientoNDPRoNCPE::txtFields_LostFocus(int Index) {
@@ -226,8 +313,19 @@ void FrmAsientoNDPRoNCPE::txtFields_LostFocus(int Index) {
     Balancear();
 }
 
+// Debits less credits, exactly: amounts stored with more decimals than configured count whole.
 Currency FrmAsientoNDPRoNCPE::Diferencia() const {
-    return Moneda(Importe(Moneda(LblTotalDebe->text()) - Moneda(LblTotalHaber->text())));
+    const std::optional<Totales> t = TotalesPosibles();
+    return t ? t->Dif : Currency();
+}
+
+// The amount box holding what is not yet a whole amount; none while every one holds one. While
+// one is being typed, nothing is balanced.
+CajaTexto* FrmAsientoNDPRoNCPE::ImporteIncompleto() const {
+    for (const auto& [indice, caja] : txtFields_->Elementos())
+        if (!LadoDe(caja->DataField()).isEmpty() && !EsImporte(caja->Text()))
+            return caja;
+    return nullptr;
 }
 
 // While the debit side exceeds the credit side, line 12 (the VAT line) takes the difference,
@@ -236,7 +334,7 @@ Currency FrmAsientoNDPRoNCPE::Diferencia() const {
 // its amount back into the totals), and a line 12 left without one is not written to: its
 // amount counts nowhere, so adding to it would only grow it.
 void FrmAsientoNDPRoNCPE::Balancear() {
-    if (Diferencia() <= Currency())
+    if (ImporteIncompleto() || Diferencia() <= Currency())
         return;
     CajaTexto& cuenta = Campo(QStringLiteral("12"));
     if (vb::Trim(cuenta.Text()).isEmpty()) {
@@ -258,14 +356,16 @@ void FrmAsientoNDPRoNCPE::Balancear() {
     if (!queda.Enabled() || (!vacia.Enabled() && !vb::Trim(vacia.Text()).isEmpty()))
         return;
     vacia.SetText(QString());
-    queda.SetText(neto == Currency() ? QString() : Importe(neto > Currency() ? neto : -neto));
+    queda.SetText(neto == Currency()
+                      ? QString()
+                      : LoteAsiento::ImporteExacto(neto > Currency() ? neto : -neto));
 }
 
 bool FrmAsientoNDPRoNCPE::AvisarDesbalance() {
-    const Currency debe = Moneda(LblTotalDebe->text()), haber = Moneda(LblTotalHaber->text());
-    if (debe == haber)
+    const std::optional<Totales> t = TotalesPosibles();
+    if (!t || t->Dif == Currency())
         return false;
-    MsgBox(LoteAsiento::MensajeDesbalance(debe, haber), vbCritical + vbOKOnly, TituloAviso);
+    MsgBox(LoteAsiento::MensajeDesbalance(t->Debe, t->Haber), vbCritical + vbOKOnly, TituloAviso);
     return true;
 }
 
@@ -428,13 +528,23 @@ QString FrmAsientoNDPRoNCPE::ValidaCuenta(CajaTexto& caja, QString Valor) {
     return {};
 }
 
+// The amount is shown with the configured decimals, or with every decimal it holds: a stored
+// amount finer than the configuration is never rounded on its way back. The ceiling is held
+// against the exact totals for the same reason.
 QString FrmAsientoNDPRoNCPE::ValidaImporte(CajaTexto& caja, const QString& Valor) {
-    caja.SetText(Importe(Moneda(Valor)));
-    const bool superaTope =
-        Moneda(LblTotalDebe->text()) > Tope || Moneda(LblTotalHaber->text()) > Tope;
-    if (Tope != Currency() && superaTope)
+    if (!EsImporte(Valor)) {
+        avisada_ = &caja;
+        textoAvisado_ = caja.Text();
+        return NoEsImporte(Valor);
+    }
+    const QString exacto = LoteAsiento::ImporteExacto(Moneda(Valor));
+    if (caja.Text() != exacto)
+        caja.SetText(exacto);
+    Aceptar(caja);
+    const std::optional<Totales> t = TotalesPosibles();
+    if (Tope != Currency() && t && (t->Debe > Tope || t->Haber > Tope))
         return "El importe no puede superar el valor del comprobante origen: " +
-               ModGlobal::FmtMoneda(Tope.ATexto(), -1);
+               LoteAsiento::ImporteExacto(Tope);
     if (Moneda(Valor) < Currency())
         return QStringLiteral("El importe no puede estar en negativo ");
     return {};

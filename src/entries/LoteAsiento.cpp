@@ -38,10 +38,6 @@ QString Importe(const Currency& monto) {
     return Numero(monto.ATexto());
 }
 
-QString Monto(const Currency& monto) {
-    return ModGlobal::FmtMoneda(monto.ATexto(), -1);
-}
-
 // The next number of the entry's period, month and type, taken by the statement itself: the
 // save's transaction holds the entry's lock by then, and nobody numbers in between. A blank
 // type and a Null one number together. Cost-centre rows are keyed by that number alone: rows
@@ -172,13 +168,7 @@ public:
             if (!DelFormulario(campo))
                 Poner(campo, literal);
     }
-    void Insertar(const QString& tabla, std::vector<QString>& sentencias) {
-        QString condicion;
-        ModNumeracion::GenerarSentenciaSQL(campos_, sentencias, tabla, false, condicion, false);
-        campos_.clear();
-    }
-
-private:
+    // The form's value of a column over what was set or conserved.
     void Poner(const QString& campo, const QString& literal) {
         for (ModGlobal::CampoValor& c : campos_)
             if (SinCorchetes(c.Campo).compare(campo, Qt::CaseInsensitive) == 0) {
@@ -187,7 +177,13 @@ private:
             }
         campos_.push_back({"[" + campo + "]", literal});
     }
+    void Insertar(const QString& tabla, std::vector<QString>& sentencias) {
+        QString condicion;
+        ModNumeracion::GenerarSentenciaSQL(campos_, sentencias, tabla, false, condicion, false);
+        campos_.clear();
+    }
 
+private:
     std::vector<ModGlobal::CampoValor> campos_;
 };
 
@@ -223,10 +219,6 @@ void AgregarRenglon(const Asiento& a, const Renglon& r, const Currency& cabecera
     c("Cpte_Origen", Origen(a, a.Cpte_O));
     c("USUARIO_LOGEADO", Texto(a.Usuario));
     c("Fechahora_Grabacion", Texto(a.FechaHora));
-    if (r.Secuencia == 1) {
-        c("CabCuenta", Texto(a.CabCuenta));
-        c("CabNombre", Texto(a.CabNombre));
-    }
     if (a.EnModificacion)
         c("Estado", Numero(QString::number(a.Estado)));
     c("LIVA_ALICIVA", Numero(a.TasaIVA));
@@ -234,6 +226,14 @@ void AgregarRenglon(const Asiento& a, const Renglon& r, const Currency& cabecera
         c("IdMotivo", Texto(util.Rellenar(vb::Trim(a.Motivo), 4)));
     const Fila& guardada = a.Guardadas[size_t(r.Linea - 1)];
     c.Conservar(guardada.empty() ? comunes : guardada);
+    // The list finds a difference, and its supplier, by the entry's first row, whichever line
+    // of the form it comes from now: a line stored further down carries no supplier of its own.
+    if (r.Secuencia == 1) {
+        if (!vb::Trim(a.CabCuenta).isEmpty())
+            c.Poner(QStringLiteral("CabCuenta"), Texto(a.CabCuenta));
+        if (!vb::Trim(a.CabNombre).isEmpty())
+            c.Poner(QStringLiteral("CabNombre"), Texto(a.CabNombre));
+    }
     c.Insertar(QStringLiteral("MV_ASIENTOS"), sentencias);
 }
 
@@ -365,9 +365,38 @@ void AgregarCentros(const Asiento& a, const std::vector<Renglon>& renglones,
 
 } // namespace
 
+namespace {
+
+int DecimalesConfigurados() {
+    return std::clamp(ModGlobal::DecimalesPara(-1), 0, 4);
+}
+
+// The fewest decimals, from `desde` on, that show the amount whole.
+int DecimalesExactos(const Currency& monto, int desde) {
+    int decimales = desde;
+    while (decimales < 4 && monto.Redondear(decimales) != monto)
+        ++decimales;
+    return decimales;
+}
+
+} // namespace
+
+QString ImporteExacto(const Currency& monto) {
+    return monto.ATexto(DecimalesExactos(monto, DecimalesConfigurados()));
+}
+
 QString MensajeDesbalance(const Currency& debe, const Currency& haber) {
-    return "El asiento no balancea: Debe " + Monto(debe) + " Haber " + Monto(haber) +
-           ". Corrija los importes antes de grabar.";
+    // Amounts stored with more decimals than configured may read alike at the configured
+    // decimals: the totals are then shown with every decimal they hold.
+    const int configurados = DecimalesConfigurados();
+    const int decimales =
+        std::max(DecimalesExactos(debe, configurados), DecimalesExactos(haber, configurados));
+    QString mensaje = "El asiento no balancea: Debe " + debe.ATexto(decimales) + " Haber " +
+                      haber.ATexto(decimales) + ".";
+    if (decimales > configurados)
+        mensaje += " Hay importes guardados con más decimales que los " +
+                   QString::number(configurados) + " configurados.";
+    return mensaje + " Corrija los importes antes de grabar.";
 }
 
 Lote Armar(const Asiento& a) {
@@ -375,11 +404,13 @@ Lote Armar(const Asiento& a) {
     const std::vector<Renglon> renglones = Renglones(a, lote.Error);
     if (!lote.Error.isEmpty())
         return lote;
-    // The header amount is line 1's, the supplier's, as written (none when line 1 is not): the
-    // ceiling of the next correction.
-    const auto linea1 = std::find_if(renglones.begin(), renglones.end(),
-                                     [](const Renglon& r) { return r.Linea == 1; });
-    const Currency cabecera = linea1 == renglones.end() ? Currency() : linea1->Importe;
+    // The header amount is the entry's debit total on every row. It is the ceiling of the next
+    // correction of a difference with no origin invoice, so an entry saved once can be saved
+    // again as it stands.
+    Currency cabecera;
+    for (const Renglon& r : renglones)
+        if (r.Lado == u"D")
+            cabecera += r.Importe;
     const Fila comunes = ComunesDelAsiento(a);
     for (const Renglon& r : renglones)
         AgregarRenglon(a, r, cabecera, comunes, lote.Sentencias);

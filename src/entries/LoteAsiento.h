@@ -75,6 +75,10 @@ Lote Armar(const Asiento& a);
 // time of day, a text quoted.
 QString Literal(const QVariant& valor);
 
+// An amount in the user's notation with the configured decimals, or with as many more as it
+// holds: a stored amount is shown, and so written back, exactly as stored.
+QString ImporteExacto(const Currency& monto);
+
 // What the user is told when the debits differ from the credits.
 QString MensajeDesbalance(const Currency& debe, const Currency& haber);
 

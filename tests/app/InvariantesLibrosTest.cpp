@@ -35,6 +35,18 @@ InvariantesLibros::Formulario MunozComoSeMuestra() {
 }
 const Paso MunozGrabado{Munoz, true, false, MunozComoSeMuestra()};
 
+// The same, a cent moved from its VAT line to line 2, typed or not.
+InvariantesLibros::Formulario MunozConUnCentavoMovido(bool tecleado) {
+    InvariantesLibros::Formulario f = MunozComoSeMuestra();
+    f.Lineas[1][2] = "16.537,63";
+    f.Lineas[11][2] = "3472,89";
+    f.Tecleadas[1] = f.Tecleadas[11] = tecleado;
+    return f;
+}
+const char* const UnCentavoMovido =
+    "UPDATE MV_ASIENTOS SET IMPORTE = CASE SECUENCIA WHEN 2 THEN 16537.63 ELSE 3472.89 END WHERE "
+    "TC = 'NCPE' AND NUMERO = '00000002' AND SECUENCIA > 1";
+
 const Caso Casos[] = {
     {"Desbalance",
      "UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + 0.01 WHERE TC = 'NCPE' AND NUMERO = '00000002' "
@@ -96,7 +108,32 @@ const Caso Casos[] = {
     {"CabeceraDeOtroImporte",
      "UPDATE MV_ASIENTOS SET CABIMPORTE = 1 WHERE TC = 'NCPE' AND NUMERO = '00000002'",
      {Munoz},
-     "NCPE 0001-00000002 X: CABIMPORTE 1.0000 y la línea 1 por 20010.5200"},
+     "NCPE 0001-00000002 X: CABIMPORTE 1.0000 y el Debe suma 20010.5200"},
+    {"CabeceraDeLaLinea1ConDosRenglonesAlDebe",
+     "UPDATE MV_ASIENTOS SET IMPORTE = CASE SECUENCIA WHEN 1 THEN 13064.72 ELSE IMPORTE END, "
+     "[DEBE-HABER] = CASE SECUENCIA WHEN 3 THEN 'D' ELSE [DEBE-HABER] END, CABIMPORTE = 13064.72 "
+     "WHERE TC = 'NCPE' AND NUMERO = '00000002'",
+     {Munoz},
+     "NCPE 0001-00000002 X: CABIMPORTE 13064.7200 y el Debe suma 16537.6200"},
+    {"PrimerRenglonSinProveedor",
+     "UPDATE MV_ASIENTOS SET CABCUENTA = NULL WHERE TC = 'NCPE' AND NUMERO = '00000002' AND "
+     "SECUENCIA = 1",
+     {Munoz},
+     "NCPE 0001-00000002 X: el renglón 1 no lleva la cuenta del proveedor"},
+    {"GrabadoConOtroProveedor",
+     "UPDATE MV_ASIENTOS SET CABCUENTA = '211010101', CABNOMBRE = 'D''Angelo Hnos. S.A.' WHERE "
+     "TC = 'NCPE' AND NUMERO = '00000002' AND SECUENCIA = 1",
+     MunozGrabado,
+     "grabó renglón 1 con el proveedor 211010101|D'Angelo Hnos. S.A. y el asiento es del "
+     "proveedor 211010102|Muñoz y Peña S.R.L."},
+    {"GrabadoRedondeaLoNoTecleado",
+     UnCentavoMovido,
+     {Munoz, true, false, MunozConUnCentavoMovido(false)},
+     "grabó 16537.6300 de la línea 2, que no se tecleó y tenía guardado 16537.6200"},
+    {"GrabadoComoSeTecleo",
+     UnCentavoMovido,
+     {Munoz, true, false, MunozConUnCentavoMovido(true)},
+     nullptr},
     {"GrabadoComoSeMostro",
      "UPDATE MV_ASIENTOS SET FECHAHORA_GRABACION = '2026-12-09 10:00:00', USUARIO_LOGEADO = "
      "'otro' WHERE TC = 'NCPE' AND NUMERO = '00000002'",
@@ -154,6 +191,29 @@ TEST_P(InvariantesDemo, SeReportaLoQueElPasoRompio) {
     }
     EXPECT_TRUE(v.join('\n').contains(QString::fromUtf8(GetParam().Dice)))
         << v.join('\n').toStdString();
+}
+
+// Saved again as stored, an entry changes only in the save's own time, user and cash box and in
+// the line accounts remembered for the next entry; anything else is reported.
+using InvariantesLibrosRegrabado = BaseDePrueba;
+
+TEST_F(InvariantesLibrosRegrabado, SoloCambiaLoPropioDelGrabado) {
+    CrearDemo();
+    Fotografo fotografo(Archivo());
+    const FotoBase antes = fotografo.Tomar();
+    cnn.EjecutarNativo("UPDATE MV_ASIENTOS SET FECHAHORA_GRABACION = '2026-12-09 10:00:00', "
+                       "USUARIO_LOGEADO = 'otro', IDCAJAS = '   2' WHERE NUMERO = '00000002'",
+                       {}, nullptr);
+    cnn.EjecutarNativo("UPDATE TA_CONFIGURACION SET VALOR = '' WHERE CLAVE = 'NCPE_3'", {},
+                       nullptr);
+    const FotoBase regrabado = fotografo.Tomar();
+    EXPECT_TRUE(InvariantesLibros::Regrabado(antes, regrabado).isEmpty());
+    cnn.EjecutarNativo("UPDATE MV_ASIENTOS SET CABNOMBRE = NULL WHERE NUMERO = '00000002'", {},
+                       nullptr);
+    EXPECT_TRUE(
+        InvariantesLibros::Regrabado(antes, fotografo.Tomar())
+            .join('\n')
+            .contains("grabado otra vez sin cambios: MV_ASIENTOS quitada NCPE|0001|00000002"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Libros, InvariantesDemo, ::testing::ValuesIn(Casos),

@@ -87,7 +87,7 @@ TEST_F(FormularioAsiento, CargaLasLineasDelAsientoGuardado) {
     EXPECT_EQ(Texto(frm, "3"), "5210101");
     EXPECT_EQ(Texto(frm, "3H"), "8883,29");
     EXPECT_EQ(Texto(frm, "12"), "1120201");
-    EXPECT_EQ(Texto(frm, "12H"), "6218,3");
+    EXPECT_EQ(Texto(frm, "12H"), "6218,30");
     EXPECT_NE(frm.lblFields[1]->text(), "...");
     EXPECT_EQ(frm.LblTotalDebe->text(), frm.LblTotalHaber->text());
     EXPECT_TRUE(frm.Asistel1->BotonActivo(3));
@@ -198,7 +198,7 @@ TEST_F(FormularioAsiento, UnImporteFueraDeRangoNoQuedaEnLaCaja) {
     frm.Campo("2H").SetText("-9223372036854775808");
     EXPECT_EQ(Texto(frm, "2H"), "900000000000000");
     frm.Campo("12H").SetText("30000000000000");
-    EXPECT_EQ(Texto(frm, "12H"), "3472,9");
+    EXPECT_EQ(Texto(frm, "12H"), "3472,90");
     frm.Campo("2H").SetText("-900000000000000");
     frm.Campo("1D").SetText("900000000000000");
     EXPECT_EQ(Texto(frm, "1D"), "20010,52");
@@ -393,12 +393,12 @@ TEST_F(FormularioAsiento, LaLinea12TomaLaDiferenciaUnaSolaVez) {
     frm.Campo("12").SetText("");
     Enfocar(frm.Campo("CONCEPTO"));
     EXPECT_EQ(Texto(frm, "12"), "1120201");
-    EXPECT_EQ(Texto(frm, "12H"), "3472,9");
+    EXPECT_EQ(Texto(frm, "12H"), "3472,90");
     Enfocar(frm.Campo("12"));
     frm.Campo("12").SetText("");
     QTest::keyClicks(&frm.Campo("12"), "1120201");
     Enfocar(frm.Campo("CONCEPTO"));
-    EXPECT_EQ(Texto(frm, "12H"), "3472,9");
+    EXPECT_EQ(Texto(frm, "12H"), "3472,90");
     Enfocar(frm.Campo("2H"));
     QTest::keyClicks(&frm.Campo("2H"), "16000");
     EXPECT_EQ(Texto(frm, "2H"), "16000");
@@ -509,6 +509,95 @@ TEST_F(FormularioAsiento, ElIvaDeLaDiferenciaSeRedondeaUnaSolaVez) {
         EXPECT_EQ(Texto(nc, "1D"), esperado) << tasa;
         Liberar<FrmAsientoNDPRoNCPE>();
     }
+}
+
+} // namespace
+
+namespace {
+
+// Amounts are typed one key at a time, as people type them: whatever may still become an amount
+// is taken without a word, a key that cannot is refused and leaves the box exactly as it was, and
+// the amount is judged whole when the box is confirmed.
+TEST_F(FormularioAsiento, LosImportesSeTecleanUnaTeclaPorVez) {
+    struct Caso {
+        const char* teclas;
+        const char* tecleado;   // the box once every key was typed
+        const char* confirmado; // the box after Enter
+        const char* aviso;      // what Enter tells, its beginning; empty: nothing
+    };
+    const Caso casos[] = {
+        {"1.500,25", "1.500,25", "1500,25", ""},
+        {"12.345", "12.345", "12345,00", ""},
+        {"1.000.000", "1.000.000", "1000000,00", ""},
+        {"x20", "20", "20,00", ""},
+        {"1..5", "1.5", "1.5", "«1.5» no es un importe"},
+        {"12,345", "12,34", "12,34", ""},
+        {"1,2,3", "1,23", "1,23", ""},
+        {"-5", "-5", "-5,00", "El importe no puede estar en negativo "},
+        {"1.", "1.", "1.", "«1.» no es un importe"},
+    };
+    FrmAsientoNDPRoNCPE& frm = Mostrar(QStringLiteral("000100000002X"));
+    CajaTexto& caja = frm.Campo("2H");
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.teclas);
+        Enfocar(frm.Campo("3"));
+        Enfocar(caja);
+        guion.Mensajes.clear();
+        QTest::keyClicks(&caja, c.teclas);
+        EXPECT_EQ(caja.Text(), c.tecleado);
+        EXPECT_TRUE(guion.Mensajes.empty());
+        QTest::keyClick(&caja, Qt::Key_Return);
+        EXPECT_EQ(caja.Text(), c.confirmado);
+        ASSERT_EQ(guion.Mensajes.size(), *c.aviso ? 1u : 0u);
+        if (*c.aviso) {
+            EXPECT_TRUE(guion.Mensajes[0].Texto.startsWith(QString::fromUtf8(c.aviso)));
+        }
+        caja.SetText(QStringLiteral("16537,62"));
+    }
+}
+
+// A refused key keeps the text, the caret and the selection: what is typed next replaces the
+// selected amount instead of joining it.
+TEST_F(FormularioAsiento, UnaTeclaRechazadaNoTocaLaSeleccion) {
+    FrmAsientoNDPRoNCPE& frm = Mostrar(QStringLiteral("000100000002X"));
+    CajaTexto& caja = frm.Campo("2H");
+    Enfocar(caja);
+    caja.setSelection(2, 3);
+    QTest::keyClick(&caja, Qt::Key_X);
+    EXPECT_EQ(caja.Text(), "16537,62");
+    EXPECT_EQ(caja.selectedText(), "537");
+    EXPECT_EQ(caja.cursorPosition(), 5);
+    caja.selectAll();
+    QTest::keyClicks(&caja, "x20");
+    EXPECT_EQ(caja.Text(), "20");
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
+// A box left halfway through an amount goes back to the amount it held, with one message, and
+// line 12 is balanced from amounts only; F2 with such a box says so and saves nothing.
+TEST_F(FormularioAsiento, LoQueNoLlegaAImporteNoSeBalancea) {
+    FrmAsientoNDPRoNCPE& frm = Mostrar(QStringLiteral("000100000002X"));
+    Enfocar(frm.Campo("2H"));
+    QTest::keyClicks(&frm.Campo("2H"), "1.");
+    Enfocar(frm.Campo("3"));
+    EXPECT_EQ(Texto(frm, "2H"), "16537,62");
+    EXPECT_EQ(Texto(frm, "12H"), "3472,90");
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.startsWith("«1.» no es un importe"));
+
+    guion.Mensajes.clear();
+    Enfocar(frm.Campo("2H"));
+    QTest::keyClicks(&frm.Campo("2H"), "16.");
+    QTest::keyClick(&frm.Campo("2H"), Qt::Key_F2);
+    EXPECT_TRUE(frm.isVisible());
+    EXPECT_TRUE(frm.SQLTemp.isEmpty());
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.startsWith("«16.» no es un importe"));
+    // Told once: leaving the box with that text only brings the amount back.
+    Enfocar(frm.Campo("3"));
+    EXPECT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_EQ(Texto(frm, "2H"), "16537,62");
+    EXPECT_EQ(Texto(frm, "12H"), "3472,90");
 }
 
 } // namespace

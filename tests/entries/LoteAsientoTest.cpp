@@ -144,6 +144,12 @@ TEST_F(LoteAsientoTest, RechazaLoQueNoSeDebeGrabar) {
     desbalanceado.Lineas[0].Haber = C("1700");
     EXPECT_EQ(error(desbalanceado), "El asiento no balancea: Debe 1728,40 Haber 1700,00. Corrija "
                                     "los importes antes de grabar.");
+    // Stored amounts finer than the configured decimals are shown with every decimal they hold.
+    Asiento fino = Asiento38();
+    fino.Lineas[0].Haber = C("1728,4034");
+    EXPECT_EQ(error(fino), "El asiento no balancea: Debe 1728,4000 Haber 1728,4034. Hay importes "
+                           "guardados con más decimales que los 2 configurados. Corrija los "
+                           "importes antes de grabar.");
     Asiento unaLinea = Asiento4();
     unaLinea.Lineas = {};
     unaLinea.Lineas[0] = {"211010106", C("10"), {}};

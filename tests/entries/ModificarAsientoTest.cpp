@@ -1,4 +1,5 @@
 #include "audit/DemoAuditoria.h"
+#include "audit/EnlaceLista.h"
 #include "entries/FormularioAsiento.h"
 #include "entries/FrmAsientoNDPRoNCPE.h"
 #include "platform/browser/CodificacionUrl.h"
@@ -6,6 +7,8 @@
 #include "platform/forms/ArregloCajasTexto.h"
 #include "platform/forms/CajaTexto.h"
 #include "platform/suite/UtilGeneral.h"
+#include "session/ModGlobal.h"
+#include "support/EnlacesDePagina.h"
 
 #include <QAction>
 #include <QApplication>
@@ -636,7 +639,7 @@ TEST_F(ModificarAsiento, UnTextoQueNoEsImporteSeRechaza) {
         f.Asistel1_click("GRABAR");
     });
     EXPECT_TRUE(Navegador().Clic(Enlace()));
-    EXPECT_EQ(textos, QStringList(4, "16537,62|3472,9"));
+    EXPECT_EQ(textos, QStringList(4, "16537,62|3472,90"));
     ASSERT_EQ(guion.Mensajes.size(), 4u) << Avisos().toStdString();
     EXPECT_TRUE(guion.Mensajes[0].Texto.startsWith("«abc» no es un importe"));
     EXPECT_EQ(mostradas,
@@ -656,6 +659,148 @@ TEST_F(ModificarAsiento, SinEjerciciosUnSoloAviso) {
     EXPECT_TRUE(Navegador().Clic(Enlace()));
     EXPECT_EQ(guion.Mensajes.size(), 1u) << Avisos().toStdString();
     EXPECT_EQ(Guardadas(), antes);
+}
+
+// ---- What one save writes, the list and the next save read back -----------------------------
+
+class IdaYVuelta : public ModificarAsiento {
+protected:
+    // The list from the last closed period on, so that it shows the differences of both.
+    void SetUp() override {
+        ModificarAsiento::SetUp();
+        frm->txtFields().Campo(QStringLiteral("Fecha_DESDE")).SetText(QStringLiteral("01/12/2025"));
+        frm->CmdActualizar_Click();
+    }
+    // The difference's modify link in the list shown now, and what it says.
+    std::optional<EnlaceLista::Diferencia> EnLaLista(const QString& numero, QString& enlace) {
+        for (const QString& e : EnlacesDePagina(frm->RutaInforme())) {
+            const std::optional<EnlaceLista::Diferencia> d = EnlaceLista::LeerDiferencia(e);
+            if (d && d->Numero == numero &&
+                EnlaceLista::ComandoDe(e) == EnlaceLista::Comando::Modificar) {
+                enlace = e;
+                return d;
+            }
+        }
+        return std::nullopt;
+    }
+    // Every row of the entry and its application as stored, amounts to the last decimal.
+    QStringList Asiento(const QString& numero) {
+        return Filas("SELECT SECUENCIA, CUENTA, [DEBE-HABER], printf('%.4f', IMPORTE), "
+                     "printf('%.4f', CABIMPORTE), CABCUENTA, CABNOMBRE, ESTADO, DETALLE FROM "
+                     "MV_ASIENTOS WHERE TC = 'NCPE' AND NUMERO = '" +
+                     numero + "' ORDER BY SECUENCIA") +
+               Filas("SELECT TCO_ORIGEN, printf('%.4f', IMPORTE) FROM MV_APLICACION WHERE TC = "
+                     "'NCPE' AND NUMERO = '" +
+                     numero + "'");
+    }
+    // Opens the difference from the list drawn now and saves it as the form shows it: it must go
+    // through and change nothing.
+    void GrabarSinCambios(const QString& numero) {
+        const QStringList antes = Asiento(numero);
+        QString enlace;
+        ASSERT_TRUE(EnLaLista(numero, enlace)) << numero.toStdString();
+        bool abierta = false;
+        AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+            abierta = true;
+            f.Asistel1_click("GRABAR");
+            EXPECT_FALSE(f.isVisible());
+        });
+        EXPECT_TRUE(Navegador().Clic(enlace));
+        EXPECT_TRUE(abierta);
+        SinAvisos();
+        EXPECT_EQ(Asiento(numero), antes);
+    }
+};
+
+// Line 1 left without an amount: the row written first still carries the supplier, so the list
+// shows the difference under its supplier and its modify link opens it again.
+TEST_F(IdaYVuelta, SinImporteEnLaLinea1ElProveedorSigueEnLaPrimeraFila) {
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        f.Campo("1D").SetText("");
+        f.Campo("3").SetText("5210101");
+        f.Campo("3D").SetText("20010,52");
+        f.Asistel1_click("GRABAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    SinAvisos();
+    EXPECT_EQ(Filas("SELECT CUENTA, CABCUENTA, CABNOMBRE FROM MV_ASIENTOS WHERE TC = 'NCPE' AND "
+                    "NUMERO = '00000002' AND SECUENCIA = 1"),
+              QStringList({"5110102|211010102|Muñoz y Peña S.R.L."}));
+    QString enlace;
+    const std::optional<EnlaceLista::Diferencia> d = EnLaLista("00000002", enlace);
+    ASSERT_TRUE(d);
+    EXPECT_EQ(d->CabCuenta, "211010102");
+    EXPECT_EQ(d->CabNombre, "Muñoz y Peña S.R.L.");
+    bool abierta = false;
+    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+        abierta = true;
+        f.Asistel1_click("CERRAR");
+    });
+    EXPECT_TRUE(Navegador().Clic(enlace));
+    EXPECT_TRUE(abierta);
+    SinAvisos();
+}
+
+// The header amount is the debit total on every row, on either side of the header: the entry's
+// own header amount caps the next correction of a difference with no origin invoice, and an entry
+// saved once is saved again unchanged.
+TEST_F(IdaYVuelta, LaCabeceraEsElTotalDelDebe) {
+    struct Caso {
+        const char* numero;
+        std::vector<std::pair<const char*, const char*>> cajas;
+    };
+    const Caso casos[] = {
+        {"00000031", {{"1D", "1700"}, {"3", "5210101"}, {"3D", "28,40"}}},
+        {"00000038", {{"1H", "1628,40"}, {"3", "5210101"}, {"3H", "100"}}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.numero);
+        QString enlace;
+        ASSERT_TRUE(EnLaLista(c.numero, enlace));
+        AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+            for (const auto& [campo, texto] : c.cajas)
+                f.Campo(campo).SetText(texto);
+            f.Asistel1_click("GRABAR");
+        });
+        EXPECT_TRUE(Navegador().Clic(enlace));
+        SinAvisos();
+        EXPECT_EQ(Filas("SELECT DISTINCT printf('%.2f', CABIMPORTE) FROM MV_ASIENTOS WHERE TC = "
+                        "'NCPE' AND NUMERO = '" +
+                        QString::fromLatin1(c.numero) + "'"),
+                  QStringList({"1728.40"}));
+        GrabarSinCambios(c.numero);
+    }
+}
+
+// Amounts stored with more decimals than configured come back exactly: shown whole, and written
+// back as stored when the user leaves them alone.
+TEST_F(IdaYVuelta, LosImportesGuardadosVuelvenExactos) {
+    Ejecutar("UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + 0.0034, CABIMPORTE = CABIMPORTE + "
+             "0.0034 WHERE TC = 'NCPE' AND NUMERO = '00000002' AND SECUENCIA IN (1, 2)");
+    Ejecutar("UPDATE MV_ASIENTOS SET CABIMPORTE = 20010.5234 WHERE TC = 'NCPE' AND NUMERO = "
+             "'00000002'");
+    Ejecutar("UPDATE MV_APLICACION SET IMPORTE = 20010.5234 WHERE TC = 'NCPE' AND NUMERO = "
+             "'00000002'");
+    for (const char* decimales : {"2", "-2", "4"}) {
+        SCOPED_TRACE(decimales);
+        ModGlobal::Valores.CantidadDecimales = QString::fromLatin1(decimales);
+        frm->CmdActualizar_Click();
+        QStringList mostradas;
+        AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+            mostradas = {f.Campo("1D").Text(), f.Campo("2H").Text(), f.Campo("12H").Text()};
+            f.Asistel1_click("CERRAR");
+        });
+        EXPECT_TRUE(Navegador().Clic(Enlace()));
+        const QStringList esperadas = decimales == QStringLiteral("4")
+                                          ? QStringList({"20010,5234", "16537,6234", "3472,9000"})
+                                      : decimales == QStringLiteral("2")
+                                          ? QStringList({"20010,5234", "16537,6234", "3472,90"})
+                                          : QStringList({"20010,5234", "16537,6234", "3472,9"});
+        EXPECT_EQ(mostradas, esperadas);
+        GrabarSinCambios("00000002");
+        EXPECT_EQ(Guardadas(), QStringList({"211010102|D|20010.5234", "5110102|H|16537.6234",
+                                            "1120201|H|3472.9"}));
+    }
 }
 
 } // namespace

@@ -214,34 +214,45 @@ void CuentasDelPlan(const Vista& a, const Vista& plan, QStringList& v) {
                      "' fuera del plan";
 }
 
-// The header amount is line 1's on every row, and there is at most one VAT row.
+// The header amount is the entry's debit total on every row, and there is at most one VAT row.
 void Cabeceras(const Vista& a, QStringList& v) {
-    std::map<QString, QStringList> filas;
-    for (const QStringList& fila : a.filas)
-        if (EsNcpe(a, fila))
-            filas[DiferenciaDe(a, fila)] << fila.join(FotoBase::Separador);
-    for (const auto& [d, textos] : filas) {
-        int ivas = 0;
-        QSet<QString> cabeceras;
-        QString linea1;
-        bool delProveedor = false;
-        for (const QString& texto : textos) {
-            const QStringList fila = texto.split(FotoBase::Separador);
-            ivas += Clave(a(fila, "NROCAI")) == u"ESIVA";
-            cabeceras << Importe(a(fila, "CABIMPORTE")).ATextoSql();
-            if (a(fila, "SECUENCIA") == u"1") {
-                linea1 = Importe(a(fila, "IMPORTE")).ATextoSql();
-                delProveedor = Clave(a(fila, "CUENTA")) == Clave(a(fila, "CABCUENTA"));
-            }
+    struct Asiento {
+        int Ivas = 0;
+        QSet<QString> Cabeceras;
+        Currency Debe;
+    };
+    std::map<QString, Asiento> asientos;
+    for (const QStringList& fila : a.filas) {
+        if (!EsNcpe(a, fila))
+            continue;
+        Asiento& asiento = asientos[DiferenciaDe(a, fila)];
+        asiento.Ivas += Clave(a(fila, "NROCAI")) == u"ESIVA";
+        asiento.Cabeceras << Importe(a(fila, "CABIMPORTE")).ATextoSql();
+        if (Clave(a(fila, "DEBE-HABER")) == u"D")
+            asiento.Debe += Importe(a(fila, "IMPORTE"));
+    }
+    for (const auto& [d, asiento] : asientos) {
+        if (asiento.Ivas > 1)
+            v << Nombre(d) + ": " + QString::number(asiento.Ivas) + " renglones de IVA";
+        if (asiento.Cabeceras != QSet<QString>{asiento.Debe.ATextoSql()}) {
+            QStringList cabeceras(asiento.Cabeceras.begin(), asiento.Cabeceras.end());
+            cabeceras.sort();
+            v << Nombre(d) + ": CABIMPORTE " + cabeceras.join(u',') + " y el Debe suma " +
+                     asiento.Debe.ATextoSql();
         }
-        if (ivas > 1)
-            v << Nombre(d) + ": " + QString::number(ivas) + " renglones de IVA";
-        const QString cero = Currency().ATextoSql();
-        if (cabeceras.size() > 1 ||
-            (!cabeceras.contains(linea1) && (delProveedor || !cabeceras.contains(cero))))
-            v << Nombre(d) + ": CABIMPORTE " +
-                     QStringList(cabeceras.begin(), cabeceras.end()).join(u',') +
-                     " y la línea 1 por " + linea1;
+    }
+}
+
+// The list finds a difference, and shows its supplier, by the entry's first row: that row names
+// the supplier's account and the supplier.
+void Proveedores(const Vista& a, QStringList& v) {
+    for (const QStringList& fila : a.filas) {
+        if (!EsNcpe(a, fila) || a(fila, "SECUENCIA") != u"1")
+            continue;
+        if (Clave(a(fila, "CABCUENTA")).trimmed().isEmpty())
+            v << Nombre(DiferenciaDe(a, fila)) + ": el renglón 1 no lleva la cuenta del proveedor";
+        if (Clave(a(fila, "CABNOMBRE")).trimmed().isEmpty())
+            v << Nombre(DiferenciaDe(a, fila)) + ": el renglón 1 no lleva el nombre del proveedor";
     }
 }
 
@@ -320,6 +331,7 @@ QStringList Violaciones(const FotoBase& foto) {
     ClavesDeAsiento(asientos, v);
     CuentasDelPlan(asientos, Vista(foto, "MA_CUENTAS"), v);
     Cabeceras(asientos, v);
+    Proveedores(asientos, v);
     EstadoDelOrigen(asientos, v);
     return v;
 }
@@ -375,6 +387,12 @@ void EstadoTres(const FotoBase& antes, const FotoBase& despues, const Paso& paso
 
 namespace {
 
+// The configuration keys of the line accounts a save remembers for the next new entry.
+bool CuentaRecordada(const QString& clave) {
+    const int n = clave.startsWith(u"NCPE_") ? clave.mid(5).toInt() : 0;
+    return n >= 2 && n <= 12;
+}
+
 // What a step may change, taken out of a table's rows: the acted-on difference's own rows, its
 // applications and cost-centre rows, the origin's ESTADO (masked), the remembered line
 // accounts. What is left must not change.
@@ -412,11 +430,8 @@ private:
     bool Queda(const Vista& v, const QString& tabla, QStringList& fila) const {
         if (diferencia_.isEmpty())
             return true;
-        if (tabla == u"TA_CONFIGURACION") {
-            const QString clave = Clave(v(fila, "CLAVE"));
-            const int n = clave.startsWith(u"NCPE_") ? clave.mid(5).toInt() : 0;
-            return n < 2 || n > 12;
-        }
+        if (tabla == u"TA_CONFIGURACION")
+            return !CuentaRecordada(Clave(v(fila, "CLAVE")));
         if (tabla == u"MV_ASIENTOSCCOSTO")
             return !asientos_.contains(
                 v.Claves(fila, {"PERIODO", "MES_OPERATIVO", "NUMERO ASIENTO", "TIPO_REG"}));
@@ -535,6 +550,80 @@ bool DelFormulario(const QString& columna) {
     return propias.contains(columna);
 }
 
+// The supplier a difference's entry is of: the account and name its first row stored, the name
+// of the supplier's account when none was stored.
+QStringList ProveedorDe(const FotoBase& foto, const QStringList& primera) {
+    const Vista a(foto, "MV_ASIENTOS"), plan(foto, "MA_CUENTAS");
+    const QString cuenta = a(primera, "CABCUENTA");
+    QString nombre = a(primera, "CABNOMBRE");
+    if (Clave(nombre).trimmed().isEmpty())
+        for (const QStringList& fila : plan.filas)
+            if (Clave(plan(fila, "TIPOVISTA")) == u"P" &&
+                Clave(plan(fila, "CODIGO")) == Clave(cuenta))
+                nombre = plan(fila, "DESCRIPCION");
+    return {cuenta, nombre};
+}
+
+// Whatever line it comes from, the first row written carries the entry's supplier.
+void CompararProveedor(const FotoBase& antes, const QStringList& previa, const Vista& vd,
+                       const QStringList& primera, const QString& nombre, QStringList& v) {
+    const QStringList proveedor = ProveedorDe(antes, previa);
+    const QStringList escrito = {vd(primera, "CABCUENTA"), vd(primera, "CABNOMBRE")};
+    if (escrito != proveedor)
+        v << nombre + "renglón 1 con el proveedor " + escrito.join(u'|') +
+                 " y el asiento es del proveedor " + proveedor.join(u'|');
+}
+
+// A line whose amount the user did not type, nor the form work out, keeps its stored amount to
+// the last stored decimal, whatever the decimals amounts are shown with.
+void CompararSinTeclear(const Vista& va, const Vista& vd,
+                        const std::map<int, QStringList>& porLinea,
+                        const std::vector<Renglon>& esperados,
+                        const std::vector<QStringList>& nuevas,
+                        const InvariantesLibros::Formulario& f, const QString& nombre,
+                        QStringList& v) {
+    for (const auto& [linea, previa] : porLinea) {
+        const Currency guardado = Importe(va(previa, "IMPORTE"));
+        if (f.Tecleadas[size_t(linea - 1)] || guardado == Currency() ||
+            f.Lineas[size_t(linea - 1)][0].trimmed().isEmpty())
+            continue;
+        const auto r = std::find_if(esperados.begin(), esperados.end(),
+                                    [&](const Renglon& e) { return e.Linea == linea; });
+        const QString escrito =
+            r == esperados.end()
+                ? QStringLiteral("ningún renglón")
+                : Importe(vd(nuevas[size_t(r - esperados.begin())], "IMPORTE")).ATextoSql();
+        if (escrito != guardado.ATextoSql())
+            v << nombre + escrito + " de la línea " + QString::number(linea) +
+                     ", que no se tecleó y tenía guardado " + guardado.ATextoSql();
+    }
+}
+
+// Every column of a written row the form does not show is the stored row's of its line; the
+// supplier's, on the first row, is the entry's (CompararProveedor).
+void CompararColumnas(const Vista& va, const Vista& vd, const QStringList& previa,
+                      const QStringList& fila, bool primera, bool sinNumero, const QString& renglon,
+                      QStringList& v) {
+    for (auto c = vd.columnas.cbegin(); c != vd.columnas.cend(); ++c) {
+        const bool clave = c.key() == u"NUMERO ASIENTO" || c.key() == u"TIPO_REG";
+        const bool proveedor = c.key() == u"CABCUENTA" || c.key() == u"CABNOMBRE";
+        if (DelFormulario(c.key()) || (sinNumero && clave) || (primera && proveedor))
+            continue;
+        const QString era = va(previa, c.key().toLatin1().constData());
+        if (fila.value(c.value()) != era)
+            v << renglon + c.key() + " " + fila.value(c.value()) + ", guardado " + era;
+    }
+}
+
+// The stored rows by the line of the form that shows them: the VAT row on line 12, every other
+// row on the line of its place.
+std::map<int, QStringList> PorLinea(const Vista& va, const std::vector<QStringList>& previas) {
+    std::map<int, QStringList> porLinea;
+    for (size_t i = 0; i < previas.size(); ++i)
+        porLinea[Clave(va(previas[i], "NROCAI")) == u"ESIVA" ? 12 : int(i) + 1] = previas[i];
+    return porLinea;
+}
+
 void CompararConFormulario(const FotoBase& antes, const FotoBase& despues,
                            const InvariantesLibros::Paso& paso, const QString& diferencia,
                            QStringList& v) {
@@ -543,9 +632,7 @@ void CompararConFormulario(const FotoBase& antes, const FotoBase& despues,
     const std::vector<QStringList> nuevas = FilasDe(vd, diferencia);
     if (previas.empty())
         return;
-    std::map<int, QStringList> porLinea;
-    for (size_t i = 0; i < previas.size(); ++i)
-        porLinea[Clave(va(previas[i], "NROCAI")) == u"ESIVA" ? 12 : int(i) + 1] = previas[i];
+    const std::map<int, QStringList> porLinea = PorLinea(va, previas);
     const InvariantesLibros::Formulario& f = *paso.Grabado;
     const std::vector<Renglon> esperados =
         Esperados(Vista(antes, "MA_CUENTAS"), f, Clave(va(previas.front(), "DEBE-HABER")));
@@ -576,26 +663,55 @@ void CompararConFormulario(const FotoBase& antes, const FotoBase& despues,
         if (mostrado != escrito)
             v << renglon + escrito.join(u'|') + " y el formulario mostraba " + mostrado.join(u'|');
         const auto previa = porLinea.find(r.Linea);
-        if (previa == porLinea.end())
-            continue;
-        for (auto c = vd.columnas.cbegin(); c != vd.columnas.cend(); ++c) {
-            const bool clave = c.key() == u"NUMERO ASIENTO" || c.key() == u"TIPO_REG";
-            if (DelFormulario(c.key()) || (sinNumero && clave))
-                continue;
-            const QString era = va(previa->second, c.key().toLatin1().constData());
-            if (fila.value(c.value()) != era)
-                v << renglon + c.key() + " " + fila.value(c.value()) + ", guardado " + era;
-        }
+        if (previa != porLinea.end())
+            CompararColumnas(va, vd, previa->second, fila, i == 0, sinNumero, renglon, v);
     }
+    if (!nuevas.empty())
+        CompararProveedor(antes, previas.front(), vd, nuevas.front(), nombre, v);
+    CompararSinTeclear(va, vd, porLinea, esperados, nuevas, f, nombre, v);
+}
+
+// A table's rows less what a save of an entry as stored writes anew: the save's own time, user
+// and cash box, and the line accounts remembered for the next new entry. Sorted.
+QStringList SinLoDelGrabado(const FotoBase& foto, const QString& tabla) {
+    const Vista v(foto, tabla.toLatin1().constData());
+    QStringList filas;
+    for (QStringList fila : v.filas) {
+        if (tabla == u"TA_CONFIGURACION" && CuentaRecordada(Clave(v(fila, "CLAVE"))))
+            continue;
+        if (tabla == u"MV_ASIENTOS")
+            for (const char* propia : {"FECHAHORA_GRABACION", "USUARIO_LOGEADO", "IDCAJAS"})
+                fila[v.columnas.value(QString::fromLatin1(propia))] = QStringLiteral("*");
+        filas << fila.join(u'|');
+    }
+    filas.sort();
+    return filas;
 }
 
 } // namespace
 
 namespace InvariantesLibros {
 
+QStringList Regrabado(const FotoBase& antes, const FotoBase& despues) {
+    QStringList v;
+    QSet<QString> tablas(antes.Tablas.keyBegin(), antes.Tablas.keyEnd());
+    tablas.unite(QSet<QString>(despues.Tablas.keyBegin(), despues.Tablas.keyEnd()));
+    for (const QString& tabla : tablas) {
+        if (antes.Tablas.value(tabla) == despues.Tablas.value(tabla))
+            continue;
+        const QStringList previo = SinLoDelGrabado(antes, tabla);
+        const QStringList actual = SinLoDelGrabado(despues, tabla);
+        for (const QString& fila : Faltantes(previo, actual).mid(0, 4))
+            v << "grabado otra vez sin cambios: " + tabla + " quitada " + fila;
+        for (const QString& fila : Faltantes(actual, previo).mid(0, 4))
+            v << "grabado otra vez sin cambios: " + tabla + " agregada " + fila;
+    }
+    return v;
+}
+
 std::optional<Currency> ImporteMostrado(const QString& texto) {
     static const QRegularExpression forma(
-        QStringLiteral("^\\s*(-?)(\\d+|\\d{1,3}(?:\\.\\d{3})+)(?:,(\\d{0,4}))?\\s*$"));
+        QStringLiteral("^\\s*(-?)(\\d+|\\d{1,3}(?:\\.\\d{3})+)(?:,(\\d{1,4}))?\\s*$"));
     const QRegularExpressionMatch m = forma.match(texto);
     if (texto.trimmed().isEmpty())
         return Currency();

@@ -55,10 +55,13 @@ struct Diferencia {
 };
 
 // The entry form as the save read it: each line's account, debit and credit boxes, the
-// concept, the motive and the state picked (empty: none, the stored one stays).
+// concept, the motive and the state picked (empty: none, the stored one stays); and the lines
+// whose amounts the user typed or the form worked out (line 12 balancing the entry): every other
+// line keeps its stored amount to the last stored decimal.
 struct Formulario {
     std::array<std::array<QString, 3>, 12> Lineas;
     QString Concepto, Motivo, Estado;
+    std::array<bool, 12> Tecleadas{};
 };
 
 struct Paso {
@@ -73,20 +76,28 @@ struct Paso {
 };
 
 // An amount as the form shows it and a user in Spanish (Argentina) writes it: "." groups
-// thousands by threes, "," comes before the decimals; a blank box is 0. Nothing for any other
-// text.
+// thousands by threes, "," comes before one to four decimals; a blank box is 0. Nothing for any
+// other text, a part of an amount ("-", "1.", "12,") included.
 std::optional<Currency> ImporteMostrado(const QString& texto);
 
 // What one photo holds that it should not, one stable line per broken invariant: unbalanced
 // NCPE entries and gaps in their sequence, repeated applications or applications of another
 // amount than the header line, cost-centre rows of no line or that do not add up to it, a
 // journal entry key held by two vouchers, accounts outside the chart, a header amount other
-// than line 1's, more than one VAT row, an origin whose ESTADO does not follow its difference.
+// than the entry's debit total, more than one VAT row, a first row without its supplier's
+// account or name, an origin whose ESTADO does not follow its difference.
 QStringList Violaciones(const FotoBase& foto);
 
 // What the step broke: the violations present after it and absent before, a state 3 left
 // through a stale list, any change outside the acted-on difference's own rows, any change at
-// all by a step that had to change nothing, and a save that wrote other than the form showed.
+// all by a step that had to change nothing, and a save that wrote other than the form showed:
+// other rows or columns, a first row without the entry's supplier, a line not typed into
+// without its stored amount.
 QStringList Introducidas(const FotoBase& antes, const FotoBase& despues, const Paso& paso);
+
+// What saving an entry again, as it was stored, changed beyond the save's own time, user and
+// cash box and the line accounts remembered for the next new entry: nothing, or a few rows per
+// table.
+QStringList Regrabado(const FotoBase& antes, const FotoBase& despues);
 
 } // namespace InvariantesLibros

@@ -82,6 +82,26 @@ std::optional<Currency> UtilGeneral::ImporteEscrito(const QString& texto) const 
     return importe;
 }
 
+bool UtilGeneral::ImporteEnCurso(const QString& texto, int decimales) const {
+    const QString miles = QRegularExpression::escape(QString(Locale::SeparadorMiles()));
+    const QString decimal = QRegularExpression::escape(QString(Locale::SeparadorDecimal()));
+    const QString fraccion =
+        decimales > 0 ? "(?:" + decimal + "\\d{0," + QString::number(decimales) + "})?" : QString();
+    // Nothing yet, plain figures or whole groups of thousands (maybe with decimals), or a group
+    // of thousands still being typed.
+    const QRegularExpression forma("^-?(?:|(?:\\d+|\\d{1,3}(?:" + miles + "\\d{3})+)" + fraccion +
+                                   "|\\d{1,3}(?:" + miles + "\\d{3})*" + miles + "\\d{0,2})$");
+    const QRegularExpressionMatch m = forma.match(texto);
+    if (!m.hasMatch())
+        return false;
+    QString cifra = texto;
+    cifra.remove(Locale::SeparadorMiles()).replace(Locale::SeparadorDecimal(), u'.');
+    if (cifra.endsWith(u'.'))
+        cifra.chop(1);
+    const bool sinCifras = cifra.isEmpty() || cifra == u"-";
+    return sinCifras || Currency::DesdeTextoSql(cifra).has_value();
+}
+
 int UtilGeneral::ValorEntero(const QString& texto) const {
     return vb::CLng(ValorMoneda(texto));
 }

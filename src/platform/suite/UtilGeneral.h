@@ -28,6 +28,10 @@ public:
     // Nothing when the text is not wholly such an amount ("abc", "12x", "(100)", "-", "1.5");
     // error 6 when it is one beyond what an amount holds.
     std::optional<Currency> ImporteEscrito(const QString& texto) const;
+    // Whether the text, as it is being typed, can still become such an amount with at most
+    // `decimales` decimals by typing on: "-", "1.", "1.5", "12," do; "1..", "12x", "1,2,3" and
+    // figures beyond what an amount holds do not. With no decimals there is no decimal separator.
+    bool ImporteEnCurso(const QString& texto, int decimales) const;
     // The same reading rounded to a whole number, halves to even; error 6 beyond 32 bits.
     int ValorEntero(const QString& texto) const;
     // True when the whole text, blanks around it aside, is one number by that rule; an empty
