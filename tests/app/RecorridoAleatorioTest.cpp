@@ -43,7 +43,7 @@ const char* const OtrasFormas[] = {" 5110102", "5210101 ", "publi", "IVACF", " i
 // Keys no amount takes: each is refused and leaves the box, its selection included, as it was.
 const char* const TeclasRechazadas[] = {"x", "(", ")", "$", "a", "#"};
 // Parts of an amount: a box takes them while typing and gives them back on being left.
-const char* const Parciales[] = {"-", "1.", "1.5", "12,"};
+const char* const Parciales[] = {"-", "1.", "1.5", "12.3"};
 const char* const Motivos[] = {"DPRE", "BONI", "", "ZZZZ"};
 const char* const Subdiarios[] = {"CPRA", "DIAR", "CPRA", "CAJA"};
 // What the program says when it refuses or fails to save.

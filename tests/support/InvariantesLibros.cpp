@@ -550,17 +550,17 @@ bool DelFormulario(const QString& columna) {
     return propias.contains(columna);
 }
 
-// The supplier a difference's entry is of: the account and name its first row stored, the name
-// of the supplier's account when none was stored.
+// The supplier a difference's entry is of: the account its first row stored, with the name the
+// suppliers' view gives it now, or the stored name when the view has none.
 QStringList ProveedorDe(const FotoBase& foto, const QStringList& primera) {
     const Vista a(foto, "MV_ASIENTOS"), plan(foto, "MA_CUENTAS");
     const QString cuenta = a(primera, "CABCUENTA");
     QString nombre = a(primera, "CABNOMBRE");
-    if (Clave(nombre).trimmed().isEmpty())
-        for (const QStringList& fila : plan.filas)
-            if (Clave(plan(fila, "TIPOVISTA")) == u"P" &&
-                Clave(plan(fila, "CODIGO")) == Clave(cuenta))
-                nombre = plan(fila, "DESCRIPCION");
+    for (const QStringList& fila : plan.filas)
+        if (Clave(plan(fila, "TIPOVISTA")) == u"P" &&
+            Clave(plan(fila, "CODIGO")) == Clave(cuenta) &&
+            !Clave(plan(fila, "DESCRIPCION")).trimmed().isEmpty())
+            nombre = plan(fila, "DESCRIPCION");
     return {cuenta, nombre};
 }
 
@@ -711,7 +711,7 @@ QStringList Regrabado(const FotoBase& antes, const FotoBase& despues) {
 
 std::optional<Currency> ImporteMostrado(const QString& texto) {
     static const QRegularExpression forma(
-        QStringLiteral("^\\s*(-?)(\\d+|\\d{1,3}(?:\\.\\d{3})+)(?:,(\\d{1,4}))?\\s*$"));
+        QStringLiteral("^\\s*(-?)(\\d+|\\d{1,3}(?:\\.\\d{3})+)(?:,(\\d{0,4}))?\\s*$"));
     const QRegularExpressionMatch m = forma.match(texto);
     if (texto.trimmed().isEmpty())
         return Currency();

@@ -76,8 +76,8 @@ struct Paso {
 };
 
 // An amount as the form shows it and a user in Spanish (Argentina) writes it: "." groups
-// thousands by threes, "," comes before one to four decimals; a blank box is 0. Nothing for any
-// other text, a part of an amount ("-", "1.", "12,") included.
+// thousands by threes, "," comes before up to four decimals ("12," is twelve); a blank box is 0.
+// Nothing for any other text, a part of an amount ("-", "1.", "1.5") included.
 std::optional<Currency> ImporteMostrado(const QString& texto);
 
 // What one photo holds that it should not, one stable line per broken invariant: unbalanced
