@@ -274,14 +274,14 @@ bool EsIva(const QString& marca) {
 }
 
 // The line each row of an entry goes to: the VAT row to line 12, every other row to its
-// place in sequence order (the VAT row counted). Empty when some row has no line of its own:
-// line 12 is the VAT line, so an ordinary row has no place there either.
-std::vector<int> LineasDeFilas(const QStringList& marcas) {
+// place in sequence order (the VAT row counted), from line `primera` on. Empty when some row
+// has no line of its own: line 12 is the VAT line, so an ordinary row has no place there either.
+std::vector<int> LineasDeFilas(const QStringList& marcas, int primera = 1) {
     std::vector<int> lineas;
     std::vector<bool> ocupada(Lineas + 1, false);
     for (int n = 1; n <= marcas.size(); ++n) {
         const bool iva = EsIva(marcas[n - 1]);
-        const int linea = iva ? Lineas : n;
+        const int linea = iva ? Lineas : n + primera - 1;
         if (linea > Lineas || ocupada[linea] || (linea == Lineas && !iva))
             return {};
         ocupada[linea] = true;
@@ -354,11 +354,24 @@ bool FrmAsientoNDPRoNCPE::LeerAsiento(const QString& TComp, const QString& IdCpt
     if (!db.AbrirRecordset(sql, rs))
         return false;
     QStringList marcas, cuentas;
+    QString proveedor;
     for (; !rs.Eof(); rs.MoveNext()) {
+        if (marcas.isEmpty())
+            proveedor =
+                vb::Trim(UtilGeneral::Instancia().ValorCampo(rs.Fields("CabCuenta").Value()));
         marcas << UtilGeneral::Instancia().ValorCampo(rs.Fields("NroCai").Value());
         cuentas << UtilGeneral::Instancia().ValorCampo(rs.Fields("Cuenta").Value());
     }
-    const std::vector<int> lineas = LineasDeFilas(marcas);
+    // An entry saved with the supplier's line left without an amount names its supplier on its
+    // first row only: it is shown as it was saved, the supplier's line empty and the rows from
+    // line 2 on, so that it can be saved again as it stands.
+    std::optional<QString> ladoProveedor;
+    if (!marcas.isEmpty() && !proveedor.isEmpty() &&
+        !vb::Iguales(vb::Trim(cuentas.front()), proveedor) &&
+        LineasDeFilas(marcas, 2).size() == size_t(marcas.size()) &&
+        !LadoSinImporte(TComp, IdCpte, ladoProveedor))
+        return false;
+    const std::vector<int> lineas = LineasDeFilas(marcas, ladoProveedor ? 2 : 1);
     if (lineas.size() != static_cast<size_t>(marcas.size())) {
         NoCabe(TComp, IdCpte, PorQueNoCabe(marcas, cuentas));
         return false;
@@ -372,6 +385,41 @@ bool FrmAsientoNDPRoNCPE::LeerAsiento(const QString& TComp, const QString& IdCpt
         rs.MoveNext();
     }
     db.CierraRecordset(rs);
+    if (ladoProveedor) {
+        CajaTexto& cuenta = Campo(QStringLiteral("1"));
+        cuenta.SetText(proveedor);
+        int enter = 13;
+        txtFields_KeyDown(cuenta.Index(), enter, 0);
+        Lado = *ladoProveedor;
+    }
+    return true;
+}
+
+// For an entry whose first row is not its supplier's, the side of a supplier's line saved
+// without an amount, which no row keeps: an application of nothing to the origin tells a
+// pending credit note, on the debit side; no application, a debit note on the credit side (or a
+// difference in state 4, which either side saves alike). An application of an amount is line
+// 1's own, written under another account: `lado` stays empty. False when the applications could
+// not be read (the user was told why).
+bool FrmAsientoNDPRoNCPE::LadoSinImporte(const QString& TComp, const QString& IdCpte,
+                                         std::optional<QString>& lado) {
+    DB_Dll& db = DB_Dll::Instancia();
+    QString sql = "SELECT IMPORTE FROM MV_APLICACION WHERE TC = " + db.SQLValue(TComp) +
+                  " AND SUCURSAL = " + db.SQLValue(vb::Mid(IdCpte, 1, 4)) +
+                  " AND NUMERO = " + db.SQLValue(vb::Mid(IdCpte, 5, 8)) +
+                  " AND LETRA = " + db.SQLValue(vb::Mid(IdCpte, 13, 1));
+    ado::Recordset rs;
+    if (!db.AbrirRecordset(sql, rs))
+        return false;
+    bool aplicada = false, conImporte = false;
+    for (; !rs.Eof(); rs.MoveNext()) {
+        aplicada = true;
+        conImporte =
+            conImporte || Currency::DesdeVariant(rs.Fields("IMPORTE").Value()) != Currency();
+    }
+    db.CierraRecordset(rs);
+    if (!conImporte)
+        lado = aplicada ? QStringLiteral("D") : QStringLiteral("H");
     return true;
 }
 

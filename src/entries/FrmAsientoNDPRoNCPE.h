@@ -104,6 +104,7 @@ private:
     bool LeerAsiento(const QString& TComp, const QString& IdCpte);
     void CargarCabecera(ado::Recordset& rs, const QString& IdCpte);
     void CargarLinea(int linea, ado::Recordset& rs);
+    bool LadoSinImporte(const QString& TComp, const QString& IdCpte, std::optional<QString>& lado);
     void NoCabe(const QString& TComp, const QString& IdCpte, const QString& motivo);
     void OlvidarAsiento();
     void MostrarEstado(int estado);

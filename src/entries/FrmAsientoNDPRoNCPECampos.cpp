@@ -82,12 +82,8 @@ bool SoloCifras(const QString& texto) {
     });
 }
 
-int DecimalesTecleables() {
-    return std::clamp(ModGlobal::DecimalesPara(-1), 0, 4);
-}
-
 QString NoEsImporte(const QString& texto) {
-    const int decimales = DecimalesTecleables();
+    const int decimales = LoteAsiento::DecimalesConfigurados();
     return "«" + texto.trimmed() + "» no es un importe: escriba solo cifras" +
            (decimales > 0
                 ? ", con coma antes de los decimales (hasta " + QString::number(decimales) + ")"
@@ -166,7 +162,7 @@ QString FrmAsientoNDPRoNCPE::FueraDeRango(CajaTexto& caja) const {
 }
 
 // Every change passes here, typed, pasted or made by code. An amount box may hold an amount
-// still being typed ("1.", "12,"), which the totals count as nothing until it is whole; text
+// still being typed ("1.", "1.5"), which the totals count as nothing until it is whole; text
 // that no amount is written with goes back to the last whole amount.
 void FrmAsientoNDPRoNCPE::txtFields_Change(int Index) {
     CajaTexto& caja = (*txtFields_)[Index];
@@ -268,7 +264,7 @@ bool FrmAsientoNDPRoNCPE::RechazaImporte(const QString& dataField) const {
 bool FrmAsientoNDPRoNCPE::RechazaTecla(CajaTexto& caja, int KeyAscii) {
     const QString conTecla = ConTecla(caja, KeyAscii);
     if (LadoDe(caja.DataField()).isEmpty() ||
-        UtilGeneral::Instancia().ImporteEnCurso(conTecla, DecimalesTecleables()))
+        UtilGeneral::Instancia().ImporteEnCurso(conTecla, LoteAsiento::DecimalesConfigurados()))
         return false;
     DescartarPegado(caja);
     if (!Legible(conTecla))

@@ -365,11 +365,11 @@ void AgregarCentros(const Asiento& a, const std::vector<Renglon>& renglones,
 
 } // namespace
 
-namespace {
-
 int DecimalesConfigurados() {
     return std::clamp(ModGlobal::DecimalesPara(-1), 0, 4);
 }
+
+namespace {
 
 // The fewest decimals, from `desde` on, that show the amount whole.
 int DecimalesExactos(const Currency& monto, int desde) {

@@ -75,6 +75,9 @@ Lote Armar(const Asiento& a);
 // time of day, a text quoted.
 QString Literal(const QVariant& valor);
 
+// The decimals amounts are shown and typed with, as configured; an amount holds no more than 4.
+int DecimalesConfigurados();
+
 // An amount in the user's notation with the configured decimals, or with as many more as it
 // holds: a stored amount is shown, and so written back, exactly as stored.
 QString ImporteExacto(const Currency& monto);

@@ -463,14 +463,34 @@ void RecorridoAleatorio::MuestraLoGuardado(FrmAsientoNDPRoNCPE& f, const EnlaceL
                                            QStringList& fallas) {
     const QStringList filas =
         Leido("SELECT group_concat(CUENTA || '|' || [DEBE-HABER] || '|' || printf('%.4f', IMPORTE) "
-              "|| '|' || IFNULL(NROCAI, ''), char(10)) FROM (SELECT * FROM MV_ASIENTOS WHERE " +
+              "|| '|' || IFNULL(NROCAI, '') || '|' || trim(IFNULL(CABCUENTA, '')), char(10)) FROM "
+              "(SELECT * FROM MV_ASIENTOS WHERE " +
               Donde(d) + " ORDER BY SECUENCIA)")
             .split(u'\n');
+    // An entry saved with its supplier's line empty (its first row of another account, applied
+    // to its origin by nothing if at all, its rows fitting lines 2 to 11) shows that line empty
+    // and its rows from line 2 on.
+    const QStringList primera = filas.front().split(u'|');
+    const bool aplicadaPorAlgo =
+        Leido("SELECT COUNT(*) FROM MV_APLICACION WHERE IMPORTE <> 0 AND " + Donde(d)).toInt() > 0;
+    const qsizetype comunes =
+        filas.size() - filas
+                           .filter(QRegularExpression(QStringLiteral("\\|ESIVA\\s*\\|"),
+                                                      QRegularExpression::CaseInsensitiveOption))
+                           .size();
+    const int desde = !primera.value(4).isEmpty() &&
+                              primera.value(4) != primera.value(0).trimmed() && !aplicadaPorAlgo &&
+                              comunes <= 10
+                          ? 2
+                          : 1;
+    if (desde == 2 && f.Campo(QStringLiteral("1")).Text().trimmed() != primera.value(4))
+        fallas << "abierta de nuevo, la línea 1 muestra '" + f.Campo(QStringLiteral("1")).Text() +
+                      "' y no al proveedor " + primera.value(4);
     for (qsizetype i = 0; i < filas.size(); ++i) {
         const QStringList r = filas[i].split(u'|');
         const QString linea = r.value(3).trimmed().compare(u"ESIVA", Qt::CaseInsensitive) == 0
                                   ? QStringLiteral("12")
-                                  : QString::number(i + 1);
+                                  : QString::number(i + desde);
         const QString cuenta = f.Campo(linea).Text(), importe = f.Campo(linea + r.value(1)).Text();
         const std::optional<Currency> mostrado = InvariantesLibros::ImporteMostrado(importe);
         if (cuenta.trimmed() != r.value(0).trimmed() || !mostrado ||

@@ -712,33 +712,51 @@ protected:
     }
 };
 
-// Line 1 left without an amount: the row written first still carries the supplier, so the list
-// shows the difference under its supplier and its modify link opens it again.
+// Line 1 left without an amount, on either side of the header: the row written first still
+// carries the supplier, so the list shows the difference under its supplier; its modify link
+// opens it as it was saved, the supplier's line empty, and it is saved again unchanged.
 TEST_F(IdaYVuelta, SinImporteEnLaLinea1ElProveedorSigueEnLaPrimeraFila) {
-    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
-        f.Campo("1D").SetText("");
-        f.Campo("3").SetText("5210101");
-        f.Campo("3D").SetText("20010,52");
-        f.Asistel1_click("GRABAR");
-    });
-    EXPECT_TRUE(Navegador().Clic(Enlace()));
-    SinAvisos();
-    EXPECT_EQ(Filas("SELECT CUENTA, CABCUENTA, CABNOMBRE FROM MV_ASIENTOS WHERE TC = 'NCPE' AND "
-                    "NUMERO = '00000002' AND SECUENCIA = 1"),
-              QStringList({"5110102|211010102|Muñoz y Peña S.R.L."}));
-    QString enlace;
-    const std::optional<EnlaceLista::Diferencia> d = EnLaLista("00000002", enlace);
-    ASSERT_TRUE(d);
-    EXPECT_EQ(d->CabCuenta, "211010102");
-    EXPECT_EQ(d->CabNombre, "Muñoz y Peña S.R.L.");
-    bool abierta = false;
-    AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
-        abierta = true;
-        f.Asistel1_click("CERRAR");
-    });
-    EXPECT_TRUE(Navegador().Clic(enlace));
-    EXPECT_TRUE(abierta);
-    SinAvisos();
+    struct Caso {
+        const char* numero;
+        const char* vaciar;  // line 1's amount box
+        const char* importe; // line 3's amount box and what it takes
+        const char* proveedor;
+    };
+    const Caso casos[] = {
+        {"00000002", "1D", "3D=20010,52", "211010102|Muñoz y Peña S.R.L."},
+        {"00000038", "1H", "3H=1728,40", "211010106|Aceros Zárate S.A."},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.numero);
+        const QString numero = QString::fromLatin1(c.numero);
+        const QStringList importe = QString::fromUtf8(c.importe).split(u'=');
+        QString enlace;
+        ASSERT_TRUE(EnLaLista(numero, enlace));
+        AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+            f.Campo(c.vaciar).SetText("");
+            f.Campo("3").SetText("5210101");
+            f.Campo(importe[0]).SetText(importe[1]);
+            f.Asistel1_click("GRABAR");
+        });
+        EXPECT_TRUE(Navegador().Clic(enlace));
+        SinAvisos();
+        EXPECT_EQ(Filas("SELECT CABCUENTA, CABNOMBRE FROM MV_ASIENTOS WHERE TC = 'NCPE' AND "
+                        "NUMERO = '" +
+                        numero + "' AND SECUENCIA = 1"),
+                  QStringList({QString::fromUtf8(c.proveedor)}));
+        const std::optional<EnlaceLista::Diferencia> d = EnLaLista(numero, enlace);
+        ASSERT_TRUE(d);
+        EXPECT_EQ(d->CabCuenta + "|" + d->CabNombre, QString::fromUtf8(c.proveedor));
+        QStringList mostradas;
+        AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+            mostradas = {f.Campo("1").Text(), f.Campo(c.vaciar).Text(), f.Campo(importe[0]).Text()};
+            f.Asistel1_click("CERRAR");
+        });
+        EXPECT_TRUE(Navegador().Clic(enlace));
+        EXPECT_EQ(mostradas, QStringList({QString::fromUtf8(c.proveedor).section(u'|', 0, 0),
+                                          QString(), importe[1]}));
+        GrabarSinCambios(numero);
+    }
 }
 
 // The header amount is the debit total on every row, on either side of the header: the entry's

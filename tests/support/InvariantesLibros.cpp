@@ -615,12 +615,40 @@ void CompararColumnas(const Vista& va, const Vista& vd, const QStringList& previ
     }
 }
 
+// For an entry saved with its supplier's line left without an amount, that line's side: its
+// first row names a supplier of another account, and the difference is applied to its origin by
+// nothing (the debit side) or not at all (the credit side), and its rows other than the VAT row
+// fit lines 2 to 11. None for any other entry.
+std::optional<QString> LadoSinImporte(const FotoBase& antes, const Vista& va,
+                                      const std::vector<QStringList>& previas,
+                                      const QString& diferencia) {
+    const QStringList& primera = previas.front();
+    const QString proveedor = Clave(va(primera, "CABCUENTA")).trimmed();
+    const auto comunes = std::count_if(previas.begin(), previas.end(), [&](const QStringList& f) {
+        return Clave(va(f, "NROCAI")) != u"ESIVA";
+    });
+    if (proveedor.isEmpty() || proveedor == FotoBase::Nulo ||
+        proveedor == Clave(va(primera, "CUENTA")).trimmed() || comunes > 10)
+        return std::nullopt;
+    const Vista ap(antes, "MV_APLICACION");
+    bool aplicada = false;
+    for (const QStringList& fila : ap.filas)
+        if (EsNcpe(ap, fila) && DiferenciaDe(ap, fila) == diferencia) {
+            if (Importe(ap(fila, "IMPORTE")) != Currency())
+                return std::nullopt;
+            aplicada = true;
+        }
+    return aplicada ? QStringLiteral("D") : QStringLiteral("H");
+}
+
 // The stored rows by the line of the form that shows them: the VAT row on line 12, every other
-// row on the line of its place.
-std::map<int, QStringList> PorLinea(const Vista& va, const std::vector<QStringList>& previas) {
+// row on the line of its place, from line 2 on when the supplier's line is shown empty.
+std::map<int, QStringList> PorLinea(const Vista& va, const std::vector<QStringList>& previas,
+                                    bool sinProveedor) {
     std::map<int, QStringList> porLinea;
+    const int desde = sinProveedor ? 2 : 1;
     for (size_t i = 0; i < previas.size(); ++i)
-        porLinea[Clave(va(previas[i], "NROCAI")) == u"ESIVA" ? 12 : int(i) + 1] = previas[i];
+        porLinea[Clave(va(previas[i], "NROCAI")) == u"ESIVA" ? 12 : int(i) + desde] = previas[i];
     return porLinea;
 }
 
@@ -632,10 +660,12 @@ void CompararConFormulario(const FotoBase& antes, const FotoBase& despues,
     const std::vector<QStringList> nuevas = FilasDe(vd, diferencia);
     if (previas.empty())
         return;
-    const std::map<int, QStringList> porLinea = PorLinea(va, previas);
+    const std::optional<QString> ladoSinImporte = LadoSinImporte(antes, va, previas, diferencia);
+    const std::map<int, QStringList> porLinea = PorLinea(va, previas, ladoSinImporte.has_value());
     const InvariantesLibros::Formulario& f = *paso.Grabado;
     const std::vector<Renglon> esperados =
-        Esperados(Vista(antes, "MA_CUENTAS"), f, Clave(va(previas.front(), "DEBE-HABER")));
+        Esperados(Vista(antes, "MA_CUENTAS"), f,
+                  ladoSinImporte.value_or(Clave(va(previas.front(), "DEBE-HABER"))));
     const QString nombre = Nombre(diferencia) + ": grabó ";
     if (esperados.size() != nuevas.size()) {
         v << nombre + QString::number(nuevas.size()) + " renglones y el formulario mostraba " +
