@@ -281,6 +281,7 @@ QString ClsCCosto::SCriptCCosto(bool NumerarSecuencia, const QString& CCostoActu
         if (!CrearConfirmacion)
             vb::Raise(91);
         const std::unique_ptr<ConfirmacionCCosto> dialogo = CrearConfirmacion();
+        dialogo->FijarSecuencia(l.Secuencia);
         dialogo->CargarCcostos(l.Cuenta, l.Importe, QString(), CCostoActual);
         if (!dialogo->gHayCCostos())
             continue;

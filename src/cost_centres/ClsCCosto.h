@@ -43,6 +43,9 @@ public:
     // Loads the split proposed for the account and amount; gHayCCostos tells whether any.
     virtual void CargarCcostos(const QString& Cuenta, const Currency& Importe, const QString& Dist,
                                const QString& CCostoActual) = 0;
+    // The SECUENCIA of the line being split, before CargarCcostos: of the rows a script holds
+    // for the account, only the line's own are loaded.
+    virtual void FijarSecuencia(const QString& /*Secuencia*/) {}
     virtual bool gHayCCostos() const = 0;
     virtual void FijarTitulo(const QString& Titulo) = 0;
     virtual bool Pideconfirmacion() = 0;

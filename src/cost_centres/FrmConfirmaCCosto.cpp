@@ -9,7 +9,6 @@
 #include "platform/forms/CajaTexto.h"
 #include "platform/forms/Twips.h"
 #include "platform/runtime/Numeros.h"
-#include "platform/runtime/Reparto.h"
 #include "platform/runtime/Texto.h"
 #include "platform/runtime/ValorTexto.h"
 #include "platform/suite/UtilControles.h"
@@ -391,23 +390,67 @@ void FrmConfirmaCCosto::SeleccionarTabla(const QString& Item) {
 // accepting unchanged writes the same rows; only when they no longer make the line (its
 // amount changed since) are they worked out again from the shares.
 bool FrmConfirmaCCosto::CargarDelGuion(const QString& CCostoActual, const Currency& Importe) {
-    static const QRegularExpression finDeLinea(QStringLiteral("\r\n|\r|\n"));
-    std::vector<FilaCCosto> filas;
-    for (const QString& linea : CCostoActual.split(finDeLinea)) {
-        const std::optional<FilaCCosto> fila = LeerFilaCCosto(linea);
-        if (fila && vb::Trim(fila->Cuenta) == vb::Trim(CuentaCC))
-            filas.push_back(*fila);
-    }
+    const std::vector<FilaCCosto> filas = FilasDeLaLinea(CCostoActual);
     if (filas.empty())
         return false;
     MostrarCuenta(CuentaCC, Importe);
     MSFLEX_InicializaCC();
-    for (const FilaCCosto& fila : filas)
+    std::vector<FilaRepartida> guardadas;
+    for (const FilaCCosto& fila : filas) {
         AgregarFila(vb::Trim(fila.CCosto), vb::ValorTexto(fila.Porcentaje.toDouble()));
+        const auto importe = Currency::DesdeTextoSql(vb::Trim(fila.Importe));
+        guardadas.push_back({Util().ValorMoneda(FgCCosto->TextMatrix(FgCCosto->Rows() - 1, 3)),
+                             importe.value_or(Currency())});
+    }
     if (!ImportesDelGuion(filas))
-        RepartirImportes();
+        RepartirComoGuardadas(guardadas);
     hayCCostos_ = true;
     return true;
+}
+
+// The script's rows of the account; of the line's own sequence alone when the line's is known
+// and the rows carry theirs: two lines of one account each keep their own split.
+std::vector<FilaCCosto> FrmConfirmaCCosto::FilasDeLaLinea(const QString& CCostoActual) const {
+    static const QRegularExpression finDeLinea(QStringLiteral("\r\n|\r|\n"));
+    static const QRegularExpression entero(QStringLiteral("^[0-9]+$"));
+    const auto numero = [](const QString& texto) {
+        return entero.match(vb::Trim(texto)).hasMatch() ? vb::Trim(texto).toInt() : -1;
+    };
+    std::vector<FilaCCosto> filas;
+    bool numeradas = false;
+    for (const QString& linea : CCostoActual.split(finDeLinea)) {
+        const std::optional<FilaCCosto> fila = LeerFilaCCosto(linea);
+        if (fila && vb::Trim(fila->Cuenta) == vb::Trim(CuentaCC)) {
+            filas.push_back(*fila);
+            numeradas = numeradas || numero(fila->Secuencia) >= 0;
+        }
+    }
+    const int secuencia = numero(SecuenciaCC);
+    if (secuencia >= 0 && numeradas)
+        std::erase_if(filas, [&](const FilaCCosto& f) { return numero(f.Secuencia) != secuencia; });
+    return filas;
+}
+
+void FrmConfirmaCCosto::RepartirComoGuardadas(const std::vector<FilaRepartida>& Filas) {
+    const std::vector<Currency> partes = RepartirComoFilas(Linea(), Filas, Decimales());
+    for (size_t i = 0; i < partes.size(); ++i)
+        FgCCosto->SetTextMatrix(int(i) + 1, 4, Formato(partes[i]));
+}
+
+// A recordset of stored shares (no caller of the program has one): rows numbered by their
+// position, as every other loading numbers them.
+void FrmConfirmaCCosto::CargarCcostosEdit(ado::Recordset& Rs) {
+    if (Rs.Bof() && Rs.Eof())
+        return;
+    MSFLEX_InicializaCC();
+    Rs.MoveFirst();
+    std::vector<FilaRepartida> filas;
+    for (; !Rs.Eof(); Rs.MoveNext()) {
+        AgregarFila(vb::Trim(Texto(Rs.Fields("CCOSTO").Value())),
+                    vb::ValorTexto(Rs.Fields("PORCENTAJE").Value()));
+        filas.push_back({Util().ValorMoneda(FgCCosto->TextMatrix(FgCCosto->Rows() - 1, 3)), {}});
+    }
+    RepartirComoGuardadas(filas);
 }
 
 bool FrmConfirmaCCosto::ImportesDelGuion(const std::vector<FilaCCosto>& Filas) {
@@ -461,7 +504,7 @@ bool FrmConfirmaCCosto::Pideconfirmacion() {
     if (suma != Currency::DesdeEntero(100) || !ValidaGrilla())
         return true;
     Currency porc, importe;
-    return !Validato(porc, importe);
+    return !Validato(porc, importe) || !ImportesConcuerdan();
 }
 
 // ---- The rows written ----------------------------------------------------------------------
@@ -575,19 +618,14 @@ bool FrmConfirmaCCosto::RechazarImporte(const QString& V) {
             Rechazar(QStringLiteral("Debe ingresar un importe!!!"));
         return ErrorValidacion;
     }
-    if (!vb::IsNumeric(V)) {
-        Rechazar(QStringLiteral("Debe ingresar un valor numérico!!!"));
+    const QString motivo = MotivoImporte(V);
+    if (!motivo.isEmpty()) {
+        Rechazar(motivo);
         return true;
     }
     const Currency importe = Currency::DesdeTexto(V);
     const Currency total = Total();
-    const bool credito = total < Currency();
-    if (credito ? importe > Currency() : importe < Currency())
-        Rechazar(credito ? QStringLiteral("Debe ingresar un valor negativo!!!")
-                         : QStringLiteral("Debe ingresar un valor positivo!!!"));
-    else if (credito ? importe < total : importe > total)
-        Rechazar(QStringLiteral("El importe no puede ser mayor al importe total!!!"));
-    else if (importe == Currency() && ConCodigo())
+    if (importe == Currency() && ConCodigo())
         Rechazar(QStringLiteral("Debe ingresar un importe!!!"));
     else
         FgCCosto->SetTextMatrix(
@@ -597,6 +635,71 @@ bool FrmConfirmaCCosto::RechazarImporte(const QString& V) {
                     ? Currency()
                     : Currency::Proporcion(importe, Currency::DesdeEntero(100), total)));
     return ErrorValidacion;
+}
+
+// Why an amount cannot stand on a row, whatever its share: no number, not the line's sign,
+// more than the line. Empty when it can.
+QString FrmConfirmaCCosto::MotivoImporte(const QString& V) const {
+    if (!vb::IsNumeric(V))
+        return QStringLiteral("Debe ingresar un valor numérico!!!");
+    const Currency importe = Currency::DesdeTexto(V);
+    const Currency total = Total();
+    const bool credito = total < Currency();
+    if (credito ? importe > Currency() : importe < Currency())
+        return credito ? QStringLiteral("Debe ingresar un valor negativo!!!")
+                       : QStringLiteral("Debe ingresar un valor positivo!!!");
+    if (credito ? importe < total : importe > total)
+        return QStringLiteral("El importe no puede ser mayor al importe total!!!");
+    return {};
+}
+
+// A row's amount is what its share gives of the line, to within what rounding moves it: the
+// shares are kept to four decimals (half a ten-thousandth of the line a row) and the amounts to
+// the precision (a unit a row), and a share that completes 100 gives its row what the other
+// rows leave. So an amount typed, or worked out from a share, always agrees; one stored against
+// its share does not.
+bool FrmConfirmaCCosto::ConcuerdaConPorcentaje(int Fila, int Filas) const {
+    Ancho unidad = 1;
+    for (int i = Decimales(); i < 4; ++i)
+        unidad *= 10;
+    const Ancho importe = Util().ValorMoneda(vb::Trim(FgCCosto->TextMatrix(Fila, 4))).Escalado();
+    const Ancho porcentaje = Util().ValorMoneda(vb::Trim(FgCCosto->TextMatrix(Fila, 3))).Escalado();
+    const Ancho linea = Linea().Escalado();
+    const Ancho desvio = 2 * (1000000 * importe - porcentaje * linea);
+    const Ancho margen = Filas * (2000000 * unidad + (linea < 0 ? -linea : linea));
+    return (desvio < 0 ? -desvio : desvio) <= margen;
+}
+
+// The amount a row came with (from a script or the stored rows) is held to the rules of an
+// amount typed into its cell.
+void FrmConfirmaCCosto::RevisarImporte(int Fila) {
+    const QString V = vb::Trim(FgCCosto->TextMatrix(Fila, 4));
+    const QString motivo = V.isEmpty() ? QString() : MotivoImporte(V);
+    if (motivo.isEmpty())
+        return;
+    FgCCosto->SetCol(4);
+    Rechazar(motivo);
+}
+
+// Rows that make the line may still contradict their shares (stored so, or edited in the
+// grid's cells by code): the first such row is shown to the user, on its amount.
+bool FrmConfirmaCCosto::ImportesConcuerdan() {
+    int usadas = 0;
+    for (int i = 1; i < FgCCosto->Rows(); ++i)
+        usadas += FilaUsada(i) ? 1 : 0;
+    for (int i = 1; i < FgCCosto->Rows(); ++i) {
+        if (!FilaUsada(i) || ConcuerdaConPorcentaje(i, usadas))
+            continue;
+        const Currency porcentaje = Util().ValorMoneda(vb::Trim(FgCCosto->TextMatrix(i, 3)));
+        FgCCosto->SetRow(i);
+        FgCCosto->SetCol(4);
+        Rechazar("El importe de la línea " + FgCCosto->TextMatrix(i, 0) +
+                 " no corresponde a su porcentaje: el " + FormatoPorcentaje(porcentaje) +
+                 " % del total es " +
+                 Formato(RepartirImporte(Linea(), {porcentaje}, Decimales()).front()) + ".");
+        return false;
+    }
+    return true;
 }
 
 bool FrmConfirmaCCosto::RechazarCCosto(const QString& V) {
@@ -639,6 +742,8 @@ bool FrmConfirmaCCosto::ValidaGrilla() {
         CampoValida(*txtEdit2);
         if (!ErrorValidacion)
             RevisarPorcentaje(i);
+        if (!ErrorValidacion)
+            RevisarImporte(i);
     }
     return !ErrorValidacion;
 }
@@ -675,7 +780,10 @@ void FrmConfirmaCCosto::CmdAceptar_Click() {
     if (!TerminarEdicion() || !ValidaGrilla())
         return;
     Currency porc, importe;
-    if (Validato(porc, importe)) {
+    const bool cuadra = Validato(porc, importe);
+    if (cuadra && !ImportesConcuerdan())
+        return;
+    if (cuadra) {
         cancelar_ = false;
         Hide();
         return;

@@ -2,11 +2,15 @@
 
 #include "cost_centres/ClsCCosto.h"
 #include "platform/forms/Formulario.h"
+#include "platform/runtime/Reparto.h"
 
 #include <QString>
 #include <vector>
 
 class CajaTexto;
+namespace ado {
+class Recordset;
+}
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -24,10 +28,13 @@ public:
     ~FrmConfirmaCCosto() override;
 
     QString CuentaCC;
+    // The SECUENCIA of the line split, when the caller knows it.
+    QString SecuenciaCC;
 
     // ---- What the cost-centre script asks of the dialog ----
     void CargarCcostos(const QString& Cuenta, const Currency& Importe, const QString& Dist,
                        const QString& CCostoActual) override;
+    void FijarSecuencia(const QString& Secuencia) override { SecuenciaCC = Secuencia; }
     bool gHayCCostos() const override { return hayCCostos_; }
     void FijarTitulo(const QString& Titulo) override;
     bool Pideconfirmacion() override;
@@ -39,6 +46,9 @@ public:
                          const QString& Secuencia) override;
 
     void MSFLEX_InicializaCC();
+    // The grid filled from CCOSTO and PORCENTAJE rows, the line split in their proportion;
+    // untouched when there is no row.
+    void CargarCcostosEdit(ado::Recordset& Rs);
     // Judges the edit box's text for the column its DataField names; a refusal is told to the
     // user and leaves ErrorValidacion set.
     void CampoValida(CajaTexto& Texto);
@@ -79,6 +89,9 @@ private:
     void MostrarCuenta(const QString& Cuenta, const Currency& Importe);
     void AgregarFila(const QString& CCosto, const QString& Porcentaje);
     void RepartirImportes();
+    // The line split in the proportion of stored rows, one grid row each from the first.
+    void RepartirComoGuardadas(const std::vector<FilaRepartida>& Filas);
+    std::vector<FilaCCosto> FilasDeLaLinea(const QString& CCostoActual) const;
     Currency ImporteDeFila(int Fila, const Currency& Porcentaje) const;
     void SeleccionarTabla(const QString& Item);
     bool CargarDelGuion(const QString& CCostoActual, const Currency& Importe);
@@ -91,6 +104,10 @@ private:
     bool ConCodigo() const;
     bool RechazarPorcentaje(const QString& V);
     bool RechazarImporte(const QString& V);
+    QString MotivoImporte(const QString& V) const;
+    bool ConcuerdaConPorcentaje(int Fila, int Filas) const;
+    void RevisarImporte(int Fila);
+    bool ImportesConcuerdan();
     void RevisarPorcentaje(int Fila);
     bool RechazarCCosto(const QString& V);
     void Rechazar(const QString& Mensaje);

@@ -495,23 +495,6 @@ void FrmAsientoNDPRoNCPE::MostrarEstado(int estado) {
     dpdEstadoNuevo->setCurrentIndex(previsto ? estado : -1);
 }
 
-namespace {
-
-// A stored value as the save writes it back. A fixed-width text is read padded to its width;
-// what was stored is the text without the padding.
-QString Guardado(const ado::Field& campo) {
-    const QVariant valor = campo.Value();
-    const bool fijo = campo.Type() == ado::adChar || campo.Type() == ado::adWChar;
-    if (!fijo || vb::IsNull(valor))
-        return LoteAsiento::Literal(valor);
-    QString texto = valor.toString();
-    while (texto.endsWith(u' '))
-        texto.chop(1);
-    return LoteAsiento::Literal(texto);
-}
-
-} // namespace
-
 void FrmAsientoNDPRoNCPE::CargarLinea(int linea, ado::Recordset& rs) {
     const UtilGeneral& util = UtilGeneral::Instancia();
     const QString n = QString::number(linea);
@@ -527,7 +510,7 @@ void FrmAsientoNDPRoNCPE::CargarLinea(int linea, ado::Recordset& rs) {
     LoteAsiento::Fila& guardada = guardadas_[size_t(linea - 1)];
     guardada.clear();
     for (int i = 0; i < rs.FieldCount(); ++i)
-        guardada.push_back({rs.Fields(i).Name(), Guardado(rs.Fields(i))});
+        guardada.push_back({rs.Fields(i).Name(), LoteAsiento::Guardado(rs.Fields(i))});
 }
 
 // ---- A new difference entry ------------------------------------------------------------------

@@ -266,8 +266,8 @@ std::vector<LoteAsiento::FilaCentro> FrmAsientoNDPRoNCPE::LeerCentros() {
     if (!EnModificacion || claveCentros_.Periodo.isEmpty())
         return filas;
     DB_Dll& db = DB_Dll::Instancia();
-    QString sql = "SELECT CUENTA, SECUENCIA, CCOSTO, PORCENTAJE FROM MV_ASIENTOSCCOSTO WHERE " +
-                  claveCentros_.Condicion() + " ORDER BY SECUENCIA, CCOSTO";
+    QString sql = "SELECT * FROM MV_ASIENTOSCCOSTO WHERE " + claveCentros_.Condicion() +
+                  " ORDER BY SECUENCIA, CCOSTO";
     ado::Recordset rs;
     if (!db.AbrirRecordset(sql, rs))
         return filas;
@@ -276,9 +276,16 @@ std::vector<LoteAsiento::FilaCentro> FrmAsientoNDPRoNCPE::LeerCentros() {
         const QVariant secuencia = rs.Fields("SECUENCIA").Value();
         if (secuencia.isNull())
             continue; // a row of no line follows none
+        const auto importe = [&](const char* campo) {
+            const QVariant valor = rs.Fields(campo).Value();
+            return valor.isNull() ? Currency() : Currency::DesdeVariant(valor);
+        };
+        LoteAsiento::Fila columnas;
+        for (int i = 0; i < rs.FieldCount(); ++i)
+            columnas.push_back({rs.Fields(i).Name(), LoteAsiento::Guardado(rs.Fields(i))});
         filas.push_back({util.ValorCampo(rs.Fields("CUENTA").Value()), secuencia.toInt(),
-                         util.ValorCampo(rs.Fields("CCOSTO").Value()),
-                         Currency::DesdeVariant(rs.Fields("PORCENTAJE").Value())});
+                         util.ValorCampo(rs.Fields("CCOSTO").Value()), importe("PORCENTAJE"),
+                         importe("IMPORTE"), columnas});
     }
     db.CierraRecordset(rs);
     return filas;

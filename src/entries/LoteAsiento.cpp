@@ -1,6 +1,7 @@
 #include "entries/LoteAsiento.h"
 
 #include "entries/GenerarSentenciaSQL.h"
+#include "platform/ado/Field.h"
 #include "platform/runtime/Fechas.h"
 #include "platform/runtime/Numeros.h"
 #include "platform/runtime/Reparto.h"
@@ -13,6 +14,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <map>
+#include <optional>
 
 namespace LoteAsiento {
 
@@ -313,54 +315,88 @@ std::map<int, const Renglon*> Destinos(const std::map<int, Grupo>& grupos,
     return destinos;
 }
 
-// The key the entry's rows are written under, which its cost-centre rows must carry.
-ClaveCentros ClaveEscrita(const Asiento& a) {
-    return {a.Periodo, a.Mes, a.NumeroAsiento, a.TipoReg};
+// The literal of a stored row's column; empty when the row has none of that name.
+QString Columna(const Fila& fila, const QString& campo) {
+    for (const auto& [nombre, literal] : fila)
+        if (SinCorchetes(nombre).compare(campo, Qt::CaseInsensitive) == 0)
+            return literal;
+    return {};
 }
 
-QString AsignarClave(const ClaveCentros& clave) {
-    return "PERIODO = " + Numero(clave.Periodo) + ", MES_OPERATIVO = " + Numero(clave.Mes) +
-           ", [NUMERO ASIENTO] = " + Numero(clave.NumeroAsiento) +
-           ", TIPO_REG = " + Texto(clave.TipoReg);
+// The amount the line stored under `secuencia` was read with; nothing when no stored line
+// has that sequence.
+std::optional<Currency> ImporteGuardado(const Asiento& a, int secuencia) {
+    for (const Fila& fila : a.Guardadas)
+        if (!fila.empty() &&
+            Columna(fila, QStringLiteral("SECUENCIA")) == QString::number(secuencia))
+            return Currency::DesdeTextoSql(Columna(fila, QStringLiteral("IMPORTE")));
+    return std::nullopt;
 }
 
-// The entry's cost-centre rows follow their lines: re-pointed to the line's new sequence (first
-// as its negative, so that no two lines swap into each other's rows midway) and to the key the
-// entry is written under, the amounts worked out anew from their shares so that they add up to
-// the line, the rows of a line no longer written removed. Nothing else of the table changes.
+// The amounts the line's rows are written with: as stored while the line keeps its amount, so
+// that a save changes none of them; otherwise the new amount split in the stored proportion.
+std::vector<QString> ImportesCentros(const Asiento& a, int secuencia, const Grupo& filas,
+                                     const Renglon& destino) {
+    std::vector<QString> importes;
+    if (ImporteGuardado(a, secuencia) == destino.Importe) {
+        for (const FilaCentro* f : filas)
+            importes.push_back(Columna(f->Columnas, QStringLiteral("IMPORTE")));
+        return importes;
+    }
+    std::vector<FilaRepartida> guardadas;
+    for (const FilaCentro* f : filas)
+        guardadas.push_back({f->Porcentaje, f->Importe});
+    for (const Currency& parte :
+         RepartirComoFilas(destino.Importe, guardadas, DecimalesConfigurados()))
+        importes.push_back(Importe(parte));
+    return importes;
+}
+
+// Each row of a line written again as stored, under the entry's key and its line's new sequence
+// and side, with the amount given.
+void InsertarCentro(const Asiento& a, const FilaCentro& f, const Renglon& destino,
+                    const QString& importe, std::vector<QString>& sentencias) {
+    Columnas c;
+    c.Poner(QStringLiteral("CUENTA"), Texto(f.Cuenta));
+    c.Poner(QStringLiteral("CCOSTO"), Texto(f.CCosto));
+    c.Poner(QStringLiteral("PORCENTAJE"), Importe(f.Porcentaje));
+    for (const auto& [campo, literal] : f.Columnas)
+        c.Poner(SinCorchetes(campo), literal);
+    c.Poner(QStringLiteral("PERIODO"), Numero(a.Periodo));
+    c.Poner(QStringLiteral("MES_OPERATIVO"), Numero(a.Mes));
+    c.Poner(QStringLiteral("NUMERO ASIENTO"), Numero(a.NumeroAsiento));
+    c.Poner(QStringLiteral("TIPO_REG"), Texto(a.TipoReg));
+    c.Poner(QStringLiteral("SECUENCIA"), QString::number(destino.Secuencia));
+    c.Poner(QStringLiteral("DEBE-HABER"), Texto(destino.Lado));
+    c.Poner(QStringLiteral("IMPORTE"), importe);
+    c.Insertar(QStringLiteral("MV_ASIENTOSCCOSTO"), sentencias);
+}
+
+// The entry's cost-centre rows follow their lines: every row of a stored line is removed and,
+// while a line of its account is still written, written again on its own (the table has no key
+// that tells two rows of one cost centre apart) under the line's new sequence and side and the
+// key the entry is written under. Rows of another account than their line's, or of no line,
+// are not the line's and stay as they are.
 void AgregarCentros(const Asiento& a, const std::vector<Renglon>& renglones,
                     std::vector<QString>& sentencias) {
     std::map<int, Grupo> grupos;
-    for (const FilaCentro& f : a.Centros)
-        grupos[f.Secuencia].push_back(&f);
-    if (grupos.empty())
-        return;
-    const QString entrada = a.Clave.Condicion();
-    const QString escrita = AsignarClave(ClaveEscrita(a));
-    const std::map<int, const Renglon*> destinos = Destinos(grupos, renglones);
-    for (const auto& [secuencia, filas] : grupos) {
-        const QString linea = entrada + " AND CUENTA = " + Texto(filas.front()->Cuenta) +
-                              " AND SECUENCIA = " + QString::number(secuencia);
-        const auto destino = destinos.find(secuencia);
-        if (destino == destinos.end()) {
-            sentencias.push_back("DELETE FROM MV_ASIENTOSCCOSTO WHERE " + linea);
-            continue;
-        }
-        std::vector<Currency> porcentajes;
-        for (const FilaCentro* f : filas)
-            porcentajes.push_back(f->Porcentaje);
-        const std::vector<Currency> partes =
-            RepartirImporte(destino->second->Importe, porcentajes, ModGlobal::DecimalesPara(-1));
-        for (size_t i = 0; i < filas.size(); ++i)
-            sentencias.push_back("UPDATE MV_ASIENTOSCCOSTO SET " + escrita +
-                                 ", SECUENCIA = " + QString::number(-destino->second->Secuencia) +
-                                 ", [DEBE-HABER] = " + Texto(destino->second->Lado) +
-                                 ", IMPORTE = " + Importe(partes[i]) + " WHERE " + linea +
-                                 " AND CCOSTO = " + Texto(filas[i]->CCosto));
+    for (const FilaCentro& f : a.Centros) {
+        Grupo& grupo = grupos[f.Secuencia];
+        if (grupo.empty() || vb::Iguales(vb::RTrim(f.Cuenta), vb::RTrim(grupo.front()->Cuenta)))
+            grupo.push_back(&f);
     }
-    if (!destinos.empty())
-        sentencias.push_back("UPDATE MV_ASIENTOSCCOSTO SET SECUENCIA = -SECUENCIA WHERE " +
-                             ClaveEscrita(a).Condicion() + " AND SECUENCIA < 0");
+    const QString entrada = a.Clave.Condicion();
+    for (const auto& [secuencia, filas] : grupos)
+        sentencias.push_back("DELETE FROM MV_ASIENTOSCCOSTO WHERE " + entrada +
+                             " AND CUENTA = " + Texto(filas.front()->Cuenta) +
+                             " AND SECUENCIA = " + QString::number(secuencia));
+    const std::map<int, const Renglon*> destinos = Destinos(grupos, renglones);
+    for (const auto& [secuencia, destino] : destinos) {
+        const Grupo& filas = grupos.at(secuencia);
+        const std::vector<QString> importes = ImportesCentros(a, secuencia, filas, *destino);
+        for (size_t i = 0; i < filas.size(); ++i)
+            InsertarCentro(a, *filas[i], *destino, importes[i], sentencias);
+    }
 }
 
 } // namespace
@@ -424,6 +460,17 @@ Lote Armar(const Asiento& a) {
     if (a.EnModificacion)
         AgregarCentros(a, renglones, lote.Sentencias);
     return lote;
+}
+
+QString Guardado(const ado::Field& campo) {
+    const QVariant valor = campo.Value();
+    const bool fijo = campo.Type() == ado::adChar || campo.Type() == ado::adWChar;
+    if (!fijo || vb::IsNull(valor))
+        return Literal(valor);
+    QString texto = valor.toString();
+    while (texto.endsWith(u' '))
+        texto.chop(1);
+    return Literal(texto);
 }
 
 QString Literal(const QVariant& valor) {

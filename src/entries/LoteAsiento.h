@@ -9,6 +9,10 @@
 #include <utility>
 #include <vector>
 
+namespace ado {
+class Field;
+}
+
 // The statement batch that rewrites a difference entry: its MV_ASIENTOS rows, the application
 // to its origin voucher, the origin's state, the line accounts remembered for the next entry
 // and the entry's cost-centre rows, which follow their lines. It is built from the entry's
@@ -23,19 +27,21 @@ struct Linea {
     Currency Debe, Haber;
 };
 
-// A cost-centre row stored with the entry: the line it splits (its account and sequence) and
-// its share of it.
+// Stored columns of a row as (column name, SQL literal) pairs.
+using Fila = std::vector<std::pair<QString, QString>>;
+
+// A cost-centre row stored with the entry: the line it splits (its account and sequence), its
+// share and amount of it, and every column as read, which the batch writes back.
 struct FilaCentro {
     QString Cuenta;
     int Secuencia = 0;
     QString CCosto;
     Currency Porcentaje;
+    Currency Importe{};
+    Fila Columnas{};
 };
 
 using ::ClaveCentros;
-
-// Stored columns of a row as (column name, SQL literal) pairs.
-using Fila = std::vector<std::pair<QString, QString>>;
 
 // The entry as the form holds it when it is saved.
 struct Asiento {
@@ -74,6 +80,9 @@ Lote Armar(const Asiento& a);
 // A stored value as the batch writes it back: Null, a number or amount exactly, a date with its
 // time of day, a text quoted.
 QString Literal(const QVariant& valor);
+// A column of a stored row as the batch writes it back; a fixed-width text without the padding
+// it is read with.
+QString Guardado(const ado::Field& campo);
 
 // The decimals amounts are shown and typed with, as configured; an amount holds no more than 4.
 int DecimalesConfigurados();

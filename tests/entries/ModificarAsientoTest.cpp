@@ -323,19 +323,21 @@ TEST_F(ModificarAsiento, LasFilasDeCentrosSiguenAlRenglon) {
         QTest::keyClick(&f.Campo("4"), Qt::Key_F2);
     };
     Ejecutar("UPDATE MV_ASIENTOS SET CONCILIADO = 0 WHERE TC = 'NCPE' AND NUMERO = '00000004'");
-    cnn.EjecutarNativo("CREATE TRIGGER falla BEFORE UPDATE ON MV_ASIENTOSCCOSTO BEGIN SELECT "
-                       "RAISE(ABORT, 'centro de costo bloqueado'); END",
-                       {}, nullptr);
     const QStringList antes = Guardadas("00000004");
-    AlAbrir(bajarFlete);
-    EXPECT_TRUE(Navegador().Clic(Enlace(enlace, "4")));
-    ASSERT_EQ(guion.Mensajes.size(), 1u);
-    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("centro de costo bloqueado"));
-    EXPECT_EQ(Guardadas("00000004"), antes);
-    EXPECT_EQ(centros(), QStringList({"3|0003|5329.97", "3|0004|3553.32"}));
-
-    cnn.EjecutarNativo("DROP TRIGGER falla", {}, nullptr);
-    guion.Mensajes.clear();
+    for (const QString sentencia : {"DELETE", "INSERT"}) {
+        cnn.EjecutarNativo("CREATE TRIGGER falla BEFORE " + sentencia +
+                               " ON MV_ASIENTOSCCOSTO BEGIN SELECT RAISE(ABORT, 'centro de "
+                               "costo bloqueado'); END",
+                           {}, nullptr);
+        AlAbrir(bajarFlete);
+        EXPECT_TRUE(Navegador().Clic(Enlace(enlace, "4")));
+        ASSERT_EQ(guion.Mensajes.size(), 1u) << sentencia.toStdString();
+        EXPECT_TRUE(guion.Mensajes[0].Texto.contains("centro de costo bloqueado"));
+        EXPECT_EQ(Guardadas("00000004"), antes);
+        EXPECT_EQ(centros(), QStringList({"3|0003|5329.97", "3|0004|3553.32"}));
+        cnn.EjecutarNativo("DROP TRIGGER falla", {}, nullptr);
+        guion.Mensajes.clear();
+    }
     AlAbrir(bajarFlete);
     EXPECT_TRUE(Navegador().Clic(Enlace(enlace, "4")));
     SinAvisos();
