@@ -437,6 +437,54 @@ TEST_F(Confirmacion, LineaEnCeroPideCienPorCiento) {
     EXPECT_FALSE(dlg.gCancelar());
 }
 
+// Two lines of one account in one script: each line's dialog loads that line's rows alone.
+TEST_F(Confirmacion, CadaLineaCargaSusPropiasFilas) {
+    const auto fila = [](const char* secuencia, const char* cc, const char* porc, const char* imp) {
+        return "\r\n" + SentenciaCCosto({"2026", "5", "H", "CPRA", "   1", "01/02/2026", "5210101",
+                                         secuencia, cc, porc, imp});
+    };
+    const QString guion = fila("3", "0003", "60", "600") + fila("5", "0001", "100", "250") +
+                          fila("3", "0004", "40", "400");
+    dlg.FijarSecuencia("5");
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(250), {}, guion);
+    EXPECT_EQ(Grilla(), QStringList({"1|0001|Administración|100,00|250,00"}));
+    dlg.FijarSecuencia("3");
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, guion);
+    EXPECT_EQ(Grilla(), QStringList({"1|0003|Depósito Central|60,00|600,00",
+                                     "2|0004|Logística y Distribución|40,00|400,00"}));
+}
+
+// Stored shares fill the grid, the line split in their proportion so that the rows make it
+// even when the shares do not make 100; an empty recordset leaves the grid as it was.
+TEST_F(Confirmacion, CargarCcostosEdit) {
+    Ejecutar("INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE) VALUES ('1', '0001', "
+             "100), ('3', '0001', 33.33), ('3', '0002', 33.33), ('3', '0003', 33.33), "
+             "('N', '0001', 50), ('N', '0002', 0)");
+    const auto cargar = [&](const char* cuenta) {
+        ado::Recordset rs;
+        QString sql = QString("SELECT CCOSTO, CASE WHEN PORCENTAJE = 0 THEN NULL ELSE "
+                              "PORCENTAJE END AS PORCENTAJE FROM MA_CUENTASCCOSTO WHERE CODIGO "
+                              "= '") +
+                      cuenta + "' ORDER BY CCOSTO";
+        ASSERT_TRUE(DB_Dll::Instancia().AbrirRecordset(sql, rs));
+        dlg.CargarCcostosEdit(rs);
+    };
+    dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000), {}, {});
+    const QStringList antes = Grilla();
+    cargar("ninguna");
+    EXPECT_EQ(Grilla(), antes);
+    cargar("1");
+    EXPECT_EQ(Grilla(), QStringList({"1|0001|Administración|100,00|1000,00"}));
+    cargar("3");
+    EXPECT_EQ(Grilla(),
+              QStringList({"1|0001|Administración|33,33|333,33", "2|0002|Comercial|33,33|333,33",
+                           "3|0003|Depósito Central|33,33|333,34"}));
+    cargar("N");
+    EXPECT_EQ(Grilla(),
+              QStringList({"1|0001|Administración|50,00|1000,00", "2|0002|Comercial|0,00|0,00"}));
+    EXPECT_TRUE(dlg.gHayCCostos());
+}
+
 } // namespace
 
 namespace {
@@ -888,6 +936,41 @@ TEST_F(Edicion, FilasRenumeradas) {
     Tecla(Qt::Key_Delete);
     Tecla(Qt::Key_Insert);
     EXPECT_EQ(Unidos(Celda(1, 0), Celda(2, 0), Celda(3, 0), Celda(4, 0)), "1|2|3|4");
+}
+
+// A split loaded from stored rows is held to what typing allows: rows that make the line but
+// contradict their shares, or exceed it on one row and cross zero on another, are refused at F2
+// with the message typing gives, on that row's amount, and are corrected from the keyboard.
+TEST_F(Edicion, LoCargadoSeJuzgaComoLoEscrito) {
+    const auto cargar = [&](const char* primero, const char* segundo) {
+        QString script;
+        for (const auto& [cc, imp] : {std::pair{"0003", primero}, std::pair{"0004", segundo}})
+            script += "\r\n" + SentenciaCCosto({"2026", "5", "H", "CPRA", "   1", "01/02/2026",
+                                                "5210101", "3", cc, "50", imp});
+        dlg.CargarCcostos("5210101", Currency::DesdeEntero(100), {}, script);
+        guion.Mensajes.clear();
+        EXPECT_TRUE(dlg.Pideconfirmacion()) << primero;
+        dlg.FijarCancelar(true);
+        Mostrar();
+        Tecla(Qt::Key_F2);
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(Unidos(dlg.FgCCosto->Row(), dlg.FgCCosto->Col()), "1|4");
+        return guion.Mensajes.empty() ? QString() : guion.Mensajes.back().Texto;
+    };
+    EXPECT_EQ(cargar("90", "10"),
+              "El importe de la línea 1 no corresponde a su porcentaje: el 50,00 % del total es "
+              "50,00.");
+    EXPECT_EQ(cargar("200", "-100"), "El importe no puede ser mayor al importe total!!!");
+    for (int fila : {1, 2}) {
+        Ir(fila, 4);
+        Teclas("50");
+        Tecla(Qt::Key_Return);
+    }
+    guion.Mensajes.clear();
+    Tecla(Qt::Key_F2);
+    EXPECT_TRUE(guion.Mensajes.empty()) << guion.Mensajes.front().Texto.toStdString();
+    EXPECT_FALSE(dlg.gCancelar());
+    EXPECT_EQ(Celda(2, 4), "50,00");
 }
 
 } // namespace

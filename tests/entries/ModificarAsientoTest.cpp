@@ -346,6 +346,64 @@ TEST_F(ModificarAsiento, LasFilasDeCentrosSiguenAlRenglon) {
     EXPECT_EQ(centros(), QStringList({"3|0003|4800", "3|0004|3200"}));
 }
 
+// What the split dialog stored survives the entry's saves: saved unchanged, the freight line's
+// rows stay exactly as stored (halves typed whose shares round alike, a row standing on its
+// amount alone, one cost centre twice); saved with the line lowered, they are split anew in
+// their proportion and make the line exactly, each row on its own.
+TEST_F(ModificarAsiento, LosCentrosGuardadosSobrevivenLaGrabacion) {
+    struct Caso {
+        const char* filas;
+        const char* flete;
+        QStringList despues;
+    };
+    const Caso casos[] = {{"('0003', 50, 15000.01), ('0004', 50, 15000)",
+                           "8000",
+                           {"3|0003|50.0000|4000.00", "3|0004|50.0000|4000.00"}},
+                          {"('0003', 100, 7999.99), ('0004', 0, 0.01)",
+                           "6000",
+                           {"3|0003|100.0000|5999.99", "3|0004|0.0000|0.01"}},
+                          {"('0003', 50, 3000), ('0003', 50, 3000)",
+                           "4999,99",
+                           {"3|0003|50.0000|2499.99", "3|0003|50.0000|2500.00"}}};
+    const QStringList enlace = {"NCPE", "0001",          "00000004",  "X",
+                                "FCC",  "001200004572A", "211010106", "Aceros Zárate S.A."};
+    const auto centros = [&] {
+        return Filas("SELECT SECUENCIA, CCOSTO, printf('%.4f', PORCENTAJE), printf('%.2f', "
+                     "IMPORTE) FROM MV_ASIENTOSCCOSTO WHERE PERIODO = 2026 AND MES_OPERATIVO = 1 "
+                     "AND [NUMERO ASIENTO] = 4 ORDER BY CCOSTO, IMPORTE");
+    };
+    const auto grabar = [&](const char* flete) {
+        AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+            QApplication::setActiveWindow(&f);
+            if (flete)
+                Escribir(f, "3H", flete, "4");
+            QTest::keyClick(&f.Campo("4"), Qt::Key_F2);
+        });
+        EXPECT_TRUE(Navegador().Clic(Enlace(enlace, "4")));
+    };
+    // A freight line of 30.000,01, its two halves typed: the shares alike, the amounts not.
+    Ejecutar("UPDATE MV_ASIENTOS SET CONCILIADO = 0, CABIMPORTE = 57000, IMPORTE = CASE SECUENCIA "
+             "WHEN 1 THEN 57000 WHEN 3 THEN 30000.01 WHEN 4 THEN 6272.33 ELSE IMPORTE END WHERE "
+             "TC = 'NCPE' AND NUMERO = '00000004'");
+    for (const Caso& caso : casos) {
+        Ejecutar("DELETE FROM MV_ASIENTOSCCOSTO WHERE [NUMERO ASIENTO] = 4 AND MES_OPERATIVO = 1");
+        Ejecutar("INSERT INTO MV_ASIENTOSCCOSTO (PERIODO, [NUMERO ASIENTO], [DEBE-HABER], "
+                 "TIPO_REG, MONEDA, FECHA, MES_OPERATIVO, CUENTA, SECUENCIA, CCOSTO, PORCENTAJE, "
+                 "IMPORTE) SELECT 2026, 4, 'H', 'CPRA', '   1', '2026-01-23 00:00:00', 1, "
+                 "'5210101', 3, c, p, i FROM (SELECT NULL AS c, NULL AS p, NULL AS i WHERE 1 = 0 "
+                 "UNION ALL VALUES " +
+                 QString(caso.filas) + ")");
+        const QStringList guardadas = centros();
+        grabar(nullptr);
+        EXPECT_EQ(centros(), guardadas) << caso.filas;
+        grabar(caso.flete);
+        EXPECT_EQ(centros(), caso.despues) << caso.filas;
+        grabar(nullptr);
+        EXPECT_EQ(centros(), caso.despues) << caso.filas;
+    }
+    SinAvisos();
+}
+
 // Saved unchanged again and again, a difference keeps one application to its origin, also one
 // without origin (written back as Null): each save removes the row the one before wrote.
 TEST_F(ModificarAsiento, CadaGrabacionReemplazaSuAplicacion) {

@@ -1,6 +1,7 @@
 #include "platform/runtime/Reparto.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -118,4 +119,37 @@ TEST(Reparto, ElTopeDelRangoSinDesbordar) {
     Comprobar("922337203685477,58", {"10", "10", "10", "10", "10", "10", "10", "10", "10", "10"},
               2);
     Comprobar("922337203685477,5", {"25", "25", "25", "25"}, 1);
+}
+
+// A line split again in its stored rows' proportion: shares that miss 100 still make the line,
+// a row standing on its amount keeps one, the sign is the line's, and rows with nothing to go
+// by share it equally. The largest line and rows stored beyond it split without overflowing.
+TEST(Reparto, ComoLasFilasGuardadas) {
+    struct Caso {
+        const char* linea;
+        std::vector<FilaRepartida> filas;
+        int decimales;
+        std::vector<Currency> partes;
+    };
+    const Currency max = Currency::DesdeEscalado(std::numeric_limits<qint64>::max());
+    const Caso casos[] = {
+        {"3000000",
+         {{C("33,3333"), {}}, {C("33,3333"), {}}, {C("33,3333"), {}}},
+         2,
+         Lista({"1000000", "1000000", "1000000"})},
+        {"2000000000",
+         {{C("100"), C("999999999,99")}, {{}, C("0,01")}},
+         2,
+         Lista({"1999999999,98", "0,02"})},
+        {"-10", {{C("60"), C("3")}, {C("40"), C("2")}}, 2, Lista({"-6", "-4"})},
+        {"0,03", {{{}, {}}, {{}, {}}}, 2, Lista({"0,01", "0,02"})},
+        {"922337203685477,5807",
+         {{{}, max}, {{}, max}},
+         4,
+         Lista({"461168601842738,7903", "461168601842738,7904"})},
+        {"1", {{C("50"), max}, {{}, C("1")}}, 4, Lista({"1", "0"})},
+    };
+    for (const Caso& caso : casos)
+        EXPECT_EQ(RepartirComoFilas(C(caso.linea), caso.filas, caso.decimales), caso.partes)
+            << caso.linea;
 }
