@@ -323,39 +323,81 @@ QString Columna(const Fila& fila, const QString& campo) {
     return {};
 }
 
-// The amount the line stored under `secuencia` was read with; nothing when no stored line
+// The stored line written under `secuencia`, as read with the entry; none when no stored line
 // has that sequence.
-std::optional<Currency> ImporteGuardado(const Asiento& a, int secuencia) {
+const Fila* LineaGuardada(const Asiento& a, int secuencia) {
     for (const Fila& fila : a.Guardadas)
         if (!fila.empty() &&
             Columna(fila, QStringLiteral("SECUENCIA")) == QString::number(secuencia))
-            return Currency::DesdeTextoSql(Columna(fila, QStringLiteral("IMPORTE")));
-    return std::nullopt;
+            return &fila;
+    return nullptr;
 }
 
-// The amounts the line's rows are written with: as stored while the line keeps its amount, so
-// that a save changes none of them; otherwise the new amount split in the stored proportion.
-std::vector<QString> ImportesCentros(const Asiento& a, int secuencia, const Grupo& filas,
-                                     const Renglon& destino) {
-    std::vector<QString> importes;
+// A cost-centre row is its line's when it names the line's account, letter case and trailing
+// blanks aside, as the database compares them.
+bool DeLaLinea(const Fila* linea, const QString& cuenta) {
+    if (!linea)
+        return false;
+    QString guardada = Columna(*linea, QStringLiteral("CUENTA"));
+    if (guardada.size() >= 2 && guardada.startsWith(u'\'') && guardada.endsWith(u'\''))
+        guardada =
+            guardada.mid(1, guardada.size() - 2).replace(QStringLiteral("''"), QStringLiteral("'"));
+    return vb::Iguales(vb::RTrim(guardada), vb::RTrim(cuenta));
+}
+
+std::optional<Currency> ImporteGuardado(const Asiento& a, int secuencia) {
+    const Fila* linea = LineaGuardada(a, secuencia);
+    if (!linea)
+        return std::nullopt;
+    return Currency::DesdeTextoSql(Columna(*linea, QStringLiteral("IMPORTE")));
+}
+
+// What a cost-centre row is written with: its amount, and its share when that is no longer the
+// stored one.
+struct Reescrita {
+    QString Importe, Porcentaje;
+};
+
+// How the line's rows are written, none for a row not written again: as stored while the line
+// keeps its amount, so that a save changes none of them; otherwise the new amount split in the
+// stored proportion.
+std::vector<std::optional<Reescrita>> ImportesCentros(const Asiento& a, int secuencia,
+                                                      const Grupo& filas, const Renglon& destino) {
+    std::vector<std::optional<Reescrita>> escritas;
     if (ImporteGuardado(a, secuencia) == destino.Importe) {
-        for (const FilaCentro* f : filas)
-            importes.push_back(Columna(f->Columnas, QStringLiteral("IMPORTE")));
-        return importes;
+        for (const FilaCentro* f : filas) {
+            const QString guardado = Columna(f->Columnas, QStringLiteral("IMPORTE"));
+            escritas.push_back(Reescrita{guardado.isEmpty() ? Importe(f->Importe) : guardado, {}});
+        }
+        return escritas;
     }
     std::vector<FilaRepartida> guardadas;
     for (const FilaCentro* f : filas)
         guardadas.push_back({f->Porcentaje, f->Importe});
-    for (const Currency& parte :
-         RepartirComoFilas(destino.Importe, guardadas, DecimalesConfigurados()))
-        importes.push_back(Importe(parte));
-    return importes;
+    const std::vector<Currency> partes =
+        RepartirComoFilas(destino.Importe, guardadas, DecimalesConfigurados());
+    for (size_t i = 0; i < partes.size(); ++i) {
+        if (guardadas[i].Porcentaje > Currency()) {
+            escritas.push_back(Reescrita{Importe(partes[i]), {}});
+            continue;
+        }
+        // A row that stood on its amount takes the share its new amount gives, as one typed in
+        // the dialog does; left nothing, it splits nothing, and the dialog writes no such row.
+        const Currency porcentaje =
+            Currency::Proporcion(partes[i], Currency::DesdeEntero(100), destino.Importe);
+        if (partes[i] == Currency())
+            escritas.push_back(std::nullopt);
+        else
+            escritas.push_back(Reescrita{
+                Importe(partes[i]), porcentaje == Currency() ? QString() : Importe(porcentaje)});
+    }
+    return escritas;
 }
 
 // Each row of a line written again as stored, under the entry's key and its line's new sequence
-// and side, with the amount given.
+// and side, with the amount (and share) given.
 void InsertarCentro(const Asiento& a, const FilaCentro& f, const Renglon& destino,
-                    const QString& importe, std::vector<QString>& sentencias) {
+                    const Reescrita& escrita, std::vector<QString>& sentencias) {
     Columnas c;
     c.Poner(QStringLiteral("CUENTA"), Texto(f.Cuenta));
     c.Poner(QStringLiteral("CCOSTO"), Texto(f.CCosto));
@@ -368,34 +410,38 @@ void InsertarCentro(const Asiento& a, const FilaCentro& f, const Renglon& destin
     c.Poner(QStringLiteral("TIPO_REG"), Texto(a.TipoReg));
     c.Poner(QStringLiteral("SECUENCIA"), QString::number(destino.Secuencia));
     c.Poner(QStringLiteral("DEBE-HABER"), Texto(destino.Lado));
-    c.Poner(QStringLiteral("IMPORTE"), importe);
+    c.Poner(QStringLiteral("IMPORTE"), escrita.Importe);
+    if (!escrita.Porcentaje.isEmpty())
+        c.Poner(QStringLiteral("PORCENTAJE"), escrita.Porcentaje);
     c.Insertar(QStringLiteral("MV_ASIENTOSCCOSTO"), sentencias);
 }
 
 // The entry's cost-centre rows follow their lines: every row of a stored line is removed and,
 // while a line of its account is still written, written again on its own (the table has no key
 // that tells two rows of one cost centre apart) under the line's new sequence and side and the
-// key the entry is written under. Rows of another account than their line's, or of no line,
-// are not the line's and stay as they are.
+// key the entry is written under. Rows that are no stored line's (of another account than the
+// line of their sequence, or of a sequence no line has) are removed: taken along, they would
+// join a line of their account and no longer let its rows make it.
 void AgregarCentros(const Asiento& a, const std::vector<Renglon>& renglones,
                     std::vector<QString>& sentencias) {
     std::map<int, Grupo> grupos;
+    std::map<std::pair<int, QString>, QString> borrar;
     for (const FilaCentro& f : a.Centros) {
-        Grupo& grupo = grupos[f.Secuencia];
-        if (grupo.empty() || vb::Iguales(vb::RTrim(f.Cuenta), vb::RTrim(grupo.front()->Cuenta)))
-            grupo.push_back(&f);
+        if (DeLaLinea(LineaGuardada(a, f.Secuencia), f.Cuenta))
+            grupos[f.Secuencia].push_back(&f);
+        borrar.emplace(std::pair{f.Secuencia, vb::UCase(vb::RTrim(f.Cuenta))}, f.Cuenta);
     }
-    const QString entrada = a.Clave.Condicion();
-    for (const auto& [secuencia, filas] : grupos)
-        sentencias.push_back("DELETE FROM MV_ASIENTOSCCOSTO WHERE " + entrada +
-                             " AND CUENTA = " + Texto(filas.front()->Cuenta) +
-                             " AND SECUENCIA = " + QString::number(secuencia));
+    for (const auto& [linea, cuenta] : borrar)
+        sentencias.push_back("DELETE FROM MV_ASIENTOSCCOSTO WHERE " + a.Clave.Condicion() +
+                             " AND CUENTA = " + Texto(cuenta) +
+                             " AND SECUENCIA = " + QString::number(linea.first));
     const std::map<int, const Renglon*> destinos = Destinos(grupos, renglones);
     for (const auto& [secuencia, destino] : destinos) {
         const Grupo& filas = grupos.at(secuencia);
-        const std::vector<QString> importes = ImportesCentros(a, secuencia, filas, *destino);
+        const auto importes = ImportesCentros(a, secuencia, filas, *destino);
         for (size_t i = 0; i < filas.size(); ++i)
-            InsertarCentro(a, *filas[i], *destino, importes[i], sentencias);
+            if (importes[i])
+                InsertarCentro(a, *filas[i], *destino, *importes[i], sentencias);
     }
 }
 

@@ -33,8 +33,10 @@ struct DialogoFijo : ConfirmacionCCosto {
                        const QString&) override {
         cuenta = Cuenta;
         hay = !centros.isEmpty();
-        *cuentas << Cuenta;
+        *cuentas << Cuenta + "#" + secuencia;
     }
+    void FijarSecuencia(const QString& Secuencia) override { secuencia = Secuencia; }
+    QString secuencia;
     bool gHayCCostos() const override { return hay; }
     void FijarTitulo(const QString&) override {}
     bool Pideconfirmacion() override { return cuenta == "5210101"; }
@@ -161,7 +163,7 @@ TEST_F(CCosto, ElGuionLlevaLaSecuenciaDeCadaLinea) {
     ASSERT_TRUE(c.HayCuentasCC({Linea("5220101", 2, "100"), Linea("5210101", 5, "200")}));
     QString guion = c.SCriptCCosto(true, {});
     EXPECT_EQ(ContadorSecuencia, 0);
-    EXPECT_EQ(cargadas, QStringList({"5220101", "5210101"}));
+    EXPECT_EQ(cargadas, QStringList({"5220101#2", "5210101#5"}));
     EXPECT_EQ(mostrados, 1);
     EXPECT_TRUE(
         guion.startsWith("\r\nINSERT INTO MV_ASIENTOSCCOSTO (PERIODO,[NUMERO ASIENTO],"

@@ -1,6 +1,7 @@
 #include "entries/LoteAsiento.h"
 
 #include "DemoNumeracion.h"
+#include "platform/ado/Recordset.h"
 #include "platform/runtime/Reparto.h"
 
 #include <gtest/gtest.h>
@@ -70,8 +71,37 @@ protected:
         a.Centros = {};
         return a;
     }
+    // What the form reads with the entry besides its boxes: each stored line's sequence, account
+    // and amount, and the entry's cost-centre rows with every column.
+    Asiento Leido(Asiento a) {
+        a.Guardadas = {};
+        const QStringList lineas = Filas("SELECT SECUENCIA, CUENTA, IMPORTE FROM MV_ASIENTOS WHERE "
+                                         "TC = 'NCPE' AND NUMERO = '" +
+                                         a.Numero + "' ORDER BY SECUENCIA");
+        for (int k = 0; k < lineas.size(); ++k) {
+            const QStringList c = lineas[k].split(u'|');
+            a.Guardadas[size_t(k)] = {
+                {"SECUENCIA", c[0]}, {"CUENTA", "'" + c[1] + "'"}, {"IMPORTE", c[2]}};
+        }
+        a.Centros.clear();
+        ado::Recordset rs;
+        QString sql = "SELECT * FROM MV_ASIENTOSCCOSTO WHERE " + a.Clave.Condicion();
+        EXPECT_TRUE(DB_Dll::Instancia().AbrirRecordset(sql, rs));
+        for (; !rs.Eof(); rs.MoveNext()) {
+            LoteAsiento::Fila columnas;
+            for (int i = 0; i < rs.FieldCount(); ++i)
+                columnas.push_back({rs.Fields(i).Name(), LoteAsiento::Guardado(rs.Fields(i))});
+            const auto valor = [&](const char* campo) { return rs.Fields(campo).Value(); };
+            a.Centros.push_back({valor("CUENTA").toString(), valor("SECUENCIA").toInt(),
+                                 valor("CCOSTO").toString(),
+                                 Currency::DesdeVariant(valor("PORCENTAJE")),
+                                 Currency::DesdeVariant(valor("IMPORTE")), columnas});
+        }
+        return a;
+    }
     // False with the provider's message when the batch did not run whole.
-    void Grabar(const Asiento& a) {
+    void Grabar(const Asiento& leer) {
+        const Asiento a = Leido(leer);
         const LoteAsiento::Lote lote = LoteAsiento::Armar(a);
         ASSERT_TRUE(lote.Error.isEmpty()) << lote.Error.toStdString();
         QString sql = "DELETE FROM MV_ASIENTOS WHERE TC = 'NCPE' AND NUMERO = '" + a.Numero + "'";
@@ -160,8 +190,9 @@ TEST_F(LoteAsientoTest, RechazaLoQueNoSeDebeGrabar) {
     EXPECT_TRUE(error(Asiento4()).isEmpty());
 }
 
-// The cost-centre rows follow their line through every rewrite: its new amount shared by the
-// stored percentages to the cent, its new place, and gone with the line or its account.
+// The cost-centre rows follow their line through every rewrite: its new amount split in the
+// stored proportion to the cent, its new place, and gone with the line or its account. Rows of
+// no stored line are not taken along.
 TEST_F(LoteAsientoTest, LasFilasDeCentrosSiguenASuLinea) {
     Asiento a = Asiento4();
     a.Lineas[2].Haber = C("8000");
@@ -169,46 +200,37 @@ TEST_F(LoteAsientoTest, LasFilasDeCentrosSiguenASuLinea) {
     Grabar(a);
     EXPECT_EQ(Centros(), QStringList({"3|5210101|H|0003|4800", "3|5210101|H|0004|3200"}));
 
-    // Line 2 dropped (its amount moved to line 4): the freight line is now the second row.
-    a.Lineas[3] = {"5110103", {}, a.Lineas[1].Haber};
-    a.Lineas[1] = {};
-    // Thirds of 10,01 on the goods line, stored as the split dialog leaves them.
+    // Line 2 dropped, its split with it (its amount moved to line 4): the freight line is now the
+    // second row. A row under a sequence no line has, and one under the VAT line's sequence but
+    // of another account, are no line's.
     Ejecutar("INSERT INTO MV_ASIENTOSCCOSTO (PERIODO, [NUMERO ASIENTO], [DEBE-HABER], TIPO_REG, "
              "CUENTA, MES_OPERATIVO, SECUENCIA, CCOSTO, PORCENTAJE, IMPORTE) VALUES "
-             "(2026, 4, 'H', 'CPRA', '5110103', 1, 4, '0001', 33.33, 0), "
-             "(2026, 4, 'H', 'CPRA', '5110103', 1, 4, '0002', 33.33, 0), "
-             "(2026, 4, 'H', 'CPRA', '5110103', 1, 4, '0003', 33.34, 0), "
-             "(2026, 4, 'H', 'CPRA', '5110102', 1, 9, '0001', 100, 5)");
-    a.Lineas[3].Haber = C("10,01");
+             "(2026, 4, 'H', 'CPRA', '5110102', 1, 2, '0001', 100, 20727.66), "
+             "(2026, 4, 'H', 'CPRA', '5110102', 1, 9, '0001', 100, 5), "
+             "(2026, 4, 'H', 'CPRA', '5110103', 1, 4, '0001', 100, 5)");
+    a.Lineas[3] = {"5110103", {}, C("10,01")};
+    a.Lineas[1] = {};
     a.Lineas[11].Haber = C("27819,24");
-    a.Centros = {{"5210101", 3, "0003", C("60")},    {"5210101", 3, "0004", C("40")},
-                 {"5110103", 4, "0001", C("33,33")}, {"5110103", 4, "0002", C("33,33")},
-                 {"5110103", 4, "0003", C("33,34")}, {"5110102", 9, "0001", C("100")}};
     Grabar(a);
-    EXPECT_EQ(Centros(), QStringList({"2|5210101|H|0003|4800", "2|5210101|H|0004|3200",
-                                      "3|5110103|H|0001|3.33", "3|5110103|H|0002|3.34",
-                                      "3|5110103|H|0003|3.34"}));
+    EXPECT_EQ(Centros(), QStringList({"2|5210101|H|0003|4800", "2|5210101|H|0004|3200"}));
     // Another entry's rows of the same account are not touched.
     EXPECT_EQ(Filas("SELECT COUNT(*) FROM MV_ASIENTOSCCOSTO WHERE CUENTA = '5210101'"),
               QStringList({"10"}));
 
-    // The freight line booked to another account: its split no longer applies.
+    // The freight line booked to another account: its split no longer applies. Thirds of 10,01
+    // on the goods line, as the split dialog leaves them, stay as they are.
+    Ejecutar("INSERT INTO MV_ASIENTOSCCOSTO (PERIODO, [NUMERO ASIENTO], [DEBE-HABER], TIPO_REG, "
+             "CUENTA, MES_OPERATIVO, SECUENCIA, CCOSTO, PORCENTAJE, IMPORTE) VALUES "
+             "(2026, 4, 'H', 'CPRA', '5110103', 1, 3, '0001', 33.33, 3.34), "
+             "(2026, 4, 'H', 'CPRA', '5110103', 1, 3, '0002', 33.33, 3.33), "
+             "(2026, 4, 'H', 'CPRA', '5110103', 1, 3, '0003', 33.34, 3.34)");
     a.Lineas[2].Cuenta = "5110101";
-    a.Centros.resize(5);
-    for (LoteAsiento::FilaCentro& f : a.Centros)
-        if (f.Secuencia == 3)
-            f.Secuencia = 2;
-        else
-            f.Secuencia = 3;
     Grabar(a);
-    EXPECT_EQ(Centros(), QStringList({"3|5110103|H|0001|3.33", "3|5110103|H|0002|3.34",
+    EXPECT_EQ(Centros(), QStringList({"3|5110103|H|0001|3.34", "3|5110103|H|0002|3.33",
                                       "3|5110103|H|0003|3.34"}));
 
     // An entry written under another key takes its rows along, and only its own.
     a.TipoReg = "DIAR";
-    a.Centros = {{"5110103", 3, "0001", C("33,33")},
-                 {"5110103", 3, "0002", C("33,33")},
-                 {"5110103", 3, "0003", C("33,34")}};
     Grabar(a);
     EXPECT_EQ(Filas("SELECT TIPO_REG, SECUENCIA, CCOSTO FROM MV_ASIENTOSCCOSTO WHERE [NUMERO "
                     "ASIENTO] = 4 AND MES_OPERATIVO = 1 ORDER BY TIPO_REG, CCOSTO"),

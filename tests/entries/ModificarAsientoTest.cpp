@@ -349,7 +349,8 @@ TEST_F(ModificarAsiento, LasFilasDeCentrosSiguenAlRenglon) {
 // What the split dialog stored survives the entry's saves: saved unchanged, the freight line's
 // rows stay exactly as stored (halves typed whose shares round alike, a row standing on its
 // amount alone, one cost centre twice); saved with the line lowered, they are split anew in
-// their proportion and make the line exactly, each row on its own.
+// their proportion and make the line exactly, each row on its own (the one standing on its
+// amount with the share its amount now gives).
 TEST_F(ModificarAsiento, LosCentrosGuardadosSobrevivenLaGrabacion) {
     struct Caso {
         const char* filas;
@@ -361,7 +362,7 @@ TEST_F(ModificarAsiento, LosCentrosGuardadosSobrevivenLaGrabacion) {
                            {"3|0003|50.0000|4000.00", "3|0004|50.0000|4000.00"}},
                           {"('0003', 100, 7999.99), ('0004', 0, 0.01)",
                            "6000",
-                           {"3|0003|100.0000|5999.99", "3|0004|0.0000|0.01"}},
+                           {"3|0003|100.0000|5999.99", "3|0004|0.0002|0.01"}},
                           {"('0003', 50, 3000), ('0003', 50, 3000)",
                            "4999,99",
                            {"3|0003|50.0000|2499.99", "3|0003|50.0000|2500.00"}}};

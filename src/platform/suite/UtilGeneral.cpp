@@ -16,6 +16,7 @@
 #include "platform/suite/RegistroErrores.h"
 
 #include <QDir>
+#include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QWidget>
@@ -62,14 +63,28 @@ Currency UtilGeneral::ValorMoneda(const QString& texto) const {
     return Currency::DesdeTexto(enLocale.replace(u'.', Locale::SeparadorDecimal()));
 }
 
+namespace {
+
+// An amount is read at every key and every total: its pattern, which follows the locale's
+// separators, is compiled once for each form it takes.
+const QRegularExpression& Patron(const QString& patron) {
+    thread_local QHash<QString, QRegularExpression> compilados;
+    auto it = compilados.find(patron);
+    if (it == compilados.end())
+        it = compilados.insert(patron, QRegularExpression(patron));
+    return *it;
+}
+
+} // namespace
+
 std::optional<Currency> UtilGeneral::ImporteEscrito(const QString& texto) const {
     const QString limpio = texto.trimmed();
     if (limpio.isEmpty())
         return Currency();
     const QString miles = QRegularExpression::escape(QString(Locale::SeparadorMiles()));
     const QString decimal = QRegularExpression::escape(QString(Locale::SeparadorDecimal()));
-    const QRegularExpression forma("^-?(\\d+|\\d{1,3}(?:" + miles + "\\d{3})+)(?:" + decimal +
-                                   "(\\d{0,4}))?$");
+    const QRegularExpression& forma =
+        Patron("^-?(\\d+|\\d{1,3}(?:" + miles + "\\d{3})+)(?:" + decimal + "(\\d{0,4}))?$");
     const QRegularExpressionMatch m = forma.match(limpio);
     if (!m.hasMatch())
         return std::nullopt;
@@ -89,8 +104,9 @@ bool UtilGeneral::ImporteEnCurso(const QString& texto, int decimales) const {
         decimales > 0 ? "(?:" + decimal + "\\d{0," + QString::number(decimales) + "})?" : QString();
     // Nothing yet, plain figures or whole groups of thousands (maybe with decimals), or a group
     // of thousands still being typed.
-    const QRegularExpression forma("^-?(?:|(?:\\d+|\\d{1,3}(?:" + miles + "\\d{3})+)" + fraccion +
-                                   "|\\d{1,3}(?:" + miles + "\\d{3})*" + miles + "\\d{0,2})$");
+    const QRegularExpression& forma =
+        Patron("^-?(?:|(?:\\d+|\\d{1,3}(?:" + miles + "\\d{3})+)" + fraccion +
+               "|\\d{1,3}(?:" + miles + "\\d{3})*" + miles + "\\d{0,2})$");
     const QRegularExpressionMatch m = forma.match(texto);
     if (!m.hasMatch())
         return false;
