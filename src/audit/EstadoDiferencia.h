@@ -15,10 +15,17 @@ namespace EstadoDiferencia {
 // nothing when it could not be read (the failure was reported) or the entry is gone.
 std::optional<int> Guardado(const ClaveComprobante& diferencia);
 
+// The origin voucher the list showed with the difference: its type and 13-character key, both
+// empty when it had none.
+struct Origen {
+    QString TC, Cpte;
+};
+
 // Why the difference may not be acted on as the list showed it, in the user's words: its stored
 // state is not the one the list showed ("0" to "4", an empty or other text as 0), or is 3 when
-// `tresFijo`, or its first line was reconciled; nothing when it may.
+// `tresFijo`, or its first line was reconciled or now names another origin voucher (whose
+// state a change would then write); nothing when it may.
 std::optional<QString> Cambiado(const ClaveComprobante& diferencia, const QString& estadoLista,
-                                bool tresFijo = false);
+                                const Origen& origenLista, bool tresFijo = false);
 
 } // namespace EstadoDiferencia

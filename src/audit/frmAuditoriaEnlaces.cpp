@@ -92,7 +92,8 @@ bool AbandonarModificacion() {
 // The entry is edited as the list showed it: when its state changed since, the user is told to
 // load the list again before any work is done in the form.
 bool ComoEnLaLista(const Diferencia& d) {
-    const std::optional<QString> cambio = EstadoDiferencia::Cambiado(d.Clave(), d.Estado);
+    const std::optional<QString> cambio =
+        EstadoDiferencia::Cambiado(d.Clave(), d.Estado, {d.Tc_Origen, d.Cpte_Origen});
     if (cambio)
         MsgBox(*cambio, vbInformation + vbOKOnly, TituloAvisoUsuario);
     return !cambio;
@@ -146,7 +147,8 @@ std::optional<QString> HuellaAsiento(const Diferencia& d) {
 // or it is no longer the entry the form loaded. Empty when it could not be read again (that was
 // reported); nothing when it may be replaced.
 std::optional<QString> Rechazo(const Diferencia& d, const QString& huella) {
-    if (std::optional<QString> cambio = EstadoDiferencia::Cambiado(d.Clave(), d.Estado))
+    if (std::optional<QString> cambio =
+            EstadoDiferencia::Cambiado(d.Clave(), d.Estado, {d.Tc_Origen, d.Cpte_Origen}))
         return cambio;
     const std::optional<QString> actual = HuellaAsiento(d);
     if (!actual)

@@ -279,8 +279,8 @@ void frmCambioEstado::ComprobarEstado() {
     const ClaveComprobante diferencia{TC, Suc, Numero, Letra};
     Ejecutar("UPDATE MV_ASIENTOS SET ESTADO = ESTADO WHERE " + diferencia.Condicion(kFormaEstado),
              true);
-    if (const std::optional<QString> cambio =
-            EstadoDiferencia::Cambiado(diferencia, EstadoAnterior.toString(), true))
+    if (const std::optional<QString> cambio = EstadoDiferencia::Cambiado(
+            diferencia, EstadoAnterior.toString(), {Tc_Origen, Cpte_Origen}, true))
         throw ErrorEjecucion(ado::errSinRegistroActual, *cambio);
 }
 

@@ -50,6 +50,7 @@ const char* const Subdiarios[] = {"CPRA", "DIAR", "CPRA", "CAJA"};
 const char* const Rechazos[] = {"No se pudo",
                                 "modificado por otro usuario",
                                 "cambió de estado",
+                                "cambió de comprobante de origen",
                                 "No se puede cambiar el estado",
                                 "ya no está en la base",
                                 "fue conciliada"};
@@ -142,6 +143,7 @@ private:
     Hecho Modificar(bool bloqueada, const Enlace& e);
     Hecho ClicEnListaVieja();
     QString OtroCambiaEstado(const Enlace& e);
+    QString OtroCambiaOrigen(const Enlace& e);
     Hecho OtroGraba();
     Hecho Configurar();
     Hecho OtroSiembra();
@@ -532,10 +534,33 @@ QString RecorridoAleatorio::OtroCambiaEstado(const Enlace& e) {
     return "otra conexión pasa " + Nombre(e.D) + " a estado " + QString::number(nuevo);
 }
 
-// The user follows a link of a list that no longer shows the difference's stored state.
+// Another connection applies the difference to another invoice of its supplier, its state
+// unchanged; or, when the supplier has no other, moves its state.
+QString RecorridoAleatorio::OtroCambiaOrigen(const Enlace& e) {
+    const QString cuenta = e.D.CabCuenta.trimmed().replace(u'\'', QStringLiteral("''"));
+    const QString actual =
+        Leido("SELECT CPTE_ORIGEN FROM MV_ASIENTOS WHERE SECUENCIA = 1 AND " + Donde(e.D));
+    const QStringList otros =
+        Leido("SELECT group_concat(c, ',') FROM (SELECT DISTINCT SUCURSAL || NUMERO || LETRA AS c "
+              "FROM MV_ASIENTOS WHERE TC = 'FCC' AND CUENTA = '" +
+              cuenta + "' AND SUCURSAL || NUMERO || LETRA <> '" + actual + "' ORDER BY c)")
+            .split(u',', Qt::SkipEmptyParts);
+    if (otros.isEmpty())
+        return OtroCambiaEstado(e);
+    const QString nuevo = otros[Azar(int(otros.size()))];
+    Otra("UPDATE MV_ASIENTOS SET TC_ORIGEN = 'FCC', CPTE_ORIGEN = '" + nuevo + "' WHERE " +
+         Donde(e.D));
+    Otra("UPDATE MV_APLICACION SET TCO_ORIGEN = 'FCC', SUCURSAL_ORIGEN = '" + nuevo.left(4) +
+         "', NUMERO_ORIGEN = '" + nuevo.mid(4, 8) + "', LETRA_ORIGEN = '" + nuevo.mid(12) +
+         "' WHERE " + Donde(e.D));
+    return "otra conexión aplica " + Nombre(e.D) + " a FCC " + nuevo;
+}
+
+// The user follows a link of a list that no longer shows the difference's stored state, or
+// its origin.
 Hecho RecorridoAleatorio::ClicEnListaVieja() {
     const Enlace& e = AlAzar();
-    const QString otro = OtroCambiaEstado(e);
+    const QString otro = Azar(2) ? OtroCambiaEstado(e) : OtroCambiaOrigen(e);
     Hecho h = Azar(2) ? CambiarEstado(false, e) : Modificar(false, e);
     h.Descripcion = otro + "; " + h.Descripcion;
     return h;
@@ -1172,7 +1197,7 @@ QString RecorridoAleatorio::Informe(int n, const QStringList& fallas) const {
 TEST_F(RecorridoAleatorio, LosLibrosSiguenCuadrando) {
     const bool fija = !qEnvironmentVariableIsSet("AUDITORIA_SEMILLA") &&
                       !qEnvironmentVariableIsSet("AUDITORIA_PASOS");
-    Recorrer(Entorno("AUDITORIA_SEMILLA", 4), int(Entorno("AUDITORIA_PASOS", 300)));
+    Recorrer(Entorno("AUDITORIA_SEMILLA", 9), int(Entorno("AUDITORIA_PASOS", 300)));
     if (!fija || HasFailure())
         return;
     for (const char* caso : CasosBuscados)

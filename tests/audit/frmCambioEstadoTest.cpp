@@ -245,6 +245,8 @@ TEST_F(frmCambioEstadoTest, UnaSentenciaFallidaDeshaceTodoYNoDaOK) {
 // An origin without entry lines is no obstacle; a difference another user deleted after the
 // list was drawn is: nothing is saved and the user is told.
 TEST_F(frmCambioEstadoTest, LaDiferenciaBorradaPorOtroNoSeDaPorGrabada) {
+    Ejecutar("UPDATE MV_ASIENTOS SET CPTE_ORIGEN = '000299999999A' WHERE TC='NCPE' AND "
+             "NUMERO='00000002'");
     dlg.Cpte_Origen = "000299999999A";
     Aceptar(1, "");
     EXPECT_TRUE(dlg.OK);
@@ -293,6 +295,38 @@ TEST_F(frmCambioEstadoTest, UnaListaViejaNoCambiaElEstado) {
     EXPECT_TRUE(dlg.OK);
     EXPECT_TRUE(guion.Mensajes.empty());
     EXPECT_EQ(Estados("NCPE", "00000002"), QStringList({"1|", "1|", "1|"}));
+}
+
+// Another user applied the difference to another invoice of its supplier after the list was
+// drawn, its state unchanged: the change made from the list as drawn marks no invoice, neither
+// the one the difference left nor the one it went to, and the user is told to draw the list
+// again. The same check stops the entry's Modificar.
+TEST_F(frmCambioEstadoTest, UnaListaViejaNoMarcaElOrigenQueLaDiferenciaDejo) {
+    const auto base = [this] {
+        return Filas("SELECT * FROM MV_ASIENTOS ORDER BY TC, NUMERO, SECUENCIA") +
+               Filas("SELECT * FROM MV_APLICACION ORDER BY TC, NUMERO, CUENTA");
+    };
+    Preparar(dlg);
+    dlg.Numero = "00000026";
+    dlg.Cpte_Origen = "000300005078A";
+    dlg.CabCuenta = "211010101";
+    Ejecutar("UPDATE MV_ASIENTOS SET CPTE_ORIGEN = '000300005308A' WHERE TC = 'NCPE' AND "
+             "NUMERO = '00000026'");
+    const QStringList antes = base();
+    Aceptar(1, "");
+    EXPECT_FALSE(dlg.OK);
+    EXPECT_EQ(base(), antes);
+    EsperarAviso("La diferencia cambió de comprobante de origen después de mostrarse la lista "
+                 "(ahora es FCC 0003-00005308A). Vuelva a cargar la lista con [F9].\r\nNo se "
+                 "pudo cambiar el estado",
+                 "SV - Aviso al Usuario", vbCritical + vbOKOnly);
+    guion.Mensajes.clear();
+    dlg.Cpte_Origen = "000300005308A";
+    Aceptar(1, "");
+    EXPECT_TRUE(dlg.OK);
+    EXPECT_EQ(Filas("SELECT DISTINCT ESTADO FROM MV_ASIENTOS WHERE TC = 'FCC' AND NUMERO = "
+                    "'00005308' AND CUENTA = '211010101'"),
+              QStringList({"0"}));
 }
 
 // Aceptar checks the motive first; Consultar does nothing yet; Cancelar saves nothing.

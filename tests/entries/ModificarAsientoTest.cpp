@@ -473,6 +473,17 @@ TEST_F(ModificarAsiento, UnaListaViejaNoModificaLaDiferencia) {
     EXPECT_EQ(Filas("SELECT DISTINCT DETALLE, ESTADO FROM MV_ASIENTOS WHERE TC = 'NCPE' AND "
                     "NUMERO = '00000002'"),
               QStringList({"Dif. de precio s/FCC 0002-00004526A|1"}));
+
+    // Applied to another invoice meanwhile, its state as listed: refused alike, nothing opened.
+    guion.Mensajes.clear();
+    const size_t abiertas = guion.VentanasModales.size();
+    Ejecutar("UPDATE MV_ASIENTOS SET ESTADO = 0, CPTE_ORIGEN = '000200004527A' WHERE TC = "
+             "'NCPE' AND NUMERO = '00000002'");
+    EXPECT_TRUE(Navegador().Clic(Enlace()));
+    EsperarAviso("La diferencia cambió de comprobante de origen después de mostrarse la lista "
+                 "(ahora es FCC 0002-00004527A). Vuelva a cargar la lista con [F9].",
+                 "SV - Aviso al Usuario", vbInformation + vbOKOnly);
+    EXPECT_EQ(guion.VentanasModales.size(), abiertas);
 }
 
 // With the subdiary table gone the save stops at the one clear message of the failed read.

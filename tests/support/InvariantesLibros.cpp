@@ -402,10 +402,19 @@ public:
         : diferencia_(ClaveActuada(paso)) {
         if (!paso.Actuada)
             return;
-        const QString cpte = paso.Actuada->CpteOrigen;
-        if (!Clave(paso.Actuada->TcOrigen).isEmpty())
-            origen_ = QStringList{Clave(paso.Actuada->TcOrigen), Clave(cpte.mid(0, 4)),
-                                  Clave(cpte.mid(4, 8)), Clave(cpte.mid(12, 1))}
+        // The origin the difference is applied to when the step saves, whatever the list
+        // showed: another voucher's ESTADO is not the step's to change.
+        QString tc = paso.Actuada->TcOrigen, cpte = paso.Actuada->CpteOrigen;
+        const Vista d(despues, "MV_ASIENTOS");
+        for (const QStringList& fila : d.filas)
+            if (EsNcpe(d, fila) && DiferenciaDe(d, fila) == diferencia_ &&
+                d(fila, "SECUENCIA") == u"1") {
+                tc = d(fila, "TC_ORIGEN");
+                cpte = d(fila, "CPTE_ORIGEN");
+            }
+        if (!Clave(tc).isEmpty())
+            origen_ = QStringList{Clave(tc), Clave(cpte.mid(0, 4)), Clave(cpte.mid(4, 8)),
+                                  Clave(cpte.mid(12, 1))}
                           .join(u'|');
         for (const FotoBase* foto : {&antes, &despues}) {
             const Vista a(*foto, "MV_ASIENTOS");
