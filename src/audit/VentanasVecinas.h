@@ -19,11 +19,15 @@ public:
     virtual void Show() = 0;
 };
 
-// The detail window of receipts and payments (its shared instance).
+// The detail window of receipts and payments (its shared instance). The account, when the link
+// names one, is the party the voucher is read for: two suppliers may hold one payment key.
+struct ReciboDeCuenta : ClaveComprobante {
+    QString Cuenta;
+};
 class VentanaDetalleRecibo {
 public:
     virtual ~VentanaDetalleRecibo() = default;
-    virtual void Mostrar(const ClaveComprobante& clave, bool EsVenta) = 0;
+    virtual void Mostrar(const ReciboDeCuenta& recibo, bool EsVenta) = 0;
     virtual void Show() = 0;
 };
 

@@ -277,7 +277,9 @@ void frmAuditoria::AbrirOrigen(const QString& URL) {
     } else if (grupo == Grupo::Recibos || grupo == Grupo::Pagos) {
         if (VentanaDetalleRecibo* ventana =
                 vecinas.DetalleRecibo ? vecinas.DetalleRecibo() : nullptr) {
-            ventana->Mostrar(c, true);
+            // A payment is read for the difference's supplier, whose own the key is; a
+            // receipt's party is a customer.
+            ventana->Mostrar(ReciboDeCuenta{c, grupo == Grupo::Pagos ? c.Cuenta : QString()}, true);
             ventana->Show();
         }
     } else if (grupo != Grupo::SinDetalle) {

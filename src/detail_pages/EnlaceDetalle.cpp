@@ -56,7 +56,9 @@ QString ComprobanteConCuenta(const ClaveComprobante& clave, const QString& Cuent
 }
 
 QString ComprobanteDeCuenta(const ClaveComprobante& clave, const QString& Cuenta) {
-    if (Cuenta.isEmpty() || EnlaceLista::GrupoDe(clave.TC) != EnlaceLista::Grupo::Compras)
+    const EnlaceLista::Grupo grupo = EnlaceLista::GrupoDe(clave.TC);
+    if (Cuenta.isEmpty() ||
+        (grupo != EnlaceLista::Grupo::Compras && grupo != EnlaceLista::Grupo::Pagos))
         return Comprobante(clave);
     return ComprobanteConCuenta(clave, Cuenta);
 }
@@ -161,15 +163,17 @@ Destino EnlaceComprobante(Manejador quien, const QString& enlace) {
     const Grupo grupo = EnlaceLista::GrupoDe(d->TC);
     d->Abre = kRutas[size_t(quien)][size_t(grupo)];
     d->EsVenta = grupo != Grupo::Compras && !(grupo == Grupo::Pagos && quien == Manejador::PopUp);
-    if (grupo != Grupo::Ventas && grupo != Grupo::Compras)
+    if (grupo != Grupo::Ventas && grupo != Grupo::Compras && grupo != Grupo::Pagos)
         d->Cuenta.clear();
     return *d;
 }
 
+// The voucher and receipt pages name the account whose entry their voucher's link opens.
 Destino EnlaceAsiento(Manejador quien, const QString& enlace) {
-    const bool detalle = quien == Manejador::DetalleComprobante;
+    const bool conCuenta = quien == Manejador::DetalleComprobante || quien == Manejador::Recibo;
     std::optional<Destino> d =
-        CortarClave(enlace, kVerAsiento, detalle ? kCabCuenta : QLatin1StringView());
+        CortarClave(enlace, kVerAsiento, conCuenta ? kCabCuenta : QLatin1StringView(),
+                    quien == Manejador::DetalleComprobante);
     if (!d) {
         Destino nada;
         nada.Cancel = true;
@@ -265,11 +269,11 @@ void Abrir(const Destino& d) {
     case Ventana::NuevoStock:
         return AbrirNuevo(f.NuevoStock, clave, d.EsVenta);
     case Ventana::NuevoRecibo:
-        return AbrirNuevo(f.NuevoRecibo, clave, d.EsVenta);
+        return AbrirNuevo(f.NuevoRecibo, clave, d.EsVenta, d.Cuenta);
     case Ventana::DetalleComprobante:
         return AbrirPredeterminada(v.DetalleComprobante, clave, d.EsVenta, d.Cuenta);
     case Ventana::Recibo:
-        return AbrirPredeterminada(v.DetalleRecibo, clave, d.EsVenta);
+        return AbrirPredeterminada(v.DetalleRecibo, ReciboDeCuenta{clave, d.Cuenta}, d.EsVenta);
     case Ventana::Asiento:
         return AbrirPredeterminada(v.AsientoComprobante, clave, d.Cuenta);
     case Ventana::Articulo:

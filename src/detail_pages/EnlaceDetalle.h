@@ -21,8 +21,8 @@ namespace EnlaceDetalle {
 // The link texts, values percent-encoded, markers as they stand.
 QString Comprobante(const ClaveComprobante& clave);
 QString ComprobanteConCuenta(const ClaveComprobante& clave, const QString& Cuenta);
-// The voucher link with the account only where the key needs it: a purchase key is the
-// supplier's own, and two suppliers may hold the same one.
+// The voucher link with the account only where the key needs it: a purchase or payment key is
+// the supplier's own, and two suppliers may hold the same one.
 QString ComprobanteDeCuenta(const ClaveComprobante& clave, const QString& Cuenta);
 QString Asiento(const ClaveComprobante& clave);
 QString AsientoConCuenta(const ClaveComprobante& clave, const QString& Cuenta);

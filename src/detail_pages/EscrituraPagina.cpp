@@ -153,7 +153,9 @@ void EscrituraPagina::Historial(const QString& sql) {
             FilaHistorial);
 }
 
-void EscrituraPagina::EnlaceAsiento(const ClaveComprobante& clave) {
-    Linea(QStringLiteral("<br> <HR NOSHADE> ") +
-          EnlaceDetalle::Ancla(EnlaceDetalle::Asiento(clave)) + " [VER ASIENTO] <HR NOSHADE>");
+void EscrituraPagina::EnlaceAsiento(const ClaveComprobante& clave, const QString& Cuenta) {
+    const QString enlace = Cuenta.isEmpty() ? EnlaceDetalle::Asiento(clave)
+                                            : EnlaceDetalle::AsientoConCuenta(clave, Cuenta);
+    Linea(QStringLiteral("<br> <HR NOSHADE> ") + EnlaceDetalle::Ancla(enlace) +
+          " [VER ASIENTO] <HR NOSHADE>");
 }

@@ -38,7 +38,7 @@ public:
     void Titulo(const ClaveComprobante& clave, bool cerrarSinTipo);
     // The history of actions read by `sql`.
     void Historial(const QString& sql);
-    void EnlaceAsiento(const ClaveComprobante& clave);
+    void EnlaceAsiento(const ClaveComprobante& clave, const QString& Cuenta = {});
 
     // The table every section opens, and the opening of every section heading but the
     // history's.

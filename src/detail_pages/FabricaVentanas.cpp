@@ -45,10 +45,10 @@ void RegistrarStock(FabricaVentanas& f, VentanasVecinas&) {
 }
 
 // ---- FrmAuditoriaRECIBODetalle: receipts and payments -------------------------------------
-// Needs Mostrar(iTC, iSucursal, iNumero, iLetra, bool EsVenta) and Show().
+// Needs Mostrar(iTC, iSucursal, iNumero, iLetra, bool EsVenta, Cuenta) and Show().
 void RegistrarRecibo(FabricaVentanas& f, VentanasVecinas& v) {
-    f.NuevoRecibo = [](const ClaveComprobante& c, bool venta) {
-        AbrirNueva<FrmAuditoriaRECIBODetalle>(c, venta);
+    f.NuevoRecibo = [](const ClaveComprobante& c, bool venta, const QString& cuenta) {
+        AbrirNueva<FrmAuditoriaRECIBODetalle>(c, venta, cuenta);
     };
     v.DetalleRecibo = &DetalleReciboPredeterminado<FrmAuditoriaRECIBODetalle>::Acceso;
     f.Liberaciones.push_back(&Liberar<FrmAuditoriaRECIBODetalle>);

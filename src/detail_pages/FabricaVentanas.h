@@ -21,7 +21,7 @@ struct FabricaVentanas {
     // nothing.
     AbrirConCuenta NuevoDetalleComprobante; // FrmAuditoriaCBTEDetalle
     Abrir NuevoStock;                       // FrmAuditoriaTCSTOCK
-    Abrir NuevoRecibo;                      // FrmAuditoriaRECIBODetalle
+    AbrirConCuenta NuevoRecibo;             // FrmAuditoriaRECIBODetalle
     // Starts a sibling program ("shell:" + program and arguments) with the session's values.
     std::function<void(const QString& Link)> MenuExes;
     // Releases the default instances of the detail windows (the main window's unload).
@@ -64,10 +64,10 @@ public:
 
 template <class T> class DetalleReciboPredeterminado : public VentanaDetalleRecibo {
 public:
-    void Mostrar(const ClaveComprobante& c, bool EsVenta) override {
+    void Mostrar(const ReciboDeCuenta& c, bool EsVenta) override {
         T& ventana = Instancia<T>();
         ventana.Load();
-        ventana.Mostrar(c.TC, c.Sucursal, c.Numero, c.Letra, EsVenta);
+        ventana.Mostrar(c.TC, c.Sucursal, c.Numero, c.Letra, EsVenta, c.Cuenta);
     }
     void Show() override { Instancia<T>().Show(); }
     static VentanaDetalleRecibo* Acceso() {

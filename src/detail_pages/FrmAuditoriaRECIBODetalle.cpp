@@ -9,13 +9,13 @@ FrmAuditoriaRECIBODetalle::FrmAuditoriaRECIBODetalle(QWidget* parent)
 }
 
 void FrmAuditoriaRECIBODetalle::Mostrar(const QString& iTC, const QString& iSucursal,
-                                        const QString& iNumero, const QString& iLetra,
-                                        bool EsVenta) {
-    FrmDetalle::Mostrar(
-        QStringLiteral("Detalle de "), iTC, iSucursal, iNumero, iLetra,
-        QStringLiteral("AuditoriaRECIBOdetalles.htm"), [&](QString& ArchivoPagina) {
-            PaginaRecibo::Generar(ArchivoPagina, {iTC, iSucursal, iNumero, iLetra}, EsVenta);
-        });
+                                        const QString& iNumero, const QString& iLetra, bool EsVenta,
+                                        const QString& Cuenta) {
+    FrmDetalle::Mostrar(QStringLiteral("Detalle de "), iTC, iSucursal, iNumero, iLetra,
+                        QStringLiteral("AuditoriaRECIBOdetalles.htm"), [&](QString& ArchivoPagina) {
+                            PaginaRecibo::Generar(ArchivoPagina, {iTC, iSucursal, iNumero, iLetra},
+                                                  EsVenta, Cuenta);
+                        });
 }
 
 void FrmAuditoriaRECIBODetalle::wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel) {

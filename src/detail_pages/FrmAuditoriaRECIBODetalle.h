@@ -12,9 +12,10 @@ class FrmAuditoriaRECIBODetalle : public FrmDetalleDe<FrmAuditoriaRECIBODetalle>
 public:
     explicit FrmAuditoriaRECIBODetalle(QWidget* parent = nullptr);
 
-    // From the sales views with EsVenta, from the purchase views without it.
+    // From the sales views with EsVenta, from the purchase views without it; for the party of
+    // `Cuenta` when it is given.
     void Mostrar(const QString& iTC, const QString& iSucursal, const QString& iNumero,
-                 const QString& iLetra, bool EsVenta);
+                 const QString& iLetra, bool EsVenta, const QString& Cuenta = {});
 
     // Article links start the article program when it is there; voucher links open the
     // voucher's window; "[VER ASIENTO]" the voucher's journal entry.

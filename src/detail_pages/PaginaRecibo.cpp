@@ -56,13 +56,21 @@ bool EsPago(const QString& tc) {
 
 } // namespace
 
-PaginaRecibo::PaginaRecibo(EscrituraPagina& escritura, const ClaveComprobante& clave, bool EsVenta)
-    : e_(escritura), clave_(clave), esVenta_(EsVenta) {}
+PaginaRecibo::PaginaRecibo(EscrituraPagina& escritura, const ClaveComprobante& clave, bool EsVenta,
+                           const QString& Cuenta)
+    : e_(escritura), clave_(clave), esVenta_(EsVenta), cuenta_(Cuenta) {}
 
-void PaginaRecibo::Generar(const QString& archivo, const ClaveComprobante& clave, bool EsVenta) {
+void PaginaRecibo::Generar(const QString& archivo, const ClaveComprobante& clave, bool EsVenta,
+                           const QString& Cuenta) {
     EscrituraPagina::Generar(archivo, [&](EscrituraPagina& escritura) {
-        PaginaRecibo(escritura, clave, EsVenta).Escribir();
+        PaginaRecibo(escritura, clave, EsVenta, Cuenta).Escribir();
     });
+}
+
+QString PaginaRecibo::CuentaSql() {
+    QString cuenta;
+    e_.Ejecutar([&] { cuenta = ValorParte("CUENTA"); });
+    return "'" + ado::DoblarApostrofos(cuenta) + "'";
 }
 
 QString PaginaRecibo::CondicionRellena(const QString& prefijo) const {
@@ -92,12 +100,19 @@ void PaginaRecibo::Escribir() {
         EscribirUnidadNegocio();
     }
     e_.Linea(QStringLiteral("</font></TABLE>"));
-    e_.EnlaceAsiento(clave_);
+    // A payment's entry is the one on its supplier's account: another supplier's payment of
+    // the same key has its own.
+    QString cuenta;
+    if (hayParte_ && EsPago(clave_.TC))
+        e_.Ejecutar([&] { cuenta = ValorParte("CUENTA"); });
+    e_.EnlaceAsiento(clave_, cuenta);
     e_.Linea(QStringLiteral("</body></html>"));
 }
 
 void PaginaRecibo::ConsultarParte() {
-    const QString donde = clave_.ConTcRelleno().CondicionId("TC='", " and idcomprobante='");
+    QString donde = clave_.ConTcRelleno().CondicionId("TC='", " and idcomprobante='");
+    if (!vb::Trim(cuenta_).isEmpty())
+        donde += " and CUENTA='" + ado::DoblarApostrofos(vb::Trim(cuenta_)) + "'";
     const QString ventas =
         QStringLiteral("SELECT ") +
         "NOMBRE,COMENTARIOS, v_mv_cpte.DOMICILIO, v_mv_cpte.LOCALIDAD,CUENTA,IDCOMPLEMENTO, "
@@ -172,9 +187,19 @@ void PaginaRecibo::EscribirParte() {
 }
 
 void PaginaRecibo::EscribirDetallesPago() {
-    // The lines on the party's own account are the voucher's counterpart, not a means of pay.
-    QString cuenta;
-    e_.Ejecutar([&] { cuenta = ValorParte("CUENTA"); });
+    // The lines on the party's own account are the voucher's counterpart, not a means of pay;
+    // the others are those of the entry that holds the party's line, not of another party's
+    // voucher of the same key.
+    const QString cuenta = CuentaSql();
+    const QString mismaLinea =
+        QStringLiteral(
+            " and exists (SELECT * FROM MV_ASIENTOS P WHERE P.TC = MV_ASIENTOS.TC "
+            "AND P.SUCURSAL = MV_ASIENTOS.SUCURSAL AND P.NUMERO = MV_ASIENTOS.NUMERO "
+            "AND P.LETRA = MV_ASIENTOS.LETRA AND P.PERIODO = MV_ASIENTOS.PERIODO AND "
+            "P.MES_OPERATIVO = MV_ASIENTOS.MES_OPERATIVO AND ISNULL(P.[NUMERO "
+            "ASIENTO], 0) = ISNULL(MV_ASIENTOS.[NUMERO ASIENTO], 0) AND "
+            "ISNULL(P.TIPO_REG, '') = ISNULL(MV_ASIENTOS.TIPO_REG, '') AND P.CUENTA = ") +
+        cuenta + ")";
     e_.Seccion(
         QStringLiteral("SELECT ") +
             "CUENTA, MA_CUENTAS.DESCRIPCION,NROCOMPROBANTEBANCARIO,V_TA_BANCOS.IDBANCO, "
@@ -182,7 +207,7 @@ void PaginaRecibo::EscribirDetallesPago() {
             " from MV_ASIENTOS left join MA_CUENTAS on MA_CUENTAS.Codigo = "
             "MV_ASIENTOS.Cuenta left join V_TA_BANCOS on " +
             "V_TA_BANCOS.IdBanco = MV_ASIENTOS.IdBanco Where " + CondicionRellena({}) +
-            "and cuenta <> '" + ado::DoblarApostrofos(cuenta) + "'",
+            "and cuenta <> " + cuenta + mismaLinea,
         QStringLiteral("<TR VALIGN=TOP><TD COLSPAN=2> </TD><TD COLSPAN=60 ROWSPAN=61><br>") +
             "<FONT SIZE=1 FACE=' Times New Roman '><B>DETALLES DEL PAGO </B>" +
             EscrituraPagina::Tabla +
@@ -199,8 +224,9 @@ void PaginaRecibo::EscribirAfectados() {
     const QString vista =
         !esVenta_ || EsPago(clave_.TC) ? QStringLiteral("C_MV_CPTE") : QStringLiteral("V_MV_CPTE");
     const QString aplicacion = QStringLiteral("MV_APLICACION.");
-    // The settled voucher is the one on the application's account; an application that names
-    // none is matched on the key alone, as it always was.
+    // The party's own applications (or those that name no account), each with the voucher on
+    // its account: one that names none is the party's voucher of that key, listed once.
+    const QString cuenta = CuentaSql();
     e_.Seccion(QStringLiteral("SELECT ") + vista + ".FECHA," + vista + ".IMPORTE, " + vista +
                    ".CUENTA, "
                    "MV_APLICACION.TCO_ORIGEN,MV_APLICACION.SUCURSAL_ORIGEN,MV_APLICACION.NUMERO_"
@@ -208,8 +234,9 @@ void PaginaRecibo::EscribirAfectados() {
                    "MV_APLICACION.IMPORTE AS APLICADO" +
                    " from MV_APLICACION, " + vista + " WHERE MV_APLICACION.TCO_ORIGEN=" + vista +
                    ".TC AND MV_APLICACION.IDCOMPROBANTE_ORIGEN=" + vista + ".IDCOMPROBANTE AND " +
-                   "(MV_APLICACION.CUENTA=" + vista + ".CUENTA OR MV_APLICACION.CUENTA IS NULL) " +
-                   "AND " + CondicionRellena(aplicacion),
+                   vista + ".CUENTA=ISNULL(MV_APLICACION.CUENTA, " + cuenta +
+                   ") AND ISNULL(MV_APLICACION.CUENTA, " + cuenta + ")=" + cuenta + " AND " +
+                   CondicionRellena(aplicacion),
                QStringLiteral("<TR VALIGN=TOP><TD COLSPAN=2> </TD><TD COLSPAN=60 ROWSPAN=61><br>") +
                    "<FONT SIZE=1 FACE=' Times New Roman '><B>COMPROBANTES AFECTADOS</B>" +
                    EscrituraPagina::Tabla +

@@ -17,10 +17,14 @@ public:
     // view). Errors are told to the operator here, once each: a failing query or value leaves
     // that part out when the operator goes on; a page file that fails is written again from
     // the start or left as far as it got.
-    static void Generar(const QString& archivo, const ClaveComprobante& clave, bool EsVenta);
+    // With `Cuenta`, the voucher is read for that party alone: two suppliers may hold one
+    // payment key, and every part of the page is the party's own payment.
+    static void Generar(const QString& archivo, const ClaveComprobante& clave, bool EsVenta,
+                        const QString& Cuenta = {});
 
 private:
-    PaginaRecibo(EscrituraPagina& escritura, const ClaveComprobante& clave, bool EsVenta);
+    PaginaRecibo(EscrituraPagina& escritura, const ClaveComprobante& clave, bool EsVenta,
+                 const QString& Cuenta);
 
     void Escribir();
     void ConsultarParte();
@@ -44,9 +48,13 @@ private:
     QString Descuentos();
     QString Retencion(const char* campo);
 
+    // The party's account as read, between apostrophes, for the queries that keep to it.
+    QString CuentaSql();
+
     EscrituraPagina& e_;
     ClaveComprobante clave_;
     bool esVenta_;
+    QString cuenta_;
     ado::Recordset rsParte_;
     bool hayParte_ = false;
 };

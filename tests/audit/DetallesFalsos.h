@@ -18,8 +18,9 @@ public:
     void Mostrar(const ClaveComprobante& k, bool venta, const QString& cuenta) override {
         r_ << "Detalle " + Partes(k, {venta ? "venta" : "compra", cuenta});
     }
-    void Mostrar(const ClaveComprobante& k, bool venta) override {
-        r_ << "Recibo " + Partes(k, {venta ? "venta" : "compra"});
+    void Mostrar(const ReciboDeCuenta& k, bool venta) override {
+        r_ << "Recibo " + Partes(k, {venta ? "venta" : "compra"}) +
+                  (k.Cuenta.isEmpty() ? "" : "|" + k.Cuenta);
     }
     void Mostrar(const ClaveComprobante& k, const QString& cuenta) override {
         r_ << "Asiento " + Partes(k, {cuenta});

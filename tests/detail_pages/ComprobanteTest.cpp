@@ -171,7 +171,7 @@ TEST_F(VentanaComprobante, CadaEnlaceAbreSuVentana) {
          "Detalle fcc|0003|00004503|A|compra|2.1 O'Brien"},
         {"_TC_IR_SUCURSAL_0001_NUMERO_00000330_LETRA_X", true, "Stock IR|0001|00000330|X|venta"},
         {"_TC_PG_SUCURSAL_0001_NUMERO_00000487_LETRA_X_CUENTA_211010101", true,
-         "Recibo PG|0001|00000487|X|venta"},
+         "Recibo PG|0001|00000487|X|venta|211010101"},
         {"_TC_ncpe_SUCURSAL_0001_NUMERO_00000033_LETRA_X_CUENTA_211010101", true,
          "Asiento ncpe|0001|00000033|X|,Show"},
         {"_VER_ASIENTOTC_OC_SUCURSAL_0001_NUMERO_00000133_LETRA_X_CABCUENTA_211010101", true,

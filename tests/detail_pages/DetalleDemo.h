@@ -14,8 +14,8 @@ inline void GrabarAperturas(QStringList& abiertas) {
     f.NuevoStock = [&abiertas, venta](const ClaveComprobante& k, bool v) {
         abiertas << "Stock " + Partes(k, {venta(v)});
     };
-    f.NuevoRecibo = [&abiertas, venta](const ClaveComprobante& k, bool v) {
-        abiertas << "Recibo " + Partes(k, {venta(v)});
+    f.NuevoRecibo = [&abiertas, venta](const ClaveComprobante& k, bool v, const QString& cuenta) {
+        abiertas << "Recibo " + Partes(k, {venta(v)}) + (cuenta.isEmpty() ? "" : "|" + cuenta);
     };
 }
 
@@ -36,11 +36,22 @@ protected:
     // 0001-00000495 X of 211010103) and OC 0001-00000107 X (applied by IR 0001-00000322 X of
     // 211010112), with an amount of its own: the lower account, first in any order by account.
     void OtroProveedorConLasMismasClaves() {
-        for (const char* clave :
-             {"'FCC', '0005', '00004549', 'A'", "'OC', '0001', '00000107', 'X'"})
+        for (const char* clave : {"'FCC', '0005', '00004549', 'A'", "'OC', '0001', '00000107', 'X'",
+                                  "'PG', '0001', '00000495', 'X'"})
             Ejecutar(QStringLiteral("INSERT INTO MV_CPTE (TC, SUCURSAL, NUMERO, LETRA, FECHA, "
                                     "CUENTA, NOMBRE, IMPORTE) VALUES (") +
                      clave + ", '2025-12-01', '211010100', 'Otro Proveedor S.A.', 999)");
+        // Its payment of that key, in an entry of its own (the rows numbered on from the other
+        // supplier's, as the table's key requires), settling its own invoice.
+        Ejecutar("INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, FECHA, "
+                 "PERIODO, MES_OPERATIVO, [NUMERO ASIENTO], TIPO_REG, CUENTA, [DEBE-HABER], "
+                 "IMPORTE, CABCUENTA, CABNOMBRE) VALUES ('PG', '0001', '00000495', 'X', 3, "
+                 "'2026-02-10', 2026, 2, 2, 'CAJA', '211010100', 'D', 999, '211010100', 'Otro "
+                 "Proveedor S.A.'), ('PG', '0001', '00000495', 'X', 4, '2026-02-10', 2026, 2, 2, "
+                 "'CAJA', '1110101', 'H', 999, '211010100', 'Otro Proveedor S.A.')");
+        Ejecutar("INSERT INTO MV_APLICACION (CUENTA, TC, SUCURSAL, NUMERO, LETRA, TCO_ORIGEN, "
+                 "SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, IMPORTE) VALUES ('211010100', "
+                 "'PG', '0001', '00000495', 'X', 'FCC', '0005', '00004549', 'A', 999)");
     }
 
     // The page as text, decoded from Windows-1252.

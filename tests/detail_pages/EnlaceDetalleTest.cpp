@@ -301,8 +301,9 @@ protected:
         f.NuevoStock = [this](const ClaveComprobante& k, bool v) {
             log_ << "Nuevo stock " + Partes(k, {v ? "V" : "C"});
         };
-        f.NuevoRecibo = [this](const ClaveComprobante& k, bool v) {
-            log_ << "Nuevo recibo " + Partes(k, {v ? "V" : "C"});
+        f.NuevoRecibo = [this](const ClaveComprobante& k, bool v, const QString& cuenta) {
+            log_ << "Nuevo recibo " + Partes(k, {v ? "V" : "C"}) +
+                        (cuenta.isEmpty() ? "" : "|" + cuenta);
         };
         f.MenuExes = [this](const QString& link) { log_ << "MenuExes " + link; };
         VentanasVecinas& vecinas = VentanasVecinas::Actuales();

@@ -110,8 +110,9 @@ TEST_F(FrmAuditoriaCBTECTABLETest, SusEnlacesAbrenComprobantesYNoAsientos) {
                                                             const QString& cuenta) {
         abiertas << k.TC + (venta ? " venta " : " compra ") + cuenta;
     };
-    FabricaVentanas::Actual().NuevoRecibo = [&](const ClaveComprobante& k, bool venta) {
-        abiertas << k.TC + (venta ? " recibo" : " pago");
+    FabricaVentanas::Actual().NuevoRecibo = [&](const ClaveComprobante& k, bool venta,
+                                                const QString& cuenta) {
+        abiertas << k.TC + (venta ? " recibo" : " pago") + (cuenta.isEmpty() ? "" : " " + cuenta);
     };
     Pagina("NCPE", "0001", "00000002", "X");
     auto& navegador =

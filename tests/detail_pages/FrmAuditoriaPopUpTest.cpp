@@ -18,8 +18,9 @@ public:
     void Mostrar(const ClaveComprobante& k, const QString& cuenta) override {
         log << "Asiento " + Partes(k, {cuenta});
     }
-    void Mostrar(const ClaveComprobante& k, bool venta) override {
-        log << "Recibo " + Partes(k, {venta ? "V" : "C"});
+    void Mostrar(const ReciboDeCuenta& k, bool venta) override {
+        log << "Recibo " + Partes(k, {venta ? "V" : "C"}) +
+                   (k.Cuenta.isEmpty() ? "" : "|" + k.Cuenta);
     }
     void Show() override { log << "Show"; }
 };

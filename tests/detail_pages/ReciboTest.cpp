@@ -14,8 +14,8 @@ class PaginaDeRecibo : public DetalleDemo {
 protected:
     QString Ruta() const { return dir.filePath("AuditoriaRECIBOdetalles.htm"); }
     QString Pagina(const QString& tc, const QString& suc, const QString& num, const QString& letra,
-                   bool venta = true) {
-        PaginaRecibo::Generar(Ruta(), {tc, suc, num, letra}, venta);
+                   bool venta = true, const QString& cuenta = {}) {
+        PaginaRecibo::Generar(Ruta(), {tc, suc, num, letra}, venta, cuenta);
         return Leer(Ruta());
     }
 };
@@ -116,6 +116,31 @@ TEST_F(PaginaDeRecibo, UnaClaveDeDosProveedoresEsLaDelPago) {
                                 "ALIGN=RIGHT  NOWRAP>110680,18</TD>"));
 }
 
+// Two suppliers each hold a payment 0001-00000495 X: opened for either, every section is that
+// supplier's own payment (its means of payment, the invoices it settled, an application that
+// names no account once), and its journal link names the supplier, whose entry it opens.
+TEST_F(PaginaDeRecibo, UnPagoDeClaveCompartidaEsSoloDeSuProveedor) {
+    OtroProveedorConLasMismasClaves();
+    const QString otro = Pagina("PG", "0001", "00000495", "X", true, "211010100");
+    EXPECT_TRUE(otro.contains("NOWRAP>Otro Proveedor S.A.</TD>"));
+    EXPECT_TRUE(otro.contains("1110101 - Caja Central"));
+    EXPECT_FALSE(otro.contains("1110102 - "));
+    EXPECT_TRUE(otro.contains("<A HREF=\"_TC_FCC_SUCURSAL_0005_NUMERO_00004549_LETRA_A_CUENTA_"
+                              "211010100\">FCC  000500004549A</TD><TD CLASS=TableROWDetalle "
+                              "ALIGN=RIGHT  NOWRAP>999</TD>"));
+    EXPECT_FALSE(otro.contains("110680,18"));
+
+    Ejecutar("UPDATE MV_APLICACION SET CUENTA = NULL WHERE TC = 'PG' AND NUMERO = '00000495' "
+             "AND CUENTA = '211010103'");
+    const QString castaneda = Pagina("PG", "0001", "00000495", "X", true, "211010103");
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
+    EXPECT_FALSE(castaneda.contains("211010100"));
+    EXPECT_FALSE(castaneda.contains("1110101 - "));
+    EXPECT_FALSE(castaneda.contains(">999</TD>"));
+    EXPECT_EQ(castaneda.count("FCC  000500004549A</TD>"), 1);
+    EXPECT_TRUE(castaneda.contains("_LETRA_X_CABCUENTA_211010103\"> [VER ASIENTO]"));
+}
+
 // The total is the stored amount to its last decimal, in figures and in words, up to the
 // largest amount the books hold; so are the withholdings.
 TEST_F(PaginaDeRecibo, ElTotalEsElImporteGuardado) {
@@ -143,15 +168,15 @@ TEST_F(PaginaDeRecibo, TextoEscapadoYEnlacesCodificados) {
     Ejecutar("UPDATE MV_CPTE SET NOMBRE = 'Pérez & <Hijos> \"SA\"', COMENTARIOS = 'a<b' "
              "WHERE TC = 'PG' AND NUMERO = '00000487'");
     Ejecutar("INSERT INTO MV_APLICACION (CUENTA, TC, SUCURSAL, NUMERO, LETRA, TCO_ORIGEN, "
-             "SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, IMPORTE) VALUES ('211010102', 'PG', "
-             "'0001', '00000487', 'X', 'FCC', '0002', '00004526', 'A', 1)");
+             "SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, IMPORTE) VALUES ('211010101', 'PG', "
+             "'0001', '00000487', 'X', 'FCC', '0003', '00005078', 'A', 1)");
     const QString pagina = Pagina("PG", "0001", "00000487", "X");
     EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
     EXPECT_TRUE(pagina.contains("NOWRAP>Pérez &amp; &lt;Hijos&gt; &quot;SA&quot;</TD>"));
     EXPECT_TRUE(pagina.contains("<B>a&lt;b</B>"));
     EXPECT_TRUE(pagina.contains("&nbsp;&nbsp;a&lt;b</td>"));
-    EXPECT_TRUE(pagina.contains("<A HREF=\"_TC_FCC_SUCURSAL_0002_NUMERO_00004526_LETRA_A_CUENTA_"
-                                "211010102\">FCC  000200004526A</TD>"));
+    EXPECT_TRUE(pagina.contains("<A HREF=\"_TC_FCC_SUCURSAL_0003_NUMERO_00005078_LETRA_A_CUENTA_"
+                                "211010101\">FCC  000300005078A</TD>"));
 
     const QStringList lineas =
         Pagina("C'B", "0'01", "0000'836", "<X>").split("\r\n", Qt::SkipEmptyParts);
@@ -305,13 +330,13 @@ TEST_F(VentanaRecibo, LosValoresDeLaPaginaVuelvenExactos) {
 TEST_F(VentanaRecibo, LaInstanciaPredeterminadaSeSueltaSoloAlCerrarla) {
     InstalarVentanasDetalle();
     VentanaDetalleRecibo* acceso = VentanasVecinas::Actuales().DetalleRecibo();
-    acceso->Mostrar({"PG", "0001", "00000487", "X"}, true);
+    acceso->Mostrar({{"PG", "0001", "00000487", "X"}, {}}, true);
     acceso->Show();
     QPointer<FrmAuditoriaRECIBODetalle> predeterminada = &Instancia<FrmAuditoriaRECIBODetalle>();
     EXPECT_TRUE(predeterminada->isVisible());
     EXPECT_EQ(predeterminada->Caption(), "Detalle de PG 000100000487X");
 
-    FabricaVentanas::Actual().NuevoRecibo({"CB", "0001", "00000836", "X"}, true);
+    FabricaVentanas::Actual().NuevoRecibo({"CB", "0001", "00000836", "X"}, true, {});
     QPointer<FrmAuditoriaRECIBODetalle> otra;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* v = qobject_cast<FrmAuditoriaRECIBODetalle*>(w); v && v != predeterminada)
