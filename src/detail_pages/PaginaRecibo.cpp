@@ -225,8 +225,12 @@ void PaginaRecibo::EscribirAfectados() {
         !esVenta_ || EsPago(clave_.TC) ? QStringLiteral("C_MV_CPTE") : QStringLiteral("V_MV_CPTE");
     const QString aplicacion = QStringLiteral("MV_APLICACION.");
     // The party's own applications (or those that name no account), each with the voucher on
-    // its account: one that names none is the party's voucher of that key, listed once.
+    // its account: one that names none is the party's voucher of that key, listed once; a sales
+    // voucher of several complements is listed once, with its first.
     const QString cuenta = CuentaSql();
+    const QString primera = " AND " + vista + ".ID = (SELECT MIN(U.ID) FROM " + vista +
+                            " U WHERE U.TC = " + vista + ".TC AND U.IDCOMPROBANTE = " + vista +
+                            ".IDCOMPROBANTE AND U.CUENTA = " + vista + ".CUENTA)";
     e_.Seccion(QStringLiteral("SELECT ") + vista + ".FECHA," + vista + ".IMPORTE, " + vista +
                    ".CUENTA, "
                    "MV_APLICACION.TCO_ORIGEN,MV_APLICACION.SUCURSAL_ORIGEN,MV_APLICACION.NUMERO_"
@@ -235,8 +239,8 @@ void PaginaRecibo::EscribirAfectados() {
                    " from MV_APLICACION, " + vista + " WHERE MV_APLICACION.TCO_ORIGEN=" + vista +
                    ".TC AND MV_APLICACION.IDCOMPROBANTE_ORIGEN=" + vista + ".IDCOMPROBANTE AND " +
                    vista + ".CUENTA=ISNULL(MV_APLICACION.CUENTA, " + cuenta +
-                   ") AND ISNULL(MV_APLICACION.CUENTA, " + cuenta + ")=" + cuenta + " AND " +
-                   CondicionRellena(aplicacion),
+                   ") AND ISNULL(MV_APLICACION.CUENTA, " + cuenta + ")=" + cuenta + primera +
+                   " AND " + CondicionRellena(aplicacion),
                QStringLiteral("<TR VALIGN=TOP><TD COLSPAN=2> </TD><TD COLSPAN=60 ROWSPAN=61><br>") +
                    "<FONT SIZE=1 FACE=' Times New Roman '><B>COMPROBANTES AFECTADOS</B>" +
                    EscrituraPagina::Tabla +
@@ -247,16 +251,19 @@ void PaginaRecibo::EscribirAfectados() {
                FilaAfectado);
 }
 
+// The four discounts added up exactly; a sum no amount can hold is shown as such, and the page
+// goes on.
 QString PaginaRecibo::Descuentos() {
-    Currency suma;
+    std::vector<Currency> descuentos;
     for (const char* campo : {"impdescuento1", "impdescuento2", "impdescuento3", "impdescuento4"}) {
         const QVariant valor = rsParte_.Fields(QLatin1String(campo)).Value();
         // A missing discount makes the sum unknown, as it does in the sales selection.
         if (valor.isNull())
             return QString();
-        suma += Currency::DesdeVariant(valor);
+        descuentos.push_back(Currency::DesdeVariant(valor));
     }
-    return suma.ATexto();
+    const std::optional<Currency> suma = Currency::Suma(descuentos);
+    return suma ? suma->ATexto() : QStringLiteral("fuera de rango");
 }
 
 // Amounts are read as stored, never through the database's arithmetic, which may hand them

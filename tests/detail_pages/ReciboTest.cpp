@@ -141,6 +141,39 @@ TEST_F(PaginaDeRecibo, UnPagoDeClaveCompartidaEsSoloDeSuProveedor) {
     EXPECT_TRUE(castaneda.contains("_LETRA_X_CABCUENTA_211010103\"> [VER ASIENTO]"));
 }
 
+// A sales voucher of two complements on one account, settled by one application: one row, its
+// amount once.
+TEST_F(PaginaDeRecibo, UnComprobanteDeDosComplementosSeListaUnaVez) {
+    Ejecutar("INSERT INTO MV_CPTE (TC, SUCURSAL, NUMERO, LETRA, IDCOMPLEMENTO, FECHA, CUENTA, "
+             "NOMBRE, IMPORTE) SELECT TC, SUCURSAL, NUMERO, LETRA, 2, FECHA, CUENTA, NOMBRE, 1 "
+             "FROM MV_CPTE WHERE TC = 'FC' AND NUMERO = '00001507' AND IDCOMPLEMENTO = 1");
+    const QString pagina = Pagina("CB", "0001", "00000836", "X");
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
+    EXPECT_EQ(pagina.count("FC   000100001507A</TD>"), 1);
+    EXPECT_EQ(pagina.count("NOWRAP>2156924,1</TD>"), 2); // its amount and the one applied
+}
+
+// Discounts that add up beyond what an amount holds are marked in their cell, and the page is
+// drawn to its end; at the very end of the range they add up exactly.
+TEST_F(PaginaDeRecibo, DescuentosAlBordeDelRango) {
+    const std::pair<const char*, QString> casos[] = {
+        {"922337203685477.5807", "fuera de rango"},
+        {"230584300921369.25", "922337203685477"},
+    };
+    for (const auto& [descuento, texto] : casos) {
+        Ejecutar(QString("UPDATE MV_CPTE SET IMPDESCUENTO1 = %1, IMPDESCUENTO2 = %1, "
+                         "IMPDESCUENTO3 = %1, IMPDESCUENTO4 = %1 WHERE TC = 'CB' AND "
+                         "NUMERO = '00000836'")
+                     .arg(descuento));
+        const QString pagina = Pagina("CB", "0001", "00000836", "X");
+        EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
+        EXPECT_TRUE(pagina.contains("OTORGADOS &nbsp;</B></td><td class=TableCABpIE>&nbsp" + texto +
+                                    "</td>"))
+            << descuento;
+        EXPECT_TRUE(pagina.contains("</body></html>"));
+    }
+}
+
 // The total is the stored amount to its last decimal, in figures and in words, up to the
 // largest amount the books hold; so are the withholdings.
 TEST_F(PaginaDeRecibo, ElTotalEsElImporteGuardado) {

@@ -223,6 +223,15 @@ Currency& Currency::operator+=(const Currency& otro) {
     return *this = Ajustar(Ancho(escalado_) + otro.escalado_);
 }
 
+std::optional<Currency> Currency::Suma(const std::vector<Currency>& importes) {
+    Ancho suma = 0;
+    for (const Currency& importe : importes)
+        suma += importe.escalado_;
+    if (suma > Maximo || suma < Minimo)
+        return std::nullopt;
+    return Currency(qint64(suma));
+}
+
 Currency& Currency::operator-=(const Currency& otro) {
     return *this = Ajustar(Ancho(escalado_) - otro.escalado_);
 }

@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <compare>
 #include <optional>
+#include <vector>
 
 // Amounts: a 64-bit integer of ten-thousandths, as the classic runtime's Currency. Every
 // conversion into it rounds halves to even, arithmetic stays exact or rounds the same way, and
@@ -59,6 +60,9 @@ public:
     // `todo` is zero.
     static Currency Proporcion(const Currency& importe, const Currency& parte,
                                const Currency& todo);
+    // The amounts added up exactly, whatever the running total on the way; nothing when the sum
+    // itself is beyond the range.
+    static std::optional<Currency> Suma(const std::vector<Currency>& importes);
     friend constexpr auto operator<=>(const Currency&, const Currency&) = default;
 
 private:
