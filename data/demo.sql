@@ -182,6 +182,7 @@ INSERT INTO MA_CUENTAS (CODIGO, CODIGOOPCIONAL, DESCRIPCION, TITULO, MEDIODEPAGO
     ('211010110', 'P010', 'Química Córdoba S.A.', 0, NULL, 'P', NULL, 0),
     ('211010111', 'P011', 'O''Higgins Importaciones S.R.L.', 0, NULL, 'P', NULL, 0),
     ('211010112', 'P012', 'Envases Patagónicos S.A.', 0, NULL, 'P', NULL, 0),
+    ('211010113', 'P013', 'Embalajes del Comahue S.R.L.', 0, NULL, 'P', NULL, 0),
     ('2110102', 'PROVVAR', 'Proveedores Varios', 0, NULL, NULL, NULL, 0),
     ('21102', NULL, 'OTRAS DEUDAS COMERCIALES', 1, NULL, NULL, NULL, 0),
     ('2110201', 'FACREC', 'Facturas a Recibir de Proveedores', 0, NULL, NULL, NULL, 0),
@@ -234,6 +235,7 @@ INSERT INTO MA_CUENTASADIC (CODIGO, CUIT, CONDIVA, DOMICILIO, LOCALIDAD, CODPOST
     ('211010110', '30-71112223-7', '   1', 'Av. Circunvalación 3200', 'Córdoba', '5000', '0351-4990012', 'Diego Ferreyra', 0),
     ('211010111', '30-71555666-3', '   1', 'Tucumán 2210', 'Ciudad Autónoma de Buenos Aires', '1050', '011-4952-3300', 'Bernardo O''Higgins Paz', 0),
     ('211010112', '30-63332221-5', '   1', 'Av. Argentina 3301', 'Neuquén', '8300', '0299-4487700', 'Lucía Salvatierra', 0),
+    ('211010113', '30-71888999-4', '   1', 'Ruta Nac. 151 Km 4', 'Cipolletti', '8324', '0299-4779020', 'Elena Painemal', 0),
     ('112010201', '30-71234567-8', '   1', 'Av. Olascoaga 1280', 'Neuquén', '8300', '0299-4423310', 'Marcela Quintana', 0),
     ('112010202', '30-70876543-1', '   1', 'Fernández Oro 455', 'Cipolletti', '8324', '0299-4771188', 'Sergio D''Onofrio', 0),
     ('112010203', '27-28765432-9', '   6', 'Moreno 1020', 'San Carlos de Bariloche', '8400', '0294-4425067', 'Rosa Nahuelpán', 0),
@@ -1185,6 +1187,28 @@ INSERT INTO MV_APLICACION (CUENTA, TC, SUCURSAL, NUMERO, LETRA, TCO_ORIGEN, SUCU
     ('211010112', 'IR', '0001', '00000329', 'X', 'OC', '0001', '00000135', 'X', 222743.27),
     ('211010101', 'IR', '0001', '00000330', 'X', 'OC', '0001', '00000133', 'X', 256940.46),
     ('211010101', 'IR', '0001', '00000331', 'X', 'OC', '0001', '00000136', 'X', 113565.38);
+
+-- A supplier of the previous year holding the keys of other suppliers' order
+-- and invoice: OC 0001-00000107 X (Envases Patagónicos' too), received with a
+-- reception report of its own, and FCC 0005-00004549 A (Distribuidora
+-- Castañeda's too), booked as entry 1 (CPRA, month 1) of 2025, the entry
+-- Castañeda's has in 2026. Journal lines are numbered by the voucher key
+-- alone, so this invoice's follow Castañeda's.
+INSERT INTO MV_CPTE (TC, SUCURSAL, NUMERO, LETRA, FECHA, CUENTA, NOMBRE, DOMICILIO, LOCALIDAD, CODIGOPOSTAL, TELEFONO, UNEGOCIO, MONEDA, IMPORTE_S_IVA, ALICIVA, IMPORTEIVA, IMPORTE, COMENTARIOS, APROBADO, ANULADA, FINALIZADO, GARANTIA) VALUES
+    ('OC', '0001', '00000107', 'X', '2025-01-06 00:00:00', '211010113', 'Embalajes del Comahue S.R.L.', 'Ruta Nac. 151 Km 4', 'Cipolletti', '8324', '0299-4779020', '   1', '   1', 20000.00, 21, 4200.00, 24200.00, 'Orden de compra', 1, 0, 1, 0),
+    ('FCC', '0005', '00004549', 'A', '2025-01-20 00:00:00', '211010113', 'Embalajes del Comahue S.R.L.', 'Ruta Nac. 151 Km 4', 'Cipolletti', '8324', '0299-4779020', '   1', '   1', 20000.00, 21, 4200.00, 24200.00, 'Factura s/OC 0001-00000107', 1, 0, 1, 0);
+
+INSERT INTO MV_STOCK (TC, SUCURSAL, NUMERO, LETRA, IDCOMPLEMENTO, SECUENCIA, FECHA, CUENTAPROVEEDOR, CONTROLADOPOR, UNEGOCIO, IDDEPOSITO, TC_ORIGEN, IDCOMPROBANTE_ORIGEN, IDARTICULO, DESCRIPCION, IDUNIDAD, CANTIDAD, COSTO, PRECIOVENTA) VALUES
+    ('IR', '0001', '00000301', 'X', 1, 1, '2025-01-14 00:00:00', '211010113', 'Ramiro Paz', '   1', '   1', 'OC', '000100000107X', 'ENV-CAJ-403030', 'Caja de cartón corrugado 40 x 30 x 30', 'UN', 25, 800.00, 1289.99);
+
+INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, FECHA, FECHASUBDIARIO, PERIODO, MES_OPERATIVO, [NUMERO ASIENTO], TIPO_REG, UNEGOCIO, CUENTA, [DEBE-HABER], IMPORTE, DETALLE, MONEDA, COTIZACION, IDCAJAS, NROCAI, TC_ORIGEN, CPTE_ORIGEN, CABCUENTA, CABNOMBRE, CABIMPORTE, ESTADO, IDMOTIVO, LIVA_ALICIVA, CONCILIADO, USUARIO_LOGEADO, FECHAHORA_GRABACION) VALUES
+    ('FCC', '0005', '00004549', 'A', 4, '2025-01-20 00:00:00', '2025-01-20 00:00:00', 2025, 1, 1, 'CPRA', '   1', '1130101', 'D', 20000.00, 'Factura de compra A 0005-00004549 - Embalajes del Comahue S.R.L.', '   1', 1, '   1', NULL, NULL, NULL, '211010113', 'Embalajes del Comahue S.R.L.', 24200.00, 0, NULL, 21, 0, 'demo', '2025-01-20 10:07:00'),
+    ('FCC', '0005', '00004549', 'A', 5, '2025-01-20 00:00:00', '2025-01-20 00:00:00', 2025, 1, 1, 'CPRA', '   1', '1120201', 'D', 4200.00, 'Factura de compra A 0005-00004549 - Embalajes del Comahue S.R.L.', '   1', 1, '   1', NULL, NULL, NULL, '211010113', 'Embalajes del Comahue S.R.L.', 24200.00, 0, NULL, 21, 0, 'demo', '2025-01-20 10:07:00'),
+    ('FCC', '0005', '00004549', 'A', 6, '2025-01-20 00:00:00', '2025-01-20 00:00:00', 2025, 1, 1, 'CPRA', '   1', '211010113', 'H', 24200.00, 'Factura de compra A 0005-00004549 - Embalajes del Comahue S.R.L.', '   1', 1, '   1', NULL, NULL, NULL, '211010113', 'Embalajes del Comahue S.R.L.', 24200.00, 0, NULL, 21, 0, 'demo', '2025-01-20 10:07:00');
+
+INSERT INTO MV_APLICACION (CUENTA, TC, SUCURSAL, NUMERO, LETRA, TCO_ORIGEN, SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, IMPORTE) VALUES
+    ('211010113', 'IR', '0001', '00000301', 'X', 'OC', '0001', '00000107', 'X', 20000.00),
+    ('211010113', 'FCC', '0005', '00004549', 'A', 'OC', '0001', '00000107', 'X', 24200.00);
 
 --------------------------------------------------------------------------
 -- Sales, receipts and payments

@@ -56,8 +56,9 @@ private:
     EscrituraPagina& p_;
     ClaveComprobante clave_;
     QString cuenta_;
-    // The entry chosen by the account: registration type, month and number.
-    QString tipoReg_, mesAsiento_, numAsiento_;
+    // The entry chosen by the account: registration type, month and number, and the period
+    // they count in.
+    QString tipoReg_, mesAsiento_, numAsiento_, periodo_;
     ado::Recordset rsCabecera_;
     // The debit sum has no value until the lines start.
     std::optional<Currency> sumaDebe_;
@@ -69,12 +70,14 @@ QString PaginaAsiento::Clave() const {
     return clave_.ConTcRelleno().Condicion({"", "sucursal='", "numero='", "letra='"});
 }
 
-// The condition of the chosen entry; empty when the page covers the whole voucher.
+// The condition of the chosen entry; empty when the page covers the whole voucher. Another
+// supplier's voucher of the same key may hold the same entry number in another period.
 QString PaginaAsiento::Asiento() const {
     if (numAsiento_.isEmpty())
         return QString();
     return " and Tipo_Reg = '" + ado::DoblarApostrofos(tipoReg_) +
-           "' and Mes_Operativo = " + mesAsiento_ + " and [Numero Asiento] = " + numAsiento_;
+           "' and Mes_Operativo = " + mesAsiento_ + " and [Numero Asiento] = " + numAsiento_ +
+           (periodo_.isEmpty() ? QString() : " and Periodo = " + periodo_);
 }
 
 bool PaginaAsiento::BuscarCabecera() {
@@ -92,6 +95,7 @@ bool PaginaAsiento::BuscarCabecera() {
         tipoReg_ = vb::ValorTexto(rs.Fields(QStringLiteral("Tipo_Reg")).Value());
         mesAsiento_ = vb::ValorTexto(rs.Fields(QStringLiteral("Mes_Operativo")).Value());
         numAsiento_ = vb::ValorTexto(rs.Fields(QStringLiteral("numero asiento")).Value());
+        periodo_ = vb::ValorTexto(rs.Fields(QStringLiteral("Periodo")).Value());
     });
     return p_.Consultar(cabecera + Asiento(), rsCabecera_);
 }

@@ -83,4 +83,9 @@ namespace pagina_detalle {
 QString Html(const QString& texto);
 QString Html(const QVariant& valor);
 QString Recortado(const QVariant& valor);
+
+// The statement of an order's reception reports, by its filled key. Two suppliers may hold the
+// same order key: with `Cuenta` only that supplier's reports are found, and those that name
+// no supplier.
+QString SqlInformesRecepcion(const ClaveComprobante& clave, const QString& Cuenta);
 } // namespace pagina_detalle

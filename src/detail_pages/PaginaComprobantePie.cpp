@@ -33,6 +33,21 @@ QString NombreAccion(const QString& tipo) {
 
 } // namespace
 
+// Found by the order's filled key: sixteen characters for the thirteen stored, the database
+// compares without the trailing blanks.
+QString pagina_detalle::SqlInformesRecepcion(const ClaveComprobante& clave, const QString& Cuenta) {
+    QString sql = QStringLiteral("SELECT V_MV_STOCK.FECHA, V_MV_STOCK.TC,V_MV_STOCK.IDCOMPROBANTE"
+                                 " from V_MV_STOCK WHERE ") +
+                  clave.Rellena().CondicionId("V_MV_STOCK.TC_ORIGEN='",
+                                              " and V_MV_STOCK.IDCOMPROBANTE_ORIGEN='") +
+                  QStringLiteral(" AND SECUENCIA = 1");
+    if (!Cuenta.isEmpty())
+        sql += QStringLiteral(" AND (V_MV_STOCK.CUENTAPROVEEDOR = '") +
+               ado::DoblarApostrofos(Cuenta) +
+               QStringLiteral("' OR V_MV_STOCK.CUENTAPROVEEDOR IS NULL)");
+    return sql;
+}
+
 // The vouchers this one applies: found by its key with every part filled to the width the
 // table keys it with, the letter to four like the branch.
 void PaginaComprobante::EscribirAplicadosPor() {
@@ -84,18 +99,12 @@ void PaginaComprobante::EscribirAplicaciones(const QString& sql, const QString& 
     Linea(QStringLiteral("</TABLE>"));
 }
 
-// The reception reports of an order, found by the order's filled key (sixteen characters
-// for the thirteen stored: the database compares without the trailing blanks).
+// The reception reports of an order, the page's supplier's own.
 void PaginaComprobante::EscribirInformesRecepcion() {
     if (!vb::Iguales(clave_.TC, QStringLiteral("OC")))
         return;
     ado::Recordset rs;
-    if (!Consultar(QStringLiteral("SELECT V_MV_STOCK.FECHA, V_MV_STOCK.TC,V_MV_STOCK.IDCOMPROBANTE"
-                                  " from V_MV_STOCK WHERE ") +
-                       clave_.Rellena().CondicionId("V_MV_STOCK.TC_ORIGEN='",
-                                                    " and V_MV_STOCK.IDCOMPROBANTE_ORIGEN='") +
-                       QStringLiteral(" AND SECUENCIA = 1"),
-                   rs))
+    if (!Consultar(SqlInformesRecepcion(clave_, cuenta_), rs))
         return;
     Linea(kAperturaSeccion + QStringLiteral("INFORMES DE RECEPCION</B>") + kTabla +
           QStringLiteral("<TR VALIGN=TOP BGCOLOR=E0EFE0><TD CLASS=TableCABDetalle>FECHA</TD>"

@@ -176,13 +176,11 @@ void PaginaStock::EscribirQueAplican() {
                });
 }
 
+// The order's own reception reports: those of the supplier its header names.
 void PaginaStock::EscribirInformesRecepcion() {
-    e_.Seccion(QStringLiteral("SELECT ") +
-                   "V_MV_STOCK.FECHA, V_MV_STOCK.TC,V_MV_STOCK.IDCOMPROBANTE" +
-                   " from V_MV_STOCK WHERE " +
-                   clave_.Rellena().CondicionId("V_MV_STOCK.TC_ORIGEN='",
-                                                " and V_MV_STOCK.IDCOMPROBANTE_ORIGEN='") +
-                   " AND SECUENCIA = 1",
+    QString proveedor;
+    e_.Ejecutar([&] { proveedor = Valor(rsCabecera_, "CUENTAPROVEEDOR"); });
+    e_.Seccion(pagina_detalle::SqlInformesRecepcion(clave_, proveedor),
                EscrituraPagina::AperturaSeccion +
                    "<FONT SIZE=1 FACE=' Times New Roman '><B>INFORMES DE RECEPCION</B>" +
                    EscrituraPagina::Tabla +

@@ -253,6 +253,15 @@ TEST_F(Comprobante, UnaClaveDeDosProveedoresSinCuentaNoMuestraNinguno) {
     EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
 }
 
+// An order key that another supplier holds too, received with a reception report of its own:
+// the order lists its own supplier's report only.
+TEST_F(Comprobante, UnaOrdenDeDosProveedoresListaSusPropiosInformes) {
+    const QString pagina = Texto("OC", "0001", "00000107", "X", false, "211010112");
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
+    EXPECT_TRUE(pagina.contains(">IR   000100000322X</TD>"));
+    EXPECT_FALSE(pagina.contains(">IR   000100000301X</TD>"));
+}
+
 // Another voucher in the window starts at its top; the same one again keeps the place.
 TEST_F(VentanaComprobante, OtroComprobanteSeMuestraDesdeArriba) {
     FrmAuditoriaCBTEDetalle ventana;

@@ -59,6 +59,15 @@ TEST_F(FrmAuditoriaCBTECTABLETest, PaginaDelAsientoDeUnaCuentaConCheques) {
     EXPECT_TRUE(guion.Mensajes.empty());
 }
 
+// Another supplier's invoice of the same key is entry 1 (CPRA, month 1) too, of the period
+// before: the supplier's account picks its own entry, head and lines.
+TEST_F(FrmAuditoriaCBTECTABLETest, ElAsientoDeLaCuentaEsDeSuPeriodo) {
+    const QByteArray pagina = Pagina("FCC", "0005", "00004549", "A", "211010103");
+    EXPECT_EQ(Sumas(pagina), QStringList({"110680,18", "110680,18"}));
+    EXPECT_FALSE(pagina.contains("Embalajes"));
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
 TEST_F(FrmAuditoriaCBTECTABLETest, CuentaAusenteTerminaTrasElTitulo) {
     const QString pagina = QString::fromLatin1(Pagina("NCPE", "0001", "00000002", "X", "999"));
     EXPECT_TRUE(pagina.endsWith("(Detallado)</FONT></TD><TD><FONT SIZE=1>&nbsp;</FONT></TD></TR>"

@@ -206,6 +206,18 @@ TEST_F(PaginaDeStock, UnaClaveDeDosProveedoresEsLaDelIngreso) {
               2);
 }
 
+// An order of a key that another supplier holds too lists the reception reports of the
+// supplier its header names, not the other supplier's.
+TEST_F(PaginaDeStock, UnaOrdenDeDosProveedoresListaSusPropiosInformes) {
+    Ejecutar("INSERT INTO MV_STOCK (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, FECHA, "
+             "CUENTAPROVEEDOR, IDARTICULO) VALUES ('OC', '0001', '00000107', 'X', 1, "
+             "'2026-02-07', '211010112', 'ENV-CAJ-403030')");
+    const QString pagina = Pagina("OC", "0001", "00000107", "X");
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
+    EXPECT_TRUE(pagina.contains(">IR   000100000322X</TD>"));
+    EXPECT_FALSE(pagina.contains(">IR   000100000301X</TD>"));
+}
+
 // Mostrar writes the stock page into the sales and purchase window's file in TEMP, under the
 // voucher's caption, and the page's own links reach the handler as the browser reports them.
 TEST_F(VentanaStock, MostrarEscribeLaPaginaYSusEnlacesAbren) {

@@ -188,7 +188,8 @@ TEST_F(PickListComprobantes, ImagenesDeOrdenes) {
     Ejecutar("UPDATE MV_CPTE SET GARANTIA = 1, ANULADA = 1 WHERE TC = 'OC' AND NUMERO = "
              "'00000107'");
     Ejecutar("UPDATE MV_CPTE SET ANULADA = NULL WHERE TC = 'OC' AND NUMERO = '00000127'");
-    Cargar("OC", "NUMERO = '00000123' OR NUMERO IN ('00000107', '00000127')");
+    Cargar("OC", "NUMERO = '00000123' OR NUMERO IN ('00000107', '00000127') AND CUENTA <> "
+                 "'211010113'");
     ASSERT_EQ(Filas(), 3);
     EXPECT_EQ(Fila(1).SmallIcon(), 10); // 127: a Null voided flag is not voided
     EXPECT_EQ(Fila(2).SmallIcon(), 11); // 123: warranty
