@@ -1370,6 +1370,32 @@ INSERT INTO MV_APLICACION (CUENTA, TC, SUCURSAL, NUMERO, LETRA, TCO_ORIGEN, SUCU
     ('112010202', 'NC', '0001', '00000092', 'A', 'FC', '0001', '00001509', 'A', 24537.35),
     ('112010205', 'FC', '0001', '00001515', 'A', 'RM', '0001', '00002210', 'R', 1093916.60);
 
+-- Embalajes del Comahue pays its own FCC 0005-00004549 A with two payments:
+-- PG 0001-00000495 X, a key Distribuidora Castañeda's payment holds too (its
+-- journal lines numbered on from Castañeda's, in an entry of the previous
+-- year), and PG 0001-00000496 X, whose application names no account.
+INSERT INTO MV_CPTE (TC, SUCURSAL, NUMERO, LETRA, IDCOMPLEMENTO, FECHA, CUENTA, NOMBRE, DOMICILIO, LOCALIDAD, CODIGOPOSTAL, TELEFONO, UNEGOCIO, MONEDA, RETGAN_IMPORTE, RETIBR_IMPORTE, IMPORTE, COMENTARIOS, APROBADO, ANULADA, FINALIZADO) VALUES
+    ('PG', '0001', '00000495', 'X', 1, '2025-02-10 00:00:00', '211010113', 'Embalajes del Comahue S.R.L.', 'Ruta Nac. 151 Km 4', 'Cipolletti', '8324', '0299-4779020', '   1', '   1', 0, 0, 20000.00, 'Pago de FCC A 0005-00004549', 1, 0, 1),
+    ('PG', '0001', '00000496', 'X', 1, '2025-03-10 00:00:00', '211010113', 'Embalajes del Comahue S.R.L.', 'Ruta Nac. 151 Km 4', 'Cipolletti', '8324', '0299-4779020', '   1', '   1', 0, 0, 4200.00, 'Saldo de FCC A 0005-00004549', 1, 0, 1);
+
+INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, FECHA, FECHASUBDIARIO, PERIODO, MES_OPERATIVO, [NUMERO ASIENTO], TIPO_REG, UNEGOCIO, CUENTA, [DEBE-HABER], IMPORTE, DETALLE, MONEDA, COTIZACION, IDCAJAS, IDBANCO, NROCOMPROBANTEBANCARIO, VENCIMIENTO, CABCUENTA, CABNOMBRE, CABIMPORTE, ESTADO, LIVA_ALICIVA, CONCILIADO, USUARIO_LOGEADO, FECHAHORA_GRABACION) VALUES
+    ('PG', '0001', '00000495', 'X', 3, '2025-02-10 00:00:00', '2025-02-10 00:00:00', 2025, 2, 1, 'CAJA', '   1', '211010113', 'D', 20000.00, 'Pago X 0001-00000495 - Embalajes del Comahue S.R.L.', '   1', 1, '   1', NULL, NULL, NULL, '211010113', 'Embalajes del Comahue S.R.L.', 20000.00, 0, 0, 0, 'demo', '2025-02-10 10:11:00'),
+    ('PG', '0001', '00000495', 'X', 4, '2025-02-10 00:00:00', '2025-02-10 00:00:00', 2025, 2, 1, 'CAJA', '   1', '1110101', 'H', 20000.00, 'Pago X 0001-00000495 - Embalajes del Comahue S.R.L.', '   1', 1, '   1', NULL, NULL, NULL, '211010113', 'Embalajes del Comahue S.R.L.', 20000.00, 0, 0, 0, 'demo', '2025-02-10 10:11:00'),
+    ('PG', '0001', '00000496', 'X', 1, '2025-03-10 00:00:00', '2025-03-10 00:00:00', 2025, 3, 1, 'CAJA', '   1', '211010113', 'D', 4200.00, 'Pago X 0001-00000496 - Embalajes del Comahue S.R.L.', '   1', 1, '   1', NULL, NULL, NULL, '211010113', 'Embalajes del Comahue S.R.L.', 4200.00, 0, 0, 0, 'demo', '2025-03-10 10:11:00'),
+    ('PG', '0001', '00000496', 'X', 2, '2025-03-10 00:00:00', '2025-03-10 00:00:00', 2025, 3, 1, 'CAJA', '   1', '1110101', 'H', 4200.00, 'Pago X 0001-00000496 - Embalajes del Comahue S.R.L.', '   1', 1, '   1', NULL, NULL, NULL, '211010113', 'Embalajes del Comahue S.R.L.', 4200.00, 0, 0, 0, 'demo', '2025-03-10 10:11:00');
+
+INSERT INTO MV_APLICACION (CUENTA, TC, SUCURSAL, NUMERO, LETRA, TCO_ORIGEN, SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, IMPORTE) VALUES
+    ('211010113', 'PG', '0001', '00000495', 'X', 'FCC', '0005', '00004549', 'A', 20000.00),
+    (NULL, 'PG', '0001', '00000496', 'X', 'FCC', '0005', '00004549', 'A', 4200.00);
+
+-- The invoice CB 0001-00000836 X collects has a second complement on its
+-- customer's account, and a receipt of the year before carries discounts that
+-- together leave the range an amount holds.
+INSERT INTO MV_CPTE (TC, SUCURSAL, NUMERO, LETRA, IDCOMPLEMENTO, FECHA, CUENTA, NOMBRE, IMPORTE, COMENTARIOS, APROBADO, ANULADA, FINALIZADO) VALUES
+    ('FC', '0001', '00001507', 'A', 2, '2026-09-14 00:00:00', '112010201', 'Supermercado La Confluencia S.A.', 0, 'Entrega en dos partes', 1, 0, 1);
+INSERT INTO MV_CPTE (TC, SUCURSAL, NUMERO, LETRA, IDCOMPLEMENTO, FECHA, CUENTA, NOMBRE, UNEGOCIO, MONEDA, IMPDESCUENTO1, IMPDESCUENTO2, IMPDESCUENTO3, IMPDESCUENTO4, RETGAN_IMPORTE, RETIBR_IMPORTE, IMPORTE, COMENTARIOS, APROBADO, ANULADA, FINALIZADO) VALUES
+    ('CB', '0001', '00000801', 'X', 1, '2025-06-30 00:00:00', '112010201', 'Supermercado La Confluencia S.A.', '   1', '   1', 900000000000000.00, 900000000000000.00, 0, 0, 922337203685477.00, 0, 0, 'Ajuste de fin de ejercicio', 1, 0, 1);
+
 --------------------------------------------------------------------------
 -- History of actions
 --------------------------------------------------------------------------

@@ -45,9 +45,9 @@ protected:
         // supplier's, as the table's key requires), settling its own invoice.
         Ejecutar("INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, FECHA, "
                  "PERIODO, MES_OPERATIVO, [NUMERO ASIENTO], TIPO_REG, CUENTA, [DEBE-HABER], "
-                 "IMPORTE, CABCUENTA, CABNOMBRE) VALUES ('PG', '0001', '00000495', 'X', 3, "
+                 "IMPORTE, CABCUENTA, CABNOMBRE) VALUES ('PG', '0001', '00000495', 'X', 5, "
                  "'2026-02-10', 2026, 2, 2, 'CAJA', '211010100', 'D', 999, '211010100', 'Otro "
-                 "Proveedor S.A.'), ('PG', '0001', '00000495', 'X', 4, '2026-02-10', 2026, 2, 2, "
+                 "Proveedor S.A.'), ('PG', '0001', '00000495', 'X', 6, '2026-02-10', 2026, 2, 2, "
                  "'CAJA', '1110101', 'H', 999, '211010100', 'Otro Proveedor S.A.')");
         Ejecutar("INSERT INTO MV_APLICACION (CUENTA, TC, SUCURSAL, NUMERO, LETRA, TCO_ORIGEN, "
                  "SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, IMPORTE) VALUES ('211010100', "

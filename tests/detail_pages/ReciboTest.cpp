@@ -144,9 +144,6 @@ TEST_F(PaginaDeRecibo, UnPagoDeClaveCompartidaEsSoloDeSuProveedor) {
 // A sales voucher of two complements on one account, settled by one application: one row, its
 // amount once.
 TEST_F(PaginaDeRecibo, UnComprobanteDeDosComplementosSeListaUnaVez) {
-    Ejecutar("INSERT INTO MV_CPTE (TC, SUCURSAL, NUMERO, LETRA, IDCOMPLEMENTO, FECHA, CUENTA, "
-             "NOMBRE, IMPORTE) SELECT TC, SUCURSAL, NUMERO, LETRA, 2, FECHA, CUENTA, NOMBRE, 1 "
-             "FROM MV_CPTE WHERE TC = 'FC' AND NUMERO = '00001507' AND IDCOMPLEMENTO = 1");
     const QString pagina = Pagina("CB", "0001", "00000836", "X");
     EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
     EXPECT_EQ(pagina.count("FC   000100001507A</TD>"), 1);
@@ -172,6 +169,22 @@ TEST_F(PaginaDeRecibo, DescuentosAlBordeDelRango) {
             << descuento;
         EXPECT_TRUE(pagina.contains("</body></html>"));
     }
+}
+
+// The demo company meets each of these roads as it stands: a payment key two suppliers hold,
+// an application that names no account on a purchase key two suppliers hold, a receipt whose
+// discounts leave the range.
+TEST_F(PaginaDeRecibo, LaDemoTieneClavesCompartidas) {
+    const QString castaneda = Pagina("PG", "0001", "00000495", "X", true, "211010103");
+    EXPECT_FALSE(castaneda.contains("Embalajes"));
+    EXPECT_EQ(castaneda.count("FCC  000500004549A</TD>"), 1);
+    const QString saldo = Pagina("PG", "0001", "00000496", "X", true, "211010113");
+    EXPECT_EQ(saldo.count("FCC  000500004549A</TD>"), 1);
+    EXPECT_TRUE(saldo.contains("_CUENTA_211010113\">FCC  000500004549A</TD>"));
+    const QString fin = Pagina("CB", "0001", "00000801", "X");
+    EXPECT_TRUE(fin.contains("&nbspfuera de rango</td>"));
+    EXPECT_TRUE(fin.contains("</body></html>"));
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
 }
 
 // The total is the stored amount to its last decimal, in figures and in words, up to the

@@ -167,7 +167,7 @@ const Caso casos[] = {
     {"FacturasConFiltro", "FC", false, "CUENTA = '112010201'", Ninguno,
      "SELECT * FROM V_MV_CPTE WHERE TC = 'FC  ' AND CUENTA = '112010201' ORDER BY  "
      "IDCOMPROBANTE DESC, IDCOMPLEMENTO ASC  ",
-     1},
+     2},
     {"RemitosSinPendientes", "RM", false, "", Ninguno,
      "SELECT * FROM V_MV_CPTE WHERE TC = 'RM  ' ORDER BY IDCOMPROBANTE DESC, IDCOMPLEMENTO ASC", 2},
     {"CodigoDesconocido", "ZZ", false, "", Ninguno,
