@@ -2,6 +2,7 @@
 
 #include "entries/GenerarSentenciaSQL.h"
 #include "platform/ado/Field.h"
+#include "platform/ado/TokenSql.h"
 #include "platform/runtime/Fechas.h"
 #include "platform/runtime/Numeros.h"
 #include "platform/runtime/Reparto.h"
@@ -338,10 +339,10 @@ const Fila* LineaGuardada(const Asiento& a, int secuencia) {
 bool DeLaLinea(const Fila* linea, const QString& cuenta) {
     if (!linea)
         return false;
-    QString guardada = Columna(*linea, QStringLiteral("CUENTA"));
-    if (guardada.size() >= 2 && guardada.startsWith(u'\'') && guardada.endsWith(u'\''))
-        guardada =
-            guardada.mid(1, guardada.size() - 2).replace(QStringLiteral("''"), QStringLiteral("'"));
+    const ado::TokensSql literal = ado::Tokenizar(Columna(*linea, QStringLiteral("CUENTA")));
+    const QString guardada = literal.size() == 1 && literal[0].tipo == ado::TokenSql::Cadena
+                                 ? literal[0].ValorCadena()
+                                 : QString();
     return vb::Iguales(vb::RTrim(guardada), vb::RTrim(cuenta));
 }
 
