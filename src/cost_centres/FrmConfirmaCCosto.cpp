@@ -62,12 +62,18 @@ Ancho SumaColumna(const controles::FlexGrid& g, int columna, int salvo = 0) {
     return suma;
 }
 
-// An amount at the configured precision, halves to even; toward zero at the very ends of the
-// range, where away from it would leave the range.
-Currency APrecision(const Currency& valor) {
+// One unit of the configured precision, in ten-thousandths.
+qint64 Unidad() {
     qint64 unidad = 1;
     for (int i = Decimales(); i < 4; ++i)
         unidad *= 10;
+    return unidad;
+}
+
+// An amount at the configured precision, halves to even; toward zero at the very ends of the
+// range, where away from it would leave the range.
+Currency APrecision(const Currency& valor) {
+    const qint64 unidad = Unidad();
     const qint64 hacia0 = valor.Escalado() / unidad * unidad;
     const Ancho resto = Ancho(valor.Escalado()) - hacia0, doble = 2 * (resto < 0 ? -resto : resto);
     const Ancho lejos = Ancho(hacia0) + (resto < 0 ? -unidad : unidad);
@@ -659,9 +665,7 @@ QString FrmConfirmaCCosto::MotivoImporte(const QString& V) const {
 // rows leave. So an amount typed, or worked out from a share, always agrees; one stored against
 // its share does not.
 bool FrmConfirmaCCosto::ConcuerdaConPorcentaje(int Fila, int Filas) const {
-    Ancho unidad = 1;
-    for (int i = Decimales(); i < 4; ++i)
-        unidad *= 10;
+    const Ancho unidad = Unidad();
     const Ancho importe = Util().ValorMoneda(vb::Trim(FgCCosto->TextMatrix(Fila, 4))).Escalado();
     const Ancho porcentaje = Util().ValorMoneda(vb::Trim(FgCCosto->TextMatrix(Fila, 3))).Escalado();
     const Ancho linea = Linea().Escalado();

@@ -67,10 +67,8 @@ void PaginaRecibo::Generar(const QString& archivo, const ClaveComprobante& clave
     });
 }
 
-QString PaginaRecibo::CuentaSql() {
-    QString cuenta;
-    e_.Ejecutar([&] { cuenta = ValorParte("CUENTA"); });
-    return "'" + ado::DoblarApostrofos(cuenta) + "'";
+QString PaginaRecibo::CuentaSql() const {
+    return "'" + ado::DoblarApostrofos(cuentaParte_) + "'";
 }
 
 QString PaginaRecibo::CondicionRellena(const QString& prefijo) const {
@@ -102,10 +100,7 @@ void PaginaRecibo::Escribir() {
     e_.Linea(QStringLiteral("</font></TABLE>"));
     // A payment's entry is the one on its supplier's account: another supplier's payment of
     // the same key has its own.
-    QString cuenta;
-    if (hayParte_ && EsPago(clave_.TC))
-        e_.Ejecutar([&] { cuenta = ValorParte("CUENTA"); });
-    e_.EnlaceAsiento(clave_, cuenta);
+    e_.EnlaceAsiento(clave_, hayParte_ && EsPago(clave_.TC) ? cuentaParte_ : QString());
     e_.Linea(QStringLiteral("</body></html>"));
 }
 
@@ -140,6 +135,8 @@ void PaginaRecibo::ConsultarParte() {
         "MA_CUENTASADIC ON C_MV_Cpte.CUENTA = MA_CUENTASADIC.CODIGO LEFT OUTER JOIN " +
         "V_TA_UnidadNegocio ON C_MV_Cpte.UNEGOCIO = V_TA_UnidadNegocio.Codigo " + "WHERE  " + donde;
     hayParte_ = e_.Consultar(esVenta_ ? ventas : compras, rsParte_);
+    if (hayParte_)
+        e_.Ejecutar([&] { cuentaParte_ = ValorParte("CUENTA"); });
 }
 
 void PaginaRecibo::EscribirParte() {

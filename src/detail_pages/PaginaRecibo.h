@@ -49,12 +49,14 @@ private:
     QString Retencion(const char* campo);
 
     // The party's account as read, between apostrophes, for the queries that keep to it.
-    QString CuentaSql();
+    QString CuentaSql() const;
 
     EscrituraPagina& e_;
     ClaveComprobante clave_;
     bool esVenta_;
     QString cuenta_;
+    // The account of the party row, read once.
+    QString cuentaParte_;
     ado::Recordset rsParte_;
     bool hayParte_ = false;
 };
