@@ -7,6 +7,7 @@
 #include "detail_pages/FrmAuditoriaCBTECTABLE.h"
 #include "detail_pages/PaginaComprobante.h"
 #include "detail_pages/PaginaRecibo.h"
+#include "detail_pages/PaginaStock.h"
 
 #include <algorithm>
 
@@ -43,8 +44,8 @@ QString DeDiezmilesimos(qint64 n) {
 }
 
 QString EnlaceLeido(const QString& fila) {
-    static const QRegularExpression enlace(
-        QStringLiteral("HREF=\"_TC_(.*)_SUCURSAL_(.*)_NUMERO_(.*)_LETRA_(.*?)(?:_CUENTA_(.*))?\""));
+    static const QRegularExpression enlace(QStringLiteral(
+        "HREF=\"?_TC_(.*?)_SUCURSAL_(.*?)_NUMERO_(.*?)_LETRA_(.*?)(?:_CUENTA_(.*?))?\"?>"));
     const QRegularExpressionMatch m = enlace.match(fila);
     if (!m.hasMatch())
         return QString();
@@ -150,6 +151,62 @@ protected:
         return Ordenadas(aplicaciones);
     }
 
+    // The applications that name this voucher's key on one side, each as the other side's
+    // key (and the account the page's links carry) with the amount applied.
+    QStringList AplicacionesDeUnLado(const Cpte& c, bool aplicados, const QString& cuentaEnlace,
+                                     const QString& condicionCuenta) {
+        const QString otro = aplicados ? "TCO_ORIGEN, SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN"
+                                       : "TC, SUCURSAL, NUMERO, LETRA";
+        const QString propio = aplicados ? DeLaClave(c, "A")
+                                         : QString(DeLaClave(c, "A"))
+                                               .replace(".TC", ".TCO_ORIGEN")
+                                               .replace(".SUCURSAL", ".SUCURSAL_ORIGEN")
+                                               .replace(".NUMERO", ".NUMERO_ORIGEN")
+                                               .replace(".LETRA", ".LETRA_ORIGEN");
+        QStringList filas;
+        for (QString fila :
+             Filas("SELECT " + otro + ", IMPORTE, CUENTA FROM MV_APLICACION A WHERE " + propio +
+                   condicionCuenta)) {
+            QStringList v = fila.split(u'|');
+            v[0] = v[0].trimmed();
+            const QString cuenta = cuentaEnlace.isNull() ? v[5] : cuentaEnlace;
+            filas << QStringList{v[0], v[1], v[2], v[3]}.join(u' ') +
+                         (cuenta.isEmpty() ? QString() : " " + cuenta) + '|' + Importe(v[4]);
+        }
+        return Ordenadas(filas);
+    }
+
+    // The history of actions on the key, "action|user".
+    QStringList Historial(const Cpte& c, const QString& complemento) {
+        QStringList filas;
+        for (const QString& fila :
+             Filas("SELECT TIPO_ACCION, USUARIO FROM MV_CPTEACCIONES WHERE TC = '" + c.tc +
+                   "' AND IDCOMPROBANTE = '" + c.sucursal + c.numero + c.letra + "'" +
+                   (complemento.isEmpty() ? QString() : " AND IDCOMPLEMENTO = " + complemento))) {
+            const QStringList v = fila.split(u'|');
+            const QString accion = v[0] == "A"   ? "ALTA"
+                                   : v[0] == "B" ? "BAJA"
+                                   : v[0] == "M" ? "MODIFICACION"
+                                                 : v[0];
+            filas << accion + '|' + v[1];
+        }
+        return Ordenadas(filas);
+    }
+
+    static QStringList Leidas(const QString& pagina, const QString& titulo,
+                              const std::vector<int>& columnas, bool conEnlace) {
+        QStringList filas;
+        for (const FilaPagina& f : Tabla(pagina, titulo)) {
+            QStringList celdas;
+            if (conEnlace)
+                celdas << f.enlace;
+            for (int i : columnas)
+                celdas << f.celdas.value(i).trimmed();
+            filas << celdas.join(u'|');
+        }
+        return Ordenadas(filas);
+    }
+
     // The debit and credit sums of the same lines, "debit|credit", added up in ten-thousandths
     // so that no floating point creeps into them.
     QString SumasDelAsiento(const Cpte& c) {
@@ -250,6 +307,92 @@ TEST_F(OraculoPaginas, AsientoDeLaCuentaDelComprobante) {
             sumas << m.captured(1);
         EXPECT_EQ(sumas.join(u'|'), SumasDelAsiento(c));
     }
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
+}
+
+// Every sales and purchase voucher opened for its party: its items, the applications of that
+// party on either side, and its history, each once.
+TEST_F(OraculoPaginas, SeccionesDeCadaComprobante) {
+    const QString ruta = dir.filePath("AuditoriaCBTEdetalles.htm");
+    int filas = 0;
+    for (const Cpte& c : Comprobantes("SELECT CODIGO FROM TA_COMPROBANTES WHERE CIRCUITO IN "
+                                      "('C', 'V') AND CODIGO NOT IN ('CB', 'PG')")) {
+        SCOPED_TRACE(c.Nombre());
+        const bool venta = Filas("SELECT CIRCUITO FROM TA_COMPROBANTES WHERE CODIGO = '" + c.tc +
+                                 "'") == QStringList{"V"};
+        PaginaComprobante::Generar(ruta, c.Clave(), venta, c.cuenta);
+        const QString pagina = QString::fromLatin1(Bytes(ruta));
+        const QString complemento =
+            venta ? Filas("SELECT MIN(IDCOMPLEMENTO) FROM MV_CPTE C WHERE " + DeLaClave(c, "C"))
+                        .value(0)
+                  : QString();
+
+        static const QRegularExpression parte(QStringLiteral(
+            "Sr/s\\.:</B></TD><TD COLSPAN=2> </TD><TD class=TableCabeceraValor COLSPAN=27 "
+            "NOWRAP>([^<]*)</TD><TD> </TD><TD class=TableCabeceraValor COLSPAN=10 "
+            "NOWRAP>([^<]*)<"));
+        const QRegularExpressionMatch m = parte.match(pagina);
+        EXPECT_EQ(m.captured(1) + '|' + m.captured(2),
+                  Filas("SELECT NOMBRE, CUENTA FROM MV_CPTE C WHERE " + DeLaClave(c, "C") +
+                        " AND CUENTA = '" + c.cuenta + "' ORDER BY IDCOMPLEMENTO")
+                      .value(0));
+
+        QStringList insumos;
+        for (const QString& fila :
+             Filas("SELECT IDARTICULO, CANTIDAD, TOTAL FROM MV_CPTEINSUMOS I WHERE " +
+                   DeLaClave(c, "I") +
+                   (venta ? " AND IDCOMPLEMENTO = " + complemento
+                          : " AND CUENTA = '" + c.cuenta + "'"))) {
+            const QStringList v = fila.split(u'|');
+            insumos << v[0].trimmed() + '|' + Importe(v[1]) + '|' + Importe(v[2]);
+        }
+        EXPECT_EQ(Leidas(pagina, "<B>INSUMOS</B>", {0, 3, venta ? 6 : 5}, false),
+                  Ordenadas(insumos));
+
+        const QString propia = " AND A.CUENTA = '" + c.cuenta + "'";
+        const QStringList aplicados = AplicacionesDeUnLado(c, true, c.cuenta, propia);
+        const QStringList aplican = AplicacionesDeUnLado(c, false, c.cuenta, propia);
+        EXPECT_EQ(Leidas(pagina, "<B>COMPROBANTES APLICADOS POR ", {2}, true), aplicados);
+        EXPECT_EQ(Leidas(pagina, "<B>COMPROBANTES QUE APLICAN A ", {2}, true), aplican);
+        const QStringList historial = Historial(c, complemento);
+        EXPECT_EQ(Leidas(pagina, "<B>HISTORIAL DE ACCIONES</B>", {0, 3}, false), historial);
+        filas += int(insumos.size() + aplicados.size() + aplican.size() + historial.size());
+    }
+    EXPECT_GT(filas, 0);
+    EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
+}
+
+// Every stock voucher: its article lines, the applications on either side with the account
+// each names, an order's reception reports, and its history.
+TEST_F(OraculoPaginas, ComprobantesDeStock) {
+    const QString ruta = dir.filePath("AuditoriaTCSTOCK.htm");
+    int filas = 0;
+    for (const QString& fila : Filas("SELECT DISTINCT RTRIM(TC), SUCURSAL, NUMERO, LETRA FROM "
+                                     "MV_STOCK ORDER BY 1, 2, 3, 4")) {
+        const QStringList k = fila.split(u'|');
+        const Cpte c{k[0], k[1], k[2], k[3], {}};
+        SCOPED_TRACE(c.Nombre());
+        PaginaStock::Generar(ruta, c.Clave(), false);
+        const QString pagina = QString::fromLatin1(Bytes(ruta));
+
+        QStringList insumos;
+        for (const QString& linea :
+             Filas("SELECT IDARTICULO, DESCRIPCION, CANTIDAD, PRECIOVENTA FROM MV_STOCK S WHERE " +
+                   DeLaClave(c, "S"))) {
+            const QStringList v = linea.split(u'|');
+            insumos << v[0].trimmed() + '|' + v[1] + '|' + Importe(v[2]) + '|' + Importe(v[3]);
+        }
+        EXPECT_EQ(Leidas(pagina, "<B>INSUMOS</B>", {0, 1, 3, 4}, false), Ordenadas(insumos));
+
+        const QStringList aplicados = AplicacionesDeUnLado(c, true, QString(), QString());
+        const QStringList aplican = AplicacionesDeUnLado(c, false, QString(), QString());
+        EXPECT_EQ(Leidas(pagina, "<B>COMPROBANTES APLICADOS POR ", {2}, true), aplicados);
+        EXPECT_EQ(Leidas(pagina, "<B>COMPROBANTES QUE APLICAN A ", {2}, true), aplican);
+        const QStringList historial = Historial(c, QString());
+        EXPECT_EQ(Leidas(pagina, "<B>HISTORIAL DE ACCIONES</B>", {0, 3}, false), historial);
+        filas += int(insumos.size() + aplicados.size() + aplican.size() + historial.size());
+    }
+    EXPECT_GT(filas, 0);
     EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
 }
 
