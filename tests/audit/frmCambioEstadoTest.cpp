@@ -329,6 +329,64 @@ TEST_F(frmCambioEstadoTest, UnaListaViejaNoMarcaElOrigenQueLaDiferenciaDejo) {
               QStringList({"0"}));
 }
 
+// Another user reading the database keeps the commit from taking it: the change is rolled back
+// and reported, nothing of it stays, and the session's next change is saved for all to see.
+TEST_F(frmCambioEstadoTest, UnCommitRechazadoNoDejaNadaYSeInforma) {
+    ado::Connection& programa = DB_Dll::Instancia().gCnn;
+    programa.Close();
+    programa.SetConnectionTimeout(1); // gives up on a lock after one second
+    programa.SetCommandTimeout(1);
+    programa.Open();
+    const auto base = [this] {
+        return Filas("SELECT * FROM MV_ASIENTOS ORDER BY TC, NUMERO, SECUENCIA") +
+               Filas("SELECT * FROM MV_APLICACION ORDER BY TC, NUMERO, CUENTA");
+    };
+    const QStringList antes = base();
+    cnn.BeginTrans();
+    Filas("SELECT * FROM MV_ASIENTOS"); // the read lock lasts until the transaction ends
+    Aceptar(3, "DPRE");
+    cnn.RollbackTrans();
+    EXPECT_FALSE(dlg.OK);
+    EXPECT_EQ(base(), antes);
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("bloqueada")) << guion.Mensajes[0].Texto;
+    EXPECT_TRUE(guion.Mensajes[0].Texto.endsWith("\r\nNo se pudo cambiar el estado"));
+
+    guion.Mensajes.clear();
+    Aceptar(3, "DPRE");
+    EXPECT_TRUE(dlg.OK);
+    EXPECT_TRUE(guion.Mensajes.empty());
+    EXPECT_EQ(Estados("NCPE", "00000002"), QStringList({"3|DPRE", "3|DPRE", "3|DPRE"}));
+}
+
+// Two suppliers hold the invoice FCC 0005-00004549A: a state change of Castañeda's difference
+// marks and unmarks only Castañeda's entry of it, whichever way it goes.
+TEST_F(frmCambioEstadoTest, ElOrigenSeMarcaSoloEnSuProveedor) {
+    Preparar(dlg);
+    dlg.Numero = "00000003";
+    dlg.Cpte_Origen = "000500004549A";
+    dlg.CabCuenta = "211010103";
+    Ejecutar("UPDATE MV_ASIENTOS SET ESTADO = 0, CONCILIADO = 0 WHERE TC = 'NCPE' AND NUMERO = "
+             "'00000003'");
+    const auto origen = [this](const char* cuenta) {
+        return Filas(QStringLiteral("SELECT DISTINCT ESTADO FROM MV_ASIENTOS WHERE TC = 'FCC' "
+                                    "AND NUMERO = '00004549' AND CABCUENTA = '%1'")
+                         .arg(cuenta));
+    };
+    for (const auto& [anterior, nuevo, marca] :
+         {std::tuple{"0", 1, "0"}, std::tuple{"1", 0, "1"}}) {
+        const QString otra = marca == QStringLiteral("0") ? "1" : "0";
+        Ejecutar("UPDATE MV_ASIENTOS SET ESTADO = " + otra +
+                 " WHERE TC = 'FCC' AND NUMERO = '00004549'");
+        dlg.EstadoAnterior = QString::fromLatin1(anterior);
+        Aceptar(nuevo, "");
+        EXPECT_TRUE(dlg.OK) << anterior;
+        EXPECT_EQ(origen("211010103"), QStringList({marca})) << anterior;
+        EXPECT_EQ(origen("211010113"), QStringList({otra})) << anterior;
+    }
+    EXPECT_TRUE(guion.Mensajes.empty());
+}
+
 // Aceptar checks the motive first; Consultar does nothing yet; Cancelar saves nothing.
 TEST_F(frmCambioEstadoTest, AceptarRechazaUnMotivoNoHabilitadoYCancelarNoGraba) {
     const QStringList antes = Estados("NCPE", "00000002");
