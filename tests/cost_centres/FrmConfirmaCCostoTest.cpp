@@ -545,6 +545,41 @@ TEST_F(Edicion, EditaUnaCelda) {
     EXPECT_EQ(Unidos(Celda(2, 3), Celda(2, 4), dlg.FgCCosto->Row()), "0,15|1,50|1");
 }
 
+// Each limit of a typed amount and share, at the limit and one unit each side, on a debit line
+// and on a credit line: the line's whole amount and 100 % fit, a unit more or a unit of the
+// wrong sign does not.
+TEST_F(Edicion, LimitesDeImporteYPorcentaje) {
+    const auto escrito = [&](int columna, const QString& valor) {
+        guion.Mensajes.clear();
+        Ir(1, columna);
+        Teclas(valor);
+        Tecla(Qt::Key_Return);
+        const bool abierta = dlg.txtEdit2->isVisible();
+        if (abierta)
+            Tecla(Qt::Key_Escape);
+        return abierta ? guion.Mensajes.back().Texto : QString();
+    };
+    const QString mayor = "El importe no puede ser mayor al importe total!!!";
+    const QString rango = "El porcentaje debe ser un valor entre 0 y 100!!!";
+    for (const int signo : {1, -1}) {
+        dlg.CargarCcostos("5210101", Currency::DesdeEntero(1000 * signo), {}, {});
+        const QString menos = signo < 0 ? "-" : "";
+        const QString contrario =
+            signo < 0 ? "Debe ingresar un valor negativo!!!" : "Debe ingresar un valor positivo!!!";
+        const std::pair<QString, QString> importes[] = {{menos + "1000", ""},
+                                                        {menos + "999.99", ""},
+                                                        {menos + "1000.01", mayor},
+                                                        {menos + "0.01", ""},
+                                                        {signo < 0 ? "0.01" : "-0.01", contrario}};
+        for (const auto& [valor, motivo] : importes)
+            EXPECT_EQ(escrito(4, valor), motivo) << valor.toStdString();
+        const std::pair<QString, QString> porcentajes[] = {
+            {"100", ""}, {"99.9999", ""}, {"100.0001", rango}, {"0.0001", ""}, {"-0.0001", rango}};
+        for (const auto& [valor, motivo] : porcentajes)
+            EXPECT_EQ(escrito(3, valor), motivo) << valor.toStdString();
+    }
+}
+
 // A refused value left behind by moving to another cell never reaches its cell.
 TEST_F(Edicion, ValorRechazadoNoLlegaALaCelda) {
     Ir(1, 1);

@@ -236,6 +236,47 @@ TEST_F(FormularioAsiento, LaLinea12EquilibraElAsientoSumandoLaDiferencia) {
     EXPECT_TRUE(frm.Asistel1->BotonActivo(3));
 }
 
+// Only a debit side above the credit side is balanced on line 12: a balanced entry, or one whose
+// credit side is the larger, leaves line 12 as it is, without even its VAT account.
+TEST_F(FormularioAsiento, SoloUnDebeMayorLlenaLaLinea12) {
+    for (const auto& [haber, cuenta12, importe12] :
+         {std::tuple{"121", "", ""}, std::tuple{"121,01", "", ""},
+          std::tuple{"120,99", "1120201", "0,01"}}) {
+        FrmAsientoNDPRoNCPE& frm = Nuevo();
+        frm.Campo("12").SetText(""); // not the account the form proposes
+        frm.Campo("1").SetText("211010101");
+        frm.Campo("1D").SetText("121");
+        frm.Campo("2").SetText("5110102");
+        frm.Campo("2H").SetText(haber);
+        Enfocar(frm.Campo("CONCEPTO"));
+        Enfocar(frm.Campo("3"));
+        EXPECT_EQ(Texto(frm, "12"), cuenta12) << haber;
+        EXPECT_EQ(Texto(frm, "12H"), importe12) << haber;
+        Liberar<FrmAsientoNDPRoNCPE>();
+    }
+}
+
+// The origin's amount caps each side's total, itself included; an amount of 0 is no negative.
+TEST_F(FormularioAsiento, ElTopeYElCeroSeAdmiten) {
+    FrmAsientoNDPRoNCPE& frm = Nuevo();
+    frm.Tope = Currency::DesdeEntero(100);
+    frm.Campo("1").SetText("211010101");
+    frm.Campo("2").SetText("5110102");
+    const QString tope = "El importe no puede superar el valor del comprobante origen: 100,00";
+    const std::tuple<const char*, const char*, QString> casos[] = {
+        {"1D", "100", ""},
+        {"1D", "99,99", ""},
+        {"1D", "100,01", tope},
+        {"2H", "100", ""},
+        {"2H", "100,01", tope},
+        {"2H", "0", ""},
+        {"2H", "-0,01", "El importe no puede estar en negativo "}};
+    for (const auto& [campo, valor, aviso] : casos) {
+        EXPECT_EQ(Validar(frm, campo, valor), aviso) << campo << " " << valor;
+        frm.Campo(campo).SetText("");
+    }
+}
+
 // An amount goes only on a line with an account, and on one side of the line.
 TEST_F(FormularioAsiento, ImportesSoloEnLineasConCuentaYDeUnLado) {
     FrmAsientoNDPRoNCPE& frm = Nuevo();

@@ -28,6 +28,9 @@ TEST_F(DemoNumeracion, NumeroComprobanteSuperaLoYaAsentado) {
     EXPECT_EQ(Propuesta().Pedir("NCPE", "2"), "0002|00000001|X");
     // Trips: 14 is stored, and 15 too (typed by hand): the next one is 16.
     EXPECT_EQ(Propuesta().Pedir("VJ"), "0001|00000016|X");
+    // 14 alone: stored and the highest, the proposal equal to it moves past it.
+    Ejecutar("DELETE FROM MV_VIAJES WHERE NUMERO = '00000015'");
+    EXPECT_EQ(Propuesta().Pedir("VJ"), "0001|00000015|X");
     Ejecutar("DELETE FROM MV_VIAJES WHERE NUMERO = '00000014'");
     EXPECT_EQ(Propuesta().Pedir("VJ"), "0001|00000014|X");
     // Orders: 136 was last issued but 137 is the highest stored.
