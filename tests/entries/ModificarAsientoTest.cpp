@@ -9,6 +9,7 @@
 #include "platform/suite/UtilGeneral.h"
 #include "session/ModGlobal.h"
 #include "support/EnlacesDePagina.h"
+#include "support/LecturaQueFalla.h"
 
 #include <QAction>
 #include <QApplication>
@@ -344,6 +345,47 @@ TEST_F(ModificarAsiento, LasFilasDeCentrosSiguenAlRenglon) {
     EXPECT_EQ(Guardadas("00000004"), QStringList({"211010106|D|35829.25", "5110102|H|20727.66",
                                                   "5210101|H|8000", "1120201|H|7101.59"}));
     EXPECT_EQ(centros(), QStringList({"3|0003|4800", "3|0004|3200"}));
+}
+
+// A read of the save that fails stops it with its message, before the transaction or inside
+// it, and leaves the books as they were: the entry, its cost-centre rows, its application.
+TEST_F(ModificarAsiento, UnaLecturaFallidaNoGrabaNada) {
+    LecturaQueFalla falla;
+    ado::Connection& programa = DB_Dll::Instancia().gCnn;
+    programa.Close();
+    programa.Open();
+    const QStringList enlace = {"NCPE", "0001",          "00000004",  "X",
+                                "FCC",  "001200004572A", "211010106", "Aceros Zárate S.A."};
+    Ejecutar("UPDATE MV_ASIENTOS SET CONCILIADO = 0 WHERE TC = 'NCPE' AND NUMERO = '00000004'");
+    const auto libros = [&] {
+        return Filas("SELECT * FROM MV_ASIENTOS WHERE TC = 'NCPE' AND NUMERO = '00000004' ORDER "
+                     "BY SECUENCIA") +
+               Filas("SELECT * FROM MV_ASIENTOSCCOSTO ORDER BY 1, 2, 3, 4, 5, 6") +
+               Filas("SELECT * FROM MV_APLICACION WHERE TC = 'NCPE' ORDER BY NUMERO");
+    };
+    const std::pair<const char*, int> lecturas[] = {{"MV_ASIENTOSCCOSTO", 0},
+                                                    {"MV_ASIENTOS", 0},
+                                                    {"MV_ASIENTOS", 1},
+                                                    {"MV_ASIENTOSCCOSTO", 1},
+                                                    {"MV_ASIENTOS", 2}};
+    int flete = 8000; // a save that went through would show, whatever saves came before
+    for (const auto& [tabla, saltear] : lecturas) {
+        const QStringList antes = libros();
+        const QByteArray importe = QByteArray::number(flete++);
+        AlAbrir([&](FrmAsientoNDPRoNCPE& f) {
+            QApplication::setActiveWindow(&f);
+            Escribir(f, "3H", importe.constData(), "4");
+            falla.Armar(tabla, saltear);
+            QTest::keyClick(&f.Campo("4"), Qt::Key_F2);
+            if (f.isVisible())
+                f.Asistel1_click("CERRAR");
+        });
+        EXPECT_TRUE(Navegador().Clic(Enlace(enlace, "4")));
+        EXPECT_TRUE(falla.Fallo()) << tabla << " " << saltear;
+        EXPECT_FALSE(guion.Mensajes.empty()) << tabla << " " << saltear;
+        EXPECT_EQ(libros(), antes) << tabla << " " << saltear;
+        guion.Mensajes.clear();
+    }
 }
 
 // What the split dialog stored survives the entry's saves: saved unchanged, the freight line's
