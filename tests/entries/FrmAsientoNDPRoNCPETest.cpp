@@ -335,6 +335,12 @@ TEST_F(FormularioAsiento, LaFechaDebeCaerEnUnEjercicio) {
     EXPECT_EQ(Validar(frm, "FECHA", "31/02/2026"), "La Fecha Ingresada no es válida!!!");
     EXPECT_EQ(Validar(frm, "FECHA", "15/03/2031"),
               "La Fecha Ingresada no pertenece a ningún ejercicio contable!!!");
+    // The first and last days of the periods are theirs; the days beyond them are nobody's.
+    const QString fuera = "La Fecha Ingresada no pertenece a ningún ejercicio contable!!!";
+    for (const auto& [fecha, aviso] :
+         {std::pair{"01/01/2025", QString()}, std::pair{"31/12/2024", fuera},
+          std::pair{"31/12/2027", QString()}, std::pair{"01/01/2028", fuera}})
+        EXPECT_EQ(Validar(frm, "FECHA", fecha), aviso) << fecha;
 }
 
 // A stored entry, as loaded, passes every check; its number is its own, not one taken anew.
