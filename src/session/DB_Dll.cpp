@@ -34,6 +34,22 @@ bool Contiene(const QString& texto, const QString& buscado) {
     return InStr(texto, buscado) > 0;
 }
 
+// Whether the batch begins or ends a transaction: BEGIN TRAN[SACTION], COMMIT, ROLLBACK or SAVE
+// TRAN[SACTION] as words of the SQL itself. The same letters in a value, a name or a comment
+// ('TRANSPORTE', TRANSITO, "-- ROLLBACK") are none. A batch with a literal left unclosed is
+// judged by what comes before it.
+bool AbreOCierraTransaccion(const QString& sql) {
+    const ado::TokensSql t = ado::TokenizarHastaLoSinCerrar(sql);
+    for (int i = ado::Siguiente(t, -1); i >= 0; i = ado::Siguiente(t, i)) {
+        const int sig = ado::Siguiente(t, i);
+        const bool tran = sig >= 0 && (t[sig].EsPalabra("TRAN") || t[sig].EsPalabra("TRANSACTION"));
+        if (t[i].EsPalabra("COMMIT") || t[i].EsPalabra("ROLLBACK") ||
+            ((t[i].EsPalabra("BEGIN") || t[i].EsPalabra("SAVE")) && tran))
+            return true;
+    }
+    return false;
+}
+
 // The provider's own failures the operator never needs to see from EjecutaConsultaSQL: the
 // caller reads them in Errors and reports them in its own words.
 bool ErrorHabitualDelProveedor(long numero) {
@@ -204,7 +220,7 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected) {
 
     // A batch the caller wraps in a transaction is the caller's to report. The text is read
     // before the run: on Oracle the run leaves only the part of the script that did not run.
-    const bool conTransaccion = Contiene(SentenciaSQL, "TRANS");
+    const bool conTransaccion = AbreOCierraTransaccion(SentenciaSQL);
     std::optional<ErrorEjecucion> error;
     if (Contiene(gCnn.ConnectionString(), "ORACLE")) {
         try {

@@ -98,12 +98,6 @@ QString EnNotacion(const Currency& importe, bool agrupado) {
     return (negativo ? "-" : "") + entero + (fraccion.isEmpty() ? QString() : "," + fraccion);
 }
 
-quint64 Entorno(const char* nombre, quint64 porDefecto) {
-    bool ok = false;
-    const quint64 valor = qEnvironmentVariable(nombre).toULongLong(&ok);
-    return ok ? valor : porDefecto;
-}
-
 // The program on the demo company driven by a seeded random user, through its real windows:
 // the list's state-change and modify links, the entry form's boxes and keys. A second
 // connection plays the other users: it changes rows behind a list already shown, commits while

@@ -32,12 +32,6 @@ using Ancho = __int128;
 // A row written: cost centre, share and amount, both in ten-thousandths.
 using Escrita = std::tuple<QString, qint64, qint64>;
 
-quint64 Entorno(const char* nombre, quint64 porDefecto) {
-    bool ok = false;
-    const quint64 valor = qEnvironmentVariable(nombre).toULongLong(&ok);
-    return ok ? valor : porDefecto;
-}
-
 const std::array<const char*, 12> Centros = {"0001", "0002", "0003", "0004", "1001", "1002",
                                              "1003", "0005", "0006", "0007", "0008", "0009"};
 constexpr qint64 Cien = 100 * Currency::Escala;

@@ -331,10 +331,11 @@ TEST_F(frmAuditoriaEnlacesTest, UnCommitRechazadoNoSeDaPorGrabado) {
     const QString lineas = "SELECT SECUENCIA, CUENTA, IMPORTE FROM MV_ASIENTOS WHERE TC='NCPE' "
                            "AND NUMERO='00000002' ORDER BY SECUENCIA";
     form.sqlTemp = Lote("00000002");
-    cnn.BeginTrans();
-    Filas(lineas); // the other user's read lock lasts until its transaction ends
+    // A transaction of the other user's that only reads: its read lock lasts until it ends.
+    cnn.EjecutarNativo("BEGIN", {}, nullptr);
+    Filas(lineas);
     EXPECT_TRUE(Clic(EnlaceDiferencia("_Modificar_", kMunoz)));
-    cnn.RollbackTrans();
+    cnn.EjecutarNativo("ROLLBACK", {}, nullptr);
     ASSERT_EQ(guion.Mensajes.size(), 1u);
     EXPECT_TRUE(guion.Mensajes[0].Texto.contains("bloqueada")) << guion.Mensajes[0].Texto;
     EXPECT_TRUE(guion.Mensajes[0].Texto.endsWith("\r\nNo se pudo realizar la modificacion"));

@@ -242,6 +242,43 @@ TEST_F(frmCambioEstadoTest, UnaSentenciaFallidaDeshaceTodoYNoDaOK) {
     DB_Dll::Instancia().gCnn.RollbackTrans();
 }
 
+// Another user keeps the database past the program's wait (a second here), saving or reading
+// in a transaction: the change is refused with the reason, nothing of it is written, and once
+// the other lets go the same change is saved.
+TEST_F(frmCambioEstadoTest, OtroQueOcupaLaBaseMasAllaDeLaEsperaNoDejaGrabarNada) {
+    ado::Connection& programa = DB_Dll::Instancia().gCnn;
+    programa.Close();
+    programa.SetConnectionTimeout(1);
+    programa.Open();
+    const auto base = [this] {
+        return Filas("SELECT * FROM MV_ASIENTOS ORDER BY TC, NUMERO, SECUENCIA") +
+               Filas("SELECT * FROM MV_APLICACION ORDER BY TC, NUMERO, CUENTA");
+    };
+    const QStringList antes = base();
+    const std::function<void()> ocupaciones[] = {
+        [this] { cnn.EjecutarNativo("BEGIN IMMEDIATE", {}, nullptr); },
+        [this] {
+            cnn.EjecutarNativo("BEGIN", {}, nullptr);
+            Filas("SELECT COUNT(*) FROM MV_ASIENTOS"); // its read lock lasts to its end
+        },
+    };
+    for (const auto& ocupar : ocupaciones) {
+        guion.Mensajes.clear();
+        ocupar();
+        Aceptar(3, "DPRE");
+        cnn.EjecutarNativo("ROLLBACK", {}, nullptr);
+        EXPECT_FALSE(dlg.OK);
+        EXPECT_EQ(base(), antes);
+        EsperarAviso("La base de datos está bloqueada por otro proceso; se agotó el tiempo de "
+                     "espera.\r\nNo se pudo cambiar el estado",
+                     "SV - Aviso al Usuario", vbCritical + vbOKOnly);
+    }
+    guion.Mensajes.clear();
+    Aceptar(3, "DPRE");
+    EXPECT_TRUE(dlg.OK);
+    EXPECT_EQ(Estados("NCPE", "00000002"), QStringList({"3|DPRE", "3|DPRE", "3|DPRE"}));
+}
+
 // An origin without entry lines is no obstacle; a difference another user deleted after the
 // list was drawn is: nothing is saved and the user is told.
 TEST_F(frmCambioEstadoTest, LaDiferenciaBorradaPorOtroNoSeDaPorGrabada) {

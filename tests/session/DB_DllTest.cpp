@@ -332,6 +332,40 @@ TEST_F(DB_DllTest, EjecutaConsultaSQL) {
     EXPECT_EQ(Unidos(db().gCnn.Errors().Count(), guion.Mensajes.size()), "1|1");
 }
 
+// Only a batch that begins or ends a transaction is its caller's to report: the same letters in
+// a value, a name or a comment make an ordinary statement, whose failure is shown. The text is
+// read before it runs, on the embedded engine and on an Oracle script alike.
+TEST_F(DB_DllTest, SoloUnLoteQueAbreOCierraUnaTransaccionCallaSuError) {
+    const std::pair<const char*, bool> casos[] = {
+        {"UPDATE MA_CUENTAS SET DESCRIPCION = 'TRANSPORTE' WHERE CODIGO = '1'", true},
+        {"UPDATE MA_CUENTAS SET DESCRIPCION = 'O''Brien COMMIT Ñandú' WHERE CODIGO = '1'", true},
+        {"UPDATE MA_CUENTAS SET TRANSITO = 1", true},
+        {"UPDATE [BEGIN TRAN] SET A = 1", true},
+        {"-- ROLLBACK\r\nDELETE FROM MA_CUENTAS_USUARIOS", true},
+        {"DELETE FROM T /* COMMIT TRANSACTION */", true},
+        {"BEGIN TRANSACTION\r\nDELETE FROM T\r\nCOMMIT TRANSACTION", false},
+        {"begin tran\r\nDELETE FROM T", false},
+        {"DELETE FROM T\r\nCOMMIT", false},
+        {"ROLLBACK TRANSACTION", false},
+        {"SAVE TRAN punto\r\nDELETE FROM T", false},
+        {"UPDATE MA_CUENTAS SET DESCRIPCION = 'TRANSPORTE", true},
+        {"BEGIN TRAN\r\nUPDATE MA_CUENTAS SET DESCRIPCION = 'sin cerrar", false},
+    };
+    ado::Connection& cnn = db().gCnn;
+    cnn.Close(); // every statement fails, with an error the operator is shown
+    for (const QString& cadena :
+         {cnn.ConnectionString(), QStringLiteral("Provider=OraOLEDB.Oracle;Data Source=ORACLE")}) {
+        cnn.SetConnectionString(cadena);
+        for (const auto& [texto, avisa] : casos) {
+            guion.Mensajes.clear();
+            QString sql = QString::fromUtf8(texto);
+            db().EjecutaConsultaSQL(sql);
+            EXPECT_GT(cnn.Errors().Count(), 0) << texto;
+            EXPECT_EQ(guion.Mensajes.size(), avisa ? 1u : 0u) << texto << " " << cadena;
+        }
+    }
+}
+
 // A text longer than its column is refused by the database, as the server does: the statement
 // stored nothing, so the refusal stays in Errors for the caller to tell, and nothing is shown
 // here. It is never taken for a statement that ran.

@@ -17,6 +17,13 @@ template <class Accion> long NumeroDeError(Accion&& accion) {
     return 0;
 }
 
+// A count the environment sets (a seed, a number of steps), or the default when it sets none.
+inline quint64 Entorno(const char* nombre, quint64 porDefecto) {
+    bool ok = false;
+    const quint64 valor = qEnvironmentVariable(nombre).toULongLong(&ok);
+    return ok ? valor : porDefecto;
+}
+
 // The whole content of a file; nothing when it cannot be read.
 inline QByteArray Bytes(const QString& ruta) {
     QFile archivo(ruta);

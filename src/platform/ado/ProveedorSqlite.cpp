@@ -447,8 +447,12 @@ bool ProveedorSqlite::ActualizarUnaFila(const QString& sql, const QVariantList& 
     return Simple("RELEASE fila_recordset", errores) && ok && enOrden;
 }
 
+// The program's transactions write: each takes the write lock as it begins, waiting its turn
+// behind other writers for as long as the connection's wait allows. Begun deferred, it would
+// read first and ask for the lock only at its first write, an upgrade the engine refuses at once,
+// without waiting, whenever another writer is already queued behind this reader.
 bool ProveedorSqlite::IniciarTransaccion(Errors& errores) {
-    if (nivelTransaccion_ == 0 && !Simple("BEGIN", errores))
+    if (nivelTransaccion_ == 0 && !Simple("BEGIN IMMEDIATE", errores))
         return false;
     ++nivelTransaccion_;
     return true;

@@ -18,7 +18,8 @@ inline constexpr char kMapaDelArchivo[] = "PRAGMA mmap_size = 1073741824";
 // and COMMIT reach SQLite, and a ROLLBACK undoes them all.
 class ProveedorSqlite : public Proveedor {
 public:
-    // Opens an existing file; never creates one.
+    // Opens an existing file; never creates one. A statement waits up to `tiempoEspera`
+    // seconds (at least one) for the lock another connection holds, then is refused.
     static std::unique_ptr<ProveedorSqlite> Abrir(const QString& archivo, int tiempoEspera,
                                                   Errors& errores);
     ~ProveedorSqlite() override;

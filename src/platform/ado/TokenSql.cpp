@@ -117,13 +117,32 @@ QString TokenSql::Nombre() const {
     return texto;
 }
 
-TokensSql Tokenizar(const QString& sql) {
-    TokensSql tokens;
+namespace {
+
+// Appends the text's tokens to `tokens`; throws at a run left unclosed, those before it kept.
+void LeerTodo(const QString& sql, TokensSql& tokens) {
     int i = 0;
     while (i < sql.size()) {
         int fin = i;
         tokens.append(Leer(sql, i, fin));
         i = fin;
+    }
+}
+
+} // namespace
+
+TokensSql Tokenizar(const QString& sql) {
+    TokensSql tokens;
+    LeerTodo(sql, tokens);
+    return tokens;
+}
+
+TokensSql TokenizarHastaLoSinCerrar(const QString& sql) {
+    TokensSql tokens;
+    try {
+        LeerTodo(sql, tokens);
+    } catch (const ErrorEjecucion&) {
+        // Nothing after an unclosed run can be told apart from it.
     }
     return tokens;
 }

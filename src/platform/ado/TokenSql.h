@@ -34,6 +34,9 @@ using TokensSql = QVector<TokenSql>;
 // Splits SQL Server text into tokens. Throws ErrorEjecucion for an unclosed literal,
 // bracketed name or comment.
 TokensSql Tokenizar(const QString& sql);
+// The tokens before the first literal, bracketed name or comment the text leaves unclosed (all
+// of them when it leaves none): as much of a text as can be read.
+TokensSql TokenizarHastaLoSinCerrar(const QString& sql);
 
 QString Unir(const TokensSql& tokens);
 

@@ -7,8 +7,10 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <chrono>
 #include <functional>
 #include <sqlite3.h>
+#include <thread>
 
 using namespace ado;
 
@@ -476,6 +478,66 @@ TEST_F(Apertura, BaseBloqueadaPorOtroProceso) {
     otra.Execute("INSERT INTO T VALUES (2)");
     ASSERT_EQ(otra.Errors().Count(), 1);
     EXPECT_TRUE(otra.Errors().Item(0).Description.contains("bloqueada"));
+}
+
+class Bloqueos : public BaseDePrueba {
+protected:
+    void SetUp() override { Crear("CREATE TABLE T (A INT); INSERT INTO T VALUES (1);"); }
+    // Another program's connection, straight to the engine, waiting up to `ms` for a lock.
+    sqlite3* Otra(int ms) {
+        sqlite3* otra = nullptr;
+        sqlite3_open(QFile::encodeName(Archivo()).constData(), &otra);
+        sqlite3_busy_timeout(otra, ms);
+        return otra;
+    }
+};
+
+// A transaction holds the write lock from its BEGIN on: another program's write is turned away
+// from the start, never let in to meet this transaction's own write later.
+TEST_F(Bloqueos, UnaTransaccionTomaLaEscrituraAlEmpezar) {
+    sqlite3* otra = Otra(0);
+    cnn.BeginTrans();
+    EXPECT_EQ(sqlite3_exec(otra, "UPDATE T SET A = 2", nullptr, nullptr, nullptr), SQLITE_BUSY);
+    cnn.RollbackTrans();
+    EXPECT_EQ(sqlite3_exec(otra, "UPDATE T SET A = 2", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(otra);
+}
+
+// While another program saves, a write of this connection waits for that save to end, whether
+// on its own or in a transaction that reads first; neither is refused, nor is either save lost.
+TEST_F(Bloqueos, UnaEscrituraEsperaQueOtroTermineLaSuya) {
+    const auto fallo = [&] {
+        return cnn.Errors().Count() ? cnn.Errors().Item(0).Description : QString();
+    };
+    const std::pair<const char*, std::function<QString()>> escrituras[] = {
+        {"suelta",
+         [&] {
+             cnn.Execute("UPDATE T SET A = A + 1");
+             return fallo();
+         }},
+        {"en transacción",
+         [&] {
+             cnn.BeginTrans();
+             Filas("SELECT A FROM T");
+             cnn.Execute("UPDATE T SET A = A + 1");
+             const QString motivo = fallo();
+             motivo.isEmpty() ? cnn.CommitTrans() : cnn.RollbackTrans();
+             return motivo;
+         }},
+    };
+    for (const auto& [caso, escribir] : escrituras) {
+        sqlite3* otra = Otra(10000);
+        sqlite3_exec(otra, "BEGIN IMMEDIATE; UPDATE T SET A = A + 10", nullptr, nullptr, nullptr);
+        std::jthread termina([otra] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            sqlite3_exec(otra, "COMMIT", nullptr, nullptr, nullptr);
+            sqlite3_close(otra);
+        });
+        const QString motivo = escribir();
+        termina.join();
+        EXPECT_EQ(motivo, QString()) << caso;
+    }
+    EXPECT_EQ(Filas("SELECT A FROM T"), QStringList({"23"}));
 }
 
 // A file whose text indexes were built in another order (here the reverse one) has them
