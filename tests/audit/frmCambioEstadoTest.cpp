@@ -366,36 +366,6 @@ TEST_F(frmCambioEstadoTest, UnaListaViejaNoMarcaElOrigenQueLaDiferenciaDejo) {
               QStringList({"0"}));
 }
 
-// Another user reading the database keeps the commit from taking it: the change is rolled back
-// and reported, nothing of it stays, and the session's next change is saved for all to see.
-TEST_F(frmCambioEstadoTest, UnCommitRechazadoNoDejaNadaYSeInforma) {
-    ado::Connection& programa = DB_Dll::Instancia().gCnn;
-    programa.Close();
-    programa.SetConnectionTimeout(1); // gives up on a lock after one second
-    programa.SetCommandTimeout(1);
-    programa.Open();
-    const auto base = [this] {
-        return Filas("SELECT * FROM MV_ASIENTOS ORDER BY TC, NUMERO, SECUENCIA") +
-               Filas("SELECT * FROM MV_APLICACION ORDER BY TC, NUMERO, CUENTA");
-    };
-    const QStringList antes = base();
-    cnn.BeginTrans();
-    Filas("SELECT * FROM MV_ASIENTOS"); // the read lock lasts until the transaction ends
-    Aceptar(3, "DPRE");
-    cnn.RollbackTrans();
-    EXPECT_FALSE(dlg.OK);
-    EXPECT_EQ(base(), antes);
-    ASSERT_EQ(guion.Mensajes.size(), 1u);
-    EXPECT_TRUE(guion.Mensajes[0].Texto.contains("bloqueada")) << guion.Mensajes[0].Texto;
-    EXPECT_TRUE(guion.Mensajes[0].Texto.endsWith("\r\nNo se pudo cambiar el estado"));
-
-    guion.Mensajes.clear();
-    Aceptar(3, "DPRE");
-    EXPECT_TRUE(dlg.OK);
-    EXPECT_TRUE(guion.Mensajes.empty());
-    EXPECT_EQ(Estados("NCPE", "00000002"), QStringList({"3|DPRE", "3|DPRE", "3|DPRE"}));
-}
-
 // Two suppliers hold the invoice FCC 0005-00004549A: a state change of Castañeda's difference
 // marks and unmarks only Castañeda's entry of it, whichever way it goes.
 TEST_F(frmCambioEstadoTest, ElOrigenSeMarcaSoloEnSuProveedor) {
