@@ -207,6 +207,19 @@ protected:
         return Ordenadas(filas);
     }
 
+    // Both application sections and the history of the page, against the books; how many rows
+    // they hold. The links carry `cuentaEnlace`, or the account each application names.
+    int AplicacionesEHistorial(const QString& pagina, const Cpte& c, const QString& cuentaEnlace,
+                               const QString& condicionCuenta, const QString& complemento) {
+        const QStringList aplicados = AplicacionesDeUnLado(c, true, cuentaEnlace, condicionCuenta);
+        const QStringList aplican = AplicacionesDeUnLado(c, false, cuentaEnlace, condicionCuenta);
+        const QStringList historial = Historial(c, complemento);
+        EXPECT_EQ(Leidas(pagina, "<B>COMPROBANTES APLICADOS POR ", {2}, true), aplicados);
+        EXPECT_EQ(Leidas(pagina, "<B>COMPROBANTES QUE APLICAN A ", {2}, true), aplican);
+        EXPECT_EQ(Leidas(pagina, "<B>HISTORIAL DE ACCIONES</B>", {0, 3}, false), historial);
+        return int(aplicados.size() + aplican.size() + historial.size());
+    }
+
     // The debit and credit sums of the same lines, "debit|credit", added up in ten-thousandths
     // so that no floating point creeps into them.
     QString SumasDelAsiento(const Cpte& c) {
@@ -349,21 +362,16 @@ TEST_F(OraculoPaginas, SeccionesDeCadaComprobante) {
         EXPECT_EQ(Leidas(pagina, "<B>INSUMOS</B>", {0, 3, venta ? 6 : 5}, false),
                   Ordenadas(insumos));
 
-        const QString propia = " AND A.CUENTA = '" + c.cuenta + "'";
-        const QStringList aplicados = AplicacionesDeUnLado(c, true, c.cuenta, propia);
-        const QStringList aplican = AplicacionesDeUnLado(c, false, c.cuenta, propia);
-        EXPECT_EQ(Leidas(pagina, "<B>COMPROBANTES APLICADOS POR ", {2}, true), aplicados);
-        EXPECT_EQ(Leidas(pagina, "<B>COMPROBANTES QUE APLICAN A ", {2}, true), aplican);
-        const QStringList historial = Historial(c, complemento);
-        EXPECT_EQ(Leidas(pagina, "<B>HISTORIAL DE ACCIONES</B>", {0, 3}, false), historial);
-        filas += int(insumos.size() + aplicados.size() + aplican.size() + historial.size());
+        filas += int(insumos.size()) + AplicacionesEHistorial(pagina, c, c.cuenta,
+                                                              " AND A.CUENTA = '" + c.cuenta + "'",
+                                                              complemento);
     }
     EXPECT_GT(filas, 0);
     EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
 }
 
 // Every stock voucher: its article lines, the applications on either side with the account
-// each names, an order's reception reports, and its history.
+// each names, and its history.
 TEST_F(OraculoPaginas, ComprobantesDeStock) {
     const QString ruta = dir.filePath("AuditoriaTCSTOCK.htm");
     int filas = 0;
@@ -384,13 +392,8 @@ TEST_F(OraculoPaginas, ComprobantesDeStock) {
         }
         EXPECT_EQ(Leidas(pagina, "<B>INSUMOS</B>", {0, 1, 3, 4}, false), Ordenadas(insumos));
 
-        const QStringList aplicados = AplicacionesDeUnLado(c, true, QString(), QString());
-        const QStringList aplican = AplicacionesDeUnLado(c, false, QString(), QString());
-        EXPECT_EQ(Leidas(pagina, "<B>COMPROBANTES APLICADOS POR ", {2}, true), aplicados);
-        EXPECT_EQ(Leidas(pagina, "<B>COMPROBANTES QUE APLICAN A ", {2}, true), aplican);
-        const QStringList historial = Historial(c, QString());
-        EXPECT_EQ(Leidas(pagina, "<B>HISTORIAL DE ACCIONES</B>", {0, 3}, false), historial);
-        filas += int(insumos.size() + aplicados.size() + aplican.size() + historial.size());
+        filas += int(insumos.size()) +
+                 AplicacionesEHistorial(pagina, c, QString(), QString(), QString());
     }
     EXPECT_GT(filas, 0);
     EXPECT_TRUE(guion.Mensajes.empty()) << Avisos();
