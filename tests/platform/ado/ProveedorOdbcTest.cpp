@@ -328,6 +328,20 @@ TEST_F(ProveedorOdbc, EnBloquesLasFilasSonLasMismasQueUnaAUna) {
     EXPECT_EQ(unaAUna[149][0], QVariant(150));
 }
 
+// Each row read over the last one takes its own texts, also where a text comes again after
+// another of its length.
+TEST_F(ProveedorOdbc, UnTextoQueVuelveNoSeConfundeConElDeLaFilaAnterior) {
+    Ejecutar("INSERT INTO ASIENTOS (TC, NUMERO, DETALLE) VALUES ('NC', 3, 'AA'), ('NC', 4, 'BB'), "
+             "('NC', 5, 'AA'), ('NC', 6, 'AA'), ('NC', 7, 'BB'), ('NC', 8, 'CC'), ('NC', 9, 'BB')");
+    Recordset rs;
+    rs.SetCursorLocation(adUseServer);
+    rs.Open("SELECT DETALLE FROM ASIENTOS WHERE NUMERO > 2 ORDER BY NUMERO", cnn);
+    QStringList textos;
+    for (; !rs.Eof(); rs.MoveNext())
+        textos << rs.Fields(0).Value().toString();
+    EXPECT_EQ(textos, QStringList({"AA", "BB", "AA", "AA", "BB", "CC", "BB"}));
+}
+
 // This driver reports CHAR and DECIMAL as text: what a server reports is checked on the
 // mapping itself.
 TEST(TiposOdbc, ElDineroYLosTextosFijosDelServidorTienenSuTipo) {
