@@ -163,7 +163,8 @@ TEST_F(InicioSesion, LasCredencialesOracleLleganAlControladorTalCualSeEscribiero
                                  ";@Password=" + clave + ";");
         return servidor.Recibido();
     };
-    const QString hostiles[][2] = {{"{ana=b", "{p=q'\"[x]"}, {"\"u\"'", "=a=b {c"}, {"'u", "\"p"}};
+    const QString hostiles[][2] = {
+        {"{ana=b", "{p=q'\"[x]"}, {"\"u\"'", "=a=b {c"}, {"'u", "\"p"}, {"{u", "p x{"}};
     for (const auto& [usuario, clave] : hostiles) {
         ServidorTds servidor;
         const Ingreso ingreso = iniciar(servidor, usuario, clave);
