@@ -87,6 +87,10 @@ public:
     static QString pJETOLEDB40() { return QStringLiteral("Microsoft.Jet.OLEDB.4.0"); }
     static QString pJETOLEDB35() { return QStringLiteral("Microsoft.Jet.OLEDB.3.51"); }
     static QString pSQLOLEDB() { return QStringLiteral("SQLOLEDB"); }
+    // The string that opens an Oracle data source. What the user typed goes through as typed:
+    // a value with a separator in it is quoted, so it cannot add or replace a setting; one the
+    // driver could not be handed exactly is refused by the provider before anything is sent.
+    static QString CadenaOracle(const QString& base, const QString& usuario, const QString& clave);
 
     // ---- Statement execution and the Oracle dialect ---------------------------------
     // Never raises: the outcome is read from gCnn.Errors().Count() right after the call.

@@ -21,13 +21,11 @@ const QString ProveedorOracle = QStringLiteral("OraOLEDB.Oracle.1");
 // "#" anywhere, SQL Server otherwise. What the user typed goes through as typed: a value
 // with a separator in it is quoted, so it cannot add or replace a setting.
 QString CadenaDeParametros(const DB_Dll& db) {
+    if (db.gServidor.contains(u'#'))
+        return DB_Dll::CadenaOracle(db.gDBName, db.gUsuario, db.gUserPassWord);
     const QString base = ado::ValorDeCadena(db.gDBName);
     const QString usuario = ado::ValorDeCadena(db.gUsuario);
     const QString clave = ado::ValorDeCadena(db.gUserPassWord);
-    if (db.gServidor.contains(u'#'))
-        return QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + base +
-               QStringLiteral(";User Id=") + usuario + QStringLiteral(";Password=") + clave +
-               QStringLiteral(";");
     return QStringLiteral("PROVIDER=") + DB_Dll::pSQLOLEDB() + QStringLiteral(";") +
            QStringLiteral("Server=") + ado::ValorDeCadena(db.gServidor) + QStringLiteral(";") +
            QStringLiteral("Database =") + base + QStringLiteral(";") + QStringLiteral("UId=") +
@@ -137,6 +135,12 @@ void ValidarAdministrador(DB_Dll& db, bool ValidaAdmin) {
 }
 
 } // namespace
+
+QString DB_Dll::CadenaOracle(const QString& base, const QString& usuario, const QString& clave) {
+    return QStringLiteral("Provider=") + ProveedorOracle + QStringLiteral(";Data Source=") +
+           ado::ValorDeCadena(base) + QStringLiteral(";User Id=") + ado::ValorDeCadena(usuario) +
+           QStringLiteral(";Password=") + ado::ValorDeCadena(clave) + QStringLiteral(";");
+}
 
 void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString& ConnString,
                              bool ValidaAdmin, bool MuestraError) {

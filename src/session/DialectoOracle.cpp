@@ -80,21 +80,21 @@ TokensSql SinBlancosAlBorde(const TokensSql& t) {
     return t.mid(desde, hasta - desde);
 }
 
-// "SELECT [DISTINCT] TOP n ...": Oracle numbers the rows before it groups, removes duplicates
-// or sorts them, so such a query is wrapped and limited outside. Otherwise the limit joins the
-// conditions, all of them: also those joined by OR.
-QString LimiteDeFilas(const QString& sql) {
-    TokensSql t = Tokens(sql);
+// "SELECT [DISTINCT] TOP n ..." of the query `t` itself, not of one in its parentheses:
+// Oracle numbers the rows before it groups, removes duplicates or sorts them, so such a query
+// is wrapped and limited outside. Otherwise the limit joins the conditions, all of them: also
+// those joined by OR.
+QString LimiteDeFilas(TokensSql t) {
     const int select = ado::Siguiente(t, -1);
     if (select < 0 || !t[select].EsPalabra("SELECT"))
-        return sql;
+        return ado::Unir(t);
     int top = ado::Siguiente(t, select);
     const bool distinct = top >= 0 && t[top].EsPalabra("DISTINCT");
     if (distinct)
         top = ado::Siguiente(t, top);
     const int n = top >= 0 ? ado::Siguiente(t, top) : -1;
     if (n < 0 || !t[top].EsPalabra("TOP") || t[n].tipo != TokenSql::Numero)
-        return sql;
+        return ado::Unir(t);
     const QString filas = t[n].texto;
     const int fin = n + 1 < t.size() && t[n + 1].tipo == TokenSql::Espacio ? n + 2 : n + 1;
     t.erase(t.begin() + top, t.begin() + fin);
@@ -107,6 +107,23 @@ QString LimiteDeFilas(const QString& sql) {
         return ado::Unir(t).trimmed() + QStringLiteral(" WHERE ") + limite;
     return ado::Unir(t.mid(0, where + 1)) + QStringLiteral(" (") +
            ado::Unir(t.mid(where + 1)).trimmed() + QStringLiteral(") AND ") + limite;
+}
+
+// Every query takes its own TOP, however deep in parentheses it stands: the inner ones are
+// limited first, so that a subquery's limit stays inside its parentheses and never limits the
+// query around it.
+QString LimitesDeFilas(const TokensSql& t) {
+    TokensSql limitados;
+    for (int i = 0; i < t.size(); ++i) {
+        const int cierra = t[i].EsSimbolo("(") ? Cierre(t, i) : -1;
+        if (cierra < 0) {
+            limitados << t[i];
+            continue;
+        }
+        limitados << t[i] << Tokens(LimitesDeFilas(t.mid(i + 1, cierra - i - 1))) << t[cierra];
+        i = cierra;
+    }
+    return LimiteDeFilas(limitados);
 }
 
 // A quoted day-first date as an Oracle date, with its time of day when it has one.
@@ -331,7 +348,7 @@ QString Normalizar(const QString& texto) {
 } // namespace
 
 QString AplicarReglas(const QString& valor) {
-    const TokensSql tokens = Reescribir(Tokens(LimiteDeFilas(valor)));
+    const TokensSql tokens = Reescribir(Tokens(LimitesDeFilas(Tokens(valor))));
     return ado::Unir(Estilo103(ComparacionesVacias(tokens)));
 }
 

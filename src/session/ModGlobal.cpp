@@ -155,9 +155,7 @@ void ServidorOracle(Inicio& in) {
         return;
     c.Servidor = c.Servidor.mid(1);
     if (in.ConnString->isEmpty())
-        *in.ConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + c.BaseDatos +
-                         QStringLiteral(";User Id=") + c.Usuario + QStringLiteral(";Password=") +
-                         c.Password + u';';
+        *in.ConnString = DB_Dll::CadenaOracle(c.BaseDatos, c.Usuario, c.Password);
 }
 
 void AgregarConexion(std::vector<Paso>& pasos, Inicio& in) {

@@ -1,6 +1,8 @@
 #include "DemoModGlobal.h"
 #include "platform/files/ArchivoRegistros.h"
 #include "platform/files/ArchivoTexto.h"
+#include "support/OrigenesDeDatos.h"
+#include "support/ServidorTds.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -140,6 +142,43 @@ TEST_F(InicioSesion, ConServidorOracle) {
     EXPECT_EQ(cadena, Cadena());
     EXPECT_EQ(Unidos(DB_Dll::Instancia().gOpenFlag, DB_Dll::Instancia().gServidor, terminado),
               "true|ORCL|1");
+}
+
+// What the launch command gives reaches the Oracle driver exactly as typed (a FreeTDS data
+// source stands in for it, and its login is read), and none of it becomes a setting; a value
+// no ODBC string carries exactly is refused with the reason, and nothing is sent.
+TEST_F(InicioSesion, LasCredencialesOracleLleganAlControladorTalCualSeEscribieron) {
+    const auto iniciar = [this](ServidorTds& servidor, const QString& usuario,
+                                const QString& clave) {
+        // The driver manager keeps what it read of a data source a while: one name per server.
+        const QString origen = "ORA" + QString::number(servidor.Puerto());
+        OrigenesDeDatos origenes(EnCarpeta("odbc.ini"),
+                                 QString("[%1]\nDriver=FreeTDS\nServer=127.0.0.1\nPort=%2\n")
+                                     .arg(origen)
+                                     .arg(servidor.Puerto()));
+        DB_Dll::Liberar();
+        guion = DialogosGuionados();
+        guion.RespuestasMsgBox = {vbNo};
+        IniciarSesion(false, "@Server=#ORCL;@DbName=" + origen + ";@Usuario=" + usuario +
+                                 ";@Password=" + clave + ";");
+        return servidor.Recibido();
+    };
+    const QString hostiles[][2] = {
+        {"{ana=b", "{p=q'\"[x]"}, {"\"u\"'", "=a=b {c"}, {"'u", "\"p"}, {"{u", "p x{"}};
+    for (const auto& [usuario, clave] : hostiles) {
+        ServidorTds servidor;
+        const Ingreso ingreso = iniciar(servidor, usuario, clave);
+        EXPECT_TRUE(ingreso.recibido) << usuario;
+        EXPECT_EQ(Unidos(ingreso.usuario, ingreso.clave), Unidos(usuario, clave));
+    }
+    ServidorTds servidor(1000);
+    EXPECT_FALSE(iniciar(servidor, "u", "p}w").recibido);
+    ASSERT_EQ(guion.Mensajes.size(), 1u);
+    EXPECT_TRUE(guion.Mensajes[0].Texto.contains(
+        "No se puede conectar con el servidor 'ORA" + QString::number(servidor.Puerto()) +
+        "': la contraseña contiene el carácter '}', que el controlador ODBC no recibe tal cual se "
+        "escribió. No se intentó la conexión."))
+        << guion.Mensajes[0].Texto;
 }
 
 // A failure after connecting is reported and logged; ignored, the configuration loads, aborted

@@ -115,18 +115,19 @@ bool LectorOdbc::EnLaFila() {
 
 bool LectorOdbc::LeerDelBloque(QVector<QVariant>& fila) {
     fila.resize(columnas_.size());
+    QVariant* const enFila = fila.data();
     for (qsizetype c = 0; c < fila.size(); ++c) {
         const Vinculo& v = vinculos_[size_t(c)];
         const SQLLEN largo = v.largos[siguiente_];
         if (largo == SQL_NULL_DATA) {
-            fila[c] = QVariant();
+            enFila[c] = QVariant();
         } else if (largo >= 0 && largo < v.ancho * SQLLEN(sizeof(SQLWCHAR))) {
             const auto* texto = reinterpret_cast<const char16_t*>(v.textos.data()) +
                                 qsizetype(siguiente_) * v.ancho;
-            fila[c] = valores_.Valor(c, QStringView(texto, largo / SQLLEN(sizeof(SQLWCHAR))),
-                                     columnas_[c]);
+            valores_.Leer(c, QStringView(texto, largo / SQLLEN(sizeof(SQLWCHAR))), columnas_[c],
+                          enFila[c]);
         } else if (!EnLaFila() ||
-                   !LeerValorOdbc(stmt_, SQLUSMALLINT(c + 1), columnas_[c], fila[c], valores_)) {
+                   !LeerValorOdbc(stmt_, SQLUSMALLINT(c + 1), columnas_[c], enFila[c], valores_)) {
             return false;
         }
     }

@@ -118,28 +118,43 @@ QVariant FechasOdbc::Leer(const QString& texto) {
 }
 
 namespace {
+
 constexpr int kSinRepetir = 64;
+
+// Whether `a` holds the very characters of the text `b` holds, so that assigning one to the
+// other would change nothing.
+bool MismoTexto(const QVariant& a, const QVariant& b) {
+    const QMetaType texto = QMetaType::fromType<QString>();
+    if (a.metaType() != texto || b.metaType() != texto)
+        return false;
+    const auto* x = static_cast<const QString*>(a.constData());
+    const auto* y = static_cast<const QString*>(b.constData());
+    return x->constData() == y->constData() && x->size() == y->size();
 }
 
-QVariant ValoresOdbc::Valor(qsizetype columna, QStringView texto, const Columna& descripcion) {
+} // namespace
+
+void ValoresOdbc::Leer(qsizetype columna, QStringView texto, const Columna& descripcion,
+                       QVariant& valor) {
     Recientes& rs = recientes_[size_t(columna)];
     const bool buscar = rs.repetidos || rs.vistos < kSinRepetir;
     if (buscar) {
         for (const Reciente& r : rs.valores)
             if (r.hay && r.texto == texto) {
                 rs.repetidos = true;
-                return r.valor;
+                if (!MismoTexto(valor, r.valor))
+                    valor = r.valor;
+                return;
             }
         ++rs.vistos;
     }
     QString propio = texto.toString();
     const bool fecha = descripcion.tipo == adDBTimeStamp || descripcion.tipo == adDBDate;
-    QVariant valor = fecha ? fechas_.Leer(propio) : ValorDeTextoOdbc(propio, descripcion);
+    valor = fecha ? fechas_.Leer(propio) : ValorDeTextoOdbc(propio, descripcion);
     if (buscar) {
         rs.valores[rs.siguiente] = {true, std::move(propio), valor};
         rs.siguiente = (rs.siguiente + 1) % rs.valores.size();
     }
-    return valor;
 }
 
 bool Diagnosticos(SQLSMALLINT tipo, SQLHANDLE h, Errors& errores, const QString& origen,
@@ -185,14 +200,14 @@ bool LeerValorOdbc(SQLHSTMT stmt, SQLUSMALLINT columna, const Columna& descripci
                                       : qsizetype(largo / sizeof(SQLWCHAR));
         const QStringView leido(reinterpret_cast<const char16_t*>(trozo), enTrozo);
         if (rc == SQL_SUCCESS && texto.isEmpty()) {
-            valor = valores.Valor(columna - 1, leido, descripcion);
+            valores.Leer(columna - 1, leido, descripcion, valor);
             return true;
         }
         texto += leido;
         if (rc == SQL_SUCCESS)
             break;
     }
-    valor = valores.Valor(columna - 1, texto, descripcion);
+    valores.Leer(columna - 1, texto, descripcion, valor);
     return true;
 }
 

@@ -49,7 +49,9 @@ private:
 class ValoresOdbc {
 public:
     explicit ValoresOdbc(qsizetype columnas) : recientes_(size_t(qMax<qsizetype>(columnas, 0))) {}
-    QVariant Valor(qsizetype columna, QStringView texto, const Columna& descripcion);
+    // Puts the value of `texto` into `valor`, the column's place in the row being read. A row
+    // read over the last one keeps, untouched, the text it already shares with the one kept.
+    void Leer(qsizetype columna, QStringView texto, const Columna& descripcion, QVariant& valor);
 
 private:
     struct Reciente {

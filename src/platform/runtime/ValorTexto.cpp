@@ -28,6 +28,9 @@ QString TextoReal(double valor) {
 } // namespace
 
 QString ValorTexto(const QVariant& valor) {
+    // Most values of a list are texts already: they go first, as they are.
+    if (valor.metaType() == QMetaType::fromType<QString>())
+        return *static_cast<const QString*>(valor.constData());
     if (IsNull(valor))
         return {};
     if (valor.metaType() == QMetaType::fromType<Currency>())

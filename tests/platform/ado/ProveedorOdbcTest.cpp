@@ -5,20 +5,17 @@
 #include "platform/runtime/Currency.h"
 #include "support/Apoyo.h"
 #include "support/BaseDePrueba.h"
+#include "support/OrigenesDeDatos.h"
+#include "support/ServidorTds.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <arpa/inet.h>
 #include <cstdlib>
 #include <functional>
 #include <future>
 #include <memory>
-#include <netinet/in.h>
-#include <poll.h>
 #include <sqlite3.h>
-#include <sys/socket.h>
 #include <thread>
-#include <unistd.h>
 
 using namespace ado;
 
@@ -129,136 +126,6 @@ TEST_F(ProveedorOdbc, OtraSentenciaEnMedioDeUnaLecturaPorFilasNoLaCorta) {
         EXPECT_EQ(numeros, QStringList({"1", "2", "3", "4", "5"}));
     }
 }
-
-// The user's data sources, for the test's life, are those of a file of its own.
-class OrigenesDeDatos {
-public:
-    OrigenesDeDatos(const QString& archivo, const QString& contenido)
-        : antes_(qgetenv("ODBCINI")), habia_(qEnvironmentVariableIsSet("ODBCINI")) {
-        QFile f(archivo);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(contenido.toUtf8());
-        qputenv("ODBCINI", QFile::encodeName(archivo));
-    }
-    ~OrigenesDeDatos() {
-        if (habia_)
-            qputenv("ODBCINI", antes_);
-        else
-            qunsetenv("ODBCINI");
-    }
-
-private:
-    QByteArray antes_;
-    bool habia_;
-};
-
-// A server that takes the connection and never says a word: the kernel completes the
-// handshake for a listening socket nobody accepts on.
-class ServidorMudo {
-public:
-    ServidorMudo() {
-        socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in dir{};
-        dir.sin_family = AF_INET;
-        dir.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t largo = sizeof dir;
-        ::bind(socket_, reinterpret_cast<sockaddr*>(&dir), sizeof dir);
-        ::listen(socket_, 8);
-        ::getsockname(socket_, reinterpret_cast<sockaddr*>(&dir), &largo);
-        puerto_ = ntohs(dir.sin_port);
-    }
-    ~ServidorMudo() { ::close(socket_); }
-    int Puerto() const { return puerto_; }
-    int Socket() const { return socket_; }
-
-private:
-    int socket_ = -1;
-    int puerto_ = 0;
-};
-
-// What a login packet carried, as the server reads it.
-struct Ingreso {
-    bool recibido = false;
-    QString usuario, clave, base;
-};
-
-// A server on loopback that answers one client's pre-login (no encryption) and reads its login
-// packet, then hangs up; it gives up by itself after a few seconds without a client.
-class ServidorTds {
-public:
-    // `espera`: how long to wait for a client, in milliseconds.
-    explicit ServidorTds(int espera = 8000) : espera_(espera) {
-        hilo_ = std::thread([this] { fin_.set_value(Atender()); });
-    }
-    ~ServidorTds() {
-        if (hilo_.joinable())
-            hilo_.join();
-    }
-    int Puerto() const { return mudo_.Puerto(); }
-    Ingreso Recibido() {
-        auto futuro = fin_.get_future();
-        return futuro.wait_for(std::chrono::seconds(15)) == std::future_status::ready ? futuro.get()
-                                                                                      : Ingreso{};
-    }
-
-private:
-    // One TDS message, its packets joined; empty once the client is gone.
-    static QByteArray Mensaje(int cliente) {
-        QByteArray mensaje;
-        for (;;) {
-            unsigned char cabecera[8];
-            if (::recv(cliente, cabecera, 8, MSG_WAITALL) != 8)
-                return {};
-            const int largo = (cabecera[2] << 8 | cabecera[3]) - 8;
-            QByteArray datos(qMax(largo, 0), '\0');
-            if (largo > 0 && ::recv(cliente, datos.data(), largo, MSG_WAITALL) != largo)
-                return {};
-            mensaje += datos;
-            if (cabecera[1] & 1)
-                return mensaje;
-        }
-    }
-    static QString Campo(const QByteArray& m, int posicion, bool clave = false) {
-        if (m.size() < posicion + 4)
-            return {};
-        const auto u = reinterpret_cast<const unsigned char*>(m.constData());
-        const int desde = u[posicion] | u[posicion + 1] << 8;
-        const int letras = u[posicion + 2] | u[posicion + 3] << 8;
-        QByteArray bytes = m.mid(desde, letras * 2);
-        for (char& b : bytes) // the password's bytes go nibble-swapped and XORed with 0xA5
-            if (clave) {
-                const unsigned char x = static_cast<unsigned char>(b) ^ 0xA5;
-                b = char((x << 4) | (x >> 4));
-            }
-        return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()),
-                                  bytes.size() / 2);
-    }
-    Ingreso Atender() {
-        Ingreso ingreso;
-        pollfd espera{mudo_.Socket(), POLLIN, 0};
-        if (::poll(&espera, 1, espera_) != 1)
-            return ingreso;
-        const int cliente = ::accept(mudo_.Socket(), nullptr, nullptr);
-        timeval limite{5, 0};
-        ::setsockopt(cliente, SOL_SOCKET, SO_RCVTIMEO, &limite, sizeof limite);
-        if (!Mensaje(cliente).isEmpty()) {
-            // VERSION and ENCRYPTION (2: not supported) options, then their data.
-            const unsigned char respuesta[] = {4, 1, 0,  26, 0, 0,    1,  0, 0, 0,    11, 0, 6,
-                                               1, 0, 17, 0,  1, 0xFF, 15, 0, 7, 0xD0, 0,  0, 2};
-            ::send(cliente, respuesta, sizeof respuesta, MSG_NOSIGNAL);
-            const QByteArray login = Mensaje(cliente);
-            ingreso = {!login.isEmpty(), Campo(login, 40), Campo(login, 44, true),
-                       Campo(login, 68)};
-        }
-        ::close(cliente);
-        return ingreso;
-    }
-
-    ServidorMudo mudo_;
-    int espera_;
-    std::promise<Ingreso> fin_;
-    std::thread hilo_;
-};
 
 // Whatever the user types reaches the server's login packet exactly, and no part of it becomes
 // a setting (another database, user or port); a value no ODBC string can carry exactly is
@@ -459,6 +326,20 @@ TEST_F(ProveedorOdbc, EnBloquesLasFilasSonLasMismasQueUnaAUna) {
     EXPECT_EQ(unaAUna[3][1], QVariant(QString(""))); // 4
     EXPECT_EQ(unaAUna[4][1], QVariant(QString("Peña 0")));
     EXPECT_EQ(unaAUna[149][0], QVariant(150));
+}
+
+// Each row read over the last one takes its own texts, also where a text comes again after
+// another of its length.
+TEST_F(ProveedorOdbc, UnTextoQueVuelveNoSeConfundeConElDeLaFilaAnterior) {
+    Ejecutar("INSERT INTO ASIENTOS (TC, NUMERO, DETALLE) VALUES ('NC', 3, 'AA'), ('NC', 4, 'BB'), "
+             "('NC', 5, 'AA'), ('NC', 6, 'AA'), ('NC', 7, 'BB'), ('NC', 8, 'CC'), ('NC', 9, 'BB')");
+    Recordset rs;
+    rs.SetCursorLocation(adUseServer);
+    rs.Open("SELECT DETALLE FROM ASIENTOS WHERE NUMERO > 2 ORDER BY NUMERO", cnn);
+    QStringList textos;
+    for (; !rs.Eof(); rs.MoveNext())
+        textos << rs.Fields(0).Value().toString();
+    EXPECT_EQ(textos, QStringList({"AA", "BB", "AA", "AA", "BB", "CC", "BB"}));
 }
 
 // This driver reports CHAR and DECIMAL as text: what a server reports is checked on the
