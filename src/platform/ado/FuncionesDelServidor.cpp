@@ -70,9 +70,17 @@ bool Cabe(const NumeroExacto& n, const Destino& d) {
     return n.DigitosEnteros() <= d.precision - d.escala;
 }
 
+// The decimal a stored double stands for at `escala` decimals: up to four, as the recordset
+// reads an amount (the ends of its range included), beyond that its shortest text.
+std::optional<NumeroExacto> DeDouble(double d, int escala) {
+    if (escala >= 0 && escala <= 4)
+        if (const auto importe = Currency::DesdeDoubleGuardado(d))
+            return NumeroExacto(importe->Escalado(), 4).AEscala(escala);
+    return NumeroExacto::DesdeDouble(d, escala);
+}
+
 // An operand at `escala` decimals (its own when negative): integers exactly, doubles as the
-// decimal they stand for (amounts as the recordset reads them, the ends of their range included),
-// texts as the literals the translator writes them.
+// decimal they stand for, texts as the literals the translator writes them.
 std::optional<NumeroExacto> Operando(sqlite3_value* v, int escala) {
     std::optional<NumeroExacto> n;
     switch (sqlite3_value_type(v)) {
@@ -80,10 +88,7 @@ std::optional<NumeroExacto> Operando(sqlite3_value* v, int escala) {
         n = NumeroExacto(sqlite3_value_int64(v), 0);
         break;
     case SQLITE_FLOAT:
-        if (escala == 4)
-            if (const auto importe = Currency::DesdeDoubleGuardado(sqlite3_value_double(v)))
-                return NumeroExacto(importe->Escalado(), 4);
-        return NumeroExacto::DesdeDouble(sqlite3_value_double(v), escala);
+        return DeDouble(sqlite3_value_double(v), escala);
     case SQLITE_TEXT:
         n = NumeroExacto::DesdeTexto(Texto(v));
         break;
@@ -101,7 +106,7 @@ void Devolver(sqlite3_context* ctx, const NumeroExacto& n) {
         entero->Valor() <= std::numeric_limits<qint64>::max())
         return sqlite3_result_int64(ctx, qint64(entero->Valor()));
     const double d = n.ADouble();
-    const auto leido = NumeroExacto::DesdeDouble(d, n.Escala());
+    const auto leido = DeDouble(d, n.Escala());
     if (leido && *leido == n)
         return sqlite3_result_double(ctx, d);
     Fallar(ctx, QString::fromLatin1(kValorInexacto).arg(n.ATexto()));

@@ -1,5 +1,6 @@
 #include "platform/ado/ReescrituraSql.h"
 
+#include "platform/ado/DestinosDeInsert.h"
 #include "platform/ado/ExpresionesSql.h"
 #include "platform/ado/FuncionesDelServidor.h"
 #include "platform/ado/NumeroExacto.h"
@@ -41,7 +42,8 @@ int EscalaDeLectura(const TipoSql& t) {
 // One reading of the statement, which finds the innermost construct to rewrite.
 class Reescritor {
 public:
-    Reescritor(const TokensSql& t, const EsquemaSqlite& esquema) : t_(t), ex_(t, esquema) {}
+    Reescritor(const TokensSql& t, const EsquemaSqlite& esquema)
+        : t_(t), esquema_(esquema), ex_(t, esquema) {}
     std::optional<Reescritura> Menor();
 
 private:
@@ -73,10 +75,16 @@ private:
     std::optional<Reescritura> ConvertirTextos(const QVector<Tramo>& tramos) const;
     bool EsColumna(Tramo tramo) const;
     std::optional<Reescritura> AlNumero(Tramo texto, const TipoSql& numero,
-                                        bool contraColumna) const;
+                                        bool dejarSiNoLoEs) const;
     int OperandoDePredicado(int i) const;
 
+    bool EsAsignacion(int i) const;
+    std::optional<Reescritura> DeAsignacion(Tramo valor, const TipoSql& destino) const;
+    bool Cabe(const TipoSql& valor, const TipoSql& destino) const;
+    bool EsLiteral(Tramo tramo) const;
+
     const TokensSql& t_;
+    const EsquemaSqlite& esquema_;
     ExpresionesSql ex_;
     std::optional<Reescritura> menor_;
 };
@@ -96,9 +104,15 @@ std::optional<Reescritura> Reescritor::Menor() {
         const int abre = Siguiente(t_, i);
         if (t_[i].tipo == TokenSql::Palabra && abre >= 0 && t_[abre].EsSimbolo("("))
             Considerar(DeLlamada(i, abre));
-        if (t_[i].EsComparacion() || t_[i].EsUnaDe({"BETWEEN", "IN"}))
+        if (EsAsignacion(i))
+            Considerar(DeAsignacion(ex_.ExpresionDesde(Siguiente(t_, i)),
+                                    ex_.TipoDeColumna(t_[Anterior(t_, i)].Nombre())));
+        else if (t_[i].EsComparacion() || t_[i].EsUnaDe({"BETWEEN", "IN"}))
             Considerar(DeComparacion(i));
     }
+    const DestinosDeInsert insert(t_, esquema_);
+    for (const auto& [valor, columna] : insert.Valores())
+        Considerar(DeAsignacion(valor, TipoDeclarado(esquema_.TipoDe(insert.Tabla(), columna))));
     return menor_;
 }
 
@@ -486,10 +500,11 @@ bool Reescritor::EsColumna(Tramo tramo) const {
     return true;
 }
 
-// A text written in the statement is read as the number here, once. Against a column of numbers
-// a text that is none finds no row, as the engine has always answered (the server fails).
+// A text written in the statement is read as the number here, once. One that is none, set
+// against a column or written into it, stays as the engine has always taken it: it finds no row
+// and is kept as written (the server fails, error 245).
 std::optional<Reescritura> Reescritor::AlNumero(Tramo texto, const TipoSql& numero,
-                                                bool contraColumna) const {
+                                                bool dejarSiNoLoEs) const {
     if (numero.nombre == QLatin1String("bit"))
         return std::nullopt;
     const bool entero = numero.clase == TipoSql::Entero;
@@ -499,12 +514,73 @@ std::optional<Reescritura> Reescritor::AlNumero(Tramo texto, const TipoSql& nume
             n = n->AEscala(numero.escala);
         if (n && n->DigitosEnteros() <= (entero ? 9 : numero.precision - numero.escala))
             return Reescritura{texto, n->ATexto()};
-        if (!n && contraColumna)
+        if (!n && dejarSiNoLoEs)
             return std::nullopt;
     }
     return Reescritura{
         texto, QStringLiteral("SQLSRV_CONVERTIR(%1, %2, %3, 0)")
                    .arg(Texto(texto), QString::number(kEscalaDeTexto), numero.Argumentos())};
+}
+
+// ---------------------------------------------------------------------------------------
+// A value written into a column takes the column's type, as the server converts it: the engine
+// would keep a fraction in a whole or an amount's column, a text in a column of numbers, or an
+// amount beyond its range.
+
+// The "=" of "SET column = value".
+bool Reescritor::EsAsignacion(int i) const {
+    if (!t_[i].EsSimbolo("="))
+        return false;
+    for (int k = Anterior(t_, i), nivel = 0; k >= 0; k = Anterior(t_, k)) {
+        nivel += t_[k].EsSimbolo(")") ? 1 : t_[k].EsSimbolo("(") ? -1 : 0;
+        if (nivel < 0)
+            return false;
+        if (nivel == 0 && t_[k].tipo == TokenSql::Palabra && !t_[k].EsNombre())
+            return t_[k].EsPalabra("SET");
+    }
+    return false;
+}
+
+// Whether every value of the type `valor` is one of `destino` as it stands.
+bool Reescritor::Cabe(const TipoSql& valor, const TipoSql& destino) const {
+    const int enteros = valor.precision - valor.escala;
+    if (valor.clase == TipoSql::Nulo)
+        return true;
+    if (destino.clase == TipoSql::Entero)
+        return valor.clase == TipoSql::Entero;
+    if (valor.clase != TipoSql::Entero && !valor.EsExacto())
+        return false;
+    if (destino.clase == TipoSql::Dinero)
+        return valor.clase == TipoSql::Dinero ||
+               (valor.escala <= 4 && enteros < (destino.nombre == QLatin1String("money") ? 15 : 6));
+    return valor.escala <= destino.escala && enteros <= destino.precision - destino.escala;
+}
+
+// A value written as a literal is taken as the engine has always kept it, but for the decimals
+// the column has no room for and a text that reads as a number.
+std::optional<Reescritura> Reescritor::DeAsignacion(Tramo valor, const TipoSql& destino) const {
+    const TipoSql tipo = TipoDe(valor);
+    const bool numero = destino.EsExacto() || (destino.clase == TipoSql::Entero &&
+                                               destino.nombre != QLatin1String("bit"));
+    if (!valor.Valido() || !numero || Cabe(tipo, destino) ||
+        !(tipo.EsNumero() || tipo.clase == TipoSql::Texto))
+        return std::nullopt;
+    if (tipo.clase == TipoSql::Texto)
+        return AlNumero(valor, destino, EsLiteral(valor));
+    if (EsLiteral(valor) && tipo.escala <= destino.escala)
+        return std::nullopt;
+    const bool truncar = destino.clase == TipoSql::Entero && tipo.clase != TipoSql::Dinero;
+    return Reescritura{valor, QStringLiteral("SQLSRV_CONVERTIR(%1, %2, %3, %4)")
+                                  .arg(ComoArgumento(valor), QString::number(EscalaDeLectura(tipo)),
+                                       destino.Argumentos(), QString::number(truncar))};
+}
+
+// A number or a text written in the statement, with its signs.
+bool Reescritor::EsLiteral(Tramo tramo) const {
+    for (int k = tramo.inicio; k < tramo.fin; ++k)
+        if (t_[k].Significativo() && !t_[k].EsSimbolo("-") && !t_[k].EsSimbolo("+"))
+            return false;
+    return t_[tramo.fin].tipo == TokenSql::Numero || t_[tramo.fin].tipo == TokenSql::Cadena;
 }
 
 void Reemplazar(TokensSql& t, Tramo tramo, const QString& texto) {

@@ -1,6 +1,7 @@
 #include "platform/ado/TSqlToSqlite.h"
 
 #include "platform/ado/AdoTipos.h"
+#include "platform/ado/DestinosDeInsert.h"
 #include "platform/ado/ExpresionesSql.h"
 #include "platform/ado/ReescrituraSql.h"
 #include "platform/ado/TiposSqlite.h"
@@ -318,103 +319,6 @@ bool OperandoDeComparacion(const TokensSql& t, int i, QString* columna) {
         }
     }
     return EnListaIn(t, i, columna);
-}
-
-// Which column each literal of an INSERT's value list or select list goes into.
-class DestinosDeInsert {
-public:
-    DestinosDeInsert(const TokensSql& t, const EsquemaSqlite& esquema);
-    QString Tabla() const { return tabla_; }
-    QString ColumnaDe(int literal) const { return destino_.value(literal); }
-
-private:
-    int LeerColumnas(int i, const EsquemaSqlite& esquema);
-    void LeerValores(int i);
-    void LeerSelect(int i);
-    void Asignar(int desde, int hasta, int posicion);
-
-    const TokensSql& t_;
-    QString tabla_;
-    QStringList columnas_;
-    QHash<int, QString> destino_;
-};
-
-DestinosDeInsert::DestinosDeInsert(const TokensSql& t, const EsquemaSqlite& esquema) : t_(t) {
-    int i = Siguiente(t, -1);
-    if (i < 0 || !t[i].EsPalabra("INSERT"))
-        return;
-    i = Siguiente(t, i);
-    if (i >= 0 && t[i].EsPalabra("INTO"))
-        i = Siguiente(t, i);
-    if (i < 0 || !t[i].EsNombre())
-        return;
-    tabla_ = t[i].Nombre();
-    i = LeerColumnas(Siguiente(t, i), esquema);
-    if (i >= 0 && t[i].EsPalabra("VALUES"))
-        LeerValores(Siguiente(t, i));
-    else if (i >= 0 && t[i].EsPalabra("SELECT"))
-        LeerSelect(Siguiente(t, i));
-}
-
-int DestinosDeInsert::LeerColumnas(int i, const EsquemaSqlite& esquema) {
-    if (i < 0 || !t_[i].EsSimbolo("(")) {
-        columnas_ = esquema.ColumnasInsertables(tabla_);
-        return i;
-    }
-    for (i = Siguiente(t_, i); i >= 0 && !t_[i].EsSimbolo(")"); i = Siguiente(t_, i))
-        if (t_[i].EsNombre())
-            columnas_.append(t_[i].Nombre());
-    return i < 0 ? -1 : Siguiente(t_, i);
-}
-
-// A value counts when it is one literal alone between its separators.
-void DestinosDeInsert::Asignar(int desde, int hasta, int posicion) {
-    int unico = -1;
-    for (int j = desde + 1; j < hasta; ++j) {
-        if (!t_[j].Significativo())
-            continue;
-        if (unico >= 0)
-            return;
-        unico = j;
-    }
-    if (unico >= 0 && t_[unico].tipo == TokenSql::Cadena && posicion < columnas_.size())
-        destino_.insert(unico, columnas_[posicion]);
-}
-
-void DestinosDeInsert::LeerValores(int i) {
-    while (i >= 0 && t_[i].EsSimbolo("(")) {
-        int profundidad = 0, posicion = 0, inicio = i, j = i + 1;
-        for (; j < t_.size(); ++j) {
-            const TokenSql& k = t_[j];
-            if (profundidad == 0 && (k.EsSimbolo(",") || k.EsSimbolo(")"))) {
-                Asignar(inicio, j, posicion++);
-                inicio = j;
-                if (k.EsSimbolo(")"))
-                    break;
-            }
-            profundidad += k.EsSimbolo("(") ? 1 : k.EsSimbolo(")") ? -1 : 0;
-        }
-        i = Siguiente(t_, j);
-        if (i < 0 || !t_[i].EsSimbolo(","))
-            return;
-        i = Siguiente(t_, i);
-    }
-}
-
-void DestinosDeInsert::LeerSelect(int i) {
-    int profundidad = 0, posicion = 0, inicio = Anterior(t_, i), j = i;
-    for (; j >= 0 && j < t_.size(); ++j) {
-        const TokenSql& k = t_[j];
-        if (profundidad == 0 && k.EsPalabra("FROM"))
-            break;
-        if (profundidad == 0 && k.EsSimbolo(",")) {
-            Asignar(inicio, j, posicion++);
-            inicio = j;
-        }
-        profundidad += k.EsSimbolo("(") ? 1 : k.EsSimbolo(")") ? -1 : 0;
-    }
-    if (j >= 0)
-        Asignar(inicio, j, posicion);
 }
 
 } // namespace

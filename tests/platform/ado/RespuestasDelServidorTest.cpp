@@ -119,6 +119,12 @@ const Respuesta kRespuestas[] = {
     {"SELECT COUNT(*) FROM M GROUP BY RTRIM(NOM) ORDER BY 1", "1;1;2;2"},
     {"SELECT MIN(LTRIM(W)), MAX(RTRIM(W)) FROM M", "a|Oso"},
     {"SELECT MAX(LTRIM(W)) FROM M WHERE K > 4", "Avila"},
+    // A value written takes its column's type: rounded, cut, or beyond its range.
+    {"UPDATE M SET D = IMP + 0.00005 WHERE K = 2", ""},
+    {"UPDATE M SET N = IMP WHERE K = 3", ""},
+    {"UPDATE M SET IMP = IMP + 922337203685477.0 WHERE K = 2", "error 8115"},
+    {"SELECT D, IMP FROM M WHERE K = 2", "2.5001|2.5"},
+    {"SELECT N FROM M WHERE K = 3", "-3"},
 };
 
 class RespuestasDelServidor : public BaseDePrueba {
