@@ -384,7 +384,7 @@ TipoSql ExpresionesSql::TipoDeOperando(Tramo o) const {
     if (k.tipo == TokenSql::Numero)
         return TipoDeLiteral(k);
     if (k.tipo == TokenSql::Cadena)
-        return DeTexto(std::max(1L, long(k.ValorCadena().size())), false); // '' is varchar(1)
+        return DeTexto(k.ValorCadena().size(), false);
     if (k.EsPalabra("NULL")) {
         TipoSql nulo;
         nulo.clase = TipoSql::Nulo;

@@ -94,8 +94,14 @@ const Respuesta kRespuestas[] = {
     {"SELECT IMP FROM M WHERE K = 4", "922337203685477"},
     // Beyond 2^53 ten-thousandths the engine's numbers hold no fraction of an amount.
     {"UPDATE M SET IMP = IMP + 0.0001 WHERE K = 4", nullptr},
-    // Division by zero.
+    // The top of an amount's range, and one ten-thousandth beyond it.
+    {"UPDATE M SET IMP = IMP + 0.5807 WHERE K = 4", ""},
+    {"SELECT IMP FROM M WHERE K = 4", "922337203685477.5807"},
+    {"SELECT IMP + CAST(0.0001 AS MONEY) FROM M WHERE K = 4", "error 8115"},
+    {"SELECT IMP - CAST(0.0001 AS MONEY) FROM M WHERE K = 4", nullptr},
+    // Division by zero, and by one either side of it.
     {"SELECT K / 0 FROM M WHERE K = 1", "error 8134"},
+    {"SELECT 10 / (K - 2) FROM M WHERE K IN (1, 3) ORDER BY K", "-10;10"},
     {"SELECT K % (K - 1) FROM M WHERE K = 1", "error 8134"},
     {"UPDATE M SET N = 10 / (K - 1)", "error 8134"},
     {"SELECT COUNT(*) FROM M WHERE N = 10", "0"},
