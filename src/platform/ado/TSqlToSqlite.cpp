@@ -525,7 +525,10 @@ void ColacionDeFunciones(TokensSql& t) {
         const int distinto = select >= 0 ? Siguiente(t, select) : -1;
         if (envuelve < 0 && select >= 0 && (distinto < 0 || !t[distinto].EsPalabra("DISTINCT")))
             continue;
-        inserciones.append({cierre, false, colacion});
+        // Written as "(...)AS X": the words must not run together.
+        const bool pegada = cierre + 1 < t.size() && t[cierre + 1].tipo == TokenSql::Palabra;
+        inserciones.append(
+            {cierre, false, pegada ? colacion + TokensSql{{TokenSql::Espacio, " "}} : colacion});
         if (select >= 0)
             inserciones.append({fin, true,
                                 Tokenizar(QStringLiteral(" AS \"%1\"")

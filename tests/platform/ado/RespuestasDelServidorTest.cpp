@@ -122,6 +122,7 @@ const Respuesta kRespuestas[] = {
     // Text results tell rows apart, group and find their least and greatest by the collation.
     {"SELECT COUNT(*) FROM (SELECT DISTINCT LTRIM(NOM) FROM M) Q", "3"},
     {"SELECT COUNT(*) FROM (SELECT DISTINCT UPPER(NOM) FROM M) Q", "4"},
+    {"SELECT COUNT(*) FROM (SELECT DISTINCT LTRIM(NOM)AS X FROM M) Q", "3"},
     {"SELECT COUNT(*) FROM M GROUP BY RTRIM(NOM) ORDER BY 1", "1;1;2;2"},
     {"SELECT MIN(LTRIM(W)), MAX(RTRIM(W)) FROM M", "a|Oso"},
     {"SELECT MAX(LTRIM(W)) FROM M WHERE K > 4", "Avila"},
