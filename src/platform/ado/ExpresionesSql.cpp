@@ -36,17 +36,22 @@ TipoSql ComoDecimal(const TipoSql& t) {
     return Numerico(TipoSql::Decimal, "numeric", t.precision, 0);
 }
 
-// Beyond 38 digits the server gives up decimals to keep the whole part, down to six of them
-// when that part is long.
-TipoSql Decimal(int precision, int escala, bool producto) {
+// Beyond 38 digits the server gives up decimals: a sum keeps room for its longer whole part (and
+// may then overflow), a product or a quotient keeps its whole part while it is shorter than 32
+// digits, and six decimals when it is longer.
+TipoSql DecimalDeSuma(int enteros, int escala, int acarreo) {
+    const int precision = enteros + escala + acarreo;
+    if (precision <= NumeroExacto::kDigitosMaximos)
+        return Numerico(TipoSql::Decimal, "numeric", precision, escala);
+    return Numerico(TipoSql::Decimal, "numeric", NumeroExacto::kDigitosMaximos,
+                    std::max(0, NumeroExacto::kDigitosMaximos - enteros));
+}
+
+TipoSql DecimalDeProducto(int precision, int escala) {
     if (precision > NumeroExacto::kDigitosMaximos) {
         const int entero = precision - escala;
-        if (!producto)
-            escala = std::max(0, NumeroExacto::kDigitosMaximos - entero);
-        else if (entero < 32)
-            escala = std::min(escala, NumeroExacto::kDigitosMaximos - entero);
-        else if (escala > 6)
-            escala = 6;
+        escala = entero < 32 ? std::min(escala, NumeroExacto::kDigitosMaximos - entero)
+                             : std::min(escala, 6);
         precision = NumeroExacto::kDigitosMaximos;
     }
     return Numerico(TipoSql::Decimal, "numeric", precision, escala);
@@ -56,15 +61,15 @@ TipoSql DecimalDeOperacion(QChar op, const TipoSql& x, const TipoSql& y) {
     const TipoSql a = ComoDecimal(x), b = ComoDecimal(y);
     const int p1 = a.precision, s1 = a.escala, p2 = b.precision, s2 = b.escala;
     if (op == u'*')
-        return Decimal(p1 + p2 + 1, s1 + s2, true);
+        return DecimalDeProducto(p1 + p2 + 1, s1 + s2);
     if (op == u'/') {
         const int escala = std::max(6, s1 + p2 + 1);
-        return Decimal(p1 - s1 + s2 + escala, escala, true);
+        return DecimalDeProducto(p1 - s1 + s2 + escala, escala);
     }
     const int escala = std::max(s1, s2);
     if (op == u'%')
-        return Decimal(std::min(p1 - s1, p2 - s2) + escala, escala, false);
-    return Decimal(escala + std::max(p1 - s1, p2 - s2) + 1, escala, false);
+        return DecimalDeSuma(std::min(p1 - s1, p2 - s2), escala, 0);
+    return DecimalDeSuma(std::max(p1 - s1, p2 - s2), escala, 1);
 }
 
 // The type of values of two decimal types in one column: room for the longer whole part and
@@ -72,8 +77,7 @@ TipoSql DecimalDeOperacion(QChar op, const TipoSql& x, const TipoSql& y) {
 TipoSql DecimalComun(const TipoSql& x, const TipoSql& y) {
     const TipoSql a = ComoDecimal(x), b = ComoDecimal(y);
     const int escala = std::max(a.escala, b.escala);
-    return Decimal(escala + std::max(a.precision - a.escala, b.precision - b.escala), escala,
-                   false);
+    return DecimalDeSuma(std::max(a.precision - a.escala, b.precision - b.escala), escala, 0);
 }
 
 TipoSql TipoDeLiteral(const TokenSql& numero) {

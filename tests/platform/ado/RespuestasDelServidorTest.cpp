@@ -87,6 +87,7 @@ const Respuesta kRespuestas[] = {
     {"SELECT K FROM M WHERE 0.1 * 3 = 0.3 AND K = 1", "1"},
     {"SELECT IMP * 3, IMP + 0.2 FROM M WHERE K = 1", "0.3|0.3"},
     {"SELECT SUM(IMP) FROM M WHERE K IN (1, 5)", "0.3"},
+    {"SELECT SUM(CASE WHEN K IN (1, 5) THEN IMP ELSE 0 END) FROM M", "0.3"},
     {"SELECT ROUND(1234.5678, -2), ROUND(2.5, 0, 1), ROUND(D, 1) FROM M WHERE K = 3", "1200|2|0.2"},
     {"SELECT ROUND(748.58, -3)", "error 8115"},
     {"SELECT IMP * 10 FROM M WHERE K = 4", "error 8115"},
@@ -114,11 +115,18 @@ const Respuesta kRespuestas[] = {
     {"SELECT CAST(F AS VARCHAR), CAST(FD AS VARCHAR(20)) FROM M WHERE K = 1",
      "Mar 10 2025 12:00AM|2025-03-01"},
     {"SELECT CAST(F AS VARCHAR(30)) FROM M WHERE K = 2", "Mar  1 2025  1:05PM"},
+    // Numbers as text: an amount with two decimals, a decimal with its own, a whole number too
+    // long for its text a "*".
+    {"SELECT CAST(IMP AS VARCHAR), CAST(D AS VARCHAR(10)), CAST(K * 1000 AS CHAR(3)) FROM M "
+     "WHERE K = 2",
+     "2.50|-2.5000|*  "},
+    {"SELECT CAST('5.5' AS INT)", "error 245"},
     // ISNULL takes its first argument's type.
     {"SELECT ISNULL(N, 2.7) FROM M WHERE K = 1", "2"},
     {"SELECT ISNULL(IMP, 2.71828), ISNULL(T, 'abcdefghijklmn') FROM M WHERE K = 6",
      "2.7183|abcdefghij"},
     {"SELECT ISNULL(N, 'x') FROM M WHERE K = 6", "error 245"},
+    {"SELECT ISNULL(F, '14/03/2025') FROM M WHERE K = 3", "2025-03-14T00:00:00.000"},
     // Text results tell rows apart, group and find their least and greatest by the collation.
     {"SELECT COUNT(*) FROM (SELECT DISTINCT LTRIM(NOM) FROM M) Q", "3"},
     {"SELECT COUNT(*) FROM (SELECT DISTINCT UPPER(NOM) FROM M) Q", "4"},
@@ -132,6 +140,8 @@ const Respuesta kRespuestas[] = {
     {"UPDATE M SET IMP = IMP + 922337203685477.0 WHERE K = 2", "error 8115"},
     {"SELECT D, IMP FROM M WHERE K = 2", "2.5001|2.5"},
     {"SELECT N FROM M WHERE K = 3", "-3"},
+    {"INSERT INTO M (K, N, D) VALUES (7, 2.9, 1.23445)", ""},
+    {"SELECT D FROM M WHERE K = 7 AND N = 2", "1.2345"},
 };
 
 class RespuestasDelServidor : public BaseDePrueba {
