@@ -15,8 +15,17 @@ struct Regla {
     long numero;
     long nativo;
     const char* estado;
-    QString descripcion; // %1 is the first capture
+    QString descripcion; // %1 and %2 are the captures
 };
+
+// The engine's own message as a pattern: its "%1" and "%2" capture what they stand for.
+QRegularExpression Patron(const char* mensaje) {
+    const QStringList partes = QString::fromLatin1(mensaje).split(QRegularExpression("%[12]"));
+    QString patron = QRegularExpression::escape(partes[0]);
+    for (qsizetype i = 1; i < partes.size(); ++i)
+        patron += QStringLiteral("(.*)") + QRegularExpression::escape(partes[i]);
+    return QRegularExpression(u'^' + patron + u'$');
+}
 
 const QVector<Regla>& Reglas() {
     static const QVector<Regla> reglas = {
@@ -45,6 +54,19 @@ const QVector<Regla>& Reglas() {
                         "instrucción se ha terminado.")},
         {QRegularExpression("^table (.+) has no column named (.+)$"), DB_E_ERRORSINCOMMAND_, 207,
          "42S22", QStringLiteral("La tabla %1 no tiene la columna indicada en la sentencia.")},
+        {Patron(kDivisionPorCero), DB_E_ERRORSINCOMMAND_, 8134, "22012",
+         QStringLiteral("Se encontró un error de división entre cero.")},
+        {Patron(kDesbordamiento), DB_E_DATAOVERFLOW_, 8115, "22003",
+         QStringLiteral("Error de desbordamiento aritmético al convertir expression al tipo de "
+                        "datos %1.")},
+        {Patron(kConversionFallida), DB_E_CANTCONVERTVALUE_, 245, "22018",
+         QStringLiteral("Error de conversión al convertir el valor varchar '%1' al tipo de datos "
+                        "%2.")},
+        {Patron(kConversionNumerica), DB_E_CANTCONVERTVALUE_, 8114, "22018",
+         QStringLiteral("Error al convertir el tipo de datos varchar a %1.")},
+        {Patron(kValorInexacto), DB_E_ERRORSINCOMMAND_, 0, "42000",
+         QStringLiteral("La base de datos incorporada no admite el número %1 con todas sus "
+                        "cifras: lo guardaría redondeado.")},
     };
     return reglas;
 }
@@ -93,9 +115,13 @@ Error ErrorDeSqlite(int codigo, const QString& mensaje) {
     if ((codigo & 0xff) == SQLITE_ERROR || (codigo & 0xff) == SQLITE_CONSTRAINT) {
         for (const Regla& r : Reglas()) {
             const auto m = r.patron.match(mensaje);
-            if (m.hasMatch())
-                return ErrorDelProveedor(r.numero, r.nativo, QString::fromLatin1(r.estado),
-                                         r.descripcion.arg(m.captured(1)).replace("  ", " "));
+            if (!m.hasMatch())
+                continue;
+            const QString descripcion = r.descripcion.contains(QLatin1String("%2"))
+                                            ? r.descripcion.arg(m.captured(1), m.captured(2))
+                                            : r.descripcion.arg(m.captured(1)).replace("  ", " ");
+            return ErrorDelProveedor(r.numero, r.nativo, QString::fromLatin1(r.estado),
+                                     descripcion);
         }
     }
     return PorCodigo(codigo, mensaje);

@@ -1,5 +1,6 @@
 #include "platform/ado/FuncionesSqlite.h"
 
+#include "platform/ado/FuncionesDelServidor.h"
 #include "platform/ado/TSqlToSqlite.h"
 
 #include <QString>
@@ -276,7 +277,8 @@ bool RegistrarFunciones(sqlite3* db) {
            sqlite3_create_function(db, "lower", 1, utf8, nullptr, Minusculas, nullptr, nullptr) ==
                SQLITE_OK &&
            sqlite3_create_function(db, "replace", 3, utf8, nullptr, Reemplazar, nullptr, nullptr) ==
-               SQLITE_OK;
+               SQLITE_OK &&
+           RegistrarFuncionesDelServidor(db);
 }
 
 } // namespace ado

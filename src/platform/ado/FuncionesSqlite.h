@@ -9,8 +9,9 @@ namespace ado {
 // Registers on a connection what the program's SQL expects of its server: the text
 // collation that ignores case and trailing blanks and sorts as the server's Spanish one
 // (accented letters beside their base letter, Ñ between N and O, yet 'Á' <> 'A'), a LIKE that folds
-// case beyond ASCII and knows [ ] character classes, and the functions CHARINDEX, LEN and REPLACE
-// with the server's meaning. Returns false when SQLite refused a registration.
+// case beyond ASCII and knows [ ] character classes, the functions CHARINDEX, LEN and REPLACE
+// with the server's meaning, and those through which the translator computes as the server
+// (FuncionesDelServidor). Returns false when SQLite refused a registration.
 bool RegistrarFunciones(sqlite3* db);
 
 // Indexes over the text collation hold their rows in its order, so a file last written while

@@ -33,4 +33,10 @@ QDateTime FechaDeTexto(const QString& texto);
 // Such a text in the storage form of a column of that class; empty when the text is no date.
 QString FechaAlmacenada(const QString& texto, EsquemaSqlite::ClaseColumna clase);
 
+// The translator's refusals, thrown as provider errors: what the embedded database cannot answer
+// as the server would ("La base de datos incorporada no admite <detalle>."), and a text set
+// against a date that is no date.
+[[noreturn]] void NoAdmitida(const QString& detalle);
+[[noreturn]] void FechaInvalida(const QString& texto);
+
 } // namespace ado

@@ -2,6 +2,8 @@
 
 #include "platform/errors/ErrorEjecucion.h"
 
+#include <QSet>
+
 namespace ado {
 namespace {
 
@@ -166,6 +168,47 @@ int Anterior(const TokensSql& tokens, int i) {
         if (tokens[j].Significativo())
             return j;
     return -1;
+}
+
+int ParentesisQueAbre(const TokensSql& t, int cierre) {
+    for (int k = cierre - 1, profundidad = 1; k >= 0; --k) {
+        profundidad += t[k].EsSimbolo(")") ? 1 : t[k].EsSimbolo("(") ? -1 : 0;
+        if (profundidad == 0)
+            return k;
+    }
+    return -1;
+}
+
+int ParentesisQueCierra(const TokensSql& t, int abre) {
+    for (int k = abre + 1, profundidad = 1; k < t.size(); ++k) {
+        profundidad += t[k].EsSimbolo("(") ? 1 : t[k].EsSimbolo(")") ? -1 : 0;
+        if (profundidad == 0)
+            return k;
+    }
+    return -1;
+}
+
+bool TokenSql::EsUnaDe(std::initializer_list<const char*> palabras) const {
+    for (const char* p : palabras)
+        if (EsPalabra(p))
+            return true;
+    return false;
+}
+
+bool TokenSql::EsComparacion() const {
+    static const QSet<QString> ops = {"=", "<>", "!=", "<", ">", "<=", ">=", "!<", "!>"};
+    return tipo == Simbolo && ops.contains(texto);
+}
+
+bool TokenSql::EsNombre() const {
+    static const QSet<QString> reservadas = {
+        "select",   "from",    "where", "and",   "or",     "not",    "on",    "set",
+        "case",     "when",    "then",  "else",  "end",    "is",     "null",  "in",
+        "like",     "between", "as",    "by",    "values", "exists", "union", "all",
+        "distinct", "top",     "join",  "inner", "left",   "right",  "outer", "having"};
+    if (tipo == Corchete || tipo == Identificador)
+        return true;
+    return tipo == Palabra && !reservadas.contains(texto.toLower());
 }
 
 } // namespace ado

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QVector>
+#include <initializer_list>
 
 namespace ado {
 
@@ -19,6 +20,10 @@ struct TokenSql {
     bool EsSimbolo(const char* simbolo) const {
         return tipo == Simbolo && texto == QLatin1StringView(simbolo);
     }
+    bool EsUnaDe(std::initializer_list<const char*> palabras) const;
+    bool EsComparacion() const;
+    // A word that names something (a table, a column, a function), not one of SQL's own.
+    bool EsNombre() const;
     bool Significativo() const { return tipo != Espacio && tipo != Comentario; }
     bool TieneSaltoDeLinea() const {
         return tipo == Espacio && (texto.contains('\r') || texto.contains('\n'));
@@ -47,5 +52,10 @@ QString DoblarApostrofos(const QString& valor);
 // Index of the next (or previous) significant token from i (exclusive), or -1.
 int Siguiente(const TokensSql& tokens, int i);
 int Anterior(const TokensSql& tokens, int i);
+
+// The "(" that the ")" at `cierre` closes, and the ")" that closes the "(" at `abre`; -1 when
+// none does.
+int ParentesisQueAbre(const TokensSql& t, int cierre);
+int ParentesisQueCierra(const TokensSql& t, int abre);
 
 } // namespace ado

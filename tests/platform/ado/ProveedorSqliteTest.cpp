@@ -214,6 +214,15 @@ TEST_F(Proveedor, LoQueElMotorCalculariaDistintoSeCalculaComoElServidorOSeRechaz
               QStringList("0|2"));
 }
 
+// The server fails on a text that is no number set against a column of numbers or written into
+// one (error 245); the engine keeps its answer: no row, and the text kept as written.
+TEST_F(Proveedor, UnTextoQueNoEsNumeroContraUnaColumnaDeNumerosNoEncuentraFilas) {
+    EXPECT_EQ(Contar("[NUMERO ASIENTO] = 'x'"), 0);
+    EXPECT_EQ(Contar("[NUMERO ASIENTO] = ' 15 '"), 2);
+    Ejecutar("UPDATE MV_ASIENTOS SET [NUMERO ASIENTO] = 'x9' WHERE TC = 'FCC'");
+    EXPECT_EQ(Contar("[NUMERO ASIENTO] = 'x9' AND TC = 'FCC'"), 1);
+}
+
 TEST_F(Proveedor, FechasDiaPrimeroContraColumnasDeFecha) {
     EXPECT_EQ(Contar("FECHA >= '01/12/26'"), 2);
     EXPECT_EQ(Contar("FECHA BETWEEN '01/11/2026' AND '30/11/2026 23:59:59'"), 1);
