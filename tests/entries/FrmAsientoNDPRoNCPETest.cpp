@@ -252,6 +252,7 @@ TEST_F(FormularioAsiento, SoloUnDebeMayorLlenaLaLinea12) {
         Enfocar(frm.Campo("3"));
         EXPECT_EQ(Texto(frm, "12"), cuenta12) << haber;
         EXPECT_EQ(Texto(frm, "12H"), importe12) << haber;
+        frm.hide(); // a window on screen outlives its release
         Liberar<FrmAsientoNDPRoNCPE>();
     }
 }
