@@ -292,3 +292,30 @@ TEST(NavegadorWeb, UnaNavegacionCanceladaDejaLaPaginaYElFocoSigueEnElNavegador) 
 }
 
 } // namespace
+namespace {
+
+// Navigations one right after another, as fast as the pages load: each load the browser reports
+// is of the page the program asked for, never of a page made ahead of its use.
+TEST(NavegadorWeb, CadaCargaInformadaEsDeLaPaginaPedida) {
+    PrepararMotor();
+    QTemporaryDir dir;
+    const QStringList urls = {PaginaAlta(dir, "Auditoria.htm"), PaginaAlta(dir, "Auditoria2.htm")};
+    NavegadorWeb navegador;
+    navegador.resize(400, 300);
+    navegador.show();
+    QStringList cargadas;
+    QObject::connect(&navegador, &QWebEngineView::loadFinished, [&](bool ok) {
+        cargadas << navegador.LocationURL() + (ok ? "" : " (falló)");
+    });
+    QStringList pedidas;
+    for (int vez = 0; vez < 15; ++vez) {
+        pedidas << urls[vez % 2];
+        navegador.Navigate(pedidas.last());
+        QTRY_COMPARE_WITH_TIMEOUT(cargadas.size(), pedidas.size(), 30000);
+        QTest::qWait(vez % 3 * 20);
+    }
+    QTest::qWait(1000);
+    EXPECT_EQ(cargadas, pedidas);
+}
+
+} // namespace
