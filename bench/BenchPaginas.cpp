@@ -27,6 +27,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QWebEngineScript>
@@ -38,6 +39,7 @@
 #include <cstdlib>
 #include <functional>
 #include <malloc.h>
+#include <string>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -277,6 +279,14 @@ double Mediana(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
+// Every try of a warm load, for the spread the engine has of itself.
+std::string Cada(const std::vector<Siguiente>& vueltas, double Siguiente::*medida) {
+    QStringList tiempos;
+    for (const Siguiente& s : vueltas)
+        tiempos << QString::number(s.*medida, 'f', 3);
+    return tiempos.join(QStringLiteral(", ")).toStdString();
+}
+
 // Each load right after F9 against the quickest load of the same page in a warm view, and the
 // median of the tries. F9's own time holds the writing of the first page, shown apart.
 void ImprimirSiguiente(int n, const std::vector<Siguiente>& vueltas) {
@@ -286,16 +296,16 @@ void ImprimirSiguiente(int n, const std::vector<Siguiente>& vueltas) {
         tibia = std::min(tibia, s.tibia);
         tibiaPrimera = std::min(tibiaPrimera, s.tibiaPrimera);
     }
-    std::printf("Página 1 en vista tibia (%d): %.3f s, la mejor de %d\n", n, tibiaPrimera,
-                int(vueltas.size()));
+    std::printf("Página 1 en vista tibia (%d): %.3f s, la mejor de %s\n", n, tibiaPrimera,
+                Cada(vueltas, &Siguiente::tibiaPrimera).c_str());
     for (const Siguiente& s : vueltas) {
         primera.push_back(s.f9.segundos / tibiaPrimera);
         std::printf("Página 1 por F9: %.3f s, %.3f s de ellos en escribirla; razón %.2f (meta <= "
                     "1.3 la mediana, 1.5 cada una)\n",
                     s.f9.segundos, s.f9.programa, primera.back());
     }
-    std::printf("Página 2 en vista tibia (%d): %.3f s, la mejor de %d\n", n, tibia,
-                int(vueltas.size()));
+    std::printf("Página 2 en vista tibia (%d): %.3f s, la mejor de %s\n", n, tibia,
+                Cada(vueltas, &Siguiente::tibia).c_str());
     for (const Siguiente& s : vueltas) {
         segunda.push_back(s.trasF9 / tibia);
         std::printf("Página 2 tras F9: %.3f s%s; razón %.2f (meta <= 1.3 la mediana, 1.5 cada "

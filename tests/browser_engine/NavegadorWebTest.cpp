@@ -220,10 +220,6 @@ TEST(NavegadorWeb, DesdeArribaYSoloCopiarEnElMenu) {
     EXPECT_EQ(opciones, QStringList({"Copiar", "Seleccionar todo"}));
 }
 
-} // namespace
-
-namespace {
-
 QString PaginaAlta(QTemporaryDir& dir, const QString& nombre) {
     QFile archivo(dir.filePath(nombre));
     EXPECT_TRUE(archivo.open(QIODevice::WriteOnly));
@@ -290,9 +286,6 @@ TEST(NavegadorWeb, UnaNavegacionCanceladaDejaLaPaginaYElFocoSigueEnElNavegador) 
     EXPECT_TRUE(navegador.hasFocus());
     EXPECT_FALSE(otro.hasFocus());
 }
-
-} // namespace
-namespace {
 
 // Navigations one right after another, as fast as the pages load: each load the browser reports
 // is of the page the program asked for, never of a page made ahead of its use.
