@@ -3,9 +3,10 @@
 // from F9 to the list's page files all written and to the first page's load finished, the
 // greatest memory the program and the engine's processes took together while the list was
 // written, loaded and left on screen for a second, and the writer's time against the floor of
-// bench_lista (best of three, without the browser). On the largest list it then times the
-// link to page 2 followed as soon as the first page shows, while the later pages are still being
-// written, against the same link followed once they all are (a warm view), three times.
+// bench_lista (best of three, without the browser). On the largest list it then times, three
+// times, F9 to its first page shown and the link to page 2 followed as soon as it shows, while
+// the later pages are still being written, each against the same page loaded once they all are
+// (a warm view); and then the memory left after each of 20 F9s.
 //
 //   build/bench/bench_paginas [differences...]
 
@@ -26,6 +27,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QWebEngineScript>
@@ -37,6 +39,7 @@
 #include <cstdlib>
 #include <functional>
 #include <malloc.h>
+#include <string>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -184,37 +187,55 @@ Medida MedirF9(frmAuditoria& frm) {
     return m;
 }
 
-// Seconds from `accion` to page `pagina` of the list shown whole in the view. Asked of the page
-// itself: when a click is turned into the program's own navigation the engine may report the
-// cancelled click's end, not the page's.
-double HastaMostrar(frmAuditoria& frm, int pagina, const std::function<void()>& accion) {
+// Marks the document shown, in the program's own script world: a document loaded afterwards,
+// even of the same file, has no mark.
+void Marcar(QWebEngineView* vista) {
+    bool marcado = false;
+    vista->page()->runJavaScript(QStringLiteral("window.medido = true"),
+                                 QWebEngineScript::ApplicationWorld,
+                                 [&](const QVariant&) { marcado = true; });
+    EsperarMientras([&] { return !marcado; }, 10000);
+}
+
+struct Muestra {
+    double segundos = -1;
+    double programa = -1; // of them, until `accion` returned: the program's own part
+};
+
+// Seconds from `accion` to page `pagina` of the list shown whole in the view, in a document
+// loaded after `accion`. Asked of the page itself: when a click is turned into the program's own
+// navigation the engine may report the cancelled click's end, not the page's.
+Muestra HastaMostrar(frmAuditoria& frm, int pagina, const std::function<void()>& accion) {
     QWebEngineView* vista = Vista(frm);
     const QString esperado =
         QUrl::fromLocalFile(clsAuditoria_HTM::RutaPagina(frm.RutaInforme(), pagina)).toString() +
         QStringLiteral("|complete");
-    double segundos = -1;
+    Marcar(vista);
+    Muestra m;
     bool preguntando = false;
     QElapsedTimer reloj;
     reloj.start();
     accion();
+    m.programa = reloj.nsecsElapsed() / 1e9;
     EsperarMientras(
         [&] {
             if (!preguntando) {
                 preguntando = true;
                 vista->page()->runJavaScript(
-                    QStringLiteral("decodeURI(location.href) + '|' + document.readyState"),
+                    QStringLiteral("decodeURI(location.href) + '|' + document.readyState + "
+                                   "(window.medido ? '|antes' : '')"),
                     QWebEngineScript::ApplicationWorld, [&](const QVariant& v) {
-                        if (segundos < 0 && v.toString() == esperado)
-                            segundos = reloj.nsecsElapsed() / 1e9;
+                        if (m.segundos < 0 && v.toString() == esperado)
+                            m.segundos = reloj.nsecsElapsed() / 1e9;
                         preguntando = false;
                     });
             }
-            return segundos < 0;
+            return m.segundos < 0;
         },
         60000);
     // The last answer must not land on this frame once it is gone.
     EsperarMientras([&] { return preguntando; }, 5000);
-    return segundos;
+    return m;
 }
 
 // The link as the user clicks it, through the page itself (whose own scripts are off).
@@ -226,46 +247,95 @@ void Seguir(frmAuditoria& frm, const QString& enlace) {
 }
 
 struct Siguiente {
-    double trasF9 = -1, tibia = -1;
-    bool aTiempo = false; // the later pages were still being written when page 2 showed
+    Muestra f9;               // the first page, shown by F9
+    double trasF9 = -1;       // page 2, clicked as soon as F9 showed the first
+    double tibia = -1;        // page 2 in a warm view
+    double tibiaPrimera = -1; // the first page in a warm view
+    bool aTiempo = false;     // the later pages were still being written when page 2 showed
 };
 
 Siguiente MedirSiguiente(frmAuditoria& frm) {
     const auto ir = [&](int pagina) {
         return HastaMostrar(frm, pagina,
-                            [&] { Seguir(frm, QStringLiteral("_Pagina_%1").arg(pagina)); });
+                            [&] { Seguir(frm, QStringLiteral("_Pagina_%1").arg(pagina)); })
+            .segundos;
     };
     Siguiente s;
-    // F9 is the program's own load, reported by the engine; the page shown before it is the same
-    // file, complete, so it cannot be asked.
-    QWebEngineView* vista = Vista(frm);
-    bool cargada = false;
-    const auto conexion =
-        QObject::connect(vista, &QWebEngineView::loadFinished, [&] { cargada = true; });
-    frm.CmdActualizar_Click();
-    EsperarMientras([&] { return !cargada; }, 60000);
-    QObject::disconnect(conexion);
+    // F9 keeps the user on their page: the first, where the last round left them.
+    s.f9 = HastaMostrar(frm, 1, [&] { frm.CmdActualizar_Click(); });
     s.trasF9 = ir(2);
     s.aTiempo = frm.PaginasPorEscribir();
     EsperarMientras([&] { return frm.PaginasPorEscribir(); }, 120000);
     ir(1);
     Esperar(500);
     s.tibia = ir(2);
-    // F9 keeps the user on their page: the next round starts from the first again.
-    ir(1);
+    Esperar(500);
+    s.tibiaPrimera = ir(1);
     return s;
 }
 
-// Each click right after F9 against the quickest load of the page in a warm view.
+double Mediana(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// Every try of a warm load, for the spread the engine has of itself.
+std::string Cada(const std::vector<Siguiente>& vueltas, double Siguiente::*medida) {
+    QStringList tiempos;
+    for (const Siguiente& s : vueltas)
+        tiempos << QString::number(s.*medida, 'f', 3);
+    return tiempos.join(QStringLiteral(", ")).toStdString();
+}
+
+// Each load right after F9 against the quickest load of the same page in a warm view, and the
+// median of the tries. F9's own time holds the writing of the first page, shown apart.
 void ImprimirSiguiente(int n, const std::vector<Siguiente>& vueltas) {
-    double tibia = 1e9;
-    for (const Siguiente& s : vueltas)
+    double tibia = 1e9, tibiaPrimera = 1e9;
+    std::vector<double> segunda, primera;
+    for (const Siguiente& s : vueltas) {
         tibia = std::min(tibia, s.tibia);
-    std::printf("Página 2 en vista tibia (%d): %.3f s, la mejor de %d\n", n, tibia,
-                int(vueltas.size()));
-    for (const Siguiente& s : vueltas)
-        std::printf("Página 2 tras F9: %.3f s%s; razón %.2f (meta <= 1.3)\n", s.trasF9,
-                    s.aTiempo ? "" : " (ya estaban todas escritas)", s.trasF9 / tibia);
+        tibiaPrimera = std::min(tibiaPrimera, s.tibiaPrimera);
+    }
+    std::printf("Página 1 en vista tibia (%d): %.3f s, la mejor de %s\n", n, tibiaPrimera,
+                Cada(vueltas, &Siguiente::tibiaPrimera).c_str());
+    for (const Siguiente& s : vueltas) {
+        primera.push_back(s.f9.segundos / tibiaPrimera);
+        std::printf("Página 1 por F9: %.3f s, %.3f s de ellos en escribirla; razón %.2f (meta <= "
+                    "1.3 la mediana, 1.5 cada una)\n",
+                    s.f9.segundos, s.f9.programa, primera.back());
+    }
+    std::printf("Página 2 en vista tibia (%d): %.3f s, la mejor de %s\n", n, tibia,
+                Cada(vueltas, &Siguiente::tibia).c_str());
+    for (const Siguiente& s : vueltas) {
+        segunda.push_back(s.trasF9 / tibia);
+        std::printf("Página 2 tras F9: %.3f s%s; razón %.2f (meta <= 1.3 la mediana, 1.5 cada "
+                    "una)\n",
+                    s.trasF9, s.aTiempo ? "" : " (ya estaban todas escritas)", segunda.back());
+    }
+    std::printf("Mediana de las razones: página 1 por F9 %.2f, página 2 tras F9 %.2f\n",
+                Mediana(primera), Mediana(segunda));
+}
+
+// The program's and the engine's memory together, once the list shown by each of `veces` F9s
+// has been written whole and left on screen for a second: it must not grow with them.
+std::vector<double> MemoriaTrasF9(frmAuditoria& frm, int veces) {
+    std::vector<double> megas;
+    for (int vez = 0; vez < veces; ++vez) {
+        HastaMostrar(frm, 1, [&] { frm.CmdActualizar_Click(); });
+        EsperarMientras([&] { return frm.PaginasPorEscribir(); }, 120000);
+        Esperar(1000);
+        Memoria m;
+        m.Muestrear();
+        megas.push_back(m.programa + m.motor);
+    }
+    return megas;
+}
+
+void ImprimirMemoria(int n, const std::vector<double>& megas) {
+    std::printf("Memoria tras cada F9 (%d), programa y motor (MB):", n);
+    for (const double mb : megas)
+        std::printf(" %.0f", mb);
+    std::printf("\n");
 }
 
 // The newest `n` differences of the company, all of them when `n` is its size.
@@ -327,6 +397,7 @@ int main(int argc, char** argv) {
     std::vector<Siguiente> siguientes;
     for (int vuelta = 0; vuelta < 3; ++vuelta)
         siguientes.push_back(MedirSiguiente(frm));
+    const std::vector<double> memoria = MemoriaTrasF9(frm, 20);
     frm.Unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -345,6 +416,7 @@ int main(int argc, char** argv) {
         Imprimir(n, medidas[i], t);
     }
     ImprimirSiguiente(total, siguientes);
+    ImprimirMemoria(total, memoria);
     for (const auto& mensaje : operador.Mensajes)
         std::printf("Mensaje: %s\n", qPrintable(mensaje.Texto));
     return identicas && operador.Mensajes.empty() ? 0 : 1;

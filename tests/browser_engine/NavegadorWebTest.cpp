@@ -10,11 +10,13 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEngineScript>
 #include <csignal>
@@ -216,6 +218,97 @@ TEST(NavegadorWeb, DesdeArribaYSoloCopiarEnElMenu) {
     QTest::mouseClick(vista, Qt::RightButton, {}, QPoint(20, 20));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !opciones.isEmpty(); }, 30000));
     EXPECT_EQ(opciones, QStringList({"Copiar", "Seleccionar todo"}));
+}
+
+QString PaginaAlta(QTemporaryDir& dir, const QString& nombre) {
+    QFile archivo(dir.filePath(nombre));
+    EXPECT_TRUE(archivo.open(QIODevice::WriteOnly));
+    archivo.write("<html><body><div style=\"height: 5000px\">alto</div></body></html>");
+    return QUrl::fromLocalFile(archivo.fileName()).toString(QUrl::FullyEncoded);
+}
+
+// The page shown loaded again comes back where the user had it, though in a new page process;
+// the process of the page it replaced ends with it.
+TEST(NavegadorWeb, LaPaginaCargadaOtraVezQuedaEnSuLugarYElProcesoAnteriorTermina) {
+    PrepararMotor();
+    QTemporaryDir dir;
+    const QString url = PaginaAlta(dir, "Auditoria.htm");
+    NavegadorWeb navegador;
+    navegador.resize(400, 300);
+    navegador.show();
+    QSignalSpy cargada(&navegador, &QWebEngineView::loadFinished);
+    navegador.Navigate(url);
+    ASSERT_TRUE(cargada.wait(30000));
+    Leer(navegador, "window.scrollTo(0, 2000); window.scrollY");
+    // The user's place reaches the program as the page is drawn there.
+    QTRY_COMPARE_WITH_TIMEOUT(navegador.page()->scrollPosition().y(), 2000.0, 30000);
+    const qint64 anterior = navegador.page()->renderProcessPid();
+
+    navegador.Navigate(url);
+    ASSERT_TRUE(cargada.wait(30000));
+    EXPECT_EQ(Leer(navegador, "window.scrollY"), "2000");
+    EXPECT_NE(navegador.page()->renderProcessPid(), anterior);
+    QTRY_VERIFY_WITH_TIMEOUT(::kill(pid_t(anterior), 0) != 0, 30000);
+}
+
+// A navigation of the program's that the handler cancels leaves the page shown as it was, and
+// the keyboard stays with the browser across the pages it shows.
+TEST(NavegadorWeb, UnaNavegacionCanceladaDejaLaPaginaYElFocoSigueEnElNavegador) {
+    PrepararMotor();
+    QTemporaryDir dir;
+    const QString primera = PaginaAlta(dir, "Auditoria.htm");
+    const QString segunda = PaginaAlta(dir, "Auditoria2.htm");
+    QWidget ventana;
+    QLineEdit otro;
+    NavegadorWeb navegador;
+    auto* capas = new QVBoxLayout(&ventana);
+    capas->addWidget(&otro);
+    capas->addWidget(&navegador);
+    ventana.resize(400, 300);
+    ventana.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
+    QSignalSpy cargada(&navegador, &QWebEngineView::loadFinished);
+    navegador.Navigate(primera);
+    ASSERT_TRUE(cargada.wait(30000));
+    navegador.setFocus();
+    ASSERT_TRUE(navegador.hasFocus());
+
+    navegador.BeforeNavigate2 = [](const QString&, bool& cancel) { cancel = true; };
+    navegador.Navigate(segunda);
+    QTest::qWait(1000);
+    EXPECT_EQ(navegador.LocationURL(), primera);
+    EXPECT_EQ(Leer(navegador, "document.body.textContent"), "alto");
+
+    navegador.BeforeNavigate2 = nullptr;
+    navegador.Navigate(segunda);
+    ASSERT_TRUE(cargada.wait(30000));
+    EXPECT_EQ(navegador.LocationURL(), segunda);
+    EXPECT_TRUE(navegador.hasFocus());
+    EXPECT_FALSE(otro.hasFocus());
+}
+
+// Navigations one right after another, as fast as the pages load: each load the browser reports
+// is of the page the program asked for, never of a page made ahead of its use.
+TEST(NavegadorWeb, CadaCargaInformadaEsDeLaPaginaPedida) {
+    PrepararMotor();
+    QTemporaryDir dir;
+    const QStringList urls = {PaginaAlta(dir, "Auditoria.htm"), PaginaAlta(dir, "Auditoria2.htm")};
+    NavegadorWeb navegador;
+    navegador.resize(400, 300);
+    navegador.show();
+    QStringList cargadas;
+    QObject::connect(&navegador, &QWebEngineView::loadFinished, [&](bool ok) {
+        cargadas << navegador.LocationURL() + (ok ? "" : " (falló)");
+    });
+    QStringList pedidas;
+    for (int vez = 0; vez < 15; ++vez) {
+        pedidas << urls[vez % 2];
+        navegador.Navigate(pedidas.last());
+        QTRY_COMPARE_WITH_TIMEOUT(cargadas.size(), pedidas.size(), 30000);
+        QTest::qWait(vez % 3 * 20);
+    }
+    QTest::qWait(1000);
+    EXPECT_EQ(cargadas, pedidas);
 }
 
 } // namespace

@@ -6,13 +6,30 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMenu>
+#include <QPointer>
+#include <QTimer>
 #include <QUrl>
 #include <QWebEngineHistory>
 #include <QWebEngineScript>
 
+namespace {
+
+// The page made ahead for whichever browser navigates next, once its blank document is in:
+// its page process is then up and takes the next page in.
+struct Repuesto {
+    QPointer<PaginaNavegador> pagina;
+    bool listo = false;
+};
+
+Repuesto& ElRepuesto() {
+    static Repuesto repuesto;
+    return repuesto;
+}
+
+} // namespace
+
 NavegadorWeb::NavegadorWeb(QWidget* padre) : QWebEngineView(padre) {
-    auto* pagina = new PaginaNavegador([this](const QUrl& url) { return !Cancelada(url); }, this);
-    setPage(pagina);
+    setPage(TomarPagina());
     connect(this, &QWebEngineView::loadFinished, this, [this] {
         TomarDesdeArriba();
         // Every page is shown by the program: there is nothing to go back or forward to,
@@ -20,24 +37,106 @@ NavegadorWeb::NavegadorWeb(QWidget* padre) : QWebEngineView(padre) {
         history()->clear();
         Completado();
     });
-    // Told from the event loop, not from inside the engine's own notice.
+}
+
+// The engine offers this navigation to the new page, which raises BeforeNavigate2 for it and
+// takes the place of the page shown once it goes ahead.
+void NavegadorWeb::Navigate(const QString& url) {
+    const QUrl destino(url, QUrl::TolerantMode);
+    PaginaNavegador* pagina = TomarPagina();
+    // The page shown loaded again stays where the user has it, as the engine keeps it in one
+    // page object, unless it is asked from its top.
+    if (!DesdeArribaPedido() && destino == page()->url()) {
+        const QPointF lugar = page()->scrollPosition();
+        connect(
+            pagina, &QWebEnginePage::loadFinished, pagina,
+            [pagina, lugar] {
+                pagina->runJavaScript(
+                    QStringLiteral("window.scrollTo(%1, %2);").arg(lugar.x()).arg(lugar.y()),
+                    QWebEngineScript::ApplicationWorld);
+            },
+            Qt::SingleShotConnection);
+    }
+    // A navigation of the program's still waiting for the engine gives way to this one.
+    Descartar(std::exchange(entrante_, pagina));
+    pagina->load(destino);
+}
+
+PaginaNavegador* NavegadorWeb::TomarPagina() {
+    Repuesto& repuesto = ElRepuesto();
+    PaginaNavegador* pagina = nullptr;
+    if (repuesto.listo && repuesto.pagina) {
+        pagina = std::exchange(repuesto, {}).pagina;
+        pagina->setParent(this);
+    } else {
+        pagina = new PaginaNavegador(this);
+    }
+    pagina->Asignar([this, pagina](const QUrl& url) { return Aceptar(pagina, url); });
+    // Told from the event loop, not from inside the engine's own notice; only of the page in
+    // sight, which is all the operator knows of.
     connect(
         pagina, &QWebEnginePage::renderProcessTerminated, this,
-        [this](QWebEnginePage::RenderProcessTerminationStatus estado) {
-            if (estado != QWebEnginePage::NormalTerminationStatus)
+        [this, pagina](QWebEnginePage::RenderProcessTerminationStatus estado) {
+            if (estado != QWebEnginePage::NormalTerminationStatus && pagina == page())
                 ProcesoTerminado();
         },
         Qt::QueuedConnection);
+    return pagina;
 }
 
-// The engine offers this navigation to the page, which raises BeforeNavigate2 for it.
-void NavegadorWeb::Navigate(const QString& url) {
-    // The engine puts a page loaded again where the one shown is: a page asked from its top
-    // takes the one shown there first.
-    if (DesdeArribaPedido())
-        page()->runJavaScript(QStringLiteral("window.scrollTo(0, 0);"),
-                              QWebEngineScript::ApplicationWorld);
-    load(QUrl(url, QUrl::TolerantMode));
+bool NavegadorWeb::Aceptar(PaginaNavegador* pagina, const QUrl& url) {
+    const bool nueva = pagina == entrante_;
+    if (Cancelada(url)) {
+        if (nueva)
+            Descartar(std::exchange(entrante_, nullptr));
+        return false;
+    }
+    if (nueva)
+        Mostrar(std::exchange(entrante_, nullptr));
+    return true;
+}
+
+void NavegadorWeb::Mostrar(PaginaNavegador* pagina) {
+    // The widget of the page shown goes with it: the focus it had passes to the new one, not to
+    // the window's next control.
+    const bool conFoco = hasFocus();
+    if (conFoco) {
+        setFocusProxy(nullptr);
+        setFocus();
+    }
+    QWebEnginePage* anterior = page();
+    setPage(pagina);
+    if (conFoco)
+        setFocus();
+    Descartar(anterior);
+    PrepararRepuesto();
+}
+
+void NavegadorWeb::Descartar(QWebEnginePage* pagina) {
+    auto* nuestra = static_cast<PaginaNavegador*>(pagina);
+    if (!nuestra)
+        return;
+    // Whatever the engine still asks of it is refused; it goes once the engine's call that may
+    // be under way for it has returned.
+    nuestra->Asignar([](const QUrl&) { return false; });
+    QTimer::singleShot(0, this,
+                       [nuestra = QPointer<PaginaNavegador>(nuestra)] { delete nuestra.data(); });
+}
+
+void NavegadorWeb::PrepararRepuesto() {
+    Repuesto& repuesto = ElRepuesto();
+    if (repuesto.pagina)
+        return;
+    auto* pagina = new PaginaNavegador(this);
+    repuesto = {pagina, false};
+    connect(
+        pagina, &QWebEnginePage::loadFinished, pagina,
+        [pagina] {
+            if (ElRepuesto().pagina == pagina)
+                ElRepuesto().listo = true;
+        },
+        Qt::SingleShotConnection);
+    pagina->load(QUrl(QStringLiteral("about:blank")));
 }
 
 QString NavegadorWeb::LocationURL() const {

@@ -2,7 +2,7 @@
 
 #include <QWebEngineSettings>
 
-PaginaNavegador::PaginaNavegador(Consulta consulta, QObject* padre)
+PaginaNavegador::PaginaNavegador(QObject* padre, Consulta consulta)
     : QWebEnginePage(padre), consulta_(std::move(consulta)) {
     // The pages are the program's own, written in Windows-1252 and without scripts.
     settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
@@ -15,5 +15,5 @@ PaginaNavegador::PaginaNavegador(Consulta consulta, QObject* padre)
 }
 
 bool PaginaNavegador::acceptNavigationRequest(const QUrl& url, NavigationType, bool) {
-    return consulta_(url);
+    return !consulta_ || consulta_(url);
 }
