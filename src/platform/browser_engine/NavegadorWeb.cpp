@@ -76,8 +76,10 @@ PaginaNavegador* NavegadorWeb::TomarPagina() {
     // sight, which is all the operator knows of.
     connect(
         pagina, &QWebEnginePage::renderProcessTerminated, this,
-        [this, pagina](QWebEnginePage::RenderProcessTerminationStatus estado) {
-            if (estado != QWebEnginePage::NormalTerminationStatus && pagina == page())
+        // A notice may still be queued when its page is gone, and another page made where it was.
+        [this, pagina = QPointer<PaginaNavegador>(pagina)](
+            QWebEnginePage::RenderProcessTerminationStatus estado) {
+            if (estado != QWebEnginePage::NormalTerminationStatus && pagina && pagina == page())
                 ProcesoTerminado();
         },
         Qt::QueuedConnection);
